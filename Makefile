@@ -1,0 +1,30 @@
+# One command each on a fresh Debian 12 machine: `make run`, `make test`, `make bench`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+
+.PHONY: run test bench screenshots deps configure build clean
+
+run: build
+	./$(BUILD_DIR)/bin/Zaviko
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+
+bench: build
+	./$(BUILD_DIR)/bin/zaviko_bench
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_screenshots $(BUILD_DIR)/screenshots
+	@echo "Screenshots in $(BUILD_DIR)/screenshots"
+
+deps:
+	bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,43 @@
+#include "platform/random.h"
+
+#include <chrono>
+#include <optional>
+#include <random>
+
+namespace {
+
+std::mt19937_64& Generator()
+{
+    static std::mt19937_64 generator { 5489u };
+    return generator;
+}
+
+std::optional<std::uint64_t>& FixedSeed()
+{
+    static std::optional<std::uint64_t> seed;
+    return seed;
+}
+
+} // namespace
+
+int Random(int n)
+{
+    if (n <= 0) return 0;
+    std::uniform_int_distribution<int> pick(0, n - 1);
+    return pick(Generator());
+}
+
+void Randomize()
+{
+    const auto seed = FixedSeed().value_or(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    Generator().seed(seed);
+}
+
+void FixRandomSeed(std::uint64_t seed)
+{
+    FixedSeed() = seed;
+    Generator().seed(seed);
+}
+
+void ReleaseRandomSeed() { FixedSeed().reset(); }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+
+// The one process-wide random generator of the program.
+// Random(n) gives a uniform integer in 0..n-1 (0 when n <= 0).
+int Random(int n);
+
+// Re-seeds the generator from the clock, unless a test has fixed the seed.
+void Randomize();
+
+// Test hook: fixes the seed (Randomize then re-seeds with it) or, with
+// ReleaseRandomSeed, goes back to the clock.
+void FixRandomSeed(std::uint64_t seed);
+void ReleaseRandomSeed();
