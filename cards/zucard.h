@@ -1,0 +1,8 @@
+#pragma once
+
+// The card half of the card library: cards, deck descriptors, the picture table.
+#include "cards/zucard_included.h"
+#include "cards/zucard_owner.h"
+#include "cards/zucard_pictures.h"
+#include "cards/zucard_single.h"
+#include "cards/zucard_types.h"

@@ -1,0 +1,109 @@
+#include "cards/zucard_picture_loader.h"
+
+#include "cards/zucard_pictures.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLibrary>
+#include <QScreen>
+
+namespace {
+
+using TInterfaceVersion = int (*)();
+using TDrawBitmap = int (*)(int, int, unsigned char*, int);
+
+const QRgb Magenta = qRgb(255, 0, 255);
+const QRgb White = qRgb(255, 255, 255);
+constexpr int DotsPicture = 70;
+constexpr int ReadableInterface = 1; // the library interface this loader speaks
+
+[[noreturn]] void Fail(const QString& text)
+{
+    throw EResNotFound(text.toStdString());
+}
+
+int ScreenScale()
+{
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->devicePixelRatio() > 1.0) return 2;
+    return 1;
+}
+
+void FillBlock(QImage& image, int x, int y, int scale, QRgb colour)
+{
+    for (int dy = 0; dy < scale; ++dy)
+        for (int dx = 0; dx < scale; ++dx)
+            image.setPixel(x * scale + dx, y * scale + dy, colour);
+}
+
+// The outline runs straight along the edges and at 45 degrees across the corners.
+void DrawLine(QImage& image, QPoint a, QPoint b, int scale)
+{
+    const int sx = b.x() > a.x() ? 1 : (b.x() < a.x() ? -1 : 0);
+    const int sy = b.y() > a.y() ? 1 : (b.y() < a.y() ? -1 : 0);
+    for (QPoint p = a;; p += QPoint(sx, sy)) {
+        FillBlock(image, p.x(), p.y(), scale, qRgb(0, 0, 0));
+        if (p == b) break;
+    }
+}
+
+QImage DrawResource(TDrawBitmap draw, int resource, int scale, const QString& file)
+{
+    QImage image(ZuCardWidth * scale, ZuCardHeight * scale, QImage::Format_RGB32);
+    if (draw(resource, scale, image.bits(), int(image.bytesPerLine())) != 0)
+        Fail(QStringLiteral("Resource %1 not found in card-image library %2")
+                 .arg(resource)
+                 .arg(file));
+    return image;
+}
+
+} // namespace
+
+QString DefaultCardPictureLibrary()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/zucards");
+}
+
+void PrepareCardPicture(QImage& picture, QRgb transparent, int scale)
+{
+    const QPoint outline[] = { { 2, 0 }, { 68, 0 }, { 70, 2 }, { 70, 93 }, { 68, 95 }, { 2, 95 },
+        { 0, 93 }, { 0, 2 }, { 2, 0 } };
+    for (std::size_t i = 0; i + 1 < std::size(outline); ++i)
+        DrawLine(picture, outline[i], outline[i + 1], scale);
+    const QPoint corners[] = { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 69, 0 }, { 70, 0 }, { 70, 1 },
+        { 0, 94 }, { 0, 95 }, { 1, 95 }, { 69, 95 }, { 70, 95 }, { 70, 94 } };
+    for (const QPoint& p : corners)
+        FillBlock(picture, p.x(), p.y(), scale, transparent);
+
+    picture = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = qRgb(qRed(transparent), qGreen(transparent), qBlue(transparent));
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if (line[x] == key) line[x] = 0;
+    }
+    picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
+}
+
+void LoadCardPictures(const QString& library, int scale, std::array<QImage, 71>& pictures)
+{
+    QLibrary lib(library);
+    if (!lib.load())
+        Fail(QStringLiteral("Cannot load card-image library %1: %2")
+                 .arg(library, lib.errorString()));
+    const QString file = lib.fileName();
+    auto version = reinterpret_cast<TInterfaceVersion>(lib.resolve("ZuCardsInterfaceVersion"));
+    auto draw = reinterpret_cast<TDrawBitmap>(lib.resolve("ZuCardsDrawBitmap"));
+    if (!version || !draw || version() != ReadableInterface)
+        Fail(QStringLiteral("Card-image library %1 offers no card pictures this program reads")
+                 .arg(file));
+    if (scale <= 0) scale = ScreenScale();
+    for (int number = 2; number <= ZuPictureCount; ++number) {
+        QImage picture = DrawResource(draw, CardPictureResource(number), scale, file);
+        PrepareCardPicture(picture, number == DotsPicture ? White : Magenta, scale);
+        pictures[number] = picture;
+    }
+    // The pictures are our own copies; the library is not needed any more.
+    lib.unload();
+}

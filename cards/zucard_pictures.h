@@ -1,0 +1,44 @@
+#pragma once
+
+#include "cards/zucard_types.h"
+
+#include <QImage>
+#include <QString>
+
+#include <stdexcept>
+
+// The process-wide card picture table: picture 1 is empty, 2..55 the faces by
+// card ID, 56..70 the backs in back-type order. Loaded from the card-image
+// library by the first user and freed by the last.
+constexpr int ZuPictureCount = 70;
+constexpr int ZuFirstBackPicture = 56;
+
+// Raised when the image library cannot be loaded or lacks a picture.
+class EResNotFound : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+void AcquireCardPictures();
+void ReleaseCardPictures();
+int CardPictureUsers();
+
+// The picture with the given number (1..70); keyed-out background, outline drawn.
+const QImage* CardPicture(int number);
+
+inline int BackPictureNumber(TZuCardBackType back)
+{
+    return ZuFirstBackPicture + back;
+}
+
+// The library's resource identifier for a picture number 2..70.
+int CardPictureResource(int pictureNumber);
+
+// Where the library is looked for: the program's folder and the plain name
+// "zucards" unless a test points elsewhere. An empty path restores the default.
+void SetCardPictureLibrary(const QString& path);
+QString CardPictureLibrary();
+
+// The pixel scale the next load uses: 1 or 2, or 0 to follow the screens
+// (2 when any screen has a device pixel ratio above 1).
+void SetCardPictureScale(int scale);

@@ -1,0 +1,176 @@
+#include "cards/zucard_single.h"
+
+#include "cards/zucard_pictures.h"
+
+namespace {
+
+struct TSuitBlock {
+    TZuCardSuitType suit;
+    int base, color, rank;
+};
+
+// ID blocks in ID order: clubs 2..14, diamonds 15..27, spades 28..40, hearts 41..53.
+TSuitBlock BlockOf(int id)
+{
+    if (id <= 14) return { stClub, 0, 0, 1 };
+    if (id <= 27) return { stDiamond, 13, 1, 2 };
+    if (id <= 40) return { stSpade, 26, 0, 3 };
+    if (id <= 53) return { stHeart, 39, 1, 4 };
+    return { stJoker, 39, 2, 5 };
+}
+
+// Where a played card lands inside the card table, per slot.
+QPoint TableSlotOffset(int slot)
+{
+    switch (slot) {
+    case 0:
+        return { 24, 60 };
+    case 1:
+        return { 0, 25 };
+    case 2:
+        return { 35, 0 };
+    case 3:
+        return { 60, 35 };
+    }
+    return {};
+}
+
+} // namespace
+
+TZuSingleCard::TZuSingleCard(TZuCardOwner& owner, QImage* ownerBitmap)
+    : FOwner(owner)
+    , FTable(owner.OwnerTable())
+    , FSprite(owner.OwnerSprite())
+    , FOwnerBitmap(ownerBitmap)
+{
+    // Raises when the pictures cannot be loaded; nothing is counted then.
+    AcquireCardPictures();
+    FCardBack = owner.CardBack();
+    FShowBack = owner.ShowBack();
+    FFaceImage = CardPicture(FID);
+    FBackImage = CardPicture(BackPictureNumber(FCardBack));
+    const QPoint at = owner.OwnerPosition();
+    FBoundsRect = QRect(at.x(), at.y(), ZuCardWidth, ZuCardHeight);
+}
+
+TZuSingleCard::~TZuSingleCard()
+{
+    FFaceImage = nullptr;
+    FBackImage = nullptr;
+    ReleaseCardPictures();
+}
+
+void TZuSingleCard::Derive()
+{
+    const TSuitBlock block = BlockOf(FID);
+    FSuit = block.suit;
+    FValue = block.suit == stJoker ? 15 : FID - block.base;
+    FSuitColor = block.color;
+    FSuitRank = block.rank;
+    FSortKey = FValue * 100 + FSuitRank;
+}
+
+void TZuSingleCard::Redraw()
+{
+    if (FOwner.Enabled()) FOwner.RedrawCard(*this, false);
+}
+
+void TZuSingleCard::SetID(int n)
+{
+    if (n == FID || n < ZuMinCardID || n > ZuMaxCardID) return;
+    FID = n;
+    FFaceImage = CardPicture(n);
+    Derive();
+    if (!FShowBack && !FEmpty) Redraw();
+    FOwner.CardIDChange(*this);
+}
+
+void TZuSingleCard::SetValue(int v)
+{
+    if (v < 2 || v > 15) return;
+    FValue = v;
+    if (v == 15) {
+        SetSuit(stJoker);
+        return;
+    }
+    SetID(v + SuitBase(FSuit));
+}
+
+void TZuSingleCard::SetSuit(TZuCardSuitType s)
+{
+    FSuit = s;
+    if (FValue > 14 && s != stJoker) FValue = 2;
+    if (s == stJoker) {
+        if (FValue < 15) FValue = 15;
+        SetID(FValue + 39);
+        return;
+    }
+    SetID(FValue + SuitBase(s));
+}
+
+void TZuSingleCard::SetCardBack(TZuCardBackType b)
+{
+    FCardBack = b;
+    FBackImage = CardPicture(BackPictureNumber(b));
+    if (FShowBack && !FEmpty) Redraw();
+    FOwner.CardBackChange(*this);
+}
+
+void TZuSingleCard::SetShowBack(bool b)
+{
+    if (b == FShowBack) return;
+    FShowBack = b;
+    Redraw();
+    FOwner.CardShowBackChange(*this);
+}
+
+void TZuSingleCard::SetEmpty(bool b)
+{
+    if (b == FEmpty) return;
+    FEmpty = b;
+    Redraw();
+    FOwner.CardEmptyChange(*this);
+}
+
+void TZuSingleCard::SetNegative(bool b)
+{
+    FNegative = b;
+    Redraw();
+}
+
+void TZuSingleCard::SetIndex(int i)
+{
+    FIndex = i;
+    Redraw();
+}
+
+void TZuSingleCard::CopyFrom(const TZuSingleCard& source)
+{
+    SetCardBack(source.CardBack());
+    SetShowBack(source.ShowBack());
+    SetID(source.ID());
+    SetEmpty(source.Empty());
+}
+
+int TZuSingleCard::GetAbsoluteX() const
+{
+    return FOwner.OwnerPosition().x() + FBoundsRect.left();
+}
+
+int TZuSingleCard::GetAbsoluteY() const
+{
+    return FOwner.OwnerPosition().y() + FBoundsRect.top();
+}
+
+void TZuSingleCard::PlayToTable(int slot, bool backPicture)
+{
+    if (!FTable || FEmpty) return;
+    const QPoint from(GetAbsoluteX(), GetAbsoluteY());
+    if (slot >= 1 && slot <= 4) FTable->SetCurrentSlot(slot - 1);
+    const QPoint to = TableSlotOffset(FTable->CurrentSlot()) + FTable->TablePosition();
+    SetEmpty(true);
+    FOwner.FlyCard(from + QPoint(1, 1), to, backPicture ? FBackImage : FFaceImage);
+    TZuCardGroup* group = FOwner.OwnerGroup();
+    if (group) FOwner.CardPlayed(*this, slot);
+    FTable->AddPlayedCard(*this, backPicture, group);
+}

@@ -1,0 +1,31 @@
+#include "cards/zugraphics_card_control.h"
+
+#include "cards/zugraphics_sprite.h"
+
+TZuCustomCardControl::TZuCustomCardControl(QWidget* parent)
+    : TZuCustomGraphicControl(parent)
+{
+    SetGraphicEmpty(false);
+}
+
+void TZuCustomCardControl::SetEnabled(bool b)
+{
+    FEnabled = b;
+    setEnabled(b);
+}
+
+void TZuCustomCardControl::SetSprite(TZuSprite* sprite)
+{
+    FSprite = sprite;
+}
+
+void TZuCustomCardControl::SetEmpty(bool b)
+{
+    SetGraphicEmpty(b);
+    if (FEnabled) update();
+}
+
+void TZuCustomCardControl::FlyCard(QPoint from, QPoint to, const QImage* picture)
+{
+    if (FSprite) FSprite->Fly(from.x(), from.y(), to.x(), to.y(), picture, false);
+}

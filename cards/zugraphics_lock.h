@@ -1,0 +1,8 @@
+#pragma once
+
+// The process-wide animation lock. Flights, deals and a group's play delay hold
+// it; code that runs through message processing meanwhile reads it and backs off.
+void LockAnimation();
+void UnlockAnimation();
+bool AnimationLocked();
+unsigned AnimationLockCount();
