@@ -1,0 +1,141 @@
+#include "tests/support/reference_splits.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <set>
+#include <vector>
+
+namespace {
+
+using TSplits = std::vector<std::vector<int>>;
+
+TSplits Splits(std::vector<int> values)
+{
+    TSplits out;
+    for (const TSume& sume : ReferenceSplits(values)) {
+        std::vector<int> sums;
+        for (int i = 0; i < sume.SumCount(); ++i)
+            sums.push_back(sume.Sum(i));
+        out.push_back(sums);
+    }
+    return out;
+}
+
+long long CountSplits(int n)
+{
+    std::vector<int> values(n, 1);
+    long long count = 0;
+    ForEachReferenceSplit(values, [&](std::span<const int>) {
+        ++count;
+        return false;
+    });
+    return count;
+}
+
+} // namespace
+
+TEST(ReferenceSplits, SmallRowsComeInTheDocumentedOrder)
+{
+    // Powers of two, so that every group sum names the cards in it.
+    const int a = 1, b = 2, c = 4, d = 8;
+    EXPECT_EQ(Splits({ a }), (TSplits { { a } }));
+    EXPECT_EQ(Splits({ a, b }), (TSplits { { a, b }, { a + b } }));
+    EXPECT_EQ(Splits({ a, b, c }),
+        (TSplits { { a, b, c }, { a, b + c }, { b, a + c }, { c, a + b }, { a + b + c } }));
+    const TSplits four {
+        { a + d, b, c },
+        { a, b + d, c },
+        { a, b, c + d },
+        { a, b, c, d },
+        { a + d, b + c },
+        { a, b + c + d },
+        { a, b + c, d },
+        { b + d, a + c },
+        { b, a + c + d },
+        { b, a + c, d },
+        { c + d, a + b },
+        { c, a + b + d },
+        { c, a + b, d },
+        { a + b + c + d },
+        { a + b + c, d },
+    };
+    EXPECT_EQ(Splits({ d, a, b, c }), four);
+}
+
+TEST(ReferenceSplits, FiveValuesExtendEachFourValueSplitInTurn)
+{
+    const int e = 16;
+    const TSplits four = Splits({ 8, 1, 2, 4 });
+    TSplits expected;
+    for (const auto& split : four) {
+        for (std::size_t g = 0; g < split.size(); ++g) {
+            auto grown = split;
+            grown[g] += e;
+            expected.push_back(grown);
+        }
+        auto longer = split;
+        longer.push_back(e);
+        expected.push_back(longer);
+    }
+    EXPECT_EQ(Splits({ e, 8, 1, 2, 4 }), expected);
+}
+
+TEST(ReferenceSplits, CountsAreBellNumbersUpToTwelveValues)
+{
+    const std::vector<long long> bell { 1, 2, 5, 15, 52, 203, 877, 4140, 21147, 115975, 678570,
+        4213597 };
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_EQ(CountSplits(n), bell[n - 1]) << n << " values";
+    EXPECT_EQ(CountSplits(0), 0);
+}
+
+TEST(ReferenceSplits, EverySplitOfSevenValuesComesExactlyOnce)
+{
+    std::vector<int> values;
+    for (int i = 0; i < 7; ++i)
+        values.push_back(1 << i);
+    std::set<std::multiset<int>> distinct;
+    for (const auto& split : Splits(values)) {
+        EXPECT_EQ(std::accumulate(split.begin(), split.end(), 0), 127);
+        distinct.insert(std::multiset<int>(split.begin(), split.end()));
+    }
+    EXPECT_EQ(distinct.size(), 877u);
+}
+
+TEST(ReferenceSplits, WalkStopsAtTheFirstSplitItIsToldTo)
+{
+    int visited = 0;
+    const std::vector<int> values { 3, 4, 5, 2 };
+    const bool stopped = ForEachReferenceSplit(values, [&](std::span<const int> sums) {
+        ++visited;
+        return sums.size() == 2 && sums[0] == 4 + 3 && sums[1] == 5 + 2;
+    });
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(visited, 5) << "[4+3, 5, 2], [4, 5+3, 2], [4, 5, 2+3], [4, 5, 2, 3], [4+3, 5+2]";
+}
+
+TEST(ReferenceSplits, EachAceDoublesTheValueRows)
+{
+    const int A = 14, J = 11;
+    using TRows = std::vector<std::vector<int>>;
+    EXPECT_EQ(ReferenceValueRows(std::vector<int> { J, 3 }), (TRows { { 12, 3 } }));
+    EXPECT_EQ(ReferenceValueRows(std::vector<int> { A, 3, A }),
+        (TRows { { 1, 3, 1 }, { 11, 3, 1 }, { 1, 3, 11 }, { 11, 3, 11 } }));
+    EXPECT_EQ(ReferenceValueRows(std::vector<int>(8, A)).size(), 256u);
+    EXPECT_EQ(ReferenceValueRows(std::vector<int> { 5, 15, 6 }), (TRows { { 5 } }))
+        << "a joker's 0 ends the row";
+}
+
+TEST(ReferenceSplits, ReferenceAnswersTheWorkedExamples)
+{
+    const int A = 14, K = 13;
+    EXPECT_TRUE(ReferenceCanTake(7, std::vector<int> { 3, 4, 5, 2 }));
+    EXPECT_FALSE(ReferenceCanTake(10, std::vector<int> { 4, 6, 5 }));
+    EXPECT_TRUE(ReferenceCanTake(K, std::vector<int> { A, 3 }));
+    EXPECT_TRUE(ReferenceCanTake(A, std::vector<int> { A }));
+    EXPECT_FALSE(ReferenceCanTake(11, std::vector<int> { A, A, 9 }));
+    EXPECT_TRUE(ReferenceCanTake(12, std::vector<int> { A, A, A }));
+    EXPECT_THROW(ReferenceCanTake(7, std::vector<int> {}), std::runtime_error);
+}
