@@ -1,0 +1,211 @@
+#include "settings/ini_file.h"
+
+#include "settings/atomic_file.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace {
+
+constexpr int kMaxValueLength = 2047;
+const QByteArray kBom("\xEF\xBB\xBF");
+
+std::optional<QString> SectionName(const QString& line)
+{
+    const QString text = line.trimmed();
+    const qsizetype close = text.indexOf(']');
+    if (!text.startsWith('[') || close < 0) return std::nullopt;
+    return text.mid(1, close - 1).trimmed();
+}
+
+bool IsComment(const QString& line)
+{
+    return line.trimmed().startsWith(';');
+}
+
+bool SameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString KeyOf(const QString& line)
+{
+    return line.left(line.indexOf('=')).trimmed();
+}
+
+QString ValueOf(const QString& line)
+{
+    QString value = line.mid(line.indexOf('=') + 1).trimmed();
+    if (value.size() > kMaxValueLength) {
+        // Never keep half of a surrogate pair.
+        const bool split = value.at(kMaxValueLength - 1).isHighSurrogate();
+        value.truncate(split ? kMaxValueLength - 1 : kMaxValueLength);
+    }
+    return value;
+}
+
+std::optional<int> ParseHex(QStringView digits)
+{
+    if (digits.isEmpty()) return std::nullopt;
+    quint64 value = 0;
+    for (QChar c : digits) {
+        const int digit = QStringLiteral("0123456789abcdef").indexOf(c.toLower());
+        if (digit < 0) return std::nullopt;
+        value = value * 16 + quint64(digit);
+        if (value > 0xFFFFFFFFu) return std::nullopt;
+    }
+    return int(quint32(value)); // $FFFFFFFF is -1, as a 32-bit pattern
+}
+
+std::optional<int> ParseDecimal(QStringView text)
+{
+    qsizetype start = (text.startsWith('+') || text.startsWith('-')) ? 1 : 0;
+    if (start == text.size()) return std::nullopt;
+    for (qsizetype i = start; i < text.size(); ++i)
+        if (!text[i].isDigit() || text[i].unicode() > '9') return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<int> ParseInteger(QString text)
+{
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        text = '$' + text.mid(2);
+    if (text.startsWith('$')) return ParseHex(QStringView(text).mid(1));
+    return ParseDecimal(text);
+}
+
+// A line break inside a value would end the key and start a line of its own,
+// which could forge other keys or sections.
+QString OneLine(QString value)
+{
+    value.replace('\r', ' ');
+    value.replace('\n', ' ');
+    return value;
+}
+
+} // namespace
+
+TIniFile::TIniFile(const QString& FileName)
+    : FFileName(FileName)
+{
+    Load();
+}
+
+void TIniFile::Load()
+{
+    QFile file(FFileName);
+    if (!file.exists()) return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        FReadable = false;
+        return;
+    }
+    QByteArray data = file.readAll();
+    FHasBom = data.startsWith(kBom);
+    if (FHasBom) data.remove(0, kBom.size());
+    if (data.contains("\r\n")) FLineEnd = QStringLiteral("\r\n");
+    FLines = QString::fromUtf8(data).split('\n');
+    if (!FLines.isEmpty() && FLines.last().isEmpty()) FLines.removeLast();
+    for (QString& line : FLines)
+        if (line.endsWith('\r')) line.chop(1);
+}
+
+int TIniFile::FindSection(const QString& Section) const
+{
+    for (int i = 0; i < FLines.size(); ++i) {
+        const auto name = SectionName(FLines[i]);
+        if (name && SameName(*name, Section)) return i;
+    }
+    return -1;
+}
+
+int TIniFile::SectionEnd(int Header) const
+{
+    int i = Header + 1;
+    while (i < FLines.size() && !SectionName(FLines[i]))
+        ++i;
+    return i;
+}
+
+int TIniFile::FindKey(int Header, const QString& Ident) const
+{
+    const int end = SectionEnd(Header);
+    for (int i = Header + 1; i < end; ++i) {
+        const QString& line = FLines[i];
+        if (!IsComment(line) && line.contains('=') && SameName(KeyOf(line), Ident)) return i;
+    }
+    return -1;
+}
+
+// A new key goes after the last key of its section, so blank lines and the
+// comments that lead into the next section stay where they are.
+int TIniFile::InsertionPoint(int Header) const
+{
+    int last = Header;
+    const int end = SectionEnd(Header);
+    for (int i = Header + 1; i < end; ++i)
+        if (!IsComment(FLines[i]) && FLines[i].contains('=')) last = i;
+    return last + 1;
+}
+
+QString TIniFile::ReadString(
+    const QString& Section, const QString& Ident, const QString& Default) const
+{
+    const int header = FindSection(Section);
+    const int key = header < 0 ? -1 : FindKey(header, Ident);
+    return key < 0 ? Default : ValueOf(FLines[key]);
+}
+
+int TIniFile::ReadInteger(const QString& Section, const QString& Ident, int Default) const
+{
+    return ParseInteger(ReadString(Section, Ident, QString())).value_or(Default);
+}
+
+bool TIniFile::ReadBool(const QString& Section, const QString& Ident, bool Default) const
+{
+    return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteString(const QString& Section, const QString& Ident, const QString& Value)
+{
+    FChanged = true;
+    const QString value = OneLine(Value);
+    const int header = FindSection(Section);
+    if (header < 0) {
+        if (!FLines.isEmpty() && !FLines.last().trimmed().isEmpty()) FLines.append(QString());
+        FLines.append('[' + Section + ']');
+        FLines.append(Ident + '=' + value);
+        return;
+    }
+    const int key = FindKey(header, Ident);
+    if (key >= 0) {
+        QString& line = FLines[key];
+        line = line.left(line.indexOf('=') + 1) + value;
+    } else {
+        FLines.insert(InsertionPoint(header), Ident + '=' + value);
+    }
+}
+
+void TIniFile::WriteInteger(const QString& Section, const QString& Ident, int Value)
+{
+    WriteString(Section, Ident, QString::number(Value));
+}
+
+void TIniFile::WriteBool(const QString& Section, const QString& Ident, bool Value)
+{
+    WriteString(Section, Ident, Value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TIniFile::UpdateFile()
+{
+    if (!FChanged) return;
+    QByteArray data = FHasBom ? kBom : QByteArray();
+    for (const QString& line : FLines)
+        data += (line + FLineEnd).toUtf8();
+    if (!FReadable || !WriteFileAtomically(FFileName, data))
+        throw EIniFileException(
+            QStringLiteral("Unable to write to %1").arg(FFileName).toStdString());
+    FChanged = false;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "settings/log_archive.h"
+#include "settings/log_errors.h"
+#include "settings/log_file_stream.h"
+
+#include <QDateTime>
+#include <QFlags>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+enum TLogOption { logTimestamp = 1, logSource = 2, logCategory = 4, logSession = 8 };
+using TLogOptions = QFlags<TLogOption>;
+Q_DECLARE_OPERATORS_FOR_FLAGS(TLogOptions)
+
+// Appends text lines to a log file, optionally prefixed with a source, a time
+// stamp and a category, marks each session's opening and closing, and moves
+// the file's contents to a numbered archive when it has grown past MaxSize or,
+// in the date modes, when its day, week or month is over.
+class TLogFile {
+public:
+    using TNotifyEvent = std::function<void(TLogFile* Sender)>;
+
+    TLogFile();
+    virtual ~TLogFile(); // closes the log first
+    TLogFile(const TLogFile&) = delete;
+    TLogFile& operator=(const TLogFile&) = delete;
+
+    bool AutoOpen() const { return FAutoOpen; }
+    void SetAutoOpen(bool Value) { FAutoOpen = Value; }
+    TLogOptions Options() const { return FOptions; }
+    void SetOptions(TLogOptions Value);
+    int MaxSize() const { return FMaxSize; }
+    void SetMaxSize(int Value); // below 1024: ELogError
+    const QString& LogFileName() const { return FLogFileName; }
+    void SetLogFileName(const QString& Value); // while open: ELogError
+    const QString& ArchiveDir() const { return FArchiveDir; }
+    void SetArchiveDir(const QString& Value);
+    TLogArchiveMode ArchiveMode() const { return FArchiveMode; }
+    void SetArchiveMode(TLogArchiveMode Value);
+    const QString& TimestampFormat() const { return FTimestampFormat; }
+    void SetTimestampFormat(const QString& Value) { FTimestampFormat = Value; }
+
+    TNotifyEvent OnChange; // after every write, after emptying, after a property change
+    TNotifyEvent OnOpen;
+    TNotifyEvent OnClose;
+
+    void Loaded(); // opens the log when AutoOpen is set
+    void Open();
+    void Close();
+    bool Active() const { return FStream != nullptr; }
+    void Write(const QString& Text);
+    void Log(const QString& Source, const QString& Category, const QString& Message);
+    void Clear();
+
+    // Where "now" comes from; tests move it to cross the date modes' thresholds.
+    void SetClock(std::function<QDateTime()> Clock) { FClock = std::move(Clock); }
+
+protected:
+    virtual void CheckArchive();
+    virtual void DoOpen();
+    virtual void DoClose();
+    virtual void DoChange();
+    virtual void DoLog(const QString& Source, const QString& Category, const QString& Message);
+
+private:
+    bool ArchiveDue() const;
+    void Archive();
+    QString SessionText(const char* Verb) const;
+
+    bool FAutoOpen = false;
+    TLogOptions FOptions = TLogOptions(logTimestamp) | logSession;
+    int FMaxSize = 1048576;
+    QString FLogFileName;
+    QString FArchiveDir;
+    TLogArchiveMode FArchiveMode = bkSize;
+    QString FTimestampFormat = QStringLiteral("dd/mmm/yyyy hh:nn:ss ");
+    std::unique_ptr<TLogFileStream> FStream;
+    std::function<QDateTime()> FClock = [] { return QDateTime::currentDateTime(); };
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The log's open file: shared with other readers and writers (no lock), created
+// when missing, every write on the disk before it returns, and positioned at
+// the end. Raises ELogOpenError "Could not open log file "<name>"" when the
+// file cannot be opened.
+class TLogFileStream {
+public:
+    explicit TLogFileStream(const QString& FileName);
+    ~TLogFileStream();
+    TLogFileStream(const TLogFileStream&) = delete;
+    TLogFileStream& operator=(const TLogFileStream&) = delete;
+
+    int Handle() const { return FHandle; }
+    qint64 Size() const; // -1 when the file system cannot tell
+
+    // Hands all of `Data` to the file; on failure cuts off whatever part of it
+    // arrived, so no half line stays behind, and returns false.
+    bool Write(const QByteArray& Data);
+    // Sets the position to 0 and cuts the file there.
+    bool Clear();
+
+private:
+    int FHandle = -1;
+};
