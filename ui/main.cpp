@@ -1,5 +1,8 @@
 #include "ui/Unit1.h"
 
+#include "cards/zucard_pictures.h"
+#include "platform/message_sink.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -7,7 +10,21 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zaviko"));
 
-    TForm1 form;
-    form.show();
-    return app.exec();
+    // The program holds the card pictures for its whole run, so hands and
+    // piles that come and go never reload them; without them it cannot play.
+    try {
+        AcquireCardPictures();
+    } catch (const EResNotFound& e) {
+        MessageSink().Error(e.what());
+        return 1;
+    }
+
+    int result = 0;
+    {
+        TForm1 form;
+        form.show();
+        result = app.exec();
+    }
+    ReleaseCardPictures();
+    return result;
 }
