@@ -90,8 +90,7 @@ void LoadCardPictures(const QString& library, int scale, std::array<QImage, 71>&
 {
     QLibrary lib(library);
     if (!lib.load())
-        Fail(QStringLiteral("Cannot load card-image library %1: %2")
-                 .arg(library, lib.errorString()));
+        Fail(QStringLiteral("The card pictures could not be loaded.\n%1").arg(lib.errorString()));
     const QString file = lib.fileName();
     auto version = reinterpret_cast<TInterfaceVersion>(lib.resolve("ZuCardsInterfaceVersion"));
     auto draw = reinterpret_cast<TDrawBitmap>(lib.resolve("ZuCardsDrawBitmap"));
