@@ -161,13 +161,20 @@ bool SplitsIntoGroupsOf(std::span<const int> cardValues, int target)
     return TSplitSearch(cardValues, target).Run();
 }
 
+int CaptureTarget(int handValue)
+{
+    return handValue == kAceValue ? kAceAsEleven : CaptureSumValue(handValue);
+}
+
+bool TakesSingleCard(int handValue, int tableValue)
+{
+    return handValue != kJokerValue && tableValue != kJokerValue
+        && CaptureSumValue(handValue) == CaptureSumValue(tableValue);
+}
+
 bool CanTakeValues(int handValue, std::span<const int> tableValues)
 {
     if (tableValues.empty()) throw EInvalidPlay(kNoMarkedCardsText);
-    if (handValue == kJokerValue) return false;
-    if (tableValues.size() == 1)
-        return tableValues[0] != kJokerValue
-            && CaptureSumValue(tableValues[0]) == CaptureSumValue(handValue);
-    const int target = handValue == kAceValue ? kAceAsEleven : CaptureSumValue(handValue);
-    return SplitsIntoGroupsOf(tableValues, target);
+    if (tableValues.size() == 1) return TakesSingleCard(handValue, tableValues[0]);
+    return SplitsIntoGroupsOf(tableValues, CaptureTarget(handValue));
 }

@@ -18,6 +18,15 @@ inline constexpr int kMaxCaptureCards = 21;
 // or 11 inside a group); so does a joker.
 int CaptureSumValue(int cardValue);
 
+// What a hand card's groups must add up to when it takes two or more table
+// cards: its sum value, or 11 for an ace. A joker's 0 is never reached.
+int CaptureTarget(int handValue);
+
+// Whether a hand card takes one lone table card: by equal sum value, so a lone
+// ace only by an ace. A joker shares the ace's 0 but takes and is taken by
+// nothing.
+bool TakesSingleCard(int handValue, int tableValue);
+
 // Whether the cards can be split into groups that each add up to target, for
 // some choice of 1 or 11 for every ace among them. Every card must belong to a
 // group. A joker belongs to no group, so a set holding one is never split.
