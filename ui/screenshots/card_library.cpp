@@ -8,8 +8,8 @@ namespace {
 constexpr int DotsBackId = 69;
 
 // The twelve pixels outside the bevelled corners of a 71 x 96 picture.
-constexpr QPoint CornerPixels[] = { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 69, 0 }, { 70, 0 },
-    { 70, 1 }, { 0, 94 }, { 0, 95 }, { 1, 95 }, { 69, 95 }, { 70, 95 }, { 70, 94 } };
+constexpr QPoint CornerPixels[] = { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 69, 0 }, { 70, 0 }, { 70, 1 },
+    { 0, 94 }, { 0, 95 }, { 1, 95 }, { 69, 95 }, { 70, 95 }, { 70, 94 } };
 
 QImage keyed(const QImage& raw, QRgb key)
 {
@@ -50,7 +50,8 @@ bool CardLibrary::load(QString* error)
     const auto version = reinterpret_cast<VersionFn>(library.resolve("ZuCardsInterfaceVersion"));
     draw = reinterpret_cast<DrawFn>(library.resolve("ZuCardsDrawBitmap"));
     if (version == nullptr || draw == nullptr || version() != 1) {
-        *error = QStringLiteral("%1: not a card-image library of version 1").arg(library.fileName());
+        *error
+            = QStringLiteral("%1: not a card-image library of version 1").arg(library.fileName());
         draw = nullptr;
         return false;
     }

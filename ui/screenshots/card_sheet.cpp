@@ -20,11 +20,14 @@ QImage cardSheet(const CardLibrary& cards, int scale, QString* error)
     for (int id = 1; id <= PictureCount; ++id) {
         const QImage picture = cards.picture(id, scale);
         if (picture.isNull()) {
-            *error = QStringLiteral("the card library refused picture %1 at scale %2").arg(id).arg(scale);
+            *error = QStringLiteral("the card library refused picture %1 at scale %2")
+                         .arg(id)
+                         .arg(scale);
             return {};
         }
         const int index = id - 1;
-        const QPoint at(Gap * scale + index % Columns * cell.width(), Gap * scale + index / Columns * cell.height());
+        const QPoint at(Gap * scale + index % Columns * cell.width(),
+            Gap * scale + index / Columns * cell.height());
         painter.drawImage(at, picture);
     }
     return sheet;

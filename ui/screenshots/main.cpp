@@ -29,7 +29,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     const QDir folder(args.size() > 1 ? args.at(1) : QStringLiteral("screenshots"));
-    if (!folder.mkpath(QStringLiteral("."))) return fail(QStringLiteral("cannot create ") + folder.path());
+    if (!folder.mkpath(QStringLiteral(".")))
+        return fail(QStringLiteral("cannot create ") + folder.path());
 
     CardLibrary cards;
     QString error;
@@ -39,7 +40,8 @@ int main(int argc, char* argv[])
         { "cards", [&](const QDir& dir, QString* e) { return writeCardSheets(cards, dir, e); } },
     };
     for (const Sheet& sheet : sheets) {
-        if (!sheet.write(folder, &error)) return fail(QStringLiteral("%1: %2").arg(sheet.name, error));
+        if (!sheet.write(folder, &error))
+            return fail(QStringLiteral("%1: %2").arg(sheet.name, error));
         std::printf("%s sheet written to %s\n", sheet.name, qPrintable(folder.absolutePath()));
     }
     return 0;

@@ -1,0 +1,71 @@
+#include "zucards/canvas.h"
+
+#include <QPainterPath>
+
+namespace zucards {
+
+namespace {
+
+// The pixels outside the bevelled corners, in card units: three at each corner.
+constexpr QPoint CornerPixels[] = { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 69, 0 }, { 70, 0 }, { 70, 1 },
+    { 0, 94 }, { 0, 95 }, { 1, 95 }, { 69, 95 }, { 70, 95 }, { 70, 94 } };
+
+} // namespace
+
+void keyCorners(QImage& image, int scale, QRgb key)
+{
+    for (const QPoint& p : CornerPixels) {
+        for (int dy = 0; dy < scale; ++dy) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(p.y() * scale + dy));
+            for (int dx = 0; dx < scale; ++dx)
+                line[p.x() * scale + dx] = key;
+        }
+    }
+}
+
+void fillBody(QImage& image, int scale, const QColor& body, QRgb key)
+{
+    image.fill(body.rgb());
+    keyCorners(image, scale, key);
+}
+
+void beginCardPainter(QPainter& painter, QImage& image, int scale)
+{
+    painter.begin(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    painter.setPen(Qt::NoPen);
+}
+
+QFont indexFont(qreal pixelSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setStretch(QFont::Condensed);
+    font.setBold(true);
+    font.setPixelSize(qRound(pixelSize));
+    return font;
+}
+
+void drawFittedText(QPainter& painter, const QString& text, const QFont& font, const QColor& colour,
+    QPointF centre, qreal maxWidth)
+{
+    // As outlines rather than hinted glyphs: the turned index then matches the upright one
+    // exactly, and the letters keep their shape at both scales.
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF box = path.boundingRect();
+    const qreal squeeze = box.width() > maxWidth ? maxWidth / box.width() : 1.0;
+    // Centred on the ink itself, so letters and digits of any height sit alike.
+    painter.save();
+    painter.translate(centre);
+    painter.scale(squeeze, 1.0);
+    painter.translate(-box.center());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(path);
+    painter.restore();
+}
+
+} // namespace zucards

@@ -1,0 +1,61 @@
+#include "zucards/zucards.h"
+
+#include "zucards/backs.h"
+#include "zucards/canvas.h"
+#include "zucards/courts.h"
+#include "zucards/faces.h"
+#include "zucards/jokers.h"
+
+namespace {
+
+using namespace zucards;
+
+constexpr int CardsPerSuit = 13;
+constexpr int RedJokerId = 53;
+constexpr int FirstBackId = 55;
+constexpr int LastId = FirstBackId + BackCount - 1;
+
+void drawFacePicture(QImage& image, int scale, int id)
+{
+    fillBody(image, scale, ink::Paper, KeyMagenta);
+    QPainter painter;
+    beginCardPainter(painter, image, scale);
+    if (id >= RedJokerId) {
+        drawJoker(painter, id != RedJokerId);
+    } else {
+        const auto suit = static_cast<Suit>((id - 1) / CardsPerSuit);
+        const int rank = (id - 1) % CardsPerSuit + 1;
+        if (rank == 1)
+            drawAce(painter, suit);
+        else if (rank <= 10)
+            drawNumberFace(painter, suit, rank);
+        else
+            drawCourt(painter, suit, rank);
+    }
+    painter.end();
+    keyCorners(image, scale, KeyMagenta);
+}
+
+} // namespace
+
+extern "C" {
+
+int ZuCardsInterfaceVersion(void)
+{
+    return 1;
+}
+
+int ZuCardsDrawBitmap(int id, int scale, unsigned char* pixels, int bytesPerLine)
+{
+    if (id < 1 || id > LastId || (scale != 1 && scale != 2) || pixels == nullptr) return -1;
+    const int width = CardWidth * scale;
+    if (bytesPerLine < width * 4) return -1;
+    // Painting into the caller's buffer directly: the picture never exists twice.
+    QImage image(pixels, width, CardHeight * scale, bytesPerLine, QImage::Format_RGB32);
+    if (id >= FirstBackId)
+        drawBack(image, scale, id - FirstBackId);
+    else
+        drawFacePicture(image, scale, id);
+    return 0;
+}
+}

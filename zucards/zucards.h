@@ -1,0 +1,24 @@
+#pragma once
+
+// The card-image library. It is loaded at run time from the program's folder and offers
+// every card face and back as a picture by integer identifier, so a different deck can be
+// dropped in without rebuilding the game.
+
+#if defined(ZUCARDS_BUILDING)
+#define ZUCARDS_EXPORT __attribute__((visibility("default")))
+#else
+#define ZUCARDS_EXPORT
+#endif
+
+extern "C" {
+// Resource identifiers run 1..69 in the library's own order: 1..13 clubs, 14..26 diamonds,
+// 27..39 hearts, 40..52 spades, each suit ace, 2..10, jack, queen, king; 53 red joker,
+// 54 blue joker; 55..69 the fifteen backs in this order: default, labyrinth, ivy black,
+// ivy blue, fish cyan, fish blue, Hawaii, ice cream, robot, tricky, flower, castle, X, O, dots.
+ZUCARDS_EXPORT int ZuCardsInterfaceVersion(void);
+
+// Draws bitmap `id` at `scale` (1 or 2) into `pixels`: (71*scale) x (96*scale) pixels,
+// 32-bit 0xffRRGGBB (QImage::Format_RGB32 layout), rows `bytesPerLine` apart.
+// Returns 0 on success, -1 for an unknown id or scale or a too small bytesPerLine.
+ZUCARDS_EXPORT int ZuCardsDrawBitmap(int id, int scale, unsigned char* pixels, int bytesPerLine);
+}
