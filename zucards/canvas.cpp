@@ -62,7 +62,8 @@ void drawFittedText(QPainter& painter, const QString& text, const QFont& font, c
     painter.translate(centre);
     painter.scale(squeeze, 1.0);
     painter.translate(-box.center());
-    painter.setPen(Qt::NoPen);
+    // A hair of outline gives the small letters the weight of printed ink.
+    painter.setPen(QPen(colour, 0.35));
     painter.setBrush(colour);
     painter.drawPath(path);
     painter.restore();

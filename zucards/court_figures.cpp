@@ -57,6 +57,15 @@ void drawRobe(QPainter& painter, const CourtPalette& palette)
     painter.setBrush(palette.secondary);
     painter.drawPolygon(QPolygonF { { 18.6, 36 }, { 25, 37 }, { 24, 49 }, { 16.6, 49 } });
     painter.drawPolygon(QPolygonF { { 52.4, 36 }, { 46, 37 }, { 47, 49 }, { 54.4, 49 } });
+    // A woven pattern on the robe, the way printed courts fill every large area.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette.trim);
+    for (const qreal x : { 27.8, 43.2 })
+        for (qreal y = 38; y < 49; y += 4)
+            painter.drawEllipse(QPointF(x, y), 0.9, 0.9);
+    painter.setPen(QPen(palette.trim, 0.7));
+    painter.drawLine(QPointF(20.6, 40), QPointF(20, 48));
+    painter.drawLine(QPointF(50.4, 40), QPointF(51, 48));
 }
 
 void drawFace(QPainter& painter, qreal width, qreal height)
@@ -169,7 +178,7 @@ void drawKingHalf(QPainter& painter, const CourtPalette& palette)
     QPainterPath hair;
     hair.addEllipse(QPointF(HeadX, HeadY + 1), 8, 7.5);
     fillOutlined(painter, hair, Hair);
-    drawFace(painter, 5.6, 6.6);
+    drawFace(painter, 6.0, 7.0);
     QPainterPath beard;
     beard.moveTo(HeadX - 5.4, HeadY + 1.5);
     beard.quadTo(HeadX - 4.5, HeadY + 10, HeadX, HeadY + 10.5);
@@ -215,7 +224,7 @@ void drawQueenHalf(QPainter& painter, const CourtPalette& palette)
         lace.quadTo(27.5 + i * 3.2, 36.5, 29.2 + i * 3.2, 32);
     lace.closeSubpath();
     fillOutlined(painter, lace, ink::Paper);
-    drawFace(painter, 5.2, 6.4);
+    drawFace(painter, 5.7, 6.9);
     QPainterPath fringe;
     fringe.moveTo(HeadX - 5.6, HeadY - 1);
     fringe.quadTo(HeadX - 5, HeadY - 6.8, HeadX, HeadY - 6.8);
@@ -253,7 +262,7 @@ void drawJackHalf(QPainter& painter, const CourtPalette& palette)
     curls.addEllipse(QPointF(HeadX - 5.6, HeadY + 2.5), 2.6, 4.2);
     curls.addEllipse(QPointF(HeadX + 5.6, HeadY + 2.5), 2.6, 4.2);
     fillOutlined(painter, curls.simplified(), Hair);
-    drawFace(painter, 5.2, 6.4);
+    drawFace(painter, 5.7, 6.9);
     QPainterPath feather;
     feather.moveTo(40, 15);
     feather.quadTo(46, 8, 43, 4.5);

@@ -8,7 +8,7 @@ namespace zucards {
 
 namespace {
 
-const QRectF Frame(13.5, 8.5, 44, 79);
+const QRectF Frame(14.5, 8.5, 42, 79);
 
 CourtPalette paletteFor(Suit suit)
 {

@@ -11,9 +11,9 @@ namespace zucards {
 namespace {
 
 constexpr qreal PipHeight = 13.5;
-constexpr qreal ColumnLeft = 21.5;
+constexpr qreal ColumnLeft = 22.5;
 constexpr qreal ColumnCentre = 35.5;
-constexpr qreal ColumnRight = 49.5;
+constexpr qreal ColumnRight = 48.5;
 constexpr qreal RowTop = 16.0;
 constexpr qreal RowBottom = 80.0;
 
@@ -62,49 +62,63 @@ qreal rowY(int rank, int row)
 
 void drawIndexAt(QPainter& painter, const QString& rank, Suit suit)
 {
-    drawFittedText(painter, rank, indexFont(11), suitColor(suit), QPointF(7.5, 8.5), 10.5);
-    drawSuit(painter, suit, QPointF(7.5, 19.5), 8.5);
+    drawFittedText(painter, rank, indexFont(12.5), suitColor(suit), QPointF(7.5, 9), 11);
+    drawSuit(painter, suit, QPointF(7.5, 20.5), 9);
 }
 
-// A fine ring of leaves around the big spade: the printer's mark of the deck.
-void drawSpadeOrnament(QPainter& painter)
+// Two laurel branches round the big spade, tied with a red bow: the printer's mark.
+void drawLaurelBranch(QPainter& painter, QPointF centre, int side)
 {
-    const QPointF centre(35.5, 48);
-    painter.setPen(QPen(ink::Black, 0.7));
+    const qreal radius = 25;
+    painter.setPen(QPen(ink::Black, 0.7, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, 24, 24);
+    const QRectF circle(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    painter.drawArc(circle, 270 * 16, side * 130 * 16);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink::Black);
-    for (int i = 0; i < 24; ++i) {
-        painter.save();
-        painter.translate(centre);
-        painter.rotate(i * 15);
-        painter.translate(0, -24);
-        painter.rotate(35);
-        painter.drawEllipse(QPointF(0, 0), 1.2, 3.0);
-        painter.restore();
+    for (int i = 0; i < 9; ++i) {
+        const qreal degrees = 168 - i * 15; // from the bow upwards, measured from the top
+        const qreal a = qDegreesToRadians(side * degrees);
+        const QPointF at = centre + QPointF(std::sin(a), -std::cos(a)) * radius;
+        for (const int out : { -1, 1 }) {
+            painter.save();
+            painter.translate(at);
+            painter.rotate(side * (degrees - 90) + out * 38);
+            painter.drawEllipse(QPointF(0, -2.3), 1.0, 2.3);
+            painter.restore();
+        }
     }
+}
+
+void drawSpadeOrnament(QPainter& painter)
+{
+    const QPointF centre(35.5, 47);
+    drawLaurelBranch(painter, centre, -1);
+    drawLaurelBranch(painter, centre, 1);
+    painter.setPen(QPen(ink::Black, 0.5));
     painter.setBrush(ink::Red);
-    for (int i = 0; i < 4; ++i) {
-        const qreal a = M_PI / 4 + i * M_PI / 2;
-        painter.drawEllipse(centre + QPointF(std::cos(a), std::sin(a)) * 24, 1.8, 1.8);
-    }
+    const QPointF knot = centre + QPointF(0, 25);
+    for (const int side : { -1, 1 })
+        painter.drawPolygon(
+            QPolygonF { knot, knot + QPointF(side * 5, -2.5), knot + QPointF(side * 5, 2.5) });
+    painter.drawEllipse(knot, 1.4, 1.4);
 }
 
 // A paper-coloured line inside the big spade, as engraved aces of spades show.
 void drawSpadeInlay(QPainter& painter)
 {
     painter.save();
-    painter.translate(35.5, 46.5);
-    painter.scale(0.26, 0.26);
+    painter.translate(35.5, 45);
+    painter.scale(0.27, 0.27);
+    // The blade alone: a stem traced in white would read as a crack.
+    QPainterPath blade;
+    blade.addRect(-60, -60, 120, 68);
+    blade.addRect(-60, 8, 52, 32);
+    blade.addRect(8, 8, 52, 32);
+    painter.setClipPath(blade, Qt::IntersectClip);
     painter.setPen(QPen(ink::Paper, 3.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(suitShape(Suit::Spades));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink::Paper);
-    painter.drawEllipse(QPointF(0, -2), 9, 9);
-    painter.setBrush(ink::Red);
-    painter.drawEllipse(QPointF(0, -2), 5, 5);
     painter.restore();
 }
 

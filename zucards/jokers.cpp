@@ -79,29 +79,54 @@ void drawRuff(QPainter& painter, const JokerColours& c)
         painter.drawEllipse(QPointF(x, 66 + (x == 36.5 ? 0 : 2)), 1.6, 1.6);
 }
 
+QPainterPath sideHorn()
+{
+    QPainterPath horn;
+    horn.moveTo(26, 37.5);
+    horn.quadTo(17, 33, 15.5, 20);
+    horn.quadTo(27, 25, 34, 36);
+    horn.closeSubpath();
+    return horn;
+}
+
 void drawCap(QPainter& painter, const JokerColours& c)
 {
-    const QPointF tips[] = { { 17.5, 19 }, { 36.5, 11 }, { 55.5, 19 } };
-    const QColor fills[] = { c.main, c.second, c.main };
-    for (int i = 0; i < 3; ++i) {
-        const QPointF tip = tips[i];
-        QPainterPath horn;
-        horn.moveTo(36.5 + (i - 1) * 7.5 - 5, 37);
-        horn.quadTo(tip.x() + (i == 1 ? -4 : 2), (tip.y() + 37) / 2, tip.x(), tip.y());
-        horn.quadTo(tip.x() + (i == 1 ? 4 : 8 * (1 - i)), (tip.y() + 37) / 2 + 2,
-            36.5 + (i - 1) * 7.5 + 5, 37);
-        horn.closeSubpath();
-        painter.setPen(line());
-        painter.setBrush(fills[i]);
-        painter.drawPath(horn);
-    }
+    painter.setPen(line());
+    painter.setBrush(c.main);
+    painter.drawPath(sideHorn());
+    painter.save();
+    painter.translate(73, 0); // mirrored about the jester's middle at x 36.5
+    painter.scale(-1, 1);
+    painter.drawPath(sideHorn());
+    painter.restore();
+    QPainterPath middle;
+    middle.moveTo(29.5, 36);
+    middle.quadTo(31, 21, 36.5, 11);
+    middle.quadTo(42, 21, 43.5, 36);
+    middle.closeSubpath();
+    painter.setBrush(c.second);
+    painter.drawPath(middle);
     painter.setBrush(ink::Yellow);
-    for (const QPointF& tip : tips)
+    for (const QPointF tip : { QPointF(15.5, 20), QPointF(36.5, 10.5), QPointF(57.5, 20) })
         painter.drawEllipse(tip, 2.4, 2.4);
-    QPainterPath band;
-    band.addRoundedRect(25.5, 34, 22, 4.5, 2, 2);
-    painter.setBrush(ink::Yellow);
-    painter.drawPath(band);
+    painter.drawRoundedRect(QRectF(25.5, 34, 22, 4.5), 2, 2);
+}
+
+void drawArms(QPainter& painter, const JokerColours& c)
+{
+    painter.setPen(line());
+    for (const int side : { -1, 1 }) {
+        QPainterPath sleeve;
+        sleeve.moveTo(36.5 + side * 12, 59);
+        sleeve.quadTo(36.5 + side * 21, 62, 36.5 + side * 19, 74);
+        sleeve.lineTo(36.5 + side * 14.5, 73);
+        sleeve.quadTo(36.5 + side * 15, 66, 36.5 + side * 10, 64);
+        sleeve.closeSubpath();
+        painter.setBrush(side < 0 ? c.second : c.main);
+        painter.drawPath(sleeve);
+        painter.setBrush(ink::Skin);
+        painter.drawEllipse(QPointF(36.5 + side * 16.8, 75.5), 2.4, 2.1);
+    }
 }
 
 void drawFace(QPainter& painter, const JokerColours& c)
@@ -136,6 +161,7 @@ void drawJoker(QPainter& painter, bool blue)
     drawTitle(painter, colours.main);
     painter.restore();
     drawTunic(painter, colours);
+    drawArms(painter, colours);
     drawRuff(painter, colours);
     drawCap(painter, colours);
     drawFace(painter, colours);
