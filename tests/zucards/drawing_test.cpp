@@ -97,6 +97,18 @@ TEST(CardDrawing, NumberCardsShowAsManyPipsAsTheirRank)
                     << "suit " << suit << " rank " << rank << " scale " << scale;
 }
 
+TEST(CardDrawing, EvenNumberCardsReadTheSameTurnedRound)
+{
+    // Pips in the lower half are printed upside down, so these layouts (without a pip on the
+    // middle line, which stands upright) are symmetric.
+    for (int suit = 0; suit < 4; ++suit)
+        for (const int rank : { 2, 4, 10 }) {
+            const QImage image = picture(faceId(suit, rank), 2);
+            const QImage turned = image.transformed(QTransform().rotate(180));
+            EXPECT_LT(meanDifference(image, turned), 1.0) << "suit " << suit << " rank " << rank;
+        }
+}
+
 TEST(CardDrawing, IndexRepeatsTurnedInTheOppositeCorner)
 {
     const QRect corner(1, 1, 13, 26);
