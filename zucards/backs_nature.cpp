@@ -137,6 +137,34 @@ void drawPetals(QPainter& painter, QPointF centre, int count, qreal length, qrea
     }
 }
 
+// A shallow reef: sand, a starfish and clownfish of several sizes swimming both ways.
+void drawReef(QPainter& painter, const QRectF& panel)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xf2, 0xdc, 0x9a));
+    painter.drawEllipse(QRectF(panel.left() - 12, panel.bottom() - 9, panel.width() + 24, 22));
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const qreal r = i % 2 ? 1.6 : 4.0, a = i * M_PI / 5 - M_PI / 2;
+        star << panel.bottomRight() + QPointF(-13 + r * std::cos(a), -5 + r * std::sin(a));
+    }
+    painter.setPen(QPen(QColor(0xa8, 0x30, 0x20), 0.5));
+    painter.setBrush(QColor(0xf0, 0x5a, 0x3a));
+    painter.drawPolygon(star);
+    struct Swimmer {
+        qreal x, y, size;
+        bool left;
+        int colour;
+    };
+    static const Swimmer school[] = { { 17, 12, 15, false, 0 }, { 47, 20, 12, true, 1 },
+        { 31, 33, 18, true, 0 }, { 13, 48, 11, false, 1 }, { 48, 52, 15, true, 0 },
+        { 24, 66, 13, false, 0 }, { 52, 74, 10, true, 1 } };
+    const QColor bodies[] = { QColor(0xfa, 0x7d, 0x12), QColor(0xfc, 0xd2, 0x2a) };
+    for (const Swimmer& f : school)
+        drawFish(painter, panel.topLeft() + QPointF(f.x, f.y), f.size, f.left, bodies[f.colour],
+            QColor(0xfc, 0xf8, 0xf0));
+}
+
 } // namespace
 
 void drawIvyBack(QPainter& painter, const QRectF& panel, bool blue)
@@ -160,14 +188,7 @@ void drawFishBack(QPainter& painter, const QRectF& panel, bool blue)
     drawWeed(painter, panel, blue ? QColor(0x1e, 0x7a, 0x6a) : QColor(0x2c, 0x8a, 0x3a));
     drawBubbles(painter, panel, blue ? QColor(0xb0, 0xd0, 0xff) : QColor(0xf4, 0xfc, 0xfc));
     if (!blue) {
-        const QColor orange(0xfa, 0x7d, 0x12), cream(0xfc, 0xf8, 0xf0), gold(0xfc, 0xd2, 0x2a);
-        for (int row = 0; row < 5; ++row) {
-            const bool left = row % 2;
-            for (int i = 0; i < 2; ++i)
-                drawFish(painter,
-                    panel.topLeft() + QPointF(16 + i * 29 + (left ? 6 : 0), 10 + row * 15), 15,
-                    left, row % 3 == 1 ? gold : orange, cream);
-        }
+        drawReef(painter, panel);
         return;
     }
     const QColor silver(0xd8, 0xe4, 0xf2), blueStripe(0x3a, 0x6a, 0xc8);
