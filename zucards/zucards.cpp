@@ -6,6 +6,9 @@
 #include "zucards/faces.h"
 #include "zucards/jokers.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 using namespace zucards;
@@ -36,6 +39,14 @@ void drawFacePicture(QImage& image, int scale, int id)
     keyCorners(image, scale, KeyMagenta);
 }
 
+void drawPicture(QImage& image, int scale, int id)
+{
+    if (id >= FirstBackId)
+        drawBack(image, scale, id - FirstBackId);
+    else
+        drawFacePicture(image, scale, id);
+}
+
 } // namespace
 
 extern "C" {
@@ -50,12 +61,19 @@ int ZuCardsDrawBitmap(int id, int scale, unsigned char* pixels, int bytesPerLine
     if (id < 1 || id > LastId || (scale != 1 && scale != 2) || pixels == nullptr) return -1;
     const int width = CardWidth * scale;
     if (bytesPerLine < width * 4) return -1;
-    // Painting into the caller's buffer directly: the picture never exists twice.
-    QImage image(pixels, width, CardHeight * scale, bytesPerLine, QImage::Format_RGB32);
-    if (id >= FirstBackId)
-        drawBack(image, scale, id - FirstBackId);
-    else
-        drawFacePicture(image, scale, id);
+    const bool aligned = bytesPerLine % 4 == 0 && reinterpret_cast<std::uintptr_t>(pixels) % 4 == 0;
+    if (aligned) {
+        // Painting into the caller's buffer directly: the picture never exists twice.
+        QImage image(pixels, width, CardHeight * scale, bytesPerLine, QImage::Format_RGB32);
+        drawPicture(image, scale, id);
+        return 0;
+    }
+    // Qt paints 32-bit pixels only on aligned rows; other buffers get a copy.
+    QImage image(width, CardHeight * scale, QImage::Format_RGB32);
+    drawPicture(image, scale, id);
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(pixels + static_cast<std::ptrdiff_t>(y) * bytesPerLine, image.constScanLine(y),
+            static_cast<std::size_t>(width) * 4);
     return 0;
 }
 }

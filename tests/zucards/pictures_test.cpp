@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QSet>
 
+#include <cstring>
 #include <vector>
 
 using namespace testcards;
@@ -56,6 +57,22 @@ TEST(CardPictures, KeepsToItsRowsWhenTheyAreWiderThanThePicture)
         for (int y = 0; y < 96 * scale; ++y)
             for (int i = used; i < stride; ++i)
                 ASSERT_EQ(buffer[y * stride + i], 0xab) << "row " << y << " scale " << scale;
+    }
+}
+
+TEST(CardPictures, OddRowLengthsGetTheSamePicture)
+{
+    const DrawFn draw = drawFunction();
+    ASSERT_NE(draw, nullptr);
+    const QImage expected = picture(30, 2);
+    const int used = 142 * 4, stride = used + 3;
+    std::vector<unsigned char> buffer(stride * 192 + 1, 0xab);
+    // Misaligned start as well as misaligned rows.
+    ASSERT_EQ(draw(30, 2, buffer.data() + 1, stride), 0);
+    for (int y = 0; y < 192; ++y) {
+        ASSERT_EQ(std::memcmp(buffer.data() + 1 + y * stride, expected.constScanLine(y), used), 0)
+            << "row " << y;
+        ASSERT_EQ(buffer[1 + y * stride + used], 0xab) << "row " << y;
     }
 }
 
