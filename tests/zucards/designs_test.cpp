@@ -38,7 +38,7 @@ bool isRedInk(QRgb p)
 
 } // namespace
 
-TEST(CardDesigns, BacksFrameTheirDesignWithAPlainBorder)
+TEST(ImageLibraryDesigns, BacksFrameTheirDesignWithAPlainBorder)
 {
     for (int id = FirstBackId; id <= PictureCount; ++id)
         for (const int scale : { 1, 2 }) {
@@ -60,7 +60,7 @@ TEST(CardDesigns, BacksFrameTheirDesignWithAPlainBorder)
         }
 }
 
-TEST(CardDesigns, RedJokerIsRedAndBlueJokerIsBlue)
+TEST(ImageLibraryDesigns, RedJokerIsRedAndBlueJokerIsBlue)
 {
     const auto inks = [](int id, int* reds, int* blues) {
         const QImage image = picture(id, 1);
@@ -80,7 +80,7 @@ TEST(CardDesigns, RedJokerIsRedAndBlueJokerIsBlue)
     EXPECT_LT(reds, blues / 10);
 }
 
-TEST(CardDesigns, CourtsArePrintedInRedBlueAndYellow)
+TEST(ImageLibraryDesigns, CourtsArePrintedInRedBlueAndYellow)
 {
     const QRect frame(15, 9, 41, 78);
     for (int suit = 0; suit < 4; ++suit)
@@ -93,7 +93,7 @@ TEST(CardDesigns, CourtsArePrintedInRedBlueAndYellow)
         }
 }
 
-TEST(CardDesigns, CourtFiguresDifferBetweenSuitsAndRanks)
+TEST(ImageLibraryDesigns, CourtFiguresDifferBetweenSuitsAndRanks)
 {
     // Compared inside the frame only, so that the corner indices cannot make the difference.
     const QRect frame(15, 9, 41, 78);

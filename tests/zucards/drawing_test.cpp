@@ -69,7 +69,7 @@ double meanDifference(const QImage& a, const QImage& b)
 
 } // namespace
 
-TEST(CardDrawing, RedAndBlackSuitsPrintInTheirColour)
+TEST(ImageLibraryDrawing, RedAndBlackSuitsPrintInTheirColour)
 {
     for (int suit = 0; suit < 4; ++suit) {
         const bool red = suit == 1 || suit == 2;
@@ -88,7 +88,7 @@ TEST(CardDrawing, RedAndBlackSuitsPrintInTheirColour)
     }
 }
 
-TEST(CardDrawing, NumberCardsShowAsManyPipsAsTheirRank)
+TEST(ImageLibraryDrawing, NumberCardsShowAsManyPipsAsTheirRank)
 {
     for (int suit = 0; suit < 4; ++suit)
         for (int rank = 2; rank <= 10; ++rank)
@@ -97,7 +97,7 @@ TEST(CardDrawing, NumberCardsShowAsManyPipsAsTheirRank)
                     << "suit " << suit << " rank " << rank << " scale " << scale;
 }
 
-TEST(CardDrawing, EvenNumberCardsReadTheSameTurnedRound)
+TEST(ImageLibraryDrawing, EvenNumberCardsReadTheSameTurnedRound)
 {
     // Pips in the lower half are printed upside down, so these layouts (without a pip on the
     // middle line, which stands upright) are symmetric.
@@ -109,7 +109,7 @@ TEST(CardDrawing, EvenNumberCardsReadTheSameTurnedRound)
         }
 }
 
-TEST(CardDrawing, IndexRepeatsTurnedInTheOppositeCorner)
+TEST(ImageLibraryDrawing, IndexRepeatsTurnedInTheOppositeCorner)
 {
     const QRect corner(1, 1, 13, 26);
     for (int id = 1; id <= 52; ++id) {
@@ -127,7 +127,7 @@ TEST(CardDrawing, IndexRepeatsTurnedInTheOppositeCorner)
     }
 }
 
-TEST(CardDrawing, DoubleScaleIsTheSameDesignDrawnFiner)
+TEST(ImageLibraryDrawing, DoubleScaleIsTheSameDesignDrawnFiner)
 {
     for (int id = 1; id <= PictureCount; ++id) {
         const QImage single = picture(id, 1);
@@ -146,7 +146,7 @@ TEST(CardDrawing, DoubleScaleIsTheSameDesignDrawnFiner)
     }
 }
 
-TEST(CardDrawing, WholeDeckDrawsQuickly)
+TEST(ImageLibraryDrawing, WholeDeckDrawsQuickly)
 {
     picture(1, 1); // fonts and paths are prepared once per process
     QElapsedTimer timer;

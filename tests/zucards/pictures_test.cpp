@@ -23,12 +23,12 @@ int distinctColours(const QImage& image)
 
 } // namespace
 
-TEST(CardPictures, LibraryLoadsFromTheProgramFolder)
+TEST(ImageLibrary, LibraryLoadsFromTheProgramFolder)
 {
     ASSERT_NE(drawFunction(), nullptr);
 }
 
-TEST(CardPictures, RefusesUnknownRequestsAndLeavesTheBufferAlone)
+TEST(ImageLibrary, RefusesUnknownRequestsAndLeavesTheBufferAlone)
 {
     const DrawFn draw = drawFunction();
     ASSERT_NE(draw, nullptr);
@@ -46,7 +46,7 @@ TEST(CardPictures, RefusesUnknownRequestsAndLeavesTheBufferAlone)
     EXPECT_EQ(buffer, untouched);
 }
 
-TEST(CardPictures, KeepsToItsRowsWhenTheyAreWiderThanThePicture)
+TEST(ImageLibrary, KeepsToItsRowsWhenTheyAreWiderThanThePicture)
 {
     const DrawFn draw = drawFunction();
     ASSERT_NE(draw, nullptr);
@@ -60,7 +60,7 @@ TEST(CardPictures, KeepsToItsRowsWhenTheyAreWiderThanThePicture)
     }
 }
 
-TEST(CardPictures, OddRowLengthsGetTheSamePicture)
+TEST(ImageLibrary, OddRowLengthsGetTheSamePicture)
 {
     const DrawFn draw = drawFunction();
     ASSERT_NE(draw, nullptr);
@@ -76,7 +76,7 @@ TEST(CardPictures, OddRowLengthsGetTheSamePicture)
     }
 }
 
-TEST(CardPictures, EveryPictureDrawsAtBothScales)
+TEST(ImageLibrary, EveryPictureDrawsAtBothScales)
 {
     for (int id = 1; id <= PictureCount; ++id)
         for (const int scale : { 1, 2 }) {
@@ -87,7 +87,7 @@ TEST(CardPictures, EveryPictureDrawsAtBothScales)
         }
 }
 
-TEST(CardPictures, KeyColourOnlyInTheCornersOutsideTheBevel)
+TEST(ImageLibrary, KeyColourOnlyInTheCornersOutsideTheBevel)
 {
     for (int id = 1; id <= PictureCount; ++id)
         for (const int scale : { 1, 2 }) {
@@ -108,7 +108,7 @@ TEST(CardPictures, KeyColourOnlyInTheCornersOutsideTheBevel)
         }
 }
 
-TEST(CardPictures, DotsBackIsKeyedOnWhiteAndTheOthersOnMagenta)
+TEST(ImageLibrary, DotsBackIsKeyedOnWhiteAndTheOthersOnMagenta)
 {
     for (int id = 1; id <= PictureCount; ++id) {
         const QImage image = picture(id, 1);
@@ -121,7 +121,7 @@ TEST(CardPictures, DotsBackIsKeyedOnWhiteAndTheOthersOnMagenta)
     EXPECT_NE(dots.pixel(70, 50), White);
 }
 
-TEST(CardPictures, NoTwoPicturesAreAlike)
+TEST(ImageLibrary, NoTwoPicturesAreAlike)
 {
     for (const int scale : { 1, 2 }) {
         QSet<QByteArray> seen;
