@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 class IniFile : public ::testing::Test {
@@ -144,6 +146,18 @@ TEST_F(IniFile, InterruptedWriteLeavesTheOldFileWhole)
 
     ini.UpdateFile();
     EXPECT_EQ(ReadAll(Path()), "[A]\nK=new\n");
+}
+
+TEST_F(IniFile, FileThatCannotBeReadIsNotOverwritten)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    WriteAll(Path(), "[A]\nK=precious\n");
+    QFile::setPermissions(Path(), QFile::WriteOwner);
+    TIniFile ini(Path());
+    ini.WriteString("A", "K", "new");
+    EXPECT_THROW(ini.UpdateFile(), EIniFileException);
+    QFile::setPermissions(Path(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(ReadAll(Path()), "[A]\nK=precious\n");
 }
 
 TEST_F(IniFile, RefusedWriteRaisesUnableToWrite)

@@ -2,6 +2,8 @@
 #include "settings/log_archive.h"
 #include "tests/settings/log_fixture.h"
 
+#include <ctime>
+
 namespace {
 
 class LogArchive : public LogTest {
@@ -124,8 +126,26 @@ TEST(LogPeriod, ArchiveNamesCarryMonthYearAndNumber)
         "/tmp/a/Zaviko.log-12-2026.12");
 }
 
+// Far east of Greenwich, where a day begins while it is still yesterday in UTC.
 class LogDateModes : public LogArchive {
 protected:
+    void SetUp() override
+    {
+        savedZone = qgetenv("TZ");
+        qputenv("TZ", "XST-14");
+        tzset();
+        LogArchive::SetUp();
+    }
+    void TearDown() override
+    {
+        LogArchive::TearDown();
+        if (savedZone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", savedZone);
+        tzset();
+    }
+
     // Today, as far as the file's own creation time goes.
     QDate CreationDate()
     {
@@ -154,6 +174,7 @@ protected:
         EXPECT_EQ(FilesIn(log.ArchiveDir()).size(), 1);
         log.Close();
     }
+    QByteArray savedZone;
 };
 
 TEST_F(LogDateModes, ArchiveOnceTheDayOrWeekIsOverAndNotTwiceThatDay)
