@@ -4,6 +4,8 @@
 
 #include <QPainterPath>
 
+#include <initializer_list>
+
 namespace zucards {
 
 namespace {
@@ -83,6 +85,14 @@ void drawFace(QPainter& painter, qreal width, qreal height)
     painter.drawLine(QPointF(HeadX, HeadY - 0.2), QPointF(HeadX - 0.5, HeadY + 1.8));
     painter.setPen(QPen(ink::Red, 0.8, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(HeadX - 1.3, HeadY + 3.4), QPointF(HeadX + 1.3, HeadY + 3.4));
+}
+
+// Darker lines in hair and beard, the engraver's hatching of printed courts.
+void drawStrands(QPainter& painter, std::initializer_list<QLineF> strands)
+{
+    painter.setPen(QPen(Hair.darker(150), 0.45, Qt::SolidLine, Qt::RoundCap));
+    for (const QLineF& strand : strands)
+        painter.drawLine(strand);
 }
 
 void drawHand(QPainter& painter, QPointF at)
@@ -187,6 +197,10 @@ void drawKingHalf(QPainter& painter, const CourtPalette& palette)
     beard.lineTo(HeadX - 1.6, HeadY + 2.6);
     beard.quadTo(HeadX - 3, HeadY + 5.5, HeadX - 5.4, HeadY + 1.5);
     fillOutlined(painter, beard, Hair);
+    drawStrands(painter,
+        { { { HeadX - 3.2, HeadY + 4.5 }, { HeadX - 1.8, HeadY + 9 } },
+            { { HeadX, HeadY + 5.5 }, { HeadX, HeadY + 10 } },
+            { { HeadX + 3.2, HeadY + 4.5 }, { HeadX + 1.8, HeadY + 9 } } });
     QPainterPath crown;
     crown.moveTo(28.5, 18.5);
     crown.lineTo(28, 11);
@@ -217,6 +231,9 @@ void drawQueenHalf(QPainter& painter, const CourtPalette& palette)
     hair.quadTo(HeadX + 10, HeadY + 6, HeadX + 6, HeadY - 4);
     hair.closeSubpath();
     fillOutlined(painter, hair, Hair);
+    drawStrands(painter,
+        { { { HeadX - 7.5, HeadY + 2 }, { HeadX - 7.8, HeadY + 11 } },
+            { { HeadX + 7.5, HeadY + 2 }, { HeadX + 7.8, HeadY + 11 } } });
     drawRobe(painter, palette);
     QPainterPath lace;
     lace.moveTo(26, 32);
@@ -268,7 +285,7 @@ void drawJackHalf(QPainter& painter, const CourtPalette& palette)
     feather.quadTo(46, 8, 43, 4.5);
     feather.quadTo(41, 10, 37.5, 14);
     feather.closeSubpath();
-    fillOutlined(painter, feather, palette.trim);
+    fillOutlined(painter, feather, palette.robe);
     QPainterPath cap;
     cap.moveTo(27, 19.5);
     cap.quadTo(27.5, 11.5, 36, 11.5);
@@ -282,7 +299,7 @@ void drawJackHalf(QPainter& painter, const CourtPalette& palette)
     band.lineTo(45, 19.8);
     band.quadTo(36, 17.5, 27, 21.5);
     band.closeSubpath();
-    fillOutlined(painter, band, ink::Yellow);
+    fillOutlined(painter, band, palette.trim);
     drawHalberd(painter);
 }
 
