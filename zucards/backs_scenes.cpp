@@ -97,6 +97,100 @@ void drawTower(QPainter& painter, QRectF body, const QColor& wall, const QColor&
     painter.drawRoundedRect(QRectF(body.center().x() - 0.9, body.top() + 3, 1.8, 3), 0.9, 0.9);
 }
 
+void drawGrid(QPainter& painter, const QRectF& panel, const QColor& ground, const QColor& line)
+{
+    painter.fillRect(panel, ground);
+    painter.setPen(QPen(line, 0.6));
+    for (qreal x = panel.left(); x < panel.right(); x += 5)
+        painter.drawLine(QPointF(x, panel.top()), QPointF(x, panel.bottom()));
+    for (qreal y = panel.top(); y < panel.bottom(); y += 5)
+        painter.drawLine(QPointF(panel.left(), y), QPointF(panel.right(), y));
+}
+
+const QColor RobotRed(0xe0, 0x30, 0x30);
+
+void drawRobotHead(QPainter& painter, QPointF c)
+{
+    painter.setPen(dark(0.8));
+    painter.drawLine(c + QPointF(0, -30), c + QPointF(0, -24));
+    painter.setBrush(RobotRed);
+    painter.drawEllipse(c + QPointF(0, -31), 2, 2);
+    painter.setBrush(QColor(0xc8, 0xd0, 0xd8));
+    painter.drawRoundedRect(QRectF(c + QPointF(-12, -24), QSizeF(24, 18)), 3, 3);
+    painter.setBrush(QColor(0xfc, 0xe8, 0x4a));
+    painter.drawEllipse(c + QPointF(-5.5, -17), 3.2, 3.2);
+    painter.drawEllipse(c + QPointF(5.5, -17), 3.2, 3.2);
+    painter.setBrush(QColor(0x20, 0x20, 0x28));
+    painter.drawEllipse(c + QPointF(-5.5, -17), 1.2, 1.2);
+    painter.drawEllipse(c + QPointF(5.5, -17), 1.2, 1.2);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(c + QPointF(-6, -11.5), QSizeF(12, 3)));
+    for (int i = 1; i < 4; ++i)
+        painter.drawLine(c + QPointF(-6 + i * 3, -11.5), c + QPointF(-6 + i * 3, -8.5));
+}
+
+void drawRobotBody(QPainter& painter, QPointF c)
+{
+    painter.setPen(dark(0.8));
+    painter.setBrush(QColor(0xc8, 0xd0, 0xd8));
+    painter.drawRect(QRectF(c + QPointF(-16, -3), QSizeF(32, 26)));
+    painter.setBrush(QColor(0x8a, 0x96, 0xa2));
+    painter.drawRect(QRectF(c + QPointF(-22, -2), QSizeF(5, 20)));
+    painter.drawRect(QRectF(c + QPointF(17, -2), QSizeF(5, 20)));
+    painter.drawRect(QRectF(c + QPointF(-11, 24), QSizeF(7, 13)));
+    painter.drawRect(QRectF(c + QPointF(4, 24), QSizeF(7, 13)));
+    painter.drawRect(QRectF(c + QPointF(-4, -6), QSizeF(8, 3)));
+    painter.setBrush(QColor(0x20, 0x30, 0x40));
+    painter.drawRoundedRect(QRectF(c + QPointF(-10, 2), QSizeF(20, 12)), 1.5, 1.5);
+    const QColor lights[] = { RobotRed, QColor(0x4c, 0xe0, 0x5a), QColor(0xfc, 0xd2, 0x2a) };
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+        painter.setBrush(lights[i]);
+        painter.drawEllipse(c + QPointF(-6 + i * 6, 6), 1.6, 1.6);
+    }
+    painter.setBrush(QColor(0x7a, 0xe0, 0xf0));
+    painter.drawRect(QRectF(c + QPointF(-7, 10), QSizeF(14, 1.5)));
+}
+
+void drawNightSky(QPainter& painter, const QRectF& panel)
+{
+    QLinearGradient sky(panel.topLeft(), panel.bottomLeft());
+    sky.setColorAt(0, QColor(0x0a, 0x10, 0x3a));
+    sky.setColorAt(1, QColor(0x3a, 0x4a, 0x9a));
+    painter.fillRect(panel, sky);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xfc, 0xf0, 0xb0));
+    painter.drawEllipse(panel.topLeft() + QPointF(48, 12), 6, 6);
+    painter.setBrush(QColor(0x14, 0x1c, 0x4a));
+    painter.drawEllipse(panel.topLeft() + QPointF(51, 10), 5.5, 5.5);
+    painter.setBrush(QColor(0xfc, 0xf4, 0xc0));
+    for (int i = 0; i < 11; ++i)
+        drawStar(painter, panel.topLeft() + QPointF(4 + (i * 29) % 56, 5 + (i * 17) % 30),
+            i % 3 ? 1.0 : 1.8);
+    painter.setBrush(QColor(0x2c, 0x7a, 0x34));
+    painter.drawEllipse(QRectF(panel.left() - 20, panel.bottom() - 20, panel.width() + 40, 40));
+}
+
+void drawCone(QPainter& painter, QPointF c)
+{
+    QPainterPath cone;
+    cone.moveTo(c + QPointF(-10, 6));
+    cone.lineTo(c + QPointF(10, 6));
+    cone.lineTo(c + QPointF(0, 38));
+    cone.closeSubpath();
+    painter.setPen(dark(0.6, QColor(0x8a, 0x52, 0x1a)));
+    painter.setBrush(QColor(0xe4, 0xa8, 0x52));
+    painter.drawPath(cone);
+    painter.save();
+    painter.setClipPath(cone);
+    painter.setPen(dark(0.5, QColor(0xa8, 0x6a, 0x22)));
+    for (qreal d = -30; d < 30; d += 4) {
+        painter.drawLine(c + QPointF(d, 6), c + QPointF(d + 30, 40));
+        painter.drawLine(c + QPointF(d, 6), c + QPointF(d - 30, 40));
+    }
+    painter.restore();
+}
+
 } // namespace
 
 void drawHawaiiBack(QPainter& painter, const QRectF& panel)
@@ -135,22 +229,7 @@ void drawIceCreamBack(QPainter& painter, const QRectF& panel)
     for (qreal x = panel.left(); x < panel.right(); x += 8)
         painter.fillRect(QRectF(x, panel.top(), 4, panel.height()), QColor(0xfc, 0xe6, 0xee));
     const QPointF c = panel.center();
-    QPainterPath cone;
-    cone.moveTo(c + QPointF(-10, 6));
-    cone.lineTo(c + QPointF(10, 6));
-    cone.lineTo(c + QPointF(0, 38));
-    cone.closeSubpath();
-    painter.setPen(dark(0.6, QColor(0x8a, 0x52, 0x1a)));
-    painter.setBrush(QColor(0xe4, 0xa8, 0x52));
-    painter.drawPath(cone);
-    painter.save();
-    painter.setClipPath(cone);
-    painter.setPen(dark(0.5, QColor(0xa8, 0x6a, 0x22)));
-    for (qreal d = -30; d < 30; d += 4) {
-        painter.drawLine(c + QPointF(d, 6), c + QPointF(d + 30, 40));
-        painter.drawLine(c + QPointF(d, 6), c + QPointF(d - 30, 40));
-    }
-    painter.restore();
+    drawCone(painter, c);
     drawScoop(painter, c + QPointF(0, 2), 11, QColor(0xa0, 0x62, 0x3c));
     drawScoop(painter, c + QPointF(0, -11), 10, QColor(0xfa, 0xf0, 0xc8));
     drawScoop(painter, c + QPointF(0, -23), 9, QColor(0xf4, 0x7a, 0xa4));
@@ -169,66 +248,14 @@ void drawIceCreamBack(QPainter& painter, const QRectF& panel)
 
 void drawRobotBack(QPainter& painter, const QRectF& panel)
 {
-    painter.fillRect(panel, QColor(0x3a, 0xa8, 0xa0));
-    painter.setPen(QPen(QColor(0x5c, 0xc4, 0xbc), 0.6));
-    for (qreal x = panel.left(); x < panel.right(); x += 5)
-        painter.drawLine(QPointF(x, panel.top()), QPointF(x, panel.bottom()));
-    for (qreal y = panel.top(); y < panel.bottom(); y += 5)
-        painter.drawLine(QPointF(panel.left(), y), QPointF(panel.right(), y));
-    const QPointF c = panel.center();
-    const QColor metal(0xc8, 0xd0, 0xd8), shade(0x8a, 0x96, 0xa2), red(0xe0, 0x30, 0x30);
-    painter.setPen(dark(0.8));
-    painter.drawLine(c + QPointF(0, -30), c + QPointF(0, -24));
-    painter.setBrush(red);
-    painter.drawEllipse(c + QPointF(0, -31), 2, 2);
-    painter.setBrush(metal);
-    painter.drawRoundedRect(QRectF(c + QPointF(-12, -24), QSizeF(24, 18)), 3, 3);
-    painter.drawRect(QRectF(c + QPointF(-16, -3), QSizeF(32, 26)));
-    painter.setBrush(shade);
-    painter.drawRect(QRectF(c + QPointF(-22, -2), QSizeF(5, 20)));
-    painter.drawRect(QRectF(c + QPointF(17, -2), QSizeF(5, 20)));
-    painter.drawRect(QRectF(c + QPointF(-11, 24), QSizeF(7, 13)));
-    painter.drawRect(QRectF(c + QPointF(4, 24), QSizeF(7, 13)));
-    painter.drawRect(QRectF(c + QPointF(-4, -6), QSizeF(8, 3)));
-    painter.setBrush(QColor(0xfc, 0xe8, 0x4a));
-    painter.drawEllipse(c + QPointF(-5.5, -17), 3.2, 3.2);
-    painter.drawEllipse(c + QPointF(5.5, -17), 3.2, 3.2);
-    painter.setBrush(QColor(0x20, 0x20, 0x28));
-    painter.drawEllipse(c + QPointF(-5.5, -17), 1.2, 1.2);
-    painter.drawEllipse(c + QPointF(5.5, -17), 1.2, 1.2);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(c + QPointF(-6, -11.5), QSizeF(12, 3)));
-    for (int i = 1; i < 4; ++i)
-        painter.drawLine(c + QPointF(-6 + i * 3, -11.5), c + QPointF(-6 + i * 3, -8.5));
-    painter.setBrush(QColor(0x20, 0x30, 0x40));
-    painter.drawRoundedRect(QRectF(c + QPointF(-10, 2), QSizeF(20, 12)), 1.5, 1.5);
-    const QColor lights[] = { red, QColor(0x4c, 0xe0, 0x5a), QColor(0xfc, 0xd2, 0x2a) };
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 3; ++i) {
-        painter.setBrush(lights[i]);
-        painter.drawEllipse(c + QPointF(-6 + i * 6, 6), 1.6, 1.6);
-    }
-    painter.setBrush(QColor(0x7a, 0xe0, 0xf0));
-    painter.drawRect(QRectF(c + QPointF(-7, 10), QSizeF(14, 1.5)));
+    drawGrid(painter, panel, QColor(0x3a, 0xa8, 0xa0), QColor(0x5c, 0xc4, 0xbc));
+    drawRobotBody(painter, panel.center());
+    drawRobotHead(painter, panel.center());
 }
 
 void drawCastleBack(QPainter& painter, const QRectF& panel)
 {
-    QLinearGradient sky(panel.topLeft(), panel.bottomLeft());
-    sky.setColorAt(0, QColor(0x0a, 0x10, 0x3a));
-    sky.setColorAt(1, QColor(0x3a, 0x4a, 0x9a));
-    painter.fillRect(panel, sky);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xfc, 0xf0, 0xb0));
-    painter.drawEllipse(panel.topLeft() + QPointF(48, 12), 6, 6);
-    painter.setBrush(QColor(0x14, 0x1c, 0x4a));
-    painter.drawEllipse(panel.topLeft() + QPointF(51, 10), 5.5, 5.5);
-    painter.setBrush(QColor(0xfc, 0xf4, 0xc0));
-    for (int i = 0; i < 11; ++i)
-        drawStar(painter, panel.topLeft() + QPointF(4 + (i * 29) % 56, 5 + (i * 17) % 30),
-            i % 3 ? 1.0 : 1.8);
-    painter.setBrush(QColor(0x2c, 0x7a, 0x34));
-    painter.drawEllipse(QRectF(panel.left() - 20, panel.bottom() - 20, panel.width() + 40, 40));
+    drawNightSky(painter, panel);
     const QColor wall(0xb8, 0xb0, 0xa8), roof(0xc8, 0x28, 0x38);
     const QPointF base(panel.center().x(), panel.bottom() - 16);
     painter.setPen(dark(0.5, QColor(0x30, 0x30, 0x40)));
