@@ -1,5 +1,6 @@
 #include "settings/atomic_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -17,7 +18,7 @@ std::function<void(const QString&)>& BeforeReplaceHook()
 // The rename is only durable once the folder's entry has reached the disk too.
 void SyncFolder(const QString& path)
 {
-    const QByteArray folder = QFileInfo(path).absolutePath().toLocal8Bit();
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);

@@ -63,7 +63,7 @@ std::optional<int> ParseDecimal(QStringView text)
     qsizetype start = (text.startsWith('+') || text.startsWith('-')) ? 1 : 0;
     if (start == text.size()) return std::nullopt;
     for (qsizetype i = start; i < text.size(); ++i)
-        if (!text[i].isDigit() || text[i].unicode() > '9') return std::nullopt;
+        if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;

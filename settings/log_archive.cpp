@@ -61,7 +61,7 @@ TCopyResult CopyToNewFile(int SourceHandle, const QString& Target)
 {
     // O_EXCL makes "does it exist" and "create it" one step, so not even a
     // program racing us can have its file overwritten.
-    const QByteArray path = Target.toLocal8Bit();
+    const QByteArray path = QFile::encodeName(Target);
     const int target = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (target < 0) return errno == EEXIST ? TCopyResult::Exists : TCopyResult::Failed;
     const bool copied = CopyContents(SourceHandle, target);

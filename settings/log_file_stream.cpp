@@ -2,6 +2,8 @@
 
 #include "settings/log_errors.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +13,7 @@ TLogFileStream::TLogFileStream(const QString& FileName)
 {
     // O_APPEND keeps every write at the end even when another program writes
     // to the same file; O_DSYNC makes each write reach the disk before it returns.
-    const QByteArray path = FileName.toLocal8Bit();
+    const QByteArray path = QFile::encodeName(FileName);
     FHandle = ::open(path.constData(), O_RDWR | O_CREAT | O_APPEND | O_DSYNC | O_CLOEXEC, 0666);
     if (FHandle < 0 || ::lseek(FHandle, 0, SEEK_END) < 0) {
         if (FHandle >= 0) ::close(FHandle);
