@@ -12,19 +12,6 @@ template <typename E> std::string MessageOf(const std::function<void()>& action)
     return "<no error>";
 }
 
-TEST_F(LogTest, HasThePublishedDefaults)
-{
-    const TLogFile fresh;
-    EXPECT_FALSE(fresh.AutoOpen());
-    EXPECT_EQ(fresh.Options(), TLogOptions(logTimestamp) | logSession);
-    EXPECT_EQ(fresh.MaxSize(), 1048576);
-    EXPECT_EQ(fresh.LogFileName(), "");
-    EXPECT_EQ(fresh.ArchiveDir(), "");
-    EXPECT_EQ(fresh.ArchiveMode(), bkSize);
-    EXPECT_EQ(fresh.TimestampFormat(), "dd/mmm/yyyy hh:nn:ss ");
-    EXPECT_FALSE(fresh.Active());
-}
-
 TEST_F(LogTest, SessionsAreMarkedOnceAndAppendToOldContents)
 {
     WriteAll(Path(), "old\r\n");
