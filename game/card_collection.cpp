@@ -11,12 +11,6 @@ namespace {
 constexpr const char* kSearchFailureText = "No one is perfect - TCardCollection.SubSumsMatch";
 }
 
-void TCardCollection::Add(TZuSingleCard& card)
-{
-    if (count == kMaxCaptureCards) throw std::length_error("A capture set holds at most 21 cards");
-    cards[count++] = &card;
-}
-
 void TCardCollection::Remove(const TZuSingleCard& card)
 {
     const auto end = cards.begin() + count;
@@ -49,6 +43,26 @@ int TCardCollection::SumValue(const TZuSingleCard& card)
     return CaptureSumValue(card.Value());
 }
 
+TCaptureValues TCardCollection::Values() const
+{
+    TCaptureValues values;
+    for (int i = 0; i < count; ++i)
+        values.Add(cards[i]->Value());
+    return values;
+}
+
+bool TCardCollection::Matches(const TCaptureValues& values, int target)
+{
+    try {
+        return values.SplitsIntoGroupsOf(target);
+    } catch (...) {
+        // The search finds a split or fails before it has seen one, so the
+        // answer so far is always no.
+        MessageSink().Error(kSearchFailureText);
+        return false;
+    }
+}
+
 bool TCardCollection::CanTake(const TZuSingleCard& handCard) const
 {
     if (count < 1) throw EInvalidPlay(kNoMarkedCardsText);
@@ -56,17 +70,22 @@ bool TCardCollection::CanTake(const TZuSingleCard& handCard) const
     return SubSumsMatch(CaptureTarget(handCard.Value()));
 }
 
+std::uint64_t TCardCollection::CanTakeEach(std::span<const TZuSingleCard* const> handCards) const
+{
+    if (count < 1) throw EInvalidPlay(kNoMarkedCardsText);
+    if (handCards.size() > 64) throw std::length_error("At most 64 hand cards at once");
+    const TCaptureValues values = Values();
+    std::uint64_t taken = 0;
+    for (std::size_t i = 0; i < handCards.size(); ++i) {
+        const int hand = handCards[i]->Value();
+        const bool takes = count == 1 ? TakesSingleCard(hand, cards[0]->Value())
+                                      : Matches(values, CaptureTarget(hand));
+        taken |= std::uint64_t { takes } << i;
+    }
+    return taken;
+}
+
 bool TCardCollection::SubSumsMatch(int target) const
 {
-    std::array<int, kMaxCaptureCards> values {};
-    for (int i = 0; i < count; ++i)
-        values[i] = cards[i]->Value();
-    try {
-        return SplitsIntoGroupsOf(std::span<const int>(values.data(), count), target);
-    } catch (...) {
-        // The search finds a split or fails before it has seen one, so the
-        // answer so far is always no.
-        MessageSink().Error(kSearchFailureText);
-        return false;
-    }
+    return Matches(Values(), target);
 }

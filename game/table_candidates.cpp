@@ -4,6 +4,7 @@
 #include "platform/message_sink.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 
 namespace {
@@ -34,13 +35,17 @@ std::uint32_t NextWithSameBits(std::uint32_t mask)
     return (((ripple ^ mask) >> 2) / lowest) | ripple;
 }
 
-// Bit n - p of mask stands for position p.
-TCardCollection CollectionOf(const TTableCards& table, int n, std::uint32_t mask)
+// Bit n - p of mask stands for position p; the cards go in ascending position.
+void AddCollectionOf(
+    const std::vector<TZuSingleCard*>& byPosition, std::uint32_t mask, TCardCollections& list)
 {
-    TCardCollection set;
-    for (int position = 1; position <= n; ++position)
-        if (mask & (std::uint32_t { 1 } << (n - position))) set.Add(TableCardAt(table, position));
-    return set;
+    TCardCollection& set = list.emplace_back();
+    const int n = static_cast<int>(byPosition.size());
+    while (mask != 0) {
+        const int bit = 31 - std::countl_zero(mask);
+        set.Add(*byPosition[n - 1 - bit]);
+        mask &= ~(std::uint32_t { 1 } << bit);
+    }
 }
 
 } // namespace
@@ -58,10 +63,13 @@ int getAllPossibleCollections(const TTableCards& table, TCardCollections& list)
         list.clear();
         const int n = table.Count();
         list.reserve(CandidateCount(n));
+        std::vector<TZuSingleCard*> byPosition;
+        for (int position = 1; position <= n; ++position)
+            byPosition.push_back(&TableCardAt(table, position));
         const std::uint32_t end = std::uint32_t { 1 } << n;
         for (int size = 1; size <= std::min(n, kMaxCandidateCards); ++size)
             for (std::uint32_t mask = (1u << size) - 1; mask < end; mask = NextWithSameBits(mask))
-                list.push_back(CollectionOf(table, n, mask));
+                AddCollectionOf(byPosition, mask, list);
         return static_cast<int>(list.size());
     } catch (...) {
         list.clear();

@@ -98,6 +98,9 @@ TEST(CaptureRule, JokersNeitherTakeNorAreTaken)
     EXPECT_FALSE(Takes(Joker, { Joker }));
     EXPECT_FALSE(Takes(5, { 5, Joker }));
     EXPECT_FALSE(Takes(Joker, { 5, 5 }));
+    EXPECT_FALSE(Takes(1, { A })) << "no dealt card has the value 1";
+    EXPECT_FALSE(Takes(A, { 0 }));
+    EXPECT_FALSE(Takes(7, { 3, 4 + 256 }));
 }
 
 TEST(CaptureRule, LargeSetsAreDecidedExactly)
@@ -124,9 +127,16 @@ TEST(CaptureRule, LargeSetsAreDecidedExactly)
 
 TEST(CaptureRule, SearchMemoryFailureReachesTheCaller)
 {
+    // Ten different values and two aces: too many states for the search's own
+    // small memory, so it asks the default resource.
+    const std::vector<int> table { 2, 3, 4, 5, 6, 7, 8, 9, 10, J, A, A };
     std::pmr::memory_resource* previous
         = std::pmr::set_default_resource(std::pmr::null_memory_resource());
-    EXPECT_THROW(SplitsIntoGroupsOf(std::vector<int> { 3, 4 }, 7), std::bad_alloc);
+    EXPECT_THROW(SplitsIntoGroupsOf(table, 13), std::bad_alloc);
+    EXPECT_FALSE(SplitsIntoGroupsOf(std::vector<int> { 3, 4, 5 }, 13))
+        << "refused before any search";
+    EXPECT_TRUE(SplitsIntoGroupsOf(std::vector<int> { 3, 4, 6 }, 13))
+        << "small sets need no memory";
     std::pmr::set_default_resource(previous);
-    EXPECT_TRUE(SplitsIntoGroupsOf(std::vector<int> { 3, 4 }, 7));
+    EXPECT_TRUE(SplitsIntoGroupsOf(table, 13)) << "[12+1, 10+3, 9+4, 8+5, 7+6, 2+11]";
 }

@@ -125,18 +125,29 @@ TEST_F(CardCollection, EmptySetRaisesInvalidPlayAndStaysEmpty)
 TEST_F(CardCollection, SearchFailureIsReportedAndAnswersNo)
 {
     TScopedRecordingSink sink;
-    TCardCollection set = SetOf({ kThreeOfDiamonds, kFourOfSpades });
-    const TZuSingleCard& seven = Card(kSevenOfClubs);
-    // The search keeps its working memory in the default memory resource.
+    // Big enough for the search to ask the default memory resource.
+    TCardCollection set
+        = SetOf({ 2, 3, 4, 5, 6, 7, 8, 9, 10, kJackOfDiamonds, kAceOfClubs, kAceOfHearts });
+    const TZuSingleCard& queen = Card(kQueenOfSpades);
+    const std::vector<int> before = IDs(set);
     std::pmr::memory_resource* previous
         = std::pmr::set_default_resource(std::pmr::null_memory_resource());
-    const bool taken = set.CanTake(seven);
+    const bool taken = set.CanTake(queen);
     std::pmr::set_default_resource(previous);
 
     EXPECT_FALSE(taken);
     EXPECT_EQ(sink.shown.errors,
         std::vector<std::string> { "No one is perfect - TCardCollection.SubSumsMatch" });
-    EXPECT_EQ(IDs(set), (std::vector<int> { kThreeOfDiamonds, kFourOfSpades }));
-    EXPECT_TRUE(set.CanTake(seven));
+    EXPECT_EQ(IDs(set), before);
+    EXPECT_TRUE(set.CanTake(queen)) << "[12+1, 10+3, 9+4, 8+5, 7+6, 2+11]";
     EXPECT_EQ(sink.shown.errors.size(), 1u);
+
+    // The same report for every hand card that needs the search.
+    const TZuSingleCard* hand[] = { &queen, &Card(kTwoOfClubs), &queen };
+    std::pmr::set_default_resource(std::pmr::null_memory_resource());
+    const std::uint64_t each = set.CanTakeEach(hand);
+    std::pmr::set_default_resource(previous);
+    EXPECT_EQ(each, 0u);
+    EXPECT_EQ(sink.shown.errors.size(), 3u) << "the two is refused before any search";
+    EXPECT_EQ(set.CanTakeEach(hand), 0b101u);
 }

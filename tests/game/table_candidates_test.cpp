@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <memory_resource>
 #include <vector>
@@ -20,10 +21,15 @@ public:
     TTestTable(int n, int firstPile)
     {
         for (int position = 1; position <= n; ++position) {
-            FCards.push_back(FOwner.MakeCard(position + 1));
             auto& pile = position <= firstPile ? table.talon1 : table.talon2;
-            pile.push_back(FCards.back().get());
+            pile.push_back(&Make(position + 1));
         }
+    }
+
+    TZuSingleCard& Make(int id)
+    {
+        FCards.push_back(FOwner.MakeCard(id));
+        return *FCards.back();
     }
 
     TTableCards table;
@@ -153,4 +159,33 @@ TEST(TableCandidates, FailureIsReportedAndLeavesNoCandidates)
     TCardCollections usable;
     EXPECT_EQ(getAllPossibleCollections(t.table, usable), 1585);
     EXPECT_EQ(sink.shown.errors.size(), 1u);
+}
+
+TEST(TableCandidates, WholeHandAnswersEqualCardByCardAnswers)
+{
+    TScopedRecordingSink sink;
+    TTestTable t(0, 0);
+    // Clubs are their value; diamonds, spades and hearts add 13, 26 and 39.
+    for (int id : { 14, 3 + 13, 4 + 26, 5 + 39, 7, 14 + 39 })
+        t.table.talon1.push_back(&t.Make(id));
+    for (int id : { 10 + 26, 11 + 39, 2, 6 + 13, 13 + 26, 12 + 39 })
+        t.table.talon2.push_back(&t.Make(id));
+    std::vector<const TZuSingleCard*> hand;
+    for (int id : { 7 + 39, 13, 14 + 13, 10, 5 + 26, 12, 2 + 13, 11 })
+        hand.push_back(&t.Make(id));
+
+    TCardCollections list;
+    ASSERT_EQ(getAllPossibleCollections(t.table, list), 1585);
+    int taken = 0;
+    for (const TCardCollection& set : list) {
+        const std::uint64_t each = set.CanTakeEach(hand);
+        for (std::size_t i = 0; i < hand.size(); ++i) {
+            ASSERT_EQ((each >> i) & 1, set.CanTake(*hand[i]) ? 1u : 0u);
+            taken += (each >> i) & 1;
+        }
+        ASSERT_EQ(each >> hand.size(), 0u);
+    }
+    EXPECT_GT(taken, 100);
+    EXPECT_TRUE(sink.shown.errors.empty());
+    EXPECT_THROW(TCardCollection().CanTakeEach(hand), EInvalidPlay);
 }

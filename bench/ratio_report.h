@@ -1,0 +1,28 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// A figure printed after the benchmark table as "ratio <name> <value>": how
+// many times longer the reference benchmark computed than ours in the same run.
+struct TRatio {
+    std::string name, reference, ours;
+};
+
+// Registers a ratio; returns true so it can initialise a static.
+bool RegisterRatio(const std::string& name, const std::string& reference, const std::string& ours);
+
+// The console table as usual, remembering each benchmark's processor time per
+// iteration.
+class TRatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    // Prints every registered ratio whose two benchmarks both ran.
+    void PrintRatios() const;
+
+private:
+    std::map<std::string, double> FSeconds;
+};
