@@ -117,6 +117,6 @@ private:
     bool FJoker = false;
 };
 
-// The same answers for a set given once.
+// TCaptureValues' answers for a set given as one list of card values.
 bool SplitsIntoGroupsOf(std::span<const int> cardValues, int target);
 bool CanTakeValues(int handValue, std::span<const int> tableValues);

@@ -24,12 +24,14 @@ std::string Describe(int hand, const std::vector<int>& table)
 }
 
 struct TTally {
-    int taken = 0, refused = 0;
+    int taken = 0, refused = 0, mostAces = 0;
 };
 
 // Compares ours with the reference for one set against the given hand values.
 void Compare(const std::vector<int>& table, const std::vector<int>& hands, TTally& tally)
 {
+    const auto aces = static_cast<int>(std::count(table.begin(), table.end(), kAce));
+    tally.mostAces = std::max(tally.mostAces, aces);
     for (int hand : hands) {
         const bool expected = ReferenceCanTake(hand, table);
         ASSERT_EQ(CanTakeValues(hand, table), expected) << Describe(hand, table);
@@ -175,6 +177,7 @@ TEST(CaptureOracle, SeededRandomSetsOfSixToNineCardsWithUpToEightAces)
     CompareRandomSets(20261207, 3000, 6, 9, 8, tally);
     EXPECT_GT(tally.taken, 1000);
     EXPECT_GT(tally.refused, 1000);
+    EXPECT_EQ(tally.mostAces, 8);
 }
 
 TEST(CaptureOracle, SeededRandomSetsOfTenToTwelveCards)

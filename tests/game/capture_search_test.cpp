@@ -17,17 +17,6 @@ bool Takes(int hand, std::vector<int> table)
 
 } // namespace
 
-TEST(CaptureRule, SumValuesCountCourtCardsOneUpAndLeaveAcesAndJokersOut)
-{
-    EXPECT_EQ(CaptureSumValue(2), 2);
-    EXPECT_EQ(CaptureSumValue(10), 10);
-    EXPECT_EQ(CaptureSumValue(J), 12);
-    EXPECT_EQ(CaptureSumValue(Q), 13);
-    EXPECT_EQ(CaptureSumValue(K), 14);
-    EXPECT_EQ(CaptureSumValue(A), 0);
-    EXPECT_EQ(CaptureSumValue(Joker), 0);
-}
-
 TEST(CaptureRule, WorkedExamples)
 {
     EXPECT_TRUE(Takes(7, { 3, 4 }));

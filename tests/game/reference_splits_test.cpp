@@ -127,15 +127,3 @@ TEST(ReferenceSplits, EachAceDoublesTheValueRows)
     EXPECT_EQ(ReferenceValueRows(std::vector<int> { 5, 15, 6 }), (TRows { { 5 } }))
         << "a joker's 0 ends the row";
 }
-
-TEST(ReferenceSplits, ReferenceAnswersTheWorkedExamples)
-{
-    const int A = 14, K = 13;
-    EXPECT_TRUE(ReferenceCanTake(7, std::vector<int> { 3, 4, 5, 2 }));
-    EXPECT_FALSE(ReferenceCanTake(10, std::vector<int> { 4, 6, 5 }));
-    EXPECT_TRUE(ReferenceCanTake(K, std::vector<int> { A, 3 }));
-    EXPECT_TRUE(ReferenceCanTake(A, std::vector<int> { A }));
-    EXPECT_FALSE(ReferenceCanTake(11, std::vector<int> { A, A, 9 }));
-    EXPECT_TRUE(ReferenceCanTake(12, std::vector<int> { A, A, A }));
-    EXPECT_THROW(ReferenceCanTake(7, std::vector<int> {}), std::runtime_error);
-}

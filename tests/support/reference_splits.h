@@ -3,6 +3,7 @@
 #include "game/sume.h"
 
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <vector>
 
