@@ -15,6 +15,9 @@ bench: build
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_screenshots $(BUILD_DIR)/screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_group_sheet $(BUILD_DIR)/screenshots/groups
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks-2x --scale 2
 	@echo "Screenshots in $(BUILD_DIR)/screenshots"
 
 deps:

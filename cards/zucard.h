@@ -1,6 +1,9 @@
 #pragma once
 
-// The card half of the card library: cards, deck descriptors, the picture table.
+// The card half of the card library: cards, groups, decks, deck descriptors,
+// the picture table.
+#include "cards/zucard_deck.h"
+#include "cards/zucard_group.h"
 #include "cards/zucard_included.h"
 #include "cards/zucard_owner.h"
 #include "cards/zucard_pictures.h"

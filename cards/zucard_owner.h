@@ -18,6 +18,8 @@ public:
     // The table's left and top in its parent.
     virtual QPoint TablePosition() const = 0;
     virtual void AddPlayedCard(TZuSingleCard& card, bool backPicture, TZuCardGroup* group) = 0;
+    // The points a taken card with this ID is worth; 0 for an unlisted ID.
+    virtual int PointsOf(int id) const = 0;
 };
 
 // The narrow view a card has of the control that owns it. The card controls

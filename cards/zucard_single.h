@@ -41,7 +41,9 @@ public:
 
     TZuCardOwner& Owner() const { return FOwner; }
     TZuCardTableLink* Table() const { return FTable; }
+    void SetTable(TZuCardTableLink* table) { FTable = table; }
     TZuSprite* Sprite() const { return FSprite; }
+    void SetSprite(TZuSprite* sprite) { FSprite = sprite; }
     QImage* OwnerBitmap() const { return FOwnerBitmap; }
     void SetOwnerBitmap(QImage* bitmap) { FOwnerBitmap = bitmap; }
 

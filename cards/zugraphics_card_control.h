@@ -2,13 +2,13 @@
 
 #include "cards/zucard_owner.h"
 #include "cards/zugraphics_control.h"
+#include "cards/zugraphics_sprite.h"
 
 #include <QPointer>
 
 #include <functional>
 
 class TZuCustomCardControl;
-class TZuSprite;
 
 using TZuSingleCardNotifyEvent
     = std::function<void(TZuCustomCardControl* sender, TZuSingleCard* card)>;
@@ -31,7 +31,7 @@ public:
     bool Enabled() const override { return FEnabled; }
     void SetEnabled(bool b);
     TZuSprite* Sprite() const { return FSprite.data(); }
-    void SetSprite(TZuSprite* sprite);
+    virtual void SetSprite(TZuSprite* sprite);
     bool Empty() const { return GraphicEmpty(); }
     void SetEmpty(bool b);
 

@@ -6,3 +6,12 @@ void LockAnimation();
 void UnlockAnimation();
 bool AnimationLocked();
 unsigned AnimationLockCount();
+
+// Holds the animation lock for a scope, whichever way the scope ends.
+class TZuAnimationLockGuard {
+public:
+    TZuAnimationLockGuard() { LockAnimation(); }
+    ~TZuAnimationLockGuard() { UnlockAnimation(); }
+    TZuAnimationLockGuard(const TZuAnimationLockGuard&) = delete;
+    TZuAnimationLockGuard& operator=(const TZuAnimationLockGuard&) = delete;
+};

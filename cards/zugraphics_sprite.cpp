@@ -1,32 +1,78 @@
 #include "cards/zugraphics_sprite.h"
 
+#include "cards/zugraphics_control.h"
 #include "cards/zugraphics_lock.h"
+#include "cards/zugraphics_sprite_layer.h"
+#include "cards/zugraphics_sprite_quit.h"
 
 #include <QCoreApplication>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// One step from `from` towards `to`, not past it.
+int Toward(int from, int to, int increment)
+{
+    // A follow step may leave an increment of 0 on an axis; never stall on it.
+    if (increment <= 0) return to;
+    return from < to ? std::min(from + increment, to) : std::max(from - increment, to);
+}
+
+} // namespace
 
 TZuSprite::TZuSprite(QWidget* form)
     : QObject(form)
     , FForm(form)
 {
+    FTimer.setInterval(100);
+    connect(&FTimer, &QTimer::timeout, this, &TZuSprite::FollowCursor);
+    if (form) {
+        FLayer = new TZuSpriteLayer(form);
+        FAcceptedSize = form->size();
+    }
+    // Key presses go to the focused child, not the form: watch them all.
+    QCoreApplication::instance()->installEventFilter(this);
+    ZuWatchApplicationQuit();
 }
 
-TZuSprite::~TZuSprite() = default;
+TZuSprite::~TZuSprite()
+{
+    delete FLayer.data();
+}
 
 void TZuSprite::SetBitmap(const QImage& picture)
 {
     FBitmap = picture;
 }
 
+QSize TZuSprite::BitmapSize() const
+{
+    return FBitmap.isNull() ? QSize(0, 0) : FBitmap.deviceIndependentSize().toSize();
+}
+
 void TZuSprite::SetX(int v)
 {
-    FX = v;
+    MoveTo(v, FY);
 }
 
 void TZuSprite::SetY(int v)
 {
-    FY = v;
+    MoveTo(FX, v);
+}
+
+void TZuSprite::MoveTo(int x, int y)
+{
+    bool freshSave = true;
+    if (FVisible && HasOption(doAutoErase) && FLayer)
+        freshSave = FBackground.Scroll(*FLayer, QPoint(FX, FY), x - FX, y - FY);
+    FX = x;
+    FY = y;
+    if (FVisible) Draw(freshSave);
+    Flush();
 }
 
 void TZuSprite::SetIncrementX(int v)
@@ -42,11 +88,16 @@ void TZuSprite::SetIncrementY(int v)
 void TZuSprite::SetVisible(bool b)
 {
     FVisible = b;
-}
-
-void TZuSprite::SetSnapToCursor(bool b)
-{
-    FSnapToCursor = b;
+    if (b) {
+        Draw(true);
+    } else {
+        if (FLayer) {
+            FBackground.RestoreAll(*FLayer, QPoint(FX, FY));
+            FLayer->ClearLeftovers();
+        }
+        FBackground.Clear();
+    }
+    Flush();
 }
 
 void TZuSprite::SetCursorDeltaX(int v)
@@ -65,26 +116,28 @@ void TZuSprite::SetCursorCenter(bool b)
 {
     FCursorCenter = b;
     if (b) {
-        FCursorDeltaX = FBitmap.width() / 2;
-        FCursorDeltaY = FBitmap.height() / 2;
+        FCursorDeltaX = BitmapSize().width() / 2;
+        FCursorDeltaY = BitmapSize().height() / 2;
     }
 }
 
 void TZuSprite::Fly(
     int startX, int startY, int destX, int destY, const QImage* picture, bool keepVisible)
 {
+    FTerminated = false;
     if (!FEnabled || FAborted) {
         QCoreApplication::processEvents();
         return;
     }
     if (picture) SetBitmap(*picture);
-    FX = startX;
-    FY = startY;
-    FHome = { startX, startY };
+    SetX(startX);
+    SetY(startY);
+    FHome = QPoint(startX, startY);
     FDestX = destX;
     FDestY = destY;
     SetVisible(true);
-    Move();
+    // Like the original's silent abort, termination skips the rest.
+    if (!Flight()) return;
     if (!keepVisible) SetVisible(false);
 }
 
@@ -95,16 +148,82 @@ void TZuSprite::ReturnHome()
 
 void TZuSprite::Move()
 {
+    Flight();
+}
+
+bool TZuSprite::Flight()
+{
+    QPointer<TZuSprite> self(this);
+    FTerminated = false;
     LockAnimation();
-    while (FX != FDestX || FY != FDestY) {
-        if (HasOption(doProcessMessages)) QCoreApplication::processEvents();
-        if (FX != FDestX)
-            SetX(FX < FDestX ? std::min(FX + FIncrementX, FDestX)
-                             : std::max(FX - FIncrementX, FDestX));
-        if (FY != FDestY)
-            SetY(FY < FDestY ? std::min(FY + FIncrementY, FDestY)
-                             : std::max(FY - FIncrementY, FDestY));
+    ++FFlying;
+    for (;;) {
+        if (HasOption(doProcessMessages)) {
+            QCoreApplication::processEvents();
+            if (!self) {
+                UnlockAnimation();
+                return false;
+            }
+        }
+        if (ZuApplicationTerminating()) {
+            FTerminated = true;
+            EndFlight();
+            return false;
+        }
+        const bool moves = FX != FDestX || FY != FDestY;
+        if (FX != FDestX) SetX(Toward(FX, FDestX, FIncrementX));
+        if (FY != FDestY) SetY(Toward(FY, FDestY, FIncrementY));
+        if (moves && AfterStep) AfterStep(this);
+        if (FX == FDestX && FY == FDestY) return EndFlight();
     }
+}
+
+bool TZuSprite::EndFlight()
+{
+    QPointer<TZuSprite> self(this);
+    --FFlying;
     UnlockAnimation();
     if (AfterMove) AfterMove(this);
+    return self && !FTerminated;
+}
+
+void TZuSprite::Draw(bool freshSave)
+{
+    if (HasOption(doSynchronize)) SynchronizeForm();
+    if (!FLayer || !FormShowsSprite()) return;
+    if (freshSave) FBackground.Save(*FLayer, QRect(QPoint(FX, FY), BitmapSize()));
+    FLayer->KeepOnTop();
+    FLayer->DrawPicture(QPoint(FX, FY), FBitmap);
+}
+
+void TZuSprite::Flush()
+{
+    if (FLayer) FLayer->Flush();
+}
+
+void TZuSprite::SynchronizeForm()
+{
+    if (!FForm) return;
+    QEvent event(ZuSynchronizeEvent);
+    QCoreApplication::sendEvent(FForm, &event);
+}
+
+// Qt cannot tell whether other windows cover the form; the window-system
+// conditions of the Part come down to what Qt knows of the form's window.
+bool TZuSprite::FormShowsSprite() const
+{
+    if (!FForm) return false;
+    QWidget* window = FForm->window();
+    if (HasOption(doWindowVisible)) {
+        const QWindow* handle = window->windowHandle();
+        if (!FForm->isVisible() || window->isMinimized() || !handle || !handle->isExposed())
+            return false;
+    }
+    if (HasOption(doWindowInScreen)) {
+        const QScreen* screen = window->screen();
+        const QRect client(FForm->mapToGlobal(QPoint(0, 0)), FForm->size());
+        if (!screen || !screen->virtualGeometry().contains(client)) return false;
+    }
+    if (HasOption(doWindowActive) && !window->isActiveWindow()) return false;
+    return true;
 }

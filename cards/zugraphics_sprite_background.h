@@ -13,8 +13,7 @@ public:
     virtual QImage ReadForm(const QRect& rect) = 0;
     // "Restore": puts the saved pixels source of background back on the form at
     // formRect (of the same size).
-    virtual void Restore(const QRect& formRect, const QImage& background, const QRect& source)
-        = 0;
+    virtual void Restore(const QRect& formRect, const QImage& background, const QRect& source) = 0;
 };
 
 // The form pixels under a sprite, in logical pixels. A move reuses the part that

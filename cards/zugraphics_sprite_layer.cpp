@@ -7,6 +7,17 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+int renderingForm = 0;
+
+} // namespace
+
+bool ZuRenderingForm()
+{
+    return renderingForm > 0;
+}
+
 QImage ZuRenderForm(QWidget* form, const QRect& rect)
 {
     QImage image(rect.size(), QImage::Format_ARGB32_Premultiplied);
@@ -15,6 +26,7 @@ QImage ZuRenderForm(QWidget* form, const QRect& rect)
     const QRect area = rect.intersected(form->rect());
     if (area.isEmpty()) return image;
     QPainter painter(&image);
+    ++renderingForm;
     // render() puts the top-left of the source region at the target offset.
     form->render(
         &painter, area.topLeft() - rect.topLeft(), QRegion(area), QWidget::DrawWindowBackground);
@@ -25,10 +37,11 @@ QImage ZuRenderForm(QWidget* form, const QRect& rect)
             continue;
         const QRect part = child->geometry().intersected(area);
         if (part.isEmpty()) continue;
+        // A child paints its background only when it fills it on screen too.
         child->render(&painter, part.topLeft() - rect.topLeft(),
-            QRegion(part.translated(-child->pos())),
-            QWidget::DrawWindowBackground | QWidget::DrawChildren);
+            QRegion(part.translated(-child->pos())), QWidget::DrawChildren);
     }
+    --renderingForm;
     return image;
 }
 
@@ -89,7 +102,6 @@ void TZuSpriteLayer::Restore(const QRect& formRect, const QImage&, const QRect&)
 void TZuSpriteLayer::DrawPicture(QPoint at, const QImage& picture)
 {
     if (picture.isNull()) return;
-    RaiseAboveSiblings();
     const QRect place(at, picture.deviceIndependentSize().toSize());
     QPainter painter(&FPicture);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -98,7 +110,7 @@ void TZuSpriteLayer::DrawPicture(QPoint at, const QImage& picture)
     FPainted |= place;
 }
 
-void TZuSpriteLayer::RaiseAboveSiblings()
+void TZuSpriteLayer::KeepOnTop()
 {
     const QObjectList& siblings = parentWidget()->children();
     for (auto it = siblings.crbegin(); it != siblings.crend(); ++it) {

@@ -10,6 +10,8 @@
 // its own background and painting, then its other children in stacking order.
 // Logical pixels (device pixel ratio 1); parts outside the form are transparent.
 QImage ZuRenderForm(QWidget* form, const QRect& rect);
+// True while ZuRenderForm paints: the paint events it sends are not the screen's.
+bool ZuRenderingForm();
 
 // What a sprite draws on: a transparent child covering its form's client area,
 // on top of the other children and invisible to the mouse. It holds only the
@@ -30,6 +32,8 @@ public:
     // Draws the picture at (at) in form coordinates, replacing what the layer
     // held there (the picture's own transparent corners let the form show).
     void DrawPicture(QPoint at, const QImage& picture);
+    // Puts the layer back above children added to the form after it.
+    void KeepOnTop();
     // Shows every change since the last flush on the screen now.
     void Flush();
     // Clears whatever the layer still holds (a trail left without auto-erase, or
@@ -47,7 +51,6 @@ protected:
 
 private:
     void FollowForm();
-    void RaiseAboveSiblings();
     qreal Scale() const;
 
     QImage FPicture;

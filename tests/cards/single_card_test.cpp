@@ -163,6 +163,7 @@ public:
         played.push_back(card.ID());
         lastBack = back;
     }
+    int PointsOf(int) const override { return 0; }
 };
 
 class TTableOwner : public TFakeCardOwner {

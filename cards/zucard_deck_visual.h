@@ -1,0 +1,75 @@
+#pragma once
+
+#include "cards/zucard_single.h"
+#include "cards/zugraphics_card_control.h"
+
+#include <memory>
+
+// How the visual deck draws its stack: dcSingle steps each layer 4 right and
+// 2 down (3 layers when full), dcDouble only right (12 layers when full).
+enum TZuVisualDeckType { dcSingle, dcDouble };
+
+// The deck on the table: a stack that thins as cards are taken, its top card
+// (CardFirst, Index 1) and the bottom card (CardLast, Index 0) peeking out on
+// the left. A virtual deck drives it; on its own it only draws.
+class TZuCardDeck : public TZuCustomCardControl {
+    Q_OBJECT
+public:
+    static constexpr int SingleLayers = 3;
+    static constexpr int DoubleLayers = 12;
+
+    explicit TZuCardDeck(QWidget* parent = nullptr);
+    ~TZuCardDeck() override;
+
+    TZuSingleCard& CardFirst() { return *FCardFirst; }
+    const TZuSingleCard& CardFirst() const { return *FCardFirst; }
+    void SetCardFirst(const TZuSingleCard& card) { FCardFirst->CopyFrom(card); }
+    TZuSingleCard& CardLast() { return *FCardLast; }
+    const TZuSingleCard& CardLast() const { return *FCardLast; }
+    void SetCardLast(const TZuSingleCard& card) { FCardLast->CopyFrom(card); }
+
+    TZuVisualDeckType DeckType() const { return FDeckType; }
+    void SetDeckType(TZuVisualDeckType t);
+    bool ShowLastCard() const { return FShowLastCard; }
+    void SetShowLastCard(bool b);
+    bool DeckEmpty() const { return FDeckEmpty; }
+    void SetDeckEmpty(bool b);
+    TZuCardBackType DeckEmptyCardBack() const { return FDeckEmptyCardBack; }
+    void SetDeckEmptyCardBack(TZuCardBackType b);
+
+    void SetCardBack(TZuCardBackType b) override;
+    void SetShowBack(bool b) override;
+
+    // Edge layers drawn under the top card. Below 0 on an exhausted deck
+    // switches it to DeckEmpty and restores the full count; else it is refused.
+    int Layers() const { return FLayers; }
+    void SetLayers(int n);
+    void DropLayer() { SetLayers(FLayers - 1); }
+
+    // Set by the virtual deck when its last card is taken, cleared by preparation.
+    bool Exhausted() const { return FExhausted; }
+    void SetExhausted(bool b) { FExhausted = b; }
+
+    // Draws the bottom card, then the top card. immediate: invalidate;
+    // otherwise copy the changed areas to the screen at once.
+    void Redraw(bool immediate);
+    // What the form does after loading the control: AutoEmpty starts it used up.
+    void Loaded();
+
+    void RedrawCard(TZuSingleCard& card, bool immediate) override;
+
+private:
+    void DrawBottomCard(TZuSingleCard& card);
+    void DrawTopCard(TZuSingleCard& card);
+    void DrawUsedUp(TZuSingleCard& card);
+    void ShowChange(const QRect& area, bool immediate);
+
+    std::unique_ptr<TZuSingleCard> FCardLast;
+    std::unique_ptr<TZuSingleCard> FCardFirst;
+    TZuVisualDeckType FDeckType = dcSingle;
+    bool FShowLastCard = true;
+    bool FDeckEmpty = false;
+    TZuCardBackType FDeckEmptyCardBack = cbO;
+    int FLayers = SingleLayers;
+    bool FExhausted = false;
+};
