@@ -20,11 +20,7 @@ constexpr int D = 13, S = 26, H = 39;
 // the application and the picture table still exist.
 class TBenchCards {
 public:
-    TZuSingleCard& Make(int id)
-    {
-        FCards.push_back(FOwner.MakeCard(id));
-        return *FCards.back();
-    }
+    TZuSingleCard& Make(int id) { return FPool.Make(id); }
 
     TCardCollection SetOf(std::initializer_list<int> ids)
     {
@@ -35,8 +31,7 @@ public:
     }
 
 private:
-    TFakeCardOwner FOwner;
-    std::vector<std::unique_ptr<TZuSingleCard>> FCards;
+    TCardPool FPool;
 };
 
 bool ReferenceTakes(const TCardCollection& set, const TZuSingleCard& hand)

@@ -19,11 +19,7 @@ constexpr int kNineOfHearts = 48, kNineOfDiamonds = 22, kJackOfHearts = 50, kRed
 
 class CardCollection : public ::testing::Test {
 protected:
-    TZuSingleCard& Card(int id)
-    {
-        FCards.push_back(FOwner.MakeCard(id));
-        return *FCards.back();
-    }
+    TZuSingleCard& Card(int id) { return FPool.Make(id); }
 
     TCardCollection SetOf(std::initializer_list<int> ids)
     {
@@ -42,8 +38,7 @@ protected:
     }
 
 private:
-    TFakeCardOwner FOwner;
-    std::vector<std::unique_ptr<TZuSingleCard>> FCards;
+    TCardPool FPool;
 };
 
 } // namespace

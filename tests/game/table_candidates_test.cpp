@@ -26,17 +26,12 @@ public:
         }
     }
 
-    TZuSingleCard& Make(int id)
-    {
-        FCards.push_back(FOwner.MakeCard(id));
-        return *FCards.back();
-    }
+    TZuSingleCard& Make(int id) { return FPool.Make(id); }
 
     TTableCards table;
 
 private:
-    TFakeCardOwner FOwner;
-    std::vector<std::unique_ptr<TZuSingleCard>> FCards;
+    TCardPool FPool;
 };
 
 TPositions PositionsOf(const TCardCollection& set)

@@ -34,3 +34,17 @@ public:
         return card;
     }
 };
+
+// Face-up cards made on demand and kept for the pool's lifetime.
+class TCardPool {
+public:
+    TZuSingleCard& Make(int id)
+    {
+        FCards.push_back(FOwner.MakeCard(id));
+        return *FCards.back();
+    }
+
+private:
+    TFakeCardOwner FOwner;
+    std::vector<std::unique_ptr<TZuSingleCard>> FCards;
+};
