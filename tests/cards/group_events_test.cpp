@@ -2,142 +2,115 @@
 
 #include <QLabel>
 
-using Log = std::vector<std::string>;
-
-namespace {
-
-void Record(TZuCardGroup& group, Log& log)
-{
-    group.AfterAddCard = [&log](TZuCardGroup*, TZuSingleCard* card) {
-        log.push_back("add " + std::to_string(card->Index()));
-    };
-    group.AfterDeleteCard = [&log](TZuCardGroup*) { log.push_back("delete"); };
-    group.AfterUpdate = [&log](TZuCardGroup*) { log.push_back("update"); };
-}
-
-} // namespace
-
 TEST_F(GroupTest, ListChangesFireTheirEventsExceptWhileLoadingOrDestroying)
 {
     Log log;
     auto* group = new TZuCardGroup(&form);
-    Record(*group, log);
+    group->AfterAddCard = [&log](TZuCardGroup*, TZuSingleCard* card) {
+        log.push_back("add " + std::to_string(card->Index()));
+    };
+    group->AfterDeleteCard = [&log](TZuCardGroup*) { log.push_back("delete"); };
+    group->AfterUpdate = [&log](TZuCardGroup*) { log.push_back("update"); };
     group->CardList().Add();
     group->CardList().Add();
     group->CardList().Delete(0);
     group->CardList().Delete(7); // out of range: nothing
-    EXPECT_EQ(log, (Log { "add 0", "update", "add 1", "update", "delete", "update" }));
     EXPECT_EQ(group->CardAt(0)->Index(), 0) << "the remaining slot moved up";
+    log.push_back("|");
 
-    log.clear();
-    group->BeginLoad();
+    group->BeginLoad(); // only deletes fire while loading
     group->CardList().Add();
     group->CardList().Delete(1);
-    EXPECT_EQ(log, Log { "delete" }) << "only deletes fire while loading";
     group->Loaded();
+    log.push_back("|");
 
-    log.clear();
     group->CardList().Add();
     group->CardList().Clear();
-    EXPECT_EQ(log, (Log { "add 1", "update", "delete", "delete", "update" }));
+    EXPECT_EQ(log,
+        (Log { "add 0", "update", "add 1", "update", "delete", "update", "|", "delete", "|",
+            "add 1", "update", "delete", "delete", "update" }));
 
     group->CardList().Add();
     log.clear();
     delete group;
     EXPECT_TRUE(log.empty()) << "destroying the group fires nothing";
+
+    TZuCardGroup& autoEmpty = Hand({ 2, 3 });
+    autoEmpty.SetAutoEmpty(true);
+    autoEmpty.BeginLoad();
+    autoEmpty.Loaded();
+    EXPECT_EQ(autoEmpty.NonEmptyCount(), 0) << "loading with AutoEmpty empties every card";
 }
 
-TEST_F(GroupTest, LoadingWithAutoEmptyEmptiesEveryCard)
-{
-    TZuCardGroup& group = Hand({ 2, 3 });
-    group.SetAutoEmpty(true);
-    group.BeginLoad();
-    group.Loaded();
-    EXPECT_TRUE(group.CardAt(0)->Empty());
-    EXPECT_TRUE(group.CardAt(1)->Empty());
-}
-
-TEST_F(GroupTest, ScoreFiresOnlyWhenItChangesAndTheLabelFollows)
-{
-    TZuCardGroup& group = Hand({});
-    int changes = 0;
-    group.AfterScoreChange = [&](TZuCardGroup*) { ++changes; };
-    QLabel label(&form);
-    label.setText("old");
-    group.SetScoreLabel(&label);
-    EXPECT_EQ(label.text(), "0") << "linking writes the score at once";
-
-    group.SetScore(0);
-    EXPECT_EQ(changes, 0);
-    group.SetScore(12);
-    group.SetScore(12);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(label.text(), "12");
-}
-
-TEST_F(GroupTest, DealerFiresOnEveryAssignmentAndNamesTheLabel)
-{
-    TZuCardGroup& group = Hand({});
-    int changes = 0;
-    group.OnDealerChange = [&](TZuCardGroup*) { ++changes; };
-    auto* label = new QLabel("x", &form);
-    group.SetDealerLabel(label);
-    EXPECT_EQ(label->text(), "");
-    group.SetDealer(true);
-    EXPECT_EQ(label->text(), "Dealer");
-    group.SetDealer(true);
-    EXPECT_EQ(changes, 2);
-    group.SetDealer(false);
-    EXPECT_EQ(label->text(), "");
-
-    delete label;
-    EXPECT_EQ(group.DealerLabel(), nullptr) << "a removed label is forgotten";
-    group.SetDealer(true);
-    EXPECT_EQ(changes, 4);
-}
-
-TEST_F(GroupTest, ThePlayerNameGoesToItsLabel)
-{
-    TZuCardGroup& group = Hand({});
-    group.SetPlayerName("Zapad");
-    QLabel label(&form);
-    group.SetPlayerNameLabel(&label);
-    EXPECT_EQ(label.text(), "Zapad");
-    group.SetPlayerName("Sever");
-    EXPECT_EQ(label.text(), "Sever");
-}
-
-TEST_F(GroupTest, TakenCardsAreScoredFromTheTablesPointList)
+// Taken cards are scored from the table's point list; the score, the name and
+// the dealer mark go to their labels (name|score|dealer in the log), and
+// linking a label fills it at once.
+TEST_F(GroupTest, TakenCardsScoreAndTheLabelsFollow)
 {
     TZuCardGroup& group = Hand({});
     Log log;
     group.AfterScoreChange = [&](TZuCardGroup*) { log.push_back("score"); };
     group.AfterCardTake = [&](TZuCardGroup*) { log.push_back("take"); };
+    group.OnDealerChange = [&](TZuCardGroup*) { log.push_back("dealer"); };
+    QLabel name(&form), score("old", &form);
+    auto* dealer = new QLabel("x", &form);
+    const auto labels = [&] {
+        log.push_back((name.text() + "|" + score.text() + "|" + dealer->text()).toStdString());
+    };
+    group.SetPlayerName("Zapad");
+    group.SetPlayerNameLabel(&name);
+    group.SetScoreLabel(&score);
+    group.SetDealerLabel(dealer);
+    labels();
 
-    group.TakeCards({ 10, 14 });
-    EXPECT_EQ(group.Score(), 0) << "without a table a card is worth nothing";
-    EXPECT_EQ(log, Log { "take" });
-
+    group.TakeCards({ 10, 14 }); // without a table a card is worth nothing
     TFakeGroupTable table;
     table.points = { { 10, 2 }, { 14, 1 } };
     group.SetTable(&table);
-    log.clear();
     group.TakeCards({ 10, 3, 14 });
-    EXPECT_EQ(group.Score(), 3);
-    EXPECT_EQ(log, (Log { "score", "take" }));
+    group.SetScore(3); // unchanged: nothing
+    group.SetPlayerName("Sever");
+    group.SetDealer(true);
+    labels();
+    group.SetDealer(true); // every assignment fires
+    group.SetDealer(false);
+    labels();
+    EXPECT_EQ(log,
+        (Log { "Zapad|0|", "take", "score", "take", "dealer", "Sever|3|Dealer", "dealer", "dealer",
+            "Sever|3|" }));
     EXPECT_EQ(group.TakenCount(), 5);
-    EXPECT_EQ(group.TakenID(0), 10);
     EXPECT_EQ(group.TakenID(4), 14);
     EXPECT_EQ(group.TakenID(5), -1);
-    group.ClearTaken();
-    EXPECT_EQ(group.TakenCount(), 0);
+
+    delete dealer;
+    EXPECT_EQ(group.DealerLabel(), nullptr) << "a removed label is forgotten";
+    group.SetDealer(true);
 }
 
-TEST_F(GroupTest, TheGroupsLinksAndCardDefaultsReachEveryCard)
+// The cards report their changes through the group's card events; the
+// group's back, face-down flag, table and sprite reach every card, new ones too.
+TEST_F(GroupTest, CardsFireTheGroupsEventsAndTakeItsLinksAndDefaults)
 {
     TZuCardGroup& group = Hand({ 2, 3 });
+    Log log;
+    const auto record = [&](const char* what) {
+        return [&log, &group, what](TZuCustomCardControl* sender, TZuSingleCard* card) {
+            EXPECT_EQ(sender, &group);
+            log.push_back(what + std::to_string(card->Index()));
+        };
+    };
+    group.OnCardBackChange = record("back ");
+    group.OnCardShowBackChange = record("showback ");
+    group.OnCardIDChange = record("id ");
+    group.OnCardEmptyChange = record("empty ");
     group.SetCardBack(cbRobot);
     group.SetShowBack(true);
+    group.CardAt(0)->SetID(20);
+    group.CardAt(1)->SetEmpty(true);
+    group.EmptyAll();
+    EXPECT_EQ(log,
+        (Log { "back 0", "back 1", "showback 0", "showback 1", "id 0", "empty 1", "empty 0" }));
+
     auto* table = new TFakeGroupTable;
     group.SetTable(table);
     auto* sprite = new TZuSprite(&form);
@@ -154,25 +127,8 @@ TEST_F(GroupTest, TheGroupsLinksAndCardDefaultsReachEveryCard)
 
     delete table;
     delete sprite;
-    EXPECT_EQ(group.Table(), nullptr) << "a table that goes away is forgotten";
+    EXPECT_EQ(group.Table(), nullptr) << "a table or sprite that goes away is forgotten";
     EXPECT_EQ(group.CardAt(0)->Table(), nullptr);
-    EXPECT_EQ(group.Sprite(), nullptr) << "and so is a sprite";
+    EXPECT_EQ(group.Sprite(), nullptr);
     EXPECT_EQ(group.CardAt(0)->Sprite(), nullptr);
-}
-
-TEST_F(GroupTest, CardChangesFireTheGroupsCardEvents)
-{
-    TZuCardGroup& group = Hand({ 2, 3 });
-    Log log;
-    group.OnCardEmptyChange = [&](TZuCustomCardControl* sender, TZuSingleCard* card) {
-        EXPECT_EQ(sender, &group);
-        log.push_back("empty " + std::to_string(card->Index()));
-    };
-    group.OnCardIDChange = [&](TZuCustomCardControl*, TZuSingleCard* card) {
-        log.push_back("id " + std::to_string(card->Index()));
-    };
-    group.CardAt(1)->SetEmpty(true);
-    group.CardAt(0)->SetID(20);
-    group.EmptyAll();
-    EXPECT_EQ(log, (Log { "empty 1", "id 0", "empty 0" }));
 }

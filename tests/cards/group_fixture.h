@@ -10,39 +10,32 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
-constexpr int EmptySlot = 0; // in a list of IDs: a slot whose card is empty
+constexpr int E = 0; // in a list of IDs: a slot whose card is empty
 
 inline const QColor TableGreen(0, 128, 0);
 
-// A card table that records what groups hand to it.
+using Log = std::vector<std::string>;
+
+// A card table that logs the cards groups hand to it; tests log their events
+// into the same list to see the order.
 class TFakeGroupTable : public QObject, public TZuCardTableLink {
 public:
     int slot = 0;
     std::map<int, int> points; // ID -> points
-    std::vector<int> played;
-    std::vector<bool> playedBack;
-    std::vector<TZuCardGroup*> playedFrom;
-    std::vector<std::string>* log = nullptr;
+    Log log;
 
     int CurrentSlot() const override { return slot; }
     void SetCurrentSlot(int s) override { slot = s; }
     QPoint TablePosition() const override { return { 200, 150 }; }
     void AddPlayedCard(TZuSingleCard& card, bool back, TZuCardGroup* group) override
     {
-        played.push_back(card.ID());
-        playedBack.push_back(back);
-        playedFrom.push_back(group);
-        if (log) log->push_back("table");
+        log.push_back("table " + std::to_string(card.ID()) + (back ? " back" : "")
+            + (group ? " from a group" : ""));
     }
-    int PointsOf(int id) const override
-    {
-        const auto it = points.find(id);
-        return it == points.end() ? 0 : it->second;
-    }
+    int PointsOf(int id) const override { return points.count(id) ? points.at(id) : 0; }
 };
 
 // Groups placed on a green form, as the game's window holds them.
@@ -57,7 +50,7 @@ protected:
         form.show();
     }
 
-    // A face-up group with one slot per ID; EmptySlot gives an empty slot.
+    // A face-up group with one slot per ID; E gives an empty slot.
     TZuCardGroup& Hand(const std::vector<int>& ids, TZuCascadeStyle style = csNormal,
         TZuCascadeSide side = csRight)
     {
@@ -68,7 +61,7 @@ protected:
         group->show();
         for (int id : ids) {
             TZuSingleCard& card = group->CardList().Add().Card();
-            if (id == EmptySlot)
+            if (id == E)
                 card.SetEmpty(true);
             else
                 card.SetID(id);

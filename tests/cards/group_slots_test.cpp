@@ -2,6 +2,8 @@
 
 #include "platform/random.h"
 
+#include <gmock/gmock.h>
+
 #include <set>
 
 TEST_F(GroupTest, SortingBySuitOrdersByIDAndByValueOrdersBySortKey)
@@ -19,15 +21,12 @@ TEST_F(GroupTest, SortingBySuitOrdersByIDAndByValueOrdersBySortKey)
     TZuCardGroup& jokers = Hand({ 55, 54, 3 });
     jokers.Sort(soValue);
     EXPECT_EQ(IDs(jokers), (std::vector<int> { 3, 55, 54 })) << "equal keys keep slot order";
-}
 
-TEST_F(GroupTest, SortingMovesIDsButEmptinessStaysWithTheSlot)
-{
-    TZuCardGroup& group = Hand({ 30, EmptySlot, 5 }); // the empty slot holds ID 14
-    group.Sort(soSuit);
-    EXPECT_EQ(IDs(group), (std::vector<int> { 5, 14, 30 }));
-    EXPECT_TRUE(group.CardAt(1)->Empty());
-    EXPECT_FALSE(group.CardAt(2)->Empty());
+    TZuCardGroup& gap = Hand({ 30, E, 5 }); // the empty slot holds ID 14
+    gap.Sort(soSuit);
+    EXPECT_EQ(IDs(gap), (std::vector<int> { 5, 14, 30 }));
+    EXPECT_TRUE(gap.CardAt(1)->Empty()) << "emptiness stays with the slot";
+    EXPECT_FALSE(gap.CardAt(2)->Empty());
 }
 
 TEST_F(GroupTest, ASortStyleSortsAtOnceAndAgainWhenTheLastCardIsPainted)
@@ -47,25 +46,10 @@ TEST_F(GroupTest, ASortStyleSortsAtOnceAndAgainWhenTheLastCardIsPainted)
     EXPECT_EQ(IDs(group), (std::vector<int> { 3, 30, 2 }));
 }
 
-TEST_F(GroupTest, AGroupWithoutSlotsAnswersNoneEverywhere)
-{
-    TZuCardGroup group(&form);
-    EXPECT_EQ(group.SlotCount(), 0);
-    EXPECT_EQ(group.NonEmptyCount(), 0);
-    EXPECT_EQ(group.NonEmptyCard(0), nullptr);
-    EXPECT_EQ(group.RandomNonEmptySlot(), -1);
-    EXPECT_EQ(group.LastCard(), nullptr);
-    EXPECT_EQ(group.FirstEmptySlot(), -1);
-    EXPECT_EQ(group.FirstSlotOfSuit(stClub), -1);
-    EXPECT_EQ(group.CardAt(0), nullptr);
-    EXPECT_EQ(group.BitmapSize(), QSize(71, 96));
-    EXPECT_EQ(group.size(), QSize(71, 96));
-}
-
 TEST_F(GroupTest, SlotQueriesSkipEmptySlots)
 {
     // ten of clubs, empty, queen of spades, empty, two of hearts
-    TZuCardGroup& group = Hand({ 10, EmptySlot, 38, EmptySlot, 41 });
+    TZuCardGroup& group = Hand({ 10, E, 38, E, 41 });
     EXPECT_EQ(group.NonEmptyCount(), 3);
     EXPECT_EQ(group.NonEmptyCard(1), group.CardAt(2));
     EXPECT_EQ(group.NonEmptyCard(3), nullptr);
@@ -84,8 +68,13 @@ TEST_F(GroupTest, SlotQueriesSkipEmptySlots)
 
     TZuCardGroup& full = Hand({ 2, 3 });
     EXPECT_EQ(full.FirstEmptySlot(), 1) << "none empty: the last slot";
-    full.EmptyAll();
-    EXPECT_EQ(full.NonEmptyCount(), 0);
+
+    TZuCardGroup& none = Hand({}); // a group without slots
+    EXPECT_EQ(none.NonEmptyCount(), 0);
+    EXPECT_EQ(none.RandomNonEmptySlot(), -1);
+    EXPECT_EQ(none.LastCard(), nullptr);
+    EXPECT_EQ(none.FirstEmptySlot(), -1);
+    EXPECT_EQ(none.CardAt(0), nullptr);
 }
 
 TEST_F(GroupTest, RandomCardsDealsEverySlotARandomOrdinaryCard)
@@ -93,14 +82,9 @@ TEST_F(GroupTest, RandomCardsDealsEverySlotARandomOrdinaryCard)
     FixRandomSeed(11);
     TZuCardGroup& group = Hand({ 14, 14, 14, 14, 14, 14 });
     group.SetRandomCards(true);
-    EXPECT_TRUE(group.RandomCards());
-    std::set<int> ids;
-    for (int id : IDs(group)) {
-        EXPECT_GE(id, 2);
-        EXPECT_LE(id, 53);
-        ids.insert(id);
-    }
-    EXPECT_GT(ids.size(), 1u);
+    const std::vector<int> ids = IDs(group);
+    EXPECT_THAT(ids, testing::Each(testing::AllOf(testing::Ge(2), testing::Le(53))));
+    EXPECT_GT(std::set<int>(ids.begin(), ids.end()).size(), 1u);
 
     TZuCardGroup& autoEmpty = Hand({ 14, 14 });
     autoEmpty.SetAutoEmpty(true);
