@@ -1,22 +1,8 @@
+// Dealing into a card group: refill and append, the animation lock, the flights.
 #include "tests/cards/deck_fixture.h"
 
 #include "cards/zucard_group.h"
 #include "cards/zugraphics_sprite_quit.h"
-
-namespace {
-
-struct TFlight {
-    QPoint from, to;
-    bool operator==(const TFlight&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const TFlight& f)
-{
-    return out << "(" << f.from.x() << "," << f.from.y() << ")->(" << f.to.x() << "," << f.to.y()
-               << ")";
-}
-
-} // namespace
 
 class TDeckDealTest : public TDeckTest {
 protected:
@@ -28,12 +14,15 @@ protected:
         group->move(10, 20);
     }
 
-    // A sprite that records where every flight started and ended.
+    // A sprite that records where every flight started and ended, and the
+    // middle of each flying picture.
     void ConnectSprite()
     {
         sprite = new TZuSprite(&form);
         sprite->AfterMove = [this](QObject*) {
-            flights.push_back({ sprite->Home(), QPoint(sprite->DestX(), sprite->DestY()) });
+            from.push_back(sprite->Home());
+            to.push_back({ sprite->DestX(), sprite->DestY() });
+            flown.push_back(PixelAt(&sprite->Bitmap(), 35, 48));
         };
         deck.SetSprite(sprite);
     }
@@ -44,161 +33,125 @@ protected:
             group->CardList().Add();
     }
 
-    std::vector<int> GroupIDs() const
+    // The IDs of a group's places, 0 for an empty one.
+    static std::vector<int> IDs(const TZuCardGroup& g)
     {
         std::vector<int> ids;
-        for (int i = 0; i < group->SlotCount(); ++i)
-            ids.push_back(group->CardAt(i)->Empty() ? 0 : group->CardAt(i)->ID());
+        for (int i = 0; i < g.SlotCount(); ++i)
+            ids.push_back(g.CardAt(i)->Empty() ? 0 : g.CardAt(i)->ID());
         return ids;
-    }
-
-    // Keeps only clubs two to five in the deck: 4 cards, 5 dealt first.
-    void FourCardDeck()
-    {
-        IncludeCopies(0);
-        for (int value = 2; value <= 5; ++value)
-            deck.IncludedCards().Clubs().SetCount(value, 1);
     }
 
     QPoint TopCardOnForm() const
     {
         return visual->pos() + visual->CardFirst().BoundsRect().topLeft();
     }
+    QPoint OnForm(int place) const
+    {
+        return group->pos() + group->CardAt(place)->BoundsRect().topLeft();
+    }
 
     TZuCardGroup* group = nullptr; // owned by the form
     TZuSprite* sprite = nullptr; // owned by the form
-    std::vector<TFlight> flights;
+    std::vector<QPoint> from, to;
+    std::vector<QColor> flown;
 };
 
-TEST_F(TDeckDealTest, RefillGivesEveryFreePlaceACardAndIgnoresTheCount)
+TEST_F(TDeckDealTest, RefillGivesEveryFreePlaceACardSkipsReservedOnesAndIgnoresTheCount)
 {
     AddSlots(6);
     group->CardAt(1)->SetEmpty(true);
+    group->CardAt(2)->SetID(30);
+    group->CardAt(2)->SetReserved(true);
+    group->CardAt(4)->SetReserved(true);
+    group->CardAt(4)->SetEmpty(true);
     deck.PrepareDeck();
     deck.Deal(*group, false, 2);
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 53, 52, 51, 50, 49, 48 }));
-    EXPECT_EQ(deck.Count(), 46);
+    EXPECT_EQ(IDs(*group), (std::vector<int> { 53, 52, 30, 51, 0, 50 }));
+    EXPECT_EQ(deck.Count(), 48);
 }
 
-TEST_F(TDeckDealTest, RefillSkipsReservedPlaces)
+TEST_F(TDeckDealTest, ADeckThatRunsOutLeavesRefilledPlacesEmptyAndAppendsNoMore)
 {
-    AddSlots(4);
-    group->CardAt(0)->SetID(30);
-    group->CardAt(0)->SetReserved(true);
-    group->CardAt(2)->SetReserved(true);
-    group->CardAt(2)->SetEmpty(true);
-    deck.PrepareDeck();
-    deck.Deal(*group, false, 0);
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 30, 53, 0, 52 }));
-    EXPECT_EQ(deck.Count(), 50);
-}
-
-TEST_F(TDeckDealTest, RefillThatRunsOutLeavesTheRestEmpty)
-{
-    FourCardDeck();
+    IncludeCopies(0); // only clubs two to five: 4 cards, 5 dealt first
+    for (int value = 2; value <= 5; ++value)
+        deck.IncludedCards().Clubs().SetCount(value, 1);
     AddSlots(6);
     deck.PrepareDeck();
     deck.Deal(*group, false, 6);
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 5, 4, 3, 2, 0, 0 }));
+    EXPECT_EQ(IDs(*group), (std::vector<int> { 5, 4, 3, 2, 0, 0 }));
     EXPECT_TRUE(visual->Exhausted());
     EXPECT_EQ(visual->Layers(), 0) << "a small deck ends as a bare top card, not used up";
-
     // From the exhausted deck every place is left empty.
     deck.Deal(*group, false, 6);
-    EXPECT_EQ(GroupIDs(), (std::vector<int>(6, 0)));
+    EXPECT_EQ(IDs(*group), (std::vector<int>(6, 0)));
     EXPECT_EQ(deck.Count(), 0);
-}
 
-TEST_F(TDeckDealTest, AppendAddsCountCardsAndNothingOnceTheDeckIsOut)
-{
-    FourCardDeck();
-    AddSlots(1);
-    group->CardAt(0)->SetID(40);
+    auto* hand = new TZuCardGroup(&form);
     deck.PrepareDeck();
-    deck.Deal(*group, true, 3);
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 40, 5, 4, 3 }));
-
+    deck.Deal(*hand, true, 3);
     // Two more asked, one left: the missing card still counts as one of the two.
-    deck.Deal(*group, true, 2);
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 40, 5, 4, 3, 2 }));
-    deck.Deal(*group, true, 2);
-    EXPECT_EQ(group->SlotCount(), 5);
+    deck.Deal(*hand, true, 2);
+    EXPECT_EQ(IDs(*hand), (std::vector<int> { 5, 4, 3, 2 }));
+    deck.Deal(*hand, true, 2);
+    EXPECT_EQ(hand->SlotCount(), 4);
 }
 
 TEST_F(TDeckDealTest, DealIsRefusedWhileTheAnimationLockIsHeld)
 {
+    ConnectSprite();
     AddSlots(3);
     group->CardAt(0)->SetEmpty(true);
     deck.PrepareDeck();
+    TZuVirtualDeck bare;
+    bare.PrepareDeck();
+    auto* other = new TZuCardGroup(&form);
     LockAnimation();
     deck.Deal(*group, true, 2);
     deck.Deal(*group, false, 0);
+    bare.Deal(*other, true, 2); // without a visual deck the lock does not stop it
     UnlockAnimation();
     EXPECT_EQ(group->SlotCount(), 3);
     EXPECT_TRUE(group->CardAt(0)->Empty());
     EXPECT_EQ(deck.Count(), 52);
-}
+    EXPECT_EQ(IDs(*other), (std::vector<int> { 53, 52 }));
 
-TEST_F(TDeckDealTest, DealStartedFromInsideAFlightIsRefused)
-{
-    ConnectSprite();
-    TZuCardGroup* other = new TZuCardGroup(&form);
-    bool nestedTried = false;
-    sprite->AfterMove = [&](QObject*) {
-        if (nestedTried) return;
-        nestedTried = true;
-        deck.Deal(*other, true, 2); // as if a click came in between two steps
+    // A deal started between two steps of a flight, as by a click.
+    int tries = 0;
+    sprite->AfterStep = [&](QObject*) {
+        if (tries++ == 0) deck.Deal(*other, true, 2);
     };
-    deck.PrepareDeck();
-    deck.Deal(*group, true, 2);
-    EXPECT_TRUE(nestedTried);
-    EXPECT_EQ(other->SlotCount(), 0);
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 53, 52 }));
-}
-
-TEST_F(TDeckDealTest, WithoutAVisualDeckTheLockDoesNotStopTheDeal)
-{
-    TZuVirtualDeck bare;
-    bare.PrepareDeck();
-    LockAnimation();
-    bare.Deal(*group, true, 2);
-    UnlockAnimation();
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 53, 52 }));
-}
-
-TEST_F(TDeckDealTest, AppendedCardsFlyFromTheTopCardToTheGroupsLastCard)
-{
-    ConnectSprite();
-    deck.PrepareDeck();
-    const QPoint origin = TopCardOnForm();
-    deck.Deal(*group, true, 3);
-    ASSERT_EQ(flights.size(), 3u);
-    EXPECT_EQ(flights[0], (TFlight { origin, group->pos() })) << "an empty group: its corner";
-    const QPoint first = group->pos() + group->CardAt(0)->BoundsRect().topLeft();
-    const QPoint second = group->pos() + group->CardAt(1)->BoundsRect().topLeft();
-    EXPECT_EQ(flights[1], (TFlight { origin, first }));
-    EXPECT_EQ(flights[2], (TFlight { origin, second }));
-}
-
-TEST_F(TDeckDealTest, RefilledCardsFlyToTheirPlacesWithTheirOwnPicture)
-{
-    ConnectSprite();
-    AddSlots(2);
-    group->SetCardBack(cbRobot);
-    group->CardAt(1)->SetShowBack(false);
-    std::vector<QColor> flown; // the middle of each flying picture
-    sprite->AfterMove = [&](QObject*) {
-        flights.push_back({ sprite->Home(), QPoint(sprite->DestX(), sprite->DestY()) });
-        flown.push_back(PixelAt(sprite->Bitmap(), 35, 48));
-    };
-    deck.PrepareDeck();
     deck.Deal(*group, false, 0);
-    ASSERT_EQ(flights.size(), 2u);
-    for (int i = 0; i < 2; ++i)
-        EXPECT_EQ(flights[i].to, group->pos() + group->CardAt(i)->BoundsRect().topLeft()) << i;
-    EXPECT_EQ(flights[0].from, TopCardOnForm());
-    EXPECT_EQ(flown[0], PictureAt(CardPicture(BackPictureNumber(cbRobot)), 35, 48)) << "face down";
-    EXPECT_EQ(flown[1], PictureAt(CardPicture(52), 35, 48)) << "face up";
+    EXPECT_GT(tries, 0);
+    EXPECT_EQ(IDs(*other), (std::vector<int> { 53, 52 }));
+    EXPECT_EQ(IDs(*group), (std::vector<int> { 53, 52, 51 }));
+}
+
+TEST_F(TDeckDealTest, CardsFlyFromTheTopCardToTheirPlacesWithTheirOwnPicture)
+{
+    ConnectSprite();
+    group->SetCardBack(cbRobot);
+    deck.PrepareDeck();
+    const QPoint top = TopCardOnForm();
+    // Appended cards fly face up to the group's last card, in an empty group to its corner.
+    deck.Deal(*group, true, 2);
+    EXPECT_EQ(to, (std::vector<QPoint> { group->pos(), OnForm(0) }));
+    // Refilled cards fly to their own places, face down as back.
+    group->CardAt(0)->SetEmpty(true);
+    group->CardAt(1)->SetEmpty(true);
+    group->CardAt(1)->SetShowBack(false);
+    deck.Deal(*group, false, 0);
+    EXPECT_EQ(from, std::vector<QPoint>(4, top));
+    EXPECT_EQ(to, (std::vector<QPoint> { group->pos(), OnForm(0), OnForm(0), OnForm(1) }));
+    const auto middle = [](int picture) { return PixelAt(CardPicture(picture), 35, 48); };
+    EXPECT_EQ(flown,
+        (std::vector<QColor> {
+            middle(53), middle(52), middle(BackPictureNumber(cbRobot)), middle(50) }));
+
+    deck.SetDealAnimation(false);
+    deck.Deal(*group, true, 2);
+    EXPECT_EQ(to.size(), 4u) << "no flights without deal animation";
+    EXPECT_EQ(group->SlotCount(), 4);
 }
 
 TEST_F(TDeckDealTest, QuittingDuringAFlightDropsTheRestOfTheDeal)
@@ -213,39 +166,22 @@ TEST_F(TDeckDealTest, QuittingDuringAFlightDropsTheRestOfTheDeal)
     ZuSetApplicationTerminating(false);
     // The first card was taken and given its ID before its flight; the
     // original's silent abort left it as it was, empty, and dealt no further.
-    EXPECT_EQ(flights.size(), 1u);
+    EXPECT_EQ(to.size(), 1u);
     EXPECT_EQ(deck.Count(), 51);
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 0, 0, 0 }));
-}
-
-TEST_F(TDeckDealTest, NoFlightsWithoutDealAnimation)
-{
-    ConnectSprite();
-    deck.SetDealAnimation(false);
-    deck.PrepareDeck();
-    deck.Deal(*group, true, 2);
-    EXPECT_TRUE(flights.empty());
-    EXPECT_EQ(group->SlotCount(), 2);
+    EXPECT_EQ(IDs(*group), (std::vector<int> { 0, 0, 0 }));
 }
 
 TEST_F(TDeckDealTest, OriginIsTheVisualDecksBottomRightCardPlace)
 {
     visual->setGeometry(16, 8, 113, 121);
     TZuVirtualDeck other;
-    other.SetOriginX(5);
-    other.SetOriginY(6);
-    EXPECT_EQ(other.OriginX(), 5);
-    EXPECT_EQ(other.OriginY(), 6);
+    auto origin = [&] { return QPoint(other.OriginX(), other.OriginY()); };
     other.SetVisualDeck(visual);
-    EXPECT_EQ(other.OriginX(), 59);
-    EXPECT_EQ(other.OriginY(), 34);
-
+    EXPECT_EQ(origin(), QPoint(59, 34));
     // Read again, it follows the visual deck.
     visual->move(20, 10);
-    EXPECT_EQ(other.OriginX(), 63);
-    EXPECT_EQ(other.OriginY(), 36);
     other.SetOriginX(1);
-    EXPECT_EQ(other.OriginX(), 63);
+    EXPECT_EQ(origin(), QPoint(63, 36));
 }
 
 TEST_F(TDeckDealTest, ReferencesToDestroyedDecksAndSpritesAreCleared)
@@ -257,5 +193,5 @@ TEST_F(TDeckDealTest, ReferencesToDestroyedDecksAndSpritesAreCleared)
     EXPECT_EQ(deck.Sprite(), nullptr);
     deck.PrepareDeck();
     deck.Deal(*group, true, 1);
-    EXPECT_EQ(GroupIDs(), (std::vector<int> { 53 }));
+    EXPECT_EQ(IDs(*group), (std::vector<int> { 53 }));
 }

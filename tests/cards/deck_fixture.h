@@ -48,13 +48,8 @@ protected:
 };
 
 // The colour of a picture at a logical point, whatever its pixel scale.
-inline QColor PixelAt(const QImage& picture, int x, int y)
+inline QColor PixelAt(const QImage* picture, int x, int y)
 {
-    const qreal scale = picture.devicePixelRatio();
-    return picture.pixelColor(int(x * scale), int(y * scale));
-}
-
-inline QColor PictureAt(const QImage* picture, int x, int y)
-{
-    return PixelAt(*picture, x, y);
+    const qreal scale = picture->devicePixelRatio();
+    return picture->pixelColor(int(x * scale), int(y * scale));
 }

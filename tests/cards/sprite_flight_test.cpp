@@ -1,63 +1,68 @@
-// How a sprite flies: path, increments, skipped flights, the animation lock,
-// the application's termination.
+// How a sprite flies: path, skipped flights, the animation lock, the
+// application's termination, the form's resize.
 #include "tests/cards/sprite_fixture.h"
 
 #include "cards/zugraphics_sprite_quit.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
-#include <vector>
 
 namespace {
 
 using Path = std::vector<QPoint>;
+using Flight = TSpriteOnForm;
 
-struct Flight {
-    TPatternForm form;
-    TZuSprite sprite { &form };
-    QImage card = CardPictureForTest();
-    Path steps;
-    int afterMoves = 0;
-
-    Flight()
-    {
-        ShowActive(form);
-        sprite.AfterStep = [this](QObject*) { steps.push_back({ sprite.X(), sprite.Y() }); };
-        sprite.AfterMove = [this](QObject*) { ++afterMoves; };
-    }
-};
-
-void PostToQueue(std::function<void()> f)
+void Post(std::function<void()> f)
 {
     QMetaObject::invokeMethod(qApp, std::move(f), Qt::QueuedConnection);
 }
 
-void SendKey(QWidget* to, QEvent::Type type, bool autoRepeat = false)
+void SendEsc(QWidget* to, QEvent::Type type, bool autoRepeat = false)
 {
     QKeyEvent key(type, Qt::Key_Escape, Qt::NoModifier, QString(), autoRepeat);
     QCoreApplication::sendEvent(to, &key);
 }
 
+void Quit()
+{
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+}
+
 } // namespace
 
-TEST(SpriteFlight, StepsBothAxesUntilEachReachesItsGoal)
+TEST(SpriteFlight, StepsEachAxisUntilItReachesItsGoal)
 {
-    Flight f;
-    f.sprite.Fly(0, 0, 10, 3, &f.card, false);
-    EXPECT_EQ(f.steps, (Path { { 4, 3 }, { 8, 3 }, { 10, 3 } }));
-    EXPECT_EQ(f.afterMoves, 1);
-    EXPECT_EQ(f.sprite.Home(), QPoint(0, 0));
-    EXPECT_EQ(QPoint(f.sprite.DestX(), f.sprite.DestY()), QPoint(10, 3));
-
-    f.steps.clear();
-    f.sprite.SetIncrementX(3);
-    f.sprite.SetIncrementY(5);
-    f.sprite.Fly(10, 12, 2, 0, nullptr, false);
-    EXPECT_EQ(f.steps, (Path { { 7, 7 }, { 4, 2 }, { 2, 0 } }));
+    struct Case {
+        QPoint from, to;
+        int incrementX, incrementY; // at or below 0: ignored, the 4s stay
+        TZuDrawOptions options;
+        Path path;
+        int synchronizeEvents; // when shown, then once per axis moved
+    };
+    const TZuDrawOptions unsynchronized = ZuDefaultDrawOptions & ~ZuDrawOptionBit(doSynchronize);
+    const Case cases[] = {
+        { { 0, 0 }, { 10, 3 }, 0, -5, ZuDefaultDrawOptions, { { 4, 3 }, { 8, 3 }, { 10, 3 } }, 5 },
+        { { 10, 12 }, { 2, 0 }, 3, 5, ZuDefaultDrawOptions, { { 7, 7 }, { 4, 2 }, { 2, 0 } }, 7 },
+        { { 0, 0 }, { 8, 0 }, 4, 4, unsynchronized, { { 4, 0 }, { 8, 0 } }, 0 },
+    };
+    for (const Case& c : cases) {
+        Flight f;
+        f.sprite.SetIncrementX(c.incrementX);
+        f.sprite.SetIncrementY(c.incrementY);
+        f.sprite.SetDrawOptions(c.options);
+        f.Fly(c.from.x(), c.from.y(), c.to.x(), c.to.y());
+        EXPECT_EQ(f.steps, c.path);
+        EXPECT_EQ(f.afterMoves, 1);
+        EXPECT_EQ(f.lockAtAfterMove, 0u);
+        EXPECT_FALSE(f.sprite.Visible());
+        EXPECT_EQ(f.form.synchronizeEvents, c.synchronizeEvents);
+    }
 }
 
 TEST(SpriteFlight, ReturnHomeFliesBackToTheLastStartAndHides)
@@ -69,271 +74,122 @@ TEST(SpriteFlight, ReturnHomeFliesBackToTheLastStartAndHides)
     f.sprite.ReturnHome();
     EXPECT_EQ(f.steps, (Path { { 36, 30 }, { 32, 30 }, { 28, 30 }, { 24, 30 }, { 20, 30 } }));
     EXPECT_FALSE(f.sprite.Visible());
-    EXPECT_EQ(f.sprite.Home(), QPoint(40, 30));
 }
 
-TEST(SpriteFlight, MoveFromTheDestinationEndsAtOnceAndStillFiresAfterMove)
-{
-    Flight f;
-    f.sprite.SetDestX(0);
-    f.sprite.SetDestY(0);
-    f.sprite.Move();
-    EXPECT_TRUE(f.steps.empty());
-    EXPECT_EQ(f.afterMoves, 1);
-}
-
-TEST(SpriteFlight, IncrementsAtOrBelowZeroAreIgnored)
-{
-    TPatternForm form;
-    TZuSprite sprite(&form);
-    EXPECT_EQ(sprite.IncrementX(), 4);
-    sprite.SetIncrementX(0);
-    sprite.SetIncrementX(-5);
-    sprite.SetIncrementY(-1);
-    EXPECT_EQ(sprite.IncrementX(), 4);
-    EXPECT_EQ(sprite.IncrementY(), 4);
-    sprite.SetIncrementX(7);
-    EXPECT_EQ(sprite.IncrementX(), 7);
-}
-
-TEST(SpriteFlight, DefaultsAreThePartsAndOptions175AreTheirSix)
-{
-    TPatternForm form;
-    TZuSprite sprite(&form);
-    EXPECT_EQ(sprite.DrawOptions(), 175u);
-    for (TZuDrawOption o : { doSynchronize, doProcessMessages, doDetectEscKey, doWindowActive,
-             doWindowPreventResize, doAutoErase })
-        EXPECT_TRUE(sprite.HasOption(o)) << o;
-    for (TZuDrawOption o : { doWindowVisible, doWindowInScreen, doAutoRefresh })
-        EXPECT_FALSE(sprite.HasOption(o)) << o;
-    EXPECT_TRUE(sprite.Enabled());
-    EXPECT_FALSE(sprite.Visible());
-    EXPECT_FALSE(sprite.SnapToCursor());
-    EXPECT_TRUE(sprite.CursorCenter());
-    EXPECT_EQ(QPoint(sprite.X(), sprite.Y()), QPoint(0, 0));
-    EXPECT_EQ(sprite.Background().size(), QSize(0, 0));
-}
-
-TEST(SpriteFlight, DisabledSpriteOnlyProcessesPendingMessages)
+TEST(SpriteFlight, ADisabledSpriteOnlyProcessesPendingMessages)
 {
     Flight f;
     f.sprite.SetX(5);
     f.sprite.SetY(6);
     f.sprite.SetEnabled(false);
     bool processed = false;
-    PostToQueue([&] { processed = true; });
-    f.sprite.Fly(0, 0, 50, 50, &f.card, false);
+    Post([&] { processed = true; });
+    f.Fly(0, 0, 50, 50);
     EXPECT_TRUE(processed);
-    EXPECT_EQ(QPoint(f.sprite.X(), f.sprite.Y()), QPoint(5, 6));
+    EXPECT_EQ(f.At(), QPoint(5, 6));
     EXPECT_EQ(f.afterMoves, 0);
     EXPECT_FALSE(f.sprite.Layer()->HoldsPixels());
 }
 
-TEST(SpriteFlight, EscHeldDownSkipsFlightsUntilItIsReleased)
+TEST(SpriteFlight, EscDuringAFlightSkipsTheNextFlightsUntilItsRealRelease)
 {
     Flight f;
+    // Keys go to whichever child has the focus; the sprite sees them there too.
     auto* button = new QPushButton(QStringLiteral("Deal"), &f.form);
     button->show();
-    // Keys go to whichever child has the focus; the sprite sees them there too.
-    SendKey(button, QEvent::KeyPress);
-    EXPECT_TRUE(f.sprite.Aborted());
-    f.sprite.Fly(0, 0, 8, 0, &f.card, false);
+    f.sprite.AfterStep = [&](QObject*) {
+        f.steps.push_back(f.At());
+        if (f.steps.size() == 1) Post([&] { SendEsc(button, QEvent::KeyPress); });
+    };
+    f.Fly(0, 0, 12, 0);
+    EXPECT_EQ(f.steps, (Path { { 4, 0 }, { 8, 0 }, { 12, 0 } }));
+    f.Fly(0, 0, 12, 0);
     f.sprite.ReturnHome();
-    EXPECT_TRUE(f.steps.empty());
-    EXPECT_EQ(f.afterMoves, 0);
-
-    // A repeated key arrives as release-press pairs; only the real release counts.
-    SendKey(&f.form, QEvent::KeyRelease, true);
-    EXPECT_TRUE(f.sprite.Aborted());
-    SendKey(&f.form, QEvent::KeyRelease);
-    EXPECT_FALSE(f.sprite.Aborted());
-    f.sprite.Fly(0, 0, 8, 0, &f.card, false);
-    EXPECT_EQ(f.steps, (Path { { 4, 0 }, { 8, 0 } }));
-}
-
-TEST(SpriteFlight, EscDuringAFlightLetsItFinishAndSkipsTheNext)
-{
-    Flight f;
-    f.sprite.AfterStep = [&](QObject*) {
-        f.steps.push_back({ f.sprite.X(), f.sprite.Y() });
-        if (f.steps.size() == 1) PostToQueue([&] { SendKey(&f.form, QEvent::KeyPress); });
-    };
-    f.sprite.Fly(0, 0, 12, 0, &f.card, false);
-    EXPECT_EQ(f.steps.back(), QPoint(12, 0));
-    EXPECT_TRUE(f.sprite.Aborted());
-    f.sprite.Fly(0, 0, 12, 0, &f.card, false);
+    // A held key repeats as release-press pairs; only the real release counts.
+    SendEsc(&f.form, QEvent::KeyRelease, true);
+    f.Fly(0, 0, 12, 0);
     EXPECT_EQ(f.steps.size(), 3u);
-}
-
-TEST(SpriteFlight, EscIsIgnoredWithoutDetectionOrWhileDisabled)
-{
-    Flight f;
-    f.sprite.SetDrawOptions(ZuDefaultDrawOptions & ~ZuDrawOptionBit(doDetectEscKey));
-    SendKey(&f.form, QEvent::KeyPress);
-    EXPECT_FALSE(f.sprite.Aborted());
-
-    f.sprite.SetDrawOptions(ZuDefaultDrawOptions);
-    f.sprite.SetEnabled(false);
-    SendKey(&f.form, QEvent::KeyPress);
-    EXPECT_FALSE(f.sprite.Aborted());
-
-    // Esc in another window is not this form's.
-    QWidget other;
-    f.sprite.SetEnabled(true);
-    SendKey(&other, QEvent::KeyPress);
-    EXPECT_FALSE(f.sprite.Aborted());
-}
-
-TEST(SpriteFlight, HoldsTheAnimationLockForTheWholeFlightOnly)
-{
-    Flight f;
-    std::vector<unsigned> seenByHandlers;
-    unsigned atAfterMove = 99;
-    f.sprite.AfterStep = [&](QObject*) {
-        // Code that runs through message processing meanwhile sees the lock.
-        PostToQueue([&] { seenByHandlers.push_back(AnimationLockCount()); });
-    };
-    f.sprite.AfterMove = [&](QObject*) { atAfterMove = AnimationLockCount(); };
-    ASSERT_FALSE(AnimationLocked());
-    f.sprite.Fly(0, 0, 12, 0, &f.card, false);
-    // The last step's handler runs after the flight, when the lock is free again.
-    EXPECT_EQ(seenByHandlers, (std::vector<unsigned> { 1, 1 }));
-    EXPECT_EQ(atAfterMove, 0u);
-    EXPECT_FALSE(AnimationLocked());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(seenByHandlers.back(), 0u);
-}
-
-TEST(SpriteFlight, TerminationEndsTheFlightReleasesTheLockAndFiresAfterMove)
-{
-    Flight f;
-    unsigned lockAtAfterMove = 99;
-    f.sprite.AfterMove = [&](QObject*) {
-        ++f.afterMoves;
-        lockAtAfterMove = AnimationLockCount();
-    };
-    f.sprite.AfterStep = [&](QObject*) {
-        f.steps.push_back({ f.sprite.X(), f.sprite.Y() });
-        if (f.steps.size() == 2) ZuSetApplicationTerminating(true);
-    };
-    f.sprite.Fly(0, 0, 40, 0, &f.card, false);
-    ZuSetApplicationTerminating(false);
-    EXPECT_EQ(f.steps, (Path { { 4, 0 }, { 8, 0 } }));
     EXPECT_EQ(f.afterMoves, 1);
-    EXPECT_EQ(lockAtAfterMove, 0u);
-    EXPECT_TRUE(f.sprite.Terminated());
-    // Like the original's silent abort, the rest of Fly is skipped.
-    EXPECT_TRUE(f.sprite.Visible());
-
-    f.sprite.SetVisible(false);
-    f.sprite.Fly(0, 0, 8, 0, &f.card, false);
-    EXPECT_FALSE(f.sprite.Terminated());
-    EXPECT_EQ(f.sprite.X(), 8);
+    SendEsc(&f.form, QEvent::KeyRelease);
+    f.Fly(0, 0, 12, 0);
+    EXPECT_EQ(f.steps.size(), 6u);
 }
 
-TEST(SpriteFlight, AnAcceptedQuitRequestEndsTheFlight)
+TEST(SpriteFlight, EscIsIgnoredInAnotherWindowWhileDisabledOrWithoutDetection)
 {
     Flight f;
-    f.sprite.AfterStep = [&](QObject*) {
-        f.steps.push_back({ f.sprite.X(), f.sprite.Y() });
-        if (f.steps.size() == 1)
-            PostToQueue([] {
-                QEvent quit(QEvent::Quit);
-                QCoreApplication::sendEvent(qApp, &quit);
-            });
-    };
-    f.sprite.Fly(0, 0, 40, 0, &f.card, false);
-    const bool terminated = f.sprite.Terminated();
-    ZuSetApplicationTerminating(false);
-    EXPECT_TRUE(terminated);
-    EXPECT_EQ(f.steps.size(), 1u);
-    EXPECT_FALSE(f.form.isVisible());
+    QWidget other;
+    SendEsc(&other, QEvent::KeyPress);
+    f.sprite.SetEnabled(false);
+    SendEsc(&f.form, QEvent::KeyPress);
+    f.sprite.SetEnabled(true);
+    f.sprite.SetDrawOptions(ZuDefaultDrawOptions & ~ZuDrawOptionBit(doDetectEscKey));
+    SendEsc(&f.form, QEvent::KeyPress);
+    EXPECT_FALSE(f.sprite.Aborted());
 }
 
-TEST(SpriteFlight, AQuitThatAWindowRefusesLetsTheFlightGoOn)
+TEST(SpriteFlight, TheApplicationEndingStopsTheFlightReleasesTheLockAndFiresAfterMove)
 {
-    class TStubborn : public TPatternForm {
-    protected:
-        void closeEvent(QCloseEvent* e) override { e->ignore(); }
+    struct Case {
+        void (*end)();
+        bool refuseClose;
+        std::size_t steps;
     };
-    TStubborn form;
-    ShowActive(form);
-    TZuSprite sprite(&form);
-    QImage card = CardPictureForTest();
-    PostToQueue([] {
-        QEvent quit(QEvent::Quit);
-        QCoreApplication::sendEvent(qApp, &quit);
-    });
-    sprite.Fly(0, 0, 40, 0, &card, false);
-    const bool terminating = ZuApplicationTerminating();
-    ZuSetApplicationTerminating(false);
-    EXPECT_FALSE(terminating);
-    EXPECT_FALSE(sprite.Terminated());
-    EXPECT_EQ(sprite.X(), 40);
+    const Case cases[] = {
+        { [] { ZuSetApplicationTerminating(true); }, false, 1 }, { Quit, false, 1 },
+        { Quit, true, 10 }, // a window refuses to close: no quit, the flight goes on
+    };
+    for (const Case& c : cases) {
+        Flight f;
+        f.form.refuseClose = c.refuseClose;
+        f.sprite.AfterStep = [&](QObject*) {
+            f.steps.push_back(f.At());
+            if (f.steps.size() == 1) c.end();
+        };
+        f.Fly(0, 0, 40, 0);
+        const bool terminated = f.sprite.Terminated();
+        ZuSetApplicationTerminating(false);
+        EXPECT_EQ(terminated, !c.refuseClose);
+        EXPECT_EQ(f.steps.size(), c.steps);
+        EXPECT_EQ(f.afterMoves, 1);
+        EXPECT_EQ(f.lockAtAfterMove, 0u);
+        // Like the original's silent abort, the rest of Fly (hiding) is skipped.
+        EXPECT_EQ(f.sprite.Visible(), terminated);
+
+        f.sprite.SetVisible(false);
+        f.Fly(0, 0, 8, 0);
+        EXPECT_FALSE(f.sprite.Terminated());
+        EXPECT_EQ(f.sprite.X(), 8);
+    }
 }
 
 TEST(SpriteFlight, SpriteDestroyedDuringAFlightEndsItQuietly)
 {
     auto* f = new Flight;
-    f->sprite.AfterStep = [&](QObject*) { PostToQueue([f] { delete f; }); };
-    f->sprite.Fly(0, 0, 40, 0, &f->card, false);
+    f->sprite.AfterStep = [&](QObject*) { Post([f] { delete f; }); };
+    f->Fly(0, 0, 40, 0);
     EXPECT_FALSE(AnimationLocked());
 }
 
-TEST(SpriteFlight, SynchronisesTheFormBeforeEveryDrawingWhenAsked)
+TEST(SpriteFlight, ResizeIsRefusedDuringAFlightWhenAskedAndAllowedAfterIt)
 {
-    Flight f;
-    f.sprite.Fly(0, 0, 8, 0, &f.card, false);
-    // Shown at the start, then one drawing per step.
-    EXPECT_EQ(f.form.synchronizeEvents, 3);
+    for (bool prevent : { true, false }) {
+        Flight f;
+        const QSize size = f.form.size();
+        if (!prevent)
+            f.sprite.SetDrawOptions(ZuDefaultDrawOptions & ~ZuDrawOptionBit(doWindowPreventResize));
+        // The resize comes in through message processing, while the flight holds the lock.
+        f.sprite.AfterStep = [&](QObject*) {
+            if (f.sprite.X() == 4) Post([&] { f.form.resize(size + QSize(50, 40)); });
+        };
+        f.Fly(0, 0, 12, 0);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(f.form.size(), prevent ? size : size + QSize(50, 40));
 
-    f.form.synchronizeEvents = 0;
-    f.sprite.SetDrawOptions(ZuDefaultDrawOptions & ~ZuDrawOptionBit(doSynchronize));
-    f.sprite.Fly(0, 0, 8, 0, &f.card, false);
-    EXPECT_EQ(f.form.synchronizeEvents, 0);
-}
-
-TEST(SpriteFlight, ResizeIsRefusedWhileTheAnimationLockIsHeld)
-{
-    Flight f;
-    const QSize size = f.form.size();
-    f.sprite.AfterStep = [&](QObject*) {
-        if (f.sprite.X() == 4) f.form.resize(size + QSize(50, 40));
-    };
-    f.sprite.Fly(0, 0, 12, 0, &f.card, false);
-    EXPECT_EQ(f.form.size(), size);
-
-    LockAnimation();
-    f.form.resize(size + QSize(10, 10));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(f.form.size(), size);
-    f.sprite.SetDrawOptions(ZuDefaultDrawOptions & ~ZuDrawOptionBit(doWindowPreventResize));
-    f.form.resize(size + QSize(10, 10));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(f.form.size(), size + QSize(10, 10));
-    UnlockAnimation();
-
-    f.sprite.SetDrawOptions(ZuDefaultDrawOptions);
-    f.form.resize(size + QSize(30, 20));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(f.form.size(), size + QSize(30, 20));
-    // The layer follows the form's size.
-    EXPECT_EQ(f.sprite.Layer()->geometry(), f.form.rect());
-}
-
-TEST(SpriteFlight, TheLayerGoesWithTheSpriteAndTheSpriteWithItsForm)
-{
-    auto layers = [](QWidget& form) { return form.findChildren<TZuSpriteLayer*>().size(); };
-    TPatternForm form;
-    auto* sprite = new TZuSprite(&form);
-    EXPECT_EQ(layers(form), 1);
-    delete sprite;
-    EXPECT_EQ(layers(form), 0);
-
-    QPointer<TPatternForm> owner = new TPatternForm;
-    QPointer<TZuSprite> owned = new TZuSprite(owner);
-    QImage card = CardPictureForTest();
-    owned->Fly(0, 0, 4, 0, &card, true);
-    delete owner.data();
-    EXPECT_TRUE(owned.isNull());
+        f.form.resize(size + QSize(30, 20));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(f.form.size(), size + QSize(30, 20));
+        // The layer follows the form's size.
+        EXPECT_EQ(f.sprite.Layer()->geometry(), f.form.rect());
+    }
 }
