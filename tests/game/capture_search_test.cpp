@@ -1,9 +1,9 @@
 #include "game/capture_errors.h"
-#include "game/capture_search.h"
+#include "game/card_collection.h"
+#include "tests/support/fake_card_owner.h"
 
 #include <gtest/gtest.h>
 
-#include <memory_resource>
 #include <vector>
 
 namespace {
@@ -17,67 +17,31 @@ bool Takes(int hand, std::vector<int> table)
 
 } // namespace
 
-TEST(CaptureRule, WorkedExamples)
+TEST(CaptureRule, WorkedExamplesOnValuesAndOnCardsOfEverySuit)
 {
-    EXPECT_TRUE(Takes(7, { 3, 4 }));
-    EXPECT_TRUE(Takes(7, { 3, 4, 5, 2 })) << "two groups of 7 at once";
-    EXPECT_FALSE(Takes(10, { 4, 6, 5 })) << "every card must be in a matching group";
-    EXPECT_TRUE(Takes(K, { A, 3 })) << "ace as 11";
-    EXPECT_TRUE(Takes(A, { 5, 6 }));
-    EXPECT_TRUE(Takes(A, { 10, A })) << "ace in the set as 1";
-    EXPECT_TRUE(Takes(A, { A }));
-    EXPECT_TRUE(Takes(A, { A, A })) << "two groups of 11";
-    EXPECT_TRUE(Takes(2, { A, A })) << "1 + 1";
-    EXPECT_FALSE(Takes(Q, { J }));
-    EXPECT_TRUE(Takes(J, { 10, 2 }));
-    EXPECT_TRUE(Takes(9, { 9, 9 }));
-}
-
-TEST(CaptureRule, SingleTableCardIsTakenOnlyByEqualSumValue)
-{
-    EXPECT_TRUE(Takes(J, { J }));
-    EXPECT_TRUE(Takes(9, { 9 }));
-    EXPECT_FALSE(Takes(8, { 9 }));
-    EXPECT_FALSE(Takes(K, { A })) << "a lone ace is not 14";
-    EXPECT_FALSE(Takes(A, { 1 + 10 })) << "a hand ace aims at 11 only with two or more cards";
-    EXPECT_FALSE(Takes(2, { A }));
-}
-
-TEST(CaptureRule, EveryAceIsTriedAtOneAndElevenIndependently)
-{
-    EXPECT_FALSE(Takes(J, { A, A, 9 }));
-    EXPECT_TRUE(Takes(Q, { A, A, A })) << "1 + 1 + 11";
-    EXPECT_TRUE(Takes(K, { A, 3, A, 10, 3 })) << "[11+3, 1+10+3]: the aces differ";
-    EXPECT_TRUE(Takes(3, { A, A, A })) << "all three as 1";
-    EXPECT_FALSE(Takes(4, { A, A, A }));
-    EXPECT_FALSE(Takes(J, { A, A, 10, 10 })) << "1+1+10 leaves a 10 alone";
-}
-
-TEST(CaptureRule, HandAceAimsAtElevenNeverAtOneOrFourteen)
-{
-    EXPECT_FALSE(Takes(A, { 7, 7 }));
-    EXPECT_FALSE(Takes(A, { A, 3 })) << "11+3 would be a king's capture";
-    EXPECT_TRUE(Takes(A, { A, A, A })) << "three groups of 11";
-    EXPECT_TRUE(Takes(A, { A, A, 10, 10 })) << "[1+10, 1+10]";
-}
-
-TEST(CaptureRule, TotalThatIsAMultipleOfTheTargetIsNotEnough)
-{
-    EXPECT_FALSE(Takes(5, { 3, 3, 4 }));
-    EXPECT_TRUE(Takes(10, { 4, 6, 5, 5 }));
-    EXPECT_FALSE(Takes(K, { 10, 10, 8 })) << "28 = 2 * 14, but no group of 14";
-    EXPECT_TRUE(Takes(K, { 10, 4, 8, 6 }));
-}
-
-TEST(CaptureRule, EmptySetIsAnInvalidPlay)
-{
-    try {
-        Takes(7, {});
-        FAIL() << "no exception";
-    } catch (const EInvalidPlay& e) {
-        EXPECT_STREQ(e.what(), "Nisu selektovane karte na tabli");
+    const struct {
+        int hand;
+        std::vector<int> table;
+        bool taken;
+    } examples[] = { { 7, { 3, 4 }, true }, { 7, { 3, 4, 5, 2 }, true }, { 10, { 4, 6, 5 }, false },
+        { K, { A, 3 }, true }, { A, { 5, 6 }, true }, { A, { 10, A }, true }, { A, { A }, true },
+        { A, { A, A }, true }, { 2, { A, A }, true }, { Q, { J }, false }, { J, { 10, 2 }, true },
+        { 9, { 9, 9 }, true }, { J, { J }, true }, { A, { A, 3 }, false } };
+    // Card IDs: clubs are their value; diamonds, spades and hearts add 13, 26 and 39.
+    TCardPool pool;
+    int suit = 0;
+    const auto card
+        = [&](int value) -> TZuSingleCard& { return pool.Make(value + 13 * (++suit % 4)); };
+    for (const auto& e : examples) {
+        EXPECT_EQ(Takes(e.hand, e.table), e.taken)
+            << e.hand << " against " << testing::PrintToString(e.table);
+        TCardCollection set;
+        for (int value : e.table)
+            set.Add(card(value));
+        EXPECT_EQ(set.CanTake(card(e.hand)), e.taken)
+            << e.hand << " against cards " << testing::PrintToString(e.table);
     }
-    EXPECT_FALSE(SplitsIntoGroupsOf({}, 7));
+    EXPECT_EQ(TCardCollection::SumValue(card(J)), 12);
 }
 
 TEST(CaptureRule, JokersNeitherTakeNorAreTaken)
@@ -112,20 +76,4 @@ TEST(CaptureRule, LargeSetsAreDecidedExactly)
     EXPECT_FALSE(SplitsIntoGroupsOf(most, 4)) << "21 twos cannot pair up";
     const std::vector<int> tooMany(kMaxCaptureCards + 1, 2);
     EXPECT_THROW(SplitsIntoGroupsOf(tooMany, 2), std::length_error);
-}
-
-TEST(CaptureRule, SearchMemoryFailureReachesTheCaller)
-{
-    // Ten different values and two aces: too many states for the search's own
-    // small memory, so it asks the default resource.
-    const std::vector<int> table { 2, 3, 4, 5, 6, 7, 8, 9, 10, J, A, A };
-    std::pmr::memory_resource* previous
-        = std::pmr::set_default_resource(std::pmr::null_memory_resource());
-    EXPECT_THROW(SplitsIntoGroupsOf(table, 13), std::bad_alloc);
-    EXPECT_FALSE(SplitsIntoGroupsOf(std::vector<int> { 3, 4, 5 }, 13))
-        << "refused before any search";
-    EXPECT_TRUE(SplitsIntoGroupsOf(std::vector<int> { 3, 4, 6 }, 13))
-        << "small sets need no memory";
-    std::pmr::set_default_resource(previous);
-    EXPECT_TRUE(SplitsIntoGroupsOf(table, 13)) << "[12+1, 10+3, 9+4, 8+5, 7+6, 2+11]";
 }

