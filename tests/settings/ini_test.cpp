@@ -71,18 +71,6 @@ TEST_F(IniFile, ReadsIntegersInDecimalAndHexadecimalElseTheDefault)
         EXPECT_EQ(With("[N]\nK=" + QByteArray(text)).ReadInteger("N", "K", 77), value) << text;
 }
 
-TEST_F(IniFile, ReadsBooleansAsIntegersTestedForNonZero)
-{
-    const TIniFile ini = With("[B]\nTwo=2\nMinus=-1\nHexZero=0x0\nZero=0\nWord=abc\n");
-    for (const bool byDefault : { false, true }) {
-        EXPECT_TRUE(ini.ReadBool("B", "Two", byDefault));
-        EXPECT_TRUE(ini.ReadBool("B", "Minus", byDefault));
-        EXPECT_FALSE(ini.ReadBool("B", "HexZero", byDefault));
-        EXPECT_FALSE(ini.ReadBool("B", "Zero", byDefault));
-        EXPECT_EQ(ini.ReadBool("B", "Word", byDefault), byDefault);
-    }
-}
-
 TEST_F(IniFile, WritesInPlaceAndKeepsEveryLineThatIsNotOurs)
 {
     TIniFile ini = With("; settings\r\n[GameOptions]\r\n  CLOCKWISE = 1\r\nUnknown=keep me\r\n\r\n"
@@ -143,13 +131,15 @@ TEST_F(Settings, ReadingChecksOnlyPlayersAndDecksAndFallsBackPerKey)
                                "clockwise=yes\nLog=5\nCompCardsTight=-1\n";
     WriteAll(Path(), partial);
     TIni ini(Path());
-    // An empty value is a value; "yes" is no integer, so Clockwise keeps its default.
+    // An empty value is a value; a boolean is an integer tested for non-zero,
+    // and "yes" is no integer, so Clockwise keeps its default.
     EXPECT_EQ(Fields(ini), "|Dunjo|Tomir|Savel|0|0|7|99|1|1|1|1|1|1|1");
     EXPECT_EQ(ReadAll(Path()), partial); // an existing file is not completed
 
-    WriteAll(Path(), "[GameOptions]\nNumberOfPlayers=-1\nClockwise=0\n");
+    WriteAll(
+        Path(), "[GameOptions]\nNumberOfPlayers=-1\nClockwise=0\nHumanCardsTight=0x0\nLog=abc\n");
     ini.ReadSettings();
-    EXPECT_EQ(Fields(ini), "Lazor|Dunjo|Tomir|Savel|0|0|1|2|1|0|0|1|1|1|0");
+    EXPECT_EQ(Fields(ini), "Lazor|Dunjo|Tomir|Savel|0|0|1|2|1|0|0|0|1|1|0");
     WriteAll(Path(), "[GameOptions]\nNumberOfPlayers=0x2\nNumberOfDecks=1\n");
     ini.ReadSettings();
     EXPECT_EQ(Fields(ini), "Lazor|Dunjo|Tomir|Savel|2|1|1|2|1|1|0|1|1|1|0");
