@@ -173,11 +173,8 @@ void drawNightSky(QPainter& painter, const QRectF& panel)
 
 void drawCone(QPainter& painter, QPointF c)
 {
-    QPainterPath cone;
-    cone.moveTo(c + QPointF(-10, 6));
-    cone.lineTo(c + QPointF(10, 6));
-    cone.lineTo(c + QPointF(0, 38));
-    cone.closeSubpath();
+    const QPainterPath cone
+        = polygonPath({ { c + QPointF(-10, 6) }, { c + QPointF(10, 6) }, { c + QPointF(0, 38) } });
     painter.setPen(dark(0.6, QColor(0x8a, 0x52, 0x1a)));
     painter.setBrush(QColor(0xe4, 0xa8, 0x52));
     painter.drawPath(cone);

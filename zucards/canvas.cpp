@@ -69,4 +69,12 @@ void drawFittedText(QPainter& painter, const QString& text, const QFont& font, c
     painter.restore();
 }
 
+QPainterPath polygonPath(std::initializer_list<QPointF> corners)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(corners)));
+    path.closeSubpath();
+    return path;
+}
+
 } // namespace zucards

@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+
+#include <initializer_list>
 
 namespace zucards {
 
@@ -41,5 +44,8 @@ QFont indexFont(qreal pixelSize);
 // Draws `text` centred on `centre`, squeezed horizontally when wider than `maxWidth`.
 void drawFittedText(QPainter& painter, const QString& text, const QFont& font, const QColor& colour,
     QPointF centre, qreal maxWidth);
+
+// A closed path through the given corners, in order.
+QPainterPath polygonPath(std::initializer_list<QPointF> corners);
 
 } // namespace zucards

@@ -65,13 +65,8 @@ void drawHand(QPainter& painter, QPointF at)
 
 void drawSword(QPainter& painter)
 {
-    QPainterPath blade;
-    blade.moveTo(47.5, 9.5);
-    blade.lineTo(48.8, 12);
-    blade.lineTo(48.8, 41);
-    blade.lineTo(46.2, 41);
-    blade.lineTo(46.2, 12);
-    blade.closeSubpath();
+    const QPainterPath blade
+        = polygonPath({ { 47.5, 9.5 }, { 48.8, 12 }, { 48.8, 41 }, { 46.2, 41 }, { 46.2, 12 } });
     fillOutlined(painter, blade, Steel);
     QPainterPath guard;
     guard.addRoundedRect(43.5, 40.5, 8, 2, 1, 1);
@@ -159,13 +154,8 @@ void drawQueenHalf(QPainter& painter, const CourtPalette& palette)
 void drawJackHalf(QPainter& painter, const CourtPalette& palette)
 {
     drawRobe(painter, palette);
-    QPainterPath collar;
-    collar.moveTo(27, 32);
-    collar.lineTo(44, 32);
-    collar.lineTo(40, 36.5);
-    collar.lineTo(35.5, 33.5);
-    collar.lineTo(31, 36.5);
-    collar.closeSubpath();
+    const QPainterPath collar
+        = polygonPath({ { 27, 32 }, { 44, 32 }, { 40, 36.5 }, { 35.5, 33.5 }, { 31, 36.5 } });
     fillOutlined(painter, collar, palette.trim);
     drawJackHead(painter, palette);
     drawHalberd(painter);

@@ -55,17 +55,8 @@ namespace {
 
 void drawKingCrown(QPainter& painter, const CourtPalette& palette)
 {
-    QPainterPath crown;
-    crown.moveTo(28.5, 18.5);
-    crown.lineTo(28, 11);
-    crown.lineTo(31.5, 14);
-    crown.lineTo(33, 9.5);
-    crown.lineTo(35.5, 13);
-    crown.lineTo(38, 9.5);
-    crown.lineTo(39.5, 14);
-    crown.lineTo(43, 11);
-    crown.lineTo(42.5, 18.5);
-    crown.closeSubpath();
+    const QPainterPath crown = polygonPath({ { 28.5, 18.5 }, { 28, 11 }, { 31.5, 14 }, { 33, 9.5 },
+        { 35.5, 13 }, { 38, 9.5 }, { 39.5, 14 }, { 43, 11 }, { 42.5, 18.5 } });
     fillOutlined(painter, crown, ink::Yellow);
     drawPearls(painter, { { 28, 10.5 }, { 33, 9 }, { 38, 9 }, { 43, 10.5 } }, ink::Yellow);
     painter.setPen(Qt::NoPen);

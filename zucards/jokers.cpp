@@ -39,12 +39,7 @@ void drawTitle(QPainter& painter, const QColor& colour)
 
 void drawTunic(QPainter& painter, const JokerColours& c)
 {
-    QPainterPath body;
-    body.moveTo(23, 58);
-    body.lineTo(50, 58);
-    body.lineTo(56, 89);
-    body.lineTo(17, 89);
-    body.closeSubpath();
+    const QPainterPath body = polygonPath({ { 23, 58 }, { 50, 58 }, { 56, 89 }, { 17, 89 } });
     painter.save();
     painter.setClipPath(body);
     painter.fillRect(QRectF(15, 55, 44, 36), c.second);
