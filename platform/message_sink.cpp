@@ -15,7 +15,8 @@ class TQtMessageSink : public TMessageSink {
 public:
     void Information(const std::string& text) override
     {
-        QMessageBox::information(QApplication::activeWindow(), Title(), QString::fromStdString(text));
+        QMessageBox::information(
+            QApplication::activeWindow(), Title(), QString::fromStdString(text));
     }
     bool Confirmation(const std::string& text) override
     {
@@ -29,7 +30,8 @@ public:
     }
     void Message(const std::string& text) override
     {
-        QMessageBox::information(QApplication::activeWindow(), Title(), QString::fromStdString(text));
+        QMessageBox::information(
+            QApplication::activeWindow(), Title(), QString::fromStdString(text));
     }
 };
 
@@ -41,7 +43,10 @@ std::unique_ptr<TMessageSink>& Installed()
 
 } // namespace
 
-TMessageSink& MessageSink() { return *Installed(); }
+TMessageSink& MessageSink()
+{
+    return *Installed();
+}
 
 std::unique_ptr<TMessageSink> SetMessageSink(std::unique_ptr<TMessageSink> sink)
 {

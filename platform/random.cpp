@@ -40,4 +40,7 @@ void FixRandomSeed(std::uint64_t seed)
     Generator().seed(seed);
 }
 
-void ReleaseRandomSeed() { FixedSeed().reset(); }
+void ReleaseRandomSeed()
+{
+    FixedSeed().reset();
+}

@@ -26,10 +26,12 @@ TEST(Random, FixedSeedRepeatsAfterRandomize)
     FixRandomSeed(42);
     Randomize();
     std::vector<int> first;
-    for (int i = 0; i < 20; ++i) first.push_back(Random(1000));
+    for (int i = 0; i < 20; ++i)
+        first.push_back(Random(1000));
     Randomize();
     std::vector<int> second;
-    for (int i = 0; i < 20; ++i) second.push_back(Random(1000));
+    for (int i = 0; i < 20; ++i)
+        second.push_back(Random(1000));
     EXPECT_EQ(first, second);
     ReleaseRandomSeed();
 }
