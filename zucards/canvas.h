@@ -45,6 +45,18 @@ QFont indexFont(qreal pixelSize);
 void drawFittedText(QPainter& painter, const QString& text, const QFont& font, const QColor& colour,
     QPointF centre, qreal maxWidth);
 
+// Runs `draw` as printed, then again turned half round about the card's centre,
+// as the two ends of a card are printed.
+template <typename Draw> void drawBothEnds(QPainter& painter, Draw draw)
+{
+    draw();
+    painter.save();
+    painter.translate(CardWidth, CardHeight);
+    painter.rotate(180);
+    draw();
+    painter.restore();
+}
+
 // A closed path through the given corners, in order.
 QPainterPath polygonPath(std::initializer_list<QPointF> corners);
 

@@ -64,12 +64,7 @@ void drawHalf(QPainter& painter, Suit suit, int rank)
 void drawCourt(QPainter& painter, Suit suit, int rank)
 {
     drawIndices(painter, rankLabel(rank), suit);
-    drawHalf(painter, suit, rank);
-    painter.save();
-    painter.translate(CardWidth, CardHeight);
-    painter.rotate(180);
-    drawHalf(painter, suit, rank);
-    painter.restore();
+    drawBothEnds(painter, [&] { drawHalf(painter, suit, rank); });
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(suitColor(suit), 0.6));
     painter.drawLine(QPointF(Frame.left(), 48), QPointF(Frame.right(), 48));

@@ -142,12 +142,7 @@ QString rankLabel(int rank)
 
 void drawIndices(QPainter& painter, const QString& rank, Suit suit)
 {
-    drawIndexAt(painter, rank, suit);
-    painter.save();
-    painter.translate(CardWidth, CardHeight);
-    painter.rotate(180);
-    drawIndexAt(painter, rank, suit);
-    painter.restore();
+    drawBothEnds(painter, [&] { drawIndexAt(painter, rank, suit); });
 }
 
 void drawNumberFace(QPainter& painter, Suit suit, int rank)

@@ -149,12 +149,7 @@ void drawJoker(QPainter& painter, bool blue)
 {
     const JokerColours colours
         = blue ? JokerColours { ink::Blue, ink::Yellow } : JokerColours { ink::Red, ink::Yellow };
-    drawTitle(painter, colours.main);
-    painter.save();
-    painter.translate(CardWidth, CardHeight);
-    painter.rotate(180);
-    drawTitle(painter, colours.main);
-    painter.restore();
+    drawBothEnds(painter, [&] { drawTitle(painter, colours.main); });
     drawTunic(painter, colours);
     drawArms(painter, colours);
     drawRuff(painter, colours);
