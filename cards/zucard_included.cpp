@@ -1,4 +1,5 @@
 #include "cards/zucard_included.h"
+#include "cards/zucard_types.h"
 
 #include <algorithm>
 #include <numeric>
@@ -38,8 +39,8 @@ void TZuIncludedCards::FillList(std::vector<int>& list) const
     for (const TZuSuit& suit : FSuits)
         for (int value = 2; value <= 14; ++value)
             list.insert(list.end(), suit.Count(value), value + suit.SuitBase());
-    list.insert(list.end(), FJokers.RedJoker(), 54);
-    list.insert(list.end(), FJokers.BlueJoker(), 55);
+    list.insert(list.end(), FJokers.RedJoker(), ZuRedJokerID);
+    list.insert(list.end(), FJokers.BlueJoker(), ZuBlueJokerID);
 }
 
 void TZuIncludedCards::CopyFrom(const TZuIncludedCards& source)

@@ -23,8 +23,6 @@ enum TZuCardBackType {
     cbDots
 };
 
-constexpr int ZuCardBackCount = cbDots + 1;
-
 // Card identity limits: 2..53 the ordinary cards, 54 red joker, 55 blue joker.
 constexpr int ZuMinCardID = 2;
 constexpr int ZuMaxCardID = 55;
