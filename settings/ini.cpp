@@ -2,6 +2,7 @@
 
 #include "platform/message_sink.h"
 #include "settings/ini_file.h"
+#include "settings/option_limits.h"
 
 #include <QFileInfo>
 
@@ -10,9 +11,10 @@ namespace {
 const QString kNames = QStringLiteral("PlayerNames");
 const QString kOptions = QStringLiteral("GameOptions");
 
-int InRange(int value, int last)
+// A value outside 0..last becomes the fallback.
+int InRange(int value, int last, int fallback = 0)
 {
-    return value >= 0 && value <= last ? value : 0;
+    return value >= 0 && value <= last ? value : fallback;
 }
 
 void WriteNames(TIniFile& ini, const TIni& s)
@@ -64,14 +66,20 @@ void TIni::ReadSettings()
     W = ini.ReadString(kNames, QStringLiteral("W"), d.W);
     N = ini.ReadString(kNames, QStringLiteral("N"), d.N);
     E = ini.ReadString(kNames, QStringLiteral("E"), d.E);
-    CompPlays = ini.ReadInteger(kOptions, QStringLiteral("CompPlays"), d.CompPlays);
+    // A strength or pause the options dialog cannot show would reach the
+    // game unchecked; such values fall back to the defaults.
+    CompPlays = InRange(ini.ReadInteger(kOptions, QStringLiteral("CompPlays"), d.CompPlays),
+        OptionLimits::LastCompPlays, d.CompPlays);
     NumberOfPlayers = InRange(
         ini.ReadInteger(kOptions, QStringLiteral("NumberOfPlayers"), d.NumberOfPlayers), 2);
     NumberOfDecks
         = InRange(ini.ReadInteger(kOptions, QStringLiteral("NumberOfDecks"), d.NumberOfDecks), 1);
-    CompPlayDelay = ini.ReadInteger(kOptions, QStringLiteral("CompPlayDelay"), d.CompPlayDelay);
+    CompPlayDelay
+        = InRange(ini.ReadInteger(kOptions, QStringLiteral("CompPlayDelay"), d.CompPlayDelay),
+            OptionLimits::MaxCompPlayDelay, d.CompPlayDelay);
     CompWaitForPlay
-        = ini.ReadInteger(kOptions, QStringLiteral("CompWaitForPlay"), d.CompWaitForPlay);
+        = InRange(ini.ReadInteger(kOptions, QStringLiteral("CompWaitForPlay"), d.CompWaitForPlay),
+            OptionLimits::MaxCompWaitForPlay, d.CompWaitForPlay);
     Clockwise = ini.ReadBool(kOptions, QStringLiteral("Clockwise"), d.Clockwise);
     CompCardsTight = ini.ReadBool(kOptions, QStringLiteral("CompCardsTight"), d.CompCardsTight);
     HumanCardsTight = ini.ReadBool(kOptions, QStringLiteral("HumanCardsTight"), d.HumanCardsTight);

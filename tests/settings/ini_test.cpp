@@ -123,7 +123,7 @@ TEST_F(Settings, MissingFileGetsTheFifteenKeysInOrderAndTheDefaults)
     EXPECT_EQ(Fields(ini), kDefaults);
 }
 
-TEST_F(Settings, ReadingChecksOnlyPlayersAndDecksAndFallsBackPerKey)
+TEST_F(Settings, ReadingFallsBackPerKey)
 {
     const QByteArray partial = "[playernames]\ns=\n"
                                "[gameoptions]\n"
@@ -133,7 +133,7 @@ TEST_F(Settings, ReadingChecksOnlyPlayersAndDecksAndFallsBackPerKey)
     TIni ini(Path());
     // An empty value is a value; a boolean is an integer tested for non-zero,
     // and "yes" is no integer, so Clockwise keeps its default.
-    EXPECT_EQ(Fields(ini), "|Dunjo|Tomir|Savel|0|0|7|99|1|1|1|1|1|1|1");
+    EXPECT_EQ(Fields(ini), "|Dunjo|Tomir|Savel|0|0|1|2|1|1|1|1|1|1|1");
     EXPECT_EQ(ReadAll(Path()), partial); // an existing file is not completed
 
     WriteAll(
@@ -143,6 +143,31 @@ TEST_F(Settings, ReadingChecksOnlyPlayersAndDecksAndFallsBackPerKey)
     WriteAll(Path(), "[GameOptions]\nNumberOfPlayers=0x2\nNumberOfDecks=1\n");
     ini.ReadSettings();
     EXPECT_EQ(Fields(ini), "Lazor|Dunjo|Tomir|Savel|2|1|1|2|1|1|0|1|1|1|0");
+}
+
+// Values the options dialog could not show fall back to their defaults; the
+// limits are the dialog's own.
+TEST_F(Settings, ReadingKeepsStrengthAndPausesInTheDialogsRanges)
+{
+    struct Case {
+        const char* key;
+        const char* text;
+        int expected;
+    };
+    const std::vector<Case> cases = { { "CompPlays", "0", 0 }, { "CompPlays", "2", 2 },
+        { "CompPlays", "3", 1 }, { "CompPlays", "-1", 1 }, { "CompPlays", "7", 1 },
+        { "CompPlayDelay", "0", 0 }, { "CompPlayDelay", "10", 10 }, { "CompPlayDelay", "11", 2 },
+        { "CompPlayDelay", "99", 2 }, { "CompPlayDelay", "-3", 2 }, { "CompWaitForPlay", "0", 0 },
+        { "CompWaitForPlay", "5", 5 }, { "CompWaitForPlay", "6", 1 },
+        { "CompWaitForPlay", "0x7fffffff", 1 }, { "CompWaitForPlay", "-1", 1 } };
+    for (const Case& c : cases) {
+        WriteAll(Path(), QByteArray("[GameOptions]\n") + c.key + "=" + c.text + "\n");
+        const TIni ini(Path());
+        const int read = QByteArray(c.key) == "CompPlays" ? ini.CompPlays
+            : QByteArray(c.key) == "CompPlayDelay"        ? ini.CompPlayDelay
+                                                          : ini.CompWaitForPlay;
+        EXPECT_EQ(read, c.expected) << c.key << "=" << c.text;
+    }
 }
 
 TEST_F(Settings, WritesRewriteOurKeysInOrderWithoutRangeChecksAndKeepTheRest)
