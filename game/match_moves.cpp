@@ -1,0 +1,125 @@
+// Moves and scores on the match's plain values.
+#include "game/match_rules.h"
+
+#include "game/capture_search.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+int& TableAt(TMatchState& state, TTableSlot place)
+{
+    if (place.row < 0 || place.row >= kTableRows || place.slot < 0
+        || place.slot >= int(state.table[place.row].size()))
+        throw std::out_of_range("No such table slot");
+    return state.table[place.row][place.slot];
+}
+
+int HandCard(const TMatchState& state, int seat, int handSlot)
+{
+    if (seat < SeatS || seat > SeatE || handSlot < 0 || handSlot >= kHandSlots)
+        throw std::out_of_range("No such hand slot");
+    return state.hands[seat][handSlot];
+}
+
+} // namespace
+
+bool IsLegalCapture(
+    const TMatchState& state, int seat, int handSlot, std::span<const TTableSlot> take)
+{
+    const int played = HandCard(state, seat, handSlot);
+    if (played == kNoCard || take.empty() || int(take.size()) > kMaxCaptureCards) return false;
+    TCaptureValues values;
+    for (std::size_t i = 0; i < take.size(); ++i) {
+        const TTableSlot place = take[i];
+        if (place.row < 0 || place.row >= kTableRows || place.slot < 0
+            || place.slot >= int(state.table[place.row].size()))
+            return false;
+        const int id = state.table[place.row][place.slot];
+        if (id == kNoCard) return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (take[j] == place) return false;
+        values.Add(CardValue(id));
+    }
+    return values.TakenBy(CardValue(played));
+}
+
+std::vector<TTableSlot> SlotsOfIds(const TMatchState& state, std::span<const int> ids)
+{
+    std::vector<TTableSlot> slots;
+    for (int id : ids)
+        for (const TTableSlot& place : TableSlots(state))
+            if (state.table[place.row][place.slot] == id
+                && std::find(slots.begin(), slots.end(), place) == slots.end()) {
+                slots.push_back(place);
+                break;
+            }
+    return slots;
+}
+
+int ScoreRow(int gameMode, int seat)
+{
+    switch (gameMode) {
+    case kPairs:
+        return seat == SeatS || seat == SeatN ? 1 : 2;
+    case kTwoPlayers:
+        return seat == SeatS ? 1 : seat == SeatN ? 2 : 0;
+    default:
+        return seat + 1; // S W N E
+    }
+}
+
+int ScoringSeat(int gameMode, int seat)
+{
+    if (gameMode != kPairs) return seat;
+    return seat == SeatS || seat == SeatN ? SeatS : SeatW;
+}
+
+void AddScore(TMatchState& state, int seat, int n)
+{
+    state.Score[ScoringSeat(state.GameMode, seat)] += n;
+}
+
+TScoreCells& CellsOf(TMatchState& state, int seat)
+{
+    const int row = ScoreRow(state.GameMode, seat);
+    // A seat without a row never scores; it still needs somewhere harmless.
+    static thread_local TScoreCells nowhere;
+    if (row == 0) return nowhere = {};
+    return state.cells[row - 1];
+}
+
+TMoveOutcome ApplyMove(TMatchState& state, const TMove& move)
+{
+    TMoveOutcome outcome;
+    outcome.playedId = HandCard(state, move.seat, move.handSlot);
+    if (outcome.playedId == kNoCard) throw std::invalid_argument("The hand slot is empty");
+    state.hands[move.seat][move.handSlot] = kNoCard;
+    state.LastPlayer = move.seat;
+    ++state.MovesMade;
+    if (move.take.empty()) {
+        outcome.placed = PutCardOnTable(state, outcome.playedId);
+        return outcome;
+    }
+    for (const TTableSlot& place : move.take) {
+        int& card = TableAt(state, place);
+        if (card == kNoCard) throw std::invalid_argument("The table slot is empty");
+        outcome.ids.push_back(card);
+        card = kNoCard;
+    }
+    outcome.ids.push_back(outcome.playedId);
+    auto& taken = state.taken[move.seat];
+    taken.insert(taken.end(), outcome.ids.begin(), outcome.ids.end());
+    for (int id : outcome.ids)
+        outcome.points += CardPoints(id);
+    AddScore(state, move.seat, outcome.points);
+    CellsOf(state, move.seat).points += outcome.points;
+    outcome.tableCleared = TableEmpty(state);
+    if (outcome.tableCleared) {
+        AddScore(state, move.seat, 1);
+        CellsOf(state, move.seat).clears += 1;
+    }
+    state.LastTaker = move.seat;
+    return outcome;
+}
