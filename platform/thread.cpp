@@ -1,0 +1,159 @@
+#include "platform/thread.h"
+
+#include "platform/message_sink.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// How long the GUI thread blocks between two rounds of serving hand-offs
+// while it waits for a worker.
+constexpr int kServeIntervalMs = 1;
+
+constexpr const char* kUnknownErrorText = "Unknown error in a thread";
+
+void ReportOnGuiThread(const std::string& text)
+{
+    MessageSink().Error(text);
+}
+
+// Runs fn and reports what it throws; must run on the GUI thread.
+void RunReporting(const std::function<void()>& fn)
+{
+    try {
+        fn();
+    } catch (const std::exception& e) {
+        ReportOnGuiThread(e.what());
+    } catch (...) {
+        ReportOnGuiThread(kUnknownErrorText);
+    }
+}
+
+} // namespace
+
+class TThread::TBody : public QThread {
+public:
+    explicit TBody(TThread& owner)
+        : FOwner(owner)
+    {
+    }
+
+protected:
+    void run() override { FOwner.Run(); }
+
+private:
+    TThread& FOwner;
+};
+
+TThread::TThread()
+    : FBody(std::make_unique<TBody>(*this))
+    , FSelf(std::make_shared<TThread*>(this))
+{
+}
+
+TThread::~TThread()
+{
+    {
+        std::lock_guard lock(FFreeMutex);
+        FDestroying = true;
+    }
+    Terminate();
+    WaitFor();
+}
+
+void TThread::SetPriority(QThread::Priority priority)
+{
+    FPriority = priority;
+    if (FBody->isRunning()) FBody->setPriority(priority);
+}
+
+void TThread::Resume()
+{
+    if (FStarted) return;
+    FStarted = true;
+    FBody->start(FPriority);
+}
+
+void TThread::WaitFor()
+{
+    if (QThread::currentThread() == FBody.get())
+        throw std::logic_error("A thread cannot wait for its own end");
+    {
+        std::lock_guard lock(FFreeMutex);
+        ++FWaiters;
+    }
+    if (IsGuiThread()) {
+        // The body may be blocked in a hand-off that only this thread serves.
+        while (!FBody->wait(QDeadlineTimer(kServeIntervalMs)))
+            QCoreApplication::processEvents();
+    } else {
+        FBody->wait();
+    }
+    std::unique_lock lock(FFreeMutex);
+    const bool freeNow = --FWaiters == 0 && FFreePending && !FDestroying;
+    lock.unlock();
+    if (freeNow) PostFree();
+}
+
+bool TThread::IsGuiThread()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app != nullptr && QThread::currentThread() == app->thread();
+}
+
+void TThread::Synchronize(const std::function<void()>& fn)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr || IsGuiThread()) {
+        RunReporting(fn);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        app, [&fn] { RunReporting(fn); }, Qt::BlockingQueuedConnection);
+}
+
+void TThread::Run()
+{
+    try {
+        Execute();
+    } catch (const std::exception& e) {
+        const std::string text = e.what();
+        Synchronize([&text] { ReportOnGuiThread(text); });
+    } catch (...) {
+        Synchronize([] { ReportOnGuiThread(kUnknownErrorText); });
+    }
+    FFinished = true;
+    if (FFreeOnTerminate) PostFree();
+}
+
+void TThread::PostFree()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr) return;
+    // The token dies with the thread, so a free that arrives after the
+    // thread was freed otherwise finds nothing to do.
+    const std::weak_ptr<TThread*> self = FSelf;
+    QMetaObject::invokeMethod(
+        app,
+        [self] {
+            if (const auto thread = self.lock()) (*thread)->FreeUnlessWatched();
+        },
+        Qt::QueuedConnection);
+}
+
+void TThread::FreeUnlessWatched()
+{
+    std::unique_lock lock(FFreeMutex);
+    if (FDestroying) return;
+    if (FWaiters > 0) {
+        FFreePending = true;
+        return;
+    }
+    lock.unlock();
+    delete this;
+}

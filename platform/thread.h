@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+// A worker thread in the shape the game's threads need: created suspended,
+// given its data and priority, then resumed; stopped by a request its body
+// checks, never from outside; its body reaches the GUI thread only through
+// Synchronize.
+//
+// The GUI thread must keep serving hand-offs whenever it waits for a worker
+// that may be making one, so WaitFor on the GUI thread processes events
+// between short waits instead of blocking.
+//
+// A class whose Execute reads its own members ends the body in its own
+// destructor (Terminate, then WaitFor): by the time ~TThread waits, those
+// members are gone. Threads are freed on the GUI thread, never from their
+// own body.
+class TThread {
+public:
+    TThread();
+    virtual ~TThread();
+    TThread(const TThread&) = delete;
+    TThread& operator=(const TThread&) = delete;
+
+    QThread::Priority Priority() const { return FPriority; }
+    void SetPriority(QThread::Priority priority);
+    // Starts the body; later calls do nothing.
+    void Resume();
+    // Asks the body to stop; the body decides when, by checking Terminated.
+    void Terminate() { FTerminated = true; }
+    bool Terminated() const { return FTerminated; }
+    // Returns when the body has ended (at once if it never started).
+    void WaitFor();
+    // Whether the body has ended.
+    bool Finished() const { return FFinished; }
+    // When set before the body ends, the thread frees itself on the GUI
+    // thread after its body, once nobody waits for it any more. Needs a
+    // running application.
+    bool FreeOnTerminate() const { return FFreeOnTerminate; }
+    void SetFreeOnTerminate(bool free) { FFreeOnTerminate = free; }
+
+    // Runs fn on the GUI thread and returns when it has finished: at once
+    // when called there, else through the GUI thread's event queue. An
+    // exception thrown by fn is reported to the player, not passed on.
+    static void Synchronize(const std::function<void()>& fn);
+    static bool IsGuiThread();
+
+protected:
+    // The thread's work; it should return soon after Terminated() turns true.
+    // An exception it throws ends the body and is reported to the player.
+    virtual void Execute() { }
+
+private:
+    class TBody;
+
+    void Run();
+    void PostFree();
+    void FreeUnlessWatched();
+
+    std::unique_ptr<TBody> FBody;
+    QThread::Priority FPriority = QThread::NormalPriority;
+    std::atomic<bool> FTerminated { false }, FFinished { false }, FFreeOnTerminate { false };
+    bool FStarted = false;
+    // A free posted from the body must not run while somebody still waits,
+    // nor after the thread was freed by other means.
+    std::mutex FFreeMutex;
+    int FWaiters = 0;
+    bool FFreePending = false, FDestroying = false;
+    std::shared_ptr<TThread*> FSelf;
+};
