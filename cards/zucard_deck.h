@@ -61,6 +61,8 @@ public:
     int NextCard();
     // Cards not yet taken.
     int Count() const { return int(FRemaining.size()); }
+    // Their IDs; the next card is the last.
+    const std::vector<int>& Remaining() const { return FRemaining; }
     // Append mode adds `count` new cards to the group; refill mode gives every
     // card of the group that is not Reserved a new one and ignores `count`.
     // Refused while the animation lock is held and a visual deck is connected.
@@ -97,5 +99,6 @@ private:
     int FPosition = 0;
     int FTotal = 52;
     std::array<int, ZuDeckFileCards> FCustomList {};
+    int FCustomCount = 0; // valid entries at the start of FCustomList
     int FSavedShuffleCount = 0;
 };

@@ -21,7 +21,7 @@ void GiveRestOfTable(TMatchState& state, THandEnd& end)
     for (int id : end.restIds)
         end.restPoints += CardPoints(id);
     AddScore(state, end.restTaker, end.restPoints);
-    CellsOf(state, end.restTaker).points += end.restPoints;
+    AddCardPoints(state, end.restTaker, end.restPoints);
 }
 
 void AwardMostCards(TMatchState& state, THandEnd& end)
@@ -33,7 +33,7 @@ void AwardMostCards(TMatchState& state, THandEnd& end)
     for (int seat = SeatS; seat <= SeatE; ++seat)
         if (SeatPlays(state.GameMode, seat) && int(state.taken[seat].size()) == end.mostCards) {
             AddScore(state, seat, kMostCardsBonus);
-            CellsOf(state, seat).bonus += kMostCardsBonus;
+            AddBonus(state, seat);
             end.bonusSeats.push_back(seat);
         }
 }

@@ -81,13 +81,30 @@ void AddScore(TMatchState& state, int seat, int n)
     state.Score[ScoringSeat(state.GameMode, seat)] += n;
 }
 
-TScoreCells& CellsOf(TMatchState& state, int seat)
+namespace {
+
+// A seat without a row (a hidden seat) never scores, so it changes nothing.
+template <typename Change> void ChangeRow(TMatchState& state, int seat, Change change)
 {
     const int row = ScoreRow(state.GameMode, seat);
-    // A seat without a row never scores; it still needs somewhere harmless.
-    static thread_local TScoreCells nowhere;
-    if (row == 0) return nowhere = {};
-    return state.cells[row - 1];
+    if (row > 0) change(state.cells[row - 1]);
+}
+
+} // namespace
+
+void AddCardPoints(TMatchState& state, int seat, int n)
+{
+    ChangeRow(state, seat, [n](TScoreCells& cells) { cells.points += n; });
+}
+
+void AddTableClear(TMatchState& state, int seat)
+{
+    ChangeRow(state, seat, [](TScoreCells& cells) { cells.clears += 1; });
+}
+
+void AddBonus(TMatchState& state, int seat)
+{
+    ChangeRow(state, seat, [](TScoreCells& cells) { cells.bonus += 3; });
 }
 
 TMoveOutcome ApplyMove(TMatchState& state, const TMove& move)
@@ -114,11 +131,11 @@ TMoveOutcome ApplyMove(TMatchState& state, const TMove& move)
     for (int id : outcome.ids)
         outcome.points += CardPoints(id);
     AddScore(state, move.seat, outcome.points);
-    CellsOf(state, move.seat).points += outcome.points;
+    AddCardPoints(state, move.seat, outcome.points);
     outcome.tableCleared = TableEmpty(state);
     if (outcome.tableCleared) {
         AddScore(state, move.seat, 1);
-        CellsOf(state, move.seat).clears += 1;
+        AddTableClear(state, move.seat);
     }
     state.LastTaker = move.seat;
     return outcome;

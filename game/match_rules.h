@@ -99,8 +99,14 @@ TMoveOutcome ApplyMove(TMatchState& state, const TMove& move);
 int ScoreRow(int gameMode, int seat);
 // The seat whose Score holds the seat's points (its pair's in pairs mode).
 int ScoringSeat(int gameMode, int seat);
+// The seat's (or pair's) match score grows by n.
 void AddScore(TMatchState& state, int seat, int n);
-TScoreCells& CellsOf(TMatchState& state, int seat);
+// The seat's score row: card points grow by n, a table clear counts one, a
+// most-cards bonus three. Scoring a capture is AddScore plus AddCardPoints,
+// so a row's total always equals its seat's or pair's score.
+void AddCardPoints(TMatchState& state, int seat, int n);
+void AddTableClear(TMatchState& state, int seat);
+void AddBonus(TMatchState& state, int seat);
 
 // --- The end of a hand and of the match ---
 
