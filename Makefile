@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test bench screenshots deps configure build clean
+.PHONY: run test bench screenshots install-check deps configure build clean
 
 run: build
 	./$(BUILD_DIR)/bin/Zaviko
@@ -19,6 +19,11 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks-2x --scale 2
 	@echo "Screenshots in $(BUILD_DIR)/screenshots"
+
+# Installs into a temporary prefix, validates the desktop files and starts the
+# installed program under Xvfb.
+install-check: build
+	bash scripts/install-check.sh $(BUILD_DIR)
 
 deps:
 	bash scripts/install-deps.sh

@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include "cards/zucard_pictures.h"
+#include "data/app_icon.h"
 #include "platform/message_sink.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zaviko"));
+    QApplication::setWindowIcon(AppIcon());
 
     // The program holds the card pictures for its whole run, so hands and
     // piles that come and go never reload them; without them it cannot play.
