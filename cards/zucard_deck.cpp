@@ -64,7 +64,10 @@ void TZuVirtualDeck::SetCustomDeck(bool b)
         // Switching from one deck file to another keeps the count of the
         // included-cards deck, not the previous file's.
         if (!wasCustom) FSavedShuffleCount = FShuffleCount;
-        if (!ReadCustomDeck()) FCustomDeck = false;
+        if (ReadCustomDeck()) return;
+        // No list and no count of a file the deck no longer uses stays behind.
+        FCustomDeck = false;
+        FShuffleCount = FSavedShuffleCount;
         return;
     }
     if (wasCustom) FShuffleCount = FSavedShuffleCount;
@@ -85,9 +88,13 @@ void TZuVirtualDeck::Loaded()
 bool TZuVirtualDeck::ReadCustomDeck()
 {
     TZuDeckFileContent content;
-    if (!FDeckFileReader || !FDeckFileReader(FCustomDeckFileName, content)) return false;
+    if (!FDeckFileReader || !FDeckFileReader(FCustomDeckFileName, content)) {
+        FCustomList = {};
+        FCustomCount = 0;
+        return false;
+    }
     FCustomList = content.Cards;
-    FTotal = content.CardCount;
+    FCustomCount = content.CardCount;
     FShuffleCount = content.ShuffleCount;
     return true;
 }
@@ -98,8 +105,8 @@ void TZuVirtualDeck::PrepareDeck()
     Randomize();
     FTotal = FIncludedCards.Count();
     if (FCustomDeck) {
-        // A custom deck has no more cards than its file holds.
-        FTotal = std::min(FTotal, ZuDeckFileCards);
+        // A custom deck has no more cards than its file's valid entries.
+        FTotal = std::clamp(std::min(FTotal, FCustomCount), 0, ZuDeckFileCards);
         FRemaining.assign(FCustomList.begin(), FCustomList.begin() + FTotal);
     } else {
         FIncludedCards.FillList(FRemaining);

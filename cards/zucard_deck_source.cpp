@@ -1,7 +1,8 @@
 #include "cards/zucard_deck_source.h"
 
+#include "cards/zucard_deck_file.h"
+
 TZuDeckFileReader BuiltInDeckFileReader()
 {
-    // The deck-file reader is returned from here once it exists.
-    return {};
+    return ReadDeckFile;
 }

@@ -23,7 +23,5 @@ struct TZuDeckFileContent {
 // untouched, when the file cannot be used (the reader tells the player why).
 using TZuDeckFileReader = std::function<bool(const QString& fileName, TZuDeckFileContent& content)>;
 
-// The reader a new virtual deck uses. There is none yet: until the deck-file
-// reader is plugged in here, switching a deck to CustomDeck fails and the deck
-// stays on its included cards.
+// The reader a new virtual deck uses: ReadDeckFile (cards/zucard_deck_file.h).
 TZuDeckFileReader BuiltInDeckFileReader();

@@ -59,6 +59,7 @@ TZuCardGroup::TZuCardGroup(QWidget* parent)
     , FCardList(*this)
 {
     setMouseTracking(true); // the card cursor follows moves without a button down
+    setAcceptDrops(true); // the handlers decide whether a drop is taken
     SetBitmapSize(ZuCardWidth, ZuCardHeight);
     resize(ZuCardWidth, ZuCardHeight);
 }

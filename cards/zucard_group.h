@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QMimeData;
 class TZuCardGroup;
 
 enum TZuCascadeStyle { csNormal, csTight, csLoose };
@@ -34,6 +35,12 @@ using TZuBeforePlayEvent = std::function<void(
     TZuCardGroup* sender, int& position, TZuTablePos& tablePos, bool& faceDown)>;
 using TZuAfterPlayEvent
     = std::function<void(TZuCardGroup* sender, int position, TZuTablePos tablePos)>;
+// Drag and drop onto a group. `source` is the control the drag started from
+// (none for a drag from another program); `data` is what the drag carries.
+using TZuDragOverEvent = std::function<void(
+    TZuCardGroup* sender, QObject* source, int x, int y, const QMimeData* data, bool& accept)>;
+using TZuDragDropEvent = std::function<void(
+    TZuCardGroup* sender, QObject* source, int x, int y, const QMimeData* data)>;
 
 // One slot of a group: it owns its card for as long as it lives.
 class TZuCardItem {
@@ -180,6 +187,15 @@ public:
     TZuGroupCardEvent AfterAddCard;
     TZuGroupNotifyEvent AfterDeleteCard;
     TZuGroupNotifyEvent OnDealerChange;
+    // No card moves by itself on a drop: the group takes one only when
+    // OnDragDrop is set and OnDragOver (if set) accepts it; the handler moves
+    // what it wants, then the source control and the group redraw.
+    TZuDragOverEvent OnDragOver;
+    TZuDragDropEvent OnDragDrop;
+
+    // The drop handling, also for drops that do not come through Qt's drag.
+    bool DragOver(QObject* source, int x, int y, const QMimeData* data);
+    void DragDrop(QObject* source, int x, int y, const QMimeData* data);
 
     // The owner side of the cards.
     void RedrawCard(TZuSingleCard& card, bool immediate) override { DrawCard(card, immediate); }
@@ -192,6 +208,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     friend class TZuCardList;

@@ -1,5 +1,7 @@
 #include "cards/zucard_group.h"
 
+#include "cards/zucard_paint.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -91,29 +93,9 @@ void TZuCardGroup::DrawCard(TZuSingleCard& card, bool immediate)
     if (i == SlotCount() - 1 && !card.Empty() && FSortStyle != soNone) Sort(FSortStyle);
 }
 
-// The card's picture with its top-left corner at `corner`, as much of it as
-// falls inside `clip`, copied over what lies beneath except where the picture
-// is transparent (its cut corners). A marked card is inverted where the card
-// itself is, so its corners keep what lies beneath and unmarking it leaves
-// nothing inverted behind.
 void TZuCardGroup::PaintCard(const TZuSingleCard& card, QPoint corner, const QRect& clip)
 {
-    const QImage* picture = card.Picture();
-    if (!picture || picture->isNull()) return;
-    QPainter painter(&Bitmap());
-    painter.setClipRect(clip);
-    painter.drawImage(corner, *picture);
-    if (!card.Negative()) return;
-
-    QImage shape = *picture;
-    {
-        QPainter white(&shape);
-        white.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        white.fillRect(QRect(QPoint(0, 0), shape.deviceIndependentSize().toSize()), Qt::white);
-    }
-    // Difference with opaque white is 255 - destination: an exact inversion.
-    painter.setCompositionMode(QPainter::CompositionMode_Difference);
-    painter.drawImage(corner, shape);
+    ZuPaintCard(Bitmap(), card, corner, clip);
 }
 
 void TZuCardGroup::ClearRect(const QRect& rect)

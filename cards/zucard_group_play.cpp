@@ -1,26 +1,12 @@
 #include "cards/zucard_group.h"
 
+#include "cards/zucard_wait_timer.h"
 #include "cards/zugraphics_lock.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QTimer>
 
 namespace {
-
-// Waits while the window goes on handling its messages (clicks, repaints);
-// a quitting application ends the wait early.
-void WaitProcessingMessages(int ms)
-{
-    if (QCoreApplication::closingDown() || !QCoreApplication::instance()) return;
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    QObject::connect(
-        QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 TZuTablePos TablePosOf(int number)
 {
@@ -60,7 +46,7 @@ void TZuCardGroup::PlayCard(int position, bool faceDown, TZuTablePos tablePos)
 void TZuCardGroup::WaitPlayDelay()
 {
     TZuAnimationLockGuard hold;
-    WaitProcessingMessages(FPlayDelay);
+    ZuWait(FPlayDelay);
 }
 
 void TZuCardGroup::CardPlayed(TZuSingleCard& card, int tablePos)

@@ -9,6 +9,23 @@ class TZuSingleCard;
 class TZuSprite;
 class TZuCardGroup;
 
+// Where a card lies inside a card table, per place (0 bottom, 1 left, 2 top,
+// 3 right); any other place puts it at the table's corner.
+inline QPoint ZuTablePlaceCorner(int place)
+{
+    switch (place) {
+    case 0:
+        return { 24, 60 };
+    case 1:
+        return { 0, 25 };
+    case 2:
+        return { 35, 0 };
+    case 3:
+        return { 60, 35 };
+    }
+    return {};
+}
+
 // What a card played onto a card table needs of that table.
 class TZuCardTableLink {
 public:

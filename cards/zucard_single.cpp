@@ -2,6 +2,9 @@
 
 #include "cards/zucard_pictures.h"
 
+#include <QObject>
+#include <QPointer>
+
 namespace {
 
 struct TSuitBlock {
@@ -17,22 +20,6 @@ TSuitBlock BlockOf(int id)
     if (id <= 40) return { stSpade, 26, 0, 3 };
     if (id <= 53) return { stHeart, 39, 1, 4 };
     return { stJoker, 39, 2, 5 };
-}
-
-// Where a played card lands inside the card table, per slot.
-QPoint TableSlotOffset(int slot)
-{
-    switch (slot) {
-    case 0:
-        return { 24, 60 };
-    case 1:
-        return { 0, 25 };
-    case 2:
-        return { 35, 0 };
-    case 3:
-        return { 60, 35 };
-    }
-    return {};
 }
 
 } // namespace
@@ -167,10 +154,17 @@ void TZuSingleCard::PlayToTable(int slot, bool backPicture)
     if (!FTable || FEmpty) return;
     const QPoint from(GetAbsoluteX(), GetAbsoluteY());
     if (slot >= 1 && slot <= 4) FTable->SetCurrentSlot(slot - 1);
-    const QPoint to = TableSlotOffset(FTable->CurrentSlot()) + FTable->TablePosition();
+    const QPoint to = ZuTablePlaceCorner(FTable->CurrentSlot()) + FTable->TablePosition();
+    // The flight and the AfterPlay handler process messages: the owner (and
+    // with it this card) or the table may go away meanwhile.
+    QPointer<QObject> owner(dynamic_cast<QObject*>(&FOwner));
+    const bool guarded = !owner.isNull();
     SetEmpty(true);
     FOwner.FlyCard(from + QPoint(1, 1), to, backPicture ? FBackImage : FFaceImage);
+    if (guarded && !owner) return;
     TZuCardGroup* group = FOwner.OwnerGroup();
     if (group) FOwner.CardPlayed(*this, slot);
-    FTable->AddPlayedCard(*this, backPicture, group);
+    if (guarded && !owner) return;
+    // A group forgets a table that went away, and its cards with it.
+    if (FTable) FTable->AddPlayedCard(*this, backPicture, group);
 }

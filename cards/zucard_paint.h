@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+class TZuSingleCard;
+
+// Draws the card's picture with its top-left corner at `corner` into `target`,
+// as much of it as falls inside `clip`, over what lies beneath except where
+// the picture is transparent (its cut corners). A marked card is inverted
+// where the card itself is, so its corners keep what lies beneath and
+// unmarking it leaves nothing inverted behind.
+void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip);
