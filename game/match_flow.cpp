@@ -105,7 +105,11 @@ void FinishTurn(TMatchState& state, TMatchEvents& events)
 {
     NextPlayer(state);
     events.TurnChanged(state);
-    if (!HandEmpty(state, state.CurrentPlayer)) return;
+    if (HandEmpty(state, state.CurrentPlayer)) RefillOrEndHand(state, events);
+}
+
+void RefillOrEndHand(TMatchState& state, TMatchEvents& events)
+{
     if (!state.deck.empty() && DealRest(state) > 0) {
         events.Dealt(state, false);
         if (!HandEmpty(state, state.CurrentPlayer)) return;

@@ -146,11 +146,13 @@ public:
     virtual void HandEnded(const TMatchState&, const THandEnd&) { }
 };
 
-// The rules' part of the end of a turn: the turn moves on; a seat on turn
-// without cards gets the deck's next cards, or the hand ends (rest, bonus,
-// taken lists emptied) and either the match is over or the seat after the
-// next opens a new hand.
+// The rules' part of the end of a turn: the turn moves on, and a seat on turn
+// without cards calls RefillOrEndHand.
 void FinishTurn(TMatchState& state, TMatchEvents& events);
+// The seat on turn has no card: it gets the deck's next cards, or the hand
+// ends (rest, bonus, taken lists emptied) and either the match is over or
+// the seat after the next opens a new hand.
+void RefillOrEndHand(TMatchState& state, TMatchEvents& events);
 
 // Resets scores, taken lists, the last taker and the game-over flag for a new
 // match in the given mode.

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class TZuCardGroup;
+
+// What the end-of-hand display shows: the four seats (for their taken cards),
+// the match's mode, who took the table's rest and who took the most cards.
+struct THandEndDisplay {
+    std::array<TZuCardGroup*, 4> seats {}; // S, W, N, E
+    int gameMode = 0;
+    QString lastTakerName;
+    std::vector<TZuCardGroup*> mostCards;
+};
+
+// Everything the controller shows that is not a card group, the deck, the
+// settings or the log. The main window implements it; tests record it. Every
+// call comes on the GUI thread.
+class TMatchView {
+public:
+    virtual ~TMatchView() = default;
+
+    // Status bar panels 0..2; the bar is repainted at once.
+    virtual void SetStatusText(int panel, const QString& text) = 0;
+
+    // The score grids Table0..Table2 (one per game mode).
+    virtual void SetScoreCell(int grid, int column, int row, const QString& text) = 0;
+    virtual void SetScoreColumnWidths(int grid, const std::array<int, 5>& widths) = 0;
+    // Repaints the grid at once with no cell shown selected.
+    virtual void RefreshScoreGrid(int grid) = 0;
+    virtual void SetScorePanelVisible(int grid, bool visible) = 0;
+    // The check mark of "Tabela vidljiva".
+    virtual bool ScoreTableChecked() const = 0;
+    virtual void SetScoreTableChecked(bool checked) = 0;
+
+    // The menu item "Pocni igru".
+    virtual bool StartItemEnabled() const = 0;
+    virtual void SetStartItemEnabled(bool enabled) = 0;
+
+    // Shows or hides W and E with their labels and menu items.
+    virtual void SetSideSeatsVisible(bool visible) = 0;
+    // Lays the table, the seats, their labels and the score panels out anew.
+    virtual void ArrangeTable() = 0;
+    virtual void RepaintWindow() = 0;
+
+    // The end-of-hand dialog, modal; returns when the player has closed it.
+    virtual void ShowHandEnd(const THandEndDisplay& display) = 0;
+    // Closes the taken-cards overview if it is open.
+    virtual void CloseOverview() = 0;
+};
