@@ -1,0 +1,152 @@
+#include "settings/ini.h"
+#include "tests/settings/file_helpers.h"
+#include "tests/support/recording_sink.h"
+#include "ui/options_dialog.h"
+#include "ui/radio_group.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class OptionsDialog : public ::testing::Test {
+protected:
+    QString Path() const { return dir.filePath("Zaviko.ini"); }
+    template <typename W> W* Find(const char* name) const
+    {
+        W* widget = dialog.findChild<W*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
+    // Fills the way the main window does, with the settings' own values.
+    void FillFromSettings()
+    {
+        dialog.FillOptions(&ini, ini.NumberOfPlayers, ini.NumberOfDecks, ini.CompPlays,
+            ini.CompPlayDelay, ini.CompWaitForPlay, ini.Clockwise, ini.CompCardsTight,
+            ini.HumanCardsTight, ini.CanViewMyCollectedCards, ini.CanViewOtherCollectedCards,
+            ini.Log);
+    }
+    // The eleven options in the order they are written.
+    static QString Options(const TIni& s)
+    {
+        return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
+            .arg(s.NumberOfPlayers)
+            .arg(s.NumberOfDecks)
+            .arg(s.CompPlays)
+            .arg(s.CompPlayDelay)
+            .arg(s.CompWaitForPlay)
+            .arg(int(s.Clockwise))
+            .arg(int(s.CompCardsTight))
+            .arg(int(s.HumanCardsTight))
+            .arg(int(s.CanViewMyCollectedCards))
+            .arg(int(s.CanViewOtherCollectedCards))
+            .arg(int(s.Log));
+    }
+
+    QTemporaryDir dir;
+    TIni ini { Path() };
+    TFOptions dialog;
+};
+
+TEST_F(OptionsDialog, ShowsOutOfRangeValuesInRangeAndAcceptWritesWhatItShows)
+{
+    dialog.FillOptions(&ini, 2, 1, 7, 99, -3, false, true, false, true, false, true);
+    QRadioButton* shown = Find<TRadioGroup>("RadioStrength")->Item(2);
+    EXPECT_TRUE(shown->isChecked());
+    EXPECT_EQ(shown->text(), "Glupo");
+    EXPECT_EQ(Find<QSpinBox>("SpinShowTime")->value(), 10);
+    EXPECT_EQ(Find<QSpinBox>("SpinPause")->value(), 0);
+    EXPECT_FALSE(dialog.AppearanceChanged); // filling changed CompCardsTight
+
+    Click("ButtonAccept");
+    EXPECT_EQ(dialog.result(), 1);
+    EXPECT_EQ(Options(ini), "2 1 2 10 0 0 1 0 1 0 1");
+    EXPECT_EQ(Options(TIni(Path())), "2 1 2 10 0 0 1 0 1 0 1"); // and in the file at once
+}
+
+TEST_F(OptionsDialog, RadioGroupsAlwaysWriteAnItemBelowZeroMeaningTheDefault)
+{
+    struct Case {
+        int players, decks, strength;
+        const char* written; // players, decks, strength
+    };
+    const Case cases[] = { { -1, -1, -1, "0 0 1" }, { -7, -2, -5, "0 0 1" }, { 3, 2, 3, "2 1 2" },
+        { 1, 0, 0, "1 0 0" } };
+    for (const Case& c : cases) {
+        dialog.FillOptions(
+            &ini, c.players, c.decks, c.strength, 2, 1, true, false, true, true, true, false);
+        Click("ButtonAccept");
+        EXPECT_EQ(Options(ini).left(5), c.written)
+            << c.players << " " << c.decks << " " << c.strength;
+    }
+}
+
+TEST_F(OptionsDialog, AppearanceChangedOnlyByClicksOnTheCompactBoxes)
+{
+    FillFromSettings();
+    Click("CheckLog");
+    Click("CheckViewOthers");
+    EXPECT_FALSE(dialog.AppearanceChanged);
+    Click("CheckCompCardsTight");
+    Click("CheckCompCardsTight"); // back to its first state
+    EXPECT_TRUE(dialog.AppearanceChanged);
+    Click("ButtonAccept");
+    EXPECT_TRUE(dialog.AppearanceChanged);
+    EXPECT_FALSE(ini.CompCardsTight);
+
+    FillFromSettings();
+    EXPECT_FALSE(dialog.AppearanceChanged);
+    Click("CheckHumanCardsTight");
+    EXPECT_TRUE(dialog.AppearanceChanged);
+}
+
+TEST_F(OptionsDialog, CancelAfterChangesLeavesSettingsAndFileUntouched)
+{
+    const QByteArray before = ReadAll(Path());
+    const QString options = Options(ini);
+    FillFromSettings();
+    Find<TRadioGroup>("RadioPlayers")->Item(2)->click();
+    Click("CheckLog");
+    Find<QSpinBox>("SpinShowTime")->stepUp();
+    Click("ButtonCancel");
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(Options(ini), options);
+    EXPECT_EQ(ReadAll(Path()), before);
+}
+
+TEST_F(OptionsDialog, SpinEditsStepWithArrowsButTakeNoTyping)
+{
+    FillFromSettings(); // show time 2
+    auto* spin = Find<QSpinBox>("SpinShowTime");
+    for (const auto& [key, text] : { std::pair { Qt::Key_7, "7" }, { Qt::Key_Backspace, "" } }) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
+        QApplication::sendEvent(spin, &press);
+    }
+    EXPECT_EQ(spin->value(), 2);
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(spin, &up);
+    EXPECT_EQ(spin->value(), 3);
+}
+
+TEST_F(OptionsDialog, FileThatCannotBeWrittenIsReportedAndTheValuesHoldForTheRun)
+{
+    TScopedRecordingSink sink;
+    TIni lost(dir.filePath("missing/Zaviko.ini")); // its folder does not exist
+    sink.shown.errors.clear();
+    dialog.FillOptions(&lost, 1, 1, 0, 5, 3, true, false, true, true, true, false);
+    Click("ButtonAccept");
+    ASSERT_EQ(sink.shown.errors.size(), 1u);
+    EXPECT_EQ(sink.shown.errors[0], "Unable to write to " + lost.FileName.toStdString());
+    EXPECT_EQ(dialog.result(), 1);
+    EXPECT_EQ(Options(lost), "1 1 0 5 3 1 0 1 1 1 0");
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "ui/about_dialog.h"
+
+#include "ui/about_pictures.h"
+#include "ui/about_version.h"
+#include "ui/dialog_font.h"
+#include "ui/url_label.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// A text placed in its box, widened about the box's centre when the font in
+// use is wider than the one the box was measured for.
+void PlaceCentred(QLabel* label, const char* name, int left, int top, int w, int h)
+{
+    label->setObjectName(QLatin1String(name));
+    label->setFont(DialogFont(QStringLiteral("Tahoma")));
+    label->setAlignment(Qt::AlignCenter);
+    const int width = std::max(w, label->sizeHint().width());
+    label->setGeometry(left + (w - width) / 2, top, width, std::max(h, label->sizeHint().height()));
+}
+
+QLabel* Picture(QWidget* parent, const char* name, const QPixmap& pixmap, int left, int top)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setPixmap(pixmap);
+    picture->setGeometry(QRect(QPoint(left, top), pixmap.deviceIndependentSize().toSize()));
+    return picture;
+}
+
+TUrlLabel* Link(QWidget* parent, const QString& hint)
+{
+    auto* link = new TUrlLabel(parent);
+    link->SetShowUrlHint(false);
+    link->setToolTip(hint); // a fixed text, not the address
+    return link;
+}
+
+} // namespace
+
+TFAbout::TFAbout(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("O Programu"));
+    setFont(DialogFont());
+    setFixedSize(ClientWidth, ClientHeight);
+    const qreal ratio = devicePixelRatioF();
+
+    Picture(this, "PictureTitle", CardFanPicture(ratio), 88, 24);
+    PlaceCentred(new QLabel(ProgramVersionText(), this), "LabelVersion", 50, 56, 134, 13);
+
+    FWebLink = Link(this, QStringLiteral("Zaviko na Webu"));
+    FWebLink->SetURL(QLatin1String(WebAddress)); // the whole address: no scheme of its own
+    FWebLink->setText(QLatin1String(WebAddress));
+    PlaceCentred(FWebLink, "LinkWeb", 41, 70, 153, 13);
+
+    Picture(this, "PictureLogo", LogoPicture(ratio), 63, 104);
+
+    FMailLink = Link(this, QStringLiteral("Pisi autoru"));
+    FMailLink->SetURLType(utMail);
+    FMailLink->SetURL(QLatin1String(MailAddress));
+    FMailLink->setText(QLatin1String(MailAddress));
+    PlaceCentred(FMailLink, "LinkMail", 67, 120, 99, 13);
+    // The link sits over the logo's lower edge; it must take the clicks.
+    FMailLink->raise();
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ButtonOK"));
+    ok->setGeometry(80, 160, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

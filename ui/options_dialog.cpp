@@ -1,0 +1,168 @@
+#include "ui/options_dialog.h"
+
+#include "platform/message_sink.h"
+#include "settings/ini.h"
+#include "settings/ini_file.h"
+#include "ui/dialog_font.h"
+#include "ui/radio_group.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace {
+
+template <typename W> W* Placed(W* widget, const char* name, int left, int top, int w, int h)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, w, h);
+    return widget;
+}
+
+QCheckBox* CheckBox(
+    QWidget* parent, const char* name, const QString& text, int left, int top, int w, int h)
+{
+    return Placed(new QCheckBox(text, parent), name, left, top, w, h);
+}
+
+// Values change only through the arrows, so the box never holds a text that
+// is not a number.
+QSpinBox* SpinEdit(QWidget* parent, const char* name, int max, int left, int top)
+{
+    auto* spin = Placed(new QSpinBox(parent), name, left, top, 41, 22);
+    spin->setRange(0, max);
+    // Read-only only in its text: the arrows and the arrow keys still step.
+    spin->findChild<QLineEdit*>()->setReadOnly(true);
+    return spin;
+}
+
+void Label(QWidget* parent, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+}
+
+} // namespace
+
+TFOptions::TFOptions(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Opcije"));
+    setFont(DialogFont());
+    setFixedSize(ClientWidth, ClientHeight);
+    auto* panel = Placed(new QWidget(this), "Panel", 0, 0, ClientWidth, ClientHeight);
+    BuildGameBox(panel);
+    BuildOtherBoxes(panel);
+    SetTabOrder();
+    connect(FCompTight, &QCheckBox::clicked, this, [this] { AppearanceChanged = true; });
+    connect(FHumanTight, &QCheckBox::clicked, this, [this] { AppearanceChanged = true; });
+    connect(FAccept, &QPushButton::clicked, this, &TFOptions::Accept);
+    connect(FCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFOptions::BuildGameBox(QWidget* panel)
+{
+    auto* game = Placed(new QGroupBox(QStringLiteral("Igra"), panel), "GroupIgra", 16, 8, 273, 249);
+    FPlayers = Placed(new TRadioGroup(QStringLiteral("Broj igraca * "),
+                          { QStringLiteral("4 igraca, svako za sebe"),
+                              QStringLiteral("4 igraca u parove"), QStringLiteral("2 igraca") },
+                          0, game),
+        "RadioPlayers", 16, 24, 145, 89);
+    FDecks = Placed(new TRadioGroup(QStringLiteral("Broj spilova * "),
+                        { QStringLiteral("1"), QStringLiteral("2") }, 0, game),
+        "RadioDecks", 176, 24, 81, 89);
+    FStrength = Placed(
+        new TRadioGroup(QStringLiteral("Kompjuter se trudi da igra "),
+            { QStringLiteral("Pametno"), QStringLiteral("Prosecno"), QStringLiteral("Glupo") }, 1,
+            game),
+        "RadioStrength", 16, 120, 241, 49);
+    FStrength->SetColumns(3);
+    Label(game, QStringLiteral("Kompjuter drzi otvorene karte (s) "), 16, 176);
+    FShowTime = SpinEdit(game, "SpinShowTime", MaxCompPlayDelay, 192, 176);
+    FShowTime->setValue(1);
+    Label(game, QStringLiteral("Pauza izmedju igre 2 igraca (0.5s)"), 16, 200);
+    FPause = SpinEdit(game, "SpinPause", MaxCompWaitForPlay, 192, 200);
+    FClockwise = CheckBox(game, "CheckClockwise", QStringLiteral("Igra u smeru kazaljke na satu *"),
+        16, 224, 169, 17);
+    FClockwise->setChecked(true);
+}
+
+void TFOptions::BuildOtherBoxes(QWidget* panel)
+{
+    auto* look
+        = Placed(new QGroupBox(QStringLiteral("Izgled"), panel), "GroupIzgled", 304, 8, 273, 41);
+    FCompTight = CheckBox(
+        look, "CheckCompCardsTight", QStringLiteral("Karte igraca zgusnute"), 8, 16, 129, 17);
+    FHumanTight = CheckBox(
+        look, "CheckHumanCardsTight", QStringLiteral("Moje karte zgusnute"), 144, 16, 121, 17);
+    auto* cheat = Placed(
+        new QGroupBox(QStringLiteral("Varanje "), panel), "GroupVaranje", 304, 56, 273, 57);
+    FViewMine = CheckBox(cheat, "CheckViewMine",
+        QStringLiteral("Dozvoli da gledam u karte koje sam pokupio"), 8, 16, 249, 17);
+    FViewOthers = CheckBox(cheat, "CheckViewOthers",
+        QStringLiteral("Dozvoli da gledam u karte koje su drugi pokupili"), 8, 32, 249, 17);
+    auto* misc
+        = Placed(new QGroupBox(QStringLiteral("Razno"), panel), "GroupRazno", 304, 120, 273, 41);
+    FLog = CheckBox(
+        misc, "CheckLog", QStringLiteral("Loguj partiju (u Zaviko.log)"), 8, 16, 153, 17);
+    Label(panel, QStringLiteral("* Opcija se aktivira kad pocne nova igra"), 306, 176);
+    FAccept = Placed(
+        new QPushButton(QStringLiteral("Prihvati"), panel), "ButtonAccept", 416, 224, 75, 25);
+    FAccept->setDefault(true);
+    FCancel = Placed(
+        new QPushButton(QStringLiteral("Odustani"), panel), "ButtonCancel", 496, 224, 75, 25);
+}
+
+// Buttons first, then the boxes on the right, then the game box, log last.
+void TFOptions::SetTabOrder()
+{
+    std::vector<QWidget*> order { FAccept, FCancel, FViewMine, FViewOthers, FCompTight, FHumanTight,
+        FShowTime, FPause, FClockwise };
+    for (TRadioGroup* group : { FStrength, FDecks, FPlayers })
+        for (int i = 0; i < group->Count(); ++i)
+            order.push_back(group->Item(i));
+    order.push_back(FLog);
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TFOptions::FillOptions(TIni* Settings, int NumberOfPlayers, int NumberOfDecks, int CompPlays,
+    int CompPlayDelay, int CompWaitForPlay, bool Clockwise, bool CompCardsTight,
+    bool HumanCardsTight, bool CanViewMyCollectedCards, bool CanViewOtherCollectedCards, bool Log)
+{
+    FSettings = Settings;
+    FStrength->SetItemIndex(CompPlays);
+    FDecks->SetItemIndex(NumberOfDecks);
+    FPlayers->SetItemIndex(NumberOfPlayers);
+    FShowTime->setValue(CompPlayDelay); // the spin edits clamp to their ranges
+    FPause->setValue(CompWaitForPlay);
+    FClockwise->setChecked(Clockwise);
+    FCompTight->setChecked(CompCardsTight);
+    FHumanTight->setChecked(HumanCardsTight);
+    FViewMine->setChecked(CanViewMyCollectedCards);
+    FViewOthers->setChecked(CanViewOtherCollectedCards);
+    FLog->setChecked(Log);
+    AppearanceChanged = false;
+}
+
+// The settings object keeps the new values for the run even when its file
+// cannot be written, so the dialog still closes with OK and the window applies
+// them; the player learns that they will not be kept.
+void TFOptions::Accept()
+{
+    if (FSettings) {
+        try {
+            FSettings->SetGameOptions(FPlayers->ItemIndex(), FDecks->ItemIndex(),
+                FStrength->ItemIndex(), FShowTime->value(), FPause->value(),
+                FClockwise->isChecked(), FCompTight->isChecked(), FHumanTight->isChecked(),
+                FViewMine->isChecked(), FViewOthers->isChecked(), FLog->isChecked());
+        } catch (const EIniFileException& e) {
+            MessageSink().Error(e.what());
+        }
+    }
+    accept();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "settings/option_limits.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+class QSpinBox;
+class TIni;
+class TRadioGroup;
+
+// The options dialog ("Opcije"): the eleven game options. The main window
+// fills it, runs it modally and, on OK, applies what the dialog has already
+// stored in the settings object and its file.
+class TFOptions : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int MaxCompPlayDelay = OptionLimits::MaxCompPlayDelay;
+    static constexpr int MaxCompWaitForPlay = OptionLimits::MaxCompWaitForPlay;
+    static constexpr int ClientWidth = 591;
+    static constexpr int ClientHeight = 272;
+
+    explicit TFOptions(QWidget* parent = nullptr);
+
+    // Values out of a control's range are brought into it; AppearanceChanged
+    // is false afterwards whatever the filling did to the check boxes.
+    void FillOptions(TIni* Settings, int NumberOfPlayers, int NumberOfDecks, int CompPlays,
+        int CompPlayDelay, int CompWaitForPlay, bool Clockwise, bool CompCardsTight,
+        bool HumanCardsTight, bool CanViewMyCollectedCards, bool CanViewOtherCollectedCards,
+        bool Log);
+
+    // Set when either compact-cards box was clicked, even back to its first
+    // state: the main window then lays the hands out again.
+    bool AppearanceChanged = false;
+
+private:
+    void BuildGameBox(QWidget* panel);
+    void BuildOtherBoxes(QWidget* panel);
+    void SetTabOrder();
+    void Accept();
+
+    TIni* FSettings = nullptr;
+    TRadioGroup* FPlayers = nullptr;
+    TRadioGroup* FDecks = nullptr;
+    TRadioGroup* FStrength = nullptr;
+    QSpinBox* FShowTime = nullptr;
+    QSpinBox* FPause = nullptr;
+    QCheckBox* FClockwise = nullptr;
+    QCheckBox* FCompTight = nullptr;
+    QCheckBox* FHumanTight = nullptr;
+    QCheckBox* FViewMine = nullptr;
+    QCheckBox* FViewOthers = nullptr;
+    QCheckBox* FLog = nullptr;
+    QPushButton* FAccept = nullptr;
+    QPushButton* FCancel = nullptr;
+};

@@ -1,0 +1,65 @@
+#include "ui/radio_group.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+constexpr int kCaptionHeight = 14; // the box's caption line above the items
+constexpr int kMargin = 8;
+} // namespace
+
+TRadioGroup::TRadioGroup(
+    const QString& Caption, const QStringList& Items, int DefaultIndex, QWidget* parent)
+    : QGroupBox(Caption, parent)
+    , FGroup(new QButtonGroup(this))
+    , FDefaultIndex(std::clamp(DefaultIndex, 0, int(Items.size()) - 1))
+{
+    for (const QString& text : Items) {
+        auto* button = new QRadioButton(text, this);
+        FGroup->addButton(button, int(FButtons.size()));
+        FButtons.push_back(button);
+    }
+    SetItemIndex(FDefaultIndex);
+}
+
+int TRadioGroup::ItemIndex() const
+{
+    const int checked = FGroup->checkedId();
+    return checked >= 0 ? checked : FDefaultIndex;
+}
+
+void TRadioGroup::SetItemIndex(int Value)
+{
+    if (FButtons.empty()) return;
+    const int index = Value < 0 ? FDefaultIndex : std::min(Value, Count() - 1);
+    FButtons[index]->setChecked(true);
+}
+
+void TRadioGroup::SetColumns(int Value)
+{
+    FColumns = std::max(1, Value);
+    Arrange();
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    Arrange();
+}
+
+// Items fill the box column by column, in rows of equal height.
+void TRadioGroup::Arrange()
+{
+    if (FButtons.empty()) return;
+    const int rows = (Count() + FColumns - 1) / FColumns;
+    const int columnWidth = (width() - 2 * kMargin) / FColumns;
+    const int rowHeight = (height() - kCaptionHeight - 4) / rows;
+    for (int i = 0; i < Count(); ++i) {
+        const int column = i / rows, row = i % rows;
+        const int h = std::min(rowHeight, FButtons[i]->sizeHint().height());
+        FButtons[i]->setGeometry(kMargin + column * columnWidth,
+            kCaptionHeight + row * rowHeight + (rowHeight - h) / 2, columnWidth, h);
+    }
+}

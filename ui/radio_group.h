@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+
+#include <vector>
+
+class QButtonGroup;
+class QRadioButton;
+
+// A captioned box of radio buttons laid out in columns, read and set by item
+// index. One item is always selected: an index below 0 selects the group's
+// default item and one past the last selects the last, so a reader never
+// meets "no item".
+class TRadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    TRadioGroup(const QString& Caption, const QStringList& Items, int DefaultIndex,
+        QWidget* parent = nullptr);
+
+    int ItemIndex() const;
+    void SetItemIndex(int Value);
+    void SetColumns(int Value);
+    QRadioButton* Item(int Index) const { return FButtons.at(Index); }
+    int Count() const { return int(FButtons.size()); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Arrange();
+
+    QButtonGroup* FGroup;
+    std::vector<QRadioButton*> FButtons;
+    int FDefaultIndex;
+    int FColumns = 1;
+};
