@@ -112,7 +112,10 @@ QString TPubStrGrid::Cells(int col, int row) const
 void TPubStrGrid::SetCells(int col, int row, const QString& text)
 {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return;
-    ItemFor(col, row)->setText(text);
+    if (QTableWidgetItem* cell = item(row, col))
+        cell->setText(text);
+    else
+        ItemFor(col, row, text);
 }
 
 void TPubStrGrid::SetCellIfChanged(int col, int row, const QString& text)
@@ -120,10 +123,11 @@ void TPubStrGrid::SetCellIfChanged(int col, int row, const QString& text)
     if (Cells(col, row) != text) SetCells(col, row, text);
 }
 
-QTableWidgetItem* TPubStrGrid::ItemFor(int col, int row)
+// A new item takes its text at once: one change, one repaint.
+QTableWidgetItem* TPubStrGrid::ItemFor(int col, int row, const QString& text)
 {
     if (QTableWidgetItem* cell = item(row, col)) return cell;
-    auto* cell = new QTableWidgetItem;
+    auto* cell = new QTableWidgetItem(text);
     cell->setFlags(IsFixed(col, row) ? FixedFlags : CellFlags);
     setItem(row, col, cell);
     return cell;

@@ -146,7 +146,7 @@ private:
     void ApplyHCol();
     void ApplyHRow();
     void MarkFixedCells();
-    QTableWidgetItem* ItemFor(int col, int row);
+    QTableWidgetItem* ItemFor(int col, int row, const QString& text = QString());
     void CloseEditor();
     void ApplyEditTriggers();
     TGridFileData Snapshot() const;
