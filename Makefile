@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test bench screenshots install-check deps configure build clean
+.PHONY: run test bench screenshots fuzz-deck install-check deps configure build clean
 
 run: build
 	./$(BUILD_DIR)/bin/Zaviko
@@ -18,6 +18,7 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_group_sheet $(BUILD_DIR)/screenshots/groups
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks-2x --scale 2
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h2 $(BUILD_DIR)/screenshots/dialogs
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/trick_table --screenshot $(BUILD_DIR)/screenshots/trick_table.png
 	@echo "Screenshots in $(BUILD_DIR)/screenshots"
 
@@ -37,3 +38,14 @@ build: configure
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The deck-file fuzzer (clang, libFuzzer) for FUZZ_SECONDS, from the seed corpus;
+# new inputs it finds go to build-fuzz/corpus, not into the sources.
+FUZZ_SECONDS ?= 60
+fuzz-deck:
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DZAVIKO_FUZZ=ON
+	cmake --build build-fuzz --target fuzz_deck_file
+	mkdir -p build-fuzz/corpus/deck_file
+	./build-fuzz/bin/fuzz_deck_file -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+		build-fuzz/corpus/deck_file fuzz/corpus/deck_file

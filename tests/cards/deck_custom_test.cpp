@@ -1,6 +1,6 @@
-// The deck-file reader is not part of this library yet: these tests plug a
-// stand-in into the deck's reader seam to check what the deck does with what
-// a reader hands back, and that without a reader a custom deck cannot start.
+// These tests plug a stand-in into the deck's reader seam to check what the
+// deck does with what a reader hands back, and that without a reader or a
+// readable file a custom deck cannot start. Real files: deck_file_test.cpp.
 #include "tests/cards/deck_fixture.h"
 
 #include <QString>
