@@ -21,7 +21,8 @@ THelpViewer::THelpViewer(const QString& HelpFile, QWidget* parent)
     FBrowser->setOpenLinks(true);
     FBrowser->setSource(QUrl::fromLocalFile(HelpFile), QTextDocument::HtmlResource);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("Zatvori"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FBrowser);

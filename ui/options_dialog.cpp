@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 template <typename W> W* Placed(W* widget, const char* name, int left, int top, int w, int h)
@@ -22,10 +24,15 @@ template <typename W> W* Placed(W* widget, const char* name, int left, int top, 
     return widget;
 }
 
+// A caption wider than its box in the font in use grows into the room left
+// in its group, so it is not cut off.
 QCheckBox* CheckBox(
     QWidget* parent, const char* name, const QString& text, int left, int top, int w, int h)
 {
-    return Placed(new QCheckBox(text, parent), name, left, top, w, h);
+    auto* box = new QCheckBox(text, parent);
+    const int room = parent->width() - left - 4;
+    return Placed(
+        box, name, left, top, std::clamp(box->sizeHint().width(), w, std::max(w, room)), h);
 }
 
 // Values change only through the arrows, so the box never holds a text that

@@ -7,7 +7,8 @@
 
 namespace {
 constexpr int kCaptionHeight = 14; // the box's caption line above the items
-constexpr int kMargin = 8;
+constexpr int kLeft = 6; // from the box's left edge to the first column
+constexpr int kRight = 2; // the last column may reach the frame
 } // namespace
 
 TRadioGroup::TRadioGroup(
@@ -54,12 +55,12 @@ void TRadioGroup::Arrange()
 {
     if (FButtons.empty()) return;
     const int rows = (Count() + FColumns - 1) / FColumns;
-    const int columnWidth = (width() - 2 * kMargin) / FColumns;
+    const int columnWidth = (width() - kLeft - kRight) / FColumns;
     const int rowHeight = (height() - kCaptionHeight - 4) / rows;
     for (int i = 0; i < Count(); ++i) {
         const int column = i / rows, row = i % rows;
         const int h = std::min(rowHeight, FButtons[i]->sizeHint().height());
-        FButtons[i]->setGeometry(kMargin + column * columnWidth,
+        FButtons[i]->setGeometry(kLeft + column * columnWidth,
             kCaptionHeight + row * rowHeight + (rowHeight - h) / 2, columnWidth, h);
     }
 }
