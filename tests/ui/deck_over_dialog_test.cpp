@@ -1,0 +1,137 @@
+#include "tests/ui/captured_cards_fixture.h"
+#include "ui/deck_over_dialog.h"
+#include "ui/taken_cards_view.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+// The four seats with their names and captured cards.
+class DeckOverDialog : public CapturedCardsTest {
+protected:
+    void Seat(int seat, const char* name, int taken)
+    {
+        seats[seat]->SetPlayerName(name);
+        seats[seat]->ClearTaken();
+        seats[seat]->TakeCards(Taken(taken));
+    }
+
+    void Fill(int numberOfPlayers)
+    {
+        dialog.SetPlayers(
+            seats[0].get(), seats[1].get(), seats[2].get(), seats[3].get(), numberOfPlayers);
+    }
+
+    QString Caption(TFDeckOverInfoDlg::TSeat seat) { return dialog.SeatButton(seat)->text(); }
+
+    std::array<std::unique_ptr<TZuCardGroup>, 4> seats { std::make_unique<TZuCardGroup>(),
+        std::make_unique<TZuCardGroup>(), std::make_unique<TZuCardGroup>(),
+        std::make_unique<TZuCardGroup>() };
+    TFDeckOverInfoDlg dialog;
+};
+
+TEST_F(DeckOverDialog, OneWinner)
+{
+    Seat(0, "Ja", 10);
+    Seat(1, "Zika", 25);
+    Seat(2, "Pera", 0);
+    Seat(3, "Mika", 17);
+    Fill(0);
+    dialog.SetLastTaker("Pera");
+    dialog.SetMostCards({ seats[1].get() });
+    EXPECT_EQ(dialog.windowTitle(), "Pokupljene karte");
+    EXPECT_EQ(dialog.LastTakerLabel()->text(), "Karte sa talona pokupio Pera");
+    EXPECT_EQ(dialog.MostCardsLabel()->text(), "Najvise karata (25) odneo Zika");
+    EXPECT_EQ(Caption(TFDeckOverInfoDlg::South), "Ja (10)");
+    EXPECT_EQ(Caption(TFDeckOverInfoDlg::West), "Zika (25)");
+    EXPECT_EQ(Caption(TFDeckOverInfoDlg::North), "Pera (0)");
+    EXPECT_EQ(Caption(TFDeckOverInfoDlg::East), "Mika (17)");
+}
+
+TEST_F(DeckOverDialog, ThreeWayTieInTheOrderGiven)
+{
+    Seat(0, "Ja", 17);
+    Seat(1, "Zika", 17);
+    Seat(2, "Pera", 1);
+    Seat(3, "Mika", 17);
+    Fill(1);
+    dialog.SetMostCards({ seats[3].get(), seats[0].get(), seats[1].get() });
+    EXPECT_EQ(dialog.MostCardsLabel()->text(), "Najvise karata (17) odneli Mika Ja Zika");
+    EXPECT_GE(dialog.width(), dialog.MostCardsLabel()->geometry().right() + 16) << "not cut off";
+}
+
+TEST_F(DeckOverDialog, TwoPlayersDisableWestAndEast)
+{
+    for (int seat = 0; seat < 4; ++seat)
+        Seat(seat, "X", 3);
+    for (int mode : { 0, 1, 2 }) {
+        Fill(mode);
+        const bool four = mode != 2;
+        EXPECT_TRUE(dialog.SeatButton(TFDeckOverInfoDlg::South)->isEnabled()) << mode;
+        EXPECT_TRUE(dialog.SeatButton(TFDeckOverInfoDlg::North)->isEnabled()) << mode;
+        EXPECT_EQ(dialog.SeatButton(TFDeckOverInfoDlg::West)->isEnabled(), four) << mode;
+        EXPECT_EQ(dialog.SeatButton(TFDeckOverInfoDlg::East)->isEnabled(), four) << mode;
+        EXPECT_EQ(Caption(TFDeckOverInfoDlg::West), "X (3)") << mode;
+    }
+}
+
+// Names are text, not markup, and an ampersand is not a shortcut mark.
+TEST_F(DeckOverDialog, NamesArePlainText)
+{
+    Seat(0, "<b>Ja</b>", 2);
+    Seat(1, "A&B", 2);
+    Fill(0);
+    dialog.SetLastTaker("<i>Pera</i>");
+    dialog.SetMostCards({ seats[1].get() });
+    EXPECT_EQ(dialog.LastTakerLabel()->textFormat(), Qt::PlainText);
+    EXPECT_EQ(dialog.MostCardsLabel()->textFormat(), Qt::PlainText);
+    EXPECT_EQ(dialog.LastTakerLabel()->text(), "Karte sa talona pokupio <i>Pera</i>");
+    EXPECT_EQ(Caption(TFDeckOverInfoDlg::West), "A&&B (2)");
+}
+
+// A seat's button opens the view on that seat's cards, over the dialog.
+TEST_F(DeckOverDialog, SeatButtonOpensTheView)
+{
+    Seat(0, "Ja", 30);
+    Seat(2, "Pera", 3);
+    Fill(2);
+    TFPregledKarata view;
+    dialog.SetViewer(&view);
+    bool seen = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTimer::singleShot(0, &view, [&] {
+            seen = view.IsOpen();
+            EXPECT_EQ(view.windowTitle(), "Karte koje je odneo Pera");
+            EXPECT_EQ(view.RowsShown(), 1);
+            EXPECT_EQ(view.Karte(0)->CardAt(2)->ID(), seats[2]->TakenID(2));
+            view.CloseIfOpen();
+        });
+        dialog.SeatButton(TFDeckOverInfoDlg::North)->click();
+        EXPECT_TRUE(dialog.isVisible()) << "stays open beneath the view";
+        dialog.accept();
+    });
+    EXPECT_EQ(dialog.Execute(), QDialog::Accepted);
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(DeckOverDialog, OnlyOneOpenAtATime)
+{
+    TFDeckOverInfoDlg second;
+    int secondResult = -1;
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_TRUE(TFDeckOverInfoDlg::AnyOpen());
+        secondResult = second.Execute();
+        EXPECT_FALSE(second.isVisible());
+        dialog.accept();
+    });
+    EXPECT_EQ(dialog.Execute(), QDialog::Accepted);
+    EXPECT_EQ(secondResult, QDialog::Rejected);
+    EXPECT_FALSE(TFDeckOverInfoDlg::AnyOpen());
+}
+
+} // namespace

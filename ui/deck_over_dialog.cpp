@@ -1,0 +1,145 @@
+#include "ui/deck_over_dialog.h"
+
+#include "cards/zucard.h"
+#include "ui/taken_cards_view.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ClientWidth = 228;
+constexpr int ClientHeight = 277;
+
+QLabel* MakeLabel(QWidget* parent, int top)
+{
+    auto* label = new QLabel(parent);
+    // Player names are shown as typed, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->move(16, top);
+    return label;
+}
+
+// A button caption: "&" would otherwise become a shortcut mark.
+QString ButtonText(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+bool TFDeckOverInfoDlg::FOpen = false;
+
+TFDeckOverInfoDlg::TFDeckOverInfoDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Pokupljene karte"));
+    setFixedSize(ClientWidth, ClientHeight);
+    FLastTaker = MakeLabel(this, 16);
+    FMostCards = MakeLabel(this, 40);
+    FMostCards->setText(QStringLiteral("Najvise karata (25) odneo Zika"));
+
+    auto* box = new QGroupBox(QStringLiteral("Pregled karata"), this);
+    box->setGeometry(16, 64, 193, 161);
+    for (int seat = South; seat <= East; ++seat)
+        FButtons[seat] = MakeButton(box, 24 + 32 * seat);
+    for (int seat = South; seat <= East; ++seat)
+        connect(
+            FButtons[seat], &QPushButton::clicked, this, [this, seat] { ViewSeat(TSeat(seat)); });
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(80, 240, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    FitLabels();
+}
+
+TFDeckOverInfoDlg::~TFDeckOverInfoDlg() = default;
+
+QPushButton* TFDeckOverInfoDlg::MakeButton(QWidget* parent, int top)
+{
+    auto* button = new QPushButton(parent);
+    button->setGeometry(32, top, 129, 25);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void TFDeckOverInfoDlg::SetPlayers(TZuCardGroup* South, TZuCardGroup* West, TZuCardGroup* North,
+    TZuCardGroup* East, int NumberOfPlayers)
+{
+    FSeats = { South, West, North, East };
+    for (int seat = 0; seat < 4; ++seat) {
+        const TZuCardGroup* group = FSeats[seat];
+        FButtons[seat]->setText(group
+                ? ButtonText(
+                    QStringLiteral("%1 (%2)").arg(group->PlayerName()).arg(group->TakenCount()))
+                : QString());
+        const bool seated = NumberOfPlayers != 2 || seat == TSeat::South || seat == TSeat::North;
+        FButtons[seat]->setEnabled(group && seated);
+    }
+}
+
+void TFDeckOverInfoDlg::SetLastTaker(const QString& Name)
+{
+    FLastTaker->setText(QStringLiteral("Karte sa talona pokupio ") + Name);
+    FitLabels();
+}
+
+void TFDeckOverInfoDlg::SetMostCards(const std::vector<TZuCardGroup*>& groups)
+{
+    std::vector<const TZuCardGroup*> seats;
+    for (const TZuCardGroup* group : groups)
+        if (group) seats.push_back(group);
+    QString text;
+    if (seats.size() == 1) {
+        text = QStringLiteral("Najvise karata (%1) odneo %2")
+                   .arg(seats[0]->TakenCount())
+                   .arg(seats[0]->PlayerName());
+    } else if (!seats.empty()) {
+        text = QStringLiteral("Najvise karata (%1) odneli").arg(seats[0]->TakenCount());
+        for (const TZuCardGroup* group : seats)
+            text += QLatin1Char(' ') + group->PlayerName();
+    }
+    FMostCards->setText(text);
+    FitLabels();
+}
+
+void TFDeckOverInfoDlg::SetViewer(TFPregledKarata* Window)
+{
+    FViewer = Window;
+}
+
+// Long names widen the dialog rather than being cut off.
+void TFDeckOverInfoDlg::FitLabels()
+{
+    FLastTaker->adjustSize();
+    FMostCards->adjustSize();
+    const int widest = std::max(FLastTaker->width(), FMostCards->width());
+    setFixedSize(std::max(ClientWidth, 16 + widest + 16), ClientHeight);
+}
+
+void TFDeckOverInfoDlg::ViewSeat(TSeat seat)
+{
+    TZuCardGroup* group = FSeats[seat];
+    if (!FViewer || !group || FViewer->IsOpen()) return;
+    std::vector<int> ids;
+    for (int i = 0; i < group->TakenCount(); ++i)
+        ids.push_back(group->TakenID(i));
+    FViewer->SetPlayer(group->PlayerName());
+    FViewer->ShowCards(ids);
+    FViewer->Execute();
+}
+
+int TFDeckOverInfoDlg::Execute()
+{
+    if (FOpen) return QDialog::Rejected;
+    FOpen = true;
+    // Cleared however exec() ends.
+    struct TClear {
+        ~TClear() { FOpen = false; }
+    } clear;
+    return exec();
+}

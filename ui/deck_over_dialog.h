@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class TFPregledKarata;
+class TZuCardGroup;
+
+// The end-of-hand dialog: who took the cards left on the table, who captured
+// the most, and one button per seat that opens the captured-cards view.
+// Only one of these is open at a time.
+class TFDeckOverInfoDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum TSeat { South, West, North, East };
+
+    explicit TFDeckOverInfoDlg(QWidget* parent = nullptr);
+    ~TFDeckOverInfoDlg() override;
+
+    // Captions the buttons "Name (count)"; with NumberOfPlayers 2 (the
+    // two-player game) the west and east buttons are disabled.
+    void SetPlayers(TZuCardGroup* South, TZuCardGroup* West, TZuCardGroup* North,
+        TZuCardGroup* East, int NumberOfPlayers);
+    void SetLastTaker(const QString& Name);
+    // The seats that captured the most cards, one or a tie, in the order given.
+    void SetMostCards(const std::vector<TZuCardGroup*>& groups);
+    void SetViewer(TFPregledKarata* Window);
+
+    // Shows the dialog modally; a request while one is open is ignored.
+    int Execute();
+    static bool AnyOpen() { return FOpen; }
+
+    QLabel* LastTakerLabel() const { return FLastTaker; }
+    QLabel* MostCardsLabel() const { return FMostCards; }
+    QPushButton* SeatButton(TSeat seat) const { return FButtons[seat]; }
+    // What a click on a seat's button does.
+    void ViewSeat(TSeat seat);
+
+private:
+    QPushButton* MakeButton(QWidget* parent, int top);
+    void FitLabels();
+
+    static bool FOpen;
+    QLabel* FLastTaker = nullptr;
+    QLabel* FMostCards = nullptr;
+    std::array<QPushButton*, 4> FButtons {};
+    std::array<QPointer<TZuCardGroup>, 4> FSeats;
+    QPointer<TFPregledKarata> FViewer;
+};

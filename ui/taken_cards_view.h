@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QScrollArea;
+class TZuCardGroup;
+
+// The window that shows one player's captured cards face up, in rows of 26
+// sorted by value once a row is full. It lives for the whole run and is
+// reused for every view.
+class TFPregledKarata : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int RowCount = 4;
+    static constexpr int SlotsPerRow = 26;
+    static constexpr int MaxCards = RowCount * SlotsPerRow;
+
+    explicit TFPregledKarata(QWidget* parent = nullptr);
+    ~TFPregledKarata() override;
+
+    // The caption names the player; "Ja", "JA" and "ja" are the person's own name.
+    void SetPlayer(const QString& Name);
+    // Lays the IDs out in taking order, 26 to a row; the window takes the
+    // height of the rows shown, as far as the screen allows.
+    void ShowCards(const std::vector<int>& ids);
+
+    // Shows the window modally; a request while it is already open is ignored.
+    int Execute();
+    bool IsOpen() const { return isVisible(); }
+    // Lets the main window close the view before another dialog shows.
+    void CloseIfOpen();
+
+    // Row k (0..3): Karte, Karte2, Karte3, Karte4.
+    TZuCardGroup* Karte(int k) const { return FRows[k]; }
+    int RowsShown() const { return FRowsShown; }
+    // The client size the rows need.
+    QSize ContentSize() const;
+
+private:
+    TZuCardGroup* MakeRow(QWidget* parent, int k);
+    void FillRow(TZuCardGroup& row, const std::vector<int>& ids, int first);
+    void FitToRows();
+
+    QScrollArea* FScroll = nullptr;
+    QWidget* FContent = nullptr;
+    std::array<TZuCardGroup*, RowCount> FRows {};
+    int FRowsShown = 1;
+};
