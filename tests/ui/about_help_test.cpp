@@ -58,7 +58,6 @@ TEST(AboutDialog, LinksOpenTheProjectsOwnPageAndMail)
 
 TEST(HelpViewer, HelpFileIsTheProgramsPathWithHlp)
 {
-    EXPECT_EQ(HelpFileOf("/opt/zaviko/Zaviko"), "/opt/zaviko/Zaviko.hlp");
     EXPECT_EQ(HelpFileOf("/opt/zaviko/Zaviko.exe"), "/opt/zaviko/Zaviko.hlp");
     EXPECT_EQ(HelpFileOf("/opt/z.1/Zaviko.bin.exe"), "/opt/z.1/Zaviko.bin.hlp");
 }

@@ -35,12 +35,6 @@ const std::vector<AddressCase> kAddresses = {
             l.SetURL("zaviko.example.org/pravila");
         },
         "http://zaviko.example.org/pravila", true },
-    { "custom scheme",
-        [](TUrlLabel& l) {
-            l.SetCustomURLType("https://");
-            l.SetURL("example.org");
-        },
-        "https://example.org", true },
     { "mail, address only", [](TUrlLabel& l) { Mail(l, "zaviko@example.org"); },
         "mailto:zaviko@example.org", true },
     { "mail, body only",
@@ -75,12 +69,6 @@ const std::vector<AddressCase> kAddresses = {
             l.SetURL("/etc/passwd");
         },
         "file:///etc/passwd", false },
-    { "ftp",
-        [](TUrlLabel& l) {
-            l.SetURLType(utFtp);
-            l.SetURL("example.org/x");
-        },
-        "ftp://example.org/x", false },
     { "telnet",
         [](TUrlLabel& l) {
             l.SetURLType(utTelnet);
