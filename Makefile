@@ -20,6 +20,7 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks-2x --scale 2
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h2 $(BUILD_DIR)/screenshots/dialogs
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/trick_table --screenshot $(BUILD_DIR)/screenshots/trick_table.png
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h1 $(BUILD_DIR)/screenshots/dialogs-h1
 	@echo "Screenshots in $(BUILD_DIR)/screenshots"
 
 # Installs into a temporary prefix, validates the desktop files and starts the

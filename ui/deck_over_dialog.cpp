@@ -1,6 +1,7 @@
 #include "ui/deck_over_dialog.h"
 
 #include "cards/zucard.h"
+#include "ui/dialog_font.h"
 #include "ui/taken_cards_view.h"
 
 #include <QGroupBox>
@@ -37,23 +38,24 @@ TFDeckOverInfoDlg::TFDeckOverInfoDlg(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Pokupljene karte"));
+    setFont(DialogFont());
     setFixedSize(ClientWidth, ClientHeight);
     FLastTaker = MakeLabel(this, 16);
     FMostCards = MakeLabel(this, 40);
     FMostCards->setText(QStringLiteral("Najvise karata (25) odneo Zika"));
 
-    auto* box = new QGroupBox(QStringLiteral("Pregled karata"), this);
-    box->setGeometry(16, 64, 193, 161);
+    FBox = new QGroupBox(QStringLiteral("Pregled karata"), this);
+    FBox->setGeometry(16, 64, 193, 161);
     for (int seat = South; seat <= East; ++seat)
-        FButtons[seat] = MakeButton(box, 24 + 32 * seat);
+        FButtons[seat] = MakeButton(FBox, 24 + 32 * seat);
     for (int seat = South; seat <= East; ++seat)
         connect(
             FButtons[seat], &QPushButton::clicked, this, [this, seat] { ViewSeat(TSeat(seat)); });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(80, 240, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    FOK = new QPushButton(QStringLiteral("OK"), this);
+    FOK->setGeometry(80, 240, 75, 25);
+    FOK->setDefault(true);
+    connect(FOK, &QPushButton::clicked, this, &QDialog::accept);
     FitLabels();
 }
 
@@ -112,13 +114,18 @@ void TFDeckOverInfoDlg::SetViewer(TFPregledKarata* Window)
     FViewer = Window;
 }
 
-// Long names widen the dialog rather than being cut off.
+// Long names widen the dialog rather than being cut off; the buttons stay
+// in the middle of the wider dialog.
 void TFDeckOverInfoDlg::FitLabels()
 {
     FLastTaker->adjustSize();
     FMostCards->adjustSize();
     const int widest = std::max(FLastTaker->width(), FMostCards->width());
-    setFixedSize(std::max(ClientWidth, 16 + widest + 16), ClientHeight);
+    const int width = std::max(ClientWidth, 16 + widest + 16);
+    const int shift = (width - ClientWidth) / 2;
+    FBox->move(16 + shift, 64);
+    FOK->move(80 + shift, 240);
+    setFixedSize(width, ClientHeight);
 }
 
 void TFDeckOverInfoDlg::ViewSeat(TSeat seat)

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class TFPregledKarata;
@@ -47,6 +48,8 @@ private:
     void FitLabels();
 
     static bool FOpen;
+    QGroupBox* FBox = nullptr;
+    QPushButton* FOK = nullptr;
     QLabel* FLastTaker = nullptr;
     QLabel* FMostCards = nullptr;
     std::array<QPushButton*, 4> FButtons {};
