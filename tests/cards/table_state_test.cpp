@@ -60,9 +60,16 @@ TEST_F(TableTest, ClearTableRestartsThePlayStateAndWithPlayersTheirHands)
     EXPECT_EQ(table->CurrentSlot(), 0);
 }
 
-// IDs outside 2..55 put down on the table count nowhere and break nothing.
+// IDs outside 2..55 put down on the table count nowhere and break nothing;
+// cards from no group fire AfterDealToTable after AfterAddCard.
 TEST_F(TableTest, StatisticsIgnoreIDsOutsideTheCards)
 {
+    int owned = 0, dealt = 0;
+    table->AfterAddCard = [&](TZuCardTable*, int count, int, TZuSingleCard*, int, int, bool own) {
+        owned += own;
+        EXPECT_EQ(count, table->PlayedCount());
+    };
+    table->AfterDealToTable = [&](TZuCardTable*, int, int, TZuSingleCard*) { ++dealt; };
     for (int id : { -7, 0, 1, 56, 1 << 30 })
         table->PlaceCard(id, false, nullptr);
     table->PlaceCard(ZuBlueJokerID, false, nullptr);
@@ -74,6 +81,8 @@ TEST_F(TableTest, StatisticsIgnoreIDsOutsideTheCards)
     EXPECT_EQ(table->PlayedSuitCount(stHeart), 1);
     EXPECT_EQ(table->PlayedSuitCount(stJoker), 1);
     EXPECT_EQ(table->PlayedIDCount(56), 0);
+    EXPECT_EQ(owned, 0);
+    EXPECT_EQ(dealt, 7) << "cards from no group are dealt to the table";
 }
 
 // TakeBack needs a played top card and a free slot; it then moves the card
