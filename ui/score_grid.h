@@ -73,6 +73,9 @@ public:
 
     void InsertRow(int row);
     void DeleteRow(int row);
+    // Moves a whole row or column, its header cell included.
+    void MoveRow(int from, int to);
+    void MoveColumn(int from, int to);
     void AppendRow() { SetRowCount(RowCount() + 1); }
 
     // No cell shows selected and there is no current cell.
@@ -140,6 +143,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void HandleRowKeys(QKeyEvent* event);
@@ -149,6 +155,15 @@ private:
     QTableWidgetItem* ItemFor(int col, int row, const QString& text = QString());
     void CloseEditor();
     void ApplyEditTriggers();
+    // A drag on the header row or column: sizing at a cell's far edge,
+    // moving elsewhere.
+    struct TDrag {
+        enum { dkNone, dkRowSize, dkColSize, dkRowMove, dkColMove } kind = dkNone;
+        int index = -1;
+        int start = 0; // mouse position along the dragged direction
+        int size = 0; // size of the row or column when the drag started
+    };
+    TDrag DragAt(QPoint pos) const;
     TGridFileData Snapshot() const;
     void Apply(const TGridFileData& data);
 
@@ -169,4 +184,5 @@ private:
     QStringList FHRow;
     bool FGrid3D = false;
     TAlignment FAlignment = taLeftJustify;
+    TDrag FDrag;
 };

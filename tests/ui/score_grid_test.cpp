@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +154,50 @@ TEST(ScoreGridCells, HeaderListsAndUnchangedWrites)
     grid.SetCellIfChanged(1, 1, "5");
     grid.SetHCol(grid.HCol());
     EXPECT_EQ(changed, 1);
+}
+
+// A press, a move and a release of the left button on the table's surface.
+void Drag(TPubStrGrid& grid, QPoint from, QPoint to)
+{
+    QWidget* surface = grid.viewport();
+    QMouseEvent press(QEvent::MouseButtonPress, from, surface->mapToGlobal(from), Qt::LeftButton,
+        Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, to, surface->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, surface->mapToGlobal(to), Qt::LeftButton,
+        Qt::NoButton, Qt::NoModifier);
+    for (QMouseEvent* event : { &press, &move, &release })
+        QApplication::sendEvent(surface, event);
+}
+
+// Rows move by their header cell, columns size by the edge of theirs; a
+// read-only table does neither.
+TEST(ScoreGridMouse, HeadersMoveRowsAndSizeColumns)
+{
+    for (bool readOnly : { false, true }) {
+        SCOPED_TRACE(readOnly ? "read-only" : "editable");
+        TPubStrGrid grid;
+        Prepare(grid, 4, 1);
+        grid.SetHRow({ "a", "b", "c" });
+        grid.SetDefaultColWidth(50);
+        grid.SetDefaultRowHeight(20);
+        grid.resize(300, 200);
+        grid.show();
+        grid.SetReadOnly(readOnly);
+        const std::string before = Describe(grid);
+
+        Drag(grid, QPoint(10, 3 * 20 + 10), QPoint(10, 1 * 20 + 10)); // row 3 to row 1
+        Drag(grid, QPoint(2 * 50 - 2, 10), QPoint(2 * 50 + 28, 10)); // column 1 wider by 30
+        if (readOnly) {
+            EXPECT_EQ(Describe(grid), before);
+            continue;
+        }
+        EXPECT_EQ(Column1(grid), QStringList({ "r3", "r1", "r2" }));
+        EXPECT_EQ(grid.Cells(0, 1), "c") << "the header cell moves with its row";
+        EXPECT_EQ(grid.item(1, 0)->flags(), Qt::NoItemFlags);
+        EXPECT_EQ(grid.ColWidths(1), 80);
+        EXPECT_EQ(grid.ColWidths(2), 50);
+    }
 }
 
 // Rendered cells: the colour hook's brush and font, the alignment hook, the
