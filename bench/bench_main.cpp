@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
+    reporter.PrintRates();
     benchmark::Shutdown();
     return 0;
 }

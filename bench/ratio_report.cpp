@@ -1,6 +1,7 @@
 #include "bench/ratio_report.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -10,11 +11,23 @@ std::vector<TRatio>& Ratios()
     return ratios;
 }
 
+std::vector<std::pair<std::string, std::string>>& Rates()
+{
+    static std::vector<std::pair<std::string, std::string>> rates;
+    return rates;
+}
+
 } // namespace
 
 bool RegisterRatio(const std::string& name, const std::string& reference, const std::string& ours)
 {
     Ratios().push_back({ name, reference, ours });
+    return true;
+}
+
+bool RegisterRate(const std::string& label, const std::string& benchmark)
+{
+    Rates().emplace_back(label, benchmark);
     return true;
 }
 
@@ -37,5 +50,14 @@ void TRatioReporter::PrintRatios() const
         const auto ours = FSeconds.find(ratio.ours);
         if (reference == FSeconds.end() || ours == FSeconds.end() || ours->second <= 0) continue;
         std::printf("ratio %s %.1f\n", ratio.name.c_str(), reference->second / ours->second);
+    }
+}
+
+void TRatioReporter::PrintRates() const
+{
+    for (const auto& [label, benchmark] : Rates()) {
+        const auto seconds = FSeconds.find(benchmark);
+        if (seconds == FSeconds.end() || seconds->second <= 0) continue;
+        std::printf("%s %.0f\n", label.c_str(), 1.0 / seconds->second);
     }
 }

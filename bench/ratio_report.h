@@ -15,6 +15,10 @@ struct TRatio {
 // Registers a ratio; returns true so it can initialise a static.
 bool RegisterRatio(const std::string& name, const std::string& reference, const std::string& ours);
 
+// A figure printed as "<label> <value>": how many iterations of the benchmark
+// one core completes per second, by processor time.
+bool RegisterRate(const std::string& label, const std::string& benchmark);
+
 // The console table as usual, remembering each benchmark's processor time per
 // iteration.
 class TRatioReporter : public benchmark::ConsoleReporter {
@@ -22,6 +26,8 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override;
     // Prints every registered ratio whose two benchmarks both ran.
     void PrintRatios() const;
+    // Prints every registered rate whose benchmark ran.
+    void PrintRates() const;
 
 private:
     std::map<std::string, double> FSeconds;
