@@ -5,17 +5,15 @@
 #include "platform/message_sink.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 
 namespace {
 
 constexpr Qt::ItemFlags FixedFlags = Qt::NoItemFlags;
 constexpr Qt::ItemFlags CellFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 
-// The question is Czech and keeps its letters.
-const char* const DeleteRowQuestion = "Jste si jist vymazaním tohoto řádku ?";
+} // namespace
 
-void Report(const char* what)
+void TPubStrGrid::Report(const char* what) noexcept
 {
     try {
         MessageSink().Error(what);
@@ -23,8 +21,6 @@ void Report(const char* what)
         // Nothing is left to tell the person with.
     }
 }
-
-} // namespace
 
 TPubStrGrid::TPubStrGrid(QWidget* parent)
     : QTableWidget(5, 5, parent)
@@ -186,28 +182,6 @@ void TPubStrGrid::RepaintNow()
     viewport()->repaint();
 }
 
-void TPubStrGrid::SetReadOnly(bool b)
-{
-    FReadOnly = b;
-    if (b) CloseEditor();
-    ApplyEditTriggers();
-    setFocusPolicy(b ? Qt::NoFocus : Qt::StrongFocus);
-    if (b && hasFocus()) clearFocus();
-}
-
-void TPubStrGrid::ApplyEditTriggers()
-{
-    setEditTriggers(FReadOnly ? QAbstractItemView::NoEditTriggers
-                              : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                | QAbstractItemView::AnyKeyPressed);
-}
-
-bool TPubStrGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
-{
-    if (FReadOnly || (index.isValid() && IsFixed(index.column(), index.row()))) return false;
-    return QTableWidget::edit(index, trigger, event);
-}
-
 void TPubStrGrid::SetColor(const QColor& c)
 {
     FColor = c;
@@ -298,37 +272,4 @@ TGridDrawState TPubStrGrid::CellState(const QModelIndex& index) const
     if (selectionModel()->isSelected(index)) state |= gdSelected;
     if (index == currentIndex() && hasFocus()) state |= gdFocused;
     return state;
-}
-
-void TPubStrGrid::keyPressEvent(QKeyEvent* event)
-{
-    // A read-only table is only looked at: no key moves, edits or adds.
-    if (FReadOnly) return event->ignore();
-    try {
-        HandleRowKeys(event);
-    } catch (const std::exception& e) {
-        Report(e.what());
-    }
-    QTableWidget::keyPressEvent(event);
-}
-
-// The row keys come before the table's own handling, which runs for every key.
-void TPubStrGrid::HandleRowKeys(QKeyEvent* event)
-{
-    const int row = Row();
-    switch (event->key()) {
-    case Qt::Key_Down:
-        if (row >= 0 && row == RowCount() - 1) AppendRow();
-        break;
-    case Qt::Key_Insert:
-        InsertRow(row);
-        break;
-    case Qt::Key_Delete:
-        if ((event->modifiers() & Qt::ControlModifier) && RowCount() > 2 && row >= 0
-            && MessageSink().Confirmation(DeleteRowQuestion))
-            DeleteRow(row);
-        break;
-    default:
-        break;
-    }
 }

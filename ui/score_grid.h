@@ -148,6 +148,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // For destructors and event handlers, which must not throw.
+    static void Report(const char* what) noexcept;
     void HandleRowKeys(QKeyEvent* event);
     void ApplyHCol();
     void ApplyHRow();

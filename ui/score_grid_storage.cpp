@@ -18,7 +18,7 @@
 
 namespace {
 
-void Report(const QString& text)
+void ReportFailure(const QString& text)
 {
     MessageSink().Error(text.toStdString());
 }
@@ -123,8 +123,8 @@ bool TPubStrGrid::SaveToFile(const QString& name)
     } catch (const std::exception& e) {
         reason = QString::fromLocal8Bit(e.what());
     }
-    Report(QStringLiteral("Unable to save the table to %1: %2. The file was not changed.")
-               .arg(QDir::toNativeSeparators(name), reason));
+    ReportFailure(QStringLiteral("Unable to save the table to %1: %2. The file was not changed.")
+                      .arg(QDir::toNativeSeparators(name), reason));
     return false;
 }
 
@@ -143,8 +143,9 @@ bool TPubStrGrid::LoadFromFile(const QString& name)
     } catch (const std::exception& e) {
         reason = QString::fromLocal8Bit(e.what());
     }
-    Report(QStringLiteral("%1 is not a table file this program can read: %2. The table was not "
-                          "changed.")
-               .arg(QDir::toNativeSeparators(name), reason));
+    ReportFailure(
+        QStringLiteral("%1 is not a table file this program can read: %2. The table was not "
+                       "changed.")
+            .arg(QDir::toNativeSeparators(name), reason));
     return false;
 }
