@@ -1,4 +1,4 @@
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
 #include "cards/zucard_pictures.h"
 #include "data/app_icon.h"

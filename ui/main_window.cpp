@@ -1,0 +1,247 @@
+// The window's parts: the table with its card groups, the score panels, the
+// menus and the status bar; the start-up runs the controller's.
+#include "ui/main_window.h"
+
+#include "cards/zucard.h"
+#include "cards/zugraphics.h"
+#include "game/match_controller.h"
+#include "platform/message_sink.h"
+#include "settings/ini.h"
+#include "settings/program_files.h"
+#include "ui/score_grid.h"
+#include "ui/score_panel.h"
+#include "ui/taken_cards_view.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace {
+
+const QColor clGreen(0x00, 0x80, 0x00);
+
+void MakeBoldLabel(QLabel* label)
+{
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Zaviko"));
+    setObjectName(QStringLiteral("Form1"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    FSettings = std::make_unique<TIni>(ProgramFileName(QStringLiteral(".ini")));
+    CreateTable();
+    CreateScorePanels();
+    CreateStatusBar();
+    CreateMenus();
+    // The table is laid out in fixed pixels: the window never resizes.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+        | Qt::MSWindowsFixedSizeDialogHint);
+
+    const QString logName = ProgramFileName(QStringLiteral(".log"));
+    LogFile.SetLogFileName(logName);
+    LogFile.SetArchiveDir(QFileInfo(logName).absolutePath());
+    LogFile.SetOptions(logSession);
+    LogFile.SetMaxSize(1048576);
+    LogFile.SetArchiveMode(bkSize);
+    LogFile.SetTimestampFormat(QStringLiteral("dd/mmm/yyyy hh:nn:ss "));
+
+    FOverview = new TFPregledKarata(this);
+    FController = std::make_unique<TMatchController>(
+        TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,
+        LogFile, *this);
+    ConnectCards();
+    ApplyNamesToMenus();
+    ApplyViewPermissions();
+    ApplyCascadeStyles();
+    FController->Start();
+}
+
+TForm1::~TForm1()
+{
+    // The worker must be gone before the groups and the log it uses.
+    if (FController) FController->Shutdown();
+    FController.reset();
+}
+
+void TForm1::CreateTable()
+{
+    FTable = new QWidget(this);
+    FTable->setObjectName(QStringLiteral("Table"));
+    FTable->setAutoFillBackground(true);
+    QPalette palette = FTable->palette();
+    palette.setColor(QPalette::Window, clGreen);
+    FTable->setPalette(palette);
+    setCentralWidget(FTable);
+
+    PlayerN = CreateSeat("PlayerN", { 264, 32 }, FLabels[2], { 264, 8 });
+    PlayerW = CreateSeat("PlayerW", { 16, 184 }, FLabels[1], { 8, 144 });
+    PlayerE = CreateSeat("PlayerE", { 688, 200 }, FLabels[3], { 680, 168 });
+    PlayerS = CreateSeat("PlayerS", { 288, 424 }, FLabels[0], { 288, 392 });
+    PlayerW->SetCascadeSide(csDown);
+    PlayerE->SetCascadeSide(csDown);
+    PlayerS->SetShowAutoTight(true);
+    PlayerS->SetShowBack(false);
+
+    for (TZuCardGroup** talon : { &Talon1, &Talon2 }) {
+        auto* group = new TZuCardGroup(FTable);
+        group->setObjectName(talon == &Talon1 ? "Talon1" : "Talon2");
+        group->SetShowBack(false);
+        group->SetAutoEmpty(true);
+        group->SetCascadeStyle(csNormal);
+        for (int i = 0; i < 6; ++i)
+            group->CardList().Add().Card().SetEmpty(true);
+        group->SetAutoSize(true);
+        *talon = group;
+    }
+    Talon1->SetShowAutoTight(true);
+    Talon1->move(112, 160);
+    Talon2->move(112, 264);
+
+    RealDeck = new TZuCardDeck(FTable);
+    RealDeck->move(16, 8);
+    RealDeck->SetShowLastCard(false);
+    RealDeck->hide();
+    Deck = new TZuVirtualDeck(this);
+    Deck->SetShuffleCount(2);
+    Deck->SetVisualDeck(RealDeck);
+    Deck->SetOriginX(59);
+    Deck->SetOriginY(34);
+    // Connected to nothing: cards appear in place without flying.
+    ZuSprite1 = new TZuSprite(FTable);
+}
+
+TZuCardGroup* TForm1::CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt)
+{
+    auto* group = new TZuCardGroup(FTable);
+    group->setObjectName(QString::fromLatin1(name));
+    group->SetCascadeStyle(csLoose);
+    group->SetAutoSize(true);
+    group->move(at);
+    label = new QLabel(FTable);
+    MakeBoldLabel(label);
+    label->move(labelAt);
+    group->SetPlayerNameLabel(label);
+    return group;
+}
+
+void TForm1::CreateScorePanels()
+{
+    using B = TScorePanel::TRowButton;
+    FPanels[0] = new TScorePanel(
+        FTable, 5, { B { 1, SeatS }, B { 2, SeatW }, B { 3, SeatN }, B { 4, SeatE } }, 199, 215);
+    FPanels[1] = new TScorePanel(
+        FTable, 3, { B { 1, SeatS }, B { 1, SeatN }, B { 2, SeatW }, B { 2, SeatE } }, 223, 255);
+    FPanels[2] = new TScorePanel(FTable, 3, { B { 1, SeatS }, B { 2, SeatN } }, 199, 215);
+    for (TScorePanel* panel : FPanels) {
+        panel->hide();
+        panel->OnSeatClick = [this](int seat) { ShowTakenCards(seat); };
+        for (int row = 0; row < panel->Grid()->RowCount(); ++row)
+            for (int column = 0; column < 5; ++column)
+                panel->Grid()->SetCells(column, row, QString());
+    }
+}
+
+void TForm1::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    const int widths[] = { 150, 150, 50 };
+    for (int i = 0; i < 3; ++i) {
+        FStatus[i] = new QLabel(bar);
+        FStatus[i]->setTextFormat(Qt::PlainText);
+        FStatus[i]->setFixedWidth(widths[i]);
+        FStatus[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addWidget(FStatus[i], i == 2 ? 1 : 0);
+    }
+    FStatus[2]->setMinimumWidth(widths[2]);
+    FStatus[2]->setMaximumWidth(QWIDGETSIZE_MAX);
+    // The table and the bar together fill the client area under the menu.
+    FTable->setFixedSize(ClientWidth, ClientHeight - bar->sizeHint().height());
+}
+
+QAction* TForm1::Action(const char* name) const
+{
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void TForm1::CreateMenus()
+{
+    auto add = [this](QMenu* menu, const char* name, const QString& caption,
+                   const QKeySequence& key, void (TForm1::*command)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty()) action->setShortcut(key);
+        if (command) connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    QMenu* game = menuBar()->addMenu(QStringLiteral("Igra"));
+    add(game, "New1", QStringLiteral("Nova"), QKeySequence(Qt::Key_N), &TForm1::New1Click);
+    add(game, "Pocniigru1", QStringLiteral("Pocni igru"), {}, &TForm1::Pocniigru1Click);
+    game->addSeparator();
+    add(game, "Gotovo1", QStringLiteral("Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
+    connect(Action("Gotovo1"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Opcije"));
+    QAction* table = add(options, "Tabelavidljiva1", QStringLiteral("Tabela vidljiva"),
+        QKeySequence(Qt::Key_T), nullptr);
+    table->setCheckable(true);
+    table->setChecked(true);
+    connect(table, &QAction::triggered, this, [this, table] {
+        // The controller flips the mark itself; undo the action's own flip.
+        table->setChecked(!table->isChecked());
+        if (FController) FController->ToggleScoreTable();
+    });
+    FTakenMenu = options->addMenu(QStringLiteral("Pokupljene karte"));
+    FTakenMenu->menuAction()->setObjectName(QStringLiteral("Pokupljenekarte1"));
+    const char* seatItems[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
+    for (int seat : { SeatS, SeatW, SeatN, SeatE }) {
+        if (seat == SeatW) FTakenMenu->addSeparator();
+        QAction* item = add(FTakenMenu, seatItems[seat], QString(), {}, nullptr);
+        connect(item, &QAction::triggered, this, [this, seat] { ShowTakenCards(seat); });
+    }
+    add(options, "Promenaimena1", QStringLiteral("Promena imena"), {}, &TForm1::Promenaimena1Click);
+    add(options, "Opcije1", QStringLiteral("Opcije"), {}, &TForm1::Opcije1Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
+    add(help, "Pomoc1", QStringLiteral("Pomoc"), QKeySequence(Qt::Key_F1), &TForm1::Pomoc1Click);
+    help->addSeparator();
+    add(help, "About1", QStringLiteral("O Programu"), {}, &TForm1::About1Click);
+}
+
+void TForm1::ConnectCards()
+{
+    using namespace std::placeholders;
+    for (TZuCardGroup* seat : { PlayerS, PlayerW, PlayerN, PlayerE })
+        seat->OnCardClick
+            = [this](TZuCardGroup* sender, TZuSingleCard* card, int position, bool& playIt,
+                  TZuTablePos& tablePos, bool& faceDown, Qt::MouseButton button) {
+                  FController->PlayerSCardClick(
+                      sender, card, position, playIt, tablePos, faceDown, button);
+              };
+    for (TZuCardGroup* talon : { Talon1, Talon2 })
+        talon->OnCardClick
+            = [this](TZuCardGroup* sender, TZuSingleCard* card, int position, bool& playIt,
+                  TZuTablePos& tablePos, bool& faceDown, Qt::MouseButton button) {
+                  FController->Talon1CardClick(
+                      sender, card, position, playIt, tablePos, faceDown, button);
+              };
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "game/match_view.h"
+#include "settings/log_file.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class TFPregledKarata;
+class TIni;
+class TMatchController;
+class TScorePanel;
+class TZuCardDeck;
+class TZuCardGroup;
+class TZuSprite;
+class TZuVirtualDeck;
+
+// The game's window: the green table with the four hands, the two table
+// rows, the score panel and the status bar, and the menus. It shows what the
+// match controller tells it and turns the player's input into its calls.
+class TForm1 : public QMainWindow, public TMatchView {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 772;
+    static constexpr int ClientHeight = 554; // under the menu bar, status bar included
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TMatchController& Controller() const { return *FController; }
+    TIni& Settings() const { return *FSettings; }
+    TZuCardGroup* PlayerS = nullptr;
+    TZuCardGroup* PlayerW = nullptr;
+    TZuCardGroup* PlayerN = nullptr;
+    TZuCardGroup* PlayerE = nullptr;
+    TZuCardGroup* Talon1 = nullptr;
+    TZuCardGroup* Talon2 = nullptr;
+    TFPregledKarata* Overview() const { return FOverview; }
+    TScorePanel* ScorePanel(int grid) const { return FPanels.at(grid); }
+    QAction* Action(const char* name) const;
+    QLabel* StatusPanel(int i) const { return FStatus.at(i); }
+    // The height of the table under the menu: the client area above the status bar.
+    int TableHeight() const;
+
+    // Menu commands.
+    void New1Click();
+    void Pocniigru1Click();
+    void Promenaimena1Click();
+    void Opcije1Click();
+    void About1Click();
+    void Pomoc1Click();
+    void ShowTakenCards(int seat);
+    void ApplyViewPermissions();
+    void ApplyCascadeStyles();
+
+    // TMatchView
+    void SetStatusText(int panel, const QString& text) override;
+    void SetScoreCell(int grid, int column, int row, const QString& text) override;
+    void SetScoreColumnWidths(int grid, const std::array<int, 5>& widths) override;
+    void RefreshScoreGrid(int grid) override;
+    void SetScorePanelVisible(int grid, bool visible) override;
+    bool ScoreTableChecked() const override;
+    void SetScoreTableChecked(bool checked) override;
+    bool StartItemEnabled() const override;
+    void SetStartItemEnabled(bool enabled) override;
+    void SetSideSeatsVisible(bool visible) override;
+    void ArrangeTable() override;
+    void RepaintWindow() override;
+    void ShowHandEnd(const THandEndDisplay& display) override;
+    void CloseOverview() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void CreateTable();
+    TZuCardGroup* CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt);
+    void CreateScorePanels();
+    void CreateMenus();
+    void CreateStatusBar();
+    void ConnectCards();
+    void FormActivate();
+    void ApplyNamesToMenus();
+    void ArrangeSeats();
+    int WindowWidth() const;
+    bool Idle() const;
+
+    std::unique_ptr<TIni> FSettings;
+    TLogFile LogFile;
+    QWidget* FTable = nullptr;
+    std::array<QLabel*, 4> FLabels {}; // S, W, N, E
+    std::array<QLabel*, 3> FStatus {};
+    std::array<TScorePanel*, 3> FPanels {};
+    TZuCardDeck* RealDeck = nullptr;
+    TZuVirtualDeck* Deck = nullptr;
+    TZuSprite* ZuSprite1 = nullptr;
+    TFPregledKarata* FOverview = nullptr;
+    QMenu* FTakenMenu = nullptr;
+    std::unique_ptr<TMatchController> FController;
+    bool FCanViewMine = true;
+    bool FCanViewOthers = true;
+    bool FClosing = false;
+};

@@ -1,0 +1,158 @@
+// The menu commands, the exchanges with the dialogs and the window's events.
+#include "ui/main_window.h"
+
+#include "cards/zucard.h"
+#include "game/match_controller.h"
+#include "settings/ini.h"
+#include "ui/about_dialog.h"
+#include "ui/help_viewer.h"
+#include "ui/options_dialog.h"
+#include "ui/rename_dialog.h"
+#include "ui/score_panel.h"
+#include "ui/taken_cards_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+
+bool TForm1::Idle() const
+{
+    // While a stop of the computers is under way, commands wait for it.
+    return FController && !FController->Stopping() && !FClosing;
+}
+
+void TForm1::New1Click()
+{
+    if (Idle()) FController->NewGame(false);
+}
+
+void TForm1::Pocniigru1Click()
+{
+    if (Idle()) FController->StartMatch();
+}
+
+void TForm1::ShowTakenCards(int seat)
+{
+    if (!Idle() || FOverview->IsOpen()) return;
+    TZuCardGroup* group = FController->Seat(seat);
+    std::vector<int> ids;
+    for (int i = 0; i < group->TakenCount(); ++i)
+        ids.push_back(group->TakenID(i));
+    FOverview->SetPlayer(group->PlayerName());
+    FOverview->ShowCards(ids);
+    FOverview->Execute();
+}
+
+void TForm1::ApplyNamesToMenus()
+{
+    const char* items[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        // An "&" in a name is a letter, not a menu accelerator.
+        QString name = FController->Seat(seat)->PlayerName();
+        Action(items[seat])->setText(name.replace('&', QStringLiteral("&&")));
+    }
+}
+
+void TForm1::ApplyViewPermissions()
+{
+    FCanViewMine = FSettings->CanViewMyCollectedCards;
+    FCanViewOthers = FSettings->CanViewOtherCollectedCards;
+    for (TScorePanel* panel : FPanels) {
+        const auto& buttons = panel->Buttons();
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            // The first button of each panel is the human's own.
+            const bool mine = i == 0;
+            buttons[i]->setEnabled(mine ? FCanViewMine : FCanViewOthers);
+        }
+    }
+    Action("PlayerS1")->setEnabled(FCanViewMine);
+    for (const char* item : { "PlayerW1", "PlayerN1", "PlayerE1" })
+        Action(item)->setEnabled(FCanViewOthers);
+    FTakenMenu->setEnabled(FCanViewMine || FCanViewOthers);
+}
+
+void TForm1::Promenaimena1Click()
+{
+    if (!Idle()) return;
+    TFPromenaImena dialog(this);
+    dialog.FillNames(FSettings.get(), PlayerS->PlayerName(), PlayerW->PlayerName(),
+        PlayerN->PlayerName(), PlayerE->PlayerName());
+    if (dialog.exec() != QDialog::Accepted) return;
+    FController->ApplyNames();
+    ApplyNamesToMenus();
+}
+
+void TForm1::Opcije1Click()
+{
+    if (!Idle()) return;
+    TFOptions dialog(this);
+    const TIni& s = *FSettings;
+    dialog.FillOptions(FSettings.get(), s.NumberOfPlayers, s.NumberOfDecks, FSettings->CompPlays,
+        s.CompPlayDelay, s.CompWaitForPlay, s.Clockwise, s.CompCardsTight, s.HumanCardsTight,
+        FCanViewMine, FCanViewOthers, FController->LogEnabled());
+    if (dialog.exec() != QDialog::Accepted) return;
+    FController->ApplyOptions();
+    if (dialog.AppearanceChanged) {
+        ApplyCascadeStyles();
+        ArrangeSeats();
+    }
+    ApplyViewPermissions();
+}
+
+void TForm1::About1Click()
+{
+    TFAbout dialog(this);
+    dialog.exec();
+}
+
+void TForm1::Pomoc1Click()
+{
+    ShowHelp(this, HelpFileOf(QApplication::applicationFilePath()));
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Now the frame is known, so the table can be centred on the window.
+    ArrangeTable();
+    // The start prompt waits until the window is on the screen.
+    if (FController && FController->FirstActivation())
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void TForm1::FormActivate()
+{
+    if (!FController->FirstActivation()) return;
+    FController->SetFirstActivation(false);
+    FController->AskToStart();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (FController && FController->Stopping()) {
+        event->ignore();
+        return;
+    }
+    FClosing = true;
+    // The worker stops before the log closes and before anything it uses goes.
+    if (FController) FController->Shutdown();
+    FOverview->CloseIfOpen();
+    event->accept();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->text().isEmpty() && FController) FController->FormKeyPress(event->text().at(0));
+    QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event)
+{
+    if (FController) FController->FormMouseDown(event->button());
+    QMainWindow::mousePressEvent(event);
+}

@@ -1,0 +1,150 @@
+// What the match controller shows through the window, and the layout.
+#include "ui/main_window.h"
+
+#include "cards/zucard.h"
+#include "game/match_controller.h"
+#include "settings/ini.h"
+#include "ui/deck_over_dialog.h"
+#include "ui/score_grid.h"
+#include "ui/score_panel.h"
+#include "ui/taken_cards_view.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QStatusBar>
+
+void TForm1::SetStatusText(int panel, const QString& text)
+{
+    FStatus.at(panel)->setText(text);
+    FStatus.at(panel)->repaint();
+}
+
+void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
+{
+    FPanels.at(grid)->Grid()->SetCellIfChanged(column, row, text);
+}
+
+void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
+{
+    for (int column = 0; column < 5; ++column)
+        FPanels.at(grid)->Grid()->SetColWidths(column, widths[column]);
+}
+
+void TForm1::RefreshScoreGrid(int grid)
+{
+    FPanels.at(grid)->Grid()->ClearSelection();
+    FPanels.at(grid)->Grid()->RepaintNow();
+}
+
+void TForm1::SetScorePanelVisible(int grid, bool visible)
+{
+    FPanels.at(grid)->setVisible(visible);
+}
+
+bool TForm1::ScoreTableChecked() const
+{
+    return Action("Tabelavidljiva1")->isChecked();
+}
+
+void TForm1::SetScoreTableChecked(bool checked)
+{
+    Action("Tabelavidljiva1")->setChecked(checked);
+}
+
+bool TForm1::StartItemEnabled() const
+{
+    return Action("Pocniigru1")->isEnabled();
+}
+
+void TForm1::SetStartItemEnabled(bool enabled)
+{
+    Action("Pocniigru1")->setEnabled(enabled);
+}
+
+void TForm1::SetSideSeatsVisible(bool visible)
+{
+    for (QWidget* w : { static_cast<QWidget*>(PlayerW), static_cast<QWidget*>(PlayerE),
+             static_cast<QWidget*>(FLabels[1]), static_cast<QWidget*>(FLabels[3]) })
+        w->setVisible(visible);
+    Action("PlayerW1")->setVisible(visible);
+    Action("PlayerE1")->setVisible(visible);
+}
+
+void TForm1::RepaintWindow()
+{
+    repaint();
+}
+
+void TForm1::ShowHandEnd(const THandEndDisplay& display)
+{
+    TFDeckOverInfoDlg dialog(this);
+    dialog.SetPlayers(display.seats[SeatS], display.seats[SeatW], display.seats[SeatN],
+        display.seats[SeatE], display.gameMode);
+    dialog.SetLastTaker(display.lastTakerName);
+    dialog.SetMostCards(display.mostCards);
+    dialog.SetViewer(FOverview);
+    dialog.Execute();
+}
+
+void TForm1::CloseOverview()
+{
+    FOverview->CloseIfOpen();
+}
+
+int TForm1::TableHeight() const
+{
+    return FTable->height();
+}
+
+int TForm1::WindowWidth() const
+{
+    // The outer width, frame included, as the window manager reports it once
+    // the window is on the screen.
+    return isVisible() ? std::max(frameGeometry().width(), width()) : ClientWidth;
+}
+
+void TForm1::ApplyCascadeStyles()
+{
+    PlayerS->SetCascadeStyle(FSettings->HumanCardsTight ? csTight : csLoose);
+    for (TZuCardGroup* seat : { PlayerW, PlayerN, PlayerE })
+        seat->SetCascadeStyle(FSettings->CompCardsTight ? csTight : csLoose);
+}
+
+void TForm1::ArrangeSeats()
+{
+    const int clientHeight = ClientHeight;
+    const int barHeight = statusBar()->height();
+    PlayerN->move((WindowWidth() - PlayerN->width()) / 2, PlayerN->y());
+    PlayerS->move((WindowWidth() - PlayerS->width()) / 2, PlayerS->y());
+    const int sideTop = (clientHeight - barHeight - PlayerE->height()) / 2;
+    PlayerE->move(PlayerE->x(), sideTop);
+    PlayerW->move(PlayerW->x(), sideTop);
+    const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        FLabels[seat]->move(seats[seat]->x(), seats[seat]->y() - 20);
+}
+
+void TForm1::ArrangeTable()
+{
+    // A crowded table keeps its width: its cards step closer together.
+    for (TZuCardGroup* talon : { Talon1, Talon2 }) {
+        if (talon->SlotCount() > 6) {
+            talon->SetAutoTight(true);
+            talon->resize(451, 96);
+            talon->AdjustTightness();
+        } else if (talon->CascadeStyle() != csNormal) {
+            talon->SetCascadeStyle(csNormal);
+            talon->SetAutoSize(true);
+        }
+    }
+    const int clientHeight = ClientHeight;
+    const int barHeight = statusBar()->height();
+    Talon1->move((WindowWidth() - Talon1->width()) / 2,
+        (clientHeight - (barHeight + Talon1->height() + Talon2->height())) / 2);
+    Talon2->move(Talon1->x(), Talon1->y() + Talon1->height() + 10);
+    ApplyCascadeStyles();
+    ArrangeSeats();
+    for (TScorePanel* panel : FPanels)
+        panel->move(
+            ClientWidth - panel->width() - 4, clientHeight - barHeight - panel->height() - 4);
+}

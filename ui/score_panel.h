@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QFrame>
+
+#include <functional>
+#include <vector>
+
+class QToolButton;
+class TPubStrGrid;
+
+// One score table on its panel: a read-only grid with, right of each seat
+// row, small buttons that open that seat's taken cards.
+class TScorePanel : public QFrame {
+    Q_OBJECT
+public:
+    // A button beside a grid row, for one seat.
+    struct TRowButton {
+        int row;
+        int seat;
+    };
+
+    TScorePanel(QWidget* parent, int rows, const std::vector<TRowButton>& buttons, int gridWidth,
+        int panelWidth);
+
+    TPubStrGrid* Grid() const { return FGrid; }
+    // The buttons in the order they were given.
+    const std::vector<QToolButton*>& Buttons() const { return FButtons; }
+    // Clicks give the seat of the button.
+    std::function<void(int seat)> OnSeatClick;
+
+private:
+    TPubStrGrid* FGrid;
+    std::vector<QToolButton*> FButtons;
+};
