@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth imagemagick x11-utils desktop-file-utils appstream)
+          xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do
