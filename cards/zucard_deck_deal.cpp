@@ -61,7 +61,6 @@ bool TZuVirtualDeck::FlyCard(QPoint to, const QImage* picture)
 {
     if (!FSprite || !FDealAnimation) return true;
     FSprite->Fly(FOriginX, FOriginY, to.x(), to.y(), picture, false);
-    // The application quit during the flight: the rest of the deal is dropped,
-    // as the original's silent abort dropped it.
+    // The application quit during the flight: the rest of the deal is dropped.
     return !FSprite || !FSprite->Terminated();
 }

@@ -136,7 +136,7 @@ void TZuSprite::Fly(
     FDestX = destX;
     FDestY = destY;
     SetVisible(true);
-    // Like the original's silent abort, termination skips the rest.
+    // A terminated flight ends the whole Fly: the sprite is not hidden.
     if (!Flight()) return;
     if (!keepVisible) SetVisible(false);
 }
@@ -209,7 +209,7 @@ void TZuSprite::SynchronizeForm()
 }
 
 // Qt cannot tell whether other windows cover the form; the window-system
-// conditions of the Part come down to what Qt knows of the form's window.
+// conditions for drawing come down to what Qt knows of the form's window.
 bool TZuSprite::FormShowsSprite() const
 {
     if (!FForm) return false;

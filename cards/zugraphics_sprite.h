@@ -47,9 +47,9 @@ using TZuNotifyEvent = std::function<void(QObject* sender)>;
 // flight processes messages (ZuApplicationTerminating), the flight ends at once:
 // the animation lock is released, AfterMove fires, and Move and Fly return
 // without finishing (Fly leaves the sprite shown where it stopped). Terminated() is then
-// true until the next flight starts. Where the original unwound its caller with
-// a silent exception, a caller that flies several cards (a deal) checks
-// Terminated() after each Fly and stops; nothing is thrown through Qt's loop.
+// true until the next flight starts. A caller that flies several cards (a deal)
+// checks Terminated() after each Fly and stops there, so nothing has to be
+// thrown through Qt's loop to end the whole operation.
 class TZuSprite : public QObject {
     Q_OBJECT
 public:
@@ -107,7 +107,7 @@ public:
 
     TZuNotifyEvent AfterMove;
     TZuNotifyEvent OnOutClient;
-    // Ours, not the Part's: fired after each step of a flight, at the new place.
+    // Fired after each step of a flight, at the new place.
     TZuNotifyEvent AfterStep;
 
     void Fly(int startX, int startY, int destX, int destY, const QImage* picture, bool keepVisible);

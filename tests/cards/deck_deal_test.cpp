@@ -165,7 +165,7 @@ TEST_F(TDeckDealTest, QuittingDuringAFlightDropsTheRestOfTheDeal)
     deck.Deal(*group, false, 0);
     ZuSetApplicationTerminating(false);
     // The first card was taken and given its ID before its flight; the
-    // original's silent abort left it as it was, empty, and dealt no further.
+    // ended deal left it as it was, empty, and dealt no further.
     EXPECT_EQ(to.size(), 1u);
     EXPECT_EQ(deck.Count(), 51);
     EXPECT_EQ(IDs(*group), (std::vector<int> { 0, 0, 0 }));

@@ -13,7 +13,7 @@
 
 namespace {
 
-// The original's model: the sprite draws straight on the form's pixels, so a
+// A surface that models drawing straight on the form's pixels, so a
 // read takes whatever the screen shows and a restore writes the buffer back. A
 // 30 × 20 sprite starts at (100, 80); a move scrolls the buffer, then draws.
 struct TScreenSprite : TZuSpriteSurface {

@@ -153,7 +153,7 @@ TEST(SpriteFlight, TheApplicationEndingStopsTheFlightReleasesTheLockAndFiresAfte
         EXPECT_EQ(f.steps.size(), c.steps);
         EXPECT_EQ(f.afterMoves, 1);
         EXPECT_EQ(f.lockAtAfterMove, 0u);
-        // Like the original's silent abort, the rest of Fly (hiding) is skipped.
+        // A terminated flight skips the rest of Fly (hiding).
         EXPECT_EQ(f.sprite.Visible(), terminated);
 
         f.sprite.SetVisible(false);

@@ -50,7 +50,7 @@ std::vector<TPositions> Candidates(const TTableCards& table)
     return out;
 }
 
-// The order written out as the original decided it: positions 1..n in turn,
+// The order written out as a decision per position: positions 1..n in turn,
 // first leaving a position out while the rest can still make k cards, then
 // taking it while fewer than k are taken.
 void Decide(int n, int k, int position, TPositions& taken, std::vector<TPositions>& out)

@@ -9,7 +9,7 @@
 
 // The reference capture rule, kept as an oracle for tests and benchmarks: it
 // tries every ace value row and walks every split of a row one by one, in the
-// order the original program formed them. Slow by design (a row of 12 values
+// order a split-by-split search forms them. Slow by design (a row of 12 values
 // has 4,213,597 splits); never part of the product.
 
 // Walks the splits of values (group sums only) in reference order:
@@ -89,9 +89,9 @@ TArraySume ReferenceSplits(std::span<const int> values);
 
 // The value rows for card values (2..15): sum values in card order, each ace
 // doubling the rows (1 in the first half, 11 in the second); each row cut at
-// its first 0, as the original did.
+// its first 0.
 std::vector<std::vector<int>> ReferenceValueRows(std::span<const int> cardValues);
 
-// The original answers, row by row and split by split.
+// The reference answers, row by row and split by split.
 bool ReferenceSubSumsMatch(std::span<const int> cardValues, int target);
 bool ReferenceCanTake(int handValue, std::span<const int> tableValues);
