@@ -26,8 +26,9 @@ void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
 
 void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
 {
+    // The widths are of the text; Qt counts the grid line in.
     for (int column = 0; column < 5; ++column)
-        FPanels.at(grid)->Grid()->SetColWidths(column, widths[column]);
+        FPanels.at(grid)->Grid()->SetColWidths(column, widths[column] + 1);
 }
 
 void TForm1::RefreshScoreGrid(int grid)
