@@ -3,6 +3,7 @@
 #include <chrono>
 #include <optional>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -43,4 +44,21 @@ void FixRandomSeed(std::uint64_t seed)
 void ReleaseRandomSeed()
 {
     FixedSeed().reset();
+}
+
+std::string RandomState()
+{
+    std::ostringstream out;
+    out << Generator();
+    return out.str();
+}
+
+bool SetRandomState(const std::string& state)
+{
+    std::istringstream in(state);
+    std::mt19937_64 restored;
+    in >> restored;
+    if (in.fail()) return false;
+    Generator() = restored;
+    return true;
 }

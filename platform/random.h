@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The one process-wide random generator of the program.
 // Random(n) gives a uniform integer in 0..n-1 (0 when n <= 0).
@@ -13,3 +14,9 @@ void Randomize();
 // ReleaseRandomSeed, goes back to the clock.
 void FixRandomSeed(std::uint64_t seed);
 void ReleaseRandomSeed();
+
+// The generator's whole state as text, and back: a saved match goes on with
+// exactly the draws it would have had. SetRandomState refuses (false, state
+// unchanged) text that is not such a state.
+std::string RandomState();
+bool SetRandomState(const std::string& state);

@@ -1,0 +1,151 @@
+#include "game/match_file.h"
+
+#include "game/match_rules.h"
+
+#include <sstream>
+
+namespace {
+
+constexpr const char* kMagic = "Zaviko saved match 1";
+constexpr std::size_t kMaxText = 64 * 1024;
+constexpr std::size_t kMaxList = 208; // no list holds more cards than two decks
+
+void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
+{
+    out << key << ' ' << ids.size();
+    for (int id : ids)
+        out << ' ' << id;
+    out << '\n';
+}
+
+// Reads "key value" lines in a fixed order; the first failure sticks.
+class TReader {
+public:
+    explicit TReader(const std::string& text)
+        : FIn(text)
+    {
+    }
+    bool Key(const char* key)
+    {
+        std::string word;
+        if (FOk && !(FIn >> word && word == key)) Fail(std::string("expected ") + key);
+        return FOk;
+    }
+    int Int(int low, int high)
+    {
+        long long value = 0;
+        if (FOk && !(FIn >> value && value >= low && value <= high)) Fail("a number out of range");
+        return FOk ? int(value) : low;
+    }
+    std::vector<int> List(const char* key)
+    {
+        std::vector<int> ids;
+        if (!Key(key)) return ids;
+        const int n = Int(0, int(kMaxList));
+        for (int i = 0; FOk && i < n; ++i)
+            ids.push_back(Int(0, 53));
+        return ids;
+    }
+    std::string Rest()
+    {
+        std::string rest;
+        std::getline(FIn >> std::ws, rest);
+        return rest;
+    }
+    void Fail(const std::string& why)
+    {
+        if (FOk) FError = why;
+        FOk = false;
+    }
+    bool Ok() const { return FOk; }
+    const std::string& Error() const { return FError; }
+
+private:
+    std::istringstream FIn;
+    bool FOk = true;
+    std::string FError;
+};
+
+bool ValidCards(const TMatchState& s)
+{
+    auto card = [](int id) { return id == kNoCard || (id >= 2 && id <= 53); };
+    for (const auto& hand : s.hands)
+        for (int id : hand)
+            if (!card(id)) return false;
+    for (const auto& row : s.table)
+        for (int id : row)
+            if (!card(id)) return false;
+    return CardsConserved(s);
+}
+
+} // namespace
+
+std::string SaveMatchText(const TSavedMatch& match)
+{
+    const TMatchState& s = match.state;
+    std::ostringstream out;
+    out << kMagic << '\n';
+    out << "mode " << s.GameMode << "\ndecks " << s.DeckCount << "\nclockwise " << s.Clockwise
+        << "\ncurrent " << s.CurrentPlayer << "\nlasttaker " << s.LastTaker << "\nlastplayer "
+        << s.LastPlayer << "\nmoves " << s.MovesMade << "\nhands " << s.HandsPlayed << '\n';
+    for (const auto& hand : s.hands)
+        WriteList(out, "hand", { hand.begin(), hand.end() });
+    for (const auto& row : s.table)
+        WriteList(out, "row", row);
+    for (const auto& taken : s.taken)
+        WriteList(out, "taken", taken);
+    for (int seat = 0; seat < kSeatCount; ++seat)
+        out << "score " << s.Score[seat] << ' ' << s.cells[seat].points << ' '
+            << s.cells[seat].clears << ' ' << s.cells[seat].bonus << '\n';
+    WriteList(out, "deck", s.deck);
+    out << "random " << match.randomState << '\n';
+    return out.str();
+}
+
+std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& error)
+{
+    if (text.size() > kMaxText || text.rfind(kMagic, 0) != 0) {
+        error = "not a saved match";
+        return std::nullopt;
+    }
+    TReader in(text.substr(std::string(kMagic).size()));
+    TSavedMatch match;
+    TMatchState& s = match.state;
+    in.Key("mode"), s.GameMode = in.Int(0, 2);
+    in.Key("decks"), s.DeckCount = in.Int(0, 1);
+    in.Key("clockwise"), s.Clockwise = in.Int(0, 1) != 0;
+    in.Key("current"), s.CurrentPlayer = in.Int(0, 3);
+    in.Key("lasttaker"), s.LastTaker = in.Int(-1, 3);
+    in.Key("lastplayer"), s.LastPlayer = in.Int(-1, 3);
+    in.Key("moves"), s.MovesMade = in.Int(0, 1000000);
+    in.Key("hands"), s.HandsPlayed = in.Int(0, 1000000);
+    for (auto& hand : s.hands) {
+        const std::vector<int> ids = in.List("hand");
+        if (in.Ok() && ids.size() != hand.size()) in.Fail("a hand of the wrong size");
+        for (std::size_t i = 0; in.Ok() && i < hand.size(); ++i)
+            hand[i] = ids[i];
+    }
+    for (auto& row : s.table) {
+        row = in.List("row");
+        if (in.Ok() && row.size() < std::size_t(kRowSlots)) in.Fail("a short table row");
+    }
+    for (auto& taken : s.taken)
+        taken = in.List("taken");
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        in.Key("score");
+        s.Score[seat] = in.Int(0, 100000);
+        s.cells[seat].points = in.Int(0, 100000);
+        s.cells[seat].clears = in.Int(0, 100000);
+        s.cells[seat].bonus = in.Int(0, 100000);
+    }
+    s.deck = in.List("deck");
+    if (in.Key("random")) match.randomState = in.Rest();
+    if (in.Ok() && (!SeatPlays(s.GameMode, s.CurrentPlayer) || !ValidCards(s)))
+        in.Fail("the cards or the seat on turn do not add up");
+    if (in.Ok() && s.GameOver) in.Fail("the match is over");
+    if (!in.Ok()) {
+        error = in.Error();
+        return std::nullopt;
+    }
+    return match;
+}

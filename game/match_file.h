@@ -1,0 +1,21 @@
+#pragma once
+
+#include "game/match_state.h"
+
+#include <optional>
+#include <string>
+
+// A match saved when the window closes in the middle of it, so the next start
+// can go on with it: the state on values and the random generator's state.
+struct TSavedMatch {
+    TMatchState state;
+    std::string randomState;
+};
+
+// The saved match as text: a line per field, card IDs as decimal numbers.
+std::string SaveMatchText(const TSavedMatch& match);
+
+// Reads what SaveMatchText wrote. Anything else — another file, a damaged or
+// cut one, a state that breaks the rules (a card twice, a seat out of range)
+// — gives nothing and says why in `error`.
+std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& error);

@@ -1,0 +1,77 @@
+// Saving a match and reading it back, and refusing what is not a saved match.
+#include "game/match_file.h"
+#include "game/match_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TSavedMatch SampleMatch()
+{
+    TSavedMatch match;
+    StartMatch(match.state, kPairs, 1, false);
+    std::vector<int> deck = FreshDeck(1);
+    int n = 0;
+    ShuffleDeck(deck, 2, [&n](int range) { return (n += 7) % range; });
+    DealNewDeck(match.state, deck);
+    TMatchState& s = match.state;
+    ApplyMove(s, { SeatS, 0, {} });
+    s.CurrentPlayer = SeatE;
+    s.Score = { 12, 7, 0, 0 };
+    s.cells[0] = { 10, 1, 0 };
+    match.randomState = "1 2 3";
+    return match;
+}
+
+} // namespace
+
+TEST(MatchFile, RoundTripKeepsEveryField)
+{
+    const TSavedMatch match = SampleMatch();
+    std::string error;
+    const auto back = LoadMatchText(SaveMatchText(match), error);
+    ASSERT_TRUE(back) << error;
+    const TMatchState &a = match.state, &b = back->state;
+    EXPECT_EQ(b.GameMode, a.GameMode);
+    EXPECT_EQ(b.DeckCount, a.DeckCount);
+    EXPECT_EQ(b.Clockwise, a.Clockwise);
+    EXPECT_EQ(b.hands, a.hands);
+    EXPECT_EQ(b.table, a.table);
+    EXPECT_EQ(b.taken, a.taken);
+    EXPECT_EQ(b.Score, a.Score);
+    EXPECT_EQ(b.cells[0].points, 10);
+    EXPECT_EQ(b.deck, a.deck);
+    EXPECT_EQ(b.CurrentPlayer, SeatE);
+    EXPECT_EQ(b.LastPlayer, SeatS);
+    EXPECT_EQ(b.MovesMade, 1);
+    EXPECT_EQ(back->randomState, "1 2 3");
+}
+
+TEST(MatchFile, RefusesForeignDamagedAndImpossibleFiles)
+{
+    const std::string good = SaveMatchText(SampleMatch());
+    auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::string cases[] = {
+        "", "[GameOptions]\nLog=1\n",
+        std::string("Zaviko saved match 1\n") + std::string(100000, 'x'),
+        good.substr(0, good.size() / 2), // cut short
+        replaced("mode 1", "mode 7"), replaced("current 3", "current 9"),
+        replaced("deck ", "deck 99999999999 "), replaced("hand 6", "hand 5"),
+        replaced("row 6 ", "row 6 60 "), // no such card
+        std::string(good).insert(good.find("deck ") + 5, "1 2 "), // a card twice
+    };
+    for (const std::string& text : cases) {
+        std::string error;
+        EXPECT_FALSE(LoadMatchText(text, error)) << text.substr(0, 60);
+        EXPECT_FALSE(error.empty());
+    }
+    // Two players: the seat on turn must be S or N.
+    std::string error;
+    TSavedMatch two = SampleMatch();
+    two.state.GameMode = kTwoPlayers;
+    EXPECT_FALSE(LoadMatchText(SaveMatchText(two), error));
+}
