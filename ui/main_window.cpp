@@ -13,6 +13,7 @@
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -37,15 +38,25 @@ void MakeBoldLabel(QLabel* label)
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
+    : TForm1(QString(), parent)
+{
+}
+
+TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     : QMainWindow(parent)
 {
+    auto fileName = [&filesFolder](const char* extension) {
+        const QString ext = QString::fromLatin1(extension);
+        return filesFolder.isEmpty() ? ProgramFileName(ext)
+                                     : QDir(filesFolder).filePath(QStringLiteral("Zaviko") + ext);
+    };
     setWindowTitle(QStringLiteral("Zaviko"));
     setObjectName(QStringLiteral("Form1"));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
 
-    FSettings = std::make_unique<TIni>(ProgramFileName(QStringLiteral(".ini")));
+    FSettings = std::make_unique<TIni>(fileName(".ini"));
     CreateTable();
     CreateScorePanels();
     CreateStatusBar();
@@ -56,7 +67,7 @@ TForm1::TForm1(QWidget* parent)
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
 
-    const QString logName = ProgramFileName(QStringLiteral(".log"));
+    const QString logName = fileName(".log");
     LogFile.SetLogFileName(logName);
     LogFile.SetArchiveDir(QFileInfo(logName).absolutePath());
     LogFile.SetOptions(logSession);

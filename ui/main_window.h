@@ -29,7 +29,11 @@ public:
     static constexpr int ClientWidth = 772;
     static constexpr int ClientHeight = 554; // under the menu bar, status bar included
 
+    // Settings and log beside the program (ProgramFileName).
     explicit TForm1(QWidget* parent = nullptr);
+    // Settings and log in `filesFolder` as Zaviko.ini and Zaviko.log, for the
+    // tests and the screenshot programs, whose own folder is the build's.
+    explicit TForm1(const QString& filesFolder, QWidget* parent = nullptr);
     ~TForm1() override;
 
     TMatchController& Controller() const { return *FController; }
@@ -91,6 +95,7 @@ private:
     void ApplyNamesToMenus();
     void ArrangeSeats();
     int WindowWidth() const;
+    int StatusBarHeight() const;
     bool Idle() const;
 
     std::unique_ptr<TIni> FSettings;

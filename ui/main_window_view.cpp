@@ -111,10 +111,17 @@ void TForm1::ApplyCascadeStyles()
         seat->SetCascadeStyle(FSettings->CompCardsTight ? csTight : csLoose);
 }
 
+int TForm1::StatusBarHeight() const
+{
+    // The table's fixed height gives the bar's even before the window is
+    // first laid out, when the bar still has a widget's default height.
+    return ClientHeight - FTable->height();
+}
+
 void TForm1::ArrangeSeats()
 {
     const int clientHeight = ClientHeight;
-    const int barHeight = statusBar()->height();
+    const int barHeight = StatusBarHeight();
     PlayerN->move((WindowWidth() - PlayerN->width()) / 2, PlayerN->y());
     PlayerS->move((WindowWidth() - PlayerS->width()) / 2, PlayerS->y());
     const int sideTop = (clientHeight - barHeight - PlayerE->height()) / 2;
@@ -139,7 +146,7 @@ void TForm1::ArrangeTable()
         }
     }
     const int clientHeight = ClientHeight;
-    const int barHeight = statusBar()->height();
+    const int barHeight = StatusBarHeight();
     Talon1->move((WindowWidth() - Talon1->width()) / 2,
         (clientHeight - (barHeight + Talon1->height() + Talon2->height())) / 2);
     Talon2->move(Talon1->x(), Talon1->y() + Talon1->height() + 10);

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "cards/zucard.h"
+#include "game/match_controller.h"
+#include "platform/random.h"
+#include "settings/ini.h"
+#include "tests/support/recording_sink.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// The main window on a settings file of its own in a temporary folder, with
+// zero computer pauses and a fixed seed; every message box is recorded.
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { AcquireCardPictures(); }
+    static void TearDownTestSuite() { ReleaseCardPictures(); }
+
+    MainWindowTest()
+    {
+        FixRandomSeed(1234);
+        Settings().SetGameOptions(0, 0, 0, 0, 0, true, false, true, true, true, false);
+    }
+    ~MainWindowTest() override
+    {
+        form.reset();
+        ReleaseRandomSeed();
+    }
+
+    // The settings file the window will read, for a test to change first.
+    TIni& Settings()
+    {
+        if (!ini) ini = std::make_unique<TIni>(dir.filePath("Zaviko.ini"));
+        return *ini;
+    }
+    // Changes options in the settings file before the window reads it.
+    void SetOptions(const std::function<void(TIni&)>& change)
+    {
+        TIni& s = Settings();
+        change(s);
+        s.SetGameOptions(s.NumberOfPlayers, s.NumberOfDecks, s.CompPlays, s.CompPlayDelay,
+            s.CompWaitForPlay, s.Clockwise, s.CompCardsTight, s.HumanCardsTight,
+            s.CanViewMyCollectedCards, s.CanViewOtherCollectedCards, s.Log);
+    }
+    TForm1& Make()
+    {
+        form = std::make_unique<TForm1>(dir.path());
+        return *form;
+    }
+    TMatchController& Controller() const { return form->Controller(); }
+
+    // Starts matches until the human opens one; the seed makes each start repeatable.
+    void SeedWhereHumanStarts()
+    {
+        for (std::uint64_t seed = 1; seed < 200; ++seed) {
+            FixRandomSeed(seed);
+            form->New1Click();
+            if (Controller().CurrentPlayer() == form->PlayerS) return;
+        }
+        FAIL() << "no seed lets the human start";
+    }
+
+    // Runs `command`, which opens a modal dialog; `drive` acts on it once it
+    // is open and must close it. False when no dialog of type D opened.
+    template <typename D>
+    bool WithModal(const std::function<void()>& command, const std::function<void(D&)>& drive)
+    {
+        bool seen = false;
+        QTimer::singleShot(0, form.get(), [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<D*>(modal)) {
+                seen = true;
+                drive(*dialog);
+            } else if (modal) {
+                modal->close();
+            }
+        });
+        command();
+        QApplication::processEvents();
+        return seen;
+    }
+
+    // Serves the worker's hand-offs until its sequence has ended.
+    void WaitIdle()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (Controller().Busy() && timer.elapsed() < 30000)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ASSERT_FALSE(Controller().Busy()) << "the computer sequence did not end";
+    }
+
+    QString LogText() const
+    {
+        QFile file(dir.filePath("Zaviko.log"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    TScopedRecordingSink sink;
+    QTemporaryDir dir;
+    std::unique_ptr<TIni> ini;
+    std::unique_ptr<TForm1> form;
+};

@@ -1,0 +1,84 @@
+// A whole match played through the window's card groups, with the computer
+// seats on their worker and the end-of-hand dialogs closed as they open.
+#include "tests/ui/main_window_fixture.h"
+
+#include "game/computer_choice.h"
+#include "game/match_rules.h"
+#include "ui/deck_over_dialog.h"
+#include "ui/score_grid.h"
+#include "ui/score_panel.h"
+
+namespace {
+
+// A click on a card as the group reports it to the window.
+void ClickCard(TZuCardGroup* group, int slot)
+{
+    ASSERT_TRUE(group->OnCardClick);
+    bool playIt = false, faceDown = false;
+    TZuTablePos pos = tpAuto;
+    group->OnCardClick(group, group->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
+}
+
+class MainWindowMatchTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
+protected:
+    // The human plays as a careful player: the best capture, else the lowest card.
+    void HumanMove()
+    {
+        const TMatchState& state = Controller().State();
+        const TComputerChoice choice
+            = ChooseComputerMove(state.hands[SeatS], TableIds(state), csPametno, 1);
+        const std::vector<TTableSlot> places = TableSlots(state);
+        for (int position : choice.tablePositions) {
+            const TTableSlot place = places.at(position);
+            ClickCard(place.row == 0 ? form->Talon1 : form->Talon2, place.slot);
+        }
+        ClickCard(form->PlayerS, choice.handSlot);
+    }
+};
+
+TEST_P(MainWindowMatchTest, AWholeMatchEndsWithGameOverAfterEndOfHandDialogs)
+{
+    SetOptions([](TIni& s) { s.NumberOfPlayers = GetParam(); });
+    TForm1& w = Make();
+    int dialogsClosed = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!TFDeckOverInfoDlg::AnyOpen()) return;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            EXPECT_NE(qobject_cast<TFDeckOverInfoDlg*>(modal), nullptr);
+            ++dialogsClosed;
+            modal->close();
+        }
+    });
+    closer.start(1);
+
+    for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
+        if (w.StartItemEnabled())
+            w.Pocniigru1Click();
+        else
+            HumanMove();
+        WaitIdle();
+        ASSERT_TRUE(CardsConserved(Controller().State()));
+    }
+    ASSERT_TRUE(Controller().GameOver());
+    ASSERT_FALSE(sink.shown.information.empty());
+    EXPECT_EQ(sink.shown.information.back().rfind("Partija je gotova. Pobednik: ", 0), 0u);
+    EXPECT_EQ(dialogsClosed, Controller().State().HandsPlayed);
+    EXPECT_GT(dialogsClosed, 0);
+    EXPECT_TRUE(sink.shown.errors.empty());
+
+    // The score panel shows the match's totals.
+    const TMatchState& s = Controller().State();
+    const int grid = Controller().ActiveScoreGrid();
+    EXPECT_EQ(grid, GetParam());
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        if (!SeatPlays(s.GameMode, seat)) continue;
+        EXPECT_EQ(w.ScorePanel(grid)->Grid()->Cells(4, ScoreRow(s.GameMode, seat)).toInt(),
+            s.Score[ScoringSeat(s.GameMode, seat)])
+            << "seat " << seat;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, MainWindowMatchTest, ::testing::Values(0, 1, 2));
+
+} // namespace
