@@ -100,6 +100,12 @@ public:
     // hand-offs; for tests and the window's close.
     void WaitForSequence();
 
+    // Puts a prepared state in place and shows it whole: cards, taken lists,
+    // scores, status bar. For the screenshot programs, which need positions
+    // that play reaches only by chance (a grown table, a reveal). Does
+    // nothing while a computer sequence runs.
+    void ShowState(const TMatchState& state);
+
     // --- The computer sequence (the worker's side) ---
     // After a move: the turn moves on, hands are refilled or the hand ends,
     // and every computer seat then on turn plays, until the human is on turn

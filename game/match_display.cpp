@@ -109,6 +109,22 @@ void TMatchController::LogDeal(bool newDeck)
     LogLine(line);
 }
 
+void TMatchController::ShowState(const TMatchState& state)
+{
+    if (FBusy || FStopping) return;
+    const bool modeChanged = state.GameMode != FState.GameMode;
+    FState = state;
+    if (modeChanged) {
+        InitScoreGrid();
+        ShowScorePanel();
+        FView.SetSideSeatsVisible(FState.GameMode != kTwoPlayers);
+    }
+    ShowDeal(true, false);
+    ShowAllScores();
+    FView.SetStartItemEnabled(false);
+    ShowStatusTurn();
+}
+
 TZuSingleCard* TMatchController::TableCard(TTableSlot place) const
 {
     TZuCardGroup* group = place.row == 0 ? FControls.Talon1 : FControls.Talon2;

@@ -1,0 +1,239 @@
+// Writes PNGs of the main window: the start of a match in each mode, a
+// computer's reveal, marked table cards, a grown table of 16 cards, the
+// end-of-hand dialog over the window and, with --docs, a match in progress
+// for the README. Run with QT_SCALE_FACTOR=2 for the hi-DPI pictures.
+// Usage: zaviko_window_sheet <folder> [--docs <png>]
+
+#include "cards/zucard.h"
+#include "game/computer_choice.h"
+#include "game/match_controller.h"
+#include "game/match_rules.h"
+#include "platform/message_sink.h"
+#include "platform/random.h"
+#include "settings/ini.h"
+#include "ui/deck_over_dialog.h"
+#include "ui/main_window.h"
+#include "ui/screenshots/window_positions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Prints what a message box would say; the start prompt is answered "No".
+class TPrintingSink : public TMessageSink {
+public:
+    void Information(const std::string& t) override { Print("information", t); }
+    bool Confirmation(const std::string& t) override
+    {
+        Print("confirmation (no)", t);
+        return false;
+    }
+    void Error(const std::string& t) override { Print("error", t); }
+    void Message(const std::string& t) override { Print("message", t); }
+
+private:
+    static void Print(const char* kind, const std::string& t)
+    {
+        std::printf("  %s: %s\n", kind, t.substr(0, t.find('\n')).c_str());
+    }
+};
+
+// A window on its own settings file, shown and laid out.
+struct TSheetWindow {
+    TSheetWindow(int mode, int playDelay = 0)
+    {
+        TIni ini(dir.filePath("Zaviko.ini"));
+        ini.SetPlayerNames("Ja", "Pera", "Mika", "Zika");
+        ini.SetGameOptions(mode, 0, 0, playDelay, 0, true, false, true, true, true, false);
+        form = std::make_unique<TForm1>(dir.path());
+        form->show();
+        Settle();
+    }
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
+    TMatchController& Controller() const { return form->Controller(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TForm1> form;
+};
+
+bool SavePixmap(const QPixmap& pixmap, const QString& path)
+{
+    const bool saved = pixmap.save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+bool Save(TSheetWindow& w, const QString& folder, const QString& name)
+{
+    TSheetWindow::Settle();
+    return SavePixmap(w.form->grab(), QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// Serves the worker until `done` holds or the sequence ends.
+void RunUntil(TSheetWindow& w, const std::function<bool()>& done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && w.Controller().Busy() && timer.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void ClickCard(TZuCardGroup* group, int slot)
+{
+    bool playIt = false, faceDown = false;
+    TZuTablePos pos = tpAuto;
+    group->OnCardClick(group, group->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
+}
+
+bool StartOfMatch(const QString& folder)
+{
+    bool ok = true;
+    for (int mode = 0; mode < 3; ++mode) {
+        FixRandomSeed(7 + mode);
+        TSheetWindow w(mode);
+        ok &= Save(w, folder, QStringLiteral("window_start_mode%1").arg(mode));
+    }
+    return ok;
+}
+
+// West shows its capture for ten seconds; the picture is taken meanwhile.
+bool Reveal(const QString& folder)
+{
+    TSheetWindow w(kEachForHimself, 10);
+    w.Controller().ShowState(OpenPosition(SeatW));
+    w.form->Pocniigru1Click();
+    RunUntil(w, [&] { return !w.form->PlayerW->CardAt(1)->ShowBack(); });
+    const bool ok = Save(w, folder, QStringLiteral("window_reveal"));
+    w.form->New1Click(); // cuts the wait short
+    return ok;
+}
+
+bool MarkedAndGrown(const QString& folder)
+{
+    TSheetWindow w(kEachForHimself);
+    w.Controller().ShowState(OpenPosition(SeatS));
+    ClickCard(w.form->Talon2, 2);
+    ClickCard(w.form->Talon2, 3);
+    bool ok = Save(w, folder, QStringLiteral("window_marked"));
+    w.Controller().ShowState(GrownTablePosition());
+    ok &= Save(w, folder, QStringLiteral("window_table16"));
+    ClickCard(w.form->Talon1, 7);
+    ClickCard(w.form->Talon2, 0);
+    ok &= Save(w, folder, QStringLiteral("window_table16_marked"));
+    return ok;
+}
+
+// The dialog drawn centred over the window, where it opens on a screen that
+// holds both, with a thin frame. (The offscreen screen is small at a scale
+// factor of 2 and pushes the dialog aside.)
+QPixmap Over(TForm1& form, QWidget& dialog)
+{
+    QPixmap picture = form.grab();
+    QPainter painter(&picture);
+    const QPoint at((form.width() - dialog.width()) / 2, (form.height() - dialog.height()) / 2);
+    painter.drawPixmap(at, dialog.grab());
+    painter.setPen(Qt::black);
+    painter.drawRect(QRect(at, dialog.size()).adjusted(-1, -1, 0, 0));
+    return picture;
+}
+
+bool HandEnd(const QString& folder)
+{
+    TSheetWindow w(kEachForHimself);
+    w.Controller().ShowState(HandEndPosition());
+    THandEndDisplay display;
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        display.seats[seat] = w.Controller().Seat(seat);
+    display.lastTakerName = w.form->PlayerW->PlayerName();
+    display.mostCards = { w.form->PlayerS };
+    bool ok = false;
+    QTimer::singleShot(50, w.form.get(), [&] {
+        if (auto* dialog = qobject_cast<TFDeckOverInfoDlg*>(QApplication::activeModalWidget())) {
+            ok = SavePixmap(Over(*w.form, *dialog),
+                QDir(folder).filePath(QStringLiteral("window_hand_end.png")));
+            dialog->close();
+        }
+    });
+    w.form->ShowHandEnd(display);
+    return ok;
+}
+
+// A match played through the window up to a moment worth showing: the human
+// on turn, cards on the table, points scored.
+bool InProgress(const QString& path)
+{
+    FixRandomSeed(31);
+    TSheetWindow w(kEachForHimself);
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (TFDeckOverInfoDlg::AnyOpen()) QApplication::activeModalWidget()->close();
+    });
+    closer.start(5);
+    TMatchController& c = w.Controller();
+    for (int turn = 0; turn < 500 && !c.GameOver(); ++turn) {
+        if (w.form->StartItemEnabled()) {
+            w.form->Pocniigru1Click();
+        } else {
+            const TMatchState& s = c.State();
+            const int scored = s.Score[SeatS] + s.Score[SeatW] + s.Score[SeatN] + s.Score[SeatE];
+            const auto inHand = std::count_if(
+                s.hands[SeatS].begin(), s.hands[SeatS].end(), [](int id) { return id != kNoCard; });
+            if (scored >= 8 && TableIds(s).size() >= 3 && inHand >= 3) break;
+            const TComputerChoice m = ChooseComputerMove(s.hands[SeatS], TableIds(s), csPametno, 1);
+            const std::vector<TTableSlot> places = TableSlots(s);
+            for (int position : m.tablePositions)
+                ClickCard(places[position].row == 0 ? w.form->Talon1 : w.form->Talon2,
+                    places[position].slot);
+            ClickCard(w.form->PlayerS, m.handSlot);
+        }
+        RunUntil(w, [] { return false; });
+    }
+    closer.stop();
+    return SavePixmap(w.form->grab(), path);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <folder> [--docs <png>]\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    SetMessageSink(std::make_unique<TPrintingSink>());
+    AcquireCardPictures();
+    bool ok = StartOfMatch(folder);
+    ok &= Reveal(folder);
+    ok &= MarkedAndGrown(folder);
+    ok &= HandEnd(folder);
+    const QString inProgress = QDir(folder).filePath(QStringLiteral("window_in_progress.png"));
+    ok &= InProgress(inProgress);
+    if (argc >= 4 && QString::fromLatin1(argv[2]) == QLatin1String("--docs")) {
+        const QString docs = QString::fromLocal8Bit(argv[3]);
+        QFile::remove(docs);
+        ok &= QFile::copy(inProgress, docs);
+    }
+    ReleaseCardPictures();
+    return ok ? 0 : 1;
+}
