@@ -2,6 +2,15 @@
 
 #include "game/match_controller.h"
 
+namespace {
+
+void RaiseTo(std::atomic<int>& most, int value)
+{
+    for (int seen = most; value > seen && !most.compare_exchange_weak(seen, value);) { }
+}
+
+} // namespace
+
 TCompPlayThread::TCompPlayThread(TMatchController& controller, bool playFirst)
     : FController(controller)
     , FPlayFirst(playFirst)
@@ -17,12 +26,15 @@ TCompPlayThread::~TCompPlayThread()
 
 void TCompPlayThread::Execute()
 {
+    RaiseTo(FMostAtOnce, ++FRunning);
     // Busy is cleared by the hand-off at the end, on the GUI thread, also
-    // when a move failed: the human must never stay locked out.
+    // when a move failed: the human must never stay locked out. The body no
+    // longer counts as running before that, so Busy false means none runs.
     struct TEnd {
         TMatchController& controller;
         ~TEnd()
         {
+            --FRunning;
             Synchronize([this] { controller.SequenceEnded(); });
         }
     } end { FController };

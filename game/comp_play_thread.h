@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 class TMatchController;
 
 // One computer sequence: every consecutive computer move until the human is
@@ -16,12 +18,18 @@ public:
     TCompPlayThread(TMatchController& controller, bool playFirst);
     ~TCompPlayThread() override;
 
+    // Sequence bodies running now, and the most that ever ran at once; the
+    // controller keeps both at one at most, which the stop tests check.
+    static int Running() { return FRunning; }
+    static int MostAtOnce() { return FMostAtOnce; }
+
 protected:
     void Execute() override;
 
 private:
     TMatchController& FController;
     const bool FPlayFirst;
+    static inline std::atomic<int> FRunning { 0 }, FMostAtOnce { 0 };
 };
 
 // Shows the end-of-hand dialog on the GUI thread while the worker waits.
