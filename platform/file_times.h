@@ -17,5 +17,12 @@ std::optional<QDateTime> FileCreationTime(int fd);
 // keeps no extended attributes.
 bool SetFileCreationTime(int fd, const QDateTime& time);
 
+// The open file's last-write time.
+std::optional<QDateTime> FileWriteTime(int fd);
+
 // Sets the open file's last-access and last-write times.
 bool SetFileAccessAndWriteTimes(int fd, const QDateTime& time);
+
+// Test hook: pretends the file system keeps no extended attributes and/or no
+// birth time, as some do (FAT, some network and FUSE file systems).
+void SetFileTimeSources(bool Attributes, bool BirthTime);

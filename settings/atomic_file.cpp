@@ -1,8 +1,12 @@
 #include "settings/atomic_file.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -29,7 +33,9 @@ void SyncFolder(const QString& path)
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data)
 {
+    RemoveStaleTemporaries(path);
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return false;
     if (file.write(data) != data.size() || !file.flush() || ::fsync(file.handle()) != 0)
         return false;
@@ -37,6 +43,26 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data)
     if (!file.commit()) return false;
     SyncFolder(path);
     return true;
+}
+
+int RemoveStaleTemporaries(const QString& path, int minAgeSeconds)
+{
+    const QFileInfo target(path);
+    const QString prefix = target.fileName() + '.';
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minAgeSeconds);
+    int removed = 0;
+    const QStringList names
+        = target.dir().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    for (const QString& name : names) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) continue;
+        const QFileInfo file(target.dir().filePath(name));
+        const QString suffix = name.mid(prefix.size());
+        const bool tempName = std::all_of(suffix.begin(), suffix.end(),
+            [](QChar c) { return c.isDigit() || (c.isLetter() && c.unicode() < 128); });
+        if (tempName && file.lastModified().toUTC() < before && QFile::remove(file.filePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 void SetBeforeReplaceHook(std::function<void(const QString& path)> hook)

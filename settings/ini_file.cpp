@@ -3,6 +3,7 @@
 #include "settings/atomic_file.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -77,6 +78,18 @@ std::optional<int> ParseInteger(QString text)
     return ParseDecimal(text);
 }
 
+// UTF-8 when the line is valid UTF-8; otherwise the line was saved by an
+// editor in an 8-bit encoding, for Serbian Latin text most likely Windows-1250
+// (Latin-1 where the system has no converter for it).
+QString DecodeLine(const QByteArray& line)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(line);
+    if (!utf8.hasError()) return text;
+    QStringDecoder windows("windows-1250", QStringDecoder::Flag::Stateless);
+    return windows.isValid() ? QString(windows.decode(line)) : QString::fromLatin1(line);
+}
+
 // A line break inside a value would end the key and start a line of its own,
 // which could forge other keys or sections.
 QString OneLine(QString value)
@@ -94,22 +107,55 @@ TIniFile::TIniFile(const QString& FileName)
     Load();
 }
 
+TIniFile::TIniFile(const QString& FileName, const QByteArray& Contents)
+    : FFileName(FileName)
+{
+    Load(Contents);
+}
+
 void TIniFile::Load()
 {
     QFile file(FFileName);
     if (!file.exists()) return;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize) {
         FReadable = false;
         return;
     }
-    QByteArray data = file.readAll();
+    // Read at most one byte past the limit: a file that grows meanwhile, or a
+    // device that reports no size, is refused the same way.
+    const QByteArray data = file.read(MaxFileSize + 1);
+    if (data.size() > MaxFileSize || file.error() != QFile::NoError) {
+        FReadable = false;
+        return;
+    }
+    Load(data);
+}
+
+void TIniFile::Load(const QByteArray& contents)
+{
+    QByteArray data = contents;
     FHasBom = data.startsWith(kBom);
     if (FHasBom) data.remove(0, kBom.size());
     if (data.contains("\r\n")) FLineEnd = QStringLiteral("\r\n");
-    FLines = QString::fromUtf8(data).split('\n');
-    if (!FLines.isEmpty() && FLines.last().isEmpty()) FLines.removeLast();
-    for (QString& line : FLines)
+    FRaw = data.split('\n');
+    if (!FRaw.isEmpty() && FRaw.last().isEmpty()) FRaw.removeLast();
+    FLines.reserve(FRaw.size());
+    for (QByteArray& line : FRaw) {
         if (line.endsWith('\r')) line.chop(1);
+        FLines.append(DecodeLine(line));
+    }
+}
+
+void TIniFile::SetLine(int i, const QString& text, const QByteArray& bytes)
+{
+    FLines[i] = text;
+    FRaw[i] = bytes;
+}
+
+void TIniFile::InsertLine(int i, const QString& text)
+{
+    FLines.insert(i, text);
+    FRaw.insert(i, text.toUtf8());
 }
 
 int TIniFile::FindSection(const QString& Section) const
@@ -174,17 +220,21 @@ void TIniFile::WriteString(const QString& Section, const QString& Ident, const Q
     const QString value = OneLine(Value);
     const int header = FindSection(Section);
     if (header < 0) {
-        if (!FLines.isEmpty() && !FLines.last().trimmed().isEmpty()) FLines.append(QString());
-        FLines.append('[' + Section + ']');
-        FLines.append(Ident + '=' + value);
+        if (!FLines.isEmpty() && !FLines.last().trimmed().isEmpty())
+            InsertLine(FLines.size(), QString());
+        InsertLine(FLines.size(), '[' + Section + ']');
+        InsertLine(FLines.size(), Ident + '=' + value);
         return;
     }
     const int key = FindKey(header, Ident);
     if (key >= 0) {
-        QString& line = FLines[key];
-        line = line.left(line.indexOf('=') + 1) + value;
+        // The key keeps its own spelling and bytes; only the value changes.
+        const QString& line = FLines[key];
+        const QByteArray& raw = FRaw[key];
+        SetLine(key, line.left(line.indexOf('=') + 1) + value,
+            raw.left(raw.indexOf('=') + 1) + value.toUtf8());
     } else {
-        FLines.insert(InsertionPoint(header), Ident + '=' + value);
+        InsertLine(InsertionPoint(header), Ident + '=' + value);
     }
 }
 
@@ -202,8 +252,9 @@ void TIniFile::UpdateFile()
 {
     if (!FChanged) return;
     QByteArray data = FHasBom ? kBom : QByteArray();
-    for (const QString& line : FLines)
-        data += (line + FLineEnd).toUtf8();
+    const QByteArray lineEnd = FLineEnd.toLatin1();
+    for (const QByteArray& line : FRaw)
+        data += line + lineEnd;
     if (!FReadable || !WriteFileAtomically(FFileName, data))
         throw EIniFileException(
             QStringLiteral("Unable to write to %1").arg(FFileName).toStdString());

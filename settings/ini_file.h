@@ -17,10 +17,18 @@ public:
 // and match case, so the format is handled here.
 //
 // The file is read when the accessor is made; writes change the lines in
-// memory until UpdateFile puts them on disk in one atomic replace.
+// memory until UpdateFile puts them on disk in one atomic replace. Each line
+// keeps the bytes it was read from, so a line the program does not change is
+// written back byte for byte, whatever encoding another editor saved it in.
 class TIniFile {
 public:
     explicit TIniFile(const QString& FileName);
+    // An accessor on bytes already in memory, as if read from FileName.
+    TIniFile(const QString& FileName, const QByteArray& Contents);
+
+    // Larger files are not read: every key gives its default, and UpdateFile
+    // refuses, rather than spend the memory or lose what the file holds.
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
     const QString& FileName() const { return FFileName; }
 
@@ -46,9 +54,13 @@ private:
     int FindKey(int Header, const QString& Ident) const; // key line, or -1
     int InsertionPoint(int Header) const;
     void Load();
+    void Load(const QByteArray& data);
+    void SetLine(int i, const QString& text, const QByteArray& bytes);
+    void InsertLine(int i, const QString& text);
 
     QString FFileName;
-    QStringList FLines;
+    QStringList FLines; // decoded, for matching and reading
+    QList<QByteArray> FRaw; // the same lines as bytes, for writing back
     QString FLineEnd = QStringLiteral("\n");
     bool FHasBom = false;
     bool FReadable = true;

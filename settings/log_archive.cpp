@@ -1,11 +1,14 @@
 #include "settings/log_archive.h"
 
+#include "settings/timestamp_format.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool PeriodPassed(TLogArchiveMode Mode, const QDate& Created, const QDate& Today)
@@ -26,12 +29,14 @@ bool PeriodPassed(TLogArchiveMode Mode, const QDate& Created, const QDate& Today
 QString ArchiveName(
     const QString& LogFileName, const QString& Folder, const QDate& Today, int Number)
 {
-    const QString name = QStringLiteral("%1-%2-%3.%4")
-                             .arg(QFileInfo(LogFileName).fileName())
-                             .arg(Today.month(), 2, 10, QLatin1Char('0'))
-                             .arg(Today.year(), 4, 10, QLatin1Char('0'))
-                             .arg(Number);
-    return Folder.isEmpty() ? name : QDir(Folder).filePath(name);
+    // Joined, not arg()-chained: a "%1" in the log's name is part of the name.
+    const QFileInfo log(LogFileName);
+    const QString name = log.fileName() + '-'
+        + QStringLiteral("%1").arg(Today.month(), 2, 10, QLatin1Char('0')) + '-'
+        + QStringLiteral("%1").arg(Today.year(), 4, 10, QLatin1Char('0')) + '.'
+        + QString::number(Number);
+    if (!Folder.isEmpty()) return QDir(Folder).filePath(name);
+    return LogFileName.left(LogFileName.size() - log.fileName().size()) + name;
 }
 
 namespace {
@@ -70,4 +75,42 @@ TCopyResult CopyToNewFile(int SourceHandle, const QString& Target)
         return TCopyResult::Failed;
     }
     return TCopyResult::Copied;
+}
+
+TLinkResult LinkToNewName(const QString& Source, const QString& Target)
+{
+    const QByteArray from = QFile::encodeName(Source), to = QFile::encodeName(Target);
+    if (::link(from.constData(), to.constData()) == 0) return TLinkResult::Linked;
+    switch (errno) {
+    case EEXIST:
+        return TLinkResult::Exists;
+    case EXDEV:
+    case EPERM:
+    case EOPNOTSUPP:
+    case EMLINK:
+        return TLinkResult::Unsupported;
+    default:
+        return TLinkResult::Failed;
+    }
+}
+
+void FinishInterruptedArchive(const QString& LogFileName)
+{
+    const QByteArray path = QFile::encodeName(LogFileName);
+    struct stat info { };
+    if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink > 1)
+        ::unlink(path.constData());
+}
+
+std::optional<QDateTime> FirstLineTime(int Handle, const QString& TimestampFormat)
+{
+    char buffer[512];
+    const ssize_t n = ::pread(Handle, buffer, sizeof buffer, 0);
+    if (n <= 0) return std::nullopt;
+    QString text = QString::fromUtf8(buffer, n);
+    while (text.startsWith('\r') || text.startsWith('\n'))
+        text.remove(0, 1);
+    const QLatin1String opened("*** Log fajl otvoren ");
+    if (text.startsWith(opened)) text.remove(0, opened.size());
+    return ParseTimestamp(TimestampFormat, text);
 }

@@ -4,6 +4,10 @@
 #include "settings/timestamp_format.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <unistd.h>
 
 #include <exception>
 #include <limits>
@@ -38,6 +42,7 @@ void TLogFile::SetMaxSize(int Value)
 void TLogFile::SetLogFileName(const QString& Value)
 {
     if (Active()) throw ELogError(kInvalidOperation);
+    if (Value.contains(QChar(0))) throw ELogError("Invalid log file name");
     if (Value == FLogFileName) return;
     FLogFileName = Value;
     DoChange();
@@ -65,6 +70,7 @@ void TLogFile::Loaded()
 void TLogFile::Open()
 {
     if (Active()) return;
+    FinishInterruptedArchive(FLogFileName);
     FStream = std::make_unique<TLogFileStream>(FLogFileName);
     try {
         CheckArchive();
@@ -142,30 +148,93 @@ bool TLogFile::ArchiveDue() const
     }
     // Both dates are local: mixing a UTC creation date with a local today
     // would archive twice on one day in zones east of Greenwich.
-    const auto created = FileCreationTime(FStream->Handle());
-    if (!created || !created->isValid()) throw ELogBackupError(kBackupFailed);
-    return PeriodPassed(FArchiveMode, created->toLocalTime().date(), FClock().date());
+    return PeriodStart().isValid()
+        && PeriodPassed(FArchiveMode, PeriodStart().toLocalTime().date(), FClock().date());
 }
 
+// The recorded creation time, else the birth time, else the time stamp of the
+// file's first line: a file system that keeps neither still has the session
+// opening text. An empty file begins its period now; for the rest nothing
+// better than the last write is known.
+QDateTime TLogFile::PeriodStart() const
+{
+    const int handle = FStream->Handle();
+    if (const auto created = FileCreationTime(handle); created && created->isValid())
+        return *created;
+    if (const auto stamped = FirstLineTime(handle, FTimestampFormat)) return *stamped;
+    if (FStream->Size() == 0) return FClock();
+    if (const auto written = FileWriteTime(handle)) return *written;
+    throw ELogBackupError(kBackupFailed);
+}
+
+// Tries the archive names from the first number not known to be taken until
+// `Place` puts the file under one of them or fails.
+TLogFile::TPlaced TLogFile::PlaceArchive(
+    const QDate& Today, const std::function<TPlaced(const QString&)>& Place)
+{
+    const QString key = ArchiveName(FLogFileName, FArchiveDir, Today, 0);
+    if (key != FArchiveKey) {
+        FArchiveKey = key;
+        FNextArchive = 1;
+    }
+    for (; FNextArchive <= MaxArchiveNumber; ++FNextArchive) {
+        const TPlaced placed = Place(ArchiveName(FLogFileName, FArchiveDir, Today, FNextArchive));
+        if (placed == TPlaced::Taken) continue;
+        if (placed == TPlaced::Done) ++FNextArchive;
+        return placed;
+    }
+    return TPlaced::Failed;
+}
+
+// The live file becomes the archive under a second name in one step, so a
+// crash leaves every line in exactly one of the two (see
+// FinishInterruptedArchive); only where the file system cannot do that is the
+// file copied. Either way the live name then starts a new, empty file.
 void TLogFile::Archive()
 {
     if (!FArchiveDir.isEmpty() && !QDir(FArchiveDir).exists())
         QDir().mkdir(FArchiveDir); // a failure shows up as a failed copy
     const QDateTime now = FClock();
-    for (int n = 1;; ++n) {
-        const TCopyResult copy = CopyToNewFile(
-            FStream->Handle(), ArchiveName(FLogFileName, FArchiveDir, now.date(), n));
-        if (copy == TCopyResult::Copied) break;
-        if (copy == TCopyResult::Failed || n == std::numeric_limits<int>::max())
-            throw ELogBackupError(kBackupFailed);
-    }
-    Clear();
-    // The new period starts now. Only the date modes count from the creation
-    // time, so a file system without a place for it fails only them.
+    TPlaced placed = PlaceArchive(now.date(), [this](const QString& name) {
+        switch (LinkToNewName(FLogFileName, name)) {
+        case TLinkResult::Linked:
+            return TPlaced::Done;
+        case TLinkResult::Exists:
+            return TPlaced::Taken;
+        case TLinkResult::Unsupported:
+            return TPlaced::Unsupported;
+        default:
+            return TPlaced::Failed;
+        }
+    });
     const int handle = FStream->Handle();
-    const bool created = SetFileCreationTime(handle, now);
-    if (!SetFileAccessAndWriteTimes(handle, now) || (!created && FArchiveMode != bkSize))
+    if (placed == TPlaced::Unsupported)
+        placed = PlaceArchive(now.date(), [handle](const QString& name) {
+            const TCopyResult copy = CopyToNewFile(handle, name);
+            return copy == TCopyResult::Copied ? TPlaced::Done
+                : copy == TCopyResult::Exists  ? TPlaced::Taken
+                                               : TPlaced::Failed;
+        });
+    if (placed != TPlaced::Done) throw ELogBackupError(kBackupFailed);
+    StartNewFile(now);
+}
+
+void TLogFile::StartNewFile(const QDateTime& Now)
+{
+    const QByteArray live = QFile::encodeName(FLogFileName);
+    FStream.reset();
+    if (::unlink(live.constData()) != 0 && errno != ENOENT) throw ELogBackupError(kBackupFailed);
+    try {
+        FStream = std::make_unique<TLogFileStream>(FLogFileName);
+    } catch (const ELogOpenError&) {
         throw ELogBackupError(kBackupFailed);
+    }
+    DoChange();
+    // The new period starts now. Where the file system keeps no creation
+    // time, the new file's birth time or first line stands in for it.
+    const int handle = FStream->Handle();
+    SetFileCreationTime(handle, Now);
+    if (!SetFileAccessAndWriteTimes(handle, Now)) throw ELogBackupError(kBackupFailed);
 }
 
 void TLogFile::DoOpen()

@@ -35,7 +35,9 @@ public:
     int MaxSize() const { return FMaxSize; }
     void SetMaxSize(int Value); // below 1024: ELogError
     const QString& LogFileName() const { return FLogFileName; }
-    void SetLogFileName(const QString& Value); // while open: ELogError
+    // While open: ELogError "Invalid Operation"; a name holding a NUL
+    // character, which no file can have: ELogError "Invalid log file name".
+    void SetLogFileName(const QString& Value);
     const QString& ArchiveDir() const { return FArchiveDir; }
     void SetArchiveDir(const QString& Value);
     TLogArchiveMode ArchiveMode() const { return FArchiveMode; }
@@ -66,8 +68,12 @@ protected:
     virtual void DoLog(const QString& Source, const QString& Category, const QString& Message);
 
 private:
+    enum class TPlaced { Done, Taken, Unsupported, Failed };
     bool ArchiveDue() const;
+    QDateTime PeriodStart() const;
     void Archive();
+    TPlaced PlaceArchive(const QDate& Today, const std::function<TPlaced(const QString&)>& Place);
+    void StartNewFile(const QDateTime& Now);
     QString SessionText(const char* Verb) const;
 
     bool FAutoOpen = false;
@@ -78,5 +84,10 @@ private:
     TLogArchiveMode FArchiveMode = bkSize;
     QString FTimestampFormat = QStringLiteral("dd/mmm/yyyy hh:nn:ss ");
     std::unique_ptr<TLogFileStream> FStream;
+    // The next archive number to try for the archive names FArchiveKey
+    // stands for (the log, the folder and the month), so a month with many
+    // archives is not searched from 1 again at every archive.
+    QString FArchiveKey;
+    int FNextArchive = 1;
     std::function<QDateTime()> FClock = [] { return QDateTime::currentDateTime(); };
 };
