@@ -3,6 +3,7 @@
 #include "cards/zucard_pictures.h"
 #include "data/app_icon.h"
 #include "platform/message_sink.h"
+#include "ui/frame_probe.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     {
         TForm1 form;
         form.show();
+        const auto probe = TFrameProbe::FromEnvironment(&form);
         result = app.exec();
     }
     ReleaseCardPictures();

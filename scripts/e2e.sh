@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The real program in a real X server (Xvfb), played as a person would with
+# xdotool: a whole match with zero pauses to its game-over message, then
+# "Nova" and closing the window, each in the middle of a computer's move with
+# real pauses. Screenshots of each stage go to <build-dir>/e2e/.
+#
+#   scripts/e2e.sh [build-dir]      (default: build)
+set -uo pipefail
+
+here=$(dirname "$(readlink -f "$0")")
+source "$here/e2e_lib.sh"
+source "$here/e2e_match.sh"
+
+whole_match()
+{
+    echo "Whole match, zero pauses"
+    local started
+    started=$(now_ms)
+    run_match "$WORK/match"
+    shot after-game-over
+    grep -q "Kraj partije. Pobednik je" "$LOG" || fail "the log does not record the match's end"
+    echo "  $(grep -m 1 "Kraj partije" "$LOG" | tr -d '\r')"
+    echo "  $HAND_ENDS hands, $MY_MOVES moves by the human ($MY_CAPTURES captures)," \
+        "$(($(now_ms) - started)) ms"
+    ((MY_CAPTURES > 0)) || fail "the human never captured"
+    ((REFUSED == 0)) || fail "$REFUSED captures of a card of the same rank were refused"
+    ((STRAY_BOXES == 0)) || fail "$STRAY_BOXES unexpected message boxes during play"
+    close_and_check
+}
+
+# Waits for a computer's move to be on the screen (revealed, in its pause).
+wait_computer_move()
+{
+    local mark=$1 d
+    # The human may be first: lay a card down so the computers play.
+    if d=$(wait_dialog 5); then
+        press_enter "$d"
+    fi
+    sleep 0.3
+    read_log
+    if [[ "$LAST_MOVER" != Zapad && "$LAST_MOVER" != Sever && "$LAST_MOVER" != Istok ]]; then
+        [[ $(hand_count) -gt 0 ]] || fail "no hand to play from"
+        human_move
+    fi
+    local deadline=$(($(now_ms) + 8000))
+    until (($(grep -c -E "(Zapad|Sever|Istok) (stavlja|kupi)|>> (Zapad|Sever|Istok)" "$LOG") > mark)); do
+        (($(now_ms) < deadline)) || fail "no computer move within 8 s"
+        sleep 0.05
+        read_log
+    done
+}
+
+interruptions()
+{
+    echo "Nova and closing during a computer's move, 2 s pauses"
+    local dir=$WORK/pauses
+    prepare_folder "$BUILD" "$dir"
+    write_settings "$dir" 2 0
+    LOG=$dir/Zaviko.log
+    LOG_DONE=0 LAST_MOVER="" MY_MOVES=0
+    start_program "$dir"
+    wait_computer_move 0
+    shot computer-move-before-nova
+    local started
+    started=$(now_ms)
+    key_in_main n
+    wait_log "Nova igra" 5 || fail "Nova in a computer's move started no new match within 5 s"
+    wait_dialog 5 > /dev/null || fail "no start prompt after Nova"
+    echo "  new match and its prompt $(($(now_ms) - started)) ms after N"
+    shot after-nova
+    alive || fail "the program ended after Nova"
+    read_log
+    local moves
+    moves=$(grep -c -E "(Zapad|Sever|Istok) (stavlja|kupi)|>> (Zapad|Sever|Istok)" "$LOG")
+    wait_computer_move "$moves"
+    shot computer-move-before-close
+    close_and_check
+}
+
+if [[ "${1:-}" == "--inside" ]]; then
+    BUILD=$2 WORK=$3 OUT=$4
+    export XDG_RUNTIME_DIR=$WORK/runtime
+    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    whole_match
+    interruptions
+    echo "e2e passed; screenshots in $OUT"
+    exit 0
+fi
+
+build=$(cd "${1:-build}" && pwd) || exit 1
+out=$build/e2e
+rm -rf "$out"
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# One bound over everything, so a hang fails the run instead of stalling it.
+timeout -k 5 170 xvfb-run -a -s "-screen 0 1024x768x24" \
+    bash "$0" --inside "$build" "$work" "$out"
+rc=$?
+((rc == 124)) && echo "e2e FAILED: the run took over 170 s; screenshots in $out" >&2
+exit $rc

@@ -1,0 +1,212 @@
+# Helpers for driving the real program in an X server with xdotool, sourced by
+# scripts/e2e.sh and scripts/perf.sh. They run inside xvfb-run (no window
+# manager: the main window sits at 0,0 without a frame).
+#
+# The caller sets OUT (screenshot folder) before use. Coordinates follow the
+# window's fixed layout: a 772 px wide client area under the menu bar, the
+# human's hand at top 424 with a 16 px step (HumanCardsTight=1), the two table
+# rows of six 76 px slots centred on the window.
+
+CLIENT_W=772
+CLIENT_H=554
+HAND_TOP=424
+HAND_STEP=16
+CARD_W=71
+SLOT_STEP=76
+TALON_W=451
+GREEN='#008000'
+
+SHOT_NO=0
+LAST_SHOT=""
+APP_PID=""
+MAIN=""
+MENU_H=0
+
+# Screenshot of the whole screen into $OUT, numbered in the order taken.
+shot()
+{
+    SHOT_NO=$((SHOT_NO + 1))
+    LAST_SHOT=$(printf '%s/%02d-%s.png' "$OUT" "$SHOT_NO" "$1")
+    import -window root "$LAST_SHOT" 2> /dev/null || LAST_SHOT="(screenshot failed: $1)"
+}
+
+fail()
+{
+    shot failure
+    echo "e2e FAILED: $*" >&2
+    echo "last screenshot: $LAST_SHOT" >&2
+    [[ -n "$APP_PID" ]] && kill "$APP_PID" 2> /dev/null
+    exit 1
+}
+
+now_ms() { date +%s%3N; }
+
+alive() { kill -0 "$APP_PID" 2> /dev/null; }
+
+# Starts the program in folder $1 (extra environment in the rest) and waits
+# for its main window: the visible window of the client area's width.
+start_program()
+{
+    local dir=$1
+    shift
+    (cd "$dir" && exec env "$@" ./Zaviko) &
+    APP_PID=$!
+    MAIN=""
+    local deadline=$(($(now_ms) + 10000))
+    while [[ -z "$MAIN" ]]; do
+        alive || fail "the program ended before showing its window"
+        (($(now_ms) < deadline)) || fail "no main window within 10 s"
+        sleep 0.05
+        local w
+        for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2> /dev/null); do
+            [[ $(xdotool getwindowgeometry "$w") == *"Geometry: ${CLIENT_W}x"* ]] && MAIN=$w
+        done
+    done
+    local height
+    height=$(xdotool getwindowgeometry "$MAIN" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+    MENU_H=$((height - CLIENT_H))
+    ((MENU_H > 0 && MENU_H < 60)) || fail "unexpected window height $height"
+}
+
+# The program's visible windows other than the main one: message boxes and
+# dialogs (Qt's 1 px helper windows are not visible).
+dialogs()
+{
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2> /dev/null); do
+        [[ "$w" != "$MAIN" ]] && echo "$w"
+    done
+}
+
+# Answers a message box or dialog with its default button.
+press_enter()
+{
+    xdotool windowfocus "$1" 2> /dev/null
+    sleep 0.05
+    xdotool key Return
+}
+
+# Waits up to $2 seconds for a dialog; prints its id.
+wait_dialog()
+{
+    local deadline=$(($(now_ms) + $1 * 1000)) d
+    while (($(now_ms) < deadline)); do
+        d=$(dialogs | head -n 1)
+        [[ -n "$d" ]] && { echo "$d"; return 0; }
+        alive || return 1
+        sleep 0.05
+    done
+    return 1
+}
+
+click_at() # x y [button], window coordinates
+{
+    xdotool mousemove --window "$MAIN" "$1" "$2" click "${3:-1}"
+}
+
+key_in_main()
+{
+    xdotool windowfocus "$MAIN" 2> /dev/null
+    sleep 0.05
+    xdotool key "$1"
+}
+
+# First x in [$2, $3) on window row $1 whose pixel is not the table's green;
+# prints -1 when the whole stretch is green.
+first_card_x()
+{
+    import -window "$MAIN" -depth 8 -crop "$(($3 - $2))x1+$2+$1" +repage txt:- 2> /dev/null \
+        | awk -v from="$2" -v green="$GREEN" -F'[,: ]+' \
+            'NR > 1 && $0 !~ green { print from + $1; found = 1; exit }
+             END { if (!found) print -1 }'
+}
+
+# First y in [$2, $3) on window column $1 that is not green, or -1.
+first_card_y()
+{
+    import -window "$MAIN" -depth 8 -crop "1x$(($3 - $2))+$1+$2" +repage txt:- 2> /dev/null \
+        | awk -v from="$2" -v green="$GREEN" -F'[,: ]+' \
+            'NR > 1 && $0 !~ green { print from + $2; found = 1; exit }
+             END { if (!found) print -1 }'
+}
+
+# Waits until the program has ended, up to $1 seconds; sets APP_RC.
+wait_exit()
+{
+    local deadline=$(($(now_ms) + $1 * 1000))
+    while alive; do
+        (($(now_ms) < deadline)) || return 1
+        sleep 0.05
+    done
+    wait "$APP_PID" && APP_RC=0 || APP_RC=$?
+    return 0
+}
+
+# Waits up to $2 s for a line matching $1 in the log.
+wait_log()
+{
+    local deadline=$(($(now_ms) + $2 * 1000))
+    until grep -q -- "$1" "$LOG" 2> /dev/null; do
+        (($(now_ms) < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# Closes the window with its shortcut, as a player would, and checks that
+# the program ends soon, cleanly, with the log's session closed.
+close_and_check()
+{
+    local started
+    started=$(now_ms)
+    key_in_main alt+F4
+    wait_exit 8 || fail "the program did not end within 8 s after Alt+F4"
+    echo "  ended $(($(now_ms) - started)) ms after Alt+F4, status $APP_RC"
+    ((APP_RC == 0)) || fail "the program ended with status $APP_RC"
+    tail -n 3 "$LOG" | grep -q "Log fajl zatvoren" || fail "the log does not say the session closed"
+    APP_PID=""
+}
+
+# Answers the start prompt; a computer first is let begin.
+accept_start()
+{
+    local d
+    d=$(wait_dialog 5) || fail "no start prompt"
+    shot "$1"
+    press_enter "$d"
+}
+
+# A settings file for the run: zero or given pauses, the log on, fixed names,
+# four players each for himself, clockwise, one deck, the tight hand.
+write_settings()
+{
+    cat > "$1/Zaviko.ini" << EOF
+[PlayerNames]
+S=Igrac
+W=Zapad
+N=Sever
+E=Istok
+
+[GameOptions]
+NumberOfPlayers=0
+NumberOfDecks=0
+CompPlays=0
+CompPlayDelay=$2
+CompWaitForPlay=$3
+Clockwise=1
+CompCardsTight=0
+HumanCardsTight=1
+CanViewMyCollectedCards=1
+CanViewOtherCollectedCards=1
+Log=1
+EOF
+}
+
+# A folder with the program, its card library and help page beside it.
+prepare_folder()
+{
+    local build=$1 dir=$2
+    mkdir -p "$dir"
+    cp "$build/bin/Zaviko" "$build/bin/libzucards.so" "$dir/"
+    [[ -e "$build/bin/Zaviko.hlp" ]] && cp "$build/bin/Zaviko.hlp" "$dir/"
+    return 0
+}

@@ -1,0 +1,276 @@
+# Plays a whole match in the real window as a person would, sourced after
+# scripts/e2e_lib.sh. What is where comes from the game log (every deal and
+# move is a line) and from the window's pixels; the settings of write_settings
+# fix the seats' names and order (S Igrac, W Zapad, N Sever, E Istok, clockwise).
+#
+# The table is followed from the log in its twelve slots (row * 6 + slot), in
+# the order the rules fill them; a table that grows past twelve is not
+# followed until the next deck, and then the human only lays cards down.
+
+ME=Igrac
+LAST_SEAT=Istok # the seat before the human's in the clockwise round
+PLACEMENT=(2 3 8 9 1 4 7 10 0 5 6 11)
+
+LOG=""
+LOG_DONE=0
+LOG_CHANGED=0
+HAND=()
+TABLE=()
+TABLE_OK=0
+LAST_MOVER=""
+GAME_OVER=0
+HAND_ENDS=0
+MY_MOVES=0
+MY_CAPTURES=0
+REFUSED=0
+STRAY_BOXES=0
+TALON_TOP=-1
+NEED_LAYOUT=0
+HAND_LEFT=-1
+
+table_put()
+{
+    local i
+    for i in "${PLACEMENT[@]}"; do
+        [[ -z "${TABLE[i]}" ]] && { TABLE[i]=$1; return; }
+    done
+    TABLE_OK=0
+}
+
+table_take()
+{
+    local card i
+    for card in "$@"; do
+        for i in "${!TABLE[@]}"; do
+            [[ "${TABLE[i]}" == "$card" ]] && { TABLE[i]=""; continue 2; }
+        done
+        TABLE_OK=0
+    done
+}
+
+hand_drop()
+{
+    local i
+    for i in "${!HAND[@]}"; do
+        [[ "${HAND[i]}" == "$1" ]] && { HAND[i]=""; return; }
+    done
+}
+
+# One log line changes the followed state.
+read_line()
+{
+    local line=$1 words
+    case "$line" in
+    "$ME dobio karte: "*)
+        read -ra words <<< "${line#"$ME dobio karte: "}"
+        HAND=("${words[@]}" "" "" "" "" "" "")
+        HAND=("${HAND[@]:0:6}")
+        HAND_LEFT=-1
+        ;;
+    "Karte na talonu: "*)
+        read -ra words <<< "${line#Karte na talonu: }"
+        TABLE=("" "" "" "" "" "" "" "" "" "" "" "")
+        TABLE_OK=1
+        for w in "${words[@]}"; do table_put "$w"; done
+        LAST_MOVER=""
+        NEED_LAYOUT=1
+        ;;
+    ">> "*" kupi sa "*)
+        local who=${line#>> }
+        who=${who%% kupi sa *}
+        local rest=${line#* kupi sa }
+        read -ra words <<< "${rest#* sledece karte: }"
+        table_take "${words[@]}"
+        [[ "$who" == "$ME" ]] && { hand_drop "${rest%% *}"; MY_CAPTURES=$((MY_CAPTURES + 1)); }
+        LAST_MOVER=$who
+        ;;
+    *" stavlja na talon kartu "*)
+        local who=${line%% stavlja na talon kartu *}
+        local card=${line##* }
+        table_put "$card"
+        [[ "$who" == "$ME" ]] && hand_drop "$card"
+        LAST_MOVER=$who
+        ;;
+    "Karte sa talona nosi "*) TABLE=("" "" "" "" "" "" "" "" "" "" "" "") ;;
+    "Odnete karte:"*) HAND_ENDS=$((HAND_ENDS + 1)) ;;
+    "Kraj partije. Pobednik je"*) GAME_OVER=1 ;;
+    esac
+}
+
+# Reads the lines the program has added to the log since the last call.
+read_log()
+{
+    [[ -e "$LOG" ]] || return 0
+    local line count=0
+    while IFS= read -r line; do
+        count=$((count + 1))
+        read_line "${line%$'\r'}"
+    done < <(tail -n +$((LOG_DONE + 1)) "$LOG")
+    ((count > 0)) && { LOG_DONE=$((LOG_DONE + count)); LOG_CHANGED=$(now_ms); }
+    return 0
+}
+
+hand_count()
+{
+    local n=0 c
+    for c in "${HAND[@]}"; do [[ -n "$c" ]] && n=$((n + 1)); done
+    echo "$n"
+}
+
+# Window point of the middle of a table slot's card.
+slot_point() { echo "$(((CLIENT_W - TALON_W) / 2 + ($1 % 6) * SLOT_STEP + 35)) $((TALON_TOP + ($1 / 6) * 106 + 48))"; }
+
+# After a deal of a new deck: the table rows and the hand must be centred on
+# the window. The table's top is measured at the first card of its upper row.
+check_layout()
+{
+    local x y j left=$(((CLIENT_W - TALON_W) / 2))
+    for j in 0 1 2 3 4 5; do
+        [[ -n "${TABLE[j]}" ]] && break
+    done
+    if ((TABLE_OK)) && [[ -n "${TABLE[j]}" ]]; then
+        y=$(first_card_y $((left + j * SLOT_STEP + 35)) $((MENU_H + 140)) $((MENU_H + 300)))
+        ((y > 0)) || fail "table card ${TABLE[j]} is not on the screen"
+        TALON_TOP=$y
+        x=$(first_card_x $((TALON_TOP + 48)) 100 545)
+        (((x - left - j * SLOT_STEP) ** 2 <= 1)) \
+            || fail "the table row is not centred (card of slot $j at x $x)"
+    fi
+    hand_point 0 > /dev/null || fail "the human's hand is not on the screen"
+    (((HAND_LEFT - (CLIENT_W - CARD_W - 5 * HAND_STEP) / 2) ** 2 <= 1)) \
+        || fail "the human's hand is not centred (first card at x $HAND_LEFT)"
+    NEED_LAYOUT=0
+}
+
+# The point to click for hand slot $1: the visible strip of its card. The
+# hand keeps its place and its empty slots' room until the next deal, so its
+# left edge is read from the screen once per deal.
+hand_point()
+{
+    local y=$((MENU_H + HAND_TOP + 48))
+    if ((HAND_LEFT < 0)); then
+        [[ -n "${HAND[0]}" ]] || return 1
+        HAND_LEFT=$(first_card_x "$y" 100 545)
+        ((HAND_LEFT >= 0)) || return 1
+    fi
+    echo "$((HAND_LEFT + $1 * HAND_STEP + HAND_STEP / 2)) $y"
+}
+
+# Table slot and hand slot of a capture of one card by one of the same rank
+# (a card's name is its rank and a suit letter).
+find_capture()
+{
+    ((TABLE_OK)) || return 1
+    local i j
+    for i in "${!HAND[@]}"; do
+        [[ -n "${HAND[i]}" ]] || continue
+        for j in "${!TABLE[@]}"; do
+            [[ -n "${TABLE[j]}" && "${TABLE[j]%?}" == "${HAND[i]%?}" ]] && { echo "$j $i"; return 0; }
+        done
+    done
+    return 1
+}
+
+# Clicks hand slot $1 and waits until the log has the human's move with it.
+play_slot()
+{
+    local card=${HAND[$1]} point deadline=$(($(now_ms) + 3000))
+    hand_point 0 > /dev/null # measures the hand in this shell, not in a subshell
+    point=$(hand_point "$1") || fail "the human's hand is not on the screen"
+    click_at $point
+    while true; do
+        read_log
+        [[ "${HAND[$1]}" == "$card" ]] || break
+        # A dialog before the move is logged means the click made no move.
+        [[ -n "$(dialogs)" ]] && { read_log; [[ "${HAND[$1]}" == "$card" ]] && return 1; break; }
+        (($(now_ms) < deadline)) || return 1
+        sleep 0.02
+    done
+    MY_MOVES=$((MY_MOVES + 1))
+}
+
+# One move of the human: a capture when one is plain, else the first card down.
+human_move()
+{
+    local pick j i
+    ((NEED_LAYOUT)) && [[ "$(hand_count)" -eq 6 ]] && check_layout
+    if ((TALON_TOP > 0)) && pick=$(find_capture); then
+        read -r j i <<< "$pick"
+        click_at $(slot_point "$j")
+        ((MY_CAPTURES == 0)) && { sleep 0.1; shot marked-table-card; }
+        play_slot "$i" && return 0
+        REFUSED=$((REFUSED + 1))
+        shot "refused-$REFUSED"
+        echo "  capture refused: ${HAND[i]} on ${TABLE[j]} (slot $j); table: ${TABLE[*]}" >&2
+        [[ -n "$(dialogs)" ]] && return 0
+        # Not taken: the right button clears the marks, then a card goes down.
+        click_at 100 $((MENU_H + 380)) 3
+        sleep 0.1
+    fi
+    for i in "${!HAND[@]}"; do
+        [[ -n "${HAND[i]}" ]] || continue
+        play_slot "$i" || [[ -n "$(dialogs)" ]] || fail "a click on hand card ${HAND[i]} made no move"
+        return 0
+    done
+}
+
+# Closes a dialog that came up during play; the first of each kind is shot.
+handle_dialog()
+{
+    local d=$1 name
+    name=$(xdotool getwindowname "$d" 2> /dev/null)
+    if [[ "$name" == "Pokupljene karte" ]]; then
+        ((HAND_ENDS <= 1)) && shot hand-end-dialog
+    elif ((GAME_OVER)); then
+        shot game-over
+        press_enter "$d"
+        return 1
+    else
+        # A message the play did not ask for ("Nisi jos na potezu" and such).
+        STRAY_BOXES=$((STRAY_BOXES + 1))
+        shot "message-$STRAY_BOXES"
+    fi
+    press_enter "$d"
+    sleep 0.05
+}
+
+# Plays until the game-over message has been closed, within $1 seconds.
+play_match()
+{
+    local deadline=$(($(now_ms) + $1 * 1000)) d shots=0
+    LOG_CHANGED=$(now_ms)
+    while (($(now_ms) < deadline)); do
+        alive || fail "the program ended during the match"
+        read_log
+        d=$(dialogs | head -n 1)
+        if [[ -n "$d" ]]; then
+            handle_dialog "$d" || return 0
+            continue
+        fi
+        (($(now_ms) - LOG_CHANGED > 15000)) && fail "nothing happened for 15 s"
+        # The human is on turn once the seat before has moved and all is quiet.
+        if [[ ("$LAST_MOVER" == "$LAST_SEAT" || -z "$LAST_MOVER") && $(hand_count) -gt 0 ]] \
+            && (($(now_ms) - LOG_CHANGED > 100)); then
+            human_move
+            ((MY_MOVES == 1 || MY_MOVES == 20)) && { shots=$((shots + 1)); shot "after-move-$MY_MOVES"; }
+        else
+            sleep 0.03
+        fi
+    done
+    fail "the match did not end within $1 s"
+}
+
+# Starts the program in folder $1 (environment in the rest) with zero pauses,
+# answers the start prompt and plays to the game-over message. The program
+# stays open.
+run_match()
+{
+    local dir=$1
+    shift
+    prepare_folder "$BUILD" "$dir"
+    write_settings "$dir" 0 0
+    LOG=$dir/Zaviko.log
+    start_program "$dir" "$@"
+    accept_start start-prompt
+    play_match 100
+}

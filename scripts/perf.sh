@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Measures the real program under Xvfb and prints the figures (it asserts
+# nothing about them):
+#  - start-up: from launching the program to its window on the screen (mapped)
+#    and to the end of the window's first painted frame, with the match dealt;
+#  - resident memory after a whole match played with zero pauses;
+#  - the longest GUI-thread frame during that match.
+# The frame figures come from the program's opt-in probe (ZAVIKO_FRAME_LOG).
+#
+#   scripts/perf.sh [build-dir] [start-up runs]     (default: build 7)
+set -uo pipefail
+
+here=$(dirname "$(readlink -f "$0")")
+source "$here/e2e_lib.sh"
+source "$here/e2e_match.sh"
+
+frame_value() { awk -v key="$1" '$1 == key { print $2 }' "$2"; }
+
+# One start: the program is launched straight from this shell, so the clock
+# starts as close to its exec as a script can.
+startup_run()
+{
+    local dir=$WORK/start frames=$WORK/start-frames t0 mapped="" w
+    rm -f "$frames" "$dir/Zaviko.log"
+    t0=$(date +%s%3N)
+    ZAVIKO_FRAME_LOG=$frames "$dir/Zaviko" &
+    APP_PID=$!
+    while [[ -z "$mapped" ]]; do
+        alive || fail "the program ended at start"
+        (($(now_ms) - t0 < 10000)) || fail "no window within 10 s"
+        for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2> /dev/null); do
+            [[ $(xdotool getwindowgeometry "$w") == *"Geometry: ${CLIENT_W}x"* ]] \
+                && { MAIN=$w; mapped=$(now_ms); }
+        done
+    done
+    local d
+    d=$(wait_dialog 5) || fail "no start prompt"
+    xdotool windowfocus "$d" 2> /dev/null
+    xdotool key Escape
+    sleep 0.2
+    close_and_check > /dev/null
+    local painted
+    painted=$(frame_value first_frame_done_epoch_ms "$frames")
+    echo "$((mapped - t0)) $((painted - t0)) $(frame_value first_frame_cpu_ms "$frames")"
+}
+
+measure_startup()
+{
+    local runs=$1 i line mapped=() painted=() cpu=()
+    prepare_folder "$BUILD" "$WORK/start"
+    write_settings "$WORK/start" 0 0
+    LOG=$WORK/start/Zaviko.log
+    echo "Start-up, $runs runs (ms from launch): window mapped / first frame painted / processor" \
+        "time used by then"
+    for ((i = 1; i <= runs; i++)); do
+        line=$(startup_run) && [[ -n "$line" ]] || fail "start-up run $i failed"
+        echo "  run $i: ${line// / \/ }"
+        read -r m p c <<< "$line"
+        mapped+=("$m")
+        painted+=("$p")
+        cpu+=("$c")
+    done
+    echo "  median: mapped $(median "${mapped[@]}") ms, first frame painted" \
+        "$(median "${painted[@]}") ms (target < 150 ms), processor time $(median "${cpu[@]}") ms"
+}
+
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+measure_match()
+{
+    local frames=$WORK/match-frames
+    echo "A whole match with zero pauses"
+    run_match "$WORK/match" ZAVIKO_FRAME_LOG="$frames"
+    echo "  $HAND_ENDS hands, $MY_MOVES moves by the human"
+    local rss hwm
+    rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$APP_PID/status")
+    hwm=$(awk '/^VmHWM/ { print $2 }' "/proc/$APP_PID/status")
+    echo "  resident memory after the match: $((rss / 1024)) MB (peak $((hwm / 1024)) MB;" \
+        "target < 60 MB)"
+    close_and_check > /dev/null
+    echo "  longest GUI-thread frame during the match: $(frame_value longest_frame_ms "$frames") ms" \
+        "(target < 50 ms); the most processor time the GUI thread used in one frame:" \
+        "$(frame_value longest_frame_cpu_ms "$frames") ms; $(frame_value frames "$frames") frames"
+}
+
+if [[ "${1:-}" == "--inside" ]]; then
+    BUILD=$2 WORK=$3 OUT=$4
+    export XDG_RUNTIME_DIR=$WORK/runtime
+    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    echo "Load average: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) processors"
+    measure_startup "$5"
+    measure_match
+    exit 0
+fi
+
+build=$(cd "${1:-build}" && pwd) || exit 1
+out=$build/perf
+rm -rf "$out"
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+timeout -k 5 300 xvfb-run -a -s "-screen 0 1024x768x24" \
+    bash "$0" --inside "$build" "$work" "$out" "${2:-7}"

@@ -1,0 +1,91 @@
+#include "ui/frame_probe.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QFile>
+#include <QWidget>
+
+#include <algorithm>
+#include <ctime>
+
+namespace {
+
+qint64 ThreadCpuNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+} // namespace
+
+std::unique_ptr<TFrameProbe> TFrameProbe::FromEnvironment(QWidget* window)
+{
+    const QString path = qEnvironmentVariable("ZAVIKO_FRAME_LOG");
+    if (path.isEmpty()) return nullptr;
+    return std::unique_ptr<TFrameProbe>(new TFrameProbe(path, window));
+}
+
+TFrameProbe::TFrameProbe(const QString& path, QWidget* window)
+    : FPath(path)
+    , FWindow(window)
+{
+    // Watches paints only until the window's first one.
+    qApp->installEventFilter(this);
+    FTimer.setTimerType(Qt::PreciseTimer);
+    FTimer.setInterval(TickMs);
+    connect(&FTimer, &QTimer::timeout, this, &TFrameProbe::Tick);
+    FTimer.start();
+    FSinceTick.start();
+    FTickCpuNs = ThreadCpuNs();
+}
+
+TFrameProbe::~TFrameProbe()
+{
+    QFile file(FPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+    const QString text = QStringLiteral("first_frame_done_epoch_ms %1\nfirst_frame_cpu_ms %2\n"
+                                        "longest_startup_frame_ms %3\nlongest_frame_ms %4\n"
+                                        "longest_frame_cpu_ms %5\nframes %6\n")
+                             .arg(FFirstFrameDoneMs)
+                             .arg(FFirstFrameCpuMs, 0, 'f', 1)
+                             .arg(FLongestStartNs / 1e6, 0, 'f', 1)
+                             .arg(FLongestNs / 1e6, 0, 'f', 1)
+                             .arg(FLongestCpuNs / 1e6, 0, 'f', 1)
+                             .arg(FFrames);
+    file.write(text.toUtf8());
+}
+
+bool TFrameProbe::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == FWindow) {
+        FPainted = true;
+        qApp->removeEventFilter(this);
+    }
+    return false;
+}
+
+void TFrameProbe::Tick()
+{
+    // The time past the interval is time the thread spent on something else.
+    const qint64 ns = std::max<qint64>(0, FSinceTick.nsecsElapsed() - TickMs * 1000000LL);
+    FSinceTick.start();
+    const qint64 cpu = ThreadCpuNs();
+    const qint64 cpuNs = cpu - FTickCpuNs;
+    FTickCpuNs = cpu;
+    ++FFrames;
+    if (FFirstFrameDoneMs < 0) {
+        FLongestStartNs = std::max(FLongestStartNs, ns);
+        // The first tick after the window's first paint: it is on the screen.
+        if (FPainted) {
+            FFirstFrameDoneMs = QDateTime::currentMSecsSinceEpoch();
+            // Wall time depends on the machine's load; processor time less so.
+            FFirstFrameCpuMs = 1000.0 * double(std::clock()) / CLOCKS_PER_SEC;
+        }
+        return;
+    }
+    FLongestNs = std::max(FLongestNs, ns);
+    FLongestCpuNs = std::max(FLongestCpuNs, cpuNs);
+}
