@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <span>
 
 // The computer's candidate sets walked on plain card values: every set of one
@@ -33,6 +34,47 @@ struct TCandidateTotals {
             joker || (sum == 0 && !ace) };
     }
 };
+
+using TTargets = std::uint32_t; // bit t: the groups must add up to t
+
+// Targets of hand cards run 2..14; a total decides which of them can take a
+// set at all, so the tables below refuse most sets without a search.
+inline constexpr int kLowestTarget = 2, kHighestTarget = 14;
+inline constexpr int kTabledTotals = 128; // five cards add up to at most 70
+
+constexpr TTargets DividingTargets(int total)
+{
+    TTargets targets = 0;
+    for (int t = kLowestTarget; t <= kHighestTarget && total > 0; ++t)
+        if (total % t == 0) targets |= TTargets { 1 } << t;
+    return targets;
+}
+
+inline constexpr auto kDividing = [] {
+    std::array<TTargets, kTabledTotals> table {};
+    for (int total = 0; total < kTabledTotals; ++total)
+        table[total] = DividingTargets(total);
+    return table;
+}();
+
+// No group can hold a card larger than its target.
+constexpr TTargets TargetsFrom(int largest)
+{
+    return ~TTargets { 0 } << largest;
+}
+
+// The targets a set of two or more cards may split into groups of: a whole
+// number of groups for some choice of 1 or 11 per ace. A necessary condition
+// only; TCaptureValues decides.
+inline TTargets PossibleTargets(const TCandidateTotals& totals)
+{
+    if (totals.joker) return 0;
+    TTargets targets = 0;
+    int total = totals.base + totals.aces;
+    for (int eleven = 0; eleven <= totals.aces; ++eleven, total += 10)
+        targets |= total < kTabledTotals ? kDividing[total] : DividingTargets(total);
+    return targets & TargetsFrom(totals.largest);
+}
 
 // One candidate while it is visited: valid only during the visit.
 struct TCandidateSet {

@@ -3,8 +3,9 @@
 #include <span>
 #include <vector>
 
-// How hard the computer seats try (the CompPlays setting).
-enum TCompStrength { csPametno = 0, csProsecno = 1, csGlupo = 2 };
+// How hard the computer seats try (the CompPlays setting). "Majstor" decides
+// on more than the hand and the table: ChooseSeatMove (seat_choice.h) runs it.
+enum TCompStrength { csPametno = 0, csProsecno = 1, csGlupo = 2, csMajstor = 3 };
 
 // A computer seat's move, chosen from a value snapshot of its hand and the
 // table; the controller shows and makes it.

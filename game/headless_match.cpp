@@ -2,6 +2,7 @@
 #include "game/headless_match.h"
 
 #include "game/match_rules.h"
+#include "game/seat_choice.h"
 
 #include <random>
 #include <string>
@@ -54,8 +55,7 @@ void CheckCards(const TMatchState& state, const THeadlessMatchSetup& setup)
 bool PlayTurn(TMatchState& state, int strength, int r, THandFigures& hand)
 {
     const int seat = state.CurrentPlayer;
-    const TComputerChoice choice
-        = ChooseComputerMove(state.hands[seat], TableIds(state), strength, r);
+    const TComputerChoice choice = ChooseSeatMove(state, seat, strength, r);
     if (choice.handSlot < 0) return false;
     TMove move { seat, choice.handSlot, {} };
     if (choice.capture) {
