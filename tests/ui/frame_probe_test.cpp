@@ -1,0 +1,81 @@
+#include "ui/frame_probe.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <map>
+#include <string>
+
+namespace {
+
+double ThreadCpuMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// Keeps the GUI thread working for `ms` of its own processor time, however
+// loaded the machine is.
+void Work(double ms)
+{
+    const double end = ThreadCpuMs() + ms;
+    while (ThreadCpuMs() < end) { }
+}
+
+std::map<std::string, double> ReadFigures(const QString& path)
+{
+    std::map<std::string, double> figures;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return figures;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() == 2) figures[parts[0].toStdString()] = parts[1].toDouble();
+    }
+    return figures;
+}
+
+TEST(FrameProbe, OffWithoutTheVariable)
+{
+    qunsetenv("ZAVIKO_FRAME_LOG");
+    QWidget window;
+    EXPECT_EQ(TFrameProbe::FromEnvironment(&window), nullptr);
+}
+
+TEST(FrameProbe, WritesTheFirstPaintAndTheLongestFrameAfterIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("frames");
+    qputenv("ZAVIKO_FRAME_LOG", path.toLocal8Bit());
+    const qint64 started = QDateTime::currentMSecsSinceEpoch();
+    {
+        QWidget window;
+        window.resize(100, 100);
+        window.show();
+        auto probe = TFrameProbe::FromEnvironment(&window);
+        qunsetenv("ZAVIKO_FRAME_LOG");
+        ASSERT_NE(probe, nullptr);
+        QTest::qWait(100); // the window's first paint
+        QTimer::singleShot(0, [] { Work(30); });
+        QTest::qWait(100);
+    }
+    const auto figures = ReadFigures(path);
+    ASSERT_EQ(figures.count("longest_frame_ms"), 1u) << path.toStdString();
+    EXPECT_GE(figures.at("first_frame_done_epoch_ms"), started);
+    EXPECT_LE(figures.at("first_frame_done_epoch_ms"), started + 100 + 1000);
+    EXPECT_GT(figures.at("first_frame_cpu_ms"), 0);
+    // The 30 ms of work is the longest frame, in wall time and in the thread's time.
+    EXPECT_GE(figures.at("longest_frame_ms"), 29);
+    EXPECT_GE(figures.at("longest_frame_cpu_ms"), 29);
+    EXPECT_LT(figures.at("longest_frame_cpu_ms"), 60);
+    EXPECT_GT(figures.at("frames"), 2);
+}
+
+} // namespace
