@@ -4,7 +4,7 @@
 #include "game/match_controller.h"
 
 #include "game/comp_play_thread.h"
-#include "game/computer_choice.h"
+#include "game/seat_choice.h"
 #include "platform/message_sink.h"
 #include "platform/random.h"
 
@@ -138,8 +138,7 @@ bool TMatchController::PlayerNBeforePlay(int seat)
     // next move on, never in the middle of one.
     const int strength = CompPlays;
     const int r = Random(10);
-    const TComputerChoice choice
-        = ChooseComputerMove(FState.hands[seat], TableIds(FState), strength, r);
+    const TComputerChoice choice = ChooseSeatMove(FState, seat, strength, r);
     if (choice.handSlot < 0) return true; // nothing to play: the turn moves on
     if (choice.capture)
         ComputerCapture(seat, choice.handSlot, choice.tablePositions);

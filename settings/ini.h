@@ -32,7 +32,7 @@ public:
     bool HumanCardsTight = true;
     bool CanViewMyCollectedCards = true;
     bool CanViewOtherCollectedCards = true;
-    int CompPlays = 1; // 0 Pametno, 1 Prosecno, 2 Glupo
+    int CompPlays = 1; // 0 Pametno, 1 Prosecno, 2 Glupo, 3 Majstor
     int NumberOfPlayers = 0; // 0 each for himself, 1 in pairs, 2 two players
     int NumberOfDecks = 0; // 0 one deck, 1 two decks
     bool Log = false;

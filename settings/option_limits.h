@@ -5,5 +5,5 @@
 namespace OptionLimits {
 constexpr int MaxCompPlayDelay = 10; // seconds a computer shows its move
 constexpr int MaxCompWaitForPlay = 5; // half seconds between two moves
-constexpr int LastCompPlays = 2; // 0 Pametno, 1 Prosecno, 2 Glupo
+constexpr int LastCompPlays = 3; // 0 Pametno, 1 Prosecno, 2 Glupo, 3 Majstor
 } // namespace OptionLimits

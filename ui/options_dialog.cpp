@@ -82,12 +82,13 @@ void TFOptions::BuildGameBox(QWidget* panel)
     FDecks = Placed(new TRadioGroup(QStringLiteral("Broj spilova * "),
                         { QStringLiteral("1"), QStringLiteral("2") }, 0, game),
         "RadioDecks", 176, 24, 81, 89);
-    FStrength = Placed(
-        new TRadioGroup(QStringLiteral("Kompjuter se trudi da igra "),
-            { QStringLiteral("Pametno"), QStringLiteral("Prosecno"), QStringLiteral("Glupo") }, 1,
-            game),
-        "RadioStrength", 16, 120, 241, 49);
-    FStrength->SetColumns(3);
+    // "Majstor" makes four strengths: two rows of two, in a slightly taller box.
+    FStrength = Placed(new TRadioGroup(QStringLiteral("Kompjuter se trudi da igra "),
+                           { QStringLiteral("Pametno"), QStringLiteral("Prosecno"),
+                               QStringLiteral("Glupo"), QStringLiteral("Majstor") },
+                           1, game),
+        "RadioStrength", 16, 116, 241, 57);
+    FStrength->SetColumns(2);
     Label(game, QStringLiteral("Kompjuter drzi otvorene karte (s) "), 16, 176);
     FShowTime = SpinEdit(game, "SpinShowTime", MaxCompPlayDelay, 192, 176);
     FShowTime->setValue(1);

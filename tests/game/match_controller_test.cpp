@@ -173,7 +173,8 @@ TEST_P(WholeMatchTest, PlaysToTheEndConservingCards)
 
 INSTANTIATE_TEST_SUITE_P(EveryModeDeckAndStrength, WholeMatchTest,
     ::testing::Values(std::make_tuple(0, 0, 0), std::make_tuple(1, 0, 1), std::make_tuple(2, 0, 2),
-        std::make_tuple(0, 1, 1), std::make_tuple(1, 1, 0), std::make_tuple(2, 1, 0)));
+        std::make_tuple(0, 1, 1), std::make_tuple(1, 1, 3), std::make_tuple(2, 1, 0),
+        std::make_tuple(2, 0, 3)));
 
 TEST_F(MatchTest, NovaStopsARunningSequenceWithoutWaitingOutItsPauses)
 {

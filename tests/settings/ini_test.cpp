@@ -155,10 +155,10 @@ TEST_F(Settings, ReadingKeepsStrengthAndPausesInTheDialogsRanges)
         int expected;
     };
     const std::vector<Case> cases = { { "CompPlays", "0", 0 }, { "CompPlays", "2", 2 },
-        { "CompPlays", "3", 1 }, { "CompPlays", "-1", 1 }, { "CompPlays", "7", 1 },
-        { "CompPlayDelay", "0", 0 }, { "CompPlayDelay", "10", 10 }, { "CompPlayDelay", "11", 2 },
-        { "CompPlayDelay", "99", 2 }, { "CompPlayDelay", "-3", 2 }, { "CompWaitForPlay", "0", 0 },
-        { "CompWaitForPlay", "5", 5 }, { "CompWaitForPlay", "6", 1 },
+        { "CompPlays", "3", 3 }, { "CompPlays", "4", 1 }, { "CompPlays", "-1", 1 },
+        { "CompPlays", "7", 1 }, { "CompPlayDelay", "0", 0 }, { "CompPlayDelay", "10", 10 },
+        { "CompPlayDelay", "11", 2 }, { "CompPlayDelay", "99", 2 }, { "CompPlayDelay", "-3", 2 },
+        { "CompWaitForPlay", "0", 0 }, { "CompWaitForPlay", "5", 5 }, { "CompWaitForPlay", "6", 1 },
         { "CompWaitForPlay", "0x7fffffff", 1 }, { "CompWaitForPlay", "-1", 1 } };
     for (const Case& c : cases) {
         WriteAll(Path(), QByteArray("[GameOptions]\n") + c.key + "=" + c.text + "\n");

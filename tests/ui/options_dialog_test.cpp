@@ -59,17 +59,17 @@ protected:
 TEST_F(OptionsDialog, ShowsOutOfRangeValuesInRangeAndAcceptWritesWhatItShows)
 {
     dialog.FillOptions(&ini, 2, 1, 7, 99, -3, false, true, false, true, false, true);
-    QRadioButton* shown = Find<TRadioGroup>("RadioStrength")->Item(2);
+    QRadioButton* shown = Find<TRadioGroup>("RadioStrength")->Item(3);
     EXPECT_TRUE(shown->isChecked());
-    EXPECT_EQ(shown->text(), "Glupo");
+    EXPECT_EQ(shown->text(), "Majstor");
     EXPECT_EQ(Find<QSpinBox>("SpinShowTime")->value(), 10);
     EXPECT_EQ(Find<QSpinBox>("SpinPause")->value(), 0);
     EXPECT_FALSE(dialog.AppearanceChanged); // filling changed CompCardsTight
 
     Click("ButtonAccept");
     EXPECT_EQ(dialog.result(), 1);
-    EXPECT_EQ(Options(ini), "2 1 2 10 0 0 1 0 1 0 1");
-    EXPECT_EQ(Options(TIni(Path())), "2 1 2 10 0 0 1 0 1 0 1"); // and in the file at once
+    EXPECT_EQ(Options(ini), "2 1 3 10 0 0 1 0 1 0 1");
+    EXPECT_EQ(Options(TIni(Path())), "2 1 3 10 0 0 1 0 1 0 1"); // and in the file at once
 }
 
 TEST_F(OptionsDialog, RadioGroupsAlwaysWriteAnItemBelowZeroMeaningTheDefault)
@@ -78,8 +78,8 @@ TEST_F(OptionsDialog, RadioGroupsAlwaysWriteAnItemBelowZeroMeaningTheDefault)
         int players, decks, strength;
         const char* written; // players, decks, strength
     };
-    const Case cases[] = { { -1, -1, -1, "0 0 1" }, { -7, -2, -5, "0 0 1" }, { 3, 2, 3, "2 1 2" },
-        { 1, 0, 0, "1 0 0" } };
+    const Case cases[] = { { -1, -1, -1, "0 0 1" }, { -7, -2, -5, "0 0 1" }, { 3, 2, 3, "2 1 3" },
+        { 3, 2, 9, "2 1 3" }, { 1, 0, 0, "1 0 0" } };
     for (const Case& c : cases) {
         dialog.FillOptions(
             &ini, c.players, c.decks, c.strength, 2, 1, true, false, true, true, true, false);
