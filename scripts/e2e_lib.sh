@@ -142,11 +142,11 @@ wait_exit()
     return 0
 }
 
-# Waits up to $2 s for a line matching $1 in the log.
+# Waits up to $2 s for the log to hold more than $3 (default 0) lines matching $1.
 wait_log()
 {
     local deadline=$(($(now_ms) + $2 * 1000))
-    until grep -q -- "$1" "$LOG" 2> /dev/null; do
+    until (($(grep -c -- "$1" "$LOG" 2> /dev/null) > ${3:-0})); do
         (($(now_ms) < deadline)) || return 1
         sleep 0.05
     done

@@ -3,12 +3,16 @@
 # move is a line) and from the window's pixels; the settings of write_settings
 # fix the seats' names and order (S Igrac, W Zapad, N Sever, E Istok, clockwise).
 #
+# The seat on turn follows from the log: the one after the last mover, and
+# one further after a hand's end. Who opens a match is not logged; until the
+# first move the human waits for a longer quiet spell.
+#
 # The table is followed from the log in its twelve slots (row * 6 + slot), in
 # the order the rules fill them; a table that grows past twelve is not
 # followed until the next deck, and then the human only lays cards down.
 
 ME=Igrac
-LAST_SEAT=Istok # the seat before the human's in the clockwise round
+SEATS=(Igrac Zapad Sever Istok) # the clockwise round from the human
 PLACEMENT=(2 3 8 9 1 4 7 10 0 5 6 11)
 
 LOG=""
@@ -18,6 +22,7 @@ HAND=()
 TABLE=()
 TABLE_OK=0
 LAST_MOVER=""
+ON_TURN="" # index into SEATS; empty until the match's first move
 GAME_OVER=0
 HAND_ENDS=0
 MY_MOVES=0
@@ -48,6 +53,16 @@ table_take()
     done
 }
 
+# The last mover's seat index gives the next one.
+moved()
+{
+    local i
+    LAST_MOVER=$1
+    for i in "${!SEATS[@]}"; do
+        [[ "${SEATS[i]}" == "$1" ]] && ON_TURN=$(((i + 1) % ${#SEATS[@]}))
+    done
+}
+
 hand_drop()
 {
     local i
@@ -72,7 +87,6 @@ read_line()
         TABLE=("" "" "" "" "" "" "" "" "" "" "" "")
         TABLE_OK=1
         for w in "${words[@]}"; do table_put "$w"; done
-        LAST_MOVER=""
         NEED_LAYOUT=1
         ;;
     ">> "*" kupi sa "*)
@@ -82,17 +96,21 @@ read_line()
         read -ra words <<< "${rest#* sledece karte: }"
         table_take "${words[@]}"
         [[ "$who" == "$ME" ]] && { hand_drop "${rest%% *}"; MY_CAPTURES=$((MY_CAPTURES + 1)); }
-        LAST_MOVER=$who
+        moved "$who"
         ;;
     *" stavlja na talon kartu "*)
         local who=${line%% stavlja na talon kartu *}
         local card=${line##* }
         table_put "$card"
         [[ "$who" == "$ME" ]] && hand_drop "$card"
-        LAST_MOVER=$who
+        moved "$who"
         ;;
     "Karte sa talona nosi "*) TABLE=("" "" "" "" "" "" "" "" "" "" "" "") ;;
-    "Odnete karte:"*) HAND_ENDS=$((HAND_ENDS + 1)) ;;
+    "Odnete karte:"*)
+        HAND_ENDS=$((HAND_ENDS + 1))
+        [[ -n "$ON_TURN" ]] && ON_TURN=$(((ON_TURN + 1) % ${#SEATS[@]}))
+        ;;
+    "****** Nova igra ******"*) ON_TURN="" LAST_MOVER="" ;;
     "Kraj partije. Pobednik je"*) GAME_OVER=1 ;;
     esac
 }
@@ -234,6 +252,19 @@ handle_dialog()
     sleep 0.05
 }
 
+# The human is on turn with cards in hand, and the last move has had time to
+# finish on the screen (its line is written before the move is shown).
+human_on_turn()
+{
+    [[ "$(hand_count)" -gt 0 ]] || return 1
+    local quiet=$(($(now_ms) - LOG_CHANGED))
+    if [[ -z "$ON_TURN" ]]; then
+        ((quiet > 1000))
+    else
+        ((ON_TURN == 0 && quiet > 150))
+    fi
+}
+
 # Plays until the game-over message has been closed, within $1 seconds.
 play_match()
 {
@@ -248,9 +279,7 @@ play_match()
             continue
         fi
         (($(now_ms) - LOG_CHANGED > 15000)) && fail "nothing happened for 15 s"
-        # The human is on turn once the seat before has moved and all is quiet.
-        if [[ ("$LAST_MOVER" == "$LAST_SEAT" || -z "$LAST_MOVER") && $(hand_count) -gt 0 ]] \
-            && (($(now_ms) - LOG_CHANGED > 100)); then
+        if human_on_turn; then
             human_move
             ((MY_MOVES == 1 || MY_MOVES == 20)) && { shots=$((shots + 1)); shot "after-move-$MY_MOVES"; }
         else
