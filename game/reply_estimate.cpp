@@ -96,12 +96,15 @@ double ExpectedReply(std::span<const TCandidateCard> table, const TUnseenHand& h
         }
         return want;
     };
-    ForEachTableCapture(table, wanted, [&](const TCandidateSet& set, TTargets taking) {
-        for (; taking != 0; taking &= taking - 1) {
-            const int t = std::countr_zero(taking);
-            best[t] = std::max(best[t], gain(set, t));
-        }
-    });
+    ForEachTableCapture(
+        table, wanted,
+        [&](const TCandidateSet& set, TTargets taking) {
+            for (; taking != 0; taking &= taking - 1) {
+                const int t = std::countr_zero(taking);
+                best[t] = std::max(best[t], gain(set, t));
+            }
+        },
+        true);
     // The hand's best capture is the richest value it holds.
     std::array<int, 13> order;
     int kinds = 0;

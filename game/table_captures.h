@@ -42,30 +42,42 @@ inline TTargets TakingTargets(
     return taking;
 }
 
-// Visits every set of one to five cards in candidate order, then the whole
-// table when it holds six to kMaxCaptureCards cards (a clear the five-card
-// walk cannot see). wanted(set) names the targets worth a search for the
-// set; visit(set, taking) is called for a set some of them take.
+// Visits every set of one to five cards, then the whole table when it holds
+// six to kMaxCaptureCards cards (a clear the five-card walk cannot see); with
+// `largestFirst` the whole table and then the sets from five cards down, so a
+// search for the richest capture meets rich sets early. wanted(set) names the
+// targets worth a search for the set; visit(set, taking) is called for a set
+// some of them take.
 template <class Wanted, class Visit>
-void ForEachTableCapture(std::span<const TCandidateCard> cards, Wanted wanted, Visit visit)
+void ForEachTableCapture(
+    std::span<const TCandidateCard> cards, Wanted wanted, Visit visit, bool largestFirst = false)
 {
     const auto test = [&](const TCandidateSet& set) {
         const TTargets want = wanted(set);
-        if (want == 0) return;
+        if (want == 0) return true;
         const TTargets taking = TakingTargets(cards, set, want);
         if (taking != 0) visit(set, taking);
-    };
-    WalkCandidates(cards, [&](const TCandidateSet& set) {
-        test(set);
         return true;
-    });
+    };
     const int n = int(cards.size());
-    if (n <= kMaxCandidateCards || n > kMaxCaptureCards) return;
-    std::array<int, kMaxCaptureCards> descending {};
-    TCandidateTotals totals;
-    for (int i = 0; i < n; ++i) {
-        descending[i] = n - 1 - i;
-        totals = totals.With(cards[i]);
+    const auto wholeTable = [&] {
+        if (n <= kMaxCandidateCards || n > kMaxCaptureCards) return;
+        std::array<int, kMaxCaptureCards> descending {};
+        TCandidateTotals totals;
+        for (int i = 0; i < n; ++i) {
+            descending[i] = n - 1 - i;
+            totals = totals.With(cards[i]);
+        }
+        test(TCandidateSet { n, descending.data(), totals });
+    };
+    const int largest = std::min(n, kMaxCandidateCards);
+    if (largestFirst) {
+        wholeTable();
+        for (int size = largest; size >= 1; --size)
+            WalkCandidatesOfSize(cards, size, test);
+        return;
     }
-    test(TCandidateSet { n, descending.data(), totals });
+    for (int size = 1; size <= largest; ++size)
+        WalkCandidatesOfSize(cards, size, test);
+    wholeTable();
 }

@@ -1,0 +1,101 @@
+// The self-play tool: its options, a run that a seed repeats on any number
+// of threads, the confidence interval, and the table and CSV it writes.
+#include "tools/selfplay/selfplay_report.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+TSelfPlayOptions Options(std::vector<std::string> args)
+{
+    return ParseSelfPlayOptions(args);
+}
+
+TEST(SelfPlay, ReadsItsOptionsAndRefusesBadOnes)
+{
+    const TSelfPlayOptions o = Options({ "--seats", "Majstor,1", "--matches", "12", "--decks", "2",
+        "--seed", "5", "--csv", "out.csv", "--threads", "3", "--no-progress" });
+    EXPECT_EQ(o.strengths, (std::array<int, 4> { csMajstor, csPametno, csProsecno, csPametno }));
+    EXPECT_EQ(o.gameMode, kTwoPlayers);
+    EXPECT_EQ(o.matches, 12);
+    EXPECT_EQ(o.deckCount, 1);
+    EXPECT_TRUE(o.seedGiven);
+    EXPECT_EQ(o.csvPath, "out.csv");
+    EXPECT_EQ(Options({ "--mode", "pairs", "--seats", "glupo,3,0,2" }).strengths,
+        (std::array<int, 4> { csGlupo, csMajstor, csPametno, csGlupo }));
+    for (const std::vector<std::string>& bad :
+        std::vector<std::vector<std::string>> { { "--matches", "0" }, { "--matches", "12x" },
+            { "--decks", "3" }, { "--mode", "five" }, { "--seats", "majstor,nobody" },
+            { "--mode", "each", "--seats", "0,1" }, { "--seed" }, { "--fast" } })
+        EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
+}
+
+TEST(SelfPlay, WilsonIntervalAroundTheShare)
+{
+    struct TCase {
+        int wins, matches;
+        double low, high;
+    };
+    for (const TCase& c : { TCase { 50, 100, 0.4038, 0.5962 }, TCase { 0, 10, 0, 0.2775 },
+             TCase { 7144, 10000, 0.7055, 0.7231 } }) {
+        const TShare share = WinShare(c.wins, c.matches);
+        EXPECT_NEAR(share.rate, double(c.wins) / c.matches, 1e-12);
+        EXPECT_NEAR(share.low, c.low, 5e-4) << c.wins << "/" << c.matches;
+        EXPECT_NEAR(share.high, c.high, 5e-4) << c.wins << "/" << c.matches;
+    }
+}
+
+TEST(SelfPlay, ASeedGivesTheSameTableOnAnyNumberOfThreads)
+{
+    TSelfPlayOptions options = Options(
+        { "--seats", "majstor,pametno", "--matches", "24", "--seed", "3", "--threads", "1" });
+    const std::vector<TMatchSummary> one = RunSelfPlay(options, [](int) {});
+    options.threads = 4;
+    int lastDone = -1;
+    const std::vector<TMatchSummary> four
+        = RunSelfPlay(options, [&](int done) { lastDone = done; });
+    EXPECT_EQ(lastDone, 24);
+    ASSERT_EQ(one, four);
+    // Each match is the headless match of its own seed.
+    const THeadlessMatchSetup setup = MatchSetup(options, 17);
+    EXPECT_EQ(one[17], SummariseMatch(setup.seed, PlayHeadlessMatch(setup)));
+
+    std::ostringstream table, again;
+    PrintReport(table, options, one);
+    PrintReport(again, options, four);
+    EXPECT_EQ(table.str(), again.str());
+    EXPECT_NE(table.str().find("24 matches, two players, one deck, seed 3"), std::string::npos);
+    const std::vector<TSideFigures> sides = SideFigures(options, one);
+    ASSERT_EQ(sides.size(), 2U);
+    EXPECT_EQ(sides[0].strength, "Majstor");
+    EXPECT_EQ(sides[1].strength, "Pametno");
+    EXPECT_EQ(sides[0].wins + sides[1].wins, 24);
+    // Two players share 22 card points a hand.
+    EXPECT_NEAR(sides[0].pointsPerHand + sides[1].pointsPerHand, 22.0, 1e-9);
+}
+
+TEST(SelfPlay, PairsAddUpTheirSeatsAndTheCsvHasARowPerMatch)
+{
+    const TSelfPlayOptions options = Options({ "--mode", "pairs", "--seats",
+        "majstor,glupo,majstor,glupo", "--matches", "6", "--seed", "8" });
+    const std::vector<TMatchSummary> matches = RunSelfPlay(options, [](int) {});
+    const std::vector<TSideFigures> sides = SideFigures(options, matches);
+    ASSERT_EQ(sides.size(), 2U);
+    EXPECT_EQ(sides[0].side, "S/N");
+    EXPECT_EQ(sides[1].strength, "Glupo/Glupo");
+    EXPECT_NEAR(sides[0].pointsPerHand + sides[1].pointsPerHand, 22.0, 1e-9);
+
+    std::ostringstream csv;
+    WriteCsv(csv, matches);
+    std::istringstream lines(csv.str());
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 7U);
+    EXPECT_EQ(rows[0].rfind("match,seed,winner,hands,moves,score_S,", 0), 0U);
+    EXPECT_EQ(rows[3].rfind("2," + std::to_string(matches[2].seed) + ",", 0), 0U);
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+#include "tools/selfplay/selfplay_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+#include <stdexcept>
+
+const char* const kSelfPlayUsage = R"(Usage: zaviko-selfplay [options]
+Plays whole matches between computer seats and prints each seat's wins.
+
+  --matches N     matches to play (default 1000)
+  --mode MODE     two (default), each (four, each for himself) or pairs
+  --decks N       1 (default) or 2
+  --seats LIST    strengths in seat order S,W,N,E; with two players S,N
+                  (names pametno, prosecno, glupo, majstor or 0..3;
+                  default pametno everywhere)
+  --seed N        base seed; the same seed plays the same matches
+  --threads N     worker threads (default: one per core)
+  --csv FILE      writes one row per match
+  --no-progress   no progress bar
+  --help          this text
+)";
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+        [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+long long Number(const std::string& option, const std::string& text, long long low, long long high)
+{
+    std::size_t used = 0;
+    long long value = 0;
+    try {
+        value = std::stoll(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size() || value < low || value > high)
+        throw std::invalid_argument(option + " wants a number from " + std::to_string(low) + " to "
+            + std::to_string(high) + ", not \"" + text + "\"");
+    return value;
+}
+
+int Mode(const std::string& text)
+{
+    const std::string mode = Lower(text);
+    if (mode == "two" || mode == "2") return kTwoPlayers;
+    if (mode == "each" || mode == "0") return kEachForHimself;
+    if (mode == "pairs" || mode == "1") return kPairs;
+    throw std::invalid_argument("--mode wants two, each or pairs, not \"" + text + "\"");
+}
+
+// Two players use only S and N: a list of two names them.
+std::array<int, kSeatCount> Seats(const std::string& text, int gameMode)
+{
+    std::vector<int> listed;
+    std::stringstream stream(text);
+    for (std::string item; std::getline(stream, item, ',');) {
+        const std::optional<int> strength = ParseStrength(item);
+        if (!strength) throw std::invalid_argument("unknown strength \"" + item + "\"");
+        listed.push_back(*strength);
+    }
+    std::array<int, kSeatCount> seats { csPametno, csPametno, csPametno, csPametno };
+    if (gameMode == kTwoPlayers && listed.size() == 2) {
+        seats[SeatS] = listed[0];
+        seats[SeatN] = listed[1];
+    } else if (listed.size() == kSeatCount) {
+        std::copy(listed.begin(), listed.end(), seats.begin());
+    } else {
+        throw std::invalid_argument("--seats wants four strengths (S,W,N,E), or two (S,N) "
+                                    "with two players");
+    }
+    return seats;
+}
+
+} // namespace
+
+std::optional<int> ParseStrength(const std::string& text)
+{
+    static const char* const names[] = { "pametno", "prosecno", "glupo", "majstor" };
+    const std::string name = Lower(text);
+    for (int i = 0; i < 4; ++i)
+        if (name == names[i] || name == std::to_string(i)) return i;
+    return std::nullopt;
+}
+
+const char* StrengthName(int strength)
+{
+    static const char* const names[] = { "Pametno", "Prosecno", "Glupo", "Majstor" };
+    return strength >= 0 && strength < 4 ? names[strength] : "?";
+}
+
+TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& args)
+{
+    TSelfPlayOptions o;
+    std::string seats;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) throw std::invalid_argument(arg + " wants a value");
+            return args[++i];
+        };
+        if (arg == "--help" || arg == "-h")
+            o.help = true;
+        else if (arg == "--matches")
+            o.matches = int(Number(arg, value(), 1, 100000000));
+        else if (arg == "--mode")
+            o.gameMode = Mode(value());
+        else if (arg == "--decks")
+            o.deckCount = int(Number(arg, value(), 1, 2)) - 1;
+        else if (arg == "--seats")
+            seats = value();
+        else if (arg == "--seed") {
+            o.seed = std::uint64_t(Number(arg, value(), 0, 1LL << 62));
+            o.seedGiven = true;
+        } else if (arg == "--threads")
+            o.threads = int(Number(arg, value(), 1, 256));
+        else if (arg == "--csv")
+            o.csvPath = value();
+        else if (arg == "--no-progress")
+            o.progress = false;
+        else
+            throw std::invalid_argument("unknown option \"" + arg + "\"");
+    }
+    // The mode may come after the list, so the list is read last.
+    if (!seats.empty()) o.strengths = Seats(seats, o.gameMode);
+    return o;
+}

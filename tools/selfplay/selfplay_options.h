@@ -1,0 +1,34 @@
+#pragma once
+
+#include "game/headless_match.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line of zaviko-selfplay.
+struct TSelfPlayOptions {
+    int matches = 1000;
+    int gameMode = kTwoPlayers;
+    int deckCount = 0; // 0 one deck, 1 two decks
+    std::array<int, kSeatCount> strengths { csPametno, csPametno, csPametno, csPametno };
+    std::uint64_t seed = 0;
+    bool seedGiven = false;
+    int threads = 0; // 0: one per core
+    std::string csvPath;
+    bool progress = true; // drawn only when stderr is a terminal
+    bool help = false;
+};
+
+// The strength a name or number means: pametno 0, prosecno 1, glupo 2,
+// majstor 3 (any letter case); nothing for anything else.
+std::optional<int> ParseStrength(const std::string& text);
+// The strength's name as the options dialog shows it.
+const char* StrengthName(int strength);
+
+// Reads the arguments (without the program name); throws
+// std::invalid_argument with a message for the user on a bad one.
+TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& args);
+
+extern const char* const kSelfPlayUsage;
