@@ -32,6 +32,19 @@ screenshots: build
 install-check: build
 	bash scripts/install-check.sh $(BUILD_DIR)
 
+# The real program under Xvfb, played by xdotool clicks to the end of a match,
+# then "Nova" and closing the window during a computer's move; screenshots of
+# each stage in $(BUILD_DIR)/e2e.
+e2e: build
+	bash scripts/e2e.sh $(BUILD_DIR)
+
+# Start-up time, memory after a played match and the longest GUI-thread frame,
+# measured under Xvfb and printed.
+perf: build
+	bash scripts/perf.sh $(BUILD_DIR)
+
+.PHONY: e2e perf
+
 # The tests of the code on standard primitives (the event, the capture search,
 # the computer's choice, headless matches on several threads) under
 # ThreadSanitizer, in their own build folder; any report fails the run. Left
