@@ -66,7 +66,19 @@ public:
     void TogglePause();
     void ToggleScoreTable();
     void ToggleTableMark(TZuSingleCard& card);
+    // Clears the marks and Selection, and a hint's highlight with them.
     void ClearTableMarks();
+
+    // --- The hint ("Savet") ---
+    // The human is on turn with cards, nothing else runs, the match is on.
+    bool HintAvailable() const;
+    // "Majstor"'s move for the human: the marks (and Selection) become
+    // exactly its table cards, as clicks on them would make them, and the
+    // hand card to play is highlighted until the next click or turn. Plays
+    // nothing; false when no hint can be given.
+    bool ShowHint();
+    // The highlighted hand slot of the hint shown, -1 when none.
+    int HintSlot() const { return FHintSlot; }
 
     // --- Settings the window changed ---
     // Names from the settings onto the seats and the score rows.
@@ -153,6 +165,7 @@ private:
     void ComputerLaysDown(int seat, int handSlot);
     void RevealHandCard(int seat, int handSlot, bool reveal);
     TZuSingleCard* TableCard(TTableSlot place) const;
+    void ClearHint();
     bool SelectionSlots(std::vector<TTableSlot>& places) const;
     void RunOnGui(const std::function<void()>& fn);
 
@@ -173,4 +186,5 @@ private:
     std::atomic<bool> FBusy { false };
     std::atomic<bool> FPaused { false };
     std::atomic<bool> FStopping { false };
+    int FHintSlot = -1;
 };

@@ -16,6 +16,7 @@ void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* car
     bool& /*playIt*/, TZuTablePos& /*tablePos*/, bool& /*faceDown*/, Qt::MouseButton /*button*/)
 {
     if (FStopping) return;
+    ClearHint();
     if (FView.StartItemEnabled()) {
         MessageSink().Information(kNotStarted);
         return;
@@ -107,6 +108,7 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
         return;
     }
     if (FState.CurrentPlayer == SeatS) {
+        ClearHint();
         if (card) ToggleTableMark(*card);
         return;
     }
@@ -131,6 +133,7 @@ void TMatchController::ToggleTableMark(TZuSingleCard& card)
 
 void TMatchController::ClearTableMarks()
 {
+    ClearHint();
     for (TZuCardGroup* row : { FControls.Talon1, FControls.Talon2 })
         for (int slot = 0; slot < row->SlotCount(); ++slot)
             if (row->CardAt(slot)->Negative()) row->CardAt(slot)->SetNegative(false);
