@@ -207,6 +207,16 @@ void TForm1::CreateMenus()
     QMenu* game = menuBar()->addMenu(QStringLiteral("Igra"));
     add(game, "New1", QStringLiteral("Nova"), QKeySequence(Qt::Key_N), &TForm1::New1Click);
     add(game, "Pocniigru1", QStringLiteral("Pocni igru"), {}, &TForm1::Pocniigru1Click);
+    // "Savet" shows Majstor's move for the human. The menu shows it disabled
+    // off the human's turn; the key always reaches the controller, which
+    // then refuses.
+    QAction* hint = add(game, "Savet1", QStringLiteral("Savet"), QKeySequence(Qt::Key_H), nullptr);
+    connect(hint, &QAction::triggered, this, [this] {
+        if (FController) FController->ShowHint();
+    });
+    connect(game, &QMenu::aboutToShow, hint,
+        [this, hint] { hint->setEnabled(FController && FController->HintAvailable()); });
+    connect(game, &QMenu::aboutToHide, hint, [hint] { hint->setEnabled(true); });
     game->addSeparator();
     add(game, "Gotovo1", QStringLiteral("Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
     connect(Action("Gotovo1"), &QAction::triggered, this, &QWidget::close);
