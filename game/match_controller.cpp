@@ -131,6 +131,8 @@ void TMatchController::NewGame(bool initial)
     }
     InitScoreGrid();
     ShowScorePanel();
+    FView.ClearLastMoves();
+    FView.SetStatusText(2, QString());
     if (!initial && FLogEnabled) LogLine(QStringLiteral("****** Nova igra ******"));
     SetNumberOfDecks(FState.DeckCount);
     FView.SetSideSeatsVisible(FState.GameMode != kTwoPlayers);
@@ -169,6 +171,32 @@ void TMatchController::StartMatch()
     }
     FView.SetStartItemEnabled(false);
     StartSequence(true);
+}
+
+TSavedMatch TMatchController::SavedMatch() const
+{
+    return { FState, RandomState() };
+}
+
+void TMatchController::ResumeMatch(const TSavedMatch& match)
+{
+    if (FStopping) return;
+    if (FBusy) StopSequence();
+    SetRandomState(match.randomState);
+    ClearTableMarks();
+    SetNumberOfDecks(match.state.DeckCount);
+    // The grid of the saved match's mode, filled from its score rows below.
+    FState.GameMode = match.state.GameMode;
+    InitScoreGrid();
+    ShowScorePanel();
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        Seat(seat)->SetScore(0);
+    FView.ClearLastMoves();
+    FView.SetStatusText(2, QString());
+    FView.SetSideSeatsVisible(match.state.GameMode != kTwoPlayers);
+    ShowState(match.state);
+    LogLine(QStringLiteral("****** Nastavak sacuvane igre ******"));
+    if (FState.CurrentPlayer != SeatS) StartSequence(true);
 }
 
 void TMatchController::Shutdown()

@@ -2,6 +2,7 @@
 
 #include "cards/zucard_group.h"
 #include "game/card_collection.h"
+#include "game/match_file.h"
 #include "game/match_rules.h"
 #include "game/match_view.h"
 #include "platform/manual_reset_event.h"
@@ -112,6 +113,17 @@ public:
     // hand-offs; for tests and the window's close.
     void WaitForSequence();
 
+    // A match is under way: a move has been made and it is not over.
+    bool MatchUnderway() const { return FState.MovesMade > 0 && !FState.GameOver; }
+    // The match as it stands, for saving; only between sequences.
+    TSavedMatch SavedMatch() const;
+    // Goes on with a saved match; a computer seat on turn plays at once.
+    void ResumeMatch(const TSavedMatch& match);
+    // Ends a computer's reveal at once (the space key, a click on the table);
+    // the pauses themselves stay as they are set.
+    void SkipReveal();
+    bool Revealing() const { return FRevealing; }
+
     // Puts a prepared state in place and shows it whole: cards, taken lists,
     // scores, status bar. For the screenshot programs, which need positions
     // that play reaches only by chance (a grown table, a reveal). Does
@@ -164,6 +176,8 @@ private:
     void ComputerCapture(int seat, int handSlot, const std::vector<int>& tablePositions);
     void ComputerLaysDown(int seat, int handSlot);
     void RevealHandCard(int seat, int handSlot, bool reveal);
+    void PaceReveal();
+    void ShowNotice(const QString& text);
     TZuSingleCard* TableCard(TTableSlot place) const;
     void ClearHint();
     bool SelectionSlots(std::vector<TTableSlot>& places) const;
@@ -187,4 +201,5 @@ private:
     std::atomic<bool> FPaused { false };
     std::atomic<bool> FStopping { false };
     int FHintSlot = -1;
+    std::atomic<bool> FRevealing { false };
 };

@@ -140,6 +140,7 @@ void TMatchController::ShowStatusCardsLeft()
 void TMatchController::ShowStatusTurn()
 {
     FView.SetStatusText(1, QStringLiteral("Na potezu: ") + Name(FState.CurrentPlayer));
+    FView.MarkSeatOnTurn(FState.CurrentPlayer);
 }
 
 // --- Score grids ---

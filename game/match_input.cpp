@@ -38,12 +38,21 @@ void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* car
         HumanLaysDown(slot);
     else if (FSelection.CanTake(*card))
         HumanCaptures(slot);
-    // Otherwise the marked cards cannot be taken by this card: the marks stay.
+    else // the marks stay; the player may change them or try another card
+        ShowNotice(QStringLiteral("Oznacene karte ne mogu da se uzmu ovom kartom."));
+}
+
+void TMatchController::ShowNotice(const QString& text)
+{
+    // The pause panel is free whenever the human may act.
+    if (!FPaused) FView.SetStatusText(2, text);
 }
 
 void TMatchController::HumanLaysDown(int slot)
 {
+    ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, {} });
+    FView.ShowLastMove(SeatS, outcome.playedId, {});
     ShowHands();
     PutCardOnTable(outcome);
     LogLine(Name(SeatS) + QStringLiteral(" stavlja na talon kartu ") + CardName(outcome.playedId));
@@ -60,8 +69,10 @@ void TMatchController::HumanCaptures(int slot)
     for (int i = 0; i < FSelection.Count(); ++i)
         line += ' ' + CardName(FSelection.CardID(i));
     LogLine(line);
+    ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
     DoCapture(SeatS, outcome);
+    FView.ShowLastMove(SeatS, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
     StartSequence(false);
 }
 
@@ -103,6 +114,10 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
     Qt::MouseButton /*button*/)
 {
     if (FStopping) return;
+    if (FBusy && FRevealing) {
+        SkipReveal(); // a click on the table hurries the computer's reveal
+        return;
+    }
     if (FBusy) {
         MessageSink().Message(kNotYourTurn);
         return;
@@ -144,6 +159,7 @@ void TMatchController::FormMouseDown(Qt::MouseButton button)
 {
     // The computer's reveal marks table cards too; those are not the human's.
     if (button == Qt::RightButton && !FBusy && !FStopping) ClearTableMarks();
+    if (button == Qt::LeftButton) SkipReveal();
 }
 
 void TMatchController::FormKeyPress(QChar key)
@@ -153,6 +169,8 @@ void TMatchController::FormKeyPress(QChar key)
         ToggleScoreTable();
     else if (k == 'P')
         TogglePause();
+    else if (k == ' ')
+        SkipReveal();
 }
 
 void TMatchController::TogglePause()

@@ -96,6 +96,19 @@ bool TMatchController::WorkerTerminated() const
     return FWorker && FWorker->Terminated();
 }
 
+void TMatchController::PaceReveal()
+{
+    // While the chosen cards show, the player may cut the wait short.
+    FRevealing = true;
+    Pace(CompPlayDelay * 1000);
+    FRevealing = false;
+}
+
+void TMatchController::SkipReveal()
+{
+    if (FBusy && FRevealing && !FPaused) PaceEvent.Pulse();
+}
+
 void TMatchController::Pace(int ms)
 {
     if (ms > 0) PaceEvent.WaitFor(ms);
@@ -174,7 +187,7 @@ void TMatchController::ComputerCapture(
         RevealHandCard(seat, handSlot, true);
         LogLine(line);
     });
-    Pace(CompPlayDelay * 1000);
+    PaceReveal();
     const TMoveOutcome outcome = ApplyMove(FState, { seat, handSlot, take });
     RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
@@ -185,6 +198,7 @@ void TMatchController::ComputerCapture(
         ShowHands();
         ShowTable();
         if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
+        FView.ShowLastMove(seat, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
     });
 }
 
@@ -195,12 +209,13 @@ void TMatchController::ComputerLaysDown(int seat, int handSlot)
         LogLine(Name(seat) + QStringLiteral(" stavlja na talon kartu ")
             + CardName(FState.hands[seat][handSlot]));
     });
-    Pace(CompPlayDelay * 1000);
+    PaceReveal();
     const TMoveOutcome outcome = ApplyMove(FState, { seat, handSlot, {} });
     RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
         ShowHands();
         PutCardOnTable(outcome);
+        FView.ShowLastMove(seat, outcome.playedId, {});
     });
 }
 

@@ -50,4 +50,13 @@ public:
     virtual void ShowHandEnd(const THandEndDisplay& display) = 0;
     // Closes the taken-cards overview if it is open.
     virtual void CloseOverview() = 0;
+
+    // What a seat did last, shown beside it until its next move; empty text
+    // clears it. The card IDs are the played card and what it took.
+    virtual void ShowLastMove(int /*seat*/, int /*playedId*/, const std::vector<int>& /*takenIds*/)
+    {
+    }
+    virtual void ClearLastMoves() { }
+    // Marks the seat on turn beside its name.
+    virtual void MarkSeatOnTurn(int /*seat*/) { }
 };

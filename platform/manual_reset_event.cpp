@@ -17,10 +17,20 @@ void TManualResetEvent::ResetEvent()
     FSignalled = false;
 }
 
+void TManualResetEvent::Pulse()
+{
+    {
+        std::lock_guard lock(FMutex);
+        ++FPulses;
+    }
+    FChanged.notify_all();
+}
+
 bool TManualResetEvent::WaitFor(int ms)
 {
     std::unique_lock lock(FMutex);
-    const auto signalled = [this] { return FSignalled; };
+    const std::uint64_t pulses = FPulses;
+    const auto signalled = [this, pulses] { return FSignalled || FPulses != pulses; };
     if (ms < 0) {
         FChanged.wait(lock, signalled);
         return true;

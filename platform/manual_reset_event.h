@@ -1,6 +1,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 
 // An event that stays signalled until it is reset: every wait, present and
@@ -18,6 +19,9 @@ public:
     // Signals the event and releases every waiter.
     void SetEvent();
     void ResetEvent();
+    // Releases the waits under way now, once, and leaves the event as it was:
+    // later waits wait their full time again.
+    void Pulse();
     // Waits until the event is signalled or ms milliseconds have passed and
     // answers whether it was signalled; 0 only looks, a negative time waits
     // without limit.
@@ -27,4 +31,5 @@ private:
     std::mutex FMutex;
     std::condition_variable FChanged;
     bool FSignalled;
+    std::uint64_t FPulses = 0;
 };

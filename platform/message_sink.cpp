@@ -20,7 +20,7 @@ int Show(QMessageBox::Icon icon, const std::string& text, bool question)
         QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (question) {
-        box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+        box.setDefaultButton(box.addButton(QStringLiteral("Da"), QMessageBox::YesRole));
         QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
         box.setEscapeButton(no);
     } else {

@@ -152,14 +152,30 @@ wait_log()
     done
 }
 
+# Up to $1 seconds until the command $2 succeeds, answering with its default
+# button ("Da") every question that comes up meanwhile.
+confirm_until()
+{
+    local deadline=$(($(now_ms) + $1 * 1000)) d
+    while (($(now_ms) < deadline)); do
+        eval "$2" && return 0
+        d=$(dialogs | head -n 1)
+        [[ -n "$d" ]] && press_enter "$d"
+        sleep 0.05
+    done
+    return 1
+}
+
 # Closes the window with its shortcut, as a player would, and checks that
-# the program ends soon, cleanly, with the log's session closed.
+# the program ends soon, cleanly, with the log's session closed. A match
+# under way asks first; the answer is "Da", which saves it.
 close_and_check()
 {
     local started
     started=$(now_ms)
     key_in_main alt+F4
-    wait_exit 8 || fail "the program did not end within 8 s after Alt+F4"
+    confirm_until 8 '! alive' || fail "the program did not end within 8 s after Alt+F4"
+    wait_exit 1 || fail "the program did not end after Alt+F4"
     echo "  ended $(($(now_ms) - started)) ms after Alt+F4, status $APP_RC"
     ((APP_RC == 0)) || fail "the program ended with status $APP_RC"
     tail -n 3 "$LOG" | grep -q "Log fajl zatvoren" || fail "the log does not say the session closed"

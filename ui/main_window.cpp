@@ -10,6 +10,7 @@
 #include "settings/program_files.h"
 #include "ui/score_grid.h"
 #include "ui/score_panel.h"
+#include "ui/seat_marks.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
@@ -138,6 +139,7 @@ void TForm1::CreateTable()
     Deck->SetOriginY(34);
     // Connected to nothing: cards appear in place without flying.
     ZuSprite1 = new TZuSprite(FTable);
+    FMarks = new TSeatMarks(FTable, FLabels);
 }
 
 TZuCardGroup* TForm1::CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt)

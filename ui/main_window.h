@@ -15,6 +15,7 @@ class TFPregledKarata;
 class TIni;
 class TMatchController;
 class TScorePanel;
+class TSeatMarks;
 class TZuCardDeck;
 class TZuCardGroup;
 class TZuSprite;
@@ -77,6 +78,10 @@ public:
     void RepaintWindow() override;
     void ShowHandEnd(const THandEndDisplay& display) override;
     void CloseOverview() override;
+    void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds) override;
+    void ClearLastMoves() override;
+    void MarkSeatOnTurn(int seat) override;
+    TSeatMarks* SeatMarks() const { return FMarks; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -92,6 +97,8 @@ private:
     void CreateStatusBar();
     void ConnectCards();
     void FormActivate();
+    // Offers the match saved when the window last closed; true when resumed.
+    bool OfferSavedMatch();
     void ApplyNamesToMenus();
     void ArrangeSeats();
     int WindowWidth() const;
@@ -102,6 +109,7 @@ private:
     TLogFile LogFile;
     QWidget* FTable = nullptr;
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
+    TSeatMarks* FMarks = nullptr;
     std::array<QLabel*, 3> FStatus {};
     std::array<TScorePanel*, 3> FPanels {};
     TZuCardDeck* RealDeck = nullptr;

@@ -3,11 +3,13 @@
 
 #include "cards/zucard.h"
 #include "game/match_controller.h"
+#include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
+#include "ui/saved_match_store.h"
 #include "ui/score_panel.h"
 #include "ui/taken_cards_view.h"
 
@@ -26,9 +28,21 @@ bool TForm1::Idle() const
     return FController && !FController->Stopping() && !FClosing;
 }
 
+namespace {
+
+const char* const kAbandonNew = "Partija je u toku. Da li zelis da je prekines i pocnes novu?";
+const char* const kAbandonClose
+    = "Partija je u toku. Da li zelis da izadjes?\n\nPartija ce biti sacuvana, pa mozes da je "
+      "nastavis kad sledeci put pokrenes igru.";
+
+} // namespace
+
 void TForm1::New1Click()
 {
-    if (Idle()) FController->NewGame(false);
+    if (!Idle()) return;
+    // A single key press must not throw a match away.
+    if (FController->MatchUnderway() && !MessageSink().Confirmation(kAbandonNew)) return;
+    FController->NewGame(false);
 }
 
 void TForm1::Pocniigru1Click()
@@ -129,7 +143,22 @@ void TForm1::FormActivate()
 {
     if (!FController->FirstActivation()) return;
     FController->SetFirstActivation(false);
+    if (OfferSavedMatch()) return;
     FController->AskToStart();
+}
+
+bool TForm1::OfferSavedMatch()
+{
+    const TSavedMatchStore store(FSettings->FileName);
+    if (!store.Exists()) return false;
+    const std::optional<TSavedMatch> saved = store.Load();
+    if (!saved) return false;
+    const bool resume = MessageSink().Confirmation("Nastavi zapocetu partiju?");
+    // Offered once: a declined match is not offered again.
+    store.Remove();
+    if (!resume) return false;
+    FController->ResumeMatch(*saved);
+    return true;
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -138,9 +167,18 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (FController && FController->MatchUnderway() && !MessageSink().Confirmation(kAbandonClose)) {
+        event->ignore();
+        return;
+    }
     FClosing = true;
     // The worker stops before the log closes and before anything it uses goes.
-    if (FController) FController->Shutdown();
+    if (FController) {
+        FController->Shutdown();
+        if (FController->MatchUnderway()
+            && !TSavedMatchStore(FSettings->FileName).Save(FController->SavedMatch()))
+            MessageSink().Error("Partija nije mogla da se sacuva.");
+    }
     FOverview->CloseIfOpen();
     event->accept();
 }

@@ -7,6 +7,7 @@
 #include "ui/deck_over_dialog.h"
 #include "ui/score_grid.h"
 #include "ui/score_panel.h"
+#include "ui/seat_marks.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
@@ -69,6 +70,7 @@ void TForm1::SetSideSeatsVisible(bool visible)
         w->setVisible(visible);
     Action("PlayerW1")->setVisible(visible);
     Action("PlayerE1")->setVisible(visible);
+    FMarks->Place();
 }
 
 void TForm1::RepaintWindow()
@@ -90,6 +92,21 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
 void TForm1::CloseOverview()
 {
     FOverview->CloseIfOpen();
+}
+
+void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
+{
+    FMarks->ShowLastMove(seat, playedId, takenIds);
+}
+
+void TForm1::ClearLastMoves()
+{
+    FMarks->Clear();
+}
+
+void TForm1::MarkSeatOnTurn(int seat)
+{
+    FMarks->MarkOnTurn(seat);
 }
 
 int TForm1::TableHeight() const
@@ -130,6 +147,7 @@ void TForm1::ArrangeSeats()
     const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
     for (int seat = SeatS; seat <= SeatE; ++seat)
         FLabels[seat]->move(seats[seat]->x(), seats[seat]->y() - 20);
+    FMarks->Place();
 }
 
 void TForm1::ArrangeTable()

@@ -118,25 +118,6 @@ TEST_F(MatchTest, AHandCardWithNothingMarkedGoesToTheTableInPlacementOrder)
     EXPECT_TRUE(text.contains(QString::fromStdString("Ja stavlja na talon kartu " + CardName(id))));
 }
 
-TEST_F(MatchTest, ARefusedCaptureKeepsTheMarks)
-{
-    controller->Start();
-    HumanOnTurn();
-    // Mark every table card: seldom can one hand card take them all.
-    const int marked = int(TableSlots(controller->State()).size());
-    for (const TTableSlot& place : TableSlots(controller->State()))
-        ClickTable(place);
-    const TMatchState before = controller->State();
-    for (int slot = 0; slot < kHandSlots; ++slot)
-        if (!IsLegalCapture(before, SeatS, slot, TableSlots(before))) {
-            ClickHand(slot);
-            EXPECT_FALSE(controller->Busy());
-            EXPECT_EQ(controller->Selection().Count(), marked);
-            EXPECT_EQ(controller->State().hands, before.hands);
-            return;
-        }
-}
-
 class WholeMatchTest : public MatchTest,
                        public ::testing::WithParamInterface<std::tuple<int, int, int>> {
 protected:

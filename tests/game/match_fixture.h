@@ -52,6 +52,14 @@ public:
         handEndShown.push_back(display);
     }
     void CloseOverview() override { ++overviewsClosed; }
+    void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds) override
+    {
+        lastMoves[seat] = { playedId, takenIds };
+    }
+    void ClearLastMoves() override { lastMoves.clear(); }
+    void MarkSeatOnTurn(int seat) override { onTurn = seat; }
+    std::map<int, std::pair<int, std::vector<int>>> lastMoves;
+    int onTurn = -1;
     int Cell(int grid, int column, int row) const
     {
         auto it = cells.find({ grid, column, row });

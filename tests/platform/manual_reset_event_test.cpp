@@ -71,6 +71,28 @@ TEST(ManualResetEvent, SignalReleasesEveryWaiterAtOnce)
     EXPECT_TRUE(event.WaitFor(0));
 }
 
+TEST(ManualResetEvent, PulseEndsTheWaitUnderWayOnly)
+{
+    TManualResetEvent event;
+    std::atomic<bool> released { false };
+    std::thread waiter([&] {
+        EXPECT_TRUE(event.WaitFor(kLongWaitMs));
+        released = true;
+    });
+    // Pulse until the waiter has taken it: a pulse before its wait began
+    // would not count.
+    const auto start = TClock::now();
+    while (!released && TClock::now() - start < std::chrono::milliseconds(kLongWaitMs / 2)) {
+        event.Pulse();
+        std::this_thread::sleep_for(1ms);
+    }
+    waiter.join();
+    EXPECT_TRUE(released);
+    // The event is not left signalled: the next wait lasts its time.
+    EXPECT_FALSE(event.WaitFor(0));
+    EXPECT_FALSE(event.WaitFor(5));
+}
+
 TEST(ManualResetEvent, WaitWithoutLimitEndsWithTheSignal)
 {
     TManualResetEvent event;

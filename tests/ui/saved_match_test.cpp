@@ -1,0 +1,108 @@
+// A match under way is never lost by one key or by closing the window: "Nova"
+// asks first, closing asks and saves, and the next start offers to go on.
+#include "tests/ui/main_window_fixture.h"
+
+#include "ui/saved_match_store.h"
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& texts)
+{
+    std::string all;
+    for (const std::string& t : texts)
+        all += t + "\n";
+    return all;
+}
+
+} // namespace
+
+class SavedMatchTest : public MainWindowTest {
+protected:
+    // The human lays a card down and the computers answer.
+    void OneMove()
+    {
+        bool playIt = false, faceDown = false;
+        TZuTablePos pos = tpAuto;
+        int slot = 0;
+        while (form->PlayerS->CardAt(slot)->Empty())
+            ++slot;
+        form->PlayerS->OnCardClick(form->PlayerS, form->PlayerS->CardAt(slot), slot, playIt, pos,
+            faceDown, Qt::LeftButton);
+        WaitIdle();
+    }
+    void ShowAndSettle()
+    {
+        form->show();
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        WaitIdle();
+    }
+    QString SaveFile() const { return dir.filePath("Zaviko.sav"); }
+};
+
+TEST_F(SavedMatchTest, NovaAsksExactlyWhileAMatchIsUnderWay)
+{
+    Make();
+    SeedWhereHumanStarts();
+    sink.shown.confirmations.clear();
+    form->New1Click(); // nothing played yet: at once
+    EXPECT_TRUE(sink.shown.confirmations.empty());
+    SeedWhereHumanStarts();
+    OneMove();
+    const int moves = Controller().State().MovesMade;
+    sink.shown.confirmReply = false;
+    form->New1Click();
+    ASSERT_EQ(sink.shown.confirmations.size(), 1u);
+    EXPECT_EQ(Controller().State().MovesMade, moves); // declined: the match goes on
+    sink.shown.confirmReply = true;
+    form->New1Click();
+    EXPECT_EQ(Controller().State().MovesMade, 0);
+    EXPECT_EQ(sink.shown.confirmations.size(), 2u);
+}
+
+TEST_F(SavedMatchTest, ClosingSavesAndTheNextStartGoesOn)
+{
+    Make();
+    SeedWhereHumanStarts();
+    OneMove();
+    const TMatchState before = Controller().State();
+    sink.shown.confirmReply = false;
+    EXPECT_FALSE(form->close()); // declined: the window stays
+    EXPECT_FALSE(QFile::exists(SaveFile()));
+    sink.shown.confirmReply = true;
+    EXPECT_TRUE(form->close());
+    ASSERT_TRUE(QFile::exists(SaveFile()));
+    form.reset();
+
+    sink.shown.confirmations.clear();
+    Make();
+    ShowAndSettle();
+    EXPECT_NE(
+        Joined(sink.shown.confirmations).find("Nastavi zapocetu partiju?"), std::string::npos);
+    EXPECT_EQ(Controller().State().hands, before.hands);
+    EXPECT_EQ(Controller().State().Score, before.Score);
+    EXPECT_EQ(Controller().State().MovesMade, before.MovesMade);
+    EXPECT_FALSE(QFile::exists(SaveFile())); // offered once
+}
+
+TEST_F(SavedMatchTest, ADamagedSaveIsSetAsideAndTheGameStarts)
+{
+    const QByteArray damaged[]
+        = { "garbage\x01\x02", QByteArray(200000, 'x'), "Zaviko saved match 1\nmode 0\ndecks 0\n" };
+    for (const QByteArray& bytes : damaged) {
+        QFile file(SaveFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        sink.shown.errors.clear();
+        Make();
+        ShowAndSettle();
+        ASSERT_EQ(sink.shown.errors.size(), 1u);
+        EXPECT_NE(
+            sink.shown.errors[0].find("Sacuvana partija ne moze da se nastavi"), std::string::npos);
+        EXPECT_FALSE(QFile::exists(SaveFile()));
+        EXPECT_TRUE(QFile::exists(SaveFile() + ".bad"));
+        EXPECT_EQ(Controller().CardsLeft(), 24); // a fresh match was dealt
+        form.reset();
+    }
+}
