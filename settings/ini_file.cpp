@@ -3,6 +3,7 @@
 #include "settings/atomic_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <optional>
@@ -80,15 +81,23 @@ std::optional<int> ParseInteger(QString text)
 
 // UTF-8 when the line is valid UTF-8; otherwise the line was saved by an
 // editor in an 8-bit encoding, for Serbian Latin text most likely Windows-1250
-// (Latin-1 where the system has no converter for it).
-QString DecodeLine(const QByteArray& line)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(line);
-    if (!utf8.hasError()) return text;
-    QStringDecoder windows("windows-1250", QStringDecoder::Flag::Stateless);
-    return windows.isValid() ? QString(windows.decode(line)) : QString::fromLatin1(line);
-}
+// (Latin-1 where the system has no converter for it). The converter is made
+// once per file, at its first such line: making one costs far more than a line.
+class TLineDecoder {
+public:
+    QString Decode(const QByteArray& line)
+    {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(line);
+        if (!utf8.hasError()) return text;
+        if (!FEightBit)
+            FEightBit.emplace(QStringDecoder("windows-1250", QStringDecoder::Flag::Stateless));
+        return FEightBit->isValid() ? QString(FEightBit->decode(line)) : QString::fromLatin1(line);
+    }
+
+private:
+    std::optional<QStringDecoder> FEightBit;
+};
 
 // A line break inside a value would end the key and start a line of its own,
 // which could forge other keys or sections.
@@ -117,13 +126,14 @@ void TIniFile::Load()
 {
     QFile file(FFileName);
     if (!file.exists()) return;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize) {
+    // Only a regular file: a pipe or a device in its place would block the
+    // start or never end.
+    if (!QFileInfo(FFileName).isFile() || file.size() > MaxFileSize
+        || !file.open(QIODevice::ReadOnly)) {
         FReadable = false;
         return;
     }
-    // Read at most one byte past the limit: a file that grows meanwhile, or a
-    // device that reports no size, is refused the same way.
-    const QByteArray data = file.read(MaxFileSize + 1);
+    const QByteArray data = file.readAll();
     if (data.size() > MaxFileSize || file.error() != QFile::NoError) {
         FReadable = false;
         return;
@@ -140,9 +150,10 @@ void TIniFile::Load(const QByteArray& contents)
     FRaw = data.split('\n');
     if (!FRaw.isEmpty() && FRaw.last().isEmpty()) FRaw.removeLast();
     FLines.reserve(FRaw.size());
+    TLineDecoder decoder;
     for (QByteArray& line : FRaw) {
         if (line.endsWith('\r')) line.chop(1);
-        FLines.append(DecodeLine(line));
+        FLines.append(decoder.Decode(line));
     }
 }
 

@@ -200,13 +200,6 @@ void TPubStrGrid::SetDefaultDrawing(bool b)
     viewport()->update();
 }
 
-bool TPubStrGrid::ValidDelimiter(QChar d)
-{
-    // A digit would split the numbers it stands between; a blank or line
-    // break would not survive the line structure of the file.
-    return d.isPrint() && !d.isDigit() && !d.isSpace() && !d.isSurrogate();
-}
-
 void TPubStrGrid::SetCellDelimiter(QChar d)
 {
     if (ValidDelimiter(d)) FCellDelimiter = d;

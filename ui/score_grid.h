@@ -103,7 +103,12 @@ public:
     QChar CellDelimiter() const { return FCellDelimiter; }
     // Digits, blanks, line breaks and other control characters are refused.
     void SetCellDelimiter(QChar d);
-    static bool ValidDelimiter(QChar d);
+    // A digit would split the numbers it stands between; a blank or line
+    // break would not survive the line structure of the file.
+    static bool ValidDelimiter(QChar d)
+    {
+        return d.isPrint() && !d.isDigit() && !d.isSpace() && !d.isSurrogate();
+    }
     QString FileName() const { return FFileName; }
     // Stores the name and loads the file when the name is not empty.
     void SetFileName(const QString& name);

@@ -4,6 +4,7 @@
 #include "ui/score_grid_file.h"
 
 #include "platform/message_sink.h"
+#include "settings/atomic_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,6 +33,7 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, bool backup, QStr
 {
     const QFileInfo target(path);
     if (target.isDir()) return reason = QStringLiteral("it is a folder"), false;
+    RemoveStaleTemporaries(path);
     QTemporaryFile temp(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
     if (!temp.open()) return reason = temp.errorString(), false;
     if (temp.write(bytes) != bytes.size() || !temp.flush() || ::fsync(temp.handle()) != 0)
@@ -40,9 +42,16 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, bool backup, QStr
         ? QFile::permissions(path)
         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     temp.setPermissions(mode);
+    // The backup is a second name for the old file, so the target keeps a
+    // whole file at every moment: moving the old file aside first would leave
+    // none at all if the program died before the new one took its place.
     if (backup && target.exists()) {
         const QString backupName = path + QStringLiteral("BAK");
-        if (!QFileInfo::exists(backupName)) QFile::rename(path, backupName);
+        if (!QFileInfo::exists(backupName)
+            && ::link(
+                   QFile::encodeName(path).constData(), QFile::encodeName(backupName).constData())
+                != 0)
+            QFile::copy(path, backupName);
     }
     // std::rename replaces the target in one step; QFile::rename refuses to.
     if (std::rename(QFile::encodeName(temp.fileName()).constData(),

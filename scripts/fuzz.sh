@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build-fuzz/ and runs each for the
+# given number of seconds from its checked-in seed corpus. New inputs go to
+# build-fuzz/corpus/<name>, never into the sources. An input that crashes,
+# takes over 10 s or more than 2 GB ends the run with its file in build-fuzz/.
+# clang and its fuzzer runtime come from Debian's packages, installed here
+# only when missing (the normal build does not need them).
+# Usage: scripts/fuzz.sh <seconds> [name...]   (names: deck_file settings_ini score_grid timestamp)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:?usage: scripts/fuzz.sh <seconds> [name...]}
+shift
+names=("$@")
+[[ ${#names[@]} -gt 0 ]] || names=(deck_file settings_ini score_grid timestamp)
+
+bash scripts/install-deps.sh
+missing=()
+for p in clang libclang-rt-14-dev; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DZAVIKO_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j2 --target "${names[@]/#/fuzz_}"
+
+for name in "${names[@]}"; do
+    mkdir -p "build-fuzz/corpus/$name" "build-fuzz/artifacts/$name"
+    echo "== fuzz_$name for ${seconds} s"
+    ./build-fuzz/bin/fuzz_"$name" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name/" \
+        "build-fuzz/corpus/$name" "fuzz/corpus/$name" 2>&1 \
+        | grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb)|ERROR|SUMMARY|Test unit written' \
+        || true
+    # grep hides the run's chatter; the fuzzer's own status decides.
+    [[ ${PIPESTATUS[0]} -eq 0 ]] || { echo "fuzz_$name failed"; exit 1; }
+done

@@ -1,0 +1,170 @@
+// Kills a writer (SIGKILL) at many moments of its saves and checks what it
+// leaves: the settings and score-grid files are always one whole version,
+// never a mix or a cut, and every log line written before the kill is, once,
+// in the live log or an archive.
+#include "settings/atomic_file.h"
+#include "settings/ini.h"
+#include "settings/ini_file.h"
+#include "ui/score_grid_file.h"
+#include "tests/settings/file_helpers.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <random>
+#include <set>
+#include <thread>
+
+#include <signal.h>
+
+namespace {
+
+class CrashSafety : public ::testing::Test {
+protected:
+    // Starts the writer, lets it run for a random while after it is set up,
+    // kills it and returns what it printed.
+    QByteArray RunAndKill(const char* what, const QString& path, long first, int maxMicros)
+    {
+        QProcess writer;
+        writer.start(QCoreApplication::applicationDirPath() + "/crash_writer",
+            { what, path, QString::number(first) });
+        EXPECT_TRUE(writer.waitForStarted(10000));
+        while (!writer.canReadLine() && writer.waitForReadyRead(10000)) { }
+        EXPECT_EQ(writer.readLine(), "ready\n");
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<int>(0, maxMicros)(rng)));
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        writer.waitForFinished(10000);
+        return writer.readAllStandardOutput();
+    }
+
+    QString FilePath(const char* name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    std::mt19937 rng { 20261208 };
+};
+
+// The number n when all four names are version n, 0 for the defaults, else -1.
+long SettingsVersion(const QString& path)
+{
+    const TIniFile ini(path);
+    if (ini.ReadString("PlayerNames", "S", "") == "Lazor"
+        && ini.ReadString("PlayerNames", "E", "") == "Savel")
+        return 0;
+    const QString s = ini.ReadString("PlayerNames", "S", "");
+    const long n = s.mid(1).toLong();
+    for (const char* seat : { "S", "W", "N", "E" })
+        if (ini.ReadString("PlayerNames", seat, "") != seat + QString::number(n)) return -1;
+    return n;
+}
+
+TEST_F(CrashSafety, SettingsFileIsAlwaysOneWholeVersion)
+{
+    const QString path = FilePath("Zaviko.ini");
+    const TIni defaults(path); // written before the first writer starts
+    long first = 1, leftovers = 0;
+    std::set<long> seen;
+    for (int round = 0; round < 120; ++round) {
+        RunAndKill("settings", path, first, 30000);
+        const long n = SettingsVersion(path);
+        ASSERT_GE(n, 0) << "round " << round << ":\n" << ReadAll(path).toStdString();
+        seen.insert(n);
+        first += 100000;
+        leftovers += FilesIn(dir.path()).size() - 1;
+        // Leftovers are aged past the point where no save can own them.
+        for (const QString& name : FilesIn(dir.path())) {
+            QFile file(dir.filePath(name));
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(
+                QDateTime::currentDateTime().addSecs(-600), QFile::FileModificationTime);
+        }
+    }
+    // Kills fell in many different saves, not only before the first.
+    EXPECT_GT(seen.size(), 60u);
+    RunAndKill("settings", path, first, 20000);
+    std::printf("settings: 121 kills, %zu versions seen, %ld temporary copies left behind\n",
+        seen.size(), leftovers);
+    // The next save clears what earlier kills left.
+    EXPECT_EQ(RemoveStaleTemporaries(path, 60), 0);
+    EXPECT_LE(FilesIn(dir.path()).size(), 2) << FilesIn(dir.path()).join(' ').toStdString();
+}
+
+// The number every cell holds, or -1 for a file that is damaged or mixed.
+long GridVersion(const QString& path)
+{
+    TGridFileData data;
+    QString reason;
+    if (!ParseGridFile(ReadAll(path), data, reason) || data.cells.empty()) return -1;
+    for (const auto& cell : data.cells)
+        if (cell.text != data.cells.front().text) return -1;
+    return data.cells.size() == 120 ? data.cells.front().text.toLong() : -1;
+}
+
+TEST_F(CrashSafety, ScoreGridFileAndItsBackupAreAlwaysWhole)
+{
+    const QString path = FilePath("grid.txt");
+    long first = 1;
+    std::set<long> seen;
+    for (int round = 0; round < 60; ++round) {
+        RunAndKill("grid", path, first, 40000);
+        if (!QFile::exists(path) && round < 3) continue; // killed before the first save
+        const long n = GridVersion(path);
+        ASSERT_GE(n, 0) << "round " << round << ":\n" << ReadAll(path).left(400).toStdString();
+        if (QFile::exists(path + "BAK")) ASSERT_GE(GridVersion(path + "BAK"), 0) << round;
+        seen.insert(n);
+        first += 100000;
+    }
+    EXPECT_GT(seen.size(), 30u);
+    std::printf("score grid: 60 kills, %zu versions seen\n", seen.size());
+}
+
+// Every number in the live log and its archives, with how often it appears.
+std::map<long, int> LoggedLines(const QString& folder)
+{
+    std::map<long, int> lines;
+    static const QRegularExpression line(QStringLiteral("^line (\\d+) x+\\r$"));
+    for (const QString& name : FilesIn(folder)) {
+        if (!name.startsWith("Zaviko.log")) continue;
+        for (const QByteArray& text : ReadAll(QDir(folder).filePath(name)).split('\n')) {
+            if (text.isEmpty()) continue;
+            const auto match = line.match(QString::fromLatin1(text));
+            EXPECT_TRUE(match.hasMatch()) << name.toStdString() << ": " << text.toStdString();
+            if (match.hasMatch()) ++lines[match.captured(1).toLong()];
+        }
+    }
+    return lines;
+}
+
+TEST_F(CrashSafety, EveryLogLineWrittenBeforeAKillIsKeptOnce)
+{
+    const QString path = FilePath("Zaviko.log");
+    long first = 1;
+    std::set<long> acknowledged;
+    for (int round = 0; round < 60; ++round) {
+        const QByteArray printed = RunAndKill("log", path, first, 20000);
+        for (const QByteArray& n : printed.split('\n'))
+            if (!n.isEmpty()) acknowledged.insert(n.toLong());
+        first += 100000;
+    }
+    const std::map<long, int> lines = LoggedLines(dir.path());
+    for (long n : acknowledged) {
+        const auto it = lines.find(n);
+        ASSERT_TRUE(it != lines.end()) << "line " << n << " was lost";
+        ASSERT_EQ(it->second, 1) << "line " << n << " is kept twice";
+    }
+    // A line being written at the kill may be there, but never twice.
+    for (const auto& [n, count] : lines)
+        EXPECT_EQ(count, 1) << "line " << n;
+    EXPECT_GT(acknowledged.size(), 200u);
+    std::printf("log: 60 kills, %zu lines acknowledged, %zu kept, %d files\n", acknowledged.size(),
+        lines.size(), int(FilesIn(dir.path()).size()));
+    EXPECT_GT(FilesIn(dir.path()).size(), 20);
+}
+
+} // namespace

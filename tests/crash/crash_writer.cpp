@@ -1,0 +1,80 @@
+// The writer the crash tests kill: it saves one of our files over and over
+// until it is killed, each save a complete, recognisable version. It prints
+// "ready" once set up and, for the log, the number of each line once Write
+// has returned. Usage: crash_writer settings|grid|log <path> <first number>
+#include "settings/ini.h"
+#include "settings/log_file.h"
+#include "ui/score_grid.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Version n of the names: every name carries n, so a mix of two versions shows.
+void WriteSettings(const QString& path, long first)
+{
+    TIni ini(path);
+    std::puts("ready");
+    std::fflush(stdout);
+    for (long n = first;; ++n) {
+        const QString v = QString::number(n);
+        ini.SetPlayerNames("S" + v, "W" + v, "N" + v, "E" + v);
+    }
+}
+
+// Version n of the table: every cell holds n. The backup is removed before
+// each save, so every save is the one that makes a first backup.
+void WriteGrid(const QString& path, long first)
+{
+    TPubStrGrid grid;
+    grid.SetColCount(4);
+    grid.SetRowCount(40);
+    std::puts("ready");
+    std::fflush(stdout);
+    for (long n = first;; ++n) {
+        for (int r = 0; r < grid.RowCount(); ++r)
+            for (int c = 1; c < grid.ColCount(); ++c)
+                grid.SetCells(c, r, QString::number(n));
+        QFile::remove(path + "BAK");
+        grid.SaveToFile(path);
+    }
+}
+
+// Lines "line <n>" with a small MaxSize, so archives come every few lines.
+void WriteLog(const QString& path, long first)
+{
+    TLogFile log;
+    log.SetLogFileName(path);
+    log.SetOptions({});
+    log.SetMaxSize(1024);
+    log.SetArchiveMode(bkSize);
+    log.Open();
+    std::puts("ready");
+    std::fflush(stdout);
+    for (long n = first;; ++n) {
+        log.Write(QStringLiteral("line %1 %2\r\n").arg(n).arg(QString(40, 'x')));
+        std::printf("%ld\n", n);
+        std::fflush(stdout);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s settings|grid|log <path> <first number>\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const QString path = QString::fromLocal8Bit(argv[2]);
+    const long first = std::atol(argv[3]);
+    if (std::strcmp(argv[1], "settings") == 0) WriteSettings(path, first);
+    if (std::strcmp(argv[1], "grid") == 0) WriteGrid(path, first);
+    if (std::strcmp(argv[1], "log") == 0) WriteLog(path, first);
+    return 2;
+}
