@@ -131,13 +131,7 @@ void TFDeckOverInfoDlg::FitLabels()
 void TFDeckOverInfoDlg::ViewSeat(TSeat seat)
 {
     TZuCardGroup* group = FSeats[seat];
-    if (!FViewer || !group || FViewer->IsOpen()) return;
-    std::vector<int> ids;
-    for (int i = 0; i < group->TakenCount(); ++i)
-        ids.push_back(group->TakenID(i));
-    FViewer->SetPlayer(group->PlayerName());
-    FViewer->ShowCards(ids);
-    FViewer->Execute();
+    if (FViewer && group) FViewer->ShowTakenBy(*group);
 }
 
 int TFDeckOverInfoDlg::Execute()

@@ -52,14 +52,7 @@ void TForm1::Pocniigru1Click()
 
 void TForm1::ShowTakenCards(int seat)
 {
-    if (!Idle() || FOverview->IsOpen()) return;
-    TZuCardGroup* group = FController->Seat(seat);
-    std::vector<int> ids;
-    for (int i = 0; i < group->TakenCount(); ++i)
-        ids.push_back(group->TakenID(i));
-    FOverview->SetPlayer(group->PlayerName());
-    FOverview->ShowCards(ids);
-    FOverview->Execute();
+    if (Idle()) FOverview->ShowTakenBy(*FController->Seat(seat));
 }
 
 void TForm1::ApplyNamesToMenus()

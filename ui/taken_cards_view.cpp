@@ -85,6 +85,17 @@ void TFPregledKarata::SetPlayer(const QString& Name)
                        : QStringLiteral("Karte koje je odneo ") + Name);
 }
 
+void TFPregledKarata::ShowTakenBy(const TZuCardGroup& group)
+{
+    if (IsOpen()) return;
+    std::vector<int> ids;
+    for (int i = 0; i < group.TakenCount(); ++i)
+        ids.push_back(group.TakenID(i));
+    SetPlayer(group.PlayerName());
+    ShowCards(ids);
+    Execute();
+}
+
 void TFPregledKarata::ShowCards(const std::vector<int>& ids)
 {
     const int n = std::min<int>(int(ids.size()), MaxCards);

@@ -27,6 +27,9 @@ public:
     // Lays the IDs out in taking order, 26 to a row; the window takes the
     // height of the rows shown, as far as the screen allows.
     void ShowCards(const std::vector<int>& ids);
+    // SetPlayer and ShowCards for a seat's taken cards in taking order, then
+    // Execute; every view of a seat's cards goes through here.
+    void ShowTakenBy(const TZuCardGroup& group);
 
     // Shows the window modally; a request while it is already open is ignored.
     int Execute();
