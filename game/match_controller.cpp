@@ -122,6 +122,7 @@ void TMatchController::NewGame(bool initial)
     Randomize();
     ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
         Settings.NumberOfDecks, Settings.Clockwise);
+    FHandClears = 0;
     // A new match starts with nothing marked, so no hand card can take a
     // card of the last match.
     ClearTableMarks();
@@ -183,6 +184,7 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
     if (FStopping) return;
     if (FBusy) StopSequence();
     SetRandomState(match.randomState);
+    FHandClears = 0;
     ClearTableMarks();
     SetNumberOfDecks(match.state.DeckCount);
     // The grid of the saved match's mode, filled from its score rows below.

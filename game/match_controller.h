@@ -4,6 +4,7 @@
 #include "game/card_collection.h"
 #include "game/match_file.h"
 #include "game/match_rules.h"
+#include "game/match_statistics.h"
 #include "game/match_view.h"
 #include "platform/manual_reset_event.h"
 
@@ -80,6 +81,10 @@ public:
     bool ShowHint();
     // The highlighted hand slot of the hint shown, -1 when none.
     int HintSlot() const { return FHintSlot; }
+
+    // --- Statistics ---
+    // Told of every hand's end, match's end and hint shown, on the GUI thread.
+    std::function<void(const TMatchEvent&)> OnMatchEvent;
 
     // --- Settings the window changed ---
     // Names from the settings onto the seats and the score rows.
@@ -182,6 +187,7 @@ private:
     void ClearHint();
     bool SelectionSlots(std::vector<TTableSlot>& places) const;
     void RunOnGui(const std::function<void()>& fn);
+    void Report(const TMatchEvent& event);
 
     TMatchControls FControls;
     TIni& Settings;
@@ -201,5 +207,7 @@ private:
     std::atomic<bool> FPaused { false };
     std::atomic<bool> FStopping { false };
     int FHintSlot = -1;
+    // The human's table clears in the hand under way, for the statistics.
+    int FHandClears = 0;
     std::atomic<bool> FRevealing { false };
 };

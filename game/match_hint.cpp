@@ -25,6 +25,7 @@ bool TMatchController::ShowHint()
         ToggleTableMark(*TableCard(places.at(position)));
     FHintSlot = choice.handSlot;
     FControls.PlayerS->CardAt(FHintSlot)->SetNegative(true);
+    Report(HintShownEvent(FState));
     return true;
 }
 

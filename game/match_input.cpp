@@ -72,6 +72,7 @@ void TMatchController::HumanCaptures(int slot)
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
     DoCapture(SeatS, outcome);
+    if (outcome.tableCleared) ++FHandClears;
     FView.ShowLastMove(SeatS, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
     StartSequence(false);
 }

@@ -48,6 +48,11 @@ private:
     TMatchController& FC;
 };
 
+void TMatchController::Report(const TMatchEvent& event)
+{
+    if (OnMatchEvent) OnMatchEvent(event);
+}
+
 void TMatchController::RunOnGui(const std::function<void()>& fn)
 {
     TThread::Synchronize(fn);
@@ -221,6 +226,9 @@ void TMatchController::ComputerLaysDown(int seat, int handSlot)
 
 void TMatchController::ShowHandEndOnGui(const THandEnd& end)
 {
+    // The hand has ended by the rules, also in a match being abandoned.
+    Report(HandEndedEvent(FState, end, FHandClears));
+    FHandClears = 0;
     ShowTable();
     ShowTaken();
     ShowAllScores();
@@ -255,6 +263,7 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
 void TMatchController::ShowGameOverOnGui(const QString& winner)
 {
     LogLine(QStringLiteral("Kraj partije. Pobednik je ") + winner);
+    Report(MatchEndedEvent(FState));
     if (FStopping) return;
     MessageSink().Information((QStringLiteral("Partija je gotova. Pobednik: ") + winner
         + QStringLiteral("\n\nIzaberi Igra | Nova za novu partiju."))
