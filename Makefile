@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test bench screenshots fuzz-deck install-check tsan deps configure build clean asan fuzz-smoke
+.PHONY: run test bench screenshots fuzz-deck install-check tsan deps configure build clean asan fuzz-smoke stress
 
 run: build
 	./$(BUILD_DIR)/bin/Zaviko
@@ -92,7 +92,8 @@ ASAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fr
 asan: deps
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g" "-DCMAKE_CXX_FLAGS=$(ASAN_FLAGS)" \
-		"-DCMAKE_EXE_LINKER_FLAGS=$(ASAN_FLAGS)" "-DCMAKE_SHARED_LINKER_FLAGS=$(ASAN_FLAGS)"
+		"-DCMAKE_EXE_LINKER_FLAGS=$(ASAN_FLAGS)" "-DCMAKE_SHARED_LINKER_FLAGS=$(ASAN_FLAGS)" \
+		-DZAVIKO_TEST_TIMEOUT=600
 	cmake --build $(ASAN_DIR) --target zaviko_tests -j2
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
@@ -105,3 +106,10 @@ asan: deps
 # runs them for longer: scripts/fuzz.sh 300.
 fuzz-smoke:
 	bash scripts/fuzz.sh 30
+
+# Long invariant-checked runs, not part of the normal tests: 1000 headless
+# matches over every mode, deck count and strength, and 200 matches through the
+# controller stopped by Nova or by closing at random moments. Prints its figures.
+stress: configure
+	cmake --build $(BUILD_DIR) --target zaviko_stress
+	QT_QPA_PLATFORM=offscreen timeout 900 ./$(BUILD_DIR)/bin/zaviko_stress

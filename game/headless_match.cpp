@@ -88,10 +88,13 @@ THeadlessMatchResult PlayHeadlessMatch(const THeadlessMatchSetup& setup)
                 + " turns (seed " + std::to_string(setup.seed) + ")");
         // Drawn for every move, whatever the strength, as the game's seats do.
         const int r = draw(10);
-        if (PlayTurn(state, setup.strengths[state.CurrentPlayer], r, events.Current))
+        if (PlayTurn(state, setup.strengths[state.CurrentPlayer], r, events.Current)) {
             CheckCards(state, setup);
+            if (setup.afterMove) setup.afterMove(state);
+        }
         FinishTurn(state, events);
         CheckCards(state, setup);
+        if (setup.afterMove) setup.afterMove(state);
     }
     result.scores = state.Score;
     result.winner = WinnerSeat(state);

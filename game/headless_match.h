@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct THeadlessMatchSetup {
 #endif
     // Turns before the match counts as runaway; a real match needs a few hundred.
     int maxTurns = 100000;
+    // Called after every move and every end of a turn, for checks of a
+    // stress run; it may throw to end the match.
+    std::function<void(const TMatchState&)> afterMove;
 };
 
 // What one hand gave each seat (S W N E); hidden seats stay at 0.

@@ -32,6 +32,11 @@ TEST_F(TableTest, SuitAndTrumpRulesRefuseCardsWhichComeBackToTheirSlot)
         { "only trumps may lead", true, true, stSpade, 0, { S2, S9 }, 0, true, true },
         { "no trump: jokers lead", true, true, stJoker, 0, { ZuRedJokerID, C5 }, 0, true, false },
     };
+    // One handler for all cases: a handler capturing a local of one case
+    // would be called by the next case's lead after that local is gone.
+    bool suitExists = false;
+    table->BeforeAddCard
+        = [&](TZuCardTable*, TZuSingleCard*, bool exists, bool&) { suitExists = exists; };
     for (const TRuleCase& c : cases) {
         SCOPED_TRACE(c.name);
         table->GameOptions().SetSuitChecking(c.suitChecking);
@@ -45,9 +50,7 @@ TEST_F(TableTest, SuitAndTrumpRulesRefuseCardsWhichComeBackToTheirSlot)
         table->SetSprite(group.Sprite());
         if (c.lead) leader.PlayCard(0, false, tpTop);
         const int played = table->PlayedCount();
-        bool suitExists = false;
-        table->BeforeAddCard
-            = [&](TZuCardTable*, TZuSingleCard*, bool exists, bool&) { suitExists = exists; };
+        suitExists = false;
         const int id = group.CardAt(c.slot)->ID();
         EXPECT_EQ(table->CardAllowed(*group.CardAt(c.slot), &group), c.accepted);
         group.PlayCard(c.slot, false, tpBottom);

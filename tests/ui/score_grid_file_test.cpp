@@ -121,9 +121,10 @@ TEST_F(GridFileTest, FailedSaveReportsAndKeepsTheOldFile)
 TEST_F(GridFileTest, BadFilesLeaveTheGridUnchanged)
 {
     const QByteArray valid = "|\r\n3|4\r\n21\r\nC1\r\nC2\r\nTop\r\n1|1|x\r\n3|2|y\r\n\r\n";
+    static const char binary[] = "|\r\n3|4\r\n21\r\n\0\r\n\r\nTop\r\n\r\n"; // the NUL inside
     std::vector<std::pair<const char*, QByteArray>> bad = {
         { "foreign text", "hello world\r\nthis is not a table\r\n\r\n" },
-        { "binary", QByteArray("|\r\n3|4\r\n21\r\n\0\r\n\r\nTop\r\n\r\n", 27) },
+        { "binary", QByteArray(binary, sizeof binary - 1) },
         { "a million rows", "|\r\n1000000|4\r\n21\r\n\r\n\r\nTop\r\n\r\n" },
         { "too many columns", "|\r\n3|300\r\n21\r\n\r\n\r\nTop\r\n\r\n" },
         { "line too long", "|\r\n3|4\r\n21\r\n" + QByteArray(70000, 'x') + "\r\n\r\nTop\r\n\r\n" },
