@@ -21,6 +21,7 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h2 $(BUILD_DIR)/screenshots/dialogs
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/trick_table --screenshot $(BUILD_DIR)/screenshots/trick_table.png
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h1 $(BUILD_DIR)/screenshots/dialogs-h1
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_statistics_sheet $(BUILD_DIR)/screenshots/statistics
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_window_sheet $(BUILD_DIR)/screenshots/window \
 		--docs docs/screenshot.png
 	QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_window_sheet \

@@ -11,6 +11,7 @@
 #include "ui/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
+#include "ui/statistics_store.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
@@ -80,6 +81,8 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     FController = std::make_unique<TMatchController>(
         TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,
         LogFile, *this);
+    FStatistics = std::make_unique<TStatisticsStore>(FSettings->FileName);
+    FController->OnMatchEvent = [this](const TMatchEvent& event) { FStatistics->Record(event); };
     ConnectCards();
     ApplyNamesToMenus();
     ApplyViewPermissions();
@@ -243,6 +246,7 @@ void TForm1::CreateMenus()
     }
     add(options, "Promenaimena1", QStringLiteral("Promena imena"), {}, &TForm1::Promenaimena1Click);
     add(options, "Opcije1", QStringLiteral("Opcije"), {}, &TForm1::Opcije1Click);
+    add(options, "Statistika1", QStringLiteral("Statistika"), {}, &TForm1::Statistika1Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
     add(help, "Pomoc1", QStringLiteral("Pomoc"), QKeySequence(Qt::Key_F1), &TForm1::Pomoc1Click);

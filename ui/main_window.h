@@ -16,6 +16,7 @@ class TIni;
 class TMatchController;
 class TScorePanel;
 class TSeatMarks;
+class TStatisticsStore;
 class TZuCardDeck;
 class TZuCardGroup;
 class TZuSprite;
@@ -39,6 +40,7 @@ public:
 
     TMatchController& Controller() const { return *FController; }
     TIni& Settings() const { return *FSettings; }
+    TStatisticsStore& Statistics() const { return *FStatistics; }
     TZuCardGroup* PlayerS = nullptr;
     TZuCardGroup* PlayerW = nullptr;
     TZuCardGroup* PlayerN = nullptr;
@@ -57,6 +59,7 @@ public:
     void Pocniigru1Click();
     void Promenaimena1Click();
     void Opcije1Click();
+    void Statistika1Click();
     void About1Click();
     void Pomoc1Click();
     void ShowTakenCards(int seat);
@@ -117,6 +120,8 @@ private:
     TZuSprite* ZuSprite1 = nullptr;
     TFPregledKarata* FOverview = nullptr;
     QMenu* FTakenMenu = nullptr;
+    // Before the controller, which reports to it until it goes.
+    std::unique_ptr<TStatisticsStore> FStatistics;
     std::unique_ptr<TMatchController> FController;
     bool FCanViewMine = true;
     bool FCanViewOthers = true;

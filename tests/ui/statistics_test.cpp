@@ -1,0 +1,167 @@
+// The statistics file beside the settings and the "Statistika" dialog: read
+// back whole, a damaged file set aside and never overwritten before that, a
+// reset only after a "yes", and the window feeding both from its match.
+#include "tests/ui/main_window_fixture.h"
+
+#include "settings/atomic_file.h"
+#include "ui/statistics_dialog.h"
+#include "ui/statistics_store.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(data);
+}
+
+const TMatchEvent kHint { TMatchEventKind::HintShown, kTwoPlayers, 1 };
+const TMatchEvent kWin { TMatchEventKind::MatchEnded, kPairs, 0, 0, false, 112, true };
+const TMatchEvent kHand { TMatchEventKind::HandEnded, kPairs, 0, 2, true };
+
+class StatisticsStoreTest : public ::testing::Test {
+protected:
+    QString Ini() const { return dir.filePath("Zaviko.ini"); }
+    QString Stat() const { return dir.filePath("Zaviko.stat"); }
+
+    TScopedRecordingSink sink;
+    QTemporaryDir dir;
+};
+
+TEST_F(StatisticsStoreTest, KeepsEveryEventBesideTheSettings)
+{
+    TStatisticsStore first(Ini());
+    EXPECT_EQ(first.FileName(), Stat());
+    EXPECT_TRUE(first.Statistics().Empty()); // no file yet: nothing to report
+    for (const TMatchEvent& event : { kHint, kWin, kHand, kHand })
+        first.Record(event);
+    // Each event is on disk at once: a second store sees all of them.
+    TStatisticsStore second(Ini());
+    EXPECT_EQ(second.Statistics(), first.Statistics());
+    EXPECT_EQ(second.Statistics().Of(kPairs, 0).hands, 2);
+    EXPECT_EQ(second.Statistics().Of(kPairs, 0).clears, 4);
+    EXPECT_TRUE(sink.shown.errors.empty());
+}
+
+TEST_F(StatisticsStoreTest, ADamagedFileIsSetAsideWithAMessageAndKept)
+{
+    TMatchStatistics some;
+    some.Record(kWin);
+    const QByteArray good = QByteArray::fromStdString(some.SaveText());
+    const std::vector<std::pair<const char*, QByteArray>> cases {
+        { "foreign", "[Zaviko]\r\nS=Ja\r\n" },
+        { "cut short", good.left(good.size() - 5) },
+        { "binary", QByteArray("\0\xff\x01Zaviko", 9) },
+        { "huge", good + QByteArray(200000, '\n') },
+        { "contradictory", QByteArray(good).replace("won 1", "won 7") },
+    };
+    for (const auto& [name, content] : cases) {
+        SCOPED_TRACE(name);
+        QFile::remove(Stat() + ".bad");
+        WriteAll(Stat(), content);
+        sink.shown.errors.clear();
+        TStatisticsStore store(Ini());
+        EXPECT_TRUE(store.Statistics().Empty());
+        ASSERT_EQ(sink.shown.errors.size(), 1u);
+        EXPECT_NE(sink.shown.errors[0].find("Zaviko.stat.bad"), std::string::npos);
+        EXPECT_EQ(ReadAll(Stat() + ".bad"), content);
+        store.Record(kHint);
+        EXPECT_EQ(ReadAll(Stat() + ".bad"), content);
+        EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kTwoPlayers, 1).hints, 1);
+    }
+}
+
+TEST_F(StatisticsStoreTest, ADamagedFileThatCannotBeSetAsideIsNeverOverwritten)
+{
+    const QByteArray damaged = "Zaviko statistics 1\nmode 0 decks 0 played 3";
+    WriteAll(Stat(), damaged);
+    // A folder in the way of the ".bad" name, with a file in it so it stays.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Zaviko.stat.bad"));
+    WriteAll(Stat() + ".bad/keep", "x");
+    TStatisticsStore store(Ini());
+    EXPECT_TRUE(store.Statistics().Empty());
+    ASSERT_EQ(sink.shown.errors.size(), 1u);
+    EXPECT_FALSE(store.Writable());
+    store.Record(kWin);
+    EXPECT_FALSE(store.Reset());
+    EXPECT_EQ(ReadAll(Stat()), damaged);
+}
+
+TEST_F(StatisticsStoreTest, ACrashWhileSavingLeavesTheLastStatistics)
+{
+    TStatisticsStore store(Ini());
+    store.Record(kWin);
+    const QByteArray before = ReadAll(Stat());
+    SetBeforeReplaceHook([](const QString&) { throw std::runtime_error("killed"); });
+    EXPECT_THROW(store.Record(kHand), std::runtime_error);
+    SetBeforeReplaceHook(nullptr);
+    EXPECT_EQ(ReadAll(Stat()), before);
+    EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kPairs, 0).played, 1);
+}
+
+TEST_F(StatisticsStoreTest, ResetAsksFirstAndEmptiesOnlyOnYes)
+{
+    TStatisticsStore store(Ini());
+    store.Record(kWin);
+    store.Record(kHint);
+    TStatisticsDialog dialog(store);
+    auto cell
+        = [&dialog](int row, int column) { return dialog.Table()->item(row, column)->text(); };
+    const int pairsOneDeck = kPairs * kStatisticDecks;
+    EXPECT_EQ(cell(0, pairsOneDeck), "1"); // played
+    EXPECT_EQ(cell(2, pairsOneDeck), "112"); // best
+    EXPECT_EQ(cell(4, pairsOneDeck), "-"); // no hand yet: no average
+    const QByteArray before = ReadAll(Stat());
+    auto* reset = dialog.findChild<QPushButton*>("ButtonReset");
+    ASSERT_TRUE(reset);
+    EXPECT_EQ(reset->text(), "Ponisti");
+
+    sink.shown.confirmReply = false;
+    reset->click();
+    EXPECT_EQ(sink.shown.confirmations.size(), 1u);
+    EXPECT_EQ(store.Statistics().Of(kPairs, 0).played, 1);
+    EXPECT_EQ(ReadAll(Stat()), before);
+    EXPECT_EQ(cell(0, pairsOneDeck), "1");
+
+    sink.shown.confirmReply = true;
+    reset->click();
+    EXPECT_EQ(sink.shown.confirmations.size(), 2u);
+    EXPECT_TRUE(store.Statistics().Empty());
+    EXPECT_TRUE(TStatisticsStore(Ini()).Statistics().Empty());
+    EXPECT_EQ(cell(0, pairsOneDeck), "0");
+    EXPECT_EQ(cell(2, pairsOneDeck), "-");
+}
+
+TEST_F(MainWindowTest, HintsReachTheStatisticsFileAndTheDialog)
+{
+    Make();
+    SeedWhereHumanStarts();
+    QAction* item = form->Action("Statistika1");
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->text(), "Statistika");
+    ASSERT_TRUE(Controller().HintAvailable());
+    form->Action("Savet1")->trigger();
+    const TMatchState& s = Controller().State();
+    TStatisticsStore reread(dir.filePath("Zaviko.ini"));
+    EXPECT_EQ(reread.Statistics().Of(s.GameMode, s.DeckCount).hints, 1);
+    const bool opened = WithModal<TStatisticsDialog>([item] { item->trigger(); },
+        [&s](TStatisticsDialog& dialog) {
+            const int column = s.GameMode * kStatisticDecks + s.DeckCount;
+            EXPECT_EQ(dialog.Table()->item(6, column)->text(), "1");
+            dialog.findChild<QPushButton*>("ButtonClose")->click();
+        });
+    EXPECT_TRUE(opened);
+}
+
+} // namespace

@@ -1,0 +1,12 @@
+// "Opcije" -> "Statistika": the player's statistics, kept by the window and
+// fed by the controller's match events.
+#include "ui/main_window.h"
+
+#include "ui/statistics_dialog.h"
+#include "ui/statistics_store.h"
+
+void TForm1::Statistika1Click()
+{
+    TStatisticsDialog dialog(*FStatistics, this);
+    dialog.exec();
+}

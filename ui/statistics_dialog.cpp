@@ -1,0 +1,121 @@
+#include "ui/statistics_dialog.h"
+
+#include "platform/message_sink.h"
+#include "ui/dialog_font.h"
+#include "ui/statistics_store.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+struct TRow {
+    const char* caption;
+    // The cell's text for a record that has seen at least one hand or match.
+    std::function<QString(const TModeStatistics&)> text;
+};
+
+QString Count(long long n)
+{
+    return QString::number(n);
+}
+
+// An average of nothing is shown as a dash, not as a zero the player earned.
+QString Average(double value, long long of)
+{
+    return of ? QString::number(value, 'f', 2) : "-";
+}
+
+const std::array<TRow, 7>& Rows()
+{
+    static const std::array<TRow, 7> rows { {
+        { "Odigrane partije", [](const TModeStatistics& r) { return Count(r.played); } },
+        { "Pobede", [](const TModeStatistics& r) { return Count(r.won); } },
+        { "Najbolji rezultat",
+            [](const TModeStatistics& r) { return r.played ? Count(r.bestScore) : "-"; } },
+        { "Prosecan rezultat",
+            [](const TModeStatistics& r) { return Average(r.AverageScore(), r.played); } },
+        { "Odnete table po deljenju",
+            [](const TModeStatistics& r) { return Average(r.ClearsPerHand(), r.hands); } },
+        { "Bonusi za najvise karata po deljenju",
+            [](const TModeStatistics& r) { return Average(r.BonusesPerHand(), r.hands); } },
+        { "Korisceni saveti", [](const TModeStatistics& r) { return Count(r.hints); } },
+    } };
+    return rows;
+}
+
+QString ColumnCaption(int mode, int decks)
+{
+    static const char* modes[] = { "Svako za sebe", "U parove", "2 igraca" };
+    return QString::fromLatin1(modes[mode]) + '\n'
+        + (decks == 0 ? QStringLiteral("1 spil") : QStringLiteral("2 spila"));
+}
+
+} // namespace
+
+TStatisticsDialog::TStatisticsDialog(TStatisticsStore& store, QWidget* parent)
+    : QDialog(parent)
+    , FStore(store)
+{
+    setWindowTitle(QStringLiteral("Statistika"));
+    setFont(DialogFont());
+    FTable = new QTableWidget(int(Rows().size()), kStatisticModes * kStatisticDecks, this);
+    FTable->setObjectName(QStringLiteral("Tabela"));
+    FTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FTable->setSelectionMode(QAbstractItemView::NoSelection);
+    FTable->setFocusPolicy(Qt::NoFocus);
+    for (int mode = 0; mode < kStatisticModes; ++mode)
+        for (int decks = 0; decks < kStatisticDecks; ++decks)
+            FTable->setHorizontalHeaderItem(
+                mode * kStatisticDecks + decks, new QTableWidgetItem(ColumnCaption(mode, decks)));
+    for (int row = 0; row < int(Rows().size()); ++row)
+        FTable->setVerticalHeaderItem(row, new QTableWidgetItem(Rows()[row].caption));
+    FTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    FTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* reset = new QPushButton(QStringLiteral("Ponisti"), this);
+    reset->setObjectName(QStringLiteral("ButtonReset"));
+    auto* close = new QPushButton(QStringLiteral("Zatvori"), this);
+    close->setObjectName(QStringLiteral("ButtonClose"));
+    close->setDefault(true);
+    connect(reset, &QPushButton::clicked, this, &TStatisticsDialog::ResetClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(reset);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(FTable);
+    layout->addLayout(buttons);
+    Refresh();
+    // The whole table in view, without scroll bars.
+    FTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TStatisticsDialog::Refresh()
+{
+    const TMatchStatistics& stats = FStore.Statistics();
+    for (int mode = 0; mode < kStatisticModes; ++mode)
+        for (int decks = 0; decks < kStatisticDecks; ++decks)
+            for (int row = 0; row < int(Rows().size()); ++row) {
+                auto* item = new QTableWidgetItem(Rows()[row].text(stats.Of(mode, decks)));
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                FTable->setItem(row, mode * kStatisticDecks + decks, item);
+            }
+}
+
+void TStatisticsDialog::ResetClick()
+{
+    if (!MessageSink().Confirmation("Da li zaista zelis da ponistis svu statistiku?")) return;
+    if (!FStore.Reset()) MessageSink().Error("Ponistena statistika nije mogla da se sacuva.");
+    Refresh();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QTableWidget;
+class TStatisticsStore;
+
+// "Statistika": the player's statistics in a table, one column per game mode
+// and deck count, with a reset that asks first.
+class TStatisticsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TStatisticsDialog(TStatisticsStore& store, QWidget* parent = nullptr);
+
+    QTableWidget* Table() const { return FTable; }
+    // Fills the table from the store.
+    void Refresh();
+    // "Ponisti": after a confirmation, the statistics start again from nothing.
+    void ResetClick();
+
+private:
+    TStatisticsStore& FStore;
+    QTableWidget* FTable = nullptr;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "game/match_statistics.h"
+
+#include <QString>
+
+// The player's statistics in a file beside the settings file
+// ("Zaviko.stat" beside "Zaviko.ini"). Read once, on first use; written
+// whole after every change, so a crash loses at most the change under way.
+class TStatisticsStore {
+public:
+    explicit TStatisticsStore(const QString& settingsFile);
+
+    const QString& FileName() const { return FFileName; }
+    // The statistics as read from the file (empty without one). A file that
+    // cannot be read as statistics is moved aside to FileName() + ".bad" and
+    // reported through the message sink; while it cannot be moved aside it is
+    // never overwritten, and this session's statistics are not saved.
+    TMatchStatistics& Statistics();
+    // Adds the event and saves.
+    void Record(const TMatchEvent& event);
+    // Empties the statistics and saves; false when the file could not be written.
+    bool Reset();
+    // Writes the file at once; false when it was not written.
+    bool Save();
+    bool Writable() const { return FWritable; }
+
+private:
+    void Load();
+    bool SetAside(const std::string& why);
+
+    QString FFileName;
+    TMatchStatistics FStatistics;
+    bool FLoaded = false;
+    bool FWritable = true;
+    bool FFailureShown = false;
+};
