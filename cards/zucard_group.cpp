@@ -84,10 +84,11 @@ void TZuCardGroup::ItemDeleted()
 
 void TZuCardGroup::ListChanged()
 {
-    if (FDestroying) return;
+    // While loading, Loaded draws the whole group once instead.
+    if (FDestroying || FLoadingGroup) return;
     // Every slot may now sit elsewhere or show another part of itself.
     RedrawCards(true);
-    if (!FLoadingGroup && AfterUpdate) AfterUpdate(this);
+    if (AfterUpdate) AfterUpdate(this);
 }
 
 void TZuCardGroup::BeginLoad()

@@ -172,8 +172,9 @@ public:
     void AdjustTightness();
     void RedrawCards(bool immediate);
 
-    // Loading: between BeginLoad and Loaded no list events fire and the control
-    // does not size itself; Loaded empties every card when AutoEmpty is on.
+    // Loading: between BeginLoad and Loaded no list events fire, nothing is
+    // drawn and the control does not size itself; Loaded empties every card
+    // when AutoEmpty is on and draws the group once.
     void BeginLoad();
     void Loaded();
     bool Loading() const { return FLoadingGroup; }

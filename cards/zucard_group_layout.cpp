@@ -61,6 +61,8 @@ void TZuCardGroup::DrawCard(TZuSingleCard& card, bool immediate)
 {
     // A group not placed on a window paints nothing; it is redrawn when placed.
     if (!FMeasuring && !parentWidget()) return;
+    // Slots added or changed while loading are drawn all at once by Loaded.
+    if (!FMeasuring && FLoadingGroup) return;
     const int i = card.Index();
     if (CardAt(i) != &card) return; // not in the list yet
     const TPlace place = Place(i);
@@ -126,7 +128,7 @@ void TZuCardGroup::ResizeSurface(QSize size)
 
 void TZuCardGroup::RedrawCards(bool immediate)
 {
-    if (!parentWidget()) return;
+    if (!parentWidget() || FLoadingGroup) return;
     // Start from the brush, so the cut corners show what lies beneath them now
     // and nothing of an earlier layout.
     Bitmap().fill(BrushColor());

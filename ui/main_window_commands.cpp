@@ -6,6 +6,7 @@
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "ui/about_dialog.h"
+#include "ui/after_first_paint.h"
 #include "ui/help_viewer.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
@@ -19,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QTimer>
 #include <QToolButton>
 
 bool TForm1::Idle() const
@@ -127,9 +127,9 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // Now the frame is known, so the table can be centred on the window.
     ArrangeTable();
-    // The start prompt waits until the window is on the screen.
+    // The start prompt waits until the dealt table has been painted.
     if (FController && FController->FirstActivation())
-        QTimer::singleShot(0, this, [this] { FormActivate(); });
+        CallAfterFirstPaint(this, [this] { FormActivate(); });
 }
 
 void TForm1::FormActivate()

@@ -67,11 +67,14 @@ TZuCardGroup* TFPregledKarata::MakeRow(QWidget* parent, int k)
     row->SetShowSortStyle(soValue);
     row->SetController(ctHuman);
     row->SetAutoSize(true);
+    // Loaded, so the row is drawn once rather than again at every slot added.
+    row->BeginLoad();
     for (int i = 0; i < SlotsPerRow; ++i) {
         TZuSingleCard& card = row->CardList().Add().Card();
         card.SetShowBack(false);
         card.SetEmpty(true);
     }
+    row->Loaded();
     // Every row shares the first row's left edge, centred in the window.
     row->move(RowLeft, Margin + RowStep * k);
     return row;

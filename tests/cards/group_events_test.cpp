@@ -132,3 +132,51 @@ TEST_F(GroupTest, CardsFireTheGroupsEventsAndTakeItsLinksAndDefaults)
     EXPECT_EQ(group.Sprite(), nullptr);
     EXPECT_EQ(group.CardAt(0)->Sprite(), nullptr);
 }
+
+// Slots added while loading are drawn once by Loaded: the group ends with the
+// same picture, size and slot bounds as one filled slot by slot, and nothing
+// is drawn before Loaded. (A sorting group sorts whenever its last slot shows
+// a card, so only empty slots are added to one, as the captured-cards rows are.)
+TEST_F(GroupTest, LoadingDrawsOnceAndEndsAsAddingSlotBySlot)
+{
+    struct TCase {
+        TZuCascadeStyle style;
+        TZuCascadeSide side;
+        TZuSortStyle sort;
+        std::vector<int> ids;
+    };
+    for (const TCase& c : { TCase { csTight, csRight, soNone, { 40, 2, 15, E, 27 } },
+             TCase { csLoose, csDown, soNone, { 5, E, E, 9, 30 } },
+             TCase { csNormal, csRight, soNone, { 50, 3, 33 } },
+             TCase { csTight, csRight, soValue, std::vector<int>(26, E) },
+             TCase { csTight, csRight, soNone, {} } }) {
+        SCOPED_TRACE(int(c.style) * 10 + int(c.side));
+        TZuCardGroup* groups[2] {};
+        for (bool load : { false, true }) {
+            auto* group = new TZuCardGroup(&form);
+            group->SetShowBack(false);
+            group->SetCascadeStyle(c.style);
+            group->SetCascadeSide(c.side);
+            group->SetSortStyle(c.sort);
+            group->SetAutoSize(true);
+            group->show();
+            if (load) group->BeginLoad();
+            const QImage before = group->Bitmap();
+            for (int id : c.ids) {
+                TZuSingleCard& card = group->CardList().Add().Card();
+                card.SetEmpty(id == E);
+                if (id != E) card.SetID(id);
+            }
+            if (load) {
+                EXPECT_EQ(group->Bitmap(), before) << "drawn while loading";
+                group->Loaded();
+            }
+            groups[load] = group;
+        }
+        EXPECT_EQ(IDs(*groups[1]), IDs(*groups[0]));
+        EXPECT_EQ(groups[1]->size(), groups[0]->size());
+        EXPECT_EQ(groups[1]->Bitmap(), groups[0]->Bitmap());
+        for (int i = 0; i < groups[0]->SlotCount(); ++i)
+            EXPECT_EQ(Shown(*groups[1], i), Shown(*groups[0], i)) << "slot " << i;
+    }
+}
