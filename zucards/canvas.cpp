@@ -1,6 +1,9 @@
 #include "zucards/canvas.h"
 
+#include <QHash>
 #include <QPainterPath>
+
+#include <mutex>
 
 namespace zucards {
 
@@ -9,6 +12,24 @@ namespace {
 // The pixels outside the bevelled corners, in card units: three at each corner.
 constexpr QPoint CornerPixels[] = { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 69, 0 }, { 70, 0 }, { 70, 1 },
     { 0, 94 }, { 0, 95 }, { 1, 95 }, { 69, 95 }, { 70, 95 }, { 70, 94 } };
+
+// The outline of `text` in `font`. Turning glyphs into outlines is most of the
+// cost of drawing a face, and each index appears on both ends of four cards,
+// so each outline is made once per library load.
+QPainterPath textPath(const QFont& font, const QString& text)
+{
+    static std::mutex lock;
+    static QHash<QString, QPainterPath> paths;
+    const std::lock_guard<std::mutex> guard(lock);
+    const QString key = font.key() + QChar(0x1f) + text;
+    auto it = paths.find(key);
+    if (it == paths.end()) {
+        QPainterPath path;
+        path.addText(0, 0, font, text);
+        it = paths.insert(key, path);
+    }
+    return *it;
+}
 
 } // namespace
 
@@ -53,8 +74,7 @@ void drawFittedText(QPainter& painter, const QString& text, const QFont& font, c
 {
     // As outlines rather than hinted glyphs: the turned index then matches the upright one
     // exactly, and the letters keep their shape at both scales.
-    QPainterPath path;
-    path.addText(0, 0, font, text);
+    const QPainterPath path = textPath(font, text);
     const QRectF box = path.boundingRect();
     const qreal squeeze = box.width() > maxWidth ? maxWidth / box.width() : 1.0;
     // Centred on the ink itself, so letters and digits of any height sit alike.
