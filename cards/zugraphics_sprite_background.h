@@ -16,7 +16,7 @@ public:
     virtual void Restore(const QRect& formRect, const QImage& background, const QRect& source) = 0;
 };
 
-// The form pixels under a sprite, in logical pixels. A move reuses the part that
+// The form pixels under a sprite, in logical pixels. A move reuses the pixels that
 // the old and new places share and reads only the strip the move uncovers.
 class TZuSpriteBackground {
 public:
