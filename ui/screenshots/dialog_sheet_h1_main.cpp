@@ -8,6 +8,8 @@
 #include "ui/score_grid.h"
 #include "ui/taken_cards_view.h"
 
+#include "ui/screenshots/sheet_support.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -126,12 +128,8 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(folder);
+    const QString folder = SheetFolder(argc, argv);
+    if (folder.isEmpty()) return 1;
     AcquireCardPictures();
     bool ok = ScoreTables(folder);
     ok &= CapturedCards(folder);

@@ -5,6 +5,8 @@
 
 #include "cards/zucard.h"
 
+#include "ui/screenshots/sheet_support.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
@@ -87,12 +89,8 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(folder);
+    const QString folder = SheetFolder(argc, argv);
+    if (folder.isEmpty()) return 1;
     AcquireCardPictures(); // held for the whole run: groups come and go
 
     bool ok = true;

@@ -3,6 +3,8 @@
 #include "ui/statistics_dialog.h"
 #include "ui/statistics_store.h"
 
+#include "ui/screenshots/sheet_support.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -10,17 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-bool Save(QWidget& widget, const QDir& folder, const char* name)
-{
-    widget.show();
-    QApplication::processEvents();
-    const QString path = folder.filePath(QLatin1String(name) + QStringLiteral(".png"));
-    const bool saved = widget.grab().save(path);
-    std::printf("%s %s\n", saved ? "written" : "FAILED", qPrintable(path));
-    widget.close();
-    return saved;
-}
 
 // A few evenings of play: matches and their hands in two modes, some hints.
 void PlaySomeMatches(TStatisticsStore& store)
@@ -45,22 +36,18 @@ void PlaySomeMatches(TStatisticsStore& store)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QStringList args = QApplication::arguments();
-    const QDir folder(args.size() > 1 ? args.at(1) : QStringLiteral("screenshots"));
+    const QString folderPath = SheetFolder(argc, argv);
+    const QDir folder(folderPath);
     QTemporaryDir settingsDir; // the sheet never touches the real statistics
-    if (!folder.mkpath(QStringLiteral(".")) || !settingsDir.isValid()) {
-        std::fprintf(
-            stderr, "zaviko_statistics_sheet: cannot create %s\n", qPrintable(folder.path()));
-        return 1;
-    }
+    if (folderPath.isEmpty() || !settingsDir.isValid()) return 1;
     TStatisticsStore store(settingsDir.filePath(QStringLiteral("Zaviko.ini")));
     bool ok = true;
     {
         TStatisticsDialog empty(store);
-        ok &= Save(empty, folder, "statistics-empty");
+        ok &= SaveSheet(empty, folder, "statistics-empty");
     }
     PlaySomeMatches(store);
     TStatisticsDialog played(store);
-    ok &= Save(played, folder, "statistics");
+    ok &= SaveSheet(played, folder, "statistics");
     return ok ? 0 : 1;
 }

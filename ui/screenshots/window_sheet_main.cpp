@@ -15,6 +15,8 @@
 #include "ui/main_window.h"
 #include "ui/screenshots/window_positions.h"
 
+#include "ui/screenshots/sheet_support.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -215,12 +217,8 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <folder> [--docs <png>]\n", argv[0]);
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(folder);
+    const QString folder = SheetFolder(argc, argv);
+    if (folder.isEmpty()) return 1;
     SetMessageSink(std::make_unique<TPrintingSink>());
     AcquireCardPictures();
     bool ok = StartOfMatch(folder);
