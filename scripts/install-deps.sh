@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the screenshots and the
-# install check need, only those that are missing. Uses sudo when not run as root.
+# install check need, only those that are missing, and any further packages
+# named as arguments (the fuzz build adds its compiler). Uses sudo when not run
+# as root.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream)
+          xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream "$@")
 
 missing=()
 for p in "${packages[@]}"; do
