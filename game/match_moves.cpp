@@ -8,11 +8,15 @@
 
 namespace {
 
+bool IsTableSlot(const TMatchState& state, TTableSlot place)
+{
+    return place.row >= 0 && place.row < kTableRows && place.slot >= 0
+        && place.slot < int(state.table[place.row].size());
+}
+
 int& TableAt(TMatchState& state, TTableSlot place)
 {
-    if (place.row < 0 || place.row >= kTableRows || place.slot < 0
-        || place.slot >= int(state.table[place.row].size()))
-        throw std::out_of_range("No such table slot");
+    if (!IsTableSlot(state, place)) throw std::out_of_range("No such table slot");
     return state.table[place.row][place.slot];
 }
 
@@ -33,9 +37,7 @@ bool IsLegalCapture(
     TCaptureValues values;
     for (std::size_t i = 0; i < take.size(); ++i) {
         const TTableSlot place = take[i];
-        if (place.row < 0 || place.row >= kTableRows || place.slot < 0
-            || place.slot >= int(state.table[place.row].size()))
-            return false;
+        if (!IsTableSlot(state, place)) return false;
         const int id = state.table[place.row][place.slot];
         if (id == kNoCard) return false;
         for (std::size_t j = 0; j < i; ++j)
@@ -47,9 +49,10 @@ bool IsLegalCapture(
 
 std::vector<TTableSlot> SlotsOfIds(const TMatchState& state, std::span<const int> ids)
 {
+    const std::vector<TTableSlot> occupied = TableSlots(state);
     std::vector<TTableSlot> slots;
     for (int id : ids)
-        for (const TTableSlot& place : TableSlots(state))
+        for (const TTableSlot& place : occupied)
             if (state.table[place.row][place.slot] == id
                 && std::find(slots.begin(), slots.end(), place) == slots.end()) {
                 slots.push_back(place);
