@@ -169,7 +169,6 @@ private:
     void HumanLaysDown(int slot);
     void HumanCaptures(int slot);
     void DoCapture(int seat, const TMoveOutcome& outcome);
-    void PutCardOnTable(const TMoveOutcome& outcome);
     bool TableEmpty() const { return ::TableEmpty(FState); }
     void NextPlayer();
     void StartSequence(bool playFirst);

@@ -54,7 +54,7 @@ void TMatchController::HumanLaysDown(int slot)
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, {} });
     FView.ShowLastMove(SeatS, outcome.playedId, {});
     ShowHands();
-    PutCardOnTable(outcome);
+    ShowTable(); // the rules have put the card in its slot
     LogLine(Name(SeatS) + QStringLiteral(" stavlja na talon kartu ") + CardName(outcome.playedId));
     StartSequence(false);
 }
@@ -103,11 +103,6 @@ void TMatchController::DoCapture(int seat, const TMoveOutcome& outcome)
     FSelection.Clear();
     ShowTable();
     if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
-}
-
-void TMatchController::PutCardOnTable(const TMoveOutcome& /*outcome*/)
-{
-    ShowTable();
 }
 
 void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* card,

@@ -219,7 +219,7 @@ void TMatchController::ComputerLaysDown(int seat, int handSlot)
     RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
         ShowHands();
-        PutCardOnTable(outcome);
+        ShowTable(); // the rules have put the card in its slot
         FView.ShowLastMove(seat, outcome.playedId, {});
     });
 }
