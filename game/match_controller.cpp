@@ -187,15 +187,8 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
     FHandClears = 0;
     ClearTableMarks();
     SetNumberOfDecks(match.state.DeckCount);
-    // The grid of the saved match's mode, filled from its score rows below.
-    FState.GameMode = match.state.GameMode;
-    InitScoreGrid();
-    ShowScorePanel();
-    for (int seat = SeatS; seat <= SeatE; ++seat)
-        Seat(seat)->SetScore(0);
     FView.ClearLastMoves();
     FView.SetStatusText(2, QString());
-    FView.SetSideSeatsVisible(match.state.GameMode != kTwoPlayers);
     ShowState(match.state);
     LogLine(QStringLiteral("****** Nastavak sacuvane igre ******"));
     if (FState.CurrentPlayer != SeatS) StartSequence(true);

@@ -112,13 +112,13 @@ void TMatchController::LogDeal(bool newDeck)
 void TMatchController::ShowState(const TMatchState& state)
 {
     if (FBusy || FStopping) return;
-    const bool modeChanged = state.GameMode != FState.GameMode;
     FState = state;
-    if (modeChanged) {
-        InitScoreGrid();
-        ShowScorePanel();
-        FView.SetSideSeatsVisible(FState.GameMode != kTwoPlayers);
-    }
+    // The grid of the state's mode, its rows filled from the state below.
+    InitScoreGrid();
+    ShowScorePanel();
+    FView.SetSideSeatsVisible(FState.GameMode != kTwoPlayers);
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        Seat(seat)->SetScore(FState.Score[seat]);
     ShowDeal(true, false);
     ShowAllScores();
     FView.SetStartItemEnabled(false);
