@@ -87,6 +87,8 @@ void TMatchController::ApplyNames()
     FControls.PlayerN->SetPlayerName(Settings.N);
     FControls.PlayerE->SetPlayerName(Settings.E);
     FillScoreNames();
+    // The status bar names the seat on turn too.
+    ShowStatusTurn();
 }
 
 void TMatchController::ApplyOptions()

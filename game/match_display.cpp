@@ -82,7 +82,11 @@ void TMatchController::ShowDeal(bool newDeck, bool logIt)
     // left is always what the state has left.
     TZuVirtualDeck& deck = *FControls.Deck;
     while (deck.Count() > int(FState.deck.size()) && deck.NextCard() >= 0) { }
-    if (newDeck) ClearTableMarks();
+    if (newDeck) {
+        ClearTableMarks();
+        // A new hand: the moves of the last one no longer describe the table.
+        FView.ClearLastMoves();
+    }
     ShowTable();
     ShowHands();
     ShowTaken();

@@ -129,6 +129,8 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
 void TMatchController::ToggleTableMark(TZuSingleCard& card)
 {
     if (card.Empty()) return;
+    // A refused capture spoke of the marks as they were.
+    ShowNotice(QString());
     if (card.Negative()) {
         card.SetNegative(false);
         FSelection.Remove(card);
@@ -145,6 +147,7 @@ void TMatchController::ToggleTableMark(TZuSingleCard& card)
 void TMatchController::ClearTableMarks()
 {
     ClearHint();
+    ShowNotice(QString());
     for (TZuCardGroup* row : { FControls.Talon1, FControls.Talon2 })
         for (int slot = 0; slot < row->SlotCount(); ++slot)
             if (row->CardAt(slot)->Negative()) row->CardAt(slot)->SetNegative(false);

@@ -84,10 +84,12 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     FStatistics = std::make_unique<TStatisticsStore>(FSettings->FileName);
     FController->OnMatchEvent = [this](const TMatchEvent& event) { FStatistics->Record(event); };
     ConnectCards();
-    ApplyNamesToMenus();
     ApplyViewPermissions();
     ApplyCascadeStyles();
     FController->Start();
+    // The seats have their names only now.
+    ApplyNamesToMenus();
+    ShowSavedMatch();
 }
 
 TForm1::~TForm1()
@@ -244,6 +246,8 @@ void TForm1::CreateMenus()
         QAction* item = add(FTakenMenu, seatItems[seat], QString(), {}, nullptr);
         connect(item, &QAction::triggered, this, [this, seat] { ShowTakenCards(seat); });
     }
+    // Whatever changed a name since, the items read the seats' names now.
+    connect(FTakenMenu, &QMenu::aboutToShow, this, [this] { ApplyNamesToMenus(); });
     add(options, "Promenaimena1", QStringLiteral("Promena imena"), {}, &TForm1::Promenaimena1Click);
     add(options, "Opcije1", QStringLiteral("Opcije"), {}, &TForm1::Opcije1Click);
     add(options, "Statistika1", QStringLiteral("Statistika"), {}, &TForm1::Statistika1Click);

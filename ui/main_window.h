@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/match_file.h"
 #include "game/match_view.h"
 #include "settings/log_file.h"
 
@@ -7,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -100,13 +102,18 @@ private:
     void CreateStatusBar();
     void ConnectCards();
     void FormActivate();
-    // Offers the match saved when the window last closed; true when resumed.
+    // Reads the match saved when the window last closed and shows its table.
+    void ShowSavedMatch();
+    // Asks whether to go on with it; true when it was offered, in which case
+    // a declined match has been replaced by a fresh one and its start asked.
     bool OfferSavedMatch();
     void ApplyNamesToMenus();
     void ArrangeSeats();
     int WindowWidth() const;
     int StatusBarHeight() const;
     bool Idle() const;
+    // True when the point (in window coordinates) lies on a card group.
+    bool OnCardGroup(QPoint at) const;
 
     std::unique_ptr<TIni> FSettings;
     TLogFile LogFile;
@@ -126,4 +133,6 @@ private:
     bool FCanViewMine = true;
     bool FCanViewOthers = true;
     bool FClosing = false;
+    // Shown at start and waiting for the player's answer.
+    std::optional<TSavedMatch> FSavedMatch;
 };

@@ -20,7 +20,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QToolButton>
+
+#include <utility>
 
 bool TForm1::Idle() const
 {
@@ -92,6 +95,8 @@ void TForm1::Promenaimena1Click()
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyNames();
     ApplyNamesToMenus();
+    // The labels take the new names' widths and the marks follow them.
+    ArrangeSeats();
 }
 
 void TForm1::Opcije1Click()
@@ -140,17 +145,28 @@ void TForm1::FormActivate()
     FController->AskToStart();
 }
 
-bool TForm1::OfferSavedMatch()
+void TForm1::ShowSavedMatch()
 {
     const TSavedMatchStore store(FSettings->FileName);
-    if (!store.Exists()) return false;
-    const std::optional<TSavedMatch> saved = store.Load();
-    if (!saved) return false;
+    if (!store.Exists()) return;
+    FSavedMatch = store.Load();
+    // The question about it is asked over its own table, not a fresh deal.
+    if (FSavedMatch) FController->ShowState(FSavedMatch->state);
+}
+
+bool TForm1::OfferSavedMatch()
+{
+    if (!FSavedMatch) return false;
+    const TSavedMatch saved = *std::exchange(FSavedMatch, std::nullopt);
     const bool resume = MessageSink().Confirmation("Nastavi zapocetu partiju?");
     // Offered once: a declined match is not offered again.
-    store.Remove();
-    if (!resume) return false;
-    FController->ResumeMatch(*saved);
+    TSavedMatchStore(FSettings->FileName).Remove();
+    if (resume) {
+        FController->ResumeMatch(saved);
+    } else {
+        // The table shown was the saved one: a fresh match replaces it.
+        FController->NewGame(false);
+    }
     return true;
 }
 
@@ -182,8 +198,20 @@ void TForm1::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
+bool TForm1::OnCardGroup(QPoint at) const
+{
+    for (const QWidget* w = childAt(at); w && w != this; w = w->parentWidget())
+        if (qobject_cast<const TZuCardGroup*>(w)) return true;
+    return false;
+}
+
 void TForm1::mousePressEvent(QMouseEvent* event)
 {
-    if (FController) FController->FormMouseDown(event->button());
+    // A card group leaves its presses unhandled, so they reach the window
+    // too; a right press there belongs to the card's click, which must still
+    // see the marks. A left press anywhere ends a reveal.
+    const bool background = !OnCardGroup(event->position().toPoint());
+    if (FController && (background || event->button() == Qt::LeftButton))
+        FController->FormMouseDown(event->button());
     QMainWindow::mousePressEvent(event);
 }

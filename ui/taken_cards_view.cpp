@@ -141,10 +141,15 @@ void TFPregledKarata::FitToRows()
     resize(size);
 }
 
-int TFPregledKarata::Execute()
+bool TFPregledKarata::Execute()
 {
-    if (IsOpen()) return QDialog::Rejected;
-    return exec();
+    if (IsOpen()) return false;
+    // Over every window, the end-of-hand dialog included, as exec() would.
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    return true;
 }
 
 void TFPregledKarata::CloseIfOpen()

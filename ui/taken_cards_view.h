@@ -31,8 +31,11 @@ public:
     // Execute; every view of a seat's cards goes through here.
     void ShowTakenBy(const TZuCardGroup& group);
 
-    // Shows the window modally; a request while it is already open is ignored.
-    int Execute();
+    // Shows the window modally and returns at once: a nested event loop
+    // here would still be running when the end of a hand, handed over from
+    // the worker inside it, closes the view and opens its own dialog, and
+    // the view could not open again from there. False when already open.
+    bool Execute();
     bool IsOpen() const { return isVisible(); }
     // Lets the main window close the view before another dialog shows.
     void CloseIfOpen();

@@ -2,6 +2,7 @@
 #include "ui/deck_over_dialog.h"
 #include "ui/taken_cards_view.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -104,15 +105,18 @@ TEST_F(DeckOverDialog, SeatButtonOpensTheView)
     dialog.SetViewer(&view);
     bool seen = false;
     QTimer::singleShot(0, &dialog, [&] {
-        QTimer::singleShot(0, &view, [&] {
-            seen = view.IsOpen();
-            EXPECT_EQ(view.windowTitle(), "Karte koje je odneo Pera");
-            EXPECT_EQ(view.RowsShown(), 1);
-            EXPECT_EQ(view.Karte(0)->CardAt(2)->ID(), seats[2]->TakenID(2));
-            view.CloseIfOpen();
-        });
         dialog.SeatButton(TFDeckOverInfoDlg::North)->click();
+        seen = view.IsOpen();
+        EXPECT_EQ(QApplication::activeModalWidget(), &view) << "over the dialog";
+        EXPECT_EQ(view.windowTitle(), "Karte koje je odneo Pera");
+        EXPECT_EQ(view.RowsShown(), 1);
+        EXPECT_EQ(view.Karte(0)->CardAt(2)->ID(), seats[2]->TakenID(2));
+        view.CloseIfOpen();
         EXPECT_TRUE(dialog.isVisible()) << "stays open beneath the view";
+        dialog.SeatButton(TFDeckOverInfoDlg::South)->click();
+        EXPECT_TRUE(view.IsOpen()) << "a second seat opens it again";
+        EXPECT_EQ(view.windowTitle(), "Karte koje sam ja odneo");
+        view.CloseIfOpen();
         dialog.accept();
     });
     EXPECT_EQ(dialog.Execute(), QDialog::Accepted);

@@ -93,16 +93,15 @@ TEST_F(TakenCardsView, EscapeCloses)
 TEST_F(TakenCardsView, OpensOnceAndClosesOnRequest)
 {
     TFPregledKarata view;
-    int second = -1;
-    QTimer::singleShot(0, &view, [&] {
-        second = view.Execute();
-        EXPECT_TRUE(view.IsOpen());
-        view.CloseIfOpen();
-    });
-    EXPECT_EQ(view.Execute(), QDialog::Rejected);
-    EXPECT_EQ(second, QDialog::Rejected);
+    EXPECT_TRUE(view.Execute());
+    EXPECT_TRUE(view.IsOpen());
+    EXPECT_TRUE(view.isModal());
+    EXPECT_FALSE(view.Execute());
+    view.CloseIfOpen();
     EXPECT_FALSE(view.IsOpen());
     view.CloseIfOpen(); // closed already: nothing happens
+    EXPECT_TRUE(view.Execute()) << "opens again once closed";
+    view.CloseIfOpen();
 }
 
 } // namespace
