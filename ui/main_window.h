@@ -109,6 +109,8 @@ private:
     bool OfferSavedMatch();
     void ApplyNamesToMenus();
     void ArrangeSeats();
+    // The score panels in the bottom-right corner, clear of the human's hand.
+    void PlaceScorePanels();
     int WindowWidth() const;
     int StatusBarHeight() const;
     bool Idle() const;

@@ -41,6 +41,8 @@ void TForm1::RefreshScoreGrid(int grid)
 void TForm1::SetScorePanelVisible(int grid, bool visible)
 {
     FPanels.at(grid)->setVisible(visible);
+    // The human's hand steps aside for the panel only while it shows.
+    ArrangeSeats();
 }
 
 bool TForm1::ScoreTableChecked() const
@@ -144,10 +146,29 @@ void TForm1::ArrangeSeats()
     const int sideTop = (clientHeight - barHeight - PlayerE->height()) / 2;
     PlayerE->move(PlayerE->x(), sideTop);
     PlayerW->move(PlayerW->x(), sideTop);
+    PlaceScorePanels();
     const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
     for (int seat = SeatS; seat <= SeatE; ++seat)
         FLabels[seat]->move(seats[seat]->x(), seats[seat]->y() - 20);
     FMarks->Place();
+}
+
+void TForm1::PlaceScorePanels()
+{
+    constexpr int kGap = 4;
+    const int table = ClientHeight - StatusBarHeight();
+    for (TScorePanel* panel : FPanels)
+        panel->move(ClientWidth - panel->width() - kGap, table - panel->height() - kGap);
+    // The panel keeps its corner; a wide hand beneath it steps left, and as
+    // far as the left column allows. Only when even that is not enough does
+    // the panel rise above the hand.
+    for (TScorePanel* panel : FPanels) {
+        if (panel->isHidden() || !panel->geometry().intersects(PlayerS->geometry())) continue;
+        const int leftmost = PlayerW->isHidden() ? kGap : PlayerW->geometry().right() + 1 + kGap;
+        PlayerS->move(std::max(leftmost, panel->x() - kGap - PlayerS->width()), PlayerS->y());
+        if (panel->geometry().intersects(PlayerS->geometry()))
+            panel->move(panel->x(), PlayerS->y() - kGap - panel->height());
+    }
 }
 
 void TForm1::ArrangeTable()
@@ -170,7 +191,4 @@ void TForm1::ArrangeTable()
     Talon2->move(Talon1->x(), Talon1->y() + Talon1->height() + 10);
     ApplyCascadeStyles();
     ArrangeSeats();
-    for (TScorePanel* panel : FPanels)
-        panel->move(
-            ClientWidth - panel->width() - 4, clientHeight - barHeight - panel->height() - 4);
 }

@@ -55,11 +55,11 @@ private:
 
 // A window on its own settings file, shown and laid out.
 struct TSheetWindow {
-    TSheetWindow(int mode, int playDelay = 0)
+    TSheetWindow(int mode, int playDelay = 0, bool tight = true)
     {
         TIni ini(dir.filePath("Zaviko.ini"));
         ini.SetPlayerNames("Ja", "Pera", "Mika", "Zika");
-        ini.SetGameOptions(mode, 0, 0, playDelay, 0, true, false, true, true, true, false);
+        ini.SetGameOptions(mode, 0, 0, playDelay, 0, true, !tight, tight, true, true, false);
         form = std::make_unique<TForm1>(dir.path());
         form->show();
         Settle();
@@ -111,6 +111,10 @@ bool StartOfMatch(const QString& folder)
         FixRandomSeed(7 + mode);
         TSheetWindow w(mode);
         ok &= Save(w, folder, QStringLiteral("window_start_mode%1").arg(mode));
+        // Loose hands: the human's is wide enough to meet the score panel.
+        FixRandomSeed(7 + mode);
+        TSheetWindow loose(mode, 0, false);
+        ok &= Save(loose, folder, QStringLiteral("window_loose_mode%1").arg(mode));
     }
     return ok;
 }
