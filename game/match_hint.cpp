@@ -1,5 +1,5 @@
 // The hint: "Majstor"'s move for the human, shown as marks on the table and
-// a highlighted hand card. Nothing is played. Runs on the GUI thread.
+// the hand card picked out by the view. Nothing is played. Runs on the GUI thread.
 #include "game/match_controller.h"
 
 #include "game/master_choice.h"
@@ -24,7 +24,7 @@ bool TMatchController::ShowHint()
     for (int position : choice.tablePositions)
         ToggleTableMark(*TableCard(places.at(position)));
     FHintSlot = choice.handSlot;
-    FControls.PlayerS->CardAt(FHintSlot)->SetNegative(true);
+    FView.ShowHintCard(FHintSlot);
     Report(HintShownEvent(FState));
     return true;
 }
@@ -32,7 +32,6 @@ bool TMatchController::ShowHint()
 void TMatchController::ClearHint()
 {
     if (FHintSlot < 0) return;
-    TZuSingleCard* card = FControls.PlayerS->CardAt(FHintSlot);
     FHintSlot = -1;
-    if (card && card->Negative()) card->SetNegative(false);
+    FView.ShowHintCard(-1);
 }

@@ -59,4 +59,6 @@ public:
     virtual void ClearLastMoves() { }
     // Marks the seat on turn beside its name.
     virtual void MarkSeatOnTurn(int /*seat*/) { }
+    // Picks out the human's hand card that a hint plays; -1 takes it away.
+    virtual void ShowHintCard(int /*slot*/) { }
 };

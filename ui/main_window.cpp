@@ -8,6 +8,7 @@
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"
+#include "ui/hint_card.h"
 #include "ui/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
@@ -145,6 +146,13 @@ void TForm1::CreateTable()
     // Connected to nothing: cards appear in place without flying.
     ZuSprite1 = new TZuSprite(FTable);
     FMarks = new TSeatMarks(FTable, FLabels);
+    FHintCard = new THintCard(FTable);
+    FHintCard->OnClick = [this](int slot) {
+        bool playIt = false, faceDown = false;
+        TZuTablePos pos = PlayerS->TablePlayPos();
+        PlayerS->OnCardClick(PlayerS, PlayerS->CardAt(slot), slot, playIt, pos, faceDown,
+            Qt::LeftButton);
+    };
 }
 
 TZuCardGroup* TForm1::CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt)

@@ -17,6 +17,7 @@ class TFPregledKarata;
 class TIni;
 class TMatchController;
 class TScorePanel;
+class THintCard;
 class TSeatMarks;
 class TStatisticsStore;
 class TZuCardDeck;
@@ -86,6 +87,8 @@ public:
     void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds) override;
     void ClearLastMoves() override;
     void MarkSeatOnTurn(int seat) override;
+    void ShowHintCard(int slot) override;
+    THintCard* HintCard() const { return FHintCard; }
     TSeatMarks* SeatMarks() const { return FMarks; }
 
 protected:
@@ -122,6 +125,7 @@ private:
     QWidget* FTable = nullptr;
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
     TSeatMarks* FMarks = nullptr;
+    THintCard* FHintCard = nullptr;
     std::array<QLabel*, 3> FStatus {};
     std::array<TScorePanel*, 3> FPanels {};
     TZuCardDeck* RealDeck = nullptr;

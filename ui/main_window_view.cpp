@@ -5,6 +5,7 @@
 #include "game/match_controller.h"
 #include "settings/ini.h"
 #include "ui/deck_over_dialog.h"
+#include "ui/hint_card.h"
 #include "ui/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
@@ -104,6 +105,11 @@ void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenI
 void TForm1::ClearLastMoves()
 {
     FMarks->Clear();
+}
+
+void TForm1::ShowHintCard(int slot)
+{
+    FHintCard->ShowSlot(PlayerS, slot);
 }
 
 void TForm1::MarkSeatOnTurn(int seat)

@@ -58,8 +58,10 @@ public:
     }
     void ClearLastMoves() override { lastMoves.clear(); }
     void MarkSeatOnTurn(int seat) override { onTurn = seat; }
+    void ShowHintCard(int slot) override { hintCard = slot; }
     std::map<int, std::pair<int, std::vector<int>>> lastMoves;
     int onTurn = -1;
+    int hintCard = -1;
     int Cell(int grid, int column, int row) const
     {
         auto it = cells.find({ grid, column, row });

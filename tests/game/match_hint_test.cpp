@@ -25,7 +25,8 @@ protected:
         return marked;
     }
 
-    int HighlightedHandCards() const
+    // Hand cards drawn as marked: the hint picks its card out another way.
+    int InvertedHandCards() const
     {
         int count = 0;
         for (int slot = 0; slot < kHandSlots; ++slot)
@@ -45,8 +46,8 @@ protected:
         EXPECT_EQ(MarkedSlots(), wantMarked);
         EXPECT_EQ(controller->Selection().Count(), int(wantMarked.size()));
         EXPECT_EQ(controller->HintSlot(), want.handSlot);
-        EXPECT_TRUE(controls.PlayerS->CardAt(want.handSlot)->Negative());
-        EXPECT_EQ(HighlightedHandCards(), 1);
+        EXPECT_EQ(view.hintCard, want.handSlot);
+        EXPECT_EQ(InvertedHandCards(), 0);
         // Nothing was played.
         EXPECT_EQ(controller->State().hands, before.hands);
         EXPECT_EQ(controller->State().table, before.table);
@@ -73,7 +74,7 @@ TEST_F(HintTest, FollowingEveryHintPlaysAWholeMatch)
             EXPECT_EQ(controller->HintSlot(), -1);
         }
         WaitIdle();
-        EXPECT_EQ(HighlightedHandCards(), 0);
+        EXPECT_EQ(view.hintCard, -1);
         ASSERT_TRUE(CardsConserved(controller->State()));
     }
     ASSERT_TRUE(controller->GameOver());
@@ -95,7 +96,7 @@ TEST_F(HintTest, TheNextClickEndsTheHighlightAndTheMarksStayTheHumans)
     // A click on a table card changes the marks as ever and ends the highlight.
     const TTableSlot first = TableSlots(controller->State()).front();
     ClickTable(first);
-    EXPECT_EQ(HighlightedHandCards(), 0);
+    EXPECT_EQ(view.hintCard, -1);
     EXPECT_EQ(controller->HintSlot(), -1);
     const bool wasMarked = std::find(marked.begin(), marked.end(), first) != marked.end();
     EXPECT_EQ(int(MarkedSlots().size()), int(marked.size()) + (wasMarked ? -1 : 1));
@@ -103,7 +104,7 @@ TEST_F(HintTest, TheNextClickEndsTheHighlightAndTheMarksStayTheHumans)
     // The right button clears marks and a new hint's highlight alike.
     ExpectHintIsMastersChoice();
     controller->FormMouseDown(Qt::RightButton);
-    EXPECT_EQ(HighlightedHandCards(), 0);
+    EXPECT_EQ(view.hintCard, -1);
     EXPECT_TRUE(MarkedSlots().empty());
 }
 

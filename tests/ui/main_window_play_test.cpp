@@ -6,6 +6,7 @@
 
 #include "game/match_rules.h"
 #include "ui/deck_over_dialog.h"
+#include "ui/hint_card.h"
 #include "ui/rename_dialog.h"
 #include "ui/score_panel.h"
 #include "ui/screenshots/window_positions.h"
@@ -220,4 +221,25 @@ TEST_F(MainWindowPlayTest, TheScorePanelNeverCoversAHand)
                         << seat->objectName().toStdString();
             EXPECT_GE(w.PlayerS->x(), 0);
         }
+}
+
+// The hint's hand card shows whole, raised clear of the hand, even in a
+// tight hand; a click on it plays the hint; the move takes it away.
+TEST_F(MainWindowPlayTest, TheHintCardShowsWholeAboveTheHandAndPlaysOnAClick)
+{
+    SetOptions([](TIni& s) { s.HumanCardsTight = true; });
+    TForm1& w = OpenTable();
+    ASSERT_TRUE(Controller().ShowHint());
+    const int slot = Controller().HintSlot();
+    THintCard* hint = w.HintCard();
+    ASSERT_FALSE(hint->isHidden());
+    EXPECT_EQ(hint->Slot(), slot);
+    EXPECT_EQ(hint->size(), QSize(ZuCardWidth, ZuCardHeight) + QSize(6, 6));
+    EXPECT_LT(hint->y(), w.PlayerS->y()) << "raised above the hand";
+    EXPECT_FALSE(w.PlayerS->CardAt(slot)->Negative()) << "not the look of a mark";
+    const int moves = Controller().State().MovesMade;
+    QTest::mouseClick(hint, Qt::LeftButton, Qt::NoModifier, hint->rect().center());
+    WaitIdle();
+    EXPECT_GT(Controller().State().MovesMade, moves);
+    EXPECT_TRUE(hint->isHidden());
 }

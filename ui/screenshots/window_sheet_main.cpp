@@ -138,6 +138,11 @@ bool MarkedAndGrown(const QString& folder)
     ClickCard(w.form->Talon2, 2);
     ClickCard(w.form->Talon2, 3);
     bool ok = Save(w, folder, QStringLiteral("window_marked"));
+    w.Controller().ShowHint();
+    ok &= Save(w, folder, QStringLiteral("window_hint"));
+    w.Controller().ClearTableMarks();
+    ClickCard(w.form->Talon2, 2);
+    ClickCard(w.form->Talon2, 3);
     w.Controller().ShowState(GrownTablePosition());
     ok &= Save(w, folder, QStringLiteral("window_table16"));
     ClickCard(w.form->Talon1, 7);

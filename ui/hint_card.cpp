@@ -1,0 +1,67 @@
+#include "ui/hint_card.h"
+
+#include "cards/zucard.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+const QColor kRing(0xff, 0xc8, 0x1e);
+
+} // namespace
+
+THintCard::THintCard(QWidget* table)
+    : QWidget(table)
+{
+    setObjectName(QStringLiteral("HintCard"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setCursor(Qt::PointingHandCursor);
+    resize(ZuCardWidth + 2 * Ring, ZuCardHeight + 2 * Ring);
+    hide();
+}
+
+void THintCard::ShowSlot(TZuCardGroup* hand, int slot)
+{
+    const TZuSingleCard* card = hand && slot >= 0 ? hand->CardAt(slot) : nullptr;
+    if (!card || card->Empty() || !card->Picture()) {
+        FSlot = -1;
+        hide();
+        return;
+    }
+    FSlot = slot;
+    FPicture = *card->Picture();
+    // The group measures its slots on demand; the bounds are then current.
+    hand->HitTest(-1, -1);
+    const QPoint corner = hand->pos() + card->BoundsRect().topLeft();
+    move(corner - QPoint(Ring, Ring + Lift));
+    show();
+    raise();
+    update();
+}
+
+void THintCard::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawImage(QPoint(Ring, Ring), FPicture);
+    QPen pen(kRing, Ring);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const qreal half = Ring / 2.0;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), 6, 6);
+}
+
+void THintCard::mousePressEvent(QMouseEvent* event)
+{
+    // Handled here: the window's own press handling is for its background.
+    event->accept();
+}
+
+void THintCard::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+        OnClick(FSlot);
+    event->accept();
+}

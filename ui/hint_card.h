@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class TZuCardGroup;
+
+// The hand card a hint plays, raised above the hand and drawn whole inside a
+// gold ring, so it reads at once even in a tight hand where the card itself
+// shows only a strip, and never looks like a marked table card. A click on
+// it is a click on the card.
+class THintCard : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Ring = 3;
+    static constexpr int Lift = 18;
+
+    explicit THintCard(QWidget* table);
+
+    // Shows the card of `slot` of `hand` over it; -1 hides it.
+    void ShowSlot(TZuCardGroup* hand, int slot);
+    int Slot() const { return FSlot; }
+    std::function<void(int slot)> OnClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage FPicture;
+    int FSlot = -1;
+};
