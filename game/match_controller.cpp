@@ -119,6 +119,7 @@ void TMatchController::NewGame(bool initial)
 {
     if (FStopping) return;
     if (FBusy) StopSequence();
+    FPendingSequence.reset();
     Randomize();
     ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
         Settings.NumberOfDecks, Settings.Clockwise);
@@ -183,6 +184,7 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
 {
     if (FStopping) return;
     if (FBusy) StopSequence();
+    FPendingSequence.reset();
     SetRandomState(match.randomState);
     FHandClears = 0;
     ClearTableMarks();
