@@ -114,6 +114,9 @@ void TZuCardTable::Accept(int id, bool faceDown, TZuCardGroup* group)
         if (finished) finished(this);
         if (!self) return;
     }
+    // A handler may have shortened the player list under the next player:
+    // the turn wraps as it does past the last one.
+    if (FNextPlayer >= PlayerCount()) FNextPlayer = 0;
     if (!FGameOptions.AutoPlay() || PlayerCount() == 0) return;
     if (TZuCardGroup* next = FPlayerList.Items(FNextPlayer)->CardGroup()) next->Play();
 }
@@ -164,8 +167,10 @@ void TZuCardTable::ForgetTopCard(int place, int id, bool faceUp)
     ++FCardsToPlay;
     if (FCardsInTrick > 0) --FCardsInTrick;
     if (FPlayed.empty()) FLedSuit = stJoker;
+    // As the cards left would have been put down on a cleared table: the first
+    // has -1 (no card) before it, and an empty table -2.
     FTopID = FPrevID;
-    FPrevID = PlayedCount() >= 2 ? FPlayed[FPlayed.size() - 2] : -1;
+    FPrevID = PlayedCount() >= 2 ? FPlayed[FPlayed.size() - 2] : PlayedCount() == 1 ? -1 : -2;
     FTopPlace = -1;
     // The card before lies one place back in the play direction, if still shown.
     const TZuSingleCard* before = CardAtPlace(NextPlace(place, -1));

@@ -2,6 +2,8 @@
 
 #include "game/match_controller.h"
 
+#include <exception>
+
 namespace {
 
 void RaiseTo(std::atomic<int>& most, int value)
@@ -27,19 +29,20 @@ TCompPlayThread::~TCompPlayThread()
 void TCompPlayThread::Execute()
 {
     RaiseTo(FMostAtOnce, ++FRunning);
-    // Busy is cleared by the hand-off at the end, on the GUI thread, also
-    // when a move failed: the human must never stay locked out. The body no
-    // longer counts as running before that, so Busy false means none runs.
-    struct TEnd {
-        TMatchController& controller;
-        ~TEnd()
-        {
-            --FRunning;
-            Synchronize([this] { controller.SequenceEnded(); });
-        }
-    } end { FController };
-    if (FPlayFirst && !FController.PlayerNBeforePlay(FController.State().CurrentPlayer)) return;
-    FController.EndTurn();
+    // A failed move is reported before the end, so that the end (which clears
+    // Busy on the GUI thread) is the body's last hand-off: once the human is
+    // let back in, a new sequence may take this one's place without serving
+    // events while it waits for this body to return.
+    try {
+        if (!FPlayFirst || FController.PlayerNBeforePlay(FController.State().CurrentPlayer))
+            FController.EndTurn();
+    } catch (...) {
+        const std::exception_ptr error = std::current_exception();
+        Synchronize([error] { std::rethrow_exception(error); }); // reports it
+    }
+    // No longer counted as running before that, so Busy false means none runs.
+    --FRunning;
+    Synchronize([this] { FController.SequenceEnded(); });
 }
 
 TDisplayInfoThread::TDisplayInfoThread(TMatchController& controller, const THandEnd& end)

@@ -121,6 +121,7 @@ void TMatchController::NewGame(bool initial)
 {
     if (FStopping) return;
     if (FBusy) StopSequence();
+    FPendingSequence.reset();
     Randomize();
     ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
         Settings.NumberOfDecks, Settings.Clockwise);
@@ -185,6 +186,7 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
 {
     if (FStopping) return;
     if (FBusy) StopSequence();
+    FPendingSequence.reset();
     SetRandomState(match.randomState);
     FHandClears = 0;
     ClearTableMarks();

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TIni;
 class TLogFile;
@@ -118,8 +119,10 @@ public:
     // hand-offs; for tests and the window's close.
     void WaitForSequence();
 
-    // A match is under way: a move has been made and it is not over.
-    bool MatchUnderway() const { return FState.MovesMade > 0 && !FState.GameOver; }
+    // A match is under way: a move has been made and it is not over. While
+    // the computers play, the worker writes the state, so the GUI thread
+    // reads what the worker published after its last step.
+    bool MatchUnderway() const { return FBusy ? FUnderway.load() : Underway(FState); }
     // The match as it stands, for saving; only between sequences.
     TSavedMatch SavedMatch() const;
     // Goes on with a saved match; a computer seat on turn plays at once.
@@ -171,7 +174,12 @@ private:
     void DoCapture(int seat, const TMoveOutcome& outcome);
     bool TableEmpty() const { return ::TableEmpty(FState); }
     void NextPlayer();
+    static bool Underway(const TMatchState& s) { return s.MovesMade > 0 && !s.GameOver; }
     void StartSequence(bool playFirst);
+    void SequenceRefused(bool playFirst);
+    // A sequence the system refused to start runs now; false when none waits.
+    bool RetryPendingSequence();
+    void PublishProgress();
     void StopSequence();
     void SequenceEnded();
     void ShowHandEndOnGui(const THandEnd& end);
@@ -209,4 +217,8 @@ private:
     // The human's table clears in the hand under way, for the statistics.
     int FHandClears = 0;
     std::atomic<bool> FRevealing { false };
+    // MatchUnderway as of the worker's last step.
+    std::atomic<bool> FUnderway { false };
+    // The sequence after the human's move, when its thread was refused.
+    std::optional<bool> FPendingSequence;
 };

@@ -7,9 +7,9 @@
 
 bool TMatchController::HintAvailable() const
 {
-    return !FBusy && !FStopping && !FState.GameOver && !FView.StartItemEnabled()
-        && FState.CurrentPlayer == SeatS && FControls.PlayerS->Controller() == ctHuman
-        && !HandEmpty(FState, SeatS);
+    return !FBusy && !FStopping && !FPendingSequence && !FState.GameOver
+        && !FView.StartItemEnabled() && FState.CurrentPlayer == SeatS
+        && FControls.PlayerS->Controller() == ctHuman && !HandEmpty(FState, SeatS);
 }
 
 bool TMatchController::ShowHint()

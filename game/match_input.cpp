@@ -25,6 +25,7 @@ void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* car
         MessageSink().Message(kNotYourTurn);
         return;
     }
+    if (RetryPendingSequence()) return;
     if (!sender || sender->Controller() != ctHuman) return;
     if (SeatOf(sender) != FState.CurrentPlayer) {
         MessageSink().Information(
@@ -118,6 +119,7 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
         MessageSink().Message(kNotYourTurn);
         return;
     }
+    if (RetryPendingSequence()) return;
     if (FState.CurrentPlayer == SeatS) {
         ClearHint();
         if (card) ToggleTableMark(*card);

@@ -12,6 +12,12 @@
 
 #include <QThread>
 
+namespace {
+
+const char* const kNoThread = "Kompjuteri ne mogu da igraju: sistem nije pokrenuo nit.";
+
+} // namespace
+
 // The rules' events during the end of a turn, shown on the GUI thread.
 class TMatchController::TEvents : public TMatchEvents {
 public:
@@ -40,7 +46,8 @@ public:
     {
         TDisplayInfoThread display(FC, end);
         display.SetPriority(QThread::LowestPriority);
-        display.Resume();
+        // Without a thread of its own the dialog still shows, straight from here.
+        if (!display.Resume()) FC.RunOnGui([this, &end] { FC.ShowHandEndOnGui(end); });
         display.WaitFor();
     }
 
@@ -60,13 +67,52 @@ void TMatchController::RunOnGui(const std::function<void()>& fn)
 
 void TMatchController::StartSequence(bool playFirst)
 {
-    // A finished worker may still be returning from its body.
-    FWorker.reset();
-    // Busy is set before the worker can run, so its end cannot come first.
+    // Busy is set before the worker can run, so its end cannot come first,
+    // and nothing below serves events: no click queued behind the human's
+    // move can become a second one.
+    FUnderway = Underway(FState);
     FBusy = true;
+    FPendingSequence.reset();
+    if (FWorker) {
+        // Its sequence has ended, which was its last hand-off; it may still be
+        // returning from its body.
+        FWorker->WaitForQuietEnd();
+        FWorker.reset();
+    }
     FWorker = std::make_unique<TCompPlayThread>(*this, playFirst);
     FWorker->SetPriority(QThread::LowPriority);
-    FWorker->Resume();
+    if (FWorker->Resume()) return;
+    FWorker.reset();
+    FBusy = false;
+    SequenceRefused(playFirst);
+}
+
+void TMatchController::SequenceRefused(bool playFirst)
+{
+    if (playFirst) {
+        // The computers have not begun: "Pocni igru" tries again.
+        FView.SetStartItemEnabled(true);
+        MessageSink().Error(QStringLiteral("%1 %2")
+                                .arg(kNoThread, "Pokusaj ponovo kroz meni Igra | Pocni igru.")
+                                .toStdString());
+        return;
+    }
+    // The human's move stands; the next click goes on from it.
+    FPendingSequence = playFirst;
+    MessageSink().Error(
+        QStringLiteral("%1 %2").arg(kNoThread, "Klikni na kartu da pokusas ponovo.").toStdString());
+}
+
+bool TMatchController::RetryPendingSequence()
+{
+    if (!FPendingSequence) return false;
+    StartSequence(*FPendingSequence);
+    return true;
+}
+
+void TMatchController::PublishProgress()
+{
+    FUnderway = Underway(FState);
 }
 
 void TMatchController::SequenceEnded()
@@ -127,6 +173,7 @@ void TMatchController::EndTurn()
     for (;;) {
         TEvents events(*this);
         FinishTurn(FState, events);
+        PublishProgress();
         RunOnGui([this] { ClearTableMarks(); });
         if (FState.GameOver) {
             // Names belong to the GUI thread: a rename may change them.
@@ -139,7 +186,7 @@ void TMatchController::EndTurn()
             });
             TGameOverDisplayThread display(*this, winner);
             display.SetPriority(QThread::LowestPriority);
-            display.Resume();
+            if (!display.Resume()) RunOnGui([this, &winner] { ShowGameOverOnGui(winner); });
             display.WaitFor();
             return;
         }
@@ -194,6 +241,7 @@ void TMatchController::ComputerCapture(
     });
     PaceReveal();
     const TMoveOutcome outcome = ApplyMove(FState, { seat, handSlot, take });
+    PublishProgress();
     RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
         for (const TTableSlot& place : take)
@@ -216,6 +264,7 @@ void TMatchController::ComputerLaysDown(int seat, int handSlot)
     });
     PaceReveal();
     const TMoveOutcome outcome = ApplyMove(FState, { seat, handSlot, {} });
+    PublishProgress();
     RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
         ShowHands();

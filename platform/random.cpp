@@ -30,9 +30,11 @@ int Random(int n)
 
 void Randomize()
 {
-    const auto seed = FixedSeed().value_or(
+    // A fixed seed fixes the run from where it was set: re-seeding with it
+    // here would give every match and every deck the same draws.
+    if (FixedSeed()) return;
+    Generator().seed(
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    Generator().seed(seed);
 }
 
 void FixRandomSeed(std::uint64_t seed)

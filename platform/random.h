@@ -10,8 +10,9 @@ int Random(int n);
 // Re-seeds the generator from the clock, unless a test has fixed the seed.
 void Randomize();
 
-// Test hook: fixes the seed (Randomize then re-seeds with it) or, with
-// ReleaseRandomSeed, goes back to the clock.
+// Test hook: seeds the generator once and makes Randomize keep its sequence,
+// so a whole run repeats while its matches and decks still differ; with
+// ReleaseRandomSeed, Randomize goes back to the clock.
 void FixRandomSeed(std::uint64_t seed);
 void ReleaseRandomSeed();
 

@@ -72,11 +72,14 @@ void TThread::SetPriority(QThread::Priority priority)
     if (FBody->isRunning()) FBody->setPriority(priority);
 }
 
-void TThread::Resume()
+bool TThread::Resume()
 {
-    if (FStarted) return;
-    FStarted = true;
-    FBody->start(FPriority);
+    if (!FStarted) {
+        FStarted = true;
+        FBody->start(FPriority);
+    }
+    // A refused start leaves the body neither running nor finished.
+    return FBody->isRunning() || FBody->isFinished();
 }
 
 void TThread::WaitFor()
@@ -98,6 +101,13 @@ void TThread::WaitFor()
     const bool freeNow = --FWaiters == 0 && FFreePending && !FDestroying;
     lock.unlock();
     if (freeNow) PostFree();
+}
+
+void TThread::WaitForQuietEnd()
+{
+    if (QThread::currentThread() == FBody.get())
+        throw std::logic_error("A thread cannot wait for its own end");
+    FBody->wait();
 }
 
 bool TThread::IsGuiThread()

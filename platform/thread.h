@@ -29,13 +29,17 @@ public:
 
     QThread::Priority Priority() const { return FPriority; }
     void SetPriority(QThread::Priority priority);
-    // Starts the body; later calls do nothing.
-    void Resume();
+    // Starts the body; later calls do nothing. False when the system
+    // refused the thread: the body will never run.
+    bool Resume();
     // Asks the body to stop; the body decides when, by checking Terminated.
     void Terminate() { FTerminated = true; }
     bool Terminated() const { return FTerminated; }
     // Returns when the body has ended (at once if it never started).
     void WaitFor();
+    // The same without serving hand-offs meanwhile, for a body known to make
+    // none any more: the caller's state cannot change under it.
+    void WaitForQuietEnd();
     // Whether the body has ended.
     bool Finished() const { return FFinished; }
     // When set before the body ends, the thread frees itself on the GUI

@@ -118,12 +118,14 @@ void TForm1::Opcije1Click()
 
 void TForm1::About1Click()
 {
+    if (!Idle()) return;
     TFAbout dialog(this);
     dialog.exec();
 }
 
 void TForm1::Pomoc1Click()
 {
+    if (!Idle()) return;
     ShowHelp(this, HelpFileOf(QApplication::applicationFilePath()));
 }
 

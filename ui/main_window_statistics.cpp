@@ -7,6 +7,7 @@
 
 void TForm1::Statistika1Click()
 {
+    if (!Idle()) return;
     TStatisticsDialog dialog(*FStatistics, this);
     dialog.exec();
 }

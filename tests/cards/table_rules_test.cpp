@@ -109,6 +109,40 @@ TEST_F(TableTest, AutoPlayedTricksGoRoundThePlayersAndEndThePartyWithTheLastCard
     EXPECT_EQ(log, Log { "party, next 1" });
 }
 
+// A trick or party handler that shortens the player list under the next
+// player: with AutoPlay the turn wraps to the first player, who plays on.
+TEST_F(TableTest, AutoPlayWrapsWhenAHandlerShortensThePlayerList)
+{
+    for (const bool trick : { false, true }) { // no cards dealt yet: every trick ends the party
+        SCOPED_TRACE(trick ? "AfterTrickFinish" : "AfterPartyFinish");
+        table->ClearTable(false);
+        table->PlayerList().Clear();
+        TZuCardGroup& first = Player({ 2, 3 });
+        Player({ 20 });
+        Player({ 30 });
+        table->GameOptions().SetAutoPlay(true);
+        table->GameOptions().SetCardsPerTrick(1);
+        if (trick) table->DealingFinished();
+        int finished = 0;
+        const TZuTableNotifyEvent shorten = [&](TZuCardTable* sender) {
+            if (++finished == 1) {
+                sender->PlayerList().Delete(2);
+                sender->PlayerList().Delete(1);
+            }
+        };
+        table->AfterTrickFinish = trick ? shorten : nullptr;
+        table->AfterPartyFinish = trick ? nullptr : shorten;
+        first.Play();
+        EXPECT_EQ(finished, 2);
+        EXPECT_EQ(table->NextPlayer(), 0);
+        EXPECT_EQ(table->PlayedCount(), 2) << "the first player played both cards";
+        EXPECT_EQ(first.NonEmptyCount(), 0);
+    }
+    table->AfterTrickFinish = nullptr;
+    table->AfterPartyFinish = nullptr;
+    table->GameOptions().SetAutoPlay(false);
+}
+
 // Once a trump has gone onto other cards, trumps may lead; a trump that only
 // leads, or one refused by the handler, does not count as played.
 TEST_F(TableTest, TrumpsCountAsPlayedOnlyWhenTheyGoDownOntoOtherCards)

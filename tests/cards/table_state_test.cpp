@@ -128,6 +128,24 @@ TEST_F(TableTest, TakeBackGivesTheTopCardToAFreeSlotOrDoesNothing)
     EXPECT_EQ(table->PlayedCount(), 1);
 }
 
+// Each card given back leaves the top and previous IDs a table shows with
+// only the cards left put down: -1 before the first, -2 on an empty table.
+TEST_F(TableTest, TakeBackLeavesTheIDsOfTheCardsLeft)
+{
+    TZuCardGroup& player = Player({ 20, 21, 22 });
+    for (int slot = 0; slot < 3; ++slot)
+        player.PlayCard(slot, false, tpAuto);
+    const struct {
+        int played, top, previous;
+    } cases[] = { { 2, 21, 20 }, { 1, 20, -1 }, { 0, -1, -2 } };
+    for (const auto& c : cases) {
+        table->TakeBack(&player);
+        EXPECT_EQ(table->PlayedCount(), c.played);
+        EXPECT_EQ(table->TopCardID(), c.top) << c.played << " left";
+        EXPECT_EQ(table->PrevCardID(), c.previous) << c.played << " left";
+    }
+}
+
 // The last card put down lies on top where places overlap, whatever the order.
 TEST_F(TableTest, TheLastCardPutDownIsDrawnOnTop)
 {

@@ -81,6 +81,7 @@ protected:
                  &controls.PlayerE, &controls.Talon1, &controls.Talon2 })
             *group = new TZuCardGroup(&form);
         controls.Deck = new TZuVirtualDeck(&form);
+        controls.Deck->SetShuffleCount(2); // as the window sets it
         for (TZuCardGroup* talon : { controls.Talon1, controls.Talon2 })
             for (int i = 0; i < 6; ++i)
                 talon->CardList().Add().Card().SetEmpty(true);

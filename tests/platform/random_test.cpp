@@ -21,17 +21,26 @@ TEST(Random, StaysInRangeAndCoversIt)
     ReleaseRandomSeed();
 }
 
-TEST(Random, FixedSeedRepeatsAfterRandomize)
+// A fixed seed fixes the whole run: Randomize (every match, every deck)
+// keeps the sequence going instead of starting it again, and setting the
+// same seed again repeats the run.
+TEST(Random, FixedSeedRepeatsTheRunNotEachRandomize)
 {
+    const auto run = [] {
+        std::vector<std::vector<int>> draws;
+        for (int match = 0; match < 3; ++match) {
+            Randomize();
+            draws.emplace_back();
+            for (int i = 0; i < 20; ++i)
+                draws.back().push_back(Random(1000));
+        }
+        return draws;
+    };
     FixRandomSeed(42);
-    Randomize();
-    std::vector<int> first;
-    for (int i = 0; i < 20; ++i)
-        first.push_back(Random(1000));
-    Randomize();
-    std::vector<int> second;
-    for (int i = 0; i < 20; ++i)
-        second.push_back(Random(1000));
-    EXPECT_EQ(first, second);
+    const std::vector<std::vector<int>> first = run();
+    EXPECT_NE(first[0], first[1]);
+    EXPECT_NE(first[1], first[2]);
+    FixRandomSeed(42);
+    EXPECT_EQ(run(), first);
     ReleaseRandomSeed();
 }

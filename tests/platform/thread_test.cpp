@@ -1,6 +1,7 @@
 #include "platform/manual_reset_event.h"
 #include "platform/thread.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/refused_threads.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -60,12 +61,29 @@ TEST(Thread, StaysSuspendedUntilResumedAndRunsAtItsPriority)
     thread.WaitFor(); // never started: returns at once
     EXPECT_EQ(runs, 0);
     EXPECT_FALSE(thread.Finished());
-    thread.Resume();
-    thread.Resume();
+    EXPECT_TRUE(thread.Resume());
+    EXPECT_TRUE(thread.Resume());
     thread.WaitFor();
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(thread.Finished());
     EXPECT_EQ(seen, QThread::LowPriority);
+}
+
+// A start the system refuses is told to the caller, who would otherwise wait
+// for a body that never comes; waiting for it returns at once.
+TEST(Thread, ARefusedStartIsToldAndTheBodyNeverRuns)
+{
+    std::atomic<int> runs { 0 };
+    TTestThread thread([&](TTestThread&) { ++runs; });
+    {
+        const TRefusedThreads refused;
+        EXPECT_FALSE(thread.Resume());
+    }
+    thread.WaitFor();
+    thread.WaitForQuietEnd();
+    EXPECT_FALSE(thread.Resume()) << "a thread starts once at most";
+    EXPECT_EQ(runs, 0);
+    EXPECT_FALSE(thread.Finished());
 }
 
 TEST(Thread, SynchronizeRunsOnTheGuiThreadInOrderAndWaitsForTheEnd)

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <functional>
 #include <random>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -114,6 +116,7 @@ TEST_F(ControllerStress, TwoHundredMatchesStoppedAtRandomMomentsKeepTheInvariant
     tick.start(1);
     controller->Start();
     int novas = 0, closes = 0, busyAtStop = 0, ended = 0, deepest = 0;
+    std::set<std::vector<int>> deals; // each match's deck after its deal
     QElapsedTimer timer;
     timer.start();
     for (int round = 0; round < 200 && !HasFatalFailure() && failures == 0; ++round) {
@@ -141,14 +144,17 @@ TEST_F(ControllerStress, TwoHundredMatchesStoppedAtRandomMomentsKeepTheInvariant
         }
         ASSERT_FALSE(controller->Busy());
         Check();
+        deals.insert(controller->State().deck);
     }
+    // A fixed seed fixes the run, not each match: the matches are all dealt apart.
+    EXPECT_GE(deals.size(), 195u);
     EXPECT_LE(TCompPlayThread::MostAtOnce(), 1);
     EXPECT_TRUE(sink.shown.errors.empty()) << sink.shown.errors.front();
     std::printf("controller: 200 matches, %d stopped by Nova, %d by closing, %d busy at the stop, "
                 "%d played to the end, deepest %d moves, %ld checks, most workers at once %d, "
-                "%.1f s\n",
+                "%zu different deals, %.1f s\n",
         novas, closes, busyAtStop, ended, deepest, checks, int(TCompPlayThread::MostAtOnce()),
-        timer.elapsed() / 1000.0);
+        deals.size(), timer.elapsed() / 1000.0);
 }
 
 } // namespace
