@@ -103,6 +103,7 @@ private:
     // Offers the match saved when the window last closed; true when resumed.
     bool OfferSavedMatch();
     void ApplyNamesToMenus();
+    void CentreOnScreen();
     void ArrangeSeats();
     int WindowWidth() const;
     int StatusBarHeight() const;
