@@ -2,6 +2,7 @@
 #include "game/match_controller.h"
 
 #include "game/comp_play_thread.h"
+#include "game/log_failure_text.h"
 #include "platform/message_sink.h"
 #include "platform/random.h"
 #include "settings/ini.h"
@@ -104,7 +105,7 @@ void TMatchController::ApplyOptions()
         if (!FLogEnabled && LogFile.Active()) LogFile.Close();
     } catch (const std::exception& e) {
         FLogEnabled = false;
-        MessageSink().Error(std::string("Dnevnik igre ne moze da se koristi: ") + e.what());
+        MessageSink().Error(LogFailureText(TLogStep::Use, e, LogFile.LogFileName()));
     }
 }
 
@@ -206,7 +207,7 @@ void TMatchController::Shutdown()
         try {
             LogFile.Close();
         } catch (const std::exception& e) {
-            MessageSink().Error(e.what());
+            MessageSink().Error(LogFailureText(TLogStep::Close, e, LogFile.LogFileName()));
         }
     }
 }
@@ -219,7 +220,7 @@ void TMatchController::LogLine(const QString& text)
     } catch (const std::exception& e) {
         // One message, then the run goes on without a log.
         FLogEnabled = false;
-        MessageSink().Error(std::string("Dnevnik igre ne moze da se pise: ") + e.what());
+        MessageSink().Error(LogFailureText(TLogStep::Write, e, LogFile.LogFileName()));
     }
 }
 

@@ -3,8 +3,24 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
+
+QPointer<QWidget>& Owner()
+{
+    static QPointer<QWidget> owner;
+    return owner;
+}
+
+// Without a parent a box opens in the middle of the screen, wherever the
+// game's window is.
+QWidget* BoxParent()
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (Owner()) return Owner();
+    return QApplication::activeWindow();
+}
 
 QString Title()
 {
@@ -14,14 +30,17 @@ QString Title()
 
 // Texts are plain: a player's name with "<" or "&" shows as typed. The
 // buttons speak the game's language.
-int Show(QMessageBox::Icon icon, const std::string& text, bool question)
+enum class TButtons { Ok, YesDefault, NoDefault };
+
+int Show(QMessageBox::Icon icon, const std::string& text, TButtons buttons)
 {
-    QMessageBox box(icon, Title(), QString::fromStdString(text), QMessageBox::NoButton,
-        QApplication::activeWindow());
+    QMessageBox box(
+        icon, Title(), QString::fromStdString(text), QMessageBox::NoButton, BoxParent());
     box.setTextFormat(Qt::PlainText);
-    if (question) {
-        box.setDefaultButton(box.addButton(QStringLiteral("Da"), QMessageBox::YesRole));
+    if (buttons != TButtons::Ok) {
+        QPushButton* yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+        box.setDefaultButton(buttons == TButtons::NoDefault ? no : yes);
         box.setEscapeButton(no);
     } else {
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
@@ -34,14 +53,24 @@ class TQtMessageSink : public TMessageSink {
 public:
     void Information(const std::string& text) override
     {
-        Show(QMessageBox::Information, text, false);
+        Show(QMessageBox::Information, text, TButtons::Ok);
     }
     bool Confirmation(const std::string& text) override
     {
-        return Show(QMessageBox::Question, text, true) == QMessageBox::YesRole;
+        return Show(QMessageBox::Question, text, TButtons::YesDefault) == QMessageBox::YesRole;
     }
-    void Error(const std::string& text) override { Show(QMessageBox::Critical, text, false); }
-    void Message(const std::string& text) override { Show(QMessageBox::NoIcon, text, false); }
+    bool DestructiveConfirmation(const std::string& text) override
+    {
+        return Show(QMessageBox::Question, text, TButtons::NoDefault) == QMessageBox::YesRole;
+    }
+    void Error(const std::string& text) override
+    {
+        Show(QMessageBox::Critical, text, TButtons::Ok);
+    }
+    void Message(const std::string& text) override
+    {
+        Show(QMessageBox::NoIcon, text, TButtons::Ok);
+    }
 };
 
 std::unique_ptr<TMessageSink>& Installed()
@@ -62,4 +91,9 @@ std::unique_ptr<TMessageSink> SetMessageSink(std::unique_ptr<TMessageSink> sink)
     if (!sink) sink = std::make_unique<TQtMessageSink>();
     std::swap(Installed(), sink);
     return sink;
+}
+
+void SetMessageOwner(QWidget* owner)
+{
+    Owner() = owner;
 }

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+class QWidget;
+
 // Every message box the program shows goes through the one sink installed here,
 // so tests can record messages and answer confirmations instead of a person.
 class TMessageSink {
@@ -10,6 +12,9 @@ public:
     virtual ~TMessageSink() = default;
     virtual void Information(const std::string& text) = 0;
     virtual bool Confirmation(const std::string& text) = 0; // true for "Yes"
+    // A question whose "Yes" throws something away: Enter answers "No". A sink
+    // that shows no buttons treats it as any other question.
+    virtual bool DestructiveConfirmation(const std::string& text) { return Confirmation(text); }
     virtual void Error(const std::string& text) = 0;
     virtual void Message(const std::string& text) = 0; // a plain box with OK
 };
@@ -19,3 +24,8 @@ TMessageSink& MessageSink();
 
 // Installs a sink and returns the previous one; nullptr restores the default.
 std::unique_ptr<TMessageSink> SetMessageSink(std::unique_ptr<TMessageSink> sink);
+
+// The window the default sink's boxes open centred over (the program's main
+// window), shown or not; a modal dialog open at the time takes its place, so
+// a box stacks on the dialog that asked. Cleared when the window goes.
+void SetMessageOwner(QWidget* owner);

@@ -15,7 +15,7 @@ namespace {
 // while it waits for a worker.
 constexpr int kServeIntervalMs = 1;
 
-constexpr const char* kUnknownErrorText = "Unknown error in a thread";
+constexpr const char* kUnknownErrorText = "Neocekivana greska u radu igre.";
 
 void ReportOnGuiThread(const std::string& text)
 {

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 namespace {
@@ -58,6 +59,8 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
+    // Messages from the start on open over the table, not mid-screen.
+    SetMessageOwner(this);
 
     FSettings = std::make_unique<TIni>(fileName(".ini"));
     CreateTable();
@@ -88,9 +91,17 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     ApplyViewPermissions();
     ApplyCascadeStyles();
     FController->Start();
-    // The seats have their names only now.
+    // The start gave the seats their names.
     ApplyNamesToMenus();
     ShowSavedMatch();
+    CentreOnScreen();
+}
+
+void TForm1::CentreOnScreen()
+{
+    adjustSize();
+    const QRect screenArea = screen()->availableGeometry();
+    move(screenArea.center() - rect().center());
 }
 
 TForm1::~TForm1()
@@ -219,13 +230,15 @@ void TForm1::CreateMenus()
         if (command) connect(action, &QAction::triggered, this, command);
         return action;
     };
-    QMenu* game = menuBar()->addMenu(QStringLiteral("Igra"));
-    add(game, "New1", QStringLiteral("Nova"), QKeySequence(Qt::Key_N), &TForm1::New1Click);
-    add(game, "Pocniigru1", QStringLiteral("Pocni igru"), {}, &TForm1::Pocniigru1Click);
+    // "&" marks each item's letter for Alt and for the open menu; items that
+    // open a dialog end in "...".
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Igra"));
+    add(game, "New1", QStringLiteral("&Nova"), QKeySequence(Qt::Key_N), &TForm1::New1Click);
+    add(game, "Pocniigru1", QStringLiteral("&Pocni igru"), {}, &TForm1::Pocniigru1Click);
     // "Savet" shows Majstor's move for the human. The menu shows it disabled
     // off the human's turn; the key always reaches the controller, which
     // then refuses.
-    QAction* hint = add(game, "Savet1", QStringLiteral("Savet"), QKeySequence(Qt::Key_H), nullptr);
+    QAction* hint = add(game, "Savet1", QStringLiteral("&Savet"), QKeySequence(Qt::Key_H), nullptr);
     connect(hint, &QAction::triggered, this, [this] {
         if (FController) FController->ShowHint();
     });
@@ -233,11 +246,11 @@ void TForm1::CreateMenus()
         [this, hint] { hint->setEnabled(FController && FController->HintAvailable()); });
     connect(game, &QMenu::aboutToHide, hint, [hint] { hint->setEnabled(true); });
     game->addSeparator();
-    add(game, "Gotovo1", QStringLiteral("Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
+    add(game, "Gotovo1", QStringLiteral("&Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
     connect(Action("Gotovo1"), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Opcije"));
-    QAction* table = add(options, "Tabelavidljiva1", QStringLiteral("Tabela vidljiva"),
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Opcije"));
+    QAction* table = add(options, "Tabelavidljiva1", QStringLiteral("&Tabela vidljiva"),
         QKeySequence(Qt::Key_T), nullptr);
     table->setCheckable(true);
     table->setChecked(true);
@@ -246,7 +259,7 @@ void TForm1::CreateMenus()
         table->setChecked(!table->isChecked());
         if (FController) FController->ToggleScoreTable();
     });
-    FTakenMenu = options->addMenu(QStringLiteral("Pokupljene karte"));
+    FTakenMenu = options->addMenu(QStringLiteral("Po&kupljene karte"));
     FTakenMenu->menuAction()->setObjectName(QStringLiteral("Pokupljenekarte1"));
     const char* seatItems[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
     for (int seat : { SeatS, SeatW, SeatN, SeatE }) {
@@ -256,14 +269,16 @@ void TForm1::CreateMenus()
     }
     // Whatever changed a name since, the items read the seats' names now.
     connect(FTakenMenu, &QMenu::aboutToShow, this, [this] { ApplyNamesToMenus(); });
-    add(options, "Promenaimena1", QStringLiteral("Promena imena"), {}, &TForm1::Promenaimena1Click);
-    add(options, "Opcije1", QStringLiteral("Opcije"), {}, &TForm1::Opcije1Click);
-    add(options, "Statistika1", QStringLiteral("Statistika"), {}, &TForm1::Statistika1Click);
+    add(options, "Promenaimena1", QStringLiteral("&Promena imena..."), {},
+        &TForm1::Promenaimena1Click);
+    add(options, "Opcije1", QStringLiteral("&Opcije..."), {}, &TForm1::Opcije1Click);
+    add(options, "Statistika1", QStringLiteral("&Statistika..."), {}, &TForm1::Statistika1Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
-    add(help, "Pomoc1", QStringLiteral("Pomoc"), QKeySequence(Qt::Key_F1), &TForm1::Pomoc1Click);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Pomoc"));
+    add(help, "Pomoc1", QStringLiteral("&Pomoc..."), QKeySequence(Qt::Key_F1),
+        &TForm1::Pomoc1Click);
     help->addSeparator();
-    add(help, "About1", QStringLiteral("O Programu"), {}, &TForm1::About1Click);
+    add(help, "About1", QStringLiteral("&O Programu..."), {}, &TForm1::About1Click);
 }
 
 void TForm1::ConnectCards()

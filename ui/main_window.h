@@ -111,6 +111,7 @@ private:
     // a declined match has been replaced by a fresh one and its start asked.
     bool OfferSavedMatch();
     void ApplyNamesToMenus();
+    void CentreOnScreen();
     void ArrangeSeats();
     // The score panels in the bottom-right corner, clear of the human's hand.
     void PlaceScorePanels();

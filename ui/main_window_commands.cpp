@@ -66,6 +66,13 @@ void TForm1::ApplyNamesToMenus()
         QString name = FController->Seat(seat)->PlayerName();
         Action(items[seat])->setText(name.replace('&', QStringLiteral("&&")));
     }
+    // A row's "»" says whose cards it opens.
+    for (TScorePanel* panel : FPanels)
+        for (std::size_t i = 0; i < panel->Buttons().size(); ++i) {
+            const int seat = panel->ButtonSeats()[i];
+            panel->Buttons()[i]->setToolTip(
+                QStringLiteral("Pokupljene karte: ") + FController->Seat(seat)->PlayerName());
+        }
 }
 
 void TForm1::ApplyViewPermissions()
@@ -126,6 +133,14 @@ void TForm1::About1Click()
 void TForm1::Pomoc1Click()
 {
     if (!Idle()) return;
+    // One help window: F1 again brings it to the front.
+    // A closed one may wait for its deletion: only a visible one counts.
+    for (THelpViewer* open : findChildren<THelpViewer*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!open->isVisible()) continue;
+        open->raise();
+        open->activateWindow();
+        return;
+    }
     ShowHelp(this, HelpFileOf(QApplication::applicationFilePath()));
 }
 

@@ -73,29 +73,32 @@ TFOptions::TFOptions(QWidget* parent)
 
 void TFOptions::BuildGameBox(QWidget* panel)
 {
-    auto* game = Placed(new QGroupBox(QStringLiteral("Igra"), panel), "GroupIgra", 16, 8, 273, 249);
-    FPlayers = Placed(new TRadioGroup(QStringLiteral("Broj igraca * "),
-                          { QStringLiteral("4 igraca, svako za sebe"),
-                              QStringLiteral("4 igraca u parove"), QStringLiteral("2 igraca") },
-                          0, game),
-        "RadioPlayers", 16, 24, 145, 89);
+    auto* game = Placed(new QGroupBox(QStringLiteral("Igra"), panel), "GroupIgra", 16, 8, 273, 281);
+    FPlayers = new TRadioGroup(QStringLiteral("Broj igraca * "),
+        { QStringLiteral("4 igraca, svako za sebe"), QStringLiteral("4 igraca u parove"),
+            QStringLiteral("2 igraca") },
+        0, game);
+    // Each box as wide as its longest item, the decks box giving way.
+    const int playersWidth = std::max(145, FPlayers->NeededWidth());
+    Placed(FPlayers, "RadioPlayers", 16, 24, playersWidth, 89);
+    const int decksLeft = std::max(176, 16 + playersWidth + 6);
     FDecks = Placed(new TRadioGroup(QStringLiteral("Broj spilova * "),
                         { QStringLiteral("1"), QStringLiteral("2") }, 0, game),
-        "RadioDecks", 176, 24, 81, 89);
-    // "Majstor" makes four strengths: two rows of two, in a slightly taller box.
+        "RadioDecks", decksLeft, 24, 257 - decksLeft, 89);
+    // Item indexes are the stored strengths; the box lists them strongest first.
     FStrength = Placed(new TRadioGroup(QStringLiteral("Kompjuter se trudi da igra "),
                            { QStringLiteral("Pametno"), QStringLiteral("Prosecno"),
                                QStringLiteral("Glupo"), QStringLiteral("Majstor") },
                            1, game),
-        "RadioStrength", 16, 116, 241, 57);
-    FStrength->SetColumns(2);
-    Label(game, QStringLiteral("Kompjuter drzi otvorene karte (s) "), 16, 176);
-    FShowTime = SpinEdit(game, "SpinShowTime", MaxCompPlayDelay, 192, 176);
+        "RadioStrength", 16, 116, 241, 89);
+    FStrength->SetDisplayOrder({ 3, 0, 1, 2 });
+    Label(game, QStringLiteral("Kompjuter drzi otvorene karte (s) "), 16, 208);
+    FShowTime = SpinEdit(game, "SpinShowTime", MaxCompPlayDelay, 192, 208);
     FShowTime->setValue(1);
-    Label(game, QStringLiteral("Pauza izmedju igre 2 igraca (0.5s)"), 16, 200);
-    FPause = SpinEdit(game, "SpinPause", MaxCompWaitForPlay, 192, 200);
+    Label(game, QStringLiteral("Pauza izmedju igre 2 igraca (0.5s)"), 16, 232);
+    FPause = SpinEdit(game, "SpinPause", MaxCompWaitForPlay, 192, 232);
     FClockwise = CheckBox(game, "CheckClockwise", QStringLiteral("Igra u smeru kazaljke na satu *"),
-        16, 224, 169, 17);
+        16, 256, 169, 17);
     FClockwise->setChecked(true);
 }
 
@@ -119,10 +122,10 @@ void TFOptions::BuildOtherBoxes(QWidget* panel)
         misc, "CheckLog", QStringLiteral("Loguj partiju (u Zaviko.log)"), 8, 16, 153, 17);
     Label(panel, QStringLiteral("* Opcija se aktivira kad pocne nova igra"), 306, 176);
     FAccept = Placed(
-        new QPushButton(QStringLiteral("Prihvati"), panel), "ButtonAccept", 416, 224, 75, 25);
+        new QPushButton(QStringLiteral("Prihvati"), panel), "ButtonAccept", 416, 256, 75, 25);
     FAccept->setDefault(true);
     FCancel = Placed(
-        new QPushButton(QStringLiteral("Odustani"), panel), "ButtonCancel", 496, 224, 75, 25);
+        new QPushButton(QStringLiteral("Odustani"), panel), "ButtonCancel", 496, 256, 75, 25);
 }
 
 // Buttons first, then the boxes on the right, then the game box, log last.
@@ -132,7 +135,7 @@ void TFOptions::SetTabOrder()
         FShowTime, FPause, FClockwise };
     for (TRadioGroup* group : { FStrength, FDecks, FPlayers })
         for (int i = 0; i < group->Count(); ++i)
-            order.push_back(group->Item(i));
+            order.push_back(group->ItemAt(i));
     order.push_back(FLog);
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

@@ -19,7 +19,7 @@ public:
     static constexpr int MaxCompPlayDelay = OptionLimits::MaxCompPlayDelay;
     static constexpr int MaxCompWaitForPlay = OptionLimits::MaxCompWaitForPlay;
     static constexpr int ClientWidth = 591;
-    static constexpr int ClientHeight = 272;
+    static constexpr int ClientHeight = 304;
 
     explicit TFOptions(QWidget* parent = nullptr);
 

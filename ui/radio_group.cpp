@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 constexpr int kCaptionHeight = 14; // the box's caption line above the items
@@ -20,6 +21,7 @@ TRadioGroup::TRadioGroup(
     for (const QString& text : Items) {
         auto* button = new QRadioButton(text, this);
         FGroup->addButton(button, int(FButtons.size()));
+        FOrder.push_back(int(FButtons.size()));
         FButtons.push_back(button);
     }
     SetItemIndex(FDefaultIndex);
@@ -44,6 +46,25 @@ void TRadioGroup::SetColumns(int Value)
     Arrange();
 }
 
+void TRadioGroup::SetDisplayOrder(const std::vector<int>& Indexes)
+{
+    std::vector<int> sorted = Indexes;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<int> all(FButtons.size());
+    std::iota(all.begin(), all.end(), 0);
+    if (sorted != all) return; // not every item once: the order stays
+    FOrder = Indexes;
+    Arrange();
+}
+
+int TRadioGroup::NeededWidth() const
+{
+    int widest = 0;
+    for (QRadioButton* button : FButtons)
+        widest = std::max(widest, button->sizeHint().width());
+    return kLeft + FColumns * widest + kRight;
+}
+
 void TRadioGroup::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
@@ -59,8 +80,9 @@ void TRadioGroup::Arrange()
     const int rowHeight = (height() - kCaptionHeight - 4) / rows;
     for (int i = 0; i < Count(); ++i) {
         const int column = i / rows, row = i % rows;
-        const int h = std::min(rowHeight, FButtons[i]->sizeHint().height());
-        FButtons[i]->setGeometry(kLeft + column * columnWidth,
+        QRadioButton* button = ItemAt(i);
+        const int h = std::min(rowHeight, button->sizeHint().height());
+        button->setGeometry(kLeft + column * columnWidth,
             kCaptionHeight + row * rowHeight + (rowHeight - h) / 2, columnWidth, h);
     }
 }

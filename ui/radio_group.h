@@ -21,8 +21,15 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int Value);
     void SetColumns(int Value);
+    // The items' places in the box, as item indexes (a permutation); by
+    // default the indexes in turn. Indexes keep their meaning.
+    void SetDisplayOrder(const std::vector<int>& Indexes);
     QRadioButton* Item(int Index) const { return FButtons.at(Index); }
+    // The item shown at a place, counted down the columns.
+    QRadioButton* ItemAt(int Place) const { return FButtons.at(FOrder.at(Place)); }
     int Count() const { return int(FButtons.size()); }
+    // The width the box needs to show its widest item whole in every column.
+    int NeededWidth() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -32,6 +39,7 @@ private:
 
     QButtonGroup* FGroup;
     std::vector<QRadioButton*> FButtons;
+    std::vector<int> FOrder;
     int FDefaultIndex;
     int FColumns = 1;
 };

@@ -5,6 +5,8 @@
 #include "settings/ini_file.h"
 #include "ui/dialog_font.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,9 +42,14 @@ TFPromenaImena::TFPromenaImena(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Promena imena"));
     setFont(DialogFont());
-    setFixedSize(ClientWidth, ClientHeight);
+    // Wide enough for the whole title; the controls stay in the middle.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int width = std::max(ClientWidth,
+        QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + 2 * TitleButtonsRoom);
+    setFixedSize(width, ClientHeight);
     auto* panel = new QWidget(this);
-    panel->setGeometry(0, 0, ClientWidth, ClientHeight);
+    panel->setGeometry((width - ClientWidth) / 2, 0, ClientWidth, ClientHeight);
 
     auto* own = new QGroupBox(QStringLiteral("Tvoje ime"), panel);
     own->setGeometry(16, 8, 153, 57);

@@ -13,6 +13,9 @@ class TFPromenaImena : public QDialog {
 public:
     static constexpr int ClientWidth = 184;
     static constexpr int ClientHeight = 229;
+    // Room in the title bar for the window's icon and buttons, on each side
+    // of the title, as window managers centre it.
+    static constexpr int TitleButtonsRoom = 64;
     // The settings file keeps no more of a name than this.
     static constexpr int MaxNameLength = 2047;
     static constexpr const char* EmptyNameMessage

@@ -59,5 +59,6 @@ TScorePanel::TScorePanel(QWidget* parent, int rows, const std::vector<TRowButton
             if (OnSeatClick) OnSeatClick(seat);
         });
         FButtons.push_back(button);
+        FSeats.push_back(seat);
     }
 }

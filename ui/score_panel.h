@@ -25,10 +25,13 @@ public:
     TPubStrGrid* Grid() const { return FGrid; }
     // The buttons in the order they were given.
     const std::vector<QToolButton*>& Buttons() const { return FButtons; }
+    // The seat of each button, in the same order.
+    const std::vector<int>& ButtonSeats() const { return FSeats; }
     // Clicks give the seat of the button.
     std::function<void(int seat)> OnSeatClick;
 
 private:
     TPubStrGrid* FGrid;
     std::vector<QToolButton*> FButtons;
+    std::vector<int> FSeats;
 };

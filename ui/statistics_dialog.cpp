@@ -26,9 +26,10 @@ QString Count(long long n)
 }
 
 // An average of nothing is shown as a dash, not as a zero the player earned.
+// The game's language writes a decimal comma.
 QString Average(double value, long long of)
 {
-    return of ? QString::number(value, 'f', 2) : "-";
+    return of ? QString::number(value, 'f', 2).replace('.', ',') : "-";
 }
 
 const std::array<TRow, 7>& Rows()
@@ -115,7 +116,8 @@ void TStatisticsDialog::Refresh()
 
 void TStatisticsDialog::ResetClick()
 {
-    if (!MessageSink().Confirmation("Da li zaista zelis da ponistis svu statistiku?")) return;
+    if (!MessageSink().DestructiveConfirmation("Da li zaista zelis da ponistis svu statistiku?"))
+        return;
     if (!FStore.Reset()) MessageSink().Error("Ponistena statistika nije mogla da se sacuva.");
     Refresh();
 }

@@ -166,6 +166,7 @@ TEST(Thread, ExceptionsOfTheBodyAndOfHandOffsAreReportedNotThrown)
     std::atomic<bool> continued { false };
     TTestThread thread([&](TTestThread&) {
         TThread::Synchronize([] { throw std::runtime_error("hand-off failed"); });
+        TThread::Synchronize([] { throw 7; });
         continued = true;
         throw std::runtime_error("body failed");
     });
@@ -173,7 +174,10 @@ TEST(Thread, ExceptionsOfTheBodyAndOfHandOffsAreReportedNotThrown)
     thread.WaitFor();
     EXPECT_TRUE(continued);
     EXPECT_TRUE(thread.Finished());
-    EXPECT_EQ(sink.shown.errors, (std::vector<std::string> { "hand-off failed", "body failed" }));
+    // What carries no text of its own is reported in the game's language.
+    EXPECT_EQ(sink.shown.errors,
+        (std::vector<std::string> {
+            "hand-off failed", "Neocekivana greska u radu igre.", "body failed" }));
 }
 
 TEST(Thread, FreeOnTerminateFreesOnlyAfterWaitForHasReturned)

@@ -11,6 +11,8 @@ class TRecordingSink : public TMessageSink {
 public:
     struct TShown {
         std::vector<std::string> information, confirmations, errors, messages;
+        // The confirmations asked with "No" for the default, also in `confirmations`.
+        std::vector<std::string> destructive;
         bool confirmReply = true;
     };
 
@@ -27,6 +29,11 @@ public:
     {
         FShown.confirmations.push_back(t);
         return FShown.confirmReply;
+    }
+    bool DestructiveConfirmation(const std::string& t) override
+    {
+        FShown.destructive.push_back(t);
+        return Confirmation(t);
     }
     void Error(const std::string& t) override { FShown.errors.push_back(t); }
     void Message(const std::string& t) override { FShown.messages.push_back(t); }

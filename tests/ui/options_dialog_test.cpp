@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class OptionsDialog : public ::testing::Test {
@@ -147,6 +149,63 @@ TEST_F(OptionsDialog, FileThatCannotBeWrittenIsReportedAndTheValuesHoldForTheRun
     EXPECT_EQ(sink.shown.errors[0], "Unable to write to " + lost.FileName.toStdString());
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(Options(lost), "1 1 0 5 3 1 0 1 1 1 0");
+}
+
+// Read as a person reads, row by row and left to right.
+QStringList ReadingOrder(const TRadioGroup& group)
+{
+    std::vector<QRadioButton*> items;
+    for (int i = 0; i < group.Count(); ++i)
+        items.push_back(group.Item(i));
+    std::sort(items.begin(), items.end(), [](QRadioButton* a, QRadioButton* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QStringList texts;
+    for (QRadioButton* item : items)
+        texts << item->text();
+    return texts;
+}
+
+TEST_F(OptionsDialog, StrengthsReadInOrderAndKeepTheirStoredValues)
+{
+    dialog.show();
+    const auto* strength = Find<TRadioGroup>("RadioStrength");
+    const QStringList strongestFirst { "Majstor", "Pametno", "Prosecno", "Glupo" };
+    QStringList weakestFirst = strongestFirst;
+    std::reverse(weakestFirst.begin(), weakestFirst.end());
+    const QStringList shown = ReadingOrder(*strength);
+    EXPECT_TRUE(shown == strongestFirst || shown == weakestFirst) << shown.join(' ').toStdString();
+
+    // The order on screen does not change what is stored.
+    const char* values[] = { "Pametno", "Prosecno", "Glupo", "Majstor" };
+    for (int value = 0; value < 4; ++value) {
+        ini.CompPlays = value;
+        FillFromSettings();
+        EXPECT_EQ(strength->Item(strength->ItemIndex())->text(), values[value]);
+        EXPECT_TRUE(strength->Item(value)->isChecked());
+    }
+}
+
+TEST_F(OptionsDialog, EveryRadioItemShowsItsWholeCaptionInsideItsBox)
+{
+    dialog.show();
+    const auto groups = dialog.findChildren<TRadioGroup*>();
+    ASSERT_EQ(groups.size(), 3);
+    for (const TRadioGroup* group : groups) {
+        for (int i = 0; i < group->Count(); ++i) {
+            const QRadioButton* item = group->Item(i);
+            const QString what = item->text();
+            EXPECT_GE(item->width(), item->sizeHint().width()) << what.toStdString();
+            // Clear of the box's frame on the right.
+            EXPECT_LT(item->geometry().right(), group->width() - 1) << what.toStdString();
+        }
+        // The boxes of one group box do not overlap one another.
+        for (const TRadioGroup* other : groups)
+            if (other != group && other->parentWidget() == group->parentWidget()) {
+                EXPECT_FALSE(other->geometry().intersects(group->geometry()))
+                    << group->objectName().toStdString();
+            }
+    }
 }
 
 } // namespace

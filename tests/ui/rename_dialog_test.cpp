@@ -3,6 +3,8 @@
 #include "tests/support/recording_sink.h"
 #include "ui/rename_dialog.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -90,6 +92,25 @@ TEST_F(RenameDialog, FileThatCannotBeWrittenIsReportedAndTheNamesHoldForTheRun)
         std::vector<std::string> { "Unable to write to " + lost.FileName.toStdString() });
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(Names(lost), "A|B|C|D");
+}
+
+} // namespace
+
+namespace {
+
+TEST(RenameDialogLook, WideEnoughForItsTitleWithTheControlsInTheMiddle)
+{
+    TFPromenaImena dialog;
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    // A title bar also holds the window's icon and its buttons, some 48
+    // pixels on each side at the least.
+    const int title = QFontMetrics(titleFont).horizontalAdvance(dialog.windowTitle());
+    EXPECT_GE(dialog.width(), title + 2 * 48);
+    const auto* south = dialog.findChild<QLineEdit*>("EditSouth");
+    ASSERT_TRUE(south);
+    const QPoint centre = south->mapTo(&dialog, south->rect().center());
+    EXPECT_NEAR(centre.x(), dialog.width() / 2, 2);
 }
 
 } // namespace

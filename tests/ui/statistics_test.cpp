@@ -130,6 +130,8 @@ TEST_F(StatisticsStoreTest, ResetAsksFirstAndEmptiesOnlyOnYes)
     sink.shown.confirmReply = false;
     reset->click();
     EXPECT_EQ(sink.shown.confirmations.size(), 1u);
+    // A reset cannot be undone: Enter must not be a "yes".
+    EXPECT_EQ(sink.shown.destructive, sink.shown.confirmations);
     EXPECT_EQ(store.Statistics().Of(kPairs, 0).played, 1);
     EXPECT_EQ(ReadAll(Stat()), before);
     EXPECT_EQ(cell(0, pairsOneDeck), "1");
@@ -143,13 +145,31 @@ TEST_F(StatisticsStoreTest, ResetAsksFirstAndEmptiesOnlyOnYes)
     EXPECT_EQ(cell(2, pairsOneDeck), "-");
 }
 
+TEST_F(StatisticsStoreTest, AveragesWriteTheDecimalComma)
+{
+    TStatisticsStore store(Ini());
+    store.Record(kWin);
+    store.Record(kHand); // two clears and the bonus in one hand
+    store.Record({ TMatchEventKind::HandEnded, kPairs, 0, 1, false });
+    TStatisticsDialog dialog(store);
+    const int pairsOneDeck = kPairs * kStatisticDecks;
+    const char* expected[][2]
+        = { { "Prosecan rezultat", "112,00" }, { "Odnete table po deljenju", "1,50" },
+              { "Bonusi za najvise karata po deljenju", "0,50" } };
+    for (int row = 3; row <= 5; ++row) {
+        const auto& [caption, text] = expected[row - 3];
+        EXPECT_EQ(dialog.Table()->verticalHeaderItem(row)->text(), caption);
+        EXPECT_EQ(dialog.Table()->item(row, pairsOneDeck)->text(), text) << caption;
+    }
+}
+
 TEST_F(MainWindowTest, HintsReachTheStatisticsFileAndTheDialog)
 {
     Make();
     SeedWhereHumanStarts();
     QAction* item = form->Action("Statistika1");
     ASSERT_TRUE(item);
-    EXPECT_EQ(item->text(), "Statistika");
+    EXPECT_EQ(item->text(), "&Statistika...");
     ASSERT_TRUE(Controller().HintAvailable());
     form->Action("Savet1")->trigger();
     const TMatchState& s = Controller().State();
