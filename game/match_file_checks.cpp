@@ -84,6 +84,30 @@ bool ScoresWithinReach(const TMatchState& s)
     return true;
 }
 
+int CardsHeld(const TMatchState& s, int seat)
+{
+    return int(std::count_if(
+        s.hands[seat].begin(), s.hands[seat].end(), [](int id) { return id != kNoCard; }));
+}
+
+// All hands are dealt alike and every seat plays one card a turn, so from the
+// seat on turn round the table the hands hold c cards, then (the seats that
+// have played this round) c - 1. Any other shape runs a hand dry while
+// others still hold cards, and the next deal would lose them.
+bool HandsFollowTheTurns(const TMatchState& s)
+{
+    const int most = CardsHeld(s, s.CurrentPlayer);
+    int last = most;
+    int seat = s.CurrentPlayer;
+    do {
+        const int held = CardsHeld(s, seat);
+        if (held > last || held < most - 1) return false;
+        last = held;
+        seat = NextSeat(s.GameMode, s.Clockwise, seat);
+    } while (seat != s.CurrentPlayer);
+    return true;
+}
+
 bool SomebodyTook(const TMatchState& s)
 {
     return std::any_of(
@@ -103,6 +127,7 @@ std::string UnreachableReason(const TMatchState& s)
     if (SomebodyTook(s) && s.LastTaker == kNoSeat) return "karte su uzete, a niko ih nije uzeo";
     // Resuming never deals, so the seat on turn must have a card to play.
     if (HandEmpty(s, s.CurrentPlayer)) return "igrac na potezu nema karata";
+    if (!HandsFollowTheTurns(s)) return "karte u rukama ne odgovaraju redu poteza";
     if (!ScoresMatchRows(s)) return "rezultat se ne slaze sa tabelom";
     if (!ScoresWithinReach(s)) return "rezultat je veci nego sto karte dozvoljavaju";
     return std::string();

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh <seconds> [name...]}
 shift
 names=("$@")
-[[ ${#names[@]} -gt 0 ]] || names=(deck_file settings_ini score_grid timestamp match_file)
+[[ ${#names[@]} -gt 0 ]] || names=(deck_file settings_ini score_grid timestamp match_file match_statistics)
 
 bash scripts/install-deps.sh clang libclang-rt-14-dev
 

@@ -82,6 +82,9 @@ const TLie kLies[] = {
     { "a table row of 208 slots", kEachForHimself,
         [](TMatchState& s) { s.table[1].resize(208, kNoCard); },
         "red na talonu je duzi nego sto karte dozvoljavaju" },
+    { "a seat that has played is on turn again", kEachForHimself,
+        [](TMatchState& s) { PutCardOnTable(s, std::exchange(s.hands[SeatS][0], kNoCard)); },
+        "karte u rukama ne odgovaraju redu poteza" },
     { "taken cards but no taker", kEachForHimself,
         [](TMatchState& s) {
             TakeHand(s, SeatN);
