@@ -16,6 +16,8 @@ struct TSavedMatch {
 std::string SaveMatchText(const TSavedMatch& match);
 
 // Reads what SaveMatchText wrote. Anything else — another file, a damaged or
-// cut one, a state that breaks the rules (a card twice, a seat out of range)
-// — gives nothing and says why in `error`.
+// cut one, a state the rules cannot reach or cannot play on from (a card
+// twice, a score the cards cannot give, a hidden seat holding cards, a seat
+// on turn without a card) — gives nothing and says why, in Serbian, in
+// `error`.
 std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& error);

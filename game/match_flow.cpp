@@ -94,6 +94,8 @@ void StartMatch(TMatchState& state, int gameMode, int deckCount, bool clockwise)
     state.Score = {};
     state.cells = {};
     ClearTaken(state);
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (!SeatPlays(gameMode, seat)) state.hands[seat].fill(kNoCard);
     state.LastTaker = kNoSeat;
     state.LastPlayer = kNoSeat;
     state.GameOver = false;

@@ -55,7 +55,8 @@ std::vector<int> FreshDeck(int deckCount);
 void ShuffleDeck(std::vector<int>& deck, int passes, const TRandomDraw& random);
 // A new deck (next card last): the table is emptied and shrinks back to two
 // rows of six, four cards go to the table in the placement order, six to S
-// and N and, unless two play, six to E and W. Hidden seats keep their cards.
+// and N and, unless two play, six to E and W; with two players E and W
+// hold no card.
 void DealNewDeck(TMatchState& state, std::vector<int> deck);
 // The next cards of the same deck: full refills of six while the deck holds
 // more than a round, then an equal share of what is left into the first

@@ -137,33 +137,39 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
         error = why;
         return std::optional<TMatchStatistics>();
     };
-    if (text.size() > kMaxText) return fail("the file is too large");
+    if (text.size() > kMaxText) return fail("fajl je prevelik");
     std::istringstream lines(text);
     std::string line;
-    if (!std::getline(lines, line) || line != kMagic) return fail("not a statistics file");
+    // Lines may end in CR LF, as an editor on another system saves them.
+    auto next = [&lines, &line] {
+        if (!std::getline(lines, line)) return false;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+    };
+    if (!next() || line != kMagic) return fail("to nije fajl statistike");
     TMatchStatistics stats;
     std::array<std::array<bool, kStatisticDecks>, kStatisticModes> seen {};
-    while (std::getline(lines, line)) {
+    while (next()) {
         if (line == "end") {
             // Only blank space may follow the end mark.
             std::string rest;
-            if (lines >> rest) return fail("text after the end");
+            if (lines >> rest) return fail("tekst posle kraja");
             return stats;
         }
         std::istringstream in(line);
         long long mode = 0, decks = 0;
         if (!ReadKey(in, "mode") || !ReadNumber(in, 0, kStatisticModes - 1, mode)
             || !ReadKey(in, "decks") || !ReadNumber(in, 0, kStatisticDecks - 1, decks))
-            return fail("a damaged line");
-        if (seen[mode][decks]) return fail("a record twice");
+            return fail("ostecen red");
+        if (seen[mode][decks]) return fail("isti zapis dvaput");
         seen[mode][decks] = true;
         TModeStatistics& r = stats.FRecords[mode][decks];
         for (const TField& field : kFields)
             if (!ReadKey(in, field.key) || !ReadNumber(in, 0, kMaxCount, r.*field.member))
-                return fail("a damaged line");
+                return fail("ostecen red");
         std::string extra;
-        if (in >> extra) return fail("a damaged line");
-        if (!Consistent(r)) return fail("numbers that contradict each other");
+        if (in >> extra) return fail("ostecen red");
+        if (!Consistent(r)) return fail("brojevi koji se medjusobno ne slazu");
     }
-    return fail("the file is cut short");
+    return fail("fajl je odsecen");
 }

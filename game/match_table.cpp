@@ -129,7 +129,12 @@ void DealNewDeck(TMatchState& state, std::vector<int> deck)
     if (state.GameMode != kTwoPlayers) {
         Refill(state, SeatE);
         Refill(state, SeatW);
+        return;
     }
+    // The hidden seats hold nothing: cards of theirs would double cards in
+    // play for everything that counts cards.
+    state.hands[SeatW].fill(kNoCard);
+    state.hands[SeatE].fill(kNoCard);
 }
 
 int DealRest(TMatchState& state)

@@ -64,3 +64,12 @@ bool SetRandomState(const std::string& state)
     Generator() = restored;
     return true;
 }
+
+bool IsRandomState(const std::string& state)
+{
+    std::istringstream in(state);
+    std::mt19937_64 restored;
+    in >> restored;
+    std::string rest;
+    return !in.fail() && !(in >> rest);
+}

@@ -21,3 +21,5 @@ void ReleaseRandomSeed();
 // unchanged) text that is not such a state.
 std::string RandomState();
 bool SetRandomState(const std::string& state);
+// Whether the text is a whole such state, with nothing cut off or added.
+bool IsRandomState(const std::string& state);

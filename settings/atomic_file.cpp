@@ -4,14 +4,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+const QString kTemporaryMark = QStringLiteral(".zaviko-tmp-");
 
 std::function<void(const QString&)>& BeforeReplaceHook()
 {
@@ -29,37 +35,119 @@ void SyncFolder(const QString& path)
     ::close(fd);
 }
 
+bool WriteAll(int fd, const QByteArray& data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += n;
+    }
+    return ::fsync(fd) == 0;
+}
+
+// The file the write lands in: `path` itself, or the regular file a link at
+// `path` points to. Nothing for a link that leads nowhere and for anything
+// but a regular file (a pipe would block, a device would take the data).
+std::optional<QString> WriteTarget(const QString& path, struct stat& st, bool& exists)
+{
+    QString target = QFileInfo(path).absoluteFilePath();
+    if (QFileInfo(path).isSymLink()) {
+        target = QFileInfo(path).canonicalFilePath();
+        if (target.isEmpty()) return std::nullopt;
+    }
+    exists = ::stat(QFile::encodeName(target).constData(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) return std::nullopt;
+    if (!exists && errno != ENOENT) return std::nullopt;
+    return target;
+}
+
+// Removes the temporary file unless it has been renamed into place, also when
+// the test hook throws.
+class TTemporary {
+public:
+    explicit TTemporary(const QString& target)
+        : FName(QFile::encodeName(TemporaryPattern(target)))
+    {
+        FFd = ::mkostemp(FName.data(), O_CLOEXEC);
+    }
+    ~TTemporary()
+    {
+        if (FFd >= 0) ::close(FFd);
+        if (FFd >= 0 && !FRenamed) ::unlink(FName.constData());
+    }
+    TTemporary(const TTemporary&) = delete;
+    TTemporary& operator=(const TTemporary&) = delete;
+    int Fd() const { return FFd; }
+    bool RenameTo(const QString& target)
+    {
+        FRenamed = std::rename(FName.constData(), QFile::encodeName(target).constData()) == 0;
+        return FRenamed;
+    }
+
+private:
+    QByteArray FName;
+    int FFd = -1;
+    bool FRenamed = false;
+};
+
+bool WriteInPlace(const QString& target, const QByteArray& data)
+{
+    const int fd = ::open(QFile::encodeName(target).constData(),
+        O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st { };
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0
+        && WriteAll(fd, data);
+    ::close(fd);
+    return ok;
+}
+
 } // namespace
 
-bool WriteFileAtomically(const QString& path, const QByteArray& data)
+QString TemporaryPattern(const QString& path)
 {
-    RemoveStaleTemporaries(path);
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(data) != data.size() || !file.flush() || ::fsync(file.handle()) != 0)
+    return QFileInfo(path).absoluteFilePath() + kTemporaryMark + QStringLiteral("XXXXXX");
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& data, TInPlace inPlace)
+{
+    struct stat st { };
+    bool exists = false;
+    const std::optional<QString> target = WriteTarget(path, st, exists);
+    if (!target) return false;
+    RemoveStaleTemporaries(*target);
+    TTemporary temp(*target);
+    if (temp.Fd() < 0) {
+        const bool folderRefused = errno == EACCES || errno == EPERM || errno == EROFS;
+        return folderRefused && exists && inPlace == TInPlace::Allow && WriteInPlace(*target, data);
+    }
+    // The new file keeps the old one's permissions.
+    if (::fchmod(temp.Fd(), exists ? (st.st_mode & 07777) : 0644) != 0
+        || !WriteAll(temp.Fd(), data))
         return false;
     if (BeforeReplaceHook()) BeforeReplaceHook()(path);
-    if (!file.commit()) return false;
-    SyncFolder(path);
+    if (!temp.RenameTo(*target)) return false;
+    SyncFolder(*target);
     return true;
 }
 
 int RemoveStaleTemporaries(const QString& path, int minAgeSeconds)
 {
     const QFileInfo target(path);
-    const QString prefix = target.fileName() + '.';
+    const QString prefix = target.fileName() + kTemporaryMark;
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minAgeSeconds);
     int removed = 0;
-    const QStringList names
-        = target.dir().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    const QStringList names = target.dir().entryList({ prefix + QStringLiteral("??????") },
+        QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
     for (const QString& name : names) {
-        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) continue;
-        const QFileInfo file(target.dir().filePath(name));
         const QString suffix = name.mid(prefix.size());
         const bool tempName = std::all_of(suffix.begin(), suffix.end(),
-            [](QChar c) { return c.isDigit() || (c.isLetter() && c.unicode() < 128); });
-        if (tempName && file.lastModified().toUTC() < before && QFile::remove(file.filePath()))
+            [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+        const QFileInfo file(target.dir().filePath(name));
+        if (tempName && !file.isSymLink() && file.isFile() && file.lastModified().toUTC() < before
+            && QFile::remove(file.filePath()))
             ++removed;
     }
     return removed;

@@ -5,19 +5,34 @@
 
 #include <functional>
 
+// How WriteFileAtomically treats a folder where no temporary file can be made.
+enum class TInPlace {
+    Refuse, // the write fails; the caller keeps its file elsewhere
+    Allow, // an existing regular file that can be written is rewritten in place
+};
+
 // Replaces the whole file at `path` with `data` so that a crash or a full disk
 // leaves either the old or the new file, never a mix: the data goes to a
 // temporary file in the same folder, reaches the disk, and is renamed over the
 // old file. Returns false when any step fails; the old file is then untouched.
-// A folder that cannot be written holds no temporary file; an existing file
-// there that can be written is then rewritten in place, which a crash may cut
-// short but which keeps the player's file in use.
-bool WriteFileAtomically(const QString& path, const QByteArray& data);
+// Only regular files are written: a pipe, a device or a folder at `path` (or
+// at the end of a symbolic link there) is refused. A link to a regular file
+// is followed, so the link stays and its target gets the new data.
+// With TInPlace::Allow a folder that cannot be written still lets an existing
+// writable file be rewritten in place, which a crash may cut short.
+bool WriteFileAtomically(
+    const QString& path, const QByteArray& data, TInPlace inPlace = TInPlace::Refuse);
 
-// Removes what a killed writer left of its temporary copies of `path`
-// ("<path>.XXXXXX", six letters or digits) once they are older than
+// The name pattern of this program's temporary copies of `path`, for
+// QTemporaryFile or mkstemp: "<path>.zaviko-tmp-XXXXXX". No player names a
+// file so, which lets RemoveStaleTemporaries tell them apart beyond doubt.
+QString TemporaryPattern(const QString& path);
+
+// Removes what a killed writer left of its temporary copies of `path` (names
+// made from TemporaryPattern, regular files only) once they are older than
 // `minAgeSeconds`; a younger one may belong to a save under way in another
-// instance of the program. Returns how many were removed.
+// instance of the program. Every other file beside `path` is left alone.
+// Returns how many were removed.
 int RemoveStaleTemporaries(const QString& path, int minAgeSeconds = 60);
 
 // Test hook: called with the target path after the new data has reached the

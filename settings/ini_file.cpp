@@ -266,7 +266,7 @@ void TIniFile::UpdateFile()
     const QByteArray lineEnd = FLineEnd.toLatin1();
     for (const QByteArray& line : FRaw)
         data += line + lineEnd;
-    if (!FReadable || !WriteFileAtomically(FFileName, data))
+    if (!FReadable || !WriteFileAtomically(FFileName, data, TInPlace::Allow))
         throw EIniFileException(
             QStringLiteral("Unable to write to %1").arg(FFileName).toStdString());
     FChanged = false;

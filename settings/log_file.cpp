@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -121,10 +122,34 @@ void TLogFile::Log(const QString& Source, const QString& Category, const QString
 void TLogFile::DoLog(const QString& Source, const QString& Category, const QString& Message)
 {
     QString line;
-    if (FOptions.testFlag(logSource)) line += Source + QStringLiteral(": ");
+    if (FOptions.testFlag(logSource)) line += EscapeControls(Source) + QStringLiteral(": ");
     if (FOptions.testFlag(logTimestamp)) line += FormatTimestamp(FTimestampFormat, FClock());
-    if (FOptions.testFlag(logCategory)) line += '[' + Category + QStringLiteral("] ");
-    Write(line + Message + QStringLiteral("\r\n"));
+    if (FOptions.testFlag(logCategory))
+        line += '[' + EscapeControls(Category) + QStringLiteral("] ");
+    Write(line + EscapeControls(Message) + QStringLiteral("\r\n"));
+}
+
+QString EscapeControls(const QString& Text)
+{
+    // A line break or an escape sequence in a player's name would forge
+    // lines or recolour a terminal showing the log; each such character is
+    // written as \xNN (\uNNNN beyond Latin-1) instead. The backslash itself
+    // stays as it is: names seldom hold one, and no reader unescapes.
+    auto control = [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator;
+    };
+    if (std::none_of(Text.begin(), Text.end(), control)) return Text;
+    QString out;
+    for (QChar c : Text) {
+        if (!control(c))
+            out += c;
+        else if (c.unicode() < 0x100)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar('0'));
+        else
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar('0'));
+    }
+    return out;
 }
 
 void TLogFile::Clear()

@@ -15,6 +15,10 @@ enum TLogOption { logTimestamp = 1, logSource = 2, logCategory = 4, logSession =
 using TLogOptions = QFlags<TLogOption>;
 Q_DECLARE_OPERATORS_FOR_FLAGS(TLogOptions)
 
+// The text with every control character (CR, LF, ESC, ...) written as
+// "\xNN", so a message is always one line of plain text.
+QString EscapeControls(const QString& Text);
+
 // Appends text lines to a log file, optionally prefixed with a source, a time
 // stamp and a category, marks each session's opening and closing, and moves
 // the file's contents to a numbered archive when it has grown past MaxSize or,

@@ -2,6 +2,7 @@
 
 #include "platform/message_sink.h"
 #include "settings/atomic_file.h"
+#include "settings/player_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,45 +11,78 @@ namespace {
 
 constexpr qint64 kMaxFileSize = 64 * 1024;
 
+void Report(const std::string& why, const std::string& what)
+{
+    MessageSink().Error("Sacuvana partija ne moze da se nastavi (" + why + "). " + what);
+}
+
 } // namespace
 
 TSavedMatchStore::TSavedMatchStore(const QString& settingsFile)
+    : TSavedMatchStore(
+        settingsFile, PerUserFolder(), FolderWritable(QFileInfo(settingsFile).absolutePath()))
 {
-    const QFileInfo info(settingsFile);
-    FFileName = info.absolutePath() + '/' + info.completeBaseName() + QStringLiteral(".sav");
+}
+
+TSavedMatchStore::TSavedMatchStore(
+    const QString& settingsFile, const QString& fallbackFolder, bool folderWritable)
+    : FFileName(PlayerFileName(
+        settingsFile, QStringLiteral(".sav"), fallbackFolder, folderWritable, /*takeOver=*/false))
+{
 }
 
 bool TSavedMatchStore::Exists() const
 {
-    return QFileInfo(FFileName).isFile();
+    return QFileInfo::exists(FFileName) || QFileInfo(FFileName).isSymLink();
 }
 
 bool TSavedMatchStore::Save(const TSavedMatch& match) const
 {
+    QByteArray old;
+    std::string error;
+    switch (ReadRegularFile(FFileName, kMaxFileSize, old)) {
+    case TReadResult::Missing:
+        break;
+    case TReadResult::Read:
+        if (LoadMatchText(old.toStdString(), error)) break;
+        [[fallthrough]];
+    default:
+        return false;
+    }
     return WriteFileAtomically(FFileName, QByteArray::fromStdString(SaveMatchText(match)));
 }
 
 std::optional<TSavedMatch> TSavedMatchStore::Load() const
 {
-    QFile file(FFileName);
-    std::string error = "the file cannot be read";
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxFileSize) {
-        if (auto match = LoadMatchText(file.read(kMaxFileSize).toStdString(), error)) return match;
-    } else if (file.isOpen()) {
-        error = "the file is too large";
+    QByteArray data;
+    std::string error;
+    const std::string name = FFileName.toStdString();
+    switch (ReadRegularFile(FFileName, kMaxFileSize, data)) {
+    case TReadResult::Missing:
+        return std::nullopt;
+    case TReadResult::NotRegular:
+        Report("to nije obican fajl", name + " je ostavljen kakav jeste.");
+        return std::nullopt;
+    case TReadResult::Unreadable:
+        Report("fajl ne moze da se procita", name + " je ostavljen kakav jeste.");
+        return std::nullopt;
+    case TReadResult::TooLarge:
+        error = "fajl je prevelik";
+        break;
+    case TReadResult::Read:
+        if (auto match = LoadMatchText(data.toStdString(), error)) return match;
+        break;
     }
-    file.close();
-    // Set aside, not deleted: the player or a developer may want to look.
-    const QString aside = FFileName + QStringLiteral(".bad");
-    QFile::remove(aside);
-    const bool moved = QFile::rename(FFileName, aside);
-    if (!moved) QFile::remove(FFileName);
-    MessageSink().Error(("Sacuvana partija ne moze da se nastavi (" + error + ")."
-        + (moved ? " Fajl je sklonjen kao " + aside.toStdString() + "." : std::string())));
+    // Set aside, never deleted: the player or a developer may want to look.
+    const QString aside = SetFileAside(FFileName);
+    if (aside.isEmpty())
+        Report(error, "Fajl " + name + " ne moze da se skloni i ostavljen je kakav jeste.");
+    else
+        Report(error, "Fajl je sklonjen kao " + aside.toStdString() + ".");
     return std::nullopt;
 }
 
 void TSavedMatchStore::Remove() const
 {
-    QFile::remove(FFileName);
+    if (QFileInfo(FFileName).isFile()) QFile::remove(FFileName);
 }

@@ -34,7 +34,7 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, bool backup, QStr
     const QFileInfo target(path);
     if (target.isDir()) return reason = QStringLiteral("it is a folder"), false;
     RemoveStaleTemporaries(path);
-    QTemporaryFile temp(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    QTemporaryFile temp(TemporaryPattern(path));
     if (!temp.open()) return reason = temp.errorString(), false;
     if (temp.write(bytes) != bytes.size() || !temp.flush() || ::fsync(temp.handle()) != 0)
         return reason = temp.errorString(), false;

@@ -2,8 +2,8 @@
 
 #include "platform/message_sink.h"
 #include "settings/atomic_file.h"
+#include "settings/player_files.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -15,9 +15,16 @@ constexpr qint64 kMaxFileSize = 32 * 1024;
 } // namespace
 
 TStatisticsStore::TStatisticsStore(const QString& settingsFile)
+    : TStatisticsStore(
+        settingsFile, PerUserFolder(), FolderWritable(QFileInfo(settingsFile).absolutePath()))
 {
-    const QFileInfo info(settingsFile);
-    FFileName = info.absolutePath() + '/' + info.completeBaseName() + QStringLiteral(".stat");
+}
+
+TStatisticsStore::TStatisticsStore(
+    const QString& settingsFile, const QString& fallbackFolder, bool folderWritable)
+    : FFileName(PlayerFileName(
+        settingsFile, QStringLiteral(".stat"), fallbackFolder, folderWritable, /*takeOver=*/true))
+{
 }
 
 TMatchStatistics& TStatisticsStore::Statistics()
@@ -29,34 +36,36 @@ TMatchStatistics& TStatisticsStore::Statistics()
 void TStatisticsStore::Load()
 {
     FLoaded = true;
-    QFile file(FFileName);
-    if (!file.exists()) return;
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray data;
+    std::string error = "fajl je prevelik";
+    switch (ReadRegularFile(FFileName, kMaxFileSize, data)) {
+    case TReadResult::Missing:
+        return;
+    case TReadResult::NotRegular:
+    case TReadResult::Unreadable:
         // Perhaps only for now: leave the file alone and keep it from being
         // overwritten by this session's few numbers.
         FWritable = false;
         MessageSink().Error("Statistika ne moze da se procita iz " + FFileName.toStdString()
             + ". Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.");
         return;
-    }
-    std::string error = "the file is too large";
-    if (file.size() <= kMaxFileSize) {
-        const std::string text = file.read(kMaxFileSize + 1).toStdString();
-        if (auto loaded = TMatchStatistics::LoadText(text, error)) {
+    case TReadResult::TooLarge:
+        break;
+    case TReadResult::Read:
+        if (auto loaded = TMatchStatistics::LoadText(data.toStdString(), error)) {
             FStatistics = *loaded;
             return;
         }
+        break;
     }
-    file.close();
     SetAside(error);
 }
 
 bool TStatisticsStore::SetAside(const std::string& why)
 {
     // Kept, not deleted: the numbers may still be read by hand.
-    const QString aside = FFileName + QStringLiteral(".bad");
-    QFile::remove(aside);
-    if (QFile::rename(FFileName, aside)) {
+    const QString aside = SetFileAside(FFileName);
+    if (!aside.isEmpty()) {
         MessageSink().Error("Statistika je ostecena (" + why + "). Fajl je sklonjen kao "
             + aside.toStdString() + ", a statistika krece od nule.");
         return true;

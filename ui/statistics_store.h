@@ -5,17 +5,24 @@
 #include <QString>
 
 // The player's statistics in a file beside the settings file
-// ("Zaviko.stat" beside "Zaviko.ini"). Read once, on first use; written
-// whole after every change, so a crash loses at most the change under way.
+// ("Zaviko.stat" beside "Zaviko.ini"), or in the per-user folder when the
+// settings' folder cannot be written (a file already beside them is taken
+// over). Read once, on first use; written whole after every change, so a
+// crash loses at most the change under way.
 class TStatisticsStore {
 public:
     explicit TStatisticsStore(const QString& settingsFile);
+    // With the per-user folder and the folder's writability given, so tests
+    // can pose a read-only folder.
+    TStatisticsStore(
+        const QString& settingsFile, const QString& fallbackFolder, bool folderWritable);
 
     const QString& FileName() const { return FFileName; }
     // The statistics as read from the file (empty without one). A file that
-    // cannot be read as statistics is moved aside to FileName() + ".bad" and
-    // reported through the message sink; while it cannot be moved aside it is
-    // never overwritten, and this session's statistics are not saved.
+    // cannot be read as statistics is moved aside to FileName() + ".bad.N" and
+    // reported through the message sink; while it cannot be moved aside, or is
+    // no regular file, it is never overwritten, and this session's statistics
+    // are not saved.
     TMatchStatistics& Statistics();
     // Adds the event and saves.
     void Record(const TMatchEvent& event);

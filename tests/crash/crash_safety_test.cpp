@@ -2,6 +2,8 @@
 // leaves: the settings and score-grid files are always one whole version,
 // never a mix or a cut, and every log line written before the kill is, once,
 // in the live log or an archive.
+#include "game/match_file.h"
+#include "game/match_statistics.h"
 #include "settings/atomic_file.h"
 #include "settings/ini.h"
 #include "settings/ini_file.h"
@@ -29,11 +31,13 @@ class CrashSafety : public ::testing::Test {
 protected:
     // Starts the writer, lets it run for a random while after it is set up,
     // kills it and returns what it printed.
-    QByteArray RunAndKill(const char* what, const QString& path, long first, int maxMicros)
+    QByteArray RunAndKill(const char* what, const QString& path, long first, int maxMicros,
+        const QString& userFolder = QString())
     {
         QProcess writer;
-        writer.start(QCoreApplication::applicationDirPath() + "/crash_writer",
-            { what, path, QString::number(first) });
+        QStringList args { what, path, QString::number(first) };
+        if (!userFolder.isEmpty()) args << userFolder;
+        writer.start(QCoreApplication::applicationDirPath() + "/crash_writer", args);
         EXPECT_TRUE(writer.waitForStarted(10000));
         while (!writer.canReadLine() && writer.waitForReadyRead(10000)) { }
         EXPECT_EQ(writer.readLine(), "ready\n");
@@ -122,6 +126,60 @@ TEST_F(CrashSafety, ScoreGridFileAndItsBackupAreAlwaysWhole)
     }
     EXPECT_GT(seen.size(), 30u);
     std::printf("score grid: 60 kills, %zu versions seen\n", seen.size());
+}
+
+// The version of a whole statistics file (its hints), -1 for anything else.
+long StatisticsVersion(const QString& path)
+{
+    std::string error;
+    const auto stats = TMatchStatistics::LoadText(ReadAll(path).toStdString(), error);
+    return stats ? stats->Of(kPairs, 1).hints : -1;
+}
+
+// The version of a whole saved match (its moves), -1 for anything else.
+long MatchVersion(const QString& path)
+{
+    std::string error;
+    const auto match = LoadMatchText(ReadAll(path).toStdString(), error);
+    return match ? match->state.MovesMade : -1;
+}
+
+// The statistics and the saved match are whole after every kill, beside the
+// settings and, with their folder read-only, in the per-user folder, where
+// the file beside the settings is never touched.
+TEST_F(CrashSafety, StatisticsAndSavedMatchAreAlwaysOneWholeVersion)
+{
+    const struct {
+        const char* what;
+        const char* name;
+        long (*version)(const QString&);
+    } files[] = { { "statistics", "Zaviko.stat", StatisticsVersion },
+        { "match", "Zaviko.sav", MatchVersion } };
+    for (const auto& file : files)
+        for (const bool readOnly : { false, true }) {
+            SCOPED_TRACE(std::string(file.what) + (readOnly ? " read-only" : ""));
+            const QString user = readOnly ? FilePath("user") : QString();
+            const QString path = (readOnly ? user : dir.path()) + "/" + file.name;
+            // Valid, so the statistics take it over without a message.
+            const QByteArray beside = QByteArray::fromStdString(TMatchStatistics().SaveText());
+            if (readOnly) WriteAll(FilePath(file.name), beside);
+            long first = 1;
+            std::set<long> seen;
+            for (int round = 0; round < 60; ++round) {
+                RunAndKill(file.what, FilePath("Zaviko.ini"), first, 30000, user);
+                first += 1000;
+                if (!QFile::exists(path) && round < 3) continue; // before the first save
+                const long n = file.version(path);
+                ASSERT_GE(n, 0) << "round " << round << ":\n" << ReadAll(path).toStdString();
+                seen.insert(n);
+            }
+            EXPECT_GT(seen.size(), 30u);
+            if (readOnly) EXPECT_EQ(ReadAll(FilePath(file.name)), beside);
+            std::printf("%s%s: 60 kills, %zu versions seen\n", file.what,
+                readOnly ? " (read-only folder)" : "", seen.size());
+            QFile::remove(path);
+            QFile::remove(FilePath(file.name));
+        }
 }
 
 // Every number in the live log and its archives, with how often it appears.

@@ -1,15 +1,22 @@
 // The writer the crash tests kill: it saves one of our files over and over
 // until it is killed, each save a complete, recognisable version. It prints
 // "ready" once set up and, for the log, the number of each line once Write
-// has returned. Usage: crash_writer settings|grid|log <path> <first number>
+// has returned. Usage: crash_writer settings|grid|log|statistics|match <path>
+// <first number> [per-user folder]; with a per-user folder the statistics and
+// the saved match are written as when the settings' folder cannot be written.
+#include "game/match_rules.h"
 #include "settings/ini.h"
 #include "settings/log_file.h"
+#include "ui/saved_match_store.h"
 #include "ui/score_grid.h"
+#include "ui/statistics_store.h"
 
 #include <QApplication>
 #include <QFile>
 
 #include <cstdio>
+#include <random>
+#include <sstream>
 #include <cstring>
 
 namespace {
@@ -62,6 +69,35 @@ void WriteLog(const QString& path, long first)
     }
 }
 
+// Version n of the statistics: n hints, one more at each save, counting on
+// from what the last writer left.
+void WriteStatistics(const QString& settings, const QString& user)
+{
+    TStatisticsStore store(settings, user, user.isEmpty());
+    std::puts("ready");
+    std::fflush(stdout);
+    for (;;)
+        store.Record({ TMatchEventKind::HintShown, kPairs, 1 });
+}
+
+// Version n of the saved match: n moves made.
+void WriteMatch(const QString& settings, const QString& user, long first)
+{
+    TSavedMatchStore store(settings, user, user.isEmpty());
+    TSavedMatch match;
+    StartMatch(match.state, kEachForHimself, 1, true);
+    DealNewDeck(match.state, FreshDeck(1));
+    std::ostringstream random;
+    random << std::mt19937_64(5);
+    match.randomState = random.str();
+    std::puts("ready");
+    std::fflush(stdout);
+    for (long n = first;; ++n) {
+        match.state.MovesMade = int(n % 1000000);
+        store.Save(match);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -76,5 +112,8 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "settings") == 0) WriteSettings(path, first);
     if (std::strcmp(argv[1], "grid") == 0) WriteGrid(path, first);
     if (std::strcmp(argv[1], "log") == 0) WriteLog(path, first);
+    const QString user = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    if (std::strcmp(argv[1], "statistics") == 0) WriteStatistics(path, user);
+    if (std::strcmp(argv[1], "match") == 0) WriteMatch(path, user, first);
     return 2;
 }

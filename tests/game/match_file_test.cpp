@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <sstream>
+
 namespace {
 
 TSavedMatch SampleMatch()
@@ -17,9 +20,13 @@ TSavedMatch SampleMatch()
     TMatchState& s = match.state;
     ApplyMove(s, { SeatS, 0, {} });
     s.CurrentPlayer = SeatE;
-    s.Score = { 12, 7, 0, 0 };
+    s.HandsPlayed = 1;
+    s.Score = { 11, 7, 0, 0 };
     s.cells[0] = { 10, 1, 0 };
-    match.randomState = "1 2 3";
+    s.cells[1] = { 4, 0, 3 };
+    std::ostringstream random;
+    random << std::mt19937_64(7);
+    match.randomState = random.str();
     return match;
 }
 
@@ -44,7 +51,7 @@ TEST(MatchFile, RoundTripKeepsEveryField)
     EXPECT_EQ(b.CurrentPlayer, SeatE);
     EXPECT_EQ(b.LastPlayer, SeatS);
     EXPECT_EQ(b.MovesMade, 1);
-    EXPECT_EQ(back->randomState, "1 2 3");
+    EXPECT_EQ(back->randomState, match.randomState);
 }
 
 TEST(MatchFile, RefusesForeignDamagedAndImpossibleFiles)

@@ -127,12 +127,20 @@ TEST(MatchRules, NewDeckFillsTableThenSouthNorthEastWest)
     EXPECT_EQ(state.table[1][3], C(5));
     EXPECT_EQ(state.hands[SeatS][0], D(2));
 
-    // Two players: the hidden seats keep what they had.
+    // Two players: the hidden seats hold nothing, whatever a four-player deal
+    // left them.
     TMatchState two = NewState(kTwoPlayers);
     two.hands[SeatW].fill(C(9));
+    two.hands[SeatE].fill(C(8));
     DealNewDeck(two, DeckDrawing({}));
-    EXPECT_EQ(two.hands[SeatW][0], C(9));
+    EXPECT_TRUE(HandEmpty(two, SeatW));
+    EXPECT_TRUE(HandEmpty(two, SeatE));
     EXPECT_EQ(two.deck.size(), 36u);
+    TMatchState started = NewState(kEachForHimself);
+    DealNewDeck(started, FreshDeck(0));
+    StartMatch(started, kTwoPlayers, 0, true);
+    EXPECT_TRUE(HandEmpty(started, SeatW));
+    EXPECT_TRUE(HandEmpty(started, SeatE));
 }
 
 TEST(MatchRules, TurnOrderInEveryModeAndDirection)

@@ -90,15 +90,18 @@ TEST_F(IniHardening, AnOversizedFileIsNeitherReadNorOverwritten)
 
 // What a writer killed between creating its temporary copy and the rename
 // leaves behind goes at the next save once it is old enough not to be
-// another save's; other files of similar names stay.
+// another save's; every other neighbour stays, however like a temporary name
+// it looks: the player's own copies are named so.
 TEST_F(IniHardening, StaleTemporaryCopiesAreRemovedAtTheNextSave)
 {
-    const QStringList stale { "Zaviko.ini.aB3dE9", "Zaviko.ini.000000" };
-    const QStringList kept { "Zaviko.ini.young1", "Zaviko.ini.bak", "Zaviko.ini.ab-cd1",
-        "Zaviko.ini.abcdefg", "Other.ini.aB3dE9" };
+    const QStringList stale { "Zaviko.ini.zaviko-tmp-aB3dE9", "Zaviko.ini.zaviko-tmp-000000" };
+    const QStringList kept { "Zaviko.ini.zaviko-tmp-young1", "Zaviko.ini.bak", "Zaviko.ini.ab-cd1",
+        "Zaviko.ini.abcdefg", "Other.ini.aB3dE9", "Other.ini.zaviko-tmp-aB3dE9",
+        "Zaviko.ini.backup", "Zaviko.ini.mine01", "Zaviko.ini.aB3dE9", "Zaviko.stat.backup",
+        "Zaviko.sav.backup", "Zaviko.stat.2024q1", "Zaviko.ini.zaviko-tmp-ab-cd1" };
     for (const QString& name : stale + kept) {
         WriteAll(dir.filePath(name), "[A]\nK=half");
-        if (name == "Zaviko.ini.young1") continue;
+        if (name == "Zaviko.ini.zaviko-tmp-young1") continue;
         QFile file(dir.filePath(name));
         file.open(QIODevice::ReadWrite);
         file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFile::FileModificationTime);

@@ -101,7 +101,8 @@ TEST_F(SavedMatchTest, ADamagedSaveIsSetAsideAndTheGameStarts)
         EXPECT_NE(
             sink.shown.errors[0].find("Sacuvana partija ne moze da se nastavi"), std::string::npos);
         EXPECT_FALSE(QFile::exists(SaveFile()));
-        EXPECT_TRUE(QFile::exists(SaveFile() + ".bad"));
+        EXPECT_TRUE(QFile::exists(SaveFile() + ".bad.1"));
+        QFile::remove(SaveFile() + ".bad.1");
         EXPECT_EQ(Controller().CardsLeft(), 24); // a fresh match was dealt
         form.reset();
     }

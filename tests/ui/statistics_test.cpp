@@ -68,16 +68,16 @@ TEST_F(StatisticsStoreTest, ADamagedFileIsSetAsideWithAMessageAndKept)
     };
     for (const auto& [name, content] : cases) {
         SCOPED_TRACE(name);
-        QFile::remove(Stat() + ".bad");
+        QFile::remove(Stat() + ".bad.1");
         WriteAll(Stat(), content);
         sink.shown.errors.clear();
         TStatisticsStore store(Ini());
         EXPECT_TRUE(store.Statistics().Empty());
         ASSERT_EQ(sink.shown.errors.size(), 1u);
-        EXPECT_NE(sink.shown.errors[0].find("Zaviko.stat.bad"), std::string::npos);
-        EXPECT_EQ(ReadAll(Stat() + ".bad"), content);
+        EXPECT_NE(sink.shown.errors[0].find("Zaviko.stat.bad.1"), std::string::npos);
+        EXPECT_EQ(ReadAll(Stat() + ".bad.1"), content);
         store.Record(kHint);
-        EXPECT_EQ(ReadAll(Stat() + ".bad"), content);
+        EXPECT_EQ(ReadAll(Stat() + ".bad.1"), content);
         EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kTwoPlayers, 1).hints, 1);
     }
 }
@@ -86,9 +86,9 @@ TEST_F(StatisticsStoreTest, ADamagedFileThatCannotBeSetAsideIsNeverOverwritten)
 {
     const QByteArray damaged = "Zaviko statistics 1\nmode 0 decks 0 played 3";
     WriteAll(Stat(), damaged);
-    // A folder in the way of the ".bad" name, with a file in it so it stays.
-    ASSERT_TRUE(QDir(dir.path()).mkpath("Zaviko.stat.bad"));
-    WriteAll(Stat() + ".bad/keep", "x");
+    // Every name for a set-aside copy is taken by an earlier one.
+    for (int n = 1; n <= 100; ++n)
+        WriteAll(Stat() + ".bad." + QString::number(n), "older");
     TStatisticsStore store(Ini());
     EXPECT_TRUE(store.Statistics().Empty());
     ASSERT_EQ(sink.shown.errors.size(), 1u);
