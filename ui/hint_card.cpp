@@ -61,7 +61,8 @@ void THintCard::mousePressEvent(QMouseEvent* event)
 
 void THintCard::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
+        && OnClick)
         OnClick(FSlot);
     event->accept();
 }

@@ -161,8 +161,8 @@ void TForm1::CreateTable()
     FHintCard->OnClick = [this](int slot) {
         bool playIt = false, faceDown = false;
         TZuTablePos pos = PlayerS->TablePlayPos();
-        PlayerS->OnCardClick(PlayerS, PlayerS->CardAt(slot), slot, playIt, pos, faceDown,
-            Qt::LeftButton);
+        PlayerS->OnCardClick(
+            PlayerS, PlayerS->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
     };
 }
 

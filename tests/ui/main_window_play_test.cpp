@@ -182,7 +182,8 @@ TEST_F(MainWindowPlayTest, ANewHandClearsTheLastMoves)
     const std::vector<int> row(kRowSlots, kNoCard);
     std::array<THand, kSeatCount> hands {};
     hands[SeatS] = { 2, kNoCard, kNoCard, kNoCard, kNoCard, kNoCard };
-    Controller().ShowState(SheetPosition(kEachForHimself, row, row, hands, SeatS, { 17, 13, 10, 11 }));
+    Controller().ShowState(
+        SheetPosition(kEachForHimself, row, row, hands, SeatS, { 17, 13, 10, 11 }));
     ASSERT_EQ(Controller().CardsLeft(), 0);
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
