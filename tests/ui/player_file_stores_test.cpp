@@ -2,6 +2,7 @@
 // the path the program takes at start-up and at the first statistics event:
 // nothing blocks, nothing is deleted, every refusal is said, and a folder that
 // cannot be written sends both files to the per-user folder.
+#include "tests/ui/test_files.h"
 #include "tests/ui/main_window_fixture.h"
 
 #include "game/match_rules.h"
@@ -16,19 +17,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(data);
-}
 
 bool IsFifo(const QString& path)
 {
@@ -74,12 +62,13 @@ TEST_F(HostileSavedMatch, EachIsRefusedAtStartWithAMessageAndNothingIsDeleted)
         { "link to a device", [](const QString& f) { QFile::link("/dev/zero", f); },
             "to nije obican fajl", false },
         { "a score of 100000",
-            [&lie](const QString& f) { Write(f, QByteArray::fromStdString(SaveMatchText(lie))); },
+            [&lie](
+                const QString& f) { WriteAll(f, QByteArray::fromStdString(SaveMatchText(lie))); },
             "rezultat je veci nego sto karte dozvoljavaju", true },
-        { "a second damaged file", [](const QString& f) { Write(f, "Zaviko saved match 1\n"); },
+        { "a second damaged file", [](const QString& f) { WriteAll(f, "Zaviko saved match 1\n"); },
             "nedostaje polje mode", true },
     };
-    Write(SaveFile() + ".bad.1", "an earlier damaged file");
+    WriteAll(SaveFile() + ".bad.1", "an earlier damaged file");
     int asides = 1;
     for (const THostile& c : cases) {
         SCOPED_TRACE(c.what);
@@ -93,7 +82,7 @@ TEST_F(HostileSavedMatch, EachIsRefusedAtStartWithAMessageAndNothingIsDeleted)
         ASSERT_EQ(sink.shown.errors.size(), 1u);
         EXPECT_NE(sink.shown.errors[0].find(c.said), std::string::npos) << sink.shown.errors[0];
         EXPECT_EQ(Controller().CardsLeft(), 24); // a fresh match was dealt
-        EXPECT_EQ(Read(SaveFile() + ".bad.1"), "an earlier damaged file");
+        EXPECT_EQ(ReadAll(SaveFile() + ".bad.1"), "an earlier damaged file");
         if (c.setAside) {
             ++asides;
             EXPECT_TRUE(QFileInfo(SaveFile() + ".bad." + QString::number(asides)).isFile());
@@ -107,14 +96,14 @@ TEST_F(HostileSavedMatch, EachIsRefusedAtStartWithAMessageAndNothingIsDeleted)
 TEST_F(HostileSavedMatch, AFileThatCannotBeSetAsideIsKeptAndNeverWrittenOver)
 {
     for (int n = 1; n <= 100; ++n)
-        Write(SaveFile() + ".bad." + QString::number(n), "older");
-    Write(SaveFile(), "damaged");
+        WriteAll(SaveFile() + ".bad." + QString::number(n), "older");
+    WriteAll(SaveFile(), "damaged");
     const TSavedMatchStore store(Settings().FileName);
     EXPECT_FALSE(store.Load());
     ASSERT_EQ(sink.shown.errors.size(), 1u);
     EXPECT_NE(sink.shown.errors[0].find("ne moze da se skloni"), std::string::npos);
     EXPECT_FALSE(store.Save(AMatch()));
-    EXPECT_EQ(Read(SaveFile()), "damaged");
+    EXPECT_EQ(ReadAll(SaveFile()), "damaged");
     // Nor is a link to a device written through.
     QFile::remove(SaveFile());
     QFile::link("/dev/null", SaveFile());
@@ -147,16 +136,16 @@ TEST_F(HostileStatistics, CrLfLinesAreReadAndEachDamagedFileIsKept)
     some.Record(kHint);
     QByteArray crlf = QByteArray::fromStdString(some.SaveText());
     crlf.replace("\n", "\r\n");
-    Write(Stat(), crlf);
+    WriteAll(Stat(), crlf);
     EXPECT_EQ(TStatisticsStore(Ini()).Statistics(), some);
     EXPECT_TRUE(sink.shown.errors.empty());
 
     for (const char* damaged : { "first", "second" }) {
-        Write(Stat(), damaged);
+        WriteAll(Stat(), damaged);
         TStatisticsStore(Ini()).Statistics();
     }
-    EXPECT_EQ(Read(Stat() + ".bad.1"), "first");
-    EXPECT_EQ(Read(Stat() + ".bad.2"), "second");
+    EXPECT_EQ(ReadAll(Stat() + ".bad.1"), "first");
+    EXPECT_EQ(ReadAll(Stat() + ".bad.2"), "second");
     ASSERT_EQ(sink.shown.errors.size(), 2u);
     EXPECT_NE(sink.shown.errors[1].find("to nije fajl statistike"), std::string::npos);
 }
@@ -170,13 +159,13 @@ TEST_F(HostileStatistics, AReadOnlyFolderSendsBothFilesToThePerUserFolder)
     TMatchStatistics some;
     some.Record(kHint);
     const QByteArray beside = QByteArray::fromStdString(some.SaveText());
-    Write(Stat(), beside);
+    WriteAll(Stat(), beside);
     TStatisticsStore stats(Ini(), user, false);
     EXPECT_EQ(stats.FileName(), user + "/Zaviko.stat");
     EXPECT_EQ(stats.Statistics(), some);
     stats.Record(kHint);
     EXPECT_EQ(TStatisticsStore(Ini(), user, false).Statistics().Of(kTwoPlayers, 1).hints, 2);
-    EXPECT_EQ(Read(Stat()), beside);
+    EXPECT_EQ(ReadAll(Stat()), beside);
 
     const TSavedMatchStore saved(Ini(), user, false);
     EXPECT_EQ(saved.FileName(), user + "/Zaviko.sav");

@@ -1,6 +1,7 @@
 // The statistics file beside the settings and the "Statistika" dialog: read
 // back whole, a damaged file set aside and never overwritten before that, a
 // reset only after a "yes", and the window feeding both from its match.
+#include "tests/ui/test_files.h"
 #include "tests/ui/main_window_fixture.h"
 
 #include "settings/atomic_file.h"
@@ -12,19 +13,6 @@
 #include <QTableWidget>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(data);
-}
 
 const TMatchEvent kHint { TMatchEventKind::HintShown, kTwoPlayers, 1 };
 const TMatchEvent kWin { TMatchEventKind::MatchEnded, kPairs, 0, 0, false, 112, true };
