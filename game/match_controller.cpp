@@ -136,7 +136,7 @@ void TMatchController::NewGame(bool initial)
     }
     InitScoreGrid();
     ShowScorePanel();
-    FView.ClearLastMoves();
+    ClearLastMoves();
     FView.SetStatusText(2, QString());
     if (!initial && FLogEnabled) LogLine(QStringLiteral("****** Nova igra ******"));
     SetNumberOfDecks(FState.DeckCount);
@@ -180,7 +180,26 @@ void TMatchController::StartMatch()
 
 TSavedMatch TMatchController::SavedMatch() const
 {
-    return { FState, RandomState() };
+    return { FState, FLastMoves, RandomState() };
+}
+
+void TMatchController::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
+{
+    FLastMoves[seat] = { playedId, takenIds };
+    FView.ShowLastMove(seat, playedId, takenIds);
+}
+
+void TMatchController::ClearLastMoves()
+{
+    FLastMoves = {};
+    FView.ClearLastMoves();
+}
+
+void TMatchController::ShowLastMoves()
+{
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (FLastMoves[seat].playedId != kNoCard)
+            FView.ShowLastMove(seat, FLastMoves[seat].playedId, FLastMoves[seat].takenIds);
 }
 
 void TMatchController::ResumeMatch(const TSavedMatch& match)
@@ -192,9 +211,9 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
     FHandClears = 0;
     ClearTableMarks();
     SetNumberOfDecks(match.state.DeckCount);
-    FView.ClearLastMoves();
+    ClearLastMoves();
     FView.SetStatusText(2, QString());
-    ShowState(match.state);
+    ShowState(match.state, match.lastMoves);
     LogLine(QStringLiteral("****** Nastavak sacuvane igre ******"));
     if (FState.CurrentPlayer != SeatS) StartSequence(true);
 }

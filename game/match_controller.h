@@ -136,7 +136,7 @@ public:
     // scores, status bar. For the screenshot programs, which need positions
     // that play reaches only by chance (a grown table, a reveal). Does
     // nothing while a computer sequence runs.
-    void ShowState(const TMatchState& state);
+    void ShowState(const TMatchState& state, const TLastMoves& lastMoves = {});
 
     // --- The computer sequence (the worker's side) ---
     // After a move: the turn moves on, hands are refilled or the hand ends,
@@ -190,6 +190,10 @@ private:
     void RevealHandCard(int seat, int handSlot, bool reveal);
     void PaceReveal();
     void ShowNotice(const QString& text);
+    // Each seat's last move, kept so a saved match shows them again.
+    void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds);
+    void ClearLastMoves();
+    void ShowLastMoves();
     TZuSingleCard* TableCard(TTableSlot place) const;
     void ClearHint();
     bool SelectionSlots(std::vector<TTableSlot>& places) const;
@@ -198,6 +202,7 @@ private:
 
     TMatchControls FControls;
     TIni& Settings;
+    TLastMoves FLastMoves {};
     TLogFile& LogFile;
     TMatchView& FView;
     TMatchState FState;

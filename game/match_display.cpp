@@ -85,7 +85,7 @@ void TMatchController::ShowDeal(bool newDeck, bool logIt)
     if (newDeck) {
         ClearTableMarks();
         // A new hand: the moves of the last one no longer describe the table.
-        FView.ClearLastMoves();
+        ClearLastMoves();
     }
     ShowTable();
     ShowHands();
@@ -113,7 +113,7 @@ void TMatchController::LogDeal(bool newDeck)
     LogLine(line);
 }
 
-void TMatchController::ShowState(const TMatchState& state)
+void TMatchController::ShowState(const TMatchState& state, const TLastMoves& lastMoves)
 {
     if (FBusy || FStopping) return;
     FState = state;
@@ -124,6 +124,8 @@ void TMatchController::ShowState(const TMatchState& state)
     for (int seat = SeatS; seat <= SeatE; ++seat)
         Seat(seat)->SetScore(FState.Score[seat]);
     ShowDeal(true, false);
+    FLastMoves = lastMoves;
+    ShowLastMoves();
     ShowAllScores();
     FView.SetStartItemEnabled(false);
     ShowStatusTurn();

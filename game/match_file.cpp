@@ -8,7 +8,9 @@
 
 namespace {
 
-constexpr const char* kMagic = "Zaviko saved match 1";
+constexpr const char* kMagic = "Zaviko saved match 2";
+// The first format, read still: it is the same without the last moves.
+constexpr const char* kMagicWithoutLastMoves = "Zaviko saved match 1";
 constexpr std::size_t kMaxText = 64 * 1024;
 constexpr std::size_t kMaxList = 208; // no list holds more cards than two decks
 
@@ -90,13 +92,18 @@ std::string SaveMatchText(const TSavedMatch& match)
         out << "score " << s.Score[seat] << ' ' << s.cells[seat].points << ' '
             << s.cells[seat].clears << ' ' << s.cells[seat].bonus << '\n';
     WriteList(out, "deck", s.deck);
+    for (const TLastMove& move : match.lastMoves) {
+        out << "last " << move.playedId << ' ';
+        WriteList(out, "taken", move.takenIds);
+    }
     out << "random " << match.randomState << '\n';
     return out.str();
 }
 
 std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& error)
 {
-    if (text.size() > kMaxText || text.rfind(kMagic, 0) != 0) {
+    const bool withLastMoves = text.rfind(kMagic, 0) == 0;
+    if (text.size() > kMaxText || (!withLastMoves && text.rfind(kMagicWithoutLastMoves, 0) != 0)) {
         error = "to nije sacuvana partija";
         return std::nullopt;
     }
@@ -131,13 +138,20 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
         s.cells[seat].bonus = in.Int(0, 100000);
     }
     s.deck = in.List("deck");
+    for (int seat = 0; withLastMoves && seat < kSeatCount; ++seat) {
+        TLastMove& move = match.lastMoves[seat];
+        in.Key("last");
+        move.playedId = in.Int(0, 53);
+        move.takenIds = in.List("taken");
+    }
     if (in.Key("random")) match.randomState = in.Rest();
     // The writer ends every file with a line break, so a file without one
     // was cut, perhaps inside the generator's numbers.
     if (in.Ok() && (text.back() != '\n' || !IsRandomState(match.randomState)))
         in.Fail("stanje generatora slucajnih brojeva nije celo");
     if (in.Ok()) {
-        const std::string why = UnreachableReason(s);
+        std::string why = UnreachableReason(s);
+        if (why.empty()) why = UnreachableLastMoves(s, match.lastMoves);
         if (!why.empty()) in.Fail(why);
     }
     if (!in.Ok()) {

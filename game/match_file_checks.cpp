@@ -132,3 +132,36 @@ std::string UnreachableReason(const TMatchState& s)
     if (!ScoresWithinReach(s)) return "rezultat je veci nego sto karte dozvoljavaju";
     return std::string();
 }
+
+std::string UnreachableLastMoves(const TMatchState& s, const TLastMoves& moves)
+{
+    // With two decks every card is there twice.
+    const long copies = s.DeckCount + 1;
+    auto inHands = [&s](int id) {
+        long n = 0;
+        for (const auto& hand : s.hands)
+            n += std::count(hand.begin(), hand.end(), id);
+        return n;
+    };
+    auto onTable = [&s](int id) {
+        long n = 0;
+        for (const auto& row : s.table)
+            n += std::count(row.begin(), row.end(), id);
+        return n;
+    };
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        const TLastMove& move = moves[seat];
+        if (move.playedId == kNoCard) {
+            if (!move.takenIds.empty()) return "potez bez odigrane karte";
+            continue;
+        }
+        if (!SeatPlays(s.GameMode, seat)) return "potez igraca koji ne igra";
+        if (move.playedId < 2 || inHands(move.playedId) >= copies) return "odigrana karta je jos u ruci";
+        for (int id : move.takenIds) {
+            const long inMove = std::count(move.takenIds.begin(), move.takenIds.end(), id)
+                + (id == move.playedId ? 1 : 0);
+            if (id < 2 || inHands(id) + onTable(id) + inMove > copies) return "odneta karta je jos u igri";
+        }
+    }
+    return {};
+}

@@ -53,7 +53,7 @@ void TMatchController::HumanLaysDown(int slot)
 {
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, {} });
-    FView.ShowLastMove(SeatS, outcome.playedId, {});
+    ShowLastMove(SeatS, outcome.playedId, {});
     ShowHands();
     ShowTable(); // the rules have put the card in its slot
     LogLine(Name(SeatS) + QStringLiteral(" stavlja na talon kartu ") + CardName(outcome.playedId));
@@ -74,7 +74,7 @@ void TMatchController::HumanCaptures(int slot)
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
     DoCapture(SeatS, outcome);
     if (outcome.tableCleared) ++FHandClears;
-    FView.ShowLastMove(SeatS, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
+    ShowLastMove(SeatS, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
     StartSequence(false);
 }
 

@@ -251,7 +251,7 @@ void TMatchController::ComputerCapture(
         ShowHands();
         ShowTable();
         if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
-        FView.ShowLastMove(seat, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
+        ShowLastMove(seat, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
     });
 }
 
@@ -269,7 +269,7 @@ void TMatchController::ComputerLaysDown(int seat, int handSlot)
         RevealHandCard(seat, handSlot, false);
         ShowHands();
         ShowTable(); // the rules have put the card in its slot
-        FView.ShowLastMove(seat, outcome.playedId, {});
+        ShowLastMove(seat, outcome.playedId, {});
     });
 }
 

@@ -168,7 +168,7 @@ void TForm1::ShowSavedMatch()
     if (!store.Exists()) return;
     FSavedMatch = store.Load();
     // The question about it is asked over its own table, not a fresh deal.
-    if (FSavedMatch) FController->ShowState(FSavedMatch->state);
+    if (FSavedMatch) FController->ShowState(FSavedMatch->state, FSavedMatch->lastMoves);
 }
 
 bool TForm1::OfferSavedMatch()

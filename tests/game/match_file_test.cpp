@@ -9,16 +9,18 @@
 
 namespace {
 
-TSavedMatch SampleMatch()
+// decks: 0 one deck, 1 two.
+TSavedMatch SampleMatch(int decks = 1)
 {
     TSavedMatch match;
-    StartMatch(match.state, kPairs, 1, false);
-    std::vector<int> deck = FreshDeck(1);
+    StartMatch(match.state, kPairs, decks, false);
+    std::vector<int> deck = FreshDeck(decks);
     int n = 0;
     ShuffleDeck(deck, 2, [&n](int range) { return (n += 7) % range; });
     DealNewDeck(match.state, deck);
     TMatchState& s = match.state;
-    ApplyMove(s, { SeatS, 0, {} });
+    const TMoveOutcome laid = ApplyMove(s, { SeatS, 0, {} });
+    match.lastMoves[SeatS] = { laid.playedId, {} };
     s.CurrentPlayer = SeatE;
     s.HandsPlayed = 1;
     s.Score = { 11, 7, 0, 0 };
@@ -52,6 +54,44 @@ TEST(MatchFile, RoundTripKeepsEveryField)
     EXPECT_EQ(b.LastPlayer, SeatS);
     EXPECT_EQ(b.MovesMade, 1);
     EXPECT_EQ(back->randomState, match.randomState);
+    EXPECT_EQ(back->lastMoves, match.lastMoves);
+}
+
+TEST(MatchFile, LastMovesRoundTripAndTheFirstFormatStillReads)
+{
+    TSavedMatch match = SampleMatch(0);
+    // W took two cards now gone from the table (kept out of every hand).
+    const int played = match.state.deck.back(), taken = match.state.deck[match.state.deck.size() - 2];
+    match.state.deck.resize(match.state.deck.size() - 2);
+    match.state.taken[SeatW] = { taken, played };
+    match.lastMoves[SeatW] = { played, { taken } };
+    std::string error;
+    const std::string text = SaveMatchText(match);
+    auto back = LoadMatchText(text, error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->lastMoves, match.lastMoves);
+
+    // The first format: the same lines without the last moves.
+    std::string old = text;
+    old.replace(0, old.find('\n'), "Zaviko saved match 1");
+    const std::size_t from = old.find("\nlast ") + 1, to = old.find("random ");
+    old.erase(from, to - from);
+    back = LoadMatchText(old, error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->state.hands, match.state.hands);
+    EXPECT_EQ(back->lastMoves, TLastMoves {});
+
+    // A last move that names a card still in a hand, or a move of a seat
+    // that does not play, is refused.
+    TSavedMatch lie = match;
+    lie.lastMoves[SeatN] = { match.state.hands[SeatN][0], {} };
+    EXPECT_FALSE(LoadMatchText(SaveMatchText(lie), error));
+    lie = match;
+    lie.lastMoves[SeatE] = { played, { match.state.table[0][0] } };
+    if (match.state.table[0][0] != kNoCard) EXPECT_FALSE(LoadMatchText(SaveMatchText(lie), error));
+    lie = match;
+    lie.lastMoves[SeatE] = { kNoCard, { taken } };
+    EXPECT_FALSE(LoadMatchText(SaveMatchText(lie), error));
 }
 
 TEST(MatchFile, RefusesForeignDamagedAndImpossibleFiles)

@@ -85,6 +85,30 @@ TEST_F(SavedMatchTest, ClosingSavesAndTheNextStartGoesOn)
     EXPECT_FALSE(QFile::exists(SaveFile())); // offered once
 }
 
+TEST_F(SavedMatchTest, TheLastMovesComeBackWithTheResumedMatch)
+{
+    Make();
+    SeedWhereHumanStarts();
+    OneMove();
+    std::array<QString, kSeatCount> marks;
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        marks[seat] = form->SeatMarks()->Mark(seat)->text();
+    ASSERT_FALSE(marks[SeatS].isEmpty());
+    sink.shown.confirmReply = true;
+    ASSERT_TRUE(form->close());
+    form.reset();
+
+    Make();
+    // Shown with the question already, over the saved table, and after it.
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        EXPECT_EQ(form->SeatMarks()->Mark(seat)->text(), marks[seat]) << seat;
+    ShowAndSettle();
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        EXPECT_EQ(form->SeatMarks()->Mark(seat)->text(), marks[seat]) << seat;
+        EXPECT_EQ(form->SeatMarks()->Mark(seat)->isVisible(), !marks[seat].isEmpty()) << seat;
+    }
+}
+
 TEST_F(SavedMatchTest, ADamagedSaveIsSetAsideAndTheGameStarts)
 {
     const QByteArray damaged[]
