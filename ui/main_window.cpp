@@ -9,10 +9,11 @@
 #include "settings/ini.h"
 #include "settings/program_files.h"
 #include "ui/hint_card.h"
-#include "ui/score_grid.h"
+#include "ui/message_boxes.h"
+#include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
-#include "ui/statistics_store.h"
+#include "game/controller/statistics_store.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>

@@ -1,9 +1,11 @@
+#include "ui/message_boxes.h"
+
 #include "platform/message_sink.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 namespace {
 
@@ -49,7 +51,7 @@ int Show(QMessageBox::Icon icon, const std::string& text, TButtons buttons)
     return box.buttonRole(box.clickedButton());
 }
 
-class TQtMessageSink : public TMessageSink {
+class TMessageBoxSink : public TMessageSink {
 public:
     void Information(const std::string& text) override
     {
@@ -73,24 +75,11 @@ public:
     }
 };
 
-std::unique_ptr<TMessageSink>& Installed()
-{
-    static std::unique_ptr<TMessageSink> sink = std::make_unique<TQtMessageSink>();
-    return sink;
-}
-
 } // namespace
 
-TMessageSink& MessageSink()
+std::unique_ptr<TMessageSink> MakeMessageBoxSink()
 {
-    return *Installed();
-}
-
-std::unique_ptr<TMessageSink> SetMessageSink(std::unique_ptr<TMessageSink> sink)
-{
-    if (!sink) sink = std::make_unique<TQtMessageSink>();
-    std::swap(Installed(), sink);
-    return sink;
+    return std::make_unique<TMessageBoxSink>();
 }
 
 void SetMessageOwner(QWidget* owner)
