@@ -83,16 +83,10 @@ build: configure
 clean:
 	rm -rf $(BUILD_DIR)
 
-# The deck-file fuzzer (clang, libFuzzer) for FUZZ_SECONDS, from the seed corpus;
-# new inputs it finds go to build-fuzz/corpus, not into the sources.
+# The deck-file fuzzer alone for FUZZ_SECONDS (scripts/fuzz.sh runs any of them).
 FUZZ_SECONDS ?= 60
 fuzz-deck:
-	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_CXX_COMPILER=clang++ -DZAVIKO_FUZZ=ON
-	cmake --build build-fuzz --target fuzz_deck_file
-	mkdir -p build-fuzz/corpus/deck_file
-	./build-fuzz/bin/fuzz_deck_file -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
-		build-fuzz/corpus/deck_file fuzz/corpus/deck_file
+	bash scripts/fuzz.sh $(FUZZ_SECONDS) deck_file
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # in its own build folder: -O1 keeps the build and the run short, any undefined

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the score-grid file reader. A file it accepts must
 // be within the grid's limits and must come back the same after being written
 // out and read again.
-#include "ui/score_grid_file.h"
+#include "ui/score_grid/score_grid_file.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,8 +34,7 @@ bool SameData(const TGridFileData& a, const TGridFileData& b)
 
 void CheckLimits(const TGridFileData& data)
 {
-    if (data.rows < 0 || data.rows > TPubStrGrid::MaxRows || data.cols < 0
-        || data.cols > TPubStrGrid::MaxCols)
+    if (data.rows < 0 || data.rows > GridMaxRows || data.cols < 0 || data.cols > GridMaxCols)
         std::abort();
     for (const auto& cell : data.cells)
         if (cell.col < 1 || cell.col >= data.cols || cell.row < 0 || cell.row >= data.rows)

@@ -1,81 +1,32 @@
 #include "platform/message_sink.h"
 
-#include <QApplication>
-#include <QPushButton>
-#include <QMessageBox>
-#include <QPointer>
+#include <cstdio>
 
 namespace {
 
-QPointer<QWidget>& Owner()
-{
-    static QPointer<QWidget> owner;
-    return owner;
-}
-
-// Without a parent a box opens in the middle of the screen, wherever the
-// game's window is.
-QWidget* BoxParent()
-{
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    if (Owner()) return Owner();
-    return QApplication::activeWindow();
-}
-
-QString Title()
-{
-    const QString name = QApplication::applicationName();
-    return name.isEmpty() ? QStringLiteral("Zaviko") : name;
-}
-
-// Texts are plain: a player's name with "<" or "&" shows as typed. The
-// buttons speak the game's language.
-enum class TButtons { Ok, YesDefault, NoDefault };
-
-int Show(QMessageBox::Icon icon, const std::string& text, TButtons buttons)
-{
-    QMessageBox box(
-        icon, Title(), QString::fromStdString(text), QMessageBox::NoButton, BoxParent());
-    box.setTextFormat(Qt::PlainText);
-    if (buttons != TButtons::Ok) {
-        QPushButton* yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-        box.setDefaultButton(buttons == TButtons::NoDefault ? no : yes);
-        box.setEscapeButton(no);
-    } else {
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    }
-    box.exec();
-    return box.buttonRole(box.clickedButton());
-}
-
-class TQtMessageSink : public TMessageSink {
+// "No" is the answer that changes nothing: no match is given up, no file
+// is thrown away.
+class TStandardErrorSink : public TMessageSink {
 public:
-    void Information(const std::string& text) override
-    {
-        Show(QMessageBox::Information, text, TButtons::Ok);
-    }
+    void Information(const std::string& text) override { Print("information", text); }
     bool Confirmation(const std::string& text) override
     {
-        return Show(QMessageBox::Question, text, TButtons::YesDefault) == QMessageBox::YesRole;
+        Print("question, answered no", text);
+        return false;
     }
-    bool DestructiveConfirmation(const std::string& text) override
+    void Error(const std::string& text) override { Print("error", text); }
+    void Message(const std::string& text) override { Print("message", text); }
+
+private:
+    static void Print(const char* kind, const std::string& text)
     {
-        return Show(QMessageBox::Question, text, TButtons::NoDefault) == QMessageBox::YesRole;
-    }
-    void Error(const std::string& text) override
-    {
-        Show(QMessageBox::Critical, text, TButtons::Ok);
-    }
-    void Message(const std::string& text) override
-    {
-        Show(QMessageBox::NoIcon, text, TButtons::Ok);
+        std::fprintf(stderr, "Zaviko %s: %s\n", kind, text.c_str());
     }
 };
 
 std::unique_ptr<TMessageSink>& Installed()
 {
-    static std::unique_ptr<TMessageSink> sink = std::make_unique<TQtMessageSink>();
+    static std::unique_ptr<TMessageSink> sink = std::make_unique<TStandardErrorSink>();
     return sink;
 }
 
@@ -88,12 +39,7 @@ TMessageSink& MessageSink()
 
 std::unique_ptr<TMessageSink> SetMessageSink(std::unique_ptr<TMessageSink> sink)
 {
-    if (!sink) sink = std::make_unique<TQtMessageSink>();
+    if (!sink) sink = std::make_unique<TStandardErrorSink>();
     std::swap(Installed(), sink);
     return sink;
-}
-
-void SetMessageOwner(QWidget* owner)
-{
-    Owner() = owner;
 }

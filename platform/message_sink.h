@@ -3,8 +3,6 @@
 #include <memory>
 #include <string>
 
-class QWidget;
-
 // Every message box the program shows goes through the one sink installed here,
 // so tests can record messages and answer confirmations instead of a person.
 class TMessageSink {
@@ -19,13 +17,10 @@ public:
     virtual void Message(const std::string& text) = 0; // a plain box with OK
 };
 
-// The sink in use; by default it shows Qt message boxes.
+// The sink in use. Until one is installed (the program installs its message
+// boxes), messages go to the standard error stream and every question is
+// answered "No", so a program without a window never waits for a person.
 TMessageSink& MessageSink();
 
 // Installs a sink and returns the previous one; nullptr restores the default.
 std::unique_ptr<TMessageSink> SetMessageSink(std::unique_ptr<TMessageSink> sink);
-
-// The window the default sink's boxes open centred over (the program's main
-// window), shown or not; a modal dialog open at the time takes its place, so
-// a box stacks on the dialog that asked. Cleared when the window goes.
-void SetMessageOwner(QWidget* owner);

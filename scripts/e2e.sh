@@ -85,6 +85,7 @@ interruptions()
 
 if [[ "${1:-}" == "--inside" ]]; then
     BUILD=$2 WORK=$3 OUT=$4
+    read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
     whole_match

@@ -2,18 +2,24 @@
 # scripts/e2e.sh and scripts/perf.sh. They run inside xvfb-run (no window
 # manager: the main window sits at 0,0 without a frame).
 #
-# The caller sets OUT (screenshot folder) before use. Coordinates follow the
-# window's fixed layout: a 772 px wide client area under the menu bar, the
-# human's hand at top 424 with a 16 px step (HumanCardsTight=1), the two table
-# rows of six 76 px slots centred on the window.
+# The caller sets OUT (screenshot folder) and calls read_layout before use.
+# Coordinates follow the window's fixed layout, which the program reports:
+# the client area under the menu bar, the human's hand and its tight step
+# (HumanCardsTight=1), the two table rows of six slots centred on the window.
 
-CLIENT_W=772
-CLIENT_H=554
-HAND_TOP=424
-HAND_STEP=16
-CARD_W=71
-SLOT_STEP=76
-TALON_W=451
+# Sets CLIENT_W, CLIENT_H, CARD_W, CARD_H, HAND_TOP, HAND_STEP, TALON_W,
+# SLOT_STEP and ROW_STEP from `Zaviko --print-layout` of build folder $1.
+read_layout()
+{
+    local report name
+    report=$(QT_QPA_PLATFORM=offscreen "$1/bin/Zaviko" --print-layout 2> /dev/null) \
+        || fail "Zaviko --print-layout failed"
+    for name in CLIENT_W CLIENT_H CARD_W CARD_H HAND_TOP HAND_STEP TALON_W SLOT_STEP ROW_STEP; do
+        [[ "$report" =~ (^|$'\n')$name=[0-9]+($'\n'|$) ]] || fail "the layout report has no $name"
+    done
+    eval "$report"
+}
+
 GREEN='#008000'
 
 SHOT_NO=0

@@ -136,7 +136,7 @@ hand_count()
 }
 
 # Window point of the middle of a table slot's card.
-slot_point() { echo "$(((CLIENT_W - TALON_W) / 2 + ($1 % 6) * SLOT_STEP + 35)) $((TALON_TOP + ($1 / 6) * 106 + 48))"; }
+slot_point() { echo "$(((CLIENT_W - TALON_W) / 2 + ($1 % 6) * SLOT_STEP + CARD_W / 2)) $((TALON_TOP + ($1 / 6) * ROW_STEP + CARD_H / 2))"; }
 
 # After a deal of a new deck: the table rows and the hand must be centred on
 # the window. The table's top is measured at the first card of its upper row.
@@ -147,10 +147,10 @@ check_layout()
         [[ -n "${TABLE[j]}" ]] && break
     done
     if ((TABLE_OK)) && [[ -n "${TABLE[j]}" ]]; then
-        y=$(first_card_y $((left + j * SLOT_STEP + 35)) $((MENU_H + 140)) $((MENU_H + 300)))
+        y=$(first_card_y $((left + j * SLOT_STEP + CARD_W / 2)) $((MENU_H + 140)) $((MENU_H + 300)))
         ((y > 0)) || fail "table card ${TABLE[j]} is not on the screen"
         TALON_TOP=$y
-        x=$(first_card_x $((TALON_TOP + 48)) 100 545)
+        x=$(first_card_x $((TALON_TOP + CARD_H / 2)) 100 545)
         (((x - left - j * SLOT_STEP) ** 2 <= 1)) \
             || fail "the table row is not centred (card of slot $j at x $x)"
     fi
@@ -165,7 +165,7 @@ check_layout()
 # left edge is read from the screen once per deal.
 hand_point()
 {
-    local y=$((MENU_H + HAND_TOP + 48))
+    local y=$((MENU_H + HAND_TOP + CARD_H / 2))
     if ((HAND_LEFT < 0)); then
         [[ -n "${HAND[0]}" ]] || return 1
         HAND_LEFT=$(first_card_x "$y" 100 545)

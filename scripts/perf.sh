@@ -139,6 +139,7 @@ measure_match()
 
 if [[ "${1:-}" == "--inside" ]]; then
     BUILD=$2 WORK=$3 OUT=$4
+    read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
     echo "Load average: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) processors"

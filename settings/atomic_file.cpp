@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 #include <fcntl.h>
@@ -16,6 +17,11 @@
 #include <unistd.h>
 
 namespace {
+
+QString SystemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 const QString kTemporaryMark = QStringLiteral(".zaviko-tmp-");
 
@@ -50,17 +56,34 @@ bool WriteAll(int fd, const QByteArray& data)
 // The file the write lands in: `path` itself, or the regular file a link at
 // `path` points to. Nothing for a link that leads nowhere and for anything
 // but a regular file (a pipe would block, a device would take the data).
-std::optional<QString> WriteTarget(const QString& path, struct stat& st, bool& exists)
+std::optional<QString> WriteTarget(
+    const QString& path, struct stat& st, bool& exists, QString& reason)
 {
     QString target = QFileInfo(path).absoluteFilePath();
     if (QFileInfo(path).isSymLink()) {
         target = QFileInfo(path).canonicalFilePath();
-        if (target.isEmpty()) return std::nullopt;
+        if (target.isEmpty())
+            return reason = QStringLiteral("it is a link to nothing"), std::nullopt;
     }
     exists = ::stat(QFile::encodeName(target).constData(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) return std::nullopt;
-    if (!exists && errno != ENOENT) return std::nullopt;
+    if (exists && S_ISDIR(st.st_mode))
+        return reason = QStringLiteral("it is a folder"), std::nullopt;
+    if (exists && !S_ISREG(st.st_mode))
+        return reason = QStringLiteral("it is not a regular file"), std::nullopt;
+    if (!exists && errno != ENOENT) return reason = SystemError(), std::nullopt;
     return target;
+}
+
+// A second name for the old file, so `target` holds a whole file at every
+// moment: moving it aside first would leave none at all if the program died
+// before the new one took its place. Where links are refused, a copy.
+void KeepFirstBackup(const QString& target, const QString& suffix)
+{
+    const QString backup = target + suffix;
+    struct stat st { };
+    if (::lstat(QFile::encodeName(backup).constData(), &st) == 0) return;
+    if (::link(QFile::encodeName(target).constData(), QFile::encodeName(backup).constData()) != 0)
+        QFile::copy(target, backup);
 }
 
 // Removes the temporary file unless it has been renamed into place, also when
@@ -113,22 +136,33 @@ QString TemporaryPattern(const QString& path)
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, TInPlace inPlace)
 {
+    QString reason;
+    return WriteFileAtomically(path, data, TAtomicWrite { inPlace, QString() }, reason);
+}
+
+bool WriteFileAtomically(
+    const QString& path, const QByteArray& data, const TAtomicWrite& how, QString& reason)
+{
     struct stat st { };
     bool exists = false;
-    const std::optional<QString> target = WriteTarget(path, st, exists);
+    const std::optional<QString> target = WriteTarget(path, st, exists, reason);
     if (!target) return false;
     RemoveStaleTemporaries(*target);
     TTemporary temp(*target);
     if (temp.Fd() < 0) {
-        const bool folderRefused = errno == EACCES || errno == EPERM || errno == EROFS;
-        return folderRefused && exists && inPlace == TInPlace::Allow && WriteInPlace(*target, data);
+        const int error = errno;
+        reason = SystemError();
+        const bool folderRefused = error == EACCES || error == EPERM || error == EROFS;
+        return folderRefused && exists && how.inPlace == TInPlace::Allow
+            && WriteInPlace(*target, data);
     }
     // The new file keeps the old one's permissions.
     if (::fchmod(temp.Fd(), exists ? (st.st_mode & 07777) : 0644) != 0
         || !WriteAll(temp.Fd(), data))
-        return false;
+        return reason = SystemError(), false;
     if (BeforeReplaceHook()) BeforeReplaceHook()(path);
-    if (!temp.RenameTo(*target)) return false;
+    if (exists && !how.backupSuffix.isEmpty()) KeepFirstBackup(*target, how.backupSuffix);
+    if (!temp.RenameTo(*target)) return reason = SystemError(), false;
     SyncFolder(*target);
     return true;
 }

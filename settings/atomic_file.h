@@ -23,6 +23,21 @@ enum class TInPlace {
 bool WriteFileAtomically(
     const QString& path, const QByteArray& data, TInPlace inPlace = TInPlace::Refuse);
 
+// How a write treats the file it replaces, and why it failed.
+struct TAtomicWrite {
+    TInPlace inPlace = TInPlace::Refuse;
+    // When not empty and the file exists, the old file keeps a second name,
+    // "<file><backupSuffix>", before the new one takes its place; a backup
+    // already there is kept, so it holds the oldest version. The file itself
+    // is never without a whole version, also during the backup.
+    QString backupSuffix;
+};
+
+// WriteFileAtomically with a backup; on failure `reason` says why in a few
+// words for the player ("it is a folder", the system's error text).
+bool WriteFileAtomically(
+    const QString& path, const QByteArray& data, const TAtomicWrite& how, QString& reason);
+
 // The name pattern of this program's temporary copies of `path`, for
 // QTemporaryFile or mkstemp: "<path>.zaviko-tmp-XXXXXX". No player names a
 // file so, which lets RemoveStaleTemporaries tell them apart beyond doubt.

@@ -1,6 +1,7 @@
 #include "settings/ini_file.h"
 
 #include "settings/atomic_file.h"
+#include "settings/player_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -124,21 +125,19 @@ TIniFile::TIniFile(const QString& FileName, const QByteArray& Contents)
 
 void TIniFile::Load()
 {
-    QFile file(FFileName);
-    if (!file.exists()) return;
-    // Only a regular file: a pipe or a device in its place would block the
-    // start or never end.
-    if (!QFileInfo(FFileName).isFile() || file.size() > MaxFileSize
-        || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file within the limit: a pipe or a device in its place
+    // would block the start or never end.
+    QByteArray data;
+    switch (ReadRegularFile(FFileName, MaxFileSize, data)) {
+    case TReadResult::Missing:
+        return;
+    case TReadResult::Read:
+        Load(data);
+        return;
+    default:
         FReadable = false;
         return;
     }
-    const QByteArray data = file.readAll();
-    if (data.size() > MaxFileSize || file.error() != QFile::NoError) {
-        FReadable = false;
-        return;
-    }
-    Load(data);
 }
 
 void TIniFile::Load(const QByteArray& contents)

@@ -4,6 +4,8 @@
 #include "data/app_icon.h"
 #include "platform/message_sink.h"
 #include "ui/frame_probe.h"
+#include "ui/layout_report.h"
+#include "ui/message_boxes.h"
 #include "ui/startup_steps.h"
 
 #include <QApplication>
@@ -15,6 +17,10 @@ int main(int argc, char* argv[])
     StartupSteps::Note("qt_application");
     QApplication::setApplicationName(QStringLiteral("Zaviko"));
     QApplication::setWindowIcon(AppIcon());
+    // A script that clicks the program asks it where the cards lie; that run
+    // shows nothing and answers its own questions "No".
+    const bool printLayout = QApplication::arguments().contains(QStringLiteral("--print-layout"));
+    if (!printLayout) SetMessageSink(MakeMessageBoxSink());
 
     // The program holds the card pictures for its whole run, so hands and
     // piles that come and go never reload them; without them it cannot play.
@@ -27,7 +33,9 @@ int main(int argc, char* argv[])
     }
 
     int result = 0;
-    {
+    if (printLayout) {
+        result = PrintLayout();
+    } else {
         TForm1 form;
         StartupSteps::Note("window_built");
         form.show();

@@ -4,16 +4,17 @@
 
 #include "cards/zucard.h"
 #include "cards/zugraphics.h"
+#include "game/controller/statistics_store.h"
 #include "game/match_controller.h"
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"
 #include "ui/hint_card.h"
-#include "ui/score_grid.h"
+#include "ui/message_boxes.h"
+#include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
 #include "ui/startup_steps.h"
-#include "ui/statistics_store.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>

@@ -10,7 +10,7 @@
 #include "ui/help_viewer.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
-#include "ui/saved_match_store.h"
+#include "game/controller/saved_match_store.h"
 #include "ui/score_panel.h"
 #include "ui/taken_cards_view.h"
 

@@ -3,7 +3,7 @@
 #include "ui/main_window.h"
 
 #include "ui/statistics_dialog.h"
-#include "ui/statistics_store.h"
+#include "game/controller/statistics_store.h"
 
 void TForm1::Statistika1Click()
 {

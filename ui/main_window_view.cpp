@@ -6,7 +6,7 @@
 #include "settings/ini.h"
 #include "ui/deck_over_dialog.h"
 #include "ui/hint_card.h"
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
 #include "ui/taken_cards_view.h"

@@ -1,7 +1,7 @@
 #include "ui/score_panel.h"
 
 #include "ui/dialog_font.h"
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 
 #include <QApplication>
 #include <QToolButton>

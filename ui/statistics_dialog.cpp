@@ -2,7 +2,7 @@
 
 #include "platform/message_sink.h"
 #include "ui/dialog_font.h"
-#include "ui/statistics_store.h"
+#include "game/controller/statistics_store.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

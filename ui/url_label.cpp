@@ -1,6 +1,6 @@
 #include "ui/url_label.h"
 
-#include "platform/shell_open.h"
+#include "ui/shell_open.h"
 
 #include <QEnterEvent>
 #include <QFontDatabase>

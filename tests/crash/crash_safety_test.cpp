@@ -7,7 +7,7 @@
 #include "settings/atomic_file.h"
 #include "settings/ini.h"
 #include "settings/ini_file.h"
-#include "ui/score_grid_file.h"
+#include "ui/score_grid/score_grid_file.h"
 #include "tests/settings/file_helpers.h"
 
 #include <QCoreApplication>

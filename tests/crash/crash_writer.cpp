@@ -7,9 +7,9 @@
 #include "game/match_rules.h"
 #include "settings/ini.h"
 #include "settings/log_file.h"
-#include "ui/saved_match_store.h"
-#include "ui/score_grid.h"
-#include "ui/statistics_store.h"
+#include "game/controller/saved_match_store.h"
+#include "ui/score_grid/score_grid.h"
+#include "game/controller/statistics_store.h"
 
 #include <QApplication>
 #include <QFile>

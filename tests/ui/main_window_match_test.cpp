@@ -5,7 +5,7 @@
 #include "game/computer_choice.h"
 #include "game/match_rules.h"
 #include "ui/deck_over_dialog.h"
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 
 namespace {

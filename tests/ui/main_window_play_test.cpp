@@ -9,7 +9,7 @@
 #include "ui/hint_card.h"
 #include "ui/rename_dialog.h"
 #include "ui/score_panel.h"
-#include "ui/screenshots/window_positions.h"
+#include "tools/screenshots/window_positions.h"
 #include "ui/seat_marks.h"
 #include "ui/taken_cards_view.h"
 

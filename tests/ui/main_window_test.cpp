@@ -5,7 +5,7 @@
 #include "ui/options_dialog.h"
 #include "ui/radio_group.h"
 #include "ui/rename_dialog.h"
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 
 #include <QCheckBox>

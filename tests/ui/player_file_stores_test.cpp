@@ -6,8 +6,8 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "game/match_rules.h"
-#include "ui/saved_match_store.h"
-#include "ui/statistics_store.h"
+#include "game/controller/saved_match_store.h"
+#include "game/controller/statistics_store.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 // asks first, closing asks and saves, and the next start offers to go on.
 #include "tests/ui/main_window_fixture.h"
 
-#include "ui/saved_match_store.h"
+#include "game/controller/saved_match_store.h"
 #include "ui/seat_marks.h"
 
 #include <QLabel>

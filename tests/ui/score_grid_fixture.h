@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 
 #include <QString>
 #include <QStringList>

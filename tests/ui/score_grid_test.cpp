@@ -1,5 +1,5 @@
 #include "tests/ui/score_grid_fixture.h"
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 
 #include "tests/support/recording_sink.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/shell_open.h"
+#include "ui/shell_open.h"
 
 #include <QStringList>
 #include <QUrl>

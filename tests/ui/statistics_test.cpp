@@ -6,7 +6,7 @@
 
 #include "settings/atomic_file.h"
 #include "ui/statistics_dialog.h"
-#include "ui/statistics_store.h"
+#include "game/controller/statistics_store.h"
 
 #include <QDir>
 #include <QPushButton>

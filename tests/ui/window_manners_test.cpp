@@ -5,11 +5,12 @@
 
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
+#include "ui/message_boxes.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
 #include "ui/score_panel.h"
 #include "ui/statistics_dialog.h"
-#include "ui/statistics_store.h"
+#include "game/controller/statistics_store.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -56,7 +57,7 @@ protected:
         EXPECT_GT((form->geometry().center() - screenCentre).manhattanLength(), 4 * kSlack);
         return *form;
     }
-    void ShowRealBoxes() { SetMessageSink(nullptr); }
+    void ShowRealBoxes() { SetMessageSink(MakeMessageBoxSink()); }
 };
 
 TEST_F(WindowManners, TheWindowOpensCentredOnTheScreen)

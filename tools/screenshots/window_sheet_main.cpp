@@ -8,14 +8,13 @@
 #include "game/computer_choice.h"
 #include "game/match_controller.h"
 #include "game/match_rules.h"
-#include "platform/message_sink.h"
 #include "platform/random.h"
 #include "settings/ini.h"
 #include "ui/deck_over_dialog.h"
 #include "ui/main_window.h"
-#include "ui/screenshots/window_positions.h"
+#include "tools/screenshots/window_positions.h"
 
-#include "ui/screenshots/sheet_support.h"
+#include "tools/screenshots/sheet_program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,25 +32,6 @@
 #include <memory>
 
 namespace {
-
-// Prints what a message box would say; the start prompt is answered "No".
-class TPrintingSink : public TMessageSink {
-public:
-    void Information(const std::string& t) override { Print("information", t); }
-    bool Confirmation(const std::string& t) override
-    {
-        Print("confirmation (no)", t);
-        return false;
-    }
-    void Error(const std::string& t) override { Print("error", t); }
-    void Message(const std::string& t) override { Print("message", t); }
-
-private:
-    static void Print(const char* kind, const std::string& t)
-    {
-        std::printf("  %s: %s\n", kind, t.substr(0, t.find('\n')).c_str());
-    }
-};
 
 // A window on its own settings file, shown and laid out.
 struct TSheetWindow {
@@ -224,12 +204,10 @@ bool InProgress(const QString& path)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    const QString folder = SheetFolder(argc, argv);
-    if (folder.isEmpty()) return 1;
-    SetMessageSink(std::make_unique<TPrintingSink>());
-    AcquireCardPictures();
+    // Messages go to the standard error stream; the start prompt is answered "No".
+    TSheetProgram program(argc, argv, snCardPictures);
+    if (!program.Ready()) return 1;
+    const QString folder = program.Folder();
     bool ok = StartOfMatch(folder);
     ok &= Reveal(folder);
     ok &= MarkedAndGrown(folder);
@@ -241,6 +219,5 @@ int main(int argc, char** argv)
         QFile::remove(docs);
         ok &= QFile::copy(inProgress, docs);
     }
-    ReleaseCardPictures();
     return ok ? 0 : 1;
 }

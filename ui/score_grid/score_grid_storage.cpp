@@ -1,21 +1,14 @@
 // Saving and loading a whole table.
 
-#include "ui/score_grid.h"
-#include "ui/score_grid_file.h"
+#include "ui/score_grid/score_grid.h"
+#include "ui/score_grid/score_grid_file.h"
 
 #include "platform/message_sink.h"
 #include "settings/atomic_file.h"
+#include "settings/player_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#include <unistd.h>
 
 namespace {
 
@@ -24,55 +17,26 @@ void ReportFailure(const QString& text)
     MessageSink().Error(text.toStdString());
 }
 
-// The new file is complete on the disk before the old one is touched: it is
-// written to a temporary file beside the target, then the old file becomes
-// the backup (when asked and no backup exists yet, so the first backup is
-// kept), and last the new file is renamed into place. A failed write thus
-// leaves the old file as it was.
-bool ReplaceFile(const QString& path, const QByteArray& bytes, bool backup, QString& reason)
+// With the backup on, the old file also becomes "<name>BAK" unless one is
+// there, so the first backup is kept.
+TAtomicWrite TableWrite(bool backup)
 {
-    const QFileInfo target(path);
-    if (target.isDir()) return reason = QStringLiteral("it is a folder"), false;
-    RemoveStaleTemporaries(path);
-    QTemporaryFile temp(TemporaryPattern(path));
-    if (!temp.open()) return reason = temp.errorString(), false;
-    if (temp.write(bytes) != bytes.size() || !temp.flush() || ::fsync(temp.handle()) != 0)
-        return reason = temp.errorString(), false;
-    const QFile::Permissions mode = target.exists()
-        ? QFile::permissions(path)
-        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    temp.setPermissions(mode);
-    // The backup is a second name for the old file, so the target keeps a
-    // whole file at every moment: moving the old file aside first would leave
-    // none at all if the program died before the new one took its place.
-    if (backup && target.exists()) {
-        const QString backupName = path + QStringLiteral("BAK");
-        if (!QFileInfo::exists(backupName)
-            && ::link(
-                   QFile::encodeName(path).constData(), QFile::encodeName(backupName).constData())
-                != 0)
-            QFile::copy(path, backupName);
-    }
-    // std::rename replaces the target in one step; QFile::rename refuses to.
-    if (std::rename(QFile::encodeName(temp.fileName()).constData(),
-            QFile::encodeName(target.absoluteFilePath()).constData())
-        != 0)
-        return reason = QString::fromLocal8Bit(std::strerror(errno)), false;
-    temp.setAutoRemove(false);
-    return true;
+    TAtomicWrite how;
+    if (backup) how.backupSuffix = QStringLiteral("BAK");
+    return how;
 }
 
-bool ReadWhole(const QString& path, QByteArray& bytes, QString& reason)
+// Why the bytes of a table file could not be had.
+QString ReadRefusal(TReadResult result)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return reason = file.errorString(), false;
-    // Sized before reading, so a huge file costs nothing.
-    if (file.size() > GridFileMaxSize)
-        return reason = QStringLiteral("the file is larger than %1 MiB").arg(GridFileMaxSize >> 20),
-               false;
-    bytes = file.read(GridFileMaxSize + 1);
-    if (file.error() != QFile::NoError) return reason = file.errorString(), false;
-    return true;
+    switch (result) {
+    case TReadResult::TooLarge:
+        return QStringLiteral("the file is larger than %1 MiB").arg(GridFileMaxSize >> 20);
+    case TReadResult::NotRegular:
+        return QStringLiteral("it is not a regular file");
+    default:
+        return QStringLiteral("it cannot be read");
+    }
 }
 
 } // namespace
@@ -128,7 +92,8 @@ bool TPubStrGrid::SaveToFile(const QString& name)
     QString reason;
     try {
         CloseEditor();
-        if (ReplaceFile(name, FormatGridFile(Snapshot()), FAutoBackup, reason)) return true;
+        if (WriteFileAtomically(name, FormatGridFile(Snapshot()), TableWrite(FAutoBackup), reason))
+            return true;
     } catch (const std::exception& e) {
         reason = QString::fromLocal8Bit(e.what());
     }
@@ -144,7 +109,10 @@ bool TPubStrGrid::LoadFromFile(const QString& name)
     try {
         QByteArray bytes;
         TGridFileData data;
-        if (ReadWhole(name, bytes, reason) && ParseGridFile(bytes, data, reason)) {
+        // Sized before reading, so a huge file costs nothing.
+        const TReadResult read = ReadRegularFile(name, GridFileMaxSize, bytes);
+        if (read != TReadResult::Read) reason = ReadRefusal(read);
+        if (read == TReadResult::Read && ParseGridFile(bytes, data, reason)) {
             Apply(data);
             viewport()->update();
             return true;

@@ -1,29 +1,25 @@
-#include "ui/statistics_store.h"
+#include "game/controller/statistics_store.h"
 
 #include "platform/message_sink.h"
-#include "settings/atomic_file.h"
-#include "settings/player_files.h"
-
-#include <QFileInfo>
 
 namespace {
 
 // Twice what the statistics' own reader accepts, so a file just over its
 // limit is still read and refused by it rather than cut here.
 constexpr qint64 kMaxFileSize = 32 * 1024;
+const QString kExtension = QStringLiteral(".stat");
 
 } // namespace
 
 TStatisticsStore::TStatisticsStore(const QString& settingsFile)
-    : TStatisticsStore(
-        settingsFile, PerUserFolder(), FolderWritable(QFileInfo(settingsFile).absolutePath()))
+    : FFile(settingsFile, kExtension, kMaxFileSize, /*takeOver=*/true)
 {
 }
 
 TStatisticsStore::TStatisticsStore(
     const QString& settingsFile, const QString& fallbackFolder, bool folderWritable)
-    : FFileName(PlayerFileName(
-        settingsFile, QStringLiteral(".stat"), fallbackFolder, folderWritable, /*takeOver=*/true))
+    : FFile(
+        settingsFile, kExtension, kMaxFileSize, /*takeOver=*/true, fallbackFolder, folderWritable)
 {
 }
 
@@ -36,9 +32,8 @@ TMatchStatistics& TStatisticsStore::Statistics()
 void TStatisticsStore::Load()
 {
     FLoaded = true;
-    QByteArray data;
-    std::string error = "fajl je prevelik";
-    switch (ReadRegularFile(FFileName, kMaxFileSize, data)) {
+    std::string text, error = "fajl je prevelik";
+    switch (FFile.Read(text)) {
     case TReadResult::Missing:
         return;
     case TReadResult::NotRegular:
@@ -46,13 +41,13 @@ void TStatisticsStore::Load()
         // Perhaps only for now: leave the file alone and keep it from being
         // overwritten by this session's few numbers.
         FWritable = false;
-        MessageSink().Error("Statistika ne moze da se procita iz " + FFileName.toStdString()
+        MessageSink().Error("Statistika ne moze da se procita iz " + FileName().toStdString()
             + ". Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.");
         return;
     case TReadResult::TooLarge:
         break;
     case TReadResult::Read:
-        if (auto loaded = TMatchStatistics::LoadText(data.toStdString(), error)) {
+        if (auto loaded = TMatchStatistics::LoadText(text, error)) {
             FStatistics = *loaded;
             return;
         }
@@ -64,7 +59,7 @@ void TStatisticsStore::Load()
 bool TStatisticsStore::SetAside(const std::string& why)
 {
     // Kept, not deleted: the numbers may still be read by hand.
-    const QString aside = SetFileAside(FFileName);
+    const QString aside = FFile.SetAside();
     if (!aside.isEmpty()) {
         MessageSink().Error("Statistika je ostecena (" + why + "). Fajl je sklonjen kao "
             + aside.toStdString() + ", a statistika krece od nule.");
@@ -72,7 +67,8 @@ bool TStatisticsStore::SetAside(const std::string& why)
     }
     FWritable = false;
     MessageSink().Error("Statistika je ostecena (" + why + ") i ne moze da se skloni. Fajl "
-        + FFileName.toStdString() + " je ostavljen kakav jeste, a statistika ove igre se ne cuva.");
+        + FileName().toStdString()
+        + " je ostavljen kakav jeste, a statistika ove igre se ne cuva.");
     return false;
 }
 
@@ -92,13 +88,12 @@ bool TStatisticsStore::Save()
 {
     if (!FLoaded) Load();
     if (!FWritable) return false;
-    if (WriteFileAtomically(FFileName, QByteArray::fromStdString(FStatistics.SaveText())))
-        return true;
+    if (FFile.Write(FStatistics.SaveText())) return true;
     // Once per session: a full disk would otherwise repeat it after every hand.
     if (!FFailureShown) {
         FFailureShown = true;
         MessageSink().Error(
-            "Statistika nije mogla da se sacuva u " + FFileName.toStdString() + ".");
+            "Statistika nije mogla da se sacuva u " + FileName().toStdString() + ".");
     }
     return false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/score_grid/score_grid_limits.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -12,7 +14,6 @@ class TPubStrGrid;
 struct TGridFileData;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TCaption2Placement { cpTop, cpBottom };
 
 // The state a cell is drawn in; flags combine.
 using TGridDrawState = unsigned;
@@ -42,8 +43,8 @@ using TGridAlignEvent
 class TPubStrGrid : public QTableWidget {
     Q_OBJECT
 public:
-    static constexpr int MaxRows = 10000;
-    static constexpr int MaxCols = 256;
+    static constexpr int MaxRows = GridMaxRows;
+    static constexpr int MaxCols = GridMaxCols;
 
     explicit TPubStrGrid(QWidget* parent = nullptr);
     ~TPubStrGrid() override;
@@ -103,12 +104,7 @@ public:
     QChar CellDelimiter() const { return FCellDelimiter; }
     // Digits, blanks, line breaks and other control characters are refused.
     void SetCellDelimiter(QChar d);
-    // A digit would split the numbers it stands between; a blank or line
-    // break would not survive the line structure of the file.
-    static bool ValidDelimiter(QChar d)
-    {
-        return d.isPrint() && !d.isDigit() && !d.isSpace() && !d.isSurrogate();
-    }
+    static bool ValidDelimiter(QChar d) { return ValidGridDelimiter(d); }
     QString FileName() const { return FFileName; }
     // Stores the name and loads the file when the name is not empty.
     void SetFileName(const QString& name);

@@ -1,4 +1,4 @@
-#include "ui/screenshots/card_sheet.h"
+#include "tools/screenshots/card_sheet.h"
 
 #include "cards/zucard_pictures.h"
 

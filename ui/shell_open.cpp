@@ -1,4 +1,4 @@
-#include "platform/shell_open.h"
+#include "ui/shell_open.h"
 
 #include <QDesktopServices>
 

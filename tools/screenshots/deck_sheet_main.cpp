@@ -3,6 +3,8 @@
 // line. With --scale 2 the pictures are drawn at device pixel ratio 2.
 #include "cards/zucard.h"
 
+#include "tools/screenshots/sheet_program.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
@@ -90,13 +92,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s [--scale 2] FOLDER\n", argv[0]);
         return 2;
     }
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    QDir folder(QString::fromLocal8Bit(folderArg));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot make %s\n", folderArg);
-        return 1;
-    }
+    TSheetProgram program(argc, argv, snNothing, folderArg);
+    if (!program.Ready()) return 1;
+    const QDir folder = program.Dir();
 
     const struct {
         TZuVisualDeckType type;

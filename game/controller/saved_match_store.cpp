@@ -1,15 +1,11 @@
-#include "ui/saved_match_store.h"
+#include "game/controller/saved_match_store.h"
 
 #include "platform/message_sink.h"
-#include "settings/atomic_file.h"
-#include "settings/player_files.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
 constexpr qint64 kMaxFileSize = 64 * 1024;
+const QString kExtension = QStringLiteral(".sav");
 
 void Report(const std::string& why, const std::string& what)
 {
@@ -19,45 +15,37 @@ void Report(const std::string& why, const std::string& what)
 } // namespace
 
 TSavedMatchStore::TSavedMatchStore(const QString& settingsFile)
-    : TSavedMatchStore(
-        settingsFile, PerUserFolder(), FolderWritable(QFileInfo(settingsFile).absolutePath()))
+    : FFile(settingsFile, kExtension, kMaxFileSize, /*takeOver=*/false)
 {
 }
 
 TSavedMatchStore::TSavedMatchStore(
     const QString& settingsFile, const QString& fallbackFolder, bool folderWritable)
-    : FFileName(PlayerFileName(
-        settingsFile, QStringLiteral(".sav"), fallbackFolder, folderWritable, /*takeOver=*/false))
+    : FFile(
+        settingsFile, kExtension, kMaxFileSize, /*takeOver=*/false, fallbackFolder, folderWritable)
 {
-}
-
-bool TSavedMatchStore::Exists() const
-{
-    return QFileInfo::exists(FFileName) || QFileInfo(FFileName).isSymLink();
 }
 
 bool TSavedMatchStore::Save(const TSavedMatch& match) const
 {
-    QByteArray old;
-    std::string error;
-    switch (ReadRegularFile(FFileName, kMaxFileSize, old)) {
+    std::string old, error;
+    switch (FFile.Read(old)) {
     case TReadResult::Missing:
         break;
     case TReadResult::Read:
-        if (LoadMatchText(old.toStdString(), error)) break;
+        if (LoadMatchText(old, error)) break;
         [[fallthrough]];
     default:
         return false;
     }
-    return WriteFileAtomically(FFileName, QByteArray::fromStdString(SaveMatchText(match)));
+    return FFile.Write(SaveMatchText(match));
 }
 
 std::optional<TSavedMatch> TSavedMatchStore::Load() const
 {
-    QByteArray data;
-    std::string error;
-    const std::string name = FFileName.toStdString();
-    switch (ReadRegularFile(FFileName, kMaxFileSize, data)) {
+    std::string text, error;
+    const std::string name = FileName().toStdString();
+    switch (FFile.Read(text)) {
     case TReadResult::Missing:
         return std::nullopt;
     case TReadResult::NotRegular:
@@ -70,19 +58,14 @@ std::optional<TSavedMatch> TSavedMatchStore::Load() const
         error = "fajl je prevelik";
         break;
     case TReadResult::Read:
-        if (auto match = LoadMatchText(data.toStdString(), error)) return match;
+        if (auto match = LoadMatchText(text, error)) return match;
         break;
     }
     // Set aside, never deleted: the player or a developer may want to look.
-    const QString aside = SetFileAside(FFileName);
+    const QString aside = FFile.SetAside();
     if (aside.isEmpty())
         Report(error, "Fajl " + name + " ne moze da se skloni i ostavljen je kakav jeste.");
     else
         Report(error, "Fajl je sklonjen kao " + aside.toStdString() + ".");
     return std::nullopt;
-}
-
-void TSavedMatchStore::Remove() const
-{
-    if (QFileInfo(FFileName).isFile()) QFile::remove(FFileName);
 }

@@ -1,4 +1,4 @@
-#include "ui/score_grid_file.h"
+#include "ui/score_grid/score_grid_file.h"
 
 #include <QList>
 #include <QStringDecoder>
@@ -92,15 +92,14 @@ bool ParseHead(const QStringList& lines, TGridFileData& data, QString& reason)
 {
     if (lines.size() < 7)
         return reason = QStringLiteral("it is too short to be a table file"), false;
-    if (lines[0].size() != 1 || !TPubStrGrid::ValidDelimiter(lines[0][0]))
+    if (lines[0].size() != 1 || !ValidGridDelimiter(lines[0][0]))
         return reason = QStringLiteral("line 1 is not a valid cell delimiter"), false;
     data.delimiter = lines[0][0];
-    if (!ParsePair(lines[1], data.delimiter, TPubStrGrid::MaxRows, TPubStrGrid::MaxCols, data.rows,
-            data.cols))
+    if (!ParsePair(lines[1], data.delimiter, GridMaxRows, GridMaxCols, data.rows, data.cols))
         return reason = QStringLiteral("line 2 is not a row and column count within %1 rows and %2 "
                                        "columns")
-                            .arg(TPubStrGrid::MaxRows)
-                            .arg(TPubStrGrid::MaxCols),
+                            .arg(GridMaxRows)
+                            .arg(GridMaxCols),
                false;
     if (!ParseNumber(lines[2], GridFileMaxSize2D, data.defaultRowHeight))
         return reason = QStringLiteral("line 3 is not a row height"), false;

@@ -1,7 +1,7 @@
 // Keys and editing: the row keys of an editable table, and the read-only
 // mode of the score tables.
 
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 
 #include "platform/message_sink.h"
 

@@ -6,23 +6,16 @@
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
 
-#include "ui/screenshots/sheet_support.h"
+#include "tools/screenshots/sheet_program.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTextBrowser>
-
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    const QString folderPath = SheetFolder(argc, argv);
-    const QDir folder(folderPath);
-    QTemporaryDir settingsDir; // the sheets never touch the real settings
-    if (folderPath.isEmpty() || !settingsDir.isValid()) return 1;
-    TIni ini(settingsDir.filePath(QStringLiteral("Zaviko.ini")));
+    TSheetProgram program(argc, argv, snSettingsFolder);
+    if (!program.Ready()) return 1;
+    const QDir folder = program.Dir();
+    TIni ini(program.SettingsFile());
     bool ok = true;
 
     TFOptions options;

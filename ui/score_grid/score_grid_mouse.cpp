@@ -1,7 +1,7 @@
 // Sizing and moving rows and columns with the mouse on the header row and
 // column, as far as the grid is not read-only.
 
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 
 #include <QMouseEvent>
 

@@ -1,15 +1,9 @@
 // Renders the "Statistika" dialog to PNG files: empty, and after a few
 // matches in two modes.
+#include "game/controller/statistics_store.h"
 #include "ui/statistics_dialog.h"
-#include "ui/statistics_store.h"
 
-#include "ui/screenshots/sheet_support.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <cstdio>
+#include "tools/screenshots/sheet_program.h"
 
 namespace {
 
@@ -35,12 +29,10 @@ void PlaySomeMatches(TStatisticsStore& store)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    const QString folderPath = SheetFolder(argc, argv);
-    const QDir folder(folderPath);
-    QTemporaryDir settingsDir; // the sheet never touches the real statistics
-    if (folderPath.isEmpty() || !settingsDir.isValid()) return 1;
-    TStatisticsStore store(settingsDir.filePath(QStringLiteral("Zaviko.ini")));
+    TSheetProgram program(argc, argv, snSettingsFolder);
+    if (!program.Ready()) return 1;
+    const QDir folder = program.Dir();
+    TStatisticsStore store(program.SettingsFile());
     bool ok = true;
     {
         TStatisticsDialog empty(store);

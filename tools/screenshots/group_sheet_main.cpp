@@ -5,7 +5,7 @@
 
 #include "cards/zucard.h"
 
-#include "ui/screenshots/sheet_support.h"
+#include "tools/screenshots/sheet_program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -87,11 +87,10 @@ const char* StyleName(TZuCascadeStyle style)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    const QString folder = SheetFolder(argc, argv);
-    if (folder.isEmpty()) return 1;
-    AcquireCardPictures(); // held for the whole run: groups come and go
+    // The pictures are held for the whole run: groups come and go.
+    TSheetProgram program(argc, argv, snCardPictures);
+    if (!program.Ready()) return 1;
+    const QString folder = program.Folder();
 
     bool ok = true;
     {
@@ -121,6 +120,5 @@ int main(int argc, char** argv)
         marked.CardAt(4)->SetNegative(true);
         ok &= sheet.Save(marked, QStringLiteral("table_row_marked"));
     }
-    ReleaseCardPictures();
     return ok ? 0 : 1;
 }

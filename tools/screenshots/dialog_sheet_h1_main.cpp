@@ -5,10 +5,10 @@
 #include "cards/zucard.h"
 #include "ui/deck_over_dialog.h"
 #include "ui/dialog_font.h"
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 #include "ui/taken_cards_view.h"
 
-#include "ui/screenshots/sheet_support.h"
+#include "tools/screenshots/sheet_program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -126,13 +126,9 @@ bool CapturedCards(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    const QString folder = SheetFolder(argc, argv);
-    if (folder.isEmpty()) return 1;
-    AcquireCardPictures();
-    bool ok = ScoreTables(folder);
-    ok &= CapturedCards(folder);
-    ReleaseCardPictures();
+    TSheetProgram program(argc, argv, snCardPictures);
+    if (!program.Ready()) return 1;
+    bool ok = ScoreTables(program.Folder());
+    ok &= CapturedCards(program.Folder());
     return ok ? 0 : 1;
 }

@@ -1,6 +1,6 @@
-#include "ui/score_grid_painter.h"
+#include "ui/score_grid/score_grid_painter.h"
 
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 
 #include <QFontMetrics>
 #include <QPainter>

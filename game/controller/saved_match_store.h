@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/match_file.h"
+#include "settings/player_text_file.h"
 
 #include <QString>
 
@@ -18,9 +19,9 @@ public:
     TSavedMatchStore(
         const QString& settingsFile, const QString& fallbackFolder, bool folderWritable);
 
-    const QString& FileName() const { return FFileName; }
+    const QString& FileName() const { return FFile.FileName(); }
     // Whether anything lies at FileName(), a regular file or not.
-    bool Exists() const;
+    bool Exists() const { return FFile.Exists(); }
     // Replaces the file at once, so a crash leaves the old one or the new one.
     // Refuses anything but a regular file, and a file that is not a saved
     // match (one that could not be set aside is never written over).
@@ -29,8 +30,8 @@ public:
     // (FileName() + ".bad.N") and reported through the message sink; one that
     // cannot be moved, or is no regular file, is reported and left as it is.
     std::optional<TSavedMatch> Load() const;
-    void Remove() const;
+    void Remove() const { FFile.Remove(); }
 
 private:
-    QString FFileName;
+    TPlayerTextFile FFile;
 };

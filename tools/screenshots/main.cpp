@@ -1,6 +1,6 @@
-#include "ui/screenshots/card_sheet.h"
+#include "tools/screenshots/card_sheet.h"
+#include "tools/screenshots/sheet_program.h"
 
-#include <QApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -25,11 +25,9 @@ int fail(const QString& message)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    const QStringList args = QApplication::arguments();
-    const QDir folder(args.size() > 1 ? args.at(1) : QStringLiteral("screenshots"));
-    if (!folder.mkpath(QStringLiteral(".")))
-        return fail(QStringLiteral("cannot create ") + folder.path());
+    TSheetProgram program(argc, argv, snNothing);
+    if (!program.Ready()) return 1;
+    const QDir folder = program.Dir();
 
     QString error;
     const std::vector<Sheet> sheets {

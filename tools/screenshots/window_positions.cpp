@@ -1,4 +1,4 @@
-#include "ui/screenshots/window_positions.h"
+#include "tools/screenshots/window_positions.h"
 
 #include "game/match_rules.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/match_statistics.h"
+#include "settings/player_text_file.h"
 
 #include <QString>
 
@@ -17,7 +18,7 @@ public:
     TStatisticsStore(
         const QString& settingsFile, const QString& fallbackFolder, bool folderWritable);
 
-    const QString& FileName() const { return FFileName; }
+    const QString& FileName() const { return FFile.FileName(); }
     // The statistics as read from the file (empty without one). A file that
     // cannot be read as statistics is moved aside to FileName() + ".bad.N" and
     // reported through the message sink; while it cannot be moved aside, or is
@@ -36,7 +37,7 @@ private:
     void Load();
     bool SetAside(const std::string& why);
 
-    QString FFileName;
+    TPlayerTextFile FFile;
     TMatchStatistics FStatistics;
     bool FLoaded = false;
     bool FWritable = true;

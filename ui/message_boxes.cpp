@@ -1,0 +1,88 @@
+#include "ui/message_boxes.h"
+
+#include "platform/message_sink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+QPointer<QWidget>& Owner()
+{
+    static QPointer<QWidget> owner;
+    return owner;
+}
+
+// Without a parent a box opens in the middle of the screen, wherever the
+// game's window is.
+QWidget* BoxParent()
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (Owner()) return Owner();
+    return QApplication::activeWindow();
+}
+
+QString Title()
+{
+    const QString name = QApplication::applicationName();
+    return name.isEmpty() ? QStringLiteral("Zaviko") : name;
+}
+
+// Texts are plain: a player's name with "<" or "&" shows as typed. The
+// buttons speak the game's language.
+enum class TButtons { Ok, YesDefault, NoDefault };
+
+int Show(QMessageBox::Icon icon, const std::string& text, TButtons buttons)
+{
+    QMessageBox box(
+        icon, Title(), QString::fromStdString(text), QMessageBox::NoButton, BoxParent());
+    box.setTextFormat(Qt::PlainText);
+    if (buttons != TButtons::Ok) {
+        QPushButton* yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+        box.setDefaultButton(buttons == TButtons::NoDefault ? no : yes);
+        box.setEscapeButton(no);
+    } else {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    }
+    box.exec();
+    return box.buttonRole(box.clickedButton());
+}
+
+class TMessageBoxSink : public TMessageSink {
+public:
+    void Information(const std::string& text) override
+    {
+        Show(QMessageBox::Information, text, TButtons::Ok);
+    }
+    bool Confirmation(const std::string& text) override
+    {
+        return Show(QMessageBox::Question, text, TButtons::YesDefault) == QMessageBox::YesRole;
+    }
+    bool DestructiveConfirmation(const std::string& text) override
+    {
+        return Show(QMessageBox::Question, text, TButtons::NoDefault) == QMessageBox::YesRole;
+    }
+    void Error(const std::string& text) override
+    {
+        Show(QMessageBox::Critical, text, TButtons::Ok);
+    }
+    void Message(const std::string& text) override
+    {
+        Show(QMessageBox::NoIcon, text, TButtons::Ok);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TMessageSink> MakeMessageBoxSink()
+{
+    return std::make_unique<TMessageBoxSink>();
+}
+
+void SetMessageOwner(QWidget* owner)
+{
+    Owner() = owner;
+}
