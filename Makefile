@@ -57,9 +57,11 @@ TSAN_SKIP = CaptureRule.*OnCards*:ComputerChoice.EqualsThe*:CaptureOracle.Seeded
 tsan: deps
 	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_FLAGS=-fsanitize=thread -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread
-	cmake --build $(TSAN_DIR) --target test_plain
+	cmake --build $(TSAN_DIR) --target zaviko_plain_tests
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" QT_QPA_PLATFORM=offscreen \
-		./$(TSAN_DIR)/bin/test_plain --gtest_filter=-$(TSAN_SKIP)
+		./$(TSAN_DIR)/bin/test_rules --gtest_filter=-$(TSAN_SKIP)
+	TSAN_OPTIONS="halt_on_error=1 exitcode=66" QT_QPA_PLATFORM=offscreen \
+		./$(TSAN_DIR)/bin/test_computer --gtest_filter=-$(TSAN_SKIP)
 
 deps:
 	bash scripts/install-deps.sh

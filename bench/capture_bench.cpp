@@ -1,6 +1,6 @@
 #include "bench/ratio_report.h"
-#include "game/card_collection.h"
-#include "game/table_candidates.h"
+#include "game/controller/card_collection.h"
+#include "tests/support/table_candidates.h"
 #include "tests/support/fake_card_owner.h"
 #include "tests/support/reference_splits.h"
 

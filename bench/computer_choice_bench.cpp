@@ -1,9 +1,9 @@
 #include "bench/ratio_report.h"
 #include "cards/zucard.h"
-#include "game/card_collection.h"
-#include "game/card_points.h"
-#include "game/computer_choice.h"
-#include "game/table_candidates.h"
+#include "game/controller/card_collection.h"
+#include "game/rules/card_points.h"
+#include "game/computer/computer_choice.h"
+#include "tests/support/table_candidates.h"
 #include "tests/support/fake_card_owner.h"
 #include "tests/support/reference_choice.h"
 

@@ -2,7 +2,7 @@
 // deck, each mode. Every iteration plays a match of the next seed, so the
 // figure averages over many different matches.
 #include "bench/ratio_report.h"
-#include "game/headless_match.h"
+#include "game/rules/headless_match.h"
 
 #include <benchmark/benchmark.h>
 

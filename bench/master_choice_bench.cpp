@@ -1,7 +1,7 @@
 // One decision of "Majstor" on a full table, against "Pametno" on the same
 // cards; the goal is well under a millisecond.
-#include "game/computer_choice.h"
-#include "game/master_choice.h"
+#include "game/computer/computer_choice.h"
+#include "game/computer/master_choice.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 
 #include "cards/zucard.h"
 #include "cards/zugraphics.h"
-#include "game/match_controller.h"
+#include "game/controller/match_controller.h"
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"

@@ -1,6 +1,6 @@
 // A thousand whole headless matches over every mode, deck count, strength
 // and direction with fixed seeds, the invariants checked after every move.
-#include "game/headless_match.h"
+#include "game/rules/headless_match.h"
 #include "tests/stress/match_invariants.h"
 
 #include <QElapsedTimer>

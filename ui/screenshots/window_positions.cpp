@@ -1,6 +1,6 @@
 #include "ui/screenshots/window_positions.h"
 
-#include "game/match_rules.h"
+#include "game/rules/match_rules.h"
 
 #include <algorithm>
 

@@ -1,0 +1,91 @@
+#include "game/controller/card_collection.h"
+
+#include "cards/zucard.h"
+#include "game/rules/capture_errors.h"
+#include "platform/message_sink.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+constexpr const char* kSearchFailureText = "No one is perfect - TCardCollection.SubSumsMatch";
+}
+
+void TCardCollection::Remove(const TZuSingleCard& card)
+{
+    const auto end = cards.begin() + count;
+    const auto found = std::find(cards.begin(), end, &card);
+    if (found == end) return;
+    std::move(found + 1, end, found);
+    cards[--count] = nullptr;
+}
+
+void TCardCollection::Clear()
+{
+    cards.fill(nullptr);
+    count = 0;
+}
+
+TZuSingleCard& TCardCollection::Card(int index) const
+{
+    if (index < 0 || index >= count)
+        throw std::out_of_range("No card at this index of the capture set");
+    return *cards[index];
+}
+
+int TCardCollection::CardID(int index) const
+{
+    return Card(index).ID();
+}
+
+int TCardCollection::SumValue(const TZuSingleCard& card)
+{
+    return CaptureSumValue(card.Value());
+}
+
+TCaptureValues TCardCollection::Values() const
+{
+    TCaptureValues values;
+    for (int i = 0; i < count; ++i)
+        values.Add(cards[i]->Value());
+    return values;
+}
+
+bool TCardCollection::Matches(const TCaptureValues& values, int target)
+{
+    try {
+        return values.SplitsIntoGroupsOf(target);
+    } catch (...) {
+        // The search finds a split or fails before it has seen one, so the
+        // answer so far is always no.
+        MessageSink().Error(kSearchFailureText);
+        return false;
+    }
+}
+
+bool TCardCollection::CanTake(const TZuSingleCard& handCard) const
+{
+    if (count < 1) throw EInvalidPlay(kNoMarkedCardsText);
+    if (count == 1) return TakesSingleCard(handCard.Value(), cards[0]->Value());
+    return SubSumsMatch(CaptureTarget(handCard.Value()));
+}
+
+std::uint64_t TCardCollection::CanTakeEach(std::span<const TZuSingleCard* const> handCards) const
+{
+    if (count < 1) throw EInvalidPlay(kNoMarkedCardsText);
+    if (handCards.size() > 64) throw std::length_error("At most 64 hand cards at once");
+    const TCaptureValues values = Values();
+    std::uint64_t taken = 0;
+    for (std::size_t i = 0; i < handCards.size(); ++i) {
+        const int hand = handCards[i]->Value();
+        const bool takes = count == 1 ? TakesSingleCard(hand, cards[0]->Value())
+                                      : Matches(values, CaptureTarget(hand));
+        taken |= std::uint64_t { takes } << i;
+    }
+    return taken;
+}
+
+bool TCardCollection::SubSumsMatch(int target) const
+{
+    return Matches(Values(), target);
+}

@@ -1,0 +1,162 @@
+#include "game/rules/match_file.h"
+
+#include "game/rules/match_file_checks.h"
+#include "game/rules/match_rules.h"
+#include "platform/random.h"
+
+#include <sstream>
+
+namespace {
+
+constexpr const char* kMagic = "Zaviko saved match 2";
+// The first format, read still: it is the same without the last moves.
+constexpr const char* kMagicWithoutLastMoves = "Zaviko saved match 1";
+constexpr std::size_t kMaxText = 64 * 1024;
+constexpr std::size_t kMaxList = 208; // no list holds more cards than two decks
+
+void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
+{
+    out << key << ' ' << ids.size();
+    for (int id : ids)
+        out << ' ' << id;
+    out << '\n';
+}
+
+// Reads "key value" lines in a fixed order; the first failure sticks.
+class TReader {
+public:
+    explicit TReader(const std::string& text)
+        : FIn(text)
+    {
+    }
+    bool Key(const char* key)
+    {
+        std::string word;
+        if (FOk && !(FIn >> word && word == key)) Fail(std::string("nedostaje polje ") + key);
+        return FOk;
+    }
+    int Int(int low, int high)
+    {
+        long long value = 0;
+        if (FOk && !(FIn >> value && value >= low && value <= high))
+            Fail("broj van dozvoljenog opsega");
+        return FOk ? int(value) : low;
+    }
+    std::vector<int> List(const char* key)
+    {
+        std::vector<int> ids;
+        if (!Key(key)) return ids;
+        const int n = Int(0, int(kMaxList));
+        for (int i = 0; FOk && i < n; ++i)
+            ids.push_back(Int(0, 53));
+        return ids;
+    }
+    std::string Rest()
+    {
+        std::string rest;
+        std::getline(FIn >> std::ws, rest);
+        if (!rest.empty() && rest.back() == '\r') rest.pop_back();
+        return rest;
+    }
+    void Fail(const std::string& why)
+    {
+        if (FOk) FError = why;
+        FOk = false;
+    }
+    bool Ok() const { return FOk; }
+    const std::string& Error() const { return FError; }
+
+private:
+    std::istringstream FIn;
+    bool FOk = true;
+    std::string FError;
+};
+
+} // namespace
+
+std::string SaveMatchText(const TSavedMatch& match)
+{
+    const TMatchState& s = match.state;
+    std::ostringstream out;
+    out << kMagic << '\n';
+    out << "mode " << s.GameMode << "\ndecks " << s.DeckCount << "\nclockwise " << s.Clockwise
+        << "\ncurrent " << s.CurrentPlayer << "\nlasttaker " << s.LastTaker << "\nlastplayer "
+        << s.LastPlayer << "\nmoves " << s.MovesMade << "\nhands " << s.HandsPlayed << '\n';
+    for (const auto& hand : s.hands)
+        WriteList(out, "hand", { hand.begin(), hand.end() });
+    for (const auto& row : s.table)
+        WriteList(out, "row", row);
+    for (const auto& taken : s.taken)
+        WriteList(out, "taken", taken);
+    for (int seat = 0; seat < kSeatCount; ++seat)
+        out << "score " << s.Score[seat] << ' ' << s.cells[seat].points << ' '
+            << s.cells[seat].clears << ' ' << s.cells[seat].bonus << '\n';
+    WriteList(out, "deck", s.deck);
+    for (const TLastMove& move : match.lastMoves) {
+        out << "last " << move.playedId << ' ';
+        WriteList(out, "taken", move.takenIds);
+    }
+    out << "random " << match.randomState << '\n';
+    return out.str();
+}
+
+std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& error)
+{
+    const bool withLastMoves = text.rfind(kMagic, 0) == 0;
+    if (text.size() > kMaxText || (!withLastMoves && text.rfind(kMagicWithoutLastMoves, 0) != 0)) {
+        error = "to nije sacuvana partija";
+        return std::nullopt;
+    }
+    TReader in(text.substr(std::string(kMagic).size()));
+    TSavedMatch match;
+    TMatchState& s = match.state;
+    in.Key("mode"), s.GameMode = in.Int(0, 2);
+    in.Key("decks"), s.DeckCount = in.Int(0, 1);
+    in.Key("clockwise"), s.Clockwise = in.Int(0, 1) != 0;
+    in.Key("current"), s.CurrentPlayer = in.Int(0, 3);
+    in.Key("lasttaker"), s.LastTaker = in.Int(-1, 3);
+    in.Key("lastplayer"), s.LastPlayer = in.Int(-1, 3);
+    in.Key("moves"), s.MovesMade = in.Int(0, 1000000);
+    in.Key("hands"), s.HandsPlayed = in.Int(0, 1000000);
+    for (auto& hand : s.hands) {
+        const std::vector<int> ids = in.List("hand");
+        if (in.Ok() && ids.size() != hand.size()) in.Fail("ruka pogresne velicine");
+        for (std::size_t i = 0; in.Ok() && i < hand.size(); ++i)
+            hand[i] = ids[i];
+    }
+    for (auto& row : s.table) {
+        row = in.List("row");
+        if (in.Ok() && row.size() < std::size_t(kRowSlots)) in.Fail("prekratak red na talonu");
+    }
+    for (auto& taken : s.taken)
+        taken = in.List("taken");
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        in.Key("score");
+        s.Score[seat] = in.Int(0, 100000);
+        s.cells[seat].points = in.Int(0, 100000);
+        s.cells[seat].clears = in.Int(0, 100000);
+        s.cells[seat].bonus = in.Int(0, 100000);
+    }
+    s.deck = in.List("deck");
+    for (int seat = 0; withLastMoves && seat < kSeatCount; ++seat) {
+        TLastMove& move = match.lastMoves[seat];
+        in.Key("last");
+        move.playedId = in.Int(0, 53);
+        move.takenIds = in.List("taken");
+    }
+    if (in.Key("random")) match.randomState = in.Rest();
+    // The writer ends every file with a line break, so a file without one
+    // was cut, perhaps inside the generator's numbers.
+    if (in.Ok() && (text.back() != '\n' || !IsRandomState(match.randomState)))
+        in.Fail("stanje generatora slucajnih brojeva nije celo");
+    if (in.Ok()) {
+        std::string why = UnreachableReason(s);
+        if (why.empty()) why = UnreachableLastMoves(s, match.lastMoves);
+        if (!why.empty()) in.Fail(why);
+    }
+    if (!in.Ok()) {
+        error = in.Error();
+        return std::nullopt;
+    }
+    return match;
+}
