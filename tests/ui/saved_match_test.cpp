@@ -3,6 +3,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "ui/saved_match_store.h"
+#include "ui/seat_marks.h"
 
 namespace {
 

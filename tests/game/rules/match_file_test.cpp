@@ -64,6 +64,7 @@ TEST(MatchFile, LastMovesRoundTripAndTheFirstFormatStillReads)
     const int played = match.state.deck.back(), taken = match.state.deck[match.state.deck.size() - 2];
     match.state.deck.resize(match.state.deck.size() - 2);
     match.state.taken[SeatW] = { taken, played };
+    match.state.LastTaker = SeatW;
     match.lastMoves[SeatW] = { played, { taken } };
     std::string error;
     const std::string text = SaveMatchText(match);
