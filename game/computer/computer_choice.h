@@ -1,20 +1,9 @@
 #pragma once
 
+#include "game/rules/computer_move.h"
+
 #include <span>
 #include <vector>
-
-// How hard the computer seats try (the CompPlays setting). "Majstor" decides
-// on more than the hand and the table: ChooseSeatMove (seat_choice.h) runs it.
-enum TCompStrength { csPametno = 0, csProsecno = 1, csGlupo = 2, csMajstor = 3 };
-
-// A computer seat's move, chosen from a value snapshot of its hand and the
-// table; the controller shows and makes it.
-struct TComputerChoice {
-    bool capture = false; // false: lay the hand card down
-    bool blind = false; // the weak seat's move made without looking at the table
-    int handSlot = -1; // 0-based hand slot of the card played; -1: an empty hand
-    std::vector<int> tablePositions; // a capture: 0-based indices into tableIds, ascending
-};
 
 // handIds: the seat's hand slots in slot order, 0 for an empty slot (at most
 // 32 slots, usually 6). tableIds: the non-empty table cards in table-position

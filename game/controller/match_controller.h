@@ -185,7 +185,7 @@ private:
     void ShowHandEndOnGui(const THandEnd& end);
     void ShowGameOverOnGui(const QString& winner);
     void ShowDeal(bool newDeck, bool logIt);
-    void ComputerCapture(int seat, int handSlot, const std::vector<int>& tablePositions);
+    void ComputerCapture(const TMove& move);
     void ComputerLaysDown(int seat, int handSlot);
     void RevealHandCard(int seat, int handSlot, bool reveal);
     void PaceReveal();

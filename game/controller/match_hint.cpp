@@ -20,9 +20,8 @@ bool TMatchController::ShowHint()
     if (choice.handSlot < 0) return false;
     // The marks are made as the human's clicks make them, so Selection and
     // the marked cards agree and a click on the hand card plays the hint.
-    const std::vector<TTableSlot> places = TableSlots(FState);
-    for (int position : choice.tablePositions)
-        ToggleTableMark(*TableCard(places.at(position)));
+    for (const TTableSlot& place : MoveOfChoice(FState, SeatS, choice).take)
+        ToggleTableMark(*TableCard(place));
     FHintSlot = choice.handSlot;
     FView.ShowHintCard(FHintSlot);
     Report(HintShownEvent(FState));

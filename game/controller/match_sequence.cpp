@@ -206,7 +206,7 @@ bool TMatchController::PlayerNBeforePlay(int seat)
     const TComputerChoice choice = ChooseSeatMove(FState, seat, strength, r);
     if (choice.handSlot < 0) return true; // nothing to play: the turn moves on
     if (choice.capture)
-        ComputerCapture(seat, choice.handSlot, choice.tablePositions);
+        ComputerCapture(MoveOfChoice(FState, seat, choice));
     else
         ComputerLaysDown(seat, choice.handSlot);
     return true;
@@ -222,13 +222,10 @@ void TMatchController::RevealHandCard(int seat, int handSlot, bool reveal)
         card.SetNegative(reveal);
 }
 
-void TMatchController::ComputerCapture(
-    int seat, int handSlot, const std::vector<int>& tablePositions)
+void TMatchController::ComputerCapture(const TMove& move)
 {
-    const std::vector<TTableSlot> all = TableSlots(FState);
-    std::vector<TTableSlot> take;
-    for (int position : tablePositions)
-        take.push_back(all.at(position));
+    const int seat = move.seat, handSlot = move.handSlot;
+    const std::vector<TTableSlot>& take = move.take;
     RunOnGui([&] {
         QString line = QStringLiteral(">> ") + Name(seat) + QStringLiteral(" kupi sa ")
             + CardName(FState.hands[seat][handSlot]) + QStringLiteral(" sledece karte: ");
@@ -240,7 +237,7 @@ void TMatchController::ComputerCapture(
         LogLine(line);
     });
     PaceReveal();
-    const TMoveOutcome outcome = ApplyMove(FState, { seat, handSlot, take });
+    const TMoveOutcome outcome = ApplyMove(FState, move);
     PublishProgress();
     RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);

@@ -2,7 +2,6 @@
 #include "game/rules/headless_match.h"
 
 #include "game/rules/match_rules.h"
-#include "game/computer/seat_choice.h"
 
 #include <random>
 #include <string>
@@ -52,18 +51,13 @@ void CheckCards(const TMatchState& state, const THeadlessMatchSetup& setup)
 }
 
 // The seat on turn moves as a computer seat does; false when it has no card.
-bool PlayTurn(TMatchState& state, int strength, int r, THandFigures& hand)
+bool PlayTurn(TMatchState& state, const TSeatChooser& chooser, int strength, int r,
+    THandFigures& hand)
 {
     const int seat = state.CurrentPlayer;
-    const TComputerChoice choice = ChooseSeatMove(state, seat, strength, r);
+    const TComputerChoice choice = chooser(state, seat, strength, r);
     if (choice.handSlot < 0) return false;
-    TMove move { seat, choice.handSlot, {} };
-    if (choice.capture) {
-        const std::vector<TTableSlot> slots = TableSlots(state);
-        for (int position : choice.tablePositions)
-            move.take.push_back(slots.at(position));
-    }
-    if (ApplyMove(state, move).tableCleared) ++hand.clears[seat];
+    if (ApplyMove(state, MoveOfChoice(state, seat, choice)).tableCleared) ++hand.clears[seat];
     return true;
 }
 
@@ -71,6 +65,7 @@ bool PlayTurn(TMatchState& state, int strength, int r, THandFigures& hand)
 
 THeadlessMatchResult PlayHeadlessMatch(const THeadlessMatchSetup& setup)
 {
+    if (!setup.chooser) throw std::invalid_argument("A headless match needs a seat chooser");
     std::mt19937_64 generator(setup.seed);
     const TRandomDraw draw = [&generator](int n) {
         if (n <= 0) return 0;
@@ -88,7 +83,7 @@ THeadlessMatchResult PlayHeadlessMatch(const THeadlessMatchSetup& setup)
                 + " turns (seed " + std::to_string(setup.seed) + ")");
         // Drawn for every move, whatever the strength, as the game's seats do.
         const int r = draw(10);
-        if (PlayTurn(state, setup.strengths[state.CurrentPlayer], r, events.Current)) {
+        if (PlayTurn(state, setup.chooser, setup.strengths[state.CurrentPlayer], r, events.Current)) {
             CheckCards(state, setup);
             if (setup.afterMove) setup.afterMove(state);
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/computer/computer_choice.h"
+#include "game/rules/computer_move.h"
 #include "game/rules/match_state.h"
 
 #include <array>
@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
-// A whole match played by the rules of match_rules.h and the computer's
-// choice alone: no card groups, no view, no thread, no waits. Every seat,
+// A whole match played by the rules of match_rules.h and a computer's
+// choice passed in (ChooseSeatMove of game/computer for the program's own): no card groups, no view, no thread, no waits. Every seat,
 // S too, is played by a computer strength. Each call has its own random
 // generator seeded from its seed, so matches on several threads at once
 // neither share nor disturb the process-wide one, and a seed always gives
@@ -21,6 +21,8 @@ struct THeadlessMatchSetup {
     int gameMode = kEachForHimself;
     int deckCount = 0; // 0 one deck, 1 two decks
     std::array<int, kSeatCount> strengths { csPametno, csPametno, csPametno, csPametno };
+    // Picks every seat's move; a match without one is refused.
+    TSeatChooser chooser;
     bool clockwise = true;
 #ifdef NDEBUG
     bool checkCards = false;
@@ -57,6 +59,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Plays one match to its end. Throws EHeadlessMatch when the cards are not
+// Plays one match to its end. Throws std::invalid_argument without a chooser,
+// EHeadlessMatch when the cards are not
 // conserved after a move (with checkCards) or the match outlasts maxTurns.
 THeadlessMatchResult PlayHeadlessMatch(const THeadlessMatchSetup& setup);

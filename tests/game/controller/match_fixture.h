@@ -142,9 +142,8 @@ protected:
         const TMatchState& state = controller->State();
         const TComputerChoice choice
             = ChooseComputerMove(state.hands[SeatS], TableIds(state), csPametno, 1);
-        const std::vector<TTableSlot> places = TableSlots(state);
-        for (int position : choice.tablePositions)
-            ClickTable(places.at(position));
+        for (const TTableSlot& place : MoveOfChoice(state, SeatS, choice).take)
+            ClickTable(place);
         ClickHand(choice.handSlot);
     }
 
