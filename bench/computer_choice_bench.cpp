@@ -1,3 +1,4 @@
+#include "cards/card_ids.h"
 #include "bench/ratio_report.h"
 #include "cards/zucard.h"
 #include "game/controller/card_collection.h"
@@ -13,8 +14,8 @@
 
 namespace {
 
-// Card IDs: clubs are their value; diamonds, spades and hearts add 13, 26, 39.
-constexpr int D = 13, S = 26, H = 39;
+// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 
 // One decision of a computer seat with a full hand on a full table of
 // twelve cards: 1585 candidate sets against six hand cards.

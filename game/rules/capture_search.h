@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/card_ids.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -9,7 +11,6 @@
 // ace 14, joker 15), so that the rule can be decided without any card object.
 
 inline constexpr int kAceValue = 14;
-inline constexpr int kJokerValue = 15;
 inline constexpr int kAceAsOne = 1;
 inline constexpr int kAceAsEleven = 11;
 

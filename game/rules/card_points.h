@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/card_ids.h"
+
 // What a card ID (2..53: clubs 2..14, diamonds 15..27, spades 28..40, hearts
 // 41..53, each running two to ace) means to the match. Plain constexpr code,
 // so the rules and the computer's choice read cards without card objects.
@@ -7,8 +9,7 @@
 // The card's value 2..14 (jack 11, queen 12, king 13, ace 14); 0 outside 2..53.
 constexpr int CardValue(int id)
 {
-    if (id < 2 || id > 53) return 0;
-    return (id - 2) % 13 + 2;
+    return IsSuitCardId(id) ? ValueOfId(id) : 0;
 }
 
 // The points a taken card is worth: tens, court cards and aces 1 each except

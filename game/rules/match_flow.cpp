@@ -133,11 +133,11 @@ void RefillOrEndHand(TMatchState& state, TMatchEvents& events)
 
 std::string CardName(int id)
 {
-    if (id < 2 || id > 53) return "!!! Unknown CardID: " + std::to_string(id);
+    if (!IsSuitCardId(id)) return "!!! Unknown CardID: " + std::to_string(id);
     static const char* const ranks[]
         = { "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A" };
     static const char suits[] = { 'T', 'K', 'P', 'H' };
-    return std::string(ranks[(id - 2) % 13]) + suits[(id - 2) / 13];
+    return std::string(ranks[ValueOfId(id) - 2]) + suits[static_cast<int>(SuitOfId(id))];
 }
 
 bool CardsConserved(const TMatchState& state)

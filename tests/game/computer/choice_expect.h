@@ -2,6 +2,7 @@
 
 // What the computer choice tests share: a readable form of a choice and the
 // check that two choices are the same move.
+#include "cards/card_ids.h"
 #include "game/computer/computer_choice.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,8 @@
 
 namespace choice_test {
 
-// Card IDs: clubs are their value; diamonds, spades and hearts add 13, 26, 39.
-constexpr int D = 13, S = 26, H = 39;
+// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 constexpr int kNoCard = 0;
 
 using TIds = std::vector<int>;

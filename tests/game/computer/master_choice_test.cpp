@@ -1,5 +1,6 @@
 // "Majstor" on hand-made positions and on positions of played matches: what
 // it weighs, that its captures are legal, and that it never peeks.
+#include "cards/card_ids.h"
 #include "game/computer/master_choice.h"
 
 #include "game/rules/match_rules.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-// Card IDs: clubs are their value; diamonds, spades and hearts add 13, 26, 39.
-constexpr int D = 13, S = 26, H = 39;
+// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 
 // S to play in a two-player hand early on: N holds six unseen cards.
 TSeatKnowledge TwoPlayerPosition(THand hand, std::vector<int> table)

@@ -10,11 +10,12 @@ using namespace capture_examples;
 
 TEST(CaptureRule, WorkedExamplesOnCardsOfEverySuit)
 {
-    // Card IDs: clubs are their value; diamonds, spades and hearts add 13, 26 and 39.
+    // The examples' cards go round the four suit blocks.
     TCardPool pool;
     int suit = 0;
-    const auto card
-        = [&](int value) -> TZuSingleCard& { return pool.Make(value + 13 * (++suit % 4)); };
+    const auto card = [&](int value) -> TZuSingleCard& {
+        return pool.Make(CardId(TIdSuit(++suit % 4), value));
+    };
     for (const TExample& e : WorkedExamples()) {
         TCardCollection set;
         for (int value : e.table)

@@ -8,22 +8,10 @@
 
 namespace {
 
-constexpr int C(int rank)
-{
-    return rank;
-} // clubs: ID = rank (2..14)
-constexpr int D(int rank)
-{
-    return rank + 13;
-}
-constexpr int S(int rank)
-{
-    return rank + 26;
-}
-constexpr int H(int rank)
-{
-    return rank + 39;
-}
+constexpr auto C = [](int value) { return CardId(TIdSuit::Clubs, value); };
+constexpr auto D = [](int value) { return CardId(TIdSuit::Diamonds, value); };
+constexpr auto S = [](int value) { return CardId(TIdSuit::Spades, value); };
+constexpr auto H = [](int value) { return CardId(TIdSuit::Hearts, value); };
 
 // A deck whose draw order is `firstDrawn` (then the rest in ID order).
 std::vector<int> DeckDrawing(std::vector<int> firstDrawn, int deckCount = 0)
