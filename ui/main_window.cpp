@@ -2,6 +2,7 @@
 // menus and the status bar; the start-up runs the controller's.
 #include "ui/main_window.h"
 
+#include "cards/id_shuffle.h"
 #include "cards/zucard.h"
 #include "cards/zugraphics.h"
 #include "game/controller/match_controller.h"
@@ -150,7 +151,7 @@ void TForm1::CreateTable()
     RealDeck->SetShowLastCard(false);
     RealDeck->hide();
     Deck = new TZuVirtualDeck(this);
-    Deck->SetShuffleCount(2);
+    Deck->SetShuffleCount(kStandardShufflePasses);
     Deck->SetVisualDeck(RealDeck);
     Deck->SetOriginX(59);
     Deck->SetOriginY(34);

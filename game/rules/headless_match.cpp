@@ -3,6 +3,8 @@
 
 #include "game/rules/match_rules.h"
 
+#include "cards/id_shuffle.h"
+
 #include <random>
 #include <string>
 
@@ -19,7 +21,7 @@ public:
     std::vector<int> NewDeck(int deckCount) override
     {
         std::vector<int> deck = FreshDeck(deckCount);
-        ShuffleDeck(deck, 2, FDraw);
+        ShuffleDeck(deck, kStandardShufflePasses, FDraw);
         return deck;
     }
 
@@ -51,8 +53,8 @@ void CheckCards(const TMatchState& state, const THeadlessMatchSetup& setup)
 }
 
 // The seat on turn moves as a computer seat does; false when it has no card.
-bool PlayTurn(TMatchState& state, const TSeatChooser& chooser, int strength, int r,
-    THandFigures& hand)
+bool PlayTurn(
+    TMatchState& state, const TSeatChooser& chooser, int strength, int r, THandFigures& hand)
 {
     const int seat = state.CurrentPlayer;
     const TComputerChoice choice = chooser(state, seat, strength, r);
@@ -83,7 +85,8 @@ THeadlessMatchResult PlayHeadlessMatch(const THeadlessMatchSetup& setup)
                 + " turns (seed " + std::to_string(setup.seed) + ")");
         // Drawn for every move, whatever the strength, as the game's seats do.
         const int r = draw(10);
-        if (PlayTurn(state, setup.chooser, setup.strengths[state.CurrentPlayer], r, events.Current)) {
+        if (PlayTurn(
+                state, setup.chooser, setup.strengths[state.CurrentPlayer], r, events.Current)) {
             CheckCards(state, setup);
             if (setup.afterMove) setup.afterMove(state);
         }

@@ -1,6 +1,8 @@
 // Seats, turns, the table and the deal, on the match's plain values.
 #include "game/rules/match_rules.h"
 
+#include "cards/id_shuffle.h"
+
 #include <algorithm>
 
 bool SeatPlays(int gameMode, int seat)
@@ -92,10 +94,7 @@ std::vector<int> FreshDeck(int deckCount)
 
 void ShuffleDeck(std::vector<int>& deck, int passes, const TRandomDraw& random)
 {
-    const int total = int(deck.size());
-    for (int pass = 0; pass < passes; ++pass)
-        for (int i = 0; i < total; ++i)
-            std::swap(deck[i], deck[random(total)]);
+    ShuffleIds(deck, passes, random);
 }
 
 namespace {

@@ -1,7 +1,10 @@
-// The card ID blocks every layer reads cards by.
+// The card ID blocks every layer reads cards by, and their shuffle.
 #include "cards/card_ids.h"
+#include "cards/id_shuffle.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(CardIds, EachBlockRunsTwoToAceInClubsDiamondsSpadesHeartsOrder)
 {
@@ -35,4 +38,21 @@ TEST(CardIds, JokersAreValueFifteenAndEverythingElseNoCard)
         EXPECT_FALSE(IsSuitCardId(id)) << id;
         EXPECT_EQ(ValueOfId(id), 0) << id;
     }
+}
+
+TEST(IdShuffle, EachPassSwapsEveryPositionWithTheDrawnOne)
+{
+    std::vector<int> ids { 2, 3, 4, 5 };
+    ShuffleIds(ids, 0, [](int) { return 0; });
+    EXPECT_EQ(ids, (std::vector<int> { 2, 3, 4, 5 })) << "no pass, no change";
+    // Always drawing the last position: swaps (0,3) (1,3) (2,3) (3,3).
+    std::vector<int> draws;
+    ShuffleIds(ids, 1, [&draws](int n) {
+        draws.push_back(n);
+        return n - 1;
+    });
+    EXPECT_EQ(ids, (std::vector<int> { 5, 2, 3, 4 }));
+    EXPECT_EQ(draws, (std::vector<int> { 4, 4, 4, 4 })) << "every draw is over the whole deck";
+    ShuffleIds(ids, 2, [](int n) { return n - 1; });
+    EXPECT_EQ(ids, (std::vector<int> { 3, 4, 5, 2 })) << "two more passes of the same";
 }
