@@ -1,6 +1,7 @@
 #include "game/computer/computer_choice.h"
 
 #include "game/computer/candidate_walk.h"
+#include "game/computer/table_captures.h"
 #include "game/rules/capture_search.h"
 #include "game/rules/card_points.h"
 
@@ -47,14 +48,20 @@ template <class F> void ForEachSlot(TSlots slots, F f)
         f(std::countr_zero(slots));
 }
 
-// The slots whose card may take the set, before any split is tried.
-TSlots PossibleSlots(const THand& hand, const TCandidateSet& set)
+// The slots whose card aims at one of the targets.
+TSlots SlotsAiming(const THand& hand, TTargets targets)
 {
-    if (set.size == 1) return hand.filled;
     TSlots slots = 0;
-    for (TTargets t = PossibleTargets(set.totals) & hand.targets; t != 0; t &= t - 1)
-        slots |= hand.byTarget[std::countr_zero(t)];
+    for (; targets != 0; targets &= targets - 1)
+        slots |= hand.byTarget[std::countr_zero(targets)];
     return slots;
+}
+
+// The slots whose card may take the set, before any split is tried.
+TSlots PossibleSlots(
+    const THand& hand, std::span<const TCandidateCard> cards, const TCandidateSet& set)
+{
+    return SlotsAiming(hand, CandidateTargets(cards, set) & hand.targets);
 }
 
 // The slots among `slots` whose card takes exactly the set, by the rule of
@@ -62,24 +69,9 @@ TSlots PossibleSlots(const THand& hand, const TCandidateSet& set)
 TSlots TakingSlots(const THand& hand, std::span<const TCandidateCard> cards,
     const TCandidateSet& set, TSlots slots)
 {
-    TSlots taking = 0;
-    if (set.size == 1) {
-        const int table = cards[set.Position(0)].value;
-        ForEachSlot(slots, [&](int s) {
-            if (TakesSingleCard(hand.value[s], table)) taking |= TSlots { 1 } << s;
-        });
-        return taking;
-    }
-    TCaptureValues values;
-    for (int i = 0; i < set.size; ++i)
-        values.Add(cards[set.Position(i)].value);
     TTargets wanted = 0;
     ForEachSlot(slots, [&](int s) { wanted |= TTargets { 1 } << hand.target[s]; });
-    for (; wanted != 0; wanted &= wanted - 1) {
-        const int t = std::countr_zero(wanted);
-        if (values.SplitsIntoGroupsOf(t)) taking |= hand.byTarget[t] & slots;
-    }
-    return taking;
+    return SlotsAiming(hand, TakingTargets(cards, set, wanted)) & slots;
 }
 
 void Capture(TComputerChoice& choice, int slot, const TCandidateSet& set)
@@ -100,7 +92,7 @@ TComputerChoice FirstCapture(const THand& hand, std::span<const TCandidateCard> 
     int found = kMaxHandSlots;
     WalkCandidates(cards, [&](const TCandidateSet& set) {
         const TSlots below = found == kMaxHandSlots ? ~TSlots { 0 } : (TSlots { 1 } << found) - 1;
-        const TSlots slots = PossibleSlots(hand, set) & below;
+        const TSlots slots = PossibleSlots(hand, cards, set) & below;
         if (slots == 0) return true;
         const TSlots taking = TakingSlots(hand, cards, set, slots);
         if (taking == 0) return true;
@@ -124,7 +116,7 @@ TComputerChoice RichestCapture(const THand& hand, std::span<const TCandidateCard
     };
     WalkCandidates(cards, [&](const TCandidateSet& set) {
         TSlots useful = 0;
-        ForEachSlot(PossibleSlots(hand, set), [&](int s) {
+        ForEachSlot(PossibleSlots(hand, cards, set), [&](int s) {
             if (replaces(set.totals.points + hand.points[s], s)) useful |= TSlots { 1 } << s;
         });
         if (useful == 0) return true;
