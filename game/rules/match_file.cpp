@@ -1,5 +1,6 @@
 #include "game/rules/match_file.h"
 
+#include "game/rules/key_value_reader.h"
 #include "game/rules/match_file_checks.h"
 #include "game/rules/match_rules.h"
 #include "platform/random.h"
@@ -12,7 +13,7 @@ constexpr const char* kMagic = "Zaviko saved match 2";
 // The first format, read still: it is the same without the last moves.
 constexpr const char* kMagicWithoutLastMoves = "Zaviko saved match 1";
 constexpr std::size_t kMaxText = 64 * 1024;
-constexpr std::size_t kMaxList = 208; // no list holds more cards than two decks
+constexpr int kMaxList = 208; // no list holds more cards than two decks
 
 void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
 {
@@ -21,56 +22,6 @@ void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
         out << ' ' << id;
     out << '\n';
 }
-
-// Reads "key value" lines in a fixed order; the first failure sticks.
-class TReader {
-public:
-    explicit TReader(const std::string& text)
-        : FIn(text)
-    {
-    }
-    bool Key(const char* key)
-    {
-        std::string word;
-        if (FOk && !(FIn >> word && word == key)) Fail(std::string("nedostaje polje ") + key);
-        return FOk;
-    }
-    int Int(int low, int high)
-    {
-        long long value = 0;
-        if (FOk && !(FIn >> value && value >= low && value <= high))
-            Fail("broj van dozvoljenog opsega");
-        return FOk ? int(value) : low;
-    }
-    std::vector<int> List(const char* key)
-    {
-        std::vector<int> ids;
-        if (!Key(key)) return ids;
-        const int n = Int(0, int(kMaxList));
-        for (int i = 0; FOk && i < n; ++i)
-            ids.push_back(Int(0, 53));
-        return ids;
-    }
-    std::string Rest()
-    {
-        std::string rest;
-        std::getline(FIn >> std::ws, rest);
-        if (!rest.empty() && rest.back() == '\r') rest.pop_back();
-        return rest;
-    }
-    void Fail(const std::string& why)
-    {
-        if (FOk) FError = why;
-        FOk = false;
-    }
-    bool Ok() const { return FOk; }
-    const std::string& Error() const { return FError; }
-
-private:
-    std::istringstream FIn;
-    bool FOk = true;
-    std::string FError;
-};
 
 } // namespace
 
@@ -107,7 +58,7 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
         error = "to nije sacuvana partija";
         return std::nullopt;
     }
-    TReader in(text.substr(std::string(kMagic).size()));
+    TKeyValueReader in(text.substr(std::string(kMagic).size()));
     TSavedMatch match;
     TMatchState& s = match.state;
     in.Key("mode"), s.GameMode = in.Int(0, 2);
@@ -119,17 +70,17 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
     in.Key("moves"), s.MovesMade = in.Int(0, 1000000);
     in.Key("hands"), s.HandsPlayed = in.Int(0, 1000000);
     for (auto& hand : s.hands) {
-        const std::vector<int> ids = in.List("hand");
+        const std::vector<int> ids = in.List("hand", kMaxList, kNoCard, kLastSuitCardId);
         if (in.Ok() && ids.size() != hand.size()) in.Fail("ruka pogresne velicine");
         for (std::size_t i = 0; in.Ok() && i < hand.size(); ++i)
             hand[i] = ids[i];
     }
     for (auto& row : s.table) {
-        row = in.List("row");
+        row = in.List("row", kMaxList, kNoCard, kLastSuitCardId);
         if (in.Ok() && row.size() < std::size_t(kRowSlots)) in.Fail("prekratak red na talonu");
     }
     for (auto& taken : s.taken)
-        taken = in.List("taken");
+        taken = in.List("taken", kMaxList, kNoCard, kLastSuitCardId);
     for (int seat = 0; seat < kSeatCount; ++seat) {
         in.Key("score");
         s.Score[seat] = in.Int(0, 100000);
@@ -137,12 +88,12 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
         s.cells[seat].clears = in.Int(0, 100000);
         s.cells[seat].bonus = in.Int(0, 100000);
     }
-    s.deck = in.List("deck");
+    s.deck = in.List("deck", kMaxList, kNoCard, kLastSuitCardId);
     for (int seat = 0; withLastMoves && seat < kSeatCount; ++seat) {
         TLastMove& move = match.lastMoves[seat];
         in.Key("last");
-        move.playedId = in.Int(0, 53);
-        move.takenIds = in.List("taken");
+        move.playedId = in.Int(kNoCard, kLastSuitCardId);
+        move.takenIds = in.List("taken", kMaxList, kNoCard, kLastSuitCardId);
     }
     if (in.Key("random")) match.randomState = in.Rest();
     // The writer ends every file with a line break, so a file without one

@@ -1,5 +1,7 @@
 #include "game/rules/match_statistics.h"
 
+#include "game/rules/key_value_reader.h"
+
 #include <algorithm>
 #include <sstream>
 #include <utility>
@@ -29,22 +31,6 @@ bool Consistent(const TModeStatistics& r)
     // at most two decks.
     return r.won <= r.played && r.bestScore <= r.scoreSum && (r.played > 0 || r.scoreSum == 0)
         && r.bonuses <= r.hands && r.clears <= r.hands * 104;
-}
-
-bool ReadNumber(std::istringstream& in, long long low, long long high, long long& value)
-{
-    std::string word;
-    if (!(in >> word) || word.empty() || word.size() > 13) return false;
-    if (!std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    value = std::stoll(word);
-    return value >= low && value <= high;
-}
-
-bool ReadKey(std::istringstream& in, const char* key)
-{
-    std::string word;
-    return in >> word && word == key;
 }
 
 } // namespace
@@ -156,19 +142,20 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
             if (lines >> rest) return fail("tekst posle kraja");
             return stats;
         }
-        std::istringstream in(line);
-        long long mode = 0, decks = 0;
-        if (!ReadKey(in, "mode") || !ReadNumber(in, 0, kStatisticModes - 1, mode)
-            || !ReadKey(in, "decks") || !ReadNumber(in, 0, kStatisticDecks - 1, decks))
-            return fail("ostecen red");
+        TKeyValueReader in(line);
+        in.Key("mode");
+        const long long mode = in.Number(0, kStatisticModes - 1);
+        in.Key("decks");
+        const long long decks = in.Number(0, kStatisticDecks - 1);
+        if (!in.Ok()) return fail("ostecen red");
         if (seen[mode][decks]) return fail("isti zapis dvaput");
         seen[mode][decks] = true;
         TModeStatistics& r = stats.FRecords[mode][decks];
-        for (const TField& field : kFields)
-            if (!ReadKey(in, field.key) || !ReadNumber(in, 0, kMaxCount, r.*field.member))
-                return fail("ostecen red");
-        std::string extra;
-        if (in >> extra) return fail("ostecen red");
+        for (const TField& field : kFields) {
+            in.Key(field.key);
+            r.*field.member = in.Number(0, kMaxCount);
+        }
+        if (!in.Ok() || !in.AtEnd()) return fail("ostecen red");
         if (!Consistent(r)) return fail("brojevi koji se medjusobno ne slazu");
     }
     return fail("fajl je odsecen");
