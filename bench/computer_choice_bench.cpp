@@ -75,7 +75,7 @@ void ComputerChoicePametnoCardObjects(benchmark::State& state)
         const int count = getAllPossibleCollections(deal.table, list);
         int best = -1, bestSlot = -1, bestSet = -1;
         for (int c = 0; c < count; ++c) {
-            const std::uint64_t taking = list[c].CanTakeEach(deal.hand);
+            const std::uint64_t taking = CanTakeEach(list[c], deal.hand);
             int points = 0;
             for (int i = 0; i < list[c].Count(); ++i)
                 points += CardPoints(list[c].CardID(i));

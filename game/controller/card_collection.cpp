@@ -38,11 +38,6 @@ int TCardCollection::CardID(int index) const
     return Card(index).ID();
 }
 
-int TCardCollection::SumValue(const TZuSingleCard& card)
-{
-    return CaptureSumValue(card.Value());
-}
-
 TCaptureValues TCardCollection::Values() const
 {
     TCaptureValues values;
@@ -68,21 +63,6 @@ bool TCardCollection::CanTake(const TZuSingleCard& handCard) const
     if (count < 1) throw EInvalidPlay(kNoMarkedCardsText);
     if (count == 1) return TakesSingleCard(handCard.Value(), cards[0]->Value());
     return SubSumsMatch(CaptureTarget(handCard.Value()));
-}
-
-std::uint64_t TCardCollection::CanTakeEach(std::span<const TZuSingleCard* const> handCards) const
-{
-    if (count < 1) throw EInvalidPlay(kNoMarkedCardsText);
-    if (handCards.size() > 64) throw std::length_error("At most 64 hand cards at once");
-    const TCaptureValues values = Values();
-    std::uint64_t taken = 0;
-    for (std::size_t i = 0; i < handCards.size(); ++i) {
-        const int hand = handCards[i]->Value();
-        const bool takes = count == 1 ? TakesSingleCard(hand, cards[0]->Value())
-                                      : Matches(values, CaptureTarget(hand));
-        taken |= std::uint64_t { takes } << i;
-    }
-    return taken;
 }
 
 bool TCardCollection::SubSumsMatch(int target) const

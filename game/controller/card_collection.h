@@ -32,15 +32,8 @@ public:
     TZuSingleCard& Card(int index) const;
     int CardID(int index) const;
 
-    static int SumValue(const TZuSingleCard& card);
-
     // Whether handCard takes exactly this set; EInvalidPlay when it is empty.
     bool CanTake(const TZuSingleCard& handCard) const;
-    // CanTake for several hand cards at once (at most 64), reading the set's
-    // cards once: bit i of the answer is set when handCards[i] takes the set.
-    // A computer weighing its whole hand against every candidate saves most
-    // of its work this way.
-    std::uint64_t CanTakeEach(std::span<const TZuSingleCard* const> handCards) const;
     // Whether the set splits into groups that each add up to target. A failure
     // inside the search is reported to the player and answers false.
     bool SubSumsMatch(int target) const;

@@ -9,12 +9,12 @@
 #include <stdexcept>
 #include <vector>
 
-// A whole match played by the rules of match_rules.h and a computer's
-// choice passed in (ChooseSeatMove of game/computer for the program's own): no card groups, no view, no thread, no waits. Every seat,
-// S too, is played by a computer strength. Each call has its own random
-// generator seeded from its seed, so matches on several threads at once
-// neither share nor disturb the process-wide one, and a seed always gives
-// the same match.
+// A whole match played by the rules of match_rules.h and a computer's choice
+// passed in (the program's own is ChooseSeatMove of game/computer): no card
+// groups, no view, no thread, no waits. Every seat, S too, is played by a
+// computer strength. Each call has its own random generator seeded from its
+// seed, so matches on several threads at once neither share nor disturb the
+// process-wide one, and a seed always gives the same match.
 
 struct THeadlessMatchSetup {
     std::uint64_t seed = 0;

@@ -1,5 +1,6 @@
 #include "tests/support/table_candidates.h"
 
+#include "cards/zucard.h"
 #include "game/rules/capture_errors.h"
 #include "platform/message_sink.h"
 
@@ -76,4 +77,15 @@ int getAllPossibleCollections(const TTableCards& table, TCardCollections& list)
         MessageSink().Error(kCandidatesFailureText);
         return 0;
     }
+}
+
+std::uint64_t CanTakeEach(
+    const TCardCollection& set, std::span<const TZuSingleCard* const> handCards)
+{
+    if (set.Count() < 1) throw EInvalidPlay(kNoMarkedCardsText);
+    if (handCards.size() > 64) throw std::length_error("At most 64 hand cards at once");
+    std::uint64_t taken = 0;
+    for (std::size_t i = 0; i < handCards.size(); ++i)
+        taken |= std::uint64_t { set.CanTake(*handCards[i]) } << i;
+    return taken;
 }

@@ -3,6 +3,8 @@
 #include "game/computer/candidate_walk.h"
 #include "game/controller/card_collection.h"
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 class TZuSingleCard;
@@ -27,3 +29,8 @@ TZuSingleCard& TableCardAt(const TTableCards& table, int position);
 // first; the computer's tie-breaks rely on that order. A failure is reported
 // to the player and leaves the list empty (0).
 int getAllPossibleCollections(const TTableCards& table, TCardCollections& list);
+
+// CanTake for several hand cards at once (at most 64): bit i of the answer is
+// set when handCards[i] takes the set. EInvalidPlay for an empty set.
+std::uint64_t CanTakeEach(
+    const TCardCollection& set, std::span<const TZuSingleCard* const> handCards);

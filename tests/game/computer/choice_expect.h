@@ -25,7 +25,8 @@ inline std::string Describe(const TComputerChoice& c)
         + testing::PrintToString(c.tablePositions);
 }
 
-inline void ExpectChoice(const TComputerChoice& got, const TComputerChoice& want, const std::string& what)
+inline void ExpectChoice(
+    const TComputerChoice& got, const TComputerChoice& want, const std::string& what)
 {
     EXPECT_EQ(Describe(got), Describe(want)) << what;
 }

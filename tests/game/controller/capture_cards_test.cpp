@@ -23,5 +23,5 @@ TEST(CaptureRule, WorkedExamplesOnCardsOfEverySuit)
         EXPECT_EQ(set.CanTake(card(e.hand)), e.taken)
             << e.hand << " against cards " << testing::PrintToString(e.table);
     }
-    EXPECT_EQ(TCardCollection::SumValue(card(J)), 12);
+    EXPECT_EQ(CaptureSumValue(card(J).Value()), 12);
 }

@@ -1,5 +1,6 @@
 #include "game/rules/capture_errors.h"
 #include "game/controller/card_collection.h"
+#include "tests/support/table_candidates.h"
 #include "tests/support/fake_card_owner.h"
 #include "tests/support/recording_sink.h"
 
@@ -78,7 +79,7 @@ TEST(CardCollection, SearchFailureIsReportedAndAnswersNo)
     std::pmr::memory_resource* previous
         = std::pmr::set_default_resource(std::pmr::null_memory_resource());
     const bool taken = set.CanTake(queen);
-    const std::uint64_t each = set.CanTakeEach(hand);
+    const std::uint64_t each = CanTakeEach(set, hand);
     std::pmr::set_default_resource(previous);
 
     EXPECT_FALSE(taken);
@@ -89,6 +90,6 @@ TEST(CardCollection, SearchFailureIsReportedAndAnswersNo)
         std::vector<std::string>(3, "No one is perfect - TCardCollection.SubSumsMatch"));
     EXPECT_EQ(IDs(set), before);
     EXPECT_TRUE(set.CanTake(queen)) << "[12+1, 10+3, 9+4, 8+5, 7+6, 2+11]";
-    EXPECT_EQ(set.CanTakeEach(hand), 0b101u);
+    EXPECT_EQ(CanTakeEach(set, hand), 0b101u);
     EXPECT_EQ(sink.shown.errors.size(), 3u);
 }

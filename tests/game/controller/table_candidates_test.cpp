@@ -141,7 +141,7 @@ TEST(TableCandidates, WholeHandAnswersEqualCardByCardAnswers)
     ASSERT_EQ(getAllPossibleCollections(t.table, list), 1585);
     int taken = 0;
     for (const TCardCollection& set : list) {
-        const std::uint64_t each = set.CanTakeEach(hand);
+        const std::uint64_t each = CanTakeEach(set, hand);
         for (std::size_t i = 0; i < hand.size(); ++i) {
             ASSERT_EQ((each >> i) & 1, set.CanTake(*hand[i]) ? 1u : 0u);
             taken += (each >> i) & 1;
@@ -150,5 +150,5 @@ TEST(TableCandidates, WholeHandAnswersEqualCardByCardAnswers)
     }
     EXPECT_GT(taken, 100);
     EXPECT_TRUE(sink.shown.errors.empty());
-    EXPECT_THROW(TCardCollection().CanTakeEach(hand), EInvalidPlay);
+    EXPECT_THROW(CanTakeEach(TCardCollection(), hand), EInvalidPlay);
 }

@@ -17,11 +17,11 @@ struct TExample {
 
 inline const std::vector<TExample>& WorkedExamples()
 {
-    static const std::vector<TExample> examples { { 7, { 3, 4 }, true }, { 7, { 3, 4, 5, 2 }, true },
-        { 10, { 4, 6, 5 }, false }, { K, { A, 3 }, true }, { A, { 5, 6 }, true },
-        { A, { 10, A }, true }, { A, { A }, true }, { A, { A, A }, true }, { 2, { A, A }, true },
-        { Q, { J }, false }, { J, { 10, 2 }, true }, { 9, { 9, 9 }, true }, { J, { J }, true },
-        { A, { A, 3 }, false } };
+    static const std::vector<TExample> examples { { 7, { 3, 4 }, true },
+        { 7, { 3, 4, 5, 2 }, true }, { 10, { 4, 6, 5 }, false }, { K, { A, 3 }, true },
+        { A, { 5, 6 }, true }, { A, { 10, A }, true }, { A, { A }, true }, { A, { A, A }, true },
+        { 2, { A, A }, true }, { Q, { J }, false }, { J, { 10, 2 }, true }, { 9, { 9, 9 }, true },
+        { J, { J }, true }, { A, { A, 3 }, false } };
     return examples;
 }
 
