@@ -1,9 +1,10 @@
+#include "cards/card_ids.h"
 #include "bench/ratio_report.h"
 #include "cards/zucard.h"
-#include "game/card_collection.h"
-#include "game/card_points.h"
-#include "game/computer_choice.h"
-#include "game/table_candidates.h"
+#include "game/controller/card_collection.h"
+#include "game/rules/card_points.h"
+#include "game/computer/computer_choice.h"
+#include "tests/support/table_candidates.h"
 #include "tests/support/fake_card_owner.h"
 #include "tests/support/reference_choice.h"
 
@@ -13,8 +14,8 @@
 
 namespace {
 
-// Card IDs: clubs are their value; diamonds, spades and hearts add 13, 26, 39.
-constexpr int D = 13, S = 26, H = 39;
+// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 
 // One decision of a computer seat with a full hand on a full table of
 // twelve cards: 1585 candidate sets against six hand cards.
@@ -74,7 +75,7 @@ void ComputerChoicePametnoCardObjects(benchmark::State& state)
         const int count = getAllPossibleCollections(deal.table, list);
         int best = -1, bestSlot = -1, bestSet = -1;
         for (int c = 0; c < count; ++c) {
-            const std::uint64_t taking = list[c].CanTakeEach(deal.hand);
+            const std::uint64_t taking = CanTakeEach(list[c], deal.hand);
             int points = 0;
             for (int i = 0; i < list[c].Count(); ++i)
                 points += CardPoints(list[c].CardID(i));

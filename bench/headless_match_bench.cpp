@@ -2,7 +2,8 @@
 // deck, each mode. Every iteration plays a match of the next seed, so the
 // figure averages over many different matches.
 #include "bench/ratio_report.h"
-#include "game/headless_match.h"
+#include "game/rules/headless_match.h"
+#include "game/computer/seat_choice.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +14,7 @@ namespace {
 void HeadlessMatch(benchmark::State& state)
 {
     THeadlessMatchSetup setup;
+    setup.chooser = ChooseSeatMove;
     setup.gameMode = int(state.range(0));
     setup.deckCount = 0;
     setup.strengths = { csPametno, csPametno, csPametno, csPametno };

@@ -1,14 +1,15 @@
 // One decision of "Majstor" on a full table, against "Pametno" on the same
 // cards; the goal is well under a millisecond.
-#include "game/computer_choice.h"
-#include "game/master_choice.h"
+#include "cards/card_ids.h"
+#include "game/computer/computer_choice.h"
+#include "game/computer/master_choice.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Card IDs: clubs are their value; diamonds, spades and hearts add 13, 26, 39.
-constexpr int D = 13, S = 26, H = 39;
+// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 
 // Twelve table cards, six in the hand, N holding six unseen ones: the
 // position of computer_choice_bench.cpp, early in a two-player hand.

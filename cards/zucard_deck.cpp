@@ -1,5 +1,6 @@
 #include "cards/zucard_deck.h"
 
+#include "cards/id_shuffle.h"
 #include "cards/zugraphics_lock.h"
 #include "platform/random.h"
 
@@ -119,9 +120,7 @@ void TZuVirtualDeck::PrepareDeck()
 
 void TZuVirtualDeck::Shuffle()
 {
-    for (int pass = 0; pass < FShuffleCount; ++pass)
-        for (int i = 0; i < FTotal; ++i)
-            std::swap(FRemaining[i], FRemaining[Random(FTotal)]);
+    ShuffleIds(std::span<int>(FRemaining.data(), std::size_t(FTotal)), FShuffleCount, Random);
 }
 
 void TZuVirtualDeck::ShowPrepared()

@@ -9,17 +9,16 @@ namespace {
 
 struct TSuitBlock {
     TZuCardSuitType suit;
-    int base, color, rank;
+    int color, rank;
 };
 
-// ID blocks in ID order: clubs 2..14, diamonds 15..27, spades 28..40, hearts 41..53.
+// What each ID block means to a card: clubs, diamonds, spades, hearts.
 TSuitBlock BlockOf(int id)
 {
-    if (id <= 14) return { stClub, 0, 0, 1 };
-    if (id <= 27) return { stDiamond, 13, 1, 2 };
-    if (id <= 40) return { stSpade, 26, 0, 3 };
-    if (id <= 53) return { stHeart, 39, 1, 4 };
-    return { stJoker, 39, 2, 5 };
+    if (!IsSuitCardId(id)) return { stJoker, 2, 5 };
+    static constexpr TSuitBlock blocks[]
+        = { { stClub, 0, 1 }, { stDiamond, 1, 2 }, { stSpade, 0, 3 }, { stHeart, 1, 4 } };
+    return blocks[static_cast<int>(SuitOfId(id))];
 }
 
 } // namespace
@@ -51,7 +50,7 @@ void TZuSingleCard::Derive()
 {
     const TSuitBlock block = BlockOf(FID);
     FSuit = block.suit;
-    FValue = block.suit == stJoker ? 15 : FID - block.base;
+    FValue = block.suit == stJoker ? kJokerValue : ValueOfId(FID);
     FSuitColor = block.color;
     FSuitRank = block.rank;
     FSortKey = FValue * 100 + FSuitRank;

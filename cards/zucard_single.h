@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/card_ids.h"
 #include "cards/zucard_owner.h"
 #include "cards/zucard_types.h"
 
@@ -96,15 +97,15 @@ constexpr int TZuSingleCard::SuitBase(TZuCardSuitType s)
 {
     switch (s) {
     case stClub:
-        return 0;
+        return SuitBlockBase(TIdSuit::Clubs);
     case stDiamond:
-        return 13;
+        return SuitBlockBase(TIdSuit::Diamonds);
     case stSpade:
-        return 26;
+        return SuitBlockBase(TIdSuit::Spades);
     case stHeart:
-        return 39;
+        return SuitBlockBase(TIdSuit::Hearts);
     case stJoker:
         break;
     }
-    return 39; // jokers: 15 + 39 is the red joker
+    return kRedJokerId - kJokerValue; // jokers: 15 + 39 is the red joker
 }

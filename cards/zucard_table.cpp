@@ -110,8 +110,9 @@ void TZuCardTable::CountCard(int id, int delta)
     if (id < ZuMinCardID || id > ZuMaxCardID) return;
     // ID blocks run clubs, diamonds, spades, hearts; then the two jokers.
     static constexpr TZuCardSuitType blockSuit[] = { stClub, stDiamond, stSpade, stHeart };
-    const TZuCardSuitType suit = id >= ZuRedJokerID ? stJoker : blockSuit[(id - 2) / 13];
-    const int value = suit == stJoker ? 15 : id - TZuSingleCard::SuitBase(suit);
+    const TZuCardSuitType suit
+        = IsSuitCardId(id) ? blockSuit[static_cast<int>(SuitOfId(id))] : stJoker;
+    const int value = ValueOfId(id);
     FIDCount[std::size_t(id)] += delta;
     FValueCount[std::size_t(value)] += delta;
     FSuitCount[std::size_t(suit)] += delta;

@@ -2,8 +2,8 @@
 // match whose cards add up, must read back the same after being written, and
 // must play on by the rules to the end of the match: no state it accepts is
 // stuck.
-#include "game/match_file.h"
-#include "game/match_rules.h"
+#include "game/rules/match_file.h"
+#include "game/rules/match_rules.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Feeds arbitrary text to the statistics reader. What it accepts must write
 // back to a text that reads as the same statistics, and a refusal says why.
-#include "game/match_statistics.h"
+#include "game/rules/match_statistics.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,10 +2,11 @@
 // menus and the status bar; the start-up runs the controller's.
 #include "ui/main_window.h"
 
+#include "cards/id_shuffle.h"
 #include "cards/zucard.h"
 #include "cards/zugraphics.h"
+#include "game/controller/match_controller.h"
 #include "game/controller/statistics_store.h"
-#include "game/match_controller.h"
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"
@@ -157,7 +158,7 @@ void TForm1::CreateTable()
     RealDeck->SetShowLastCard(false);
     RealDeck->hide();
     Deck = new TZuVirtualDeck(this);
-    Deck->SetShuffleCount(2);
+    Deck->SetShuffleCount(kStandardShufflePasses);
     Deck->SetVisualDeck(RealDeck);
     Deck->SetOriginX(59);
     Deck->SetOriginY(34);

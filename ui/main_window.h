@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/match_file.h"
-#include "game/match_view.h"
+#include "game/rules/match_file.h"
+#include "game/controller/match_view.h"
 #include "settings/log_file.h"
 
 #include <QMainWindow>

@@ -2,7 +2,7 @@
 #include "ui/main_window.h"
 
 #include "cards/zucard.h"
-#include "game/match_controller.h"
+#include "game/controller/match_controller.h"
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "ui/about_dialog.h"

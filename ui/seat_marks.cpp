@@ -1,5 +1,7 @@
 #include "ui/seat_marks.h"
 
+#include "cards/card_ids.h"
+
 #include <QLabel>
 #include <QWidget>
 
@@ -34,14 +36,15 @@ TSeatMarks::TSeatMarks(QWidget* table, const std::array<QLabel*, 4>& names)
 
 QString TSeatMarks::CardHtml(int id)
 {
-    if (id < 2 || id > 53) return QStringLiteral("?");
+    if (!IsSuitCardId(id)) return QStringLiteral("?");
     static const char* const ranks[]
         = { "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A" };
     // Clubs, diamonds, spades, hearts: the order of the ID blocks.
     static const char16_t suits[] = { u'\u2663', u'\u2666', u'\u2660', u'\u2665' };
-    const int suit = (id - 2) / 13;
-    const QString text = QString::fromLatin1(ranks[(id - 2) % 13]) + QChar(suits[suit]);
-    const bool red = suit == 1 || suit == 3;
+    const TIdSuit suit = SuitOfId(id);
+    const QString text
+        = QString::fromLatin1(ranks[ValueOfId(id) - 2]) + QChar(suits[static_cast<int>(suit)]);
+    const bool red = suit == TIdSuit::Diamonds || suit == TIdSuit::Hearts;
     return red ? QStringLiteral("<span style=\"color:#ff8080\">%1</span>").arg(text) : text;
 }
 

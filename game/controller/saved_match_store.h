@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/match_file.h"
+#include "game/rules/match_file.h"
 #include "settings/player_text_file.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/match_statistics.h"
+#include "game/rules/match_statistics.h"
 #include "settings/player_text_file.h"
 
 #include <QString>

@@ -1,7 +1,11 @@
 // The order the deck deals its cards in, the shuffle, and Count.
 #include "tests/cards/deck_fixture.h"
 
+#include "cards/id_shuffle.h"
+#include "platform/random.h"
+
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -95,4 +99,20 @@ TEST_F(TDeckTest, FixedSeedGivesTheSameDealsInTheSameOrder)
     std::vector<int> cards = golden;
     std::sort(cards.begin(), cards.end());
     EXPECT_EQ(second, cards) << "the same cards, in another order";
+}
+
+TEST_F(TDeckTest, TheDeckShufflesItsIdsAsTheSharedShuffleDoes)
+{
+    for (int passes : { kStandardShufflePasses, 5 }) {
+        deck.SetShuffleCount(passes);
+        std::vector<int> ids(52);
+        std::iota(ids.begin(), ids.end(), 2);
+        FixRandomSeed(77);
+        ShuffleIds(ids, passes, Random);
+        FixRandomSeed(77);
+        deck.PrepareDeck();
+        // The deck deals from the end of its list.
+        EXPECT_EQ(TakeAll(), std::vector<int>(ids.rbegin(), ids.rend())) << passes;
+    }
+    ReleaseRandomSeed();
 }

@@ -2,8 +2,8 @@
 // leaves: the settings and score-grid files are always one whole version,
 // never a mix or a cut, and every log line written before the kill is, once,
 // in the live log or an archive.
-#include "game/match_file.h"
-#include "game/match_statistics.h"
+#include "game/rules/match_file.h"
+#include "game/rules/match_statistics.h"
 #include "settings/atomic_file.h"
 #include "settings/ini.h"
 #include "settings/ini_file.h"

@@ -4,7 +4,7 @@
 // has returned. Usage: crash_writer settings|grid|log|statistics|match <path>
 // <first number> [per-user folder]; with a per-user folder the statistics and
 // the saved match are written as when the settings' folder cannot be written.
-#include "game/match_rules.h"
+#include "game/rules/match_rules.h"
 #include "settings/ini.h"
 #include "settings/log_file.h"
 #include "game/controller/saved_match_store.h"

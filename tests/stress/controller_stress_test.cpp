@@ -2,8 +2,8 @@
 // closing the window at a random moment, a few played to their end, over
 // every mode and deck count; the invariants are checked after every move
 // and at every stop, and never more than one worker runs.
-#include "game/comp_play_thread.h"
-#include "tests/game/match_fixture.h"
+#include "game/controller/comp_play_thread.h"
+#include "tests/game/controller/match_fixture.h"
 #include "tests/stress/match_invariants.h"
 
 #include <QTimer>

@@ -1,6 +1,7 @@
 // A thousand whole headless matches over every mode, deck count, strength
 // and direction with fixed seeds, the invariants checked after every move.
-#include "game/headless_match.h"
+#include "game/rules/headless_match.h"
+#include "game/computer/seat_choice.h"
 #include "tests/stress/match_invariants.h"
 
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@ TEST(HeadlessStress, AThousandMatchesKeepTheInvariantsAfterEveryMove)
     timer.start();
     for (int i = 0; i < kMatches; ++i) {
         THeadlessMatchSetup setup;
+        setup.chooser = ChooseSeatMove;
         setup.seed = 0x5EED0000u + unsigned(i);
         setup.gameMode = i % 3;
         setup.deckCount = (i / 3) % 2;

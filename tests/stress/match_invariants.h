@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/match_rules.h"
-#include "game/match_state.h"
+#include "game/rules/match_rules.h"
+#include "game/rules/match_state.h"
 
 #include <algorithm>
 #include <string>

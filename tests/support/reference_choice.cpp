@@ -1,8 +1,8 @@
 #include "tests/support/reference_choice.h"
 
 #include "cards/zucard.h"
-#include "game/card_points.h"
-#include "game/card_collection.h"
+#include "game/rules/card_points.h"
+#include "game/controller/card_collection.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/computer_choice.h"
-#include "game/table_candidates.h"
+#include "game/computer/computer_choice.h"
+#include "tests/support/table_candidates.h"
 
 #include <span>
 

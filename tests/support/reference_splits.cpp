@@ -1,7 +1,7 @@
 #include "tests/support/reference_splits.h"
 
-#include "game/capture_errors.h"
-#include "game/capture_search.h"
+#include "game/rules/capture_errors.h"
+#include "game/rules/capture_search.h"
 
 #include <algorithm>
 

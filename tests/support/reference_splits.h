@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/sume.h"
+#include "tests/support/sume.h"
 
 #include <array>
 #include <initializer_list>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cards/zucard.h"
-#include "game/match_controller.h"
+#include "game/controller/match_controller.h"
 #include "platform/random.h"
 #include "settings/ini.h"
 #include "tests/support/recording_sink.h"

@@ -2,8 +2,8 @@
 // seats on their worker and the end-of-hand dialogs closed as they open.
 #include "tests/ui/main_window_fixture.h"
 
-#include "game/computer_choice.h"
-#include "game/match_rules.h"
+#include "game/computer/computer_choice.h"
+#include "game/rules/match_rules.h"
 #include "ui/deck_over_dialog.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"

@@ -4,7 +4,7 @@
 // the human's hand.
 #include "tests/ui/main_window_fixture.h"
 
-#include "game/match_rules.h"
+#include "game/rules/match_rules.h"
 #include "ui/deck_over_dialog.h"
 #include "ui/hint_card.h"
 #include "ui/rename_dialog.h"

@@ -5,7 +5,7 @@
 #include "tests/ui/test_files.h"
 #include "tests/ui/main_window_fixture.h"
 
-#include "game/match_rules.h"
+#include "game/rules/match_rules.h"
 #include "game/controller/saved_match_store.h"
 #include "game/controller/statistics_store.h"
 

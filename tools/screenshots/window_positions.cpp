@@ -1,28 +1,16 @@
 #include "tools/screenshots/window_positions.h"
 
-#include "game/match_rules.h"
+#include "game/rules/match_rules.h"
 
 #include <algorithm>
 
 namespace {
 
 // Card IDs by suit and value (2..14, the ace 14).
-constexpr int Club(int v)
-{
-    return v;
-}
-constexpr int Diamond(int v)
-{
-    return v + 13;
-}
-constexpr int Spade(int v)
-{
-    return v + 26;
-}
-constexpr int Heart(int v)
-{
-    return v + 39;
-}
+constexpr auto Club = [](int value) { return CardId(TIdSuit::Clubs, value); };
+constexpr auto Diamond = [](int value) { return CardId(TIdSuit::Diamonds, value); };
+constexpr auto Spade = [](int value) { return CardId(TIdSuit::Spades, value); };
+constexpr auto Heart = [](int value) { return CardId(TIdSuit::Hearts, value); };
 
 void Take(TMatchState& state, int seat, std::vector<int>& rest, int count)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/match_state.h"
+#include "game/rules/match_state.h"
 
 #include <array>
 #include <vector>

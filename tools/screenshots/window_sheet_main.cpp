@@ -5,9 +5,10 @@
 // Usage: zaviko_window_sheet <folder> [--docs <png>]
 
 #include "cards/zucard.h"
-#include "game/computer_choice.h"
-#include "game/match_controller.h"
-#include "game/match_rules.h"
+#include "game/computer/computer_choice.h"
+#include "game/controller/match_controller.h"
+#include "game/rules/match_rules.h"
+#include "platform/message_sink.h"
 #include "platform/random.h"
 #include "settings/ini.h"
 #include "ui/deck_over_dialog.h"

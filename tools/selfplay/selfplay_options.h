@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/headless_match.h"
+#include "game/rules/headless_match.h"
 
 #include <cstdint>
 #include <optional>

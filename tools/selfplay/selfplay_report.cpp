@@ -1,6 +1,6 @@
 #include "tools/selfplay/selfplay_report.h"
 
-#include "game/match_rules.h"
+#include "game/rules/match_rules.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,5 @@
 #include "tools/selfplay/selfplay_run.h"
+#include "game/computer/seat_choice.h"
 
 #include <algorithm>
 #include <atomic>
@@ -39,6 +40,7 @@ std::uint64_t MatchSeed(std::uint64_t base, int index)
 THeadlessMatchSetup MatchSetup(const TSelfPlayOptions& options, int index)
 {
     THeadlessMatchSetup setup;
+    setup.chooser = ChooseSeatMove;
     setup.seed = MatchSeed(options.seed, index);
     setup.gameMode = options.gameMode;
     setup.deckCount = options.deckCount;

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "game/rules/capture_search.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <span>
+
+// The computer's candidate sets walked on plain card values: every set of one
+// to five table positions, in the order of getAllPossibleCollections, without
+// building any set. Positions are kept as an index array, so the table may
+// hold any number of cards (two decks can leave far more than twelve).
+
+// The most cards one computer candidate holds.
+inline constexpr int kMaxCandidateCards = 5;
+
+// One table card as the candidates need it.
+struct TCandidateCard {
+    int value = 0; // card value 2..14, 15 for a joker
+    int points = 0; // what it scores when taken
+};
+
+// What the capture test can refuse a set by before splitting it: the total
+// with every ace at 0, the aces, the largest sum value, whether a joker is in
+// it; and the set's points.
+struct TCandidateTotals {
+    int base = 0, aces = 0, largest = 0, points = 0;
+    bool joker = false;
+
+    TCandidateTotals With(const TCandidateCard& card) const
+    {
+        const int sum = CaptureSumValue(card.value);
+        const bool ace = card.value == kAceValue;
+        return { base + sum, aces + ace, std::max(largest, sum), points + card.points,
+            joker || (sum == 0 && !ace) };
+    }
+};
+
+using TTargets = std::uint32_t; // bit t: the groups must add up to t
+
+// Targets of hand cards run 2..14; a total decides which of them can take a
+// set at all, so the tables below refuse most sets without a search.
+inline constexpr int kLowestTarget = 2, kHighestTarget = 14;
+inline constexpr int kTabledTotals = 128; // five cards add up to at most 70
+
+constexpr TTargets DividingTargets(int total)
+{
+    TTargets targets = 0;
+    for (int t = kLowestTarget; t <= kHighestTarget && total > 0; ++t)
+        if (total % t == 0) targets |= TTargets { 1 } << t;
+    return targets;
+}
+
+inline constexpr auto kDividing = [] {
+    std::array<TTargets, kTabledTotals> table {};
+    for (int total = 0; total < kTabledTotals; ++total)
+        table[total] = DividingTargets(total);
+    return table;
+}();
+
+// No group can hold a card larger than its target.
+constexpr TTargets TargetsFrom(int largest)
+{
+    return ~TTargets { 0 } << largest;
+}
+
+// The targets a set of two or more cards may split into groups of: a whole
+// number of groups for some choice of 1 or 11 per ace. A necessary condition
+// only; TCaptureValues decides.
+inline TTargets PossibleTargets(const TCandidateTotals& totals)
+{
+    if (totals.joker) return 0;
+    TTargets targets = 0;
+    int total = totals.base + totals.aces;
+    for (int eleven = 0; eleven <= totals.aces; ++eleven, total += 10)
+        targets |= total < kTabledTotals ? kDividing[total] : DividingTargets(total);
+    return targets & TargetsFrom(totals.largest);
+}
+
+// One candidate while it is visited: valid only during the visit.
+struct TCandidateSet {
+    int size;
+    const int* descending; // 0-based positions, the last position first
+    const TCandidateTotals& totals;
+
+    // The i-th card of the set in set order (ascending positions).
+    int Position(int i) const { return descending[size - 1 - i]; }
+};
+
+// Visits the sets of `size` cards in ascending order of the binary number
+// whose most significant bit is position 1. Stepping that number to the next
+// one with as many bits moves the lowest position that can move one place
+// back and packs the positions before it to the end of the table; the totals
+// of the positions that stay are kept, so most steps add up one card.
+// visit(const TCandidateSet&) returns false to stop; so does the walk.
+template <class Visit>
+bool WalkCandidatesOfSize(std::span<const TCandidateCard> cards, int size, Visit& visit)
+{
+    const int n = static_cast<int>(cards.size());
+    std::array<int, kMaxCandidateCards> positions {};
+    std::array<TCandidateTotals, kMaxCandidateCards + 1> totals {};
+    for (int i = 0; i < size; ++i)
+        positions[i] = n - 1 - i;
+    for (int changed = size - 1;;) {
+        for (int i = changed; i >= 0; --i)
+            totals[i] = totals[i + 1].With(cards[positions[i]]);
+        if (!visit(TCandidateSet { size, positions.data(), totals[0] })) return false;
+        int j = 0;
+        while (j < size && positions[j] - 1 <= (j + 1 < size ? positions[j + 1] : -1))
+            ++j;
+        if (j == size) return true;
+        --positions[j];
+        for (int i = 0; i < j; ++i)
+            positions[i] = n - 1 - i;
+        changed = j;
+    }
+}
+
+// Every candidate of the table: all single cards, then all pairs, and so on
+// up to five cards. Returns false when the visit stopped the walk.
+template <class Visit> bool WalkCandidates(std::span<const TCandidateCard> cards, Visit visit)
+{
+    const int largest = std::min(static_cast<int>(cards.size()), kMaxCandidateCards);
+    for (int size = 1; size <= largest; ++size)
+        if (!WalkCandidatesOfSize(cards, size, visit)) return false;
+    return true;
+}

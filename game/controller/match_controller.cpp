@@ -1,0 +1,249 @@
+// Start-up, a new match, the start prompt and the settings the window applies.
+#include "game/controller/match_controller.h"
+
+#include "game/controller/comp_play_thread.h"
+#include "game/controller/log_failure_text.h"
+#include "platform/message_sink.h"
+#include "platform/random.h"
+#include "settings/ini.h"
+#include "settings/log_file.h"
+#include "settings/program_files.h"
+
+#include "cards/zucard_deck.h"
+
+TMatchController::TMatchController(
+    const TMatchControls& controls, TIni& settings, TLogFile& log, TMatchView& view)
+    : FControls(controls)
+    , Settings(settings)
+    , LogFile(log)
+    , FView(view)
+{
+}
+
+TMatchController::~TMatchController()
+{
+    Shutdown();
+}
+
+TZuCardGroup* TMatchController::Seat(int seat) const
+{
+    switch (seat) {
+    case SeatS:
+        return FControls.PlayerS;
+    case SeatW:
+        return FControls.PlayerW;
+    case SeatN:
+        return FControls.PlayerN;
+    case SeatE:
+        return FControls.PlayerE;
+    default:
+        return nullptr;
+    }
+}
+
+int TMatchController::SeatOf(const TZuCardGroup* group) const
+{
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (group && Seat(seat) == group) return seat;
+    return kNoSeat;
+}
+
+QString TMatchController::Name(int seat) const
+{
+    const TZuCardGroup* group = Seat(seat);
+    return group ? group->PlayerName() : QString();
+}
+
+void TMatchController::Start()
+{
+    for (int seat : { SeatW, SeatN, SeatE }) {
+        Seat(seat)->SetShowBack(true);
+        Seat(seat)->SetController(ctComputer);
+    }
+    FControls.PlayerS->SetController(ctHuman);
+    // Every hand has its six slots from the start; deals only refill them.
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        TZuCardList& handSlots = Seat(seat)->CardList();
+        while (handSlots.Count() < kHandSlots)
+            handSlots.Add().Card().SetEmpty(true);
+    }
+    ApplyNames();
+    FState.GameMode = Settings.NumberOfPlayers;
+    FState.DeckCount = Settings.NumberOfDecks;
+    ApplyOptions();
+    InitScoreGrid();
+    ShowScorePanel();
+    FFirstActivation = true;
+    FSelection.Clear();
+    FBusy = false;
+    FPaused = false;
+    NewGame(true);
+    NewGame(false);
+}
+
+void TMatchController::ApplyNames()
+{
+    FControls.PlayerS->SetPlayerName(Settings.S);
+    FControls.PlayerW->SetPlayerName(Settings.W);
+    FControls.PlayerN->SetPlayerName(Settings.N);
+    FControls.PlayerE->SetPlayerName(Settings.E);
+    FillScoreNames();
+    // The status bar names the seat on turn too.
+    ShowStatusTurn();
+}
+
+void TMatchController::ApplyOptions()
+{
+    CompPlays = Settings.CompPlays;
+    CompPlayDelay = Settings.CompPlayDelay;
+    CompWaitForPlay = Settings.CompWaitForPlay;
+    FLogEnabled = Settings.Log;
+    // Log lines are written only on this thread, so opening or closing the
+    // log here never cuts a worker's line in half.
+    try {
+        if (FLogEnabled && !LogFile.Active()) LogFile.Open();
+        if (!FLogEnabled && LogFile.Active()) LogFile.Close();
+    } catch (const std::exception& e) {
+        FLogEnabled = false;
+        MessageSink().Error(LogFailureText(TLogStep::Use, e, LogFile.LogFileName()));
+    }
+}
+
+void TMatchController::SetNumberOfDecks(int n)
+{
+    const std::uint8_t copies = n == 1 ? 2 : n == 2 ? 4 : 1;
+    TZuIncludedCards& cards = FControls.Deck->IncludedCards();
+    for (TZuSuit* suit : { &cards.Clubs(), &cards.Diamonds(), &cards.Hearts(), &cards.Spades() })
+        for (int value = 2; value <= 14; ++value)
+            suit->SetCount(value, copies);
+}
+
+void TMatchController::NewGame(bool initial)
+{
+    if (FStopping) return;
+    if (FBusy) StopSequence();
+    FPendingSequence.reset();
+    Randomize();
+    ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
+        Settings.NumberOfDecks, Settings.Clockwise);
+    FHandClears = 0;
+    // A new match starts with nothing marked, so no hand card can take a
+    // card of the last match.
+    ClearTableMarks();
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        Seat(seat)->SetScore(0);
+        Seat(seat)->ClearTaken();
+    }
+    InitScoreGrid();
+    ShowScorePanel();
+    ClearLastMoves();
+    FView.SetStatusText(2, QString());
+    if (!initial && FLogEnabled) LogLine(QStringLiteral("****** Nova igra ******"));
+    SetNumberOfDecks(FState.DeckCount);
+    FView.SetSideSeatsVisible(FState.GameMode != kTwoPlayers);
+    FView.RepaintWindow();
+    DealCards(true, !initial);
+    if (initial) return;
+    FView.SetStartItemEnabled(true);
+    Randomize();
+    FState.CurrentPlayer = FirstPlayerOfDraw(Random(FState.GameMode == kTwoPlayers ? 2 : 4));
+    if (FState.CurrentPlayer == SeatS) FView.SetStartItemEnabled(false);
+    ShowStatusTurn();
+    if (!FFirstActivation) AskToStart();
+}
+
+void TMatchController::AskToStart()
+{
+    if (FState.CurrentPlayer == SeatS) {
+        MessageSink().Information("Ti igras prvi.");
+        return;
+    }
+    const QString text = QStringLiteral("Prvi na potezu je ") + Name(FState.CurrentPlayer)
+        + QStringLiteral(" (kompjuter). Da li partija moze da pocne?\n\nAko je odgovor negativan, "
+                         "partiju mozes da zapocnes i rucno kroz meni Igra | Pocni igru.");
+    if (!MessageSink().Confirmation(text.toStdString())) return;
+    FView.SetStartItemEnabled(false);
+    FView.RepaintWindow();
+    StartSequence(true);
+}
+
+void TMatchController::StartMatch()
+{
+    if (FBusy || FStopping) return;
+    if (FState.CurrentPlayer == SeatS) {
+        MessageSink().Information("Ti igras prvi.");
+        return;
+    }
+    FView.SetStartItemEnabled(false);
+    StartSequence(true);
+}
+
+TSavedMatch TMatchController::SavedMatch() const
+{
+    return { FState, FLastMoves, RandomState() };
+}
+
+void TMatchController::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
+{
+    FLastMoves[seat] = { playedId, takenIds };
+    FView.ShowLastMove(seat, playedId, takenIds);
+}
+
+void TMatchController::ClearLastMoves()
+{
+    FLastMoves = {};
+    FView.ClearLastMoves();
+}
+
+void TMatchController::ShowLastMoves()
+{
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (FLastMoves[seat].playedId != kNoCard)
+            FView.ShowLastMove(seat, FLastMoves[seat].playedId, FLastMoves[seat].takenIds);
+}
+
+void TMatchController::ResumeMatch(const TSavedMatch& match)
+{
+    if (FStopping) return;
+    if (FBusy) StopSequence();
+    FPendingSequence.reset();
+    SetRandomState(match.randomState);
+    FHandClears = 0;
+    ClearTableMarks();
+    SetNumberOfDecks(match.state.DeckCount);
+    ClearLastMoves();
+    FView.SetStatusText(2, QString());
+    ShowState(match.state, match.lastMoves);
+    LogLine(QStringLiteral("****** Nastavak sacuvane igre ******"));
+    if (FState.CurrentPlayer != SeatS) StartSequence(true);
+}
+
+void TMatchController::Shutdown()
+{
+    if (FBusy) StopSequence();
+    FWorker.reset();
+    if (LogFile.Active()) {
+        try {
+            LogFile.Close();
+        } catch (const std::exception& e) {
+            MessageSink().Error(LogFailureText(TLogStep::Close, e, LogFile.LogFileName()));
+        }
+    }
+}
+
+void TMatchController::LogLine(const QString& text)
+{
+    if (!FLogEnabled) return;
+    try {
+        LogFile.Log(QStringLiteral("Zaviko"), QStringLiteral("*"), text);
+    } catch (const std::exception& e) {
+        // One message, then the run goes on without a log.
+        FLogEnabled = false;
+        MessageSink().Error(LogFailureText(TLogStep::Write, e, LogFile.LogFileName()));
+    }
+}
+
+QString TMatchController::CardName(int id)
+{
+    return QString::fromStdString(::CardName(id));
+}

@@ -1,0 +1,229 @@
+#pragma once
+
+#include "cards/zucard_group.h"
+#include "game/controller/card_collection.h"
+#include "game/rules/match_file.h"
+#include "game/rules/match_rules.h"
+#include "game/rules/match_statistics.h"
+#include "game/controller/match_view.h"
+#include "platform/manual_reset_event.h"
+
+#include <QString>
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class TIni;
+class TLogFile;
+class TZuVirtualDeck;
+class TCompPlayThread;
+
+// The card controls the controller plays on; the window owns them.
+struct TMatchControls {
+    TZuCardGroup* PlayerS = nullptr;
+    TZuCardGroup* PlayerW = nullptr;
+    TZuCardGroup* PlayerN = nullptr;
+    TZuCardGroup* PlayerE = nullptr;
+    TZuCardGroup* Talon1 = nullptr;
+    TZuCardGroup* Talon2 = nullptr;
+    TZuVirtualDeck* Deck = nullptr;
+};
+
+// Runs a match: the rules on values (match_rules.h) change the state, and the
+// controller shows every change on the card groups, the deck, the score grids,
+// the status bar and the log, in the game's order. Computer seats play on a
+// worker thread (TCompPlayThread); whatever they change on screen reaches the
+// GUI thread through a synchronous hand-off. Everything public is called on
+// the GUI thread.
+class TMatchController {
+public:
+    TMatchController(
+        const TMatchControls& controls, TIni& settings, TLogFile& log, TMatchView& view);
+    ~TMatchController();
+    TMatchController(const TMatchController&) = delete;
+    TMatchController& operator=(const TMatchController&) = delete;
+
+    // --- The match ---
+    // The start-up: seats, names, options, score grid, log, then a
+    // preliminary four-player deal and the first match.
+    void Start();
+    void NewGame(bool initial);
+    void AskToStart();
+    // "Pocni igru".
+    void StartMatch();
+    void SetNumberOfDecks(int n);
+    // Stops a running computer sequence and closes the log; before the window goes.
+    void Shutdown();
+
+    // --- Input (the window's handlers) ---
+    void PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* card, int position, bool& playIt,
+        TZuTablePos& tablePos, bool& faceDown, Qt::MouseButton button);
+    void Talon1CardClick(TZuCardGroup* sender, TZuSingleCard* card, int position, bool& playIt,
+        TZuTablePos& tablePos, bool& faceDown, Qt::MouseButton button);
+    void FormMouseDown(Qt::MouseButton button);
+    // T toggles the score table, P pauses; other keys do nothing.
+    void FormKeyPress(QChar key);
+    void TogglePause();
+    void ToggleScoreTable();
+    void ToggleTableMark(TZuSingleCard& card);
+    // Clears the marks and Selection, and a hint's highlight with them.
+    void ClearTableMarks();
+
+    // --- The hint ("Savet") ---
+    // The human is on turn with cards, nothing else runs, the match is on.
+    bool HintAvailable() const;
+    // "Majstor"'s move for the human: the marks (and Selection) become
+    // exactly its table cards, as clicks on them would make them, and the
+    // hand card to play is highlighted until the next click or turn. Plays
+    // nothing; false when no hint can be given.
+    bool ShowHint();
+    // The highlighted hand slot of the hint shown, -1 when none.
+    int HintSlot() const { return FHintSlot; }
+
+    // --- Statistics ---
+    // Told of every hand's end, match's end and hint shown, on the GUI thread.
+    std::function<void(const TMatchEvent&)> OnMatchEvent;
+
+    // --- Settings the window changed ---
+    // Names from the settings onto the seats and the score rows.
+    void ApplyNames();
+    // Strength, pauses and the log from the settings; a running sequence sees
+    // the new values from its next move on.
+    void ApplyOptions();
+    void InitScoreGrid();
+    void FillScoreNames();
+    void ShowScorePanel();
+    int ActiveScoreGrid() const;
+
+    // --- What the window and tests read ---
+    bool Busy() const { return FBusy; }
+    bool Paused() const { return FPaused; }
+    // A stop of the computer sequence is under way; input waits for it.
+    bool Stopping() const { return FStopping; }
+    bool GameOver() const { return FState.GameOver; }
+    int GameMode() const { return FState.GameMode; }
+    int CardsLeft() const { return int(FState.deck.size()); }
+    TZuCardGroup* CurrentPlayer() const { return Seat(FState.CurrentPlayer); }
+    TZuCardGroup* LastTaker() const { return Seat(FState.LastTaker); }
+    const TMatchState& State() const { return FState; }
+    const TCardCollection& Selection() const { return FSelection; }
+    TZuCardGroup* Seat(int seat) const;
+    int SeatOf(const TZuCardGroup* group) const;
+    bool FirstActivation() const { return FFirstActivation; }
+    void SetFirstActivation(bool b) { FFirstActivation = b; }
+    bool LogEnabled() const { return FLogEnabled; }
+    // Blocks until a running computer sequence has ended, serving its
+    // hand-offs; for tests and the window's close.
+    void WaitForSequence();
+
+    // A match is under way: a move has been made and it is not over. While
+    // the computers play, the worker writes the state, so the GUI thread
+    // reads what the worker published after its last step.
+    bool MatchUnderway() const { return FBusy ? FUnderway.load() : Underway(FState); }
+    // The match as it stands, for saving; only between sequences.
+    TSavedMatch SavedMatch() const;
+    // Goes on with a saved match; a computer seat on turn plays at once.
+    void ResumeMatch(const TSavedMatch& match);
+    // Ends a computer's reveal at once (the space key, a click on the table);
+    // the pauses themselves stay as they are set.
+    void SkipReveal();
+    bool Revealing() const { return FRevealing; }
+
+    // Puts a prepared state in place and shows it whole: cards, taken lists,
+    // scores, status bar. For the screenshot programs, which need positions
+    // that play reaches only by chance (a grown table, a reveal). Does
+    // nothing while a computer sequence runs.
+    void ShowState(const TMatchState& state, const TLastMoves& lastMoves = {});
+
+    // --- The computer sequence (the worker's side) ---
+    // After a move: the turn moves on, hands are refilled or the hand ends,
+    // and every computer seat then on turn plays, until the human is on turn
+    // or the match is over.
+    void EndTurn();
+    // A computer seat's move; false when the sequence was told to stop.
+    bool PlayerNBeforePlay(int seat);
+    // A timed pause on PaceEvent that also holds while paused.
+    void Pace(int ms);
+    bool WorkerTerminated() const;
+
+    static QString CardName(int id);
+    void LogLine(const QString& text);
+
+private:
+    friend class TCompPlayThread;
+    friend class TDisplayInfoThread;
+    friend class TGameOverDisplayThread;
+    class TEvents;
+
+    void DealCards(bool newDeck, bool logIt);
+    void LogDeal(bool newDeck);
+    void ShowHands();
+    void ShowTable();
+    void ShowTaken();
+    void ShowStatusCardsLeft();
+    void ShowStatusTurn();
+    void UpdateTotal(int seat);
+    void ShowAllScores();
+    int ScoreRow(int seat) const { return ::ScoreRow(FState.GameMode, seat); }
+    QString Name(int seat) const;
+    void HumanLaysDown(int slot);
+    void HumanCaptures(int slot);
+    void DoCapture(int seat, const TMoveOutcome& outcome);
+    bool TableEmpty() const { return ::TableEmpty(FState); }
+    void NextPlayer();
+    static bool Underway(const TMatchState& s) { return s.MovesMade > 0 && !s.GameOver; }
+    void StartSequence(bool playFirst);
+    void SequenceRefused(bool playFirst);
+    // A sequence the system refused to start runs now; false when none waits.
+    bool RetryPendingSequence();
+    void PublishProgress();
+    void StopSequence();
+    void SequenceEnded();
+    void ShowHandEndOnGui(const THandEnd& end);
+    void ShowGameOverOnGui(const QString& winner);
+    void ShowDeal(bool newDeck, bool logIt);
+    void ComputerCapture(const TMove& move);
+    void ComputerLaysDown(int seat, int handSlot);
+    void RevealHandCard(int seat, int handSlot, bool reveal);
+    void PaceReveal();
+    void ShowNotice(const QString& text);
+    // Each seat's last move, kept so a saved match shows them again.
+    void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds);
+    void ClearLastMoves();
+    void ShowLastMoves();
+    TZuSingleCard* TableCard(TTableSlot place) const;
+    void ClearHint();
+    bool SelectionSlots(std::vector<TTableSlot>& places) const;
+    void RunOnGui(const std::function<void()>& fn);
+    void Report(const TMatchEvent& event);
+
+    TMatchControls FControls;
+    TIni& Settings;
+    TLastMoves FLastMoves {};
+    TLogFile& LogFile;
+    TMatchView& FView;
+    TMatchState FState;
+    TCardCollection FSelection;
+    TManualResetEvent PaceEvent;
+    std::unique_ptr<TCompPlayThread> FWorker;
+
+    std::atomic<int> CompPlays { 1 };
+    std::atomic<int> CompPlayDelay { 0 };
+    std::atomic<int> CompWaitForPlay { 0 };
+    bool FLogEnabled = false;
+    bool FFirstActivation = true;
+    std::atomic<bool> FBusy { false };
+    std::atomic<bool> FPaused { false };
+    std::atomic<bool> FStopping { false };
+    int FHintSlot = -1;
+    // The human's table clears in the hand under way, for the statistics.
+    int FHandClears = 0;
+    std::atomic<bool> FRevealing { false };
+    // MatchUnderway as of the worker's last step.
+    std::atomic<bool> FUnderway { false };
+    // The sequence after the human's move, when its thread was refused.
+    std::optional<bool> FPendingSequence;
+};

@@ -1,0 +1,182 @@
+// The human's input: clicks on hand and table cards, the right button, the
+// keys, and the moves they make. Runs on the GUI thread.
+#include "game/controller/match_controller.h"
+
+#include "platform/message_sink.h"
+
+namespace {
+
+const char* const kNotStarted
+    = "Partija jos nije pocela. Mozes da pokrenes partiju iz Igra | Pocni igru";
+const char* const kNotYourTurn = "Nisi jos na potezu";
+
+} // namespace
+
+void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* card, int position,
+    bool& /*playIt*/, TZuTablePos& /*tablePos*/, bool& /*faceDown*/, Qt::MouseButton /*button*/)
+{
+    if (FStopping) return;
+    ClearHint();
+    if (FView.StartItemEnabled()) {
+        MessageSink().Information(kNotStarted);
+        return;
+    }
+    if (FBusy) {
+        MessageSink().Message(kNotYourTurn);
+        return;
+    }
+    if (RetryPendingSequence()) return;
+    if (!sender || sender->Controller() != ctHuman) return;
+    if (SeatOf(sender) != FState.CurrentPlayer) {
+        MessageSink().Information(
+            (QStringLiteral("Na potezu je ") + Name(FState.CurrentPlayer)).toStdString());
+        return;
+    }
+    if (FState.GameOver || !card || card->Empty()) return;
+    const int slot = card->Index() >= 0 ? card->Index() : position;
+    if (slot < 0 || slot >= kHandSlots || FState.hands[SeatS][slot] == kNoCard) return;
+    if (FSelection.Count() == 0)
+        HumanLaysDown(slot);
+    else if (FSelection.CanTake(*card))
+        HumanCaptures(slot);
+    else // the marks stay; the player may change them or try another card
+        ShowNotice(QStringLiteral("Oznacene karte ne mogu da se uzmu ovom kartom."));
+}
+
+void TMatchController::ShowNotice(const QString& text)
+{
+    // The pause panel is free whenever the human may act.
+    if (!FPaused) FView.SetStatusText(2, text);
+}
+
+void TMatchController::HumanLaysDown(int slot)
+{
+    ShowNotice(QString());
+    const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, {} });
+    ShowLastMove(SeatS, outcome.playedId, {});
+    ShowHands();
+    ShowTable(); // the rules have put the card in its slot
+    LogLine(Name(SeatS) + QStringLiteral(" stavlja na talon kartu ") + CardName(outcome.playedId));
+    StartSequence(false);
+}
+
+void TMatchController::HumanCaptures(int slot)
+{
+    std::vector<TTableSlot> take;
+    if (!SelectionSlots(take)) return;
+    const int played = FState.hands[SeatS][slot];
+    QString line = QStringLiteral(">> ") + Name(SeatS) + QStringLiteral(" kupi sa ")
+        + CardName(played) + QStringLiteral(" sledece karte: ");
+    for (int i = 0; i < FSelection.Count(); ++i)
+        line += ' ' + CardName(FSelection.CardID(i));
+    LogLine(line);
+    ShowNotice(QString());
+    const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
+    DoCapture(SeatS, outcome);
+    if (outcome.tableCleared) ++FHandClears;
+    ShowLastMove(SeatS, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
+    StartSequence(false);
+}
+
+bool TMatchController::SelectionSlots(std::vector<TTableSlot>& places) const
+{
+    for (int i = 0; i < FSelection.Count(); ++i) {
+        const TZuSingleCard& card = FSelection.Card(i);
+        const TZuCardGroup* group = card.Owner().OwnerGroup();
+        const int row = group == FControls.Talon1 ? 0 : group == FControls.Talon2 ? 1 : -1;
+        if (row < 0 || card.Index() < 0 || card.Index() >= int(FState.table[row].size())
+            || FState.table[row][card.Index()] == kNoCard)
+            return false;
+        places.push_back({ row, card.Index() });
+    }
+    return true;
+}
+
+void TMatchController::DoCapture(int seat, const TMoveOutcome& outcome)
+{
+    // The state has the move already; the screen follows in the game's order:
+    // taken list, points, the hand and the table, then a clear.
+    ShowTaken();
+    UpdateTotal(seat);
+    ShowHands();
+    for (int i = FSelection.Count() - 1; i >= 0; --i)
+        FSelection.Card(i).SetNegative(false);
+    FSelection.Clear();
+    ShowTable();
+    if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
+}
+
+void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* card,
+    int /*position*/, bool& /*playIt*/, TZuTablePos& /*tablePos*/, bool& /*faceDown*/,
+    Qt::MouseButton /*button*/)
+{
+    if (FStopping) return;
+    if (FBusy && FRevealing) {
+        SkipReveal(); // a click on the table hurries the computer's reveal
+        return;
+    }
+    if (FBusy) {
+        MessageSink().Message(kNotYourTurn);
+        return;
+    }
+    if (RetryPendingSequence()) return;
+    if (FState.CurrentPlayer == SeatS) {
+        ClearHint();
+        if (card) ToggleTableMark(*card);
+        return;
+    }
+    if (!FState.GameOver) MessageSink().Information(kNotStarted);
+}
+
+void TMatchController::ToggleTableMark(TZuSingleCard& card)
+{
+    if (card.Empty()) return;
+    // A refused capture spoke of the marks as they were.
+    ShowNotice(QString());
+    if (card.Negative()) {
+        card.SetNegative(false);
+        FSelection.Remove(card);
+        return;
+    }
+    if (FSelection.Count() == kMaxCaptureCards) {
+        MessageSink().Information("Ne mozes da oznacis vise od 21 karte.");
+        return;
+    }
+    card.SetNegative(true);
+    FSelection.Add(card);
+}
+
+void TMatchController::ClearTableMarks()
+{
+    ClearHint();
+    ShowNotice(QString());
+    for (TZuCardGroup* row : { FControls.Talon1, FControls.Talon2 })
+        for (int slot = 0; slot < row->SlotCount(); ++slot)
+            if (row->CardAt(slot)->Negative()) row->CardAt(slot)->SetNegative(false);
+    FSelection.Clear();
+}
+
+void TMatchController::FormMouseDown(Qt::MouseButton button)
+{
+    // The computer's reveal marks table cards too; those are not the human's.
+    if (button == Qt::RightButton && !FBusy && !FStopping) ClearTableMarks();
+    if (button == Qt::LeftButton) SkipReveal();
+}
+
+void TMatchController::FormKeyPress(QChar key)
+{
+    const QChar k = key.toUpper();
+    if (k == 'T')
+        ToggleScoreTable();
+    else if (k == 'P')
+        TogglePause();
+    else if (k == ' ')
+        SkipReveal();
+}
+
+void TMatchController::TogglePause()
+{
+    if (!FBusy || FStopping) return;
+    FPaused = !FPaused;
+    FView.SetStatusText(2, FPaused ? QStringLiteral("Igra pauzirana") : QString());
+}

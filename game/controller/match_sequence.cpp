@@ -1,0 +1,317 @@
+// The computer sequence: the worker's side of the match and how the GUI
+// thread starts and stops it. The worker changes the match state only while
+// Busy locks the human out; everything it shows goes through RunOnGui.
+#include "game/controller/match_controller.h"
+
+#include "game/controller/comp_play_thread.h"
+#include "game/computer/seat_choice.h"
+#include "platform/message_sink.h"
+#include "platform/random.h"
+
+#include "cards/zucard_deck.h"
+
+#include <QThread>
+
+namespace {
+
+const char* const kNoThread = "Kompjuteri ne mogu da igraju: sistem nije pokrenuo nit.";
+
+} // namespace
+
+// The rules' events during the end of a turn, shown on the GUI thread.
+class TMatchController::TEvents : public TMatchEvents {
+public:
+    explicit TEvents(TMatchController& c)
+        : FC(c)
+    {
+    }
+    void TurnChanged(const TMatchState&) override
+    {
+        FC.RunOnGui([this] { FC.ShowStatusTurn(); });
+    }
+    std::vector<int> NewDeck(int) override
+    {
+        std::vector<int> deck;
+        FC.RunOnGui([this, &deck] {
+            FC.FControls.Deck->PrepareDeck();
+            deck = FC.FControls.Deck->Remaining();
+        });
+        return deck;
+    }
+    void Dealt(const TMatchState&, bool newDeck) override
+    {
+        FC.RunOnGui([this, newDeck] { FC.ShowDeal(newDeck, true); });
+    }
+    void HandEnded(const TMatchState&, const THandEnd& end) override
+    {
+        TDisplayInfoThread display(FC, end);
+        display.SetPriority(QThread::LowestPriority);
+        // Without a thread of its own the dialog still shows, straight from here.
+        if (!display.Resume()) FC.RunOnGui([this, &end] { FC.ShowHandEndOnGui(end); });
+        display.WaitFor();
+    }
+
+private:
+    TMatchController& FC;
+};
+
+void TMatchController::Report(const TMatchEvent& event)
+{
+    if (OnMatchEvent) OnMatchEvent(event);
+}
+
+void TMatchController::RunOnGui(const std::function<void()>& fn)
+{
+    TThread::Synchronize(fn);
+}
+
+void TMatchController::StartSequence(bool playFirst)
+{
+    // Busy is set before the worker can run, so its end cannot come first,
+    // and nothing below serves events: no click queued behind the human's
+    // move can become a second one.
+    FUnderway = Underway(FState);
+    FBusy = true;
+    FPendingSequence.reset();
+    if (FWorker) {
+        // Its sequence has ended, which was its last hand-off; it may still be
+        // returning from its body.
+        FWorker->WaitForQuietEnd();
+        FWorker.reset();
+    }
+    FWorker = std::make_unique<TCompPlayThread>(*this, playFirst);
+    FWorker->SetPriority(QThread::LowPriority);
+    if (FWorker->Resume()) return;
+    FWorker.reset();
+    FBusy = false;
+    SequenceRefused(playFirst);
+}
+
+void TMatchController::SequenceRefused(bool playFirst)
+{
+    if (playFirst) {
+        // The computers have not begun: "Pocni igru" tries again.
+        FView.SetStartItemEnabled(true);
+        MessageSink().Error(QStringLiteral("%1 %2")
+                                .arg(kNoThread, "Pokusaj ponovo kroz meni Igra | Pocni igru.")
+                                .toStdString());
+        return;
+    }
+    // The human's move stands; the next click goes on from it.
+    FPendingSequence = playFirst;
+    MessageSink().Error(
+        QStringLiteral("%1 %2").arg(kNoThread, "Klikni na kartu da pokusas ponovo.").toStdString());
+}
+
+bool TMatchController::RetryPendingSequence()
+{
+    if (!FPendingSequence) return false;
+    StartSequence(*FPendingSequence);
+    return true;
+}
+
+void TMatchController::PublishProgress()
+{
+    FUnderway = Underway(FState);
+}
+
+void TMatchController::SequenceEnded()
+{
+    FBusy = false;
+    if (FPaused) {
+        FPaused = false;
+        FView.SetStatusText(2, QString());
+    }
+}
+
+void TMatchController::StopSequence()
+{
+    if (!FWorker || FStopping) return;
+    FStopping = true;
+    PaceEvent.SetEvent();
+    FWorker->Terminate();
+    FWorker->WaitFor(); // serves the worker's hand-offs meanwhile
+    FWorker.reset();
+    PaceEvent.ResetEvent();
+    SequenceEnded();
+    FStopping = false;
+}
+
+void TMatchController::WaitForSequence()
+{
+    if (FWorker) FWorker->WaitFor();
+}
+
+bool TMatchController::WorkerTerminated() const
+{
+    return FWorker && FWorker->Terminated();
+}
+
+void TMatchController::PaceReveal()
+{
+    // While the chosen cards show, the player may cut the wait short.
+    FRevealing = true;
+    Pace(CompPlayDelay * 1000);
+    FRevealing = false;
+}
+
+void TMatchController::SkipReveal()
+{
+    if (FBusy && FRevealing && !FPaused) PaceEvent.Pulse();
+}
+
+void TMatchController::Pace(int ms)
+{
+    if (ms > 0) PaceEvent.WaitFor(ms);
+    // The pause holds the sequence here; a stop signals the event and ends it.
+    while (FPaused && !WorkerTerminated())
+        PaceEvent.WaitFor(50);
+}
+
+void TMatchController::EndTurn()
+{
+    for (;;) {
+        TEvents events(*this);
+        FinishTurn(FState, events);
+        PublishProgress();
+        RunOnGui([this] { ClearTableMarks(); });
+        if (FState.GameOver) {
+            // Names belong to the GUI thread: a rename may change them.
+            QString winner;
+            RunOnGui([this, &winner] {
+                ShowTaken();
+                winner = QString::fromStdString(WinnerName(FState,
+                    { Name(SeatS).toStdString(), Name(SeatW).toStdString(),
+                        Name(SeatN).toStdString(), Name(SeatE).toStdString() }));
+            });
+            TGameOverDisplayThread display(*this, winner);
+            display.SetPriority(QThread::LowestPriority);
+            if (!display.Resume()) RunOnGui([this, &winner] { ShowGameOverOnGui(winner); });
+            display.WaitFor();
+            return;
+        }
+        if (FState.CurrentPlayer == SeatS) return;
+        Pace(CompWaitForPlay * 500);
+        if (!PlayerNBeforePlay(FState.CurrentPlayer)) return;
+    }
+}
+
+bool TMatchController::PlayerNBeforePlay(int seat)
+{
+    if (WorkerTerminated()) return false;
+    // The strength is read once, so a change in the options applies from the
+    // next move on, never in the middle of one.
+    const int strength = CompPlays;
+    const int r = Random(10);
+    const TComputerChoice choice = ChooseSeatMove(FState, seat, strength, r);
+    if (choice.handSlot < 0) return true; // nothing to play: the turn moves on
+    if (choice.capture)
+        ComputerCapture(MoveOfChoice(FState, seat, choice));
+    else
+        ComputerLaysDown(seat, choice.handSlot);
+    return true;
+}
+
+void TMatchController::RevealHandCard(int seat, int handSlot, bool reveal)
+{
+    TZuSingleCard& card = *Seat(seat)->CardAt(handSlot);
+    // Face-down seats turn the card over; seats shown face up mark it.
+    if (Seat(seat)->ShowBack())
+        card.SetShowBack(!reveal);
+    else
+        card.SetNegative(reveal);
+}
+
+void TMatchController::ComputerCapture(const TMove& move)
+{
+    const int seat = move.seat, handSlot = move.handSlot;
+    const std::vector<TTableSlot>& take = move.take;
+    RunOnGui([&] {
+        QString line = QStringLiteral(">> ") + Name(seat) + QStringLiteral(" kupi sa ")
+            + CardName(FState.hands[seat][handSlot]) + QStringLiteral(" sledece karte: ");
+        for (const TTableSlot& place : take) {
+            TableCard(place)->SetNegative(true);
+            line += ' ' + CardName(FState.table[place.row][place.slot]);
+        }
+        RevealHandCard(seat, handSlot, true);
+        LogLine(line);
+    });
+    PaceReveal();
+    const TMoveOutcome outcome = ApplyMove(FState, move);
+    PublishProgress();
+    RunOnGui([&] {
+        RevealHandCard(seat, handSlot, false);
+        for (const TTableSlot& place : take)
+            TableCard(place)->SetNegative(false);
+        ShowTaken();
+        UpdateTotal(seat);
+        ShowHands();
+        ShowTable();
+        if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
+        ShowLastMove(seat, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
+    });
+}
+
+void TMatchController::ComputerLaysDown(int seat, int handSlot)
+{
+    RunOnGui([&] {
+        RevealHandCard(seat, handSlot, true);
+        LogLine(Name(seat) + QStringLiteral(" stavlja na talon kartu ")
+            + CardName(FState.hands[seat][handSlot]));
+    });
+    PaceReveal();
+    const TMoveOutcome outcome = ApplyMove(FState, { seat, handSlot, {} });
+    PublishProgress();
+    RunOnGui([&] {
+        RevealHandCard(seat, handSlot, false);
+        ShowHands();
+        ShowTable(); // the rules have put the card in its slot
+        ShowLastMove(seat, outcome.playedId, {});
+    });
+}
+
+void TMatchController::ShowHandEndOnGui(const THandEnd& end)
+{
+    // The hand has ended by the rules, also in a match being abandoned.
+    Report(HandEndedEvent(FState, end, FHandClears));
+    FHandClears = 0;
+    ShowTable();
+    ShowTaken();
+    ShowAllScores();
+    if (FLogEnabled) {
+        if (end.restTaker != kNoSeat) {
+            QString line = QStringLiteral("Karte sa talona nosi ") + Name(end.restTaker) + ' ';
+            for (int id : end.restIds)
+                line += ' ' + CardName(id);
+            LogLine(line);
+        }
+        LogLine(QStringLiteral("Odnete karte:"));
+        for (int seat = SeatS; seat <= SeatE; ++seat) {
+            QString line = Name(seat) + QStringLiteral(" odneo u ovoj partiji: ");
+            for (int id : FState.taken[seat])
+                line += ' ' + CardName(id);
+            LogLine(line);
+        }
+    }
+    // An abandoned match shows nothing more.
+    if (FStopping) return;
+    THandEndDisplay display;
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        display.seats[seat] = Seat(seat);
+    display.gameMode = FState.GameMode;
+    display.lastTakerName = Name(end.restTaker);
+    for (int seat : end.bonusSeats)
+        display.mostCards.push_back(Seat(seat));
+    FView.CloseOverview();
+    FView.ShowHandEnd(display);
+}
+
+void TMatchController::ShowGameOverOnGui(const QString& winner)
+{
+    LogLine(QStringLiteral("Kraj partije. Pobednik je ") + winner);
+    Report(MatchEndedEvent(FState));
+    if (FStopping) return;
+    MessageSink().Information((QStringLiteral("Partija je gotova. Pobednik: ") + winner
+        + QStringLiteral("\n\nIzaberi Igra | Nova za novu partiju."))
+                                  .toStdString());
+}

@@ -1,0 +1,169 @@
+#include "game/rules/match_file_checks.h"
+
+#include "game/rules/match_rules.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+bool CardIds(const TMatchState& s)
+{
+    auto card = [](int id) { return id == kNoCard || (id >= 2 && id <= 53); };
+    for (const auto& hand : s.hands)
+        if (!std::all_of(hand.begin(), hand.end(), card)) return false;
+    for (const auto& row : s.table)
+        if (!std::all_of(row.begin(), row.end(), card)) return false;
+    return CardsConserved(s);
+}
+
+bool PlaysOrNone(const TMatchState& s, int seat)
+{
+    return seat == kNoSeat || SeatPlays(s.GameMode, seat);
+}
+
+// The hidden seats of the two-player mode hold, take and score nothing.
+bool HiddenSeatsEmpty(const TMatchState& s)
+{
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        if (SeatPlays(s.GameMode, seat)) continue;
+        if (!HandEmpty(s, seat) || !s.taken[seat].empty()) return false;
+    }
+    return true;
+}
+
+// A full table grows a row by one slot, so the rows together never have more
+// slots than the cards of the decks or the twelve they start with.
+bool RowsFit(const TMatchState& s)
+{
+    const std::size_t cards = FreshDeck(s.DeckCount).size();
+    const std::size_t longest = std::max<std::size_t>(kRowSlots, (cards + 1) / 2);
+    return std::all_of(s.table.begin(), s.table.end(),
+        [longest](const std::vector<int>& row) { return row.size() <= longest; });
+}
+
+// Each score row adds up to its seat's (or pair's) score; rows and scores of
+// seats that have none stay at zero.
+bool ScoresMatchRows(const TMatchState& s)
+{
+    std::array<int, kSeatCount> expected {};
+    std::array<bool, kSeatCount> rowUsed {};
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        const int row = ScoreRow(s.GameMode, seat);
+        if (row == 0) continue;
+        rowUsed[row - 1] = true;
+        expected[ScoringSeat(s.GameMode, seat)] = s.cells[row - 1].Total();
+    }
+    for (int row = 0; row < kSeatCount; ++row)
+        if (!rowUsed[row] && s.cells[row].Total() != 0) return false;
+    return expected == s.Score;
+}
+
+// A side passes 100 only in the hand that ends the match, so before this hand
+// each side held at most 100 and at most what the hands played could give
+// (every card's points, a clear for each capture, the most-cards bonus for
+// both partners); in this hand it has gained at most its taken cards' points
+// and a clear per capture.
+bool ScoresWithinReach(const TMatchState& s)
+{
+    const std::vector<int> deck = FreshDeck(s.DeckCount);
+    const long long deckPoints = std::accumulate(
+        deck.begin(), deck.end(), 0LL, [](long long sum, int id) { return sum + CardPoints(id); });
+    const long long handMax = deckPoints + (long long)(deck.size()) / 2 + 6;
+    std::array<long long, kSeatCount> thisHand {};
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        long long points = 0;
+        for (int id : s.taken[seat])
+            points += CardPoints(id);
+        thisHand[ScoringSeat(s.GameMode, seat)] += points + (long long)(s.taken[seat].size()) / 2;
+    }
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        const long long before = s.Score[seat] - thisHand[seat];
+        if (before > 100 || before > (long long)(s.HandsPlayed) * handMax) return false;
+    }
+    return true;
+}
+
+int CardsHeld(const TMatchState& s, int seat)
+{
+    return int(std::count_if(
+        s.hands[seat].begin(), s.hands[seat].end(), [](int id) { return id != kNoCard; }));
+}
+
+// All hands are dealt alike and every seat plays one card a turn, so from the
+// seat on turn round the table the hands hold c cards, then (the seats that
+// have played this round) c - 1. Any other shape runs a hand dry while
+// others still hold cards, and the next deal would lose them.
+bool HandsFollowTheTurns(const TMatchState& s)
+{
+    const int most = CardsHeld(s, s.CurrentPlayer);
+    int last = most;
+    int seat = s.CurrentPlayer;
+    do {
+        const int held = CardsHeld(s, seat);
+        if (held > last || held < most - 1) return false;
+        last = held;
+        seat = NextSeat(s.GameMode, s.Clockwise, seat);
+    } while (seat != s.CurrentPlayer);
+    return true;
+}
+
+bool SomebodyTook(const TMatchState& s)
+{
+    return std::any_of(
+        s.taken.begin(), s.taken.end(), [](const std::vector<int>& t) { return !t.empty(); });
+}
+
+} // namespace
+
+std::string UnreachableReason(const TMatchState& s)
+{
+    if (!SeatPlays(s.GameMode, s.CurrentPlayer)) return "na potezu je mesto koje ne igra";
+    if (!PlaysOrNone(s, s.LastTaker) || !PlaysOrNone(s, s.LastPlayer))
+        return "poslednji potez pripada mestu koje ne igra";
+    if (!HiddenSeatsEmpty(s)) return "mesto koje ne igra drzi karte";
+    if (!CardIds(s)) return "karte se ne slazu";
+    if (!RowsFit(s)) return "red na talonu je duzi nego sto karte dozvoljavaju";
+    if (SomebodyTook(s) && s.LastTaker == kNoSeat) return "karte su uzete, a niko ih nije uzeo";
+    // Resuming never deals, so the seat on turn must have a card to play.
+    if (HandEmpty(s, s.CurrentPlayer)) return "igrac na potezu nema karata";
+    if (!HandsFollowTheTurns(s)) return "karte u rukama ne odgovaraju redu poteza";
+    if (!ScoresMatchRows(s)) return "rezultat se ne slaze sa tabelom";
+    if (!ScoresWithinReach(s)) return "rezultat je veci nego sto karte dozvoljavaju";
+    return std::string();
+}
+
+std::string UnreachableLastMoves(const TMatchState& s, const TLastMoves& moves)
+{
+    // With two decks every card is there twice.
+    const long copies = s.DeckCount + 1;
+    auto inHands = [&s](int id) {
+        long n = 0;
+        for (const auto& hand : s.hands)
+            n += std::count(hand.begin(), hand.end(), id);
+        return n;
+    };
+    auto onTable = [&s](int id) {
+        long n = 0;
+        for (const auto& row : s.table)
+            n += std::count(row.begin(), row.end(), id);
+        return n;
+    };
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        const TLastMove& move = moves[seat];
+        if (move.playedId == kNoCard) {
+            if (!move.takenIds.empty()) return "potez bez odigrane karte";
+            continue;
+        }
+        if (!SeatPlays(s.GameMode, seat)) return "potez igraca koji ne igra";
+        if (move.playedId < 2 || inHands(move.playedId) >= copies)
+            return "odigrana karta je jos u ruci";
+        for (int id : move.takenIds) {
+            const long inMove = std::count(move.takenIds.begin(), move.takenIds.end(), id)
+                + (id == move.playedId ? 1 : 0);
+            if (id < 2 || inHands(id) + onTable(id) + inMove > copies)
+                return "odneta karta je jos u igri";
+        }
+    }
+    return {};
+}

@@ -1,0 +1,162 @@
+#include "game/rules/match_statistics.h"
+
+#include "game/rules/key_value_reader.h"
+
+#include <algorithm>
+#include <sstream>
+#include <utility>
+
+namespace {
+
+constexpr const char* kMagic = "Zaviko statistics 1";
+constexpr std::size_t kMaxText = 16 * 1024;
+// Far beyond any real count, and far enough below the type's end that adding
+// a score or a hand can never overflow.
+constexpr long long kMaxCount = 1'000'000'000'000LL;
+
+// The record's fields in file order, with their keys.
+struct TField {
+    const char* key;
+    long long TModeStatistics::*member;
+};
+constexpr std::array<TField, 8> kFields { { { "played", &TModeStatistics::played },
+    { "won", &TModeStatistics::won }, { "best", &TModeStatistics::bestScore },
+    { "sum", &TModeStatistics::scoreSum }, { "hands", &TModeStatistics::hands },
+    { "clears", &TModeStatistics::clears }, { "bonuses", &TModeStatistics::bonuses },
+    { "hints", &TModeStatistics::hints } } };
+
+bool Consistent(const TModeStatistics& r)
+{
+    // A table clear takes at least one card from the table, and a hand deals
+    // at most two decks.
+    return r.won <= r.played && r.bestScore <= r.scoreSum && (r.played > 0 || r.scoreSum == 0)
+        && r.bonuses <= r.hands && r.clears <= r.hands * 104;
+}
+
+} // namespace
+
+TMatchEvent HandEndedEvent(const TMatchState& state, const THandEnd& end, int humanClears)
+{
+    TMatchEvent event { TMatchEventKind::HandEnded, state.GameMode, state.DeckCount };
+    event.clears = humanClears;
+    event.bonus = std::find(end.bonusSeats.begin(), end.bonusSeats.end(), int(SeatS))
+        != end.bonusSeats.end();
+    return event;
+}
+
+TMatchEvent MatchEndedEvent(const TMatchState& state)
+{
+    TMatchEvent event { TMatchEventKind::MatchEnded, state.GameMode, state.DeckCount };
+    const int mine = ScoringSeat(state.GameMode, SeatS);
+    event.score = state.Score[mine];
+    const int winner = WinnerSeat(state);
+    event.won = winner != kNoSeat && ScoringSeat(state.GameMode, winner) == mine;
+    return event;
+}
+
+TMatchEvent HintShownEvent(const TMatchState& state)
+{
+    return { TMatchEventKind::HintShown, state.GameMode, state.DeckCount };
+}
+
+const TModeStatistics& TMatchStatistics::Of(int gameMode, int deckCount) const
+{
+    return FRecords[std::clamp(gameMode, 0, kStatisticModes - 1)]
+                   [std::clamp(deckCount, 0, kStatisticDecks - 1)];
+}
+
+TModeStatistics& TMatchStatistics::At(int gameMode, int deckCount)
+{
+    return const_cast<TModeStatistics&>(std::as_const(*this).Of(gameMode, deckCount));
+}
+
+void TMatchStatistics::Record(const TMatchEvent& event)
+{
+    if (event.gameMode < 0 || event.gameMode >= kStatisticModes || event.deckCount < 0
+        || event.deckCount >= kStatisticDecks)
+        return;
+    TModeStatistics& r = At(event.gameMode, event.deckCount);
+    switch (event.kind) {
+    case TMatchEventKind::HandEnded:
+        ++r.hands;
+        r.clears += std::max(0, event.clears);
+        if (event.bonus) ++r.bonuses;
+        break;
+    case TMatchEventKind::MatchEnded: {
+        const long long score = std::max(0, event.score);
+        ++r.played;
+        if (event.won) ++r.won;
+        r.scoreSum += score;
+        r.bestScore = std::max(r.bestScore, score);
+        break;
+    }
+    case TMatchEventKind::HintShown:
+        ++r.hints;
+        break;
+    }
+}
+
+bool TMatchStatistics::Empty() const
+{
+    return *this == TMatchStatistics();
+}
+
+std::string TMatchStatistics::SaveText() const
+{
+    std::ostringstream out;
+    out << kMagic << '\n';
+    for (int mode = 0; mode < kStatisticModes; ++mode)
+        for (int decks = 0; decks < kStatisticDecks; ++decks) {
+            out << "mode " << mode << " decks " << decks;
+            for (const TField& field : kFields)
+                out << ' ' << field.key << ' ' << FRecords[mode][decks].*field.member;
+            out << '\n';
+        }
+    out << "end\n";
+    return out.str();
+}
+
+std::optional<TMatchStatistics> TMatchStatistics::LoadText(
+    const std::string& text, std::string& error)
+{
+    auto fail = [&error](const char* why) {
+        error = why;
+        return std::optional<TMatchStatistics>();
+    };
+    if (text.size() > kMaxText) return fail("fajl je prevelik");
+    std::istringstream lines(text);
+    std::string line;
+    // Lines may end in CR LF, as an editor on another system saves them.
+    auto next = [&lines, &line] {
+        if (!std::getline(lines, line)) return false;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+    };
+    if (!next() || line != kMagic) return fail("to nije fajl statistike");
+    TMatchStatistics stats;
+    std::array<std::array<bool, kStatisticDecks>, kStatisticModes> seen {};
+    while (next()) {
+        if (line == "end") {
+            // Only blank space may follow the end mark.
+            std::string rest;
+            if (lines >> rest) return fail("tekst posle kraja");
+            return stats;
+        }
+        TKeyValueReader in(line);
+        in.Key("mode");
+        const long long mode = in.Number(0, kStatisticModes - 1);
+        in.Key("decks");
+        const long long decks = in.Number(0, kStatisticDecks - 1);
+        if (!in.Ok()) return fail("ostecen red");
+        if (seen[mode][decks]) return fail("isti zapis dvaput");
+        seen[mode][decks] = true;
+        TModeStatistics& r = stats.FRecords[mode][decks];
+        for (const TField& field : kFields) {
+            in.Key(field.key);
+            r.*field.member = in.Number(0, kMaxCount);
+        }
+        if (!in.Ok() || !in.AtEnd()) return fail("ostecen red");
+        if (!Consistent(r)) return fail("brojevi koji se medjusobno ne slazu");
+    }
+    return fail("fajl je odsecen");
+}

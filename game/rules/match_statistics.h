@@ -1,0 +1,71 @@
+#pragma once
+
+#include "game/rules/match_rules.h"
+#include "game/rules/match_state.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The player's statistics on plain values: one record per game mode and deck
+// count, counting what the human at seat S did. The window keeps them in a
+// file beside the settings; the controller reports what happened through
+// TMatchEvent.
+
+inline constexpr int kStatisticModes = 3; // kEachForHimself, kPairs, kTwoPlayers
+inline constexpr int kStatisticDecks = 2; // one deck, two decks
+
+struct TModeStatistics {
+    long long played = 0; // matches that reached their end
+    long long won = 0; // of those, won by the human (or the human's pair)
+    long long bestScore = 0; // the human's best final score
+    long long scoreSum = 0; // the human's final scores added up
+    long long hands = 0; // hands that ended
+    long long clears = 0; // the human's table clears in those hands
+    long long bonuses = 0; // hands in which the human got the most-cards bonus
+    long long hints = 0; // hints shown
+
+    double AverageScore() const { return played ? double(scoreSum) / double(played) : 0.0; }
+    double ClearsPerHand() const { return hands ? double(clears) / double(hands) : 0.0; }
+    double BonusesPerHand() const { return hands ? double(bonuses) / double(hands) : 0.0; }
+    bool operator==(const TModeStatistics&) const = default;
+};
+
+// What the controller reports, always on the GUI thread.
+enum class TMatchEventKind { HandEnded, MatchEnded, HintShown };
+
+struct TMatchEvent {
+    TMatchEventKind kind = TMatchEventKind::HandEnded;
+    int gameMode = kEachForHimself;
+    int deckCount = 0;
+    int clears = 0; // HandEnded: the human's table clears in the hand
+    bool bonus = false; // HandEnded: the human got the most-cards bonus
+    int score = 0; // MatchEnded: the final score of the human's side
+    bool won = false; // MatchEnded
+};
+
+// The events of a state the rules have just changed.
+TMatchEvent HandEndedEvent(const TMatchState& state, const THandEnd& end, int humanClears);
+TMatchEvent MatchEndedEvent(const TMatchState& state);
+TMatchEvent HintShownEvent(const TMatchState& state);
+
+class TMatchStatistics {
+public:
+    // The record of a mode and deck count; both are clamped into range.
+    const TModeStatistics& Of(int gameMode, int deckCount) const;
+    // Adds the event to its record; an event of an unknown mode is ignored.
+    void Record(const TMatchEvent& event);
+    void Reset() { FRecords = {}; }
+    bool Empty() const;
+    bool operator==(const TMatchStatistics&) const = default;
+
+    // The file's text: a magic first line, one line per record, "end".
+    std::string SaveText() const;
+    // The statistics of a whole, consistent text; nullopt with `error` set
+    // for anything else (foreign, cut short, out of range, contradictory).
+    static std::optional<TMatchStatistics> LoadText(const std::string& text, std::string& error);
+
+private:
+    TModeStatistics& At(int gameMode, int deckCount);
+    std::array<std::array<TModeStatistics, kStatisticDecks>, kStatisticModes> FRecords {};
+};

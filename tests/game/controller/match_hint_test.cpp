@@ -1,0 +1,111 @@
+// The hint through the controller: its marks are "Majstor"'s choice made as
+// clicks make them, it plays nothing, and the human can follow it to the end.
+#include "tests/game/controller/match_fixture.h"
+
+#include "game/computer/master_choice.h"
+#include "game/computer/seat_knowledge.h"
+
+namespace {
+
+class HintTest : public MatchTest {
+protected:
+    HintTest()
+        : MatchTest(kTwoPlayers)
+    {
+    }
+
+    // The table slots marked on the card groups, in table order.
+    std::vector<TTableSlot> MarkedSlots() const
+    {
+        std::vector<TTableSlot> marked;
+        for (const TTableSlot& place : TableSlots(controller->State())) {
+            TZuCardGroup* row = place.row == 0 ? controls.Talon1 : controls.Talon2;
+            if (row->CardAt(place.slot)->Negative()) marked.push_back(place);
+        }
+        return marked;
+    }
+
+    // Hand cards drawn as marked: the hint picks its card out another way.
+    int InvertedHandCards() const
+    {
+        int count = 0;
+        for (int slot = 0; slot < kHandSlots; ++slot)
+            count += controls.PlayerS->CardAt(slot)->Negative();
+        return count;
+    }
+
+    // Asks for a hint and checks it against "Majstor"'s own choice.
+    void ExpectHintIsMastersChoice()
+    {
+        const TMatchState before = controller->State();
+        const TComputerChoice want = ChooseMasterMove(SeatKnowledgeOf(before, SeatS));
+        ASSERT_TRUE(controller->ShowHint());
+        std::vector<TTableSlot> wantMarked;
+        for (int position : want.tablePositions)
+            wantMarked.push_back(TableSlots(before).at(position));
+        EXPECT_EQ(MarkedSlots(), wantMarked);
+        EXPECT_EQ(controller->Selection().Count(), int(wantMarked.size()));
+        EXPECT_EQ(controller->HintSlot(), want.handSlot);
+        EXPECT_EQ(view.hintCard, want.handSlot);
+        EXPECT_EQ(InvertedHandCards(), 0);
+        // Nothing was played.
+        EXPECT_EQ(controller->State().hands, before.hands);
+        EXPECT_EQ(controller->State().table, before.table);
+        EXPECT_EQ(controller->State().MovesMade, before.MovesMade);
+        EXPECT_FALSE(controller->Busy());
+    }
+};
+
+TEST_F(HintTest, FollowingEveryHintPlaysAWholeMatch)
+{
+    controller->Start();
+    EXPECT_EQ(controller->HintAvailable(), !view.startEnabled);
+    int captures = 0, layDowns = 0;
+    for (int turn = 0; !controller->GameOver() && turn < 400; ++turn) {
+        if (view.startEnabled) {
+            EXPECT_FALSE(controller->ShowHint()) << "the match has not begun";
+            controller->StartMatch();
+        } else {
+            ExpectHintIsMastersChoice();
+            (controller->Selection().Count() > 0 ? captures : layDowns)++;
+            const int moves = controller->State().MovesMade;
+            ClickHand(controller->HintSlot()); // the hint is a move the rules accept
+            ASSERT_GT(controller->State().MovesMade, moves) << "turn " << turn;
+            EXPECT_EQ(controller->HintSlot(), -1);
+        }
+        WaitIdle();
+        EXPECT_EQ(view.hintCard, -1);
+        ASSERT_TRUE(CardsConserved(controller->State()));
+    }
+    ASSERT_TRUE(controller->GameOver());
+    EXPECT_FALSE(controller->HintAvailable());
+    EXPECT_FALSE(controller->ShowHint());
+    EXPECT_GT(captures, 0);
+    EXPECT_GT(layDowns, 0);
+}
+
+TEST_F(HintTest, TheNextClickEndsTheHighlightAndTheMarksStayTheHumans)
+{
+    controller->Start();
+    HumanOnTurn();
+    // A hint replaces the human's own marks.
+    ClickTable(TableSlots(controller->State()).front());
+    ExpectHintIsMastersChoice();
+    ExpectHintIsMastersChoice(); // asked twice: still one highlight, the same marks
+    const std::vector<TTableSlot> marked = MarkedSlots();
+    // A click on a table card changes the marks as ever and ends the highlight.
+    const TTableSlot first = TableSlots(controller->State()).front();
+    ClickTable(first);
+    EXPECT_EQ(view.hintCard, -1);
+    EXPECT_EQ(controller->HintSlot(), -1);
+    const bool wasMarked = std::find(marked.begin(), marked.end(), first) != marked.end();
+    EXPECT_EQ(int(MarkedSlots().size()), int(marked.size()) + (wasMarked ? -1 : 1));
+    EXPECT_EQ(controller->Selection().Count(), int(MarkedSlots().size()));
+    // The right button clears marks and a new hint's highlight alike.
+    ExpectHintIsMastersChoice();
+    controller->FormMouseDown(Qt::RightButton);
+    EXPECT_EQ(view.hintCard, -1);
+    EXPECT_TRUE(MarkedSlots().empty());
+}
+
+} // namespace
