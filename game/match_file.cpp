@@ -1,5 +1,6 @@
 #include "game/match_file.h"
 
+#include "game/game_text.h"
 #include "game/match_file_checks.h"
 #include "game/match_rules.h"
 #include "platform/random.h"
@@ -22,6 +23,9 @@ void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
     out << '\n';
 }
 
+// Shown as "nedostaje polje mode"; the window translates it by this form.
+constexpr const char* kMissingField = QT_TRANSLATE_NOOP("GameText", "nedostaje polje %1");
+
 // Reads "key value" lines in a fixed order; the first failure sticks.
 class TReader {
 public:
@@ -32,14 +36,17 @@ public:
     bool Key(const char* key)
     {
         std::string word;
-        if (FOk && !(FIn >> word && word == key)) Fail(std::string("nedostaje polje ") + key);
+        if (FOk && !(FIn >> word && word == key)) {
+            std::string text = kMissingField;
+            Fail(text.replace(text.find("%1"), 2, key));
+        }
         return FOk;
     }
     int Int(int low, int high)
     {
         long long value = 0;
         if (FOk && !(FIn >> value && value >= low && value <= high))
-            Fail("broj van dozvoljenog opsega");
+            Fail(QT_TRANSLATE_NOOP("GameText", "broj van dozvoljenog opsega"));
         return FOk ? int(value) : low;
     }
     std::vector<int> List(const char* key)
@@ -104,7 +111,7 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
 {
     const bool withLastMoves = text.rfind(kMagic, 0) == 0;
     if (text.size() > kMaxText || (!withLastMoves && text.rfind(kMagicWithoutLastMoves, 0) != 0)) {
-        error = "to nije sacuvana partija";
+        error = QT_TRANSLATE_NOOP("GameText", "to nije sacuvana partija");
         return std::nullopt;
     }
     TReader in(text.substr(std::string(kMagic).size()));
@@ -120,13 +127,15 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
     in.Key("hands"), s.HandsPlayed = in.Int(0, 1000000);
     for (auto& hand : s.hands) {
         const std::vector<int> ids = in.List("hand");
-        if (in.Ok() && ids.size() != hand.size()) in.Fail("ruka pogresne velicine");
+        if (in.Ok() && ids.size() != hand.size())
+            in.Fail(QT_TRANSLATE_NOOP("GameText", "ruka pogresne velicine"));
         for (std::size_t i = 0; in.Ok() && i < hand.size(); ++i)
             hand[i] = ids[i];
     }
     for (auto& row : s.table) {
         row = in.List("row");
-        if (in.Ok() && row.size() < std::size_t(kRowSlots)) in.Fail("prekratak red na talonu");
+        if (in.Ok() && row.size() < std::size_t(kRowSlots))
+            in.Fail(QT_TRANSLATE_NOOP("GameText", "prekratak red na talonu"));
     }
     for (auto& taken : s.taken)
         taken = in.List("taken");
@@ -148,7 +157,7 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
     // The writer ends every file with a line break, so a file without one
     // was cut, perhaps inside the generator's numbers.
     if (in.Ok() && (text.back() != '\n' || !IsRandomState(match.randomState)))
-        in.Fail("stanje generatora slucajnih brojeva nije celo");
+        in.Fail(QT_TRANSLATE_NOOP("GameText", "stanje generatora slucajnih brojeva nije celo"));
     if (in.Ok()) {
         std::string why = UnreachableReason(s);
         if (why.empty()) why = UnreachableLastMoves(s, match.lastMoves);

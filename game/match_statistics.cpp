@@ -1,5 +1,7 @@
 #include "game/match_statistics.h"
 
+#include "game/game_text.h"
+
 #include <algorithm>
 #include <sstream>
 #include <utility>
@@ -137,7 +139,7 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
         error = why;
         return std::optional<TMatchStatistics>();
     };
-    if (text.size() > kMaxText) return fail("fajl je prevelik");
+    if (text.size() > kMaxText) return fail(QT_TRANSLATE_NOOP("GameText", "fajl je prevelik"));
     std::istringstream lines(text);
     std::string line;
     // Lines may end in CR LF, as an editor on another system saves them.
@@ -146,30 +148,32 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
         if (!line.empty() && line.back() == '\r') line.pop_back();
         return true;
     };
-    if (!next() || line != kMagic) return fail("to nije fajl statistike");
+    if (!next() || line != kMagic)
+        return fail(QT_TRANSLATE_NOOP("GameText", "to nije fajl statistike"));
     TMatchStatistics stats;
     std::array<std::array<bool, kStatisticDecks>, kStatisticModes> seen {};
     while (next()) {
         if (line == "end") {
             // Only blank space may follow the end mark.
             std::string rest;
-            if (lines >> rest) return fail("tekst posle kraja");
+            if (lines >> rest) return fail(QT_TRANSLATE_NOOP("GameText", "tekst posle kraja"));
             return stats;
         }
         std::istringstream in(line);
         long long mode = 0, decks = 0;
         if (!ReadKey(in, "mode") || !ReadNumber(in, 0, kStatisticModes - 1, mode)
             || !ReadKey(in, "decks") || !ReadNumber(in, 0, kStatisticDecks - 1, decks))
-            return fail("ostecen red");
-        if (seen[mode][decks]) return fail("isti zapis dvaput");
+            return fail(QT_TRANSLATE_NOOP("GameText", "ostecen red"));
+        if (seen[mode][decks]) return fail(QT_TRANSLATE_NOOP("GameText", "isti zapis dvaput"));
         seen[mode][decks] = true;
         TModeStatistics& r = stats.FRecords[mode][decks];
         for (const TField& field : kFields)
             if (!ReadKey(in, field.key) || !ReadNumber(in, 0, kMaxCount, r.*field.member))
-                return fail("ostecen red");
+                return fail(QT_TRANSLATE_NOOP("GameText", "ostecen red"));
         std::string extra;
-        if (in >> extra) return fail("ostecen red");
-        if (!Consistent(r)) return fail("brojevi koji se medjusobno ne slazu");
+        if (in >> extra) return fail(QT_TRANSLATE_NOOP("GameText", "ostecen red"));
+        if (!Consistent(r))
+            return fail(QT_TRANSLATE_NOOP("GameText", "brojevi koji se medjusobno ne slazu"));
     }
-    return fail("fajl je odsecen");
+    return fail(QT_TRANSLATE_NOOP("GameText", "fajl je odsecen"));
 }

@@ -3,7 +3,9 @@
 #include "platform/message_sink.h"
 #include "settings/atomic_file.h"
 #include "settings/player_files.h"
+#include "ui/game_text_shown.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -46,8 +48,11 @@ void TStatisticsStore::Load()
         // Perhaps only for now: leave the file alone and keep it from being
         // overwritten by this session's few numbers.
         FWritable = false;
-        MessageSink().Error("Statistika ne moze da se procita iz " + FFileName.toStdString()
-            + ". Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.");
+        MessageSink().Error(QCoreApplication::translate("TStatisticsStore",
+            "Statistika ne moze da se procita iz %1. Fajl je ostavljen kakav "
+            "jeste, a statistika ove igre se ne cuva.")
+                                .arg(FFileName)
+                                .toStdString());
         return;
     case TReadResult::TooLarge:
         break;
@@ -66,13 +71,18 @@ bool TStatisticsStore::SetAside(const std::string& why)
     // Kept, not deleted: the numbers may still be read by hand.
     const QString aside = SetFileAside(FFileName);
     if (!aside.isEmpty()) {
-        MessageSink().Error("Statistika je ostecena (" + why + "). Fajl je sklonjen kao "
-            + aside.toStdString() + ", a statistika krece od nule.");
+        MessageSink().Error(QCoreApplication::translate("TStatisticsStore",
+            "Statistika je ostecena (%1). Fajl je sklonjen kao %2, a statistika krece od nule.")
+                                .arg(ShownGameText(why), aside)
+                                .toStdString());
         return true;
     }
     FWritable = false;
-    MessageSink().Error("Statistika je ostecena (" + why + ") i ne moze da se skloni. Fajl "
-        + FFileName.toStdString() + " je ostavljen kakav jeste, a statistika ove igre se ne cuva.");
+    MessageSink().Error(QCoreApplication::translate("TStatisticsStore",
+        "Statistika je ostecena (%1) i ne moze da se skloni. Fajl %2 je "
+        "ostavljen kakav jeste, a statistika ove igre se ne cuva.")
+                            .arg(ShownGameText(why), FFileName)
+                            .toStdString());
     return false;
 }
 
@@ -97,8 +107,10 @@ bool TStatisticsStore::Save()
     // Once per session: a full disk would otherwise repeat it after every hand.
     if (!FFailureShown) {
         FFailureShown = true;
-        MessageSink().Error(
-            "Statistika nije mogla da se sacuva u " + FFileName.toStdString() + ".");
+        MessageSink().Error(QCoreApplication::translate(
+            "TStatisticsStore", "Statistika nije mogla da se sacuva u %1.")
+                                .arg(FFileName)
+                                .toStdString());
     }
     return false;
 }

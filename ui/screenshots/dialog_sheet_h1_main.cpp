@@ -8,6 +8,7 @@
 #include "ui/score_grid.h"
 #include "ui/taken_cards_view.h"
 
+#include "ui/screenshots/sheet_language.h"
 #include "ui/screenshots/sheet_support.h"
 
 #include <QApplication>
@@ -128,6 +129,7 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    if (!InstallSheetLanguage()) return 1;
     const QString folder = SheetFolder(argc, argv);
     if (folder.isEmpty()) return 1;
     AcquireCardPictures();

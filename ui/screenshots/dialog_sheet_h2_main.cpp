@@ -6,6 +6,7 @@
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
 
+#include "ui/screenshots/sheet_language.h"
 #include "ui/screenshots/sheet_support.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    if (!InstallSheetLanguage()) return 1;
     const QString folderPath = SheetFolder(argc, argv);
     const QDir folder(folderPath);
     QTemporaryDir settingsDir; // the sheets never touch the real settings
@@ -38,7 +40,8 @@ int main(int argc, char* argv[])
     TFAbout about;
     ok &= SaveSheet(about, folder, "about");
 
-    const QString helpFile = HelpFileOf(QCoreApplication::applicationDirPath() + "/Zaviko");
+    const QString helpFile = HelpFileIn(
+        HelpFileOf(QCoreApplication::applicationDirPath() + "/Zaviko"), CurrentLanguage());
     THelpViewer help(helpFile);
     ok &= SaveSheet(help, folder, "help");
     help.Browser()->scrollToAnchor(QStringLiteral("primer"));

@@ -3,6 +3,7 @@
 #include "ui/statistics_dialog.h"
 #include "ui/statistics_store.h"
 
+#include "ui/screenshots/sheet_language.h"
 #include "ui/screenshots/sheet_support.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ void PlaySomeMatches(TStatisticsStore& store)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    if (!InstallSheetLanguage()) return 1;
     const QString folderPath = SheetFolder(argc, argv);
     const QDir folder(folderPath);
     QTemporaryDir settingsDir; // the sheet never touches the real statistics

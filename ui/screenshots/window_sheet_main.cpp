@@ -15,6 +15,7 @@
 #include "ui/main_window.h"
 #include "ui/screenshots/window_positions.h"
 
+#include "ui/screenshots/sheet_language.h"
 #include "ui/screenshots/sheet_support.h"
 
 #include <QApplication>
@@ -226,6 +227,7 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    if (!InstallSheetLanguage()) return 1;
     const QString folder = SheetFolder(argc, argv);
     if (folder.isEmpty()) return 1;
     SetMessageSink(std::make_unique<TPrintingSink>());
