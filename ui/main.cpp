@@ -6,12 +6,15 @@
 #include "settings/program_files.h"
 #include "ui/frame_probe.h"
 #include "ui/language.h"
+#include "ui/startup_steps.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    StartupSteps::Note("main");
     QApplication app(argc, argv);
+    StartupSteps::Note("qt_application");
     QApplication::setApplicationName(QStringLiteral("Zaviko"));
     QApplication::setWindowIcon(AppIcon());
     // Before anything speaks, so every text comes in the chosen language.
@@ -21,6 +24,7 @@ int main(int argc, char* argv[])
     // piles that come and go never reload them; without them it cannot play.
     try {
         AcquireCardPictures();
+        StartupSteps::Note("card_library_and_pictures");
     } catch (const EResNotFound& e) {
         MessageSink().Error(e.what());
         return 1;
@@ -29,7 +33,9 @@ int main(int argc, char* argv[])
     int result = 0;
     {
         TForm1 form;
+        StartupSteps::Note("window_built");
         form.show();
+        StartupSteps::Note("window_shown");
         const auto probe = TFrameProbe::FromEnvironment(&form);
         result = app.exec();
     }
