@@ -80,7 +80,7 @@ TStatisticsDialog::TStatisticsDialog(TStatisticsStore& store, QWidget* parent)
             FTable->setHorizontalHeaderItem(
                 mode * kStatisticDecks + decks, new QTableWidgetItem(ColumnCaption(mode, decks)));
     for (int row = 0; row < int(Rows().size()); ++row)
-        FTable->setVerticalHeaderItem(row, new QTableWidgetItem(Rows()[row].caption));
+        FTable->setVerticalHeaderItem(row, new QTableWidgetItem(tr(Rows()[row].caption)));
     FTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     FTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
