@@ -614,7 +614,7 @@ If you answer No, you can start the match yourself from the menu Game | Start Ga
     </message>
     <message>
         <source>Table</source>
-        <translation>Sweeps</translation>
+        <translation>Sweep</translation>
     </message>
     <message>
         <source>Bonus</source>

@@ -373,11 +373,11 @@
     </message>
     <message>
         <source>Kompjuter drzi otvorene karte (s) </source>
-        <translation>Компјутер држи отворене карте (с) </translation>
+        <translation>Компјутер показује карте (с) </translation>
     </message>
     <message>
         <source>Pauza izmedju igre 2 igraca (0.5s)</source>
-        <translation>Пауза између игре 2 играча (0.5с)</translation>
+        <translation>Пауза између потеза (0.5с)</translation>
     </message>
     <message>
         <source>Igra u smeru kazaljke na satu *</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Karte igraca zgusnute</source>
-        <translation>Карте играча згуснуте</translation>
+        <translation>Туђе карте згуснуте</translation>
     </message>
     <message>
         <source>Moje karte zgusnute</source>
@@ -401,11 +401,11 @@
     </message>
     <message>
         <source>Dozvoli da gledam u karte koje sam pokupio</source>
-        <translation>Дозволи да гледам у карте које сам покупио</translation>
+        <translation>Дозволи да гледам своје покупљене карте</translation>
     </message>
     <message>
         <source>Dozvoli da gledam u karte koje su drugi pokupili</source>
-        <translation>Дозволи да гледам у карте које су други покупили</translation>
+        <translation>Дозволи да гледам туђе покупљене карте</translation>
     </message>
     <message>
         <source>Razno</source>
