@@ -614,7 +614,7 @@ If you answer No, you can start the match yourself from the menu Game | Start Ga
     </message>
     <message>
         <source>Table</source>
-        <translation>Sweep</translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Bonus</source>
@@ -741,7 +741,7 @@ Choose Game | New for a new match.</translation>
     </message>
     <message>
         <source>Odnete table po deljenju</source>
-        <translation>Sweeps per hand</translation>
+        <translation>Table clears per hand</translation>
     </message>
     <message>
         <source>Bonusi za najvise karata po deljenju</source>

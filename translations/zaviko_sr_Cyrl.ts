@@ -602,7 +602,7 @@ Ako je odgovor negativan, partiju mozes da zapocnes i rucno kroz meni Igra | Poc
     </message>
     <message>
         <source>Ostalo karata u spilu: %1</source>
-        <translation>Остало карата у шпилу: %1</translation>
+        <translation>Карата у шпилу: %1</translation>
     </message>
     <message>
         <source>Na potezu: %1</source>
