@@ -27,9 +27,7 @@ struct TTsMessage {
 // Every message of a translation file in the source tree.
 std::vector<TTsMessage> ReadTs(const QString& code)
 {
-    const QString path = QFileInfo(QStringLiteral(__FILE__))
-                             .dir()
-                             .filePath(QStringLiteral("../../translations/zaviko_%1.ts").arg(code));
+    const QString path = QStringLiteral(ZAVIKO_TRANSLATIONS_DIR "/zaviko_%1.ts").arg(code);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     std::vector<TTsMessage> messages;
