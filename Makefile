@@ -26,6 +26,15 @@ screenshots: build
 		--docs docs/screenshot.png
 	QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_window_sheet \
 		$(BUILD_DIR)/screenshots/window-2x
+	# The window and the dialogs once more in each translation.
+	for lang in en sr_Latn sr_Cyrl; do \
+		out=$(BUILD_DIR)/screenshots/$$lang; \
+		export ZAVIKO_LANGUAGE=$$lang QT_QPA_PLATFORM=offscreen; \
+		./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h2 $$out/dialogs && \
+		./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h1 $$out/dialogs-h1 && \
+		./$(BUILD_DIR)/bin/zaviko_statistics_sheet $$out/statistics && \
+		./$(BUILD_DIR)/bin/zaviko_window_sheet $$out/window || exit 1; \
+	done
 	@echo "Screenshots in $(BUILD_DIR)/screenshots"
 
 # Installs into a temporary prefix, validates the desktop files and starts the

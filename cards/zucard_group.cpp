@@ -2,6 +2,8 @@
 
 #include "platform/random.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -174,7 +176,7 @@ void TZuCardGroup::SetScoreLabel(QLabel* label)
 namespace {
 QString DealerText(bool dealer)
 {
-    return dealer ? QStringLiteral("Dealer") : QString();
+    return dealer ? QCoreApplication::translate("TZuCardGroup", "Dealer") : QString();
 }
 } // namespace
 

@@ -51,7 +51,8 @@ QImage DrawResource(TDrawBitmap draw, int resource, int scale, const QString& fi
 {
     QImage image(ZuCardWidth * scale, ZuCardHeight * scale, QImage::Format_RGB32);
     if (draw(resource, scale, image.bits(), int(image.bytesPerLine())) != 0)
-        Fail(QStringLiteral("Resource %1 not found in card-image library %2")
+        Fail(QCoreApplication::translate(
+            "TZuCardPictures", "Resource %1 not found in card-image library %2")
                  .arg(resource)
                  .arg(file));
     return image;
@@ -90,12 +91,15 @@ void LoadCardPictures(const QString& library, int scale, std::array<QImage, 71>&
 {
     QLibrary lib(library);
     if (!lib.load())
-        Fail(QStringLiteral("The card pictures could not be loaded.\n%1").arg(lib.errorString()));
+        Fail(QCoreApplication::translate(
+            "TZuCardPictures", "The card pictures could not be loaded.\n%1")
+                 .arg(lib.errorString()));
     const QString file = lib.fileName();
     auto version = reinterpret_cast<TInterfaceVersion>(lib.resolve("ZuCardsInterfaceVersion"));
     auto draw = reinterpret_cast<TDrawBitmap>(lib.resolve("ZuCardsDrawBitmap"));
     if (!version || !draw || version() != ReadableInterface)
-        Fail(QStringLiteral("Card-image library %1 offers no card pictures this program reads")
+        Fail(QCoreApplication::translate(
+            "TZuCardPictures", "Card-image library %1 offers no card pictures this program reads")
                  .arg(file));
     if (scale <= 0) scale = ScreenScale();
     for (int number = 2; number <= ZuPictureCount; ++number) {

@@ -15,7 +15,8 @@ namespace {
 // while it waits for a worker.
 constexpr int kServeIntervalMs = 1;
 
-constexpr const char* kUnknownErrorText = "Neocekivana greska u radu igre.";
+constexpr const char* kUnknownErrorText
+    = QT_TRANSLATE_NOOP("TThread", "Neocekivana greska u radu igre.");
 
 void ReportOnGuiThread(const std::string& text)
 {
@@ -30,7 +31,7 @@ void RunReporting(const std::function<void()>& fn)
     } catch (const std::exception& e) {
         ReportOnGuiThread(e.what());
     } catch (...) {
-        ReportOnGuiThread(kUnknownErrorText);
+        ReportOnGuiThread(QCoreApplication::translate("TThread", kUnknownErrorText).toStdString());
     }
 }
 
@@ -135,7 +136,10 @@ void TThread::Run()
         const std::string text = e.what();
         Synchronize([&text] { ReportOnGuiThread(text); });
     } catch (...) {
-        Synchronize([] { ReportOnGuiThread(kUnknownErrorText); });
+        Synchronize([] {
+            ReportOnGuiThread(
+                QCoreApplication::translate("TThread", kUnknownErrorText).toStdString());
+        });
     }
     FFinished = true;
     if (FFreeOnTerminate) PostFree();

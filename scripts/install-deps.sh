@@ -5,7 +5,10 @@
 # as root.
 set -euo pipefail
 
+# qt6-tools-dev holds the CMake side of lupdate and lrelease (qt6-l10n-tools);
+# qt6-translations-l10n holds Qt's own translations of its dialogs.
 packages=(cmake ninja-build g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream "$@")
 
 missing=()

@@ -3,6 +3,7 @@
 #include "settings/atomic_file.h"
 #include "settings/player_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -266,7 +267,8 @@ void TIniFile::UpdateFile()
     for (const QByteArray& line : FRaw)
         data += line + lineEnd;
     if (!FReadable || !WriteFileAtomically(FFileName, data, TInPlace::Allow))
-        throw EIniFileException(
-            QStringLiteral("Unable to write to %1").arg(FFileName).toStdString());
+        throw EIniFileException(QCoreApplication::translate("TIniFile", "Unable to write to %1")
+                                    .arg(FFileName)
+                                    .toStdString());
     FChanged = false;
 }

@@ -45,7 +45,7 @@ TUrlLabel* Link(QWidget* parent, const QString& hint)
 TFAbout::TFAbout(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("O Programu"));
+    setWindowTitle(tr("O Programu"));
     setFont(DialogFont());
     setFixedSize(ClientWidth, ClientHeight);
     const qreal ratio = devicePixelRatioF();
@@ -53,14 +53,14 @@ TFAbout::TFAbout(QWidget* parent)
     Picture(this, "PictureTitle", CardFanPicture(ratio), 88, 24);
     PlaceCentred(new QLabel(ProgramVersionText(), this), "LabelVersion", 50, 56, 134, 13);
 
-    FWebLink = Link(this, QStringLiteral("Zaviko na Webu"));
+    FWebLink = Link(this, tr("Zaviko na Webu"));
     FWebLink->SetURL(QLatin1String(WebAddress)); // the whole address: no scheme of its own
     FWebLink->setText(QLatin1String(WebAddress));
     PlaceCentred(FWebLink, "LinkWeb", 41, 70, 153, 13);
 
     Picture(this, "PictureLogo", LogoPicture(ratio), 63, 104);
 
-    FMailLink = Link(this, QStringLiteral("Pisi autoru"));
+    FMailLink = Link(this, tr("Pisi autoru"));
     FMailLink->SetURLType(utMail);
     FMailLink->SetURL(QLatin1String(MailAddress));
     FMailLink->setText(QLatin1String(MailAddress));
@@ -68,7 +68,7 @@ TFAbout::TFAbout(QWidget* parent)
     // The link sits over the logo's lower edge; it must take the clicks.
     FMailLink->raise();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("ButtonOK"));
     ok->setGeometry(80, 160, 75, 25);
     ok->setDefault(true);

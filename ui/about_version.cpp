@@ -1,5 +1,6 @@
 #include "ui/about_version.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 // The build passes the project's version and release date (top CMakeLists).
@@ -9,17 +10,22 @@
 
 QString SerbianMonthName(int Month)
 {
-    static const QStringList names
-        = { QStringLiteral("januar"), QStringLiteral("februar"), QStringLiteral("mart"),
-              QStringLiteral("april"), QStringLiteral("maj"), QStringLiteral("jun"),
-              QStringLiteral("jul"), QStringLiteral("avgust"), QStringLiteral("septembar"),
-              QStringLiteral("oktobar"), QStringLiteral("novembar"), QStringLiteral("decembar") };
-    return Month >= 1 && Month <= 12 ? names.at(Month - 1) : QString();
+    static const char* const names[]
+        = { QT_TRANSLATE_NOOP("TFAbout", "januar"), QT_TRANSLATE_NOOP("TFAbout", "februar"),
+              QT_TRANSLATE_NOOP("TFAbout", "mart"), QT_TRANSLATE_NOOP("TFAbout", "april"),
+              QT_TRANSLATE_NOOP("TFAbout", "maj"), QT_TRANSLATE_NOOP("TFAbout", "jun"),
+              QT_TRANSLATE_NOOP("TFAbout", "jul"), QT_TRANSLATE_NOOP("TFAbout", "avgust"),
+              QT_TRANSLATE_NOOP("TFAbout", "septembar"), QT_TRANSLATE_NOOP("TFAbout", "oktobar"),
+              QT_TRANSLATE_NOOP("TFAbout", "novembar"), QT_TRANSLATE_NOOP("TFAbout", "decembar") };
+    return Month >= 1 && Month <= 12 ? QCoreApplication::translate("TFAbout", names[Month - 1])
+                                     : QString();
 }
 
 QString VersionText(const QString& Version, int Year, int Month)
 {
-    return QStringLiteral("Verzija %1, %2 %3").arg(Version, SerbianMonthName(Month)).arg(Year);
+    return QCoreApplication::translate("TFAbout", "Verzija %1, %2 %3")
+        .arg(Version, SerbianMonthName(Month))
+        .arg(Year);
 }
 
 QString ProgramVersionText()

@@ -37,14 +37,14 @@ bool TFDeckOverInfoDlg::FOpen = false;
 TFDeckOverInfoDlg::TFDeckOverInfoDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Pokupljene karte"));
+    setWindowTitle(tr("Pokupljene karte"));
     setFont(DialogFont());
     setFixedSize(ClientWidth, ClientHeight);
     FLastTaker = MakeLabel(this, 16);
     FMostCards = MakeLabel(this, 40);
-    FMostCards->setText(QStringLiteral("Najvise karata (25) odneo Zika"));
+    FMostCards->setText(tr("Najvise karata (25) odneo Zika"));
 
-    FBox = new QGroupBox(QStringLiteral("Pregled karata"), this);
+    FBox = new QGroupBox(tr("Pregled karata"), this);
     FBox->setGeometry(16, 64, 193, 161);
     for (int seat = South; seat <= East; ++seat)
         FButtons[seat] = MakeButton(FBox, 24 + 32 * seat);
@@ -52,7 +52,7 @@ TFDeckOverInfoDlg::TFDeckOverInfoDlg(QWidget* parent)
         connect(
             FButtons[seat], &QPushButton::clicked, this, [this, seat] { ViewSeat(TSeat(seat)); });
 
-    FOK = new QPushButton(QStringLiteral("OK"), this);
+    FOK = new QPushButton(tr("OK"), this);
     FOK->setGeometry(80, 240, 75, 25);
     FOK->setDefault(true);
     connect(FOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -86,7 +86,7 @@ void TFDeckOverInfoDlg::SetPlayers(TZuCardGroup* South, TZuCardGroup* West, TZuC
 
 void TFDeckOverInfoDlg::SetLastTaker(const QString& Name)
 {
-    FLastTaker->setText(QStringLiteral("Karte sa talona pokupio ") + Name);
+    FLastTaker->setText(tr("Karte sa talona pokupio %1").arg(Name));
     FitLabels();
 }
 
@@ -97,11 +97,11 @@ void TFDeckOverInfoDlg::SetMostCards(const std::vector<TZuCardGroup*>& groups)
         if (group) seats.push_back(group);
     QString text;
     if (seats.size() == 1) {
-        text = QStringLiteral("Najvise karata (%1) odneo %2")
+        text = tr("Najvise karata (%1) odneo %2")
                    .arg(seats[0]->TakenCount())
                    .arg(seats[0]->PlayerName());
     } else if (!seats.empty()) {
-        text = QStringLiteral("Najvise karata (%1) odneli").arg(seats[0]->TakenCount());
+        text = tr("Najvise karata (%1) odneli").arg(seats[0]->TakenCount());
         for (const TZuCardGroup* group : seats)
             text += QLatin1Char(' ') + group->PlayerName();
     }

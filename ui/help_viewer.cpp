@@ -14,7 +14,7 @@ THelpViewer::THelpViewer(const QString& HelpFile, QWidget* parent)
     : QDialog(parent)
     , FBrowser(new QTextBrowser(this))
 {
-    setWindowTitle(QStringLiteral("Zaviko - Pomoc"));
+    setWindowTitle(tr("Zaviko - Pomoc"));
     resize(640, 560);
     // The page links only within itself; nothing leaves for the network.
     FBrowser->setOpenExternalLinks(false);
@@ -22,7 +22,7 @@ THelpViewer::THelpViewer(const QString& HelpFile, QWidget* parent)
     FBrowser->setSource(QUrl::fromLocalFile(HelpFile), QTextDocument::HtmlResource);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Zatvori"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Zatvori"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FBrowser);
@@ -39,8 +39,8 @@ THelpViewer* ShowHelp(QWidget* parent, const QString& helpFile)
 {
     QFile file(helpFile);
     if (!QFileInfo(helpFile).isFile() || !file.open(QIODevice::ReadOnly)) {
-        MessageSink().Error(QStringLiteral("Pomoc nije dostupna: datoteka %1 ne postoji ili ne "
-                                           "moze da se procita.")
+        MessageSink().Error(THelpViewer::tr("Pomoc nije dostupna: datoteka %1 ne postoji ili ne "
+                                            "moze da se procita.")
                                 .arg(QDir::toNativeSeparators(helpFile))
                                 .toStdString());
         return nullptr;

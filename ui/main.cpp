@@ -3,9 +3,11 @@
 #include "cards/zucard_pictures.h"
 #include "data/app_icon.h"
 #include "platform/message_sink.h"
+#include "settings/program_files.h"
 #include "ui/frame_probe.h"
 #include "ui/layout_report.h"
 #include "ui/message_boxes.h"
+#include "ui/language.h"
 #include "ui/startup_steps.h"
 
 #include <QApplication>
@@ -21,6 +23,8 @@ int main(int argc, char* argv[])
     // shows nothing and answers its own questions "No".
     const bool printLayout = QApplication::arguments().contains(QStringLiteral("--print-layout"));
     if (!printLayout) SetMessageSink(MakeMessageBoxSink());
+    // Before anything speaks, so every text comes in the chosen language.
+    InstallLanguage(ChosenLanguage(ProgramFileName(QStringLiteral(".ini"))));
 
     // The program holds the card pictures for its whole run, so hands and
     // piles that come and go never reload them; without them it cannot play.

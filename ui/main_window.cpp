@@ -240,13 +240,13 @@ void TForm1::CreateMenus()
     };
     // "&" marks each item's letter for Alt and for the open menu; items that
     // open a dialog end in "...".
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Igra"));
-    add(game, "New1", QStringLiteral("&Nova"), QKeySequence(Qt::Key_N), &TForm1::New1Click);
-    add(game, "Pocniigru1", QStringLiteral("&Pocni igru"), {}, &TForm1::Pocniigru1Click);
+    QMenu* game = menuBar()->addMenu(tr("&Igra"));
+    add(game, "New1", tr("&Nova"), QKeySequence(Qt::Key_N), &TForm1::New1Click);
+    add(game, "Pocniigru1", tr("&Pocni igru"), {}, &TForm1::Pocniigru1Click);
     // "Savet" shows Majstor's move for the human. The menu shows it disabled
     // off the human's turn; the key always reaches the controller, which
     // then refuses.
-    QAction* hint = add(game, "Savet1", QStringLiteral("&Savet"), QKeySequence(Qt::Key_H), nullptr);
+    QAction* hint = add(game, "Savet1", tr("&Savet"), QKeySequence(Qt::Key_H), nullptr);
     connect(hint, &QAction::triggered, this, [this] {
         if (FController) FController->ShowHint();
     });
@@ -254,12 +254,12 @@ void TForm1::CreateMenus()
         [this, hint] { hint->setEnabled(FController && FController->HintAvailable()); });
     connect(game, &QMenu::aboutToHide, hint, [hint] { hint->setEnabled(true); });
     game->addSeparator();
-    add(game, "Gotovo1", QStringLiteral("&Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
+    add(game, "Gotovo1", tr("&Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
     connect(Action("Gotovo1"), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Opcije"));
-    QAction* table = add(options, "Tabelavidljiva1", QStringLiteral("&Tabela vidljiva"),
-        QKeySequence(Qt::Key_T), nullptr);
+    QMenu* options = menuBar()->addMenu(tr("&Opcije"));
+    QAction* table
+        = add(options, "Tabelavidljiva1", tr("&Tabela vidljiva"), QKeySequence(Qt::Key_T), nullptr);
     table->setCheckable(true);
     table->setChecked(true);
     connect(table, &QAction::triggered, this, [this, table] {
@@ -267,7 +267,7 @@ void TForm1::CreateMenus()
         table->setChecked(!table->isChecked());
         if (FController) FController->ToggleScoreTable();
     });
-    FTakenMenu = options->addMenu(QStringLiteral("Po&kupljene karte"));
+    FTakenMenu = options->addMenu(tr("Po&kupljene karte"));
     FTakenMenu->menuAction()->setObjectName(QStringLiteral("Pokupljenekarte1"));
     const char* seatItems[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
     for (int seat : { SeatS, SeatW, SeatN, SeatE }) {
@@ -277,16 +277,14 @@ void TForm1::CreateMenus()
     }
     // Whatever changed a name since, the items read the seats' names now.
     connect(FTakenMenu, &QMenu::aboutToShow, this, [this] { ApplyNamesToMenus(); });
-    add(options, "Promenaimena1", QStringLiteral("&Promena imena..."), {},
-        &TForm1::Promenaimena1Click);
-    add(options, "Opcije1", QStringLiteral("&Opcije..."), {}, &TForm1::Opcije1Click);
-    add(options, "Statistika1", QStringLiteral("&Statistika..."), {}, &TForm1::Statistika1Click);
+    add(options, "Promenaimena1", tr("&Promena imena..."), {}, &TForm1::Promenaimena1Click);
+    add(options, "Opcije1", tr("&Opcije..."), {}, &TForm1::Opcije1Click);
+    add(options, "Statistika1", tr("&Statistika..."), {}, &TForm1::Statistika1Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Pomoc"));
-    add(help, "Pomoc1", QStringLiteral("&Pomoc..."), QKeySequence(Qt::Key_F1),
-        &TForm1::Pomoc1Click);
+    QMenu* help = menuBar()->addMenu(tr("&Pomoc"));
+    add(help, "Pomoc1", tr("&Pomoc..."), QKeySequence(Qt::Key_F1), &TForm1::Pomoc1Click);
     help->addSeparator();
-    add(help, "About1", QStringLiteral("&O Programu..."), {}, &TForm1::About1Click);
+    add(help, "About1", tr("&O Programu..."), {}, &TForm1::About1Click);
 }
 
 void TForm1::ConnectCards()

@@ -8,6 +8,7 @@
 #include "ui/about_dialog.h"
 #include "ui/after_first_paint.h"
 #include "ui/help_viewer.h"
+#include "ui/language.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
 #include "game/controller/saved_match_store.h"
@@ -33,10 +34,11 @@ bool TForm1::Idle() const
 
 namespace {
 
-const char* const kAbandonNew = "Partija je u toku. Da li zelis da je prekines i pocnes novu?";
-const char* const kAbandonClose
-    = "Partija je u toku. Da li zelis da izadjes?\n\nPartija ce biti sacuvana, pa mozes da je "
-      "nastavis kad sledeci put pokrenes igru.";
+const char* const kAbandonNew
+    = QT_TRANSLATE_NOOP("TForm1", "Partija je u toku. Da li zelis da je prekines i pocnes novu?");
+const char* const kAbandonClose = QT_TRANSLATE_NOOP("TForm1",
+    "Partija je u toku. Da li zelis da izadjes?\n\nPartija ce biti sacuvana, pa mozes da je "
+    "nastavis kad sledeci put pokrenes igru.");
 
 } // namespace
 
@@ -44,7 +46,8 @@ void TForm1::New1Click()
 {
     if (!Idle()) return;
     // A single key press must not throw a match away.
-    if (FController->MatchUnderway() && !MessageSink().Confirmation(kAbandonNew)) return;
+    if (FController->MatchUnderway() && !MessageSink().Confirmation(tr(kAbandonNew).toStdString()))
+        return;
     FController->NewGame(false);
 }
 
@@ -71,7 +74,7 @@ void TForm1::ApplyNamesToMenus()
         for (std::size_t i = 0; i < panel->Buttons().size(); ++i) {
             const int seat = panel->ButtonSeats()[i];
             panel->Buttons()[i]->setToolTip(
-                QStringLiteral("Pokupljene karte: ") + FController->Seat(seat)->PlayerName());
+                tr("Pokupljene karte: %1").arg(FController->Seat(seat)->PlayerName()));
         }
 }
 
@@ -141,7 +144,7 @@ void TForm1::Pomoc1Click()
         open->activateWindow();
         return;
     }
-    ShowHelp(this, HelpFileOf(QApplication::applicationFilePath()));
+    ShowHelp(this, HelpFileIn(HelpFileOf(QApplication::applicationFilePath()), CurrentLanguage()));
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -175,7 +178,7 @@ bool TForm1::OfferSavedMatch()
 {
     if (!FSavedMatch) return false;
     const TSavedMatch saved = *std::exchange(FSavedMatch, std::nullopt);
-    const bool resume = MessageSink().Confirmation("Nastavi zapocetu partiju?");
+    const bool resume = MessageSink().Confirmation(tr("Nastavi zapocetu partiju?").toStdString());
     // Offered once: a declined match is not offered again.
     TSavedMatchStore(FSettings->FileName).Remove();
     if (resume) {
@@ -193,7 +196,8 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (FController && FController->MatchUnderway() && !MessageSink().Confirmation(kAbandonClose)) {
+    if (FController && FController->MatchUnderway()
+        && !MessageSink().Confirmation(tr(kAbandonClose).toStdString())) {
         event->ignore();
         return;
     }
@@ -203,7 +207,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         FController->Shutdown();
         if (FController->MatchUnderway()
             && !TSavedMatchStore(FSettings->FileName).Save(FController->SavedMatch()))
-            MessageSink().Error("Partija nije mogla da se sacuva.");
+            MessageSink().Error(tr("Partija nije mogla da se sacuva.").toStdString());
     }
     FOverview->CloseIfOpen();
     event->accept();

@@ -3,6 +3,7 @@
 #include "platform/message_sink.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -40,12 +41,14 @@ int Show(QMessageBox::Icon icon, const std::string& text, TButtons buttons)
         icon, Title(), QString::fromStdString(text), QMessageBox::NoButton, BoxParent());
     box.setTextFormat(Qt::PlainText);
     if (buttons != TButtons::Ok) {
-        QPushButton* yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(
+            QCoreApplication::translate("TMessageSink", "Da"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(
+            QCoreApplication::translate("TMessageSink", "Ne"), QMessageBox::NoRole);
         box.setDefaultButton(buttons == TButtons::NoDefault ? no : yes);
         box.setEscapeButton(no);
     } else {
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("TMessageSink", "OK"), QMessageBox::AcceptRole);
     }
     box.exec();
     return box.buttonRole(box.clickedButton());

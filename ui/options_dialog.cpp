@@ -4,9 +4,11 @@
 #include "settings/ini.h"
 #include "settings/ini_file.h"
 #include "ui/dialog_font.h"
+#include "ui/language_box.h"
 #include "ui/radio_group.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,7 +60,7 @@ void Label(QWidget* parent, const QString& text, int left, int top)
 TFOptions::TFOptions(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Opcije"));
+    setWindowTitle(tr("Opcije"));
     setFont(DialogFont());
     setFixedSize(ClientWidth, ClientHeight);
     auto* panel = Placed(new QWidget(this), "Panel", 0, 0, ClientWidth, ClientHeight);
@@ -73,59 +75,49 @@ TFOptions::TFOptions(QWidget* parent)
 
 void TFOptions::BuildGameBox(QWidget* panel)
 {
-    auto* game = Placed(new QGroupBox(QStringLiteral("Igra"), panel), "GroupIgra", 16, 8, 273, 281);
-    FPlayers = new TRadioGroup(QStringLiteral("Broj igraca * "),
-        { QStringLiteral("4 igraca, svako za sebe"), QStringLiteral("4 igraca u parove"),
-            QStringLiteral("2 igraca") },
-        0, game);
+    auto* game = Placed(new QGroupBox(tr("Igra"), panel), "GroupIgra", 16, 8, 273, 281);
+    FPlayers = new TRadioGroup(tr("Broj igraca * "),
+        { tr("4 igraca, svako za sebe"), tr("4 igraca u parove"), tr("2 igraca") }, 0, game);
     // Each box as wide as its longest item, the decks box giving way.
     const int playersWidth = std::max(145, FPlayers->NeededWidth());
     Placed(FPlayers, "RadioPlayers", 16, 24, playersWidth, 89);
     const int decksLeft = std::max(176, 16 + playersWidth + 6);
-    FDecks = Placed(new TRadioGroup(QStringLiteral("Broj spilova * "),
+    FDecks = Placed(new TRadioGroup(tr("Broj spilova * "),
                         { QStringLiteral("1"), QStringLiteral("2") }, 0, game),
         "RadioDecks", decksLeft, 24, 257 - decksLeft, 89);
     // Item indexes are the stored strengths; the box lists them strongest first.
-    FStrength = Placed(new TRadioGroup(QStringLiteral("Kompjuter se trudi da igra "),
-                           { QStringLiteral("Pametno"), QStringLiteral("Prosecno"),
-                               QStringLiteral("Glupo"), QStringLiteral("Majstor") },
-                           1, game),
+    FStrength = Placed(new TRadioGroup(tr("Kompjuter se trudi da igra "),
+                           { tr("Pametno"), tr("Prosecno"), tr("Glupo"), tr("Majstor") }, 1, game),
         "RadioStrength", 16, 116, 241, 89);
     FStrength->SetDisplayOrder({ 3, 0, 1, 2 });
-    Label(game, QStringLiteral("Kompjuter drzi otvorene karte (s) "), 16, 208);
+    Label(game, tr("Kompjuter drzi otvorene karte (s) "), 16, 208);
     FShowTime = SpinEdit(game, "SpinShowTime", MaxCompPlayDelay, 192, 208);
     FShowTime->setValue(1);
-    Label(game, QStringLiteral("Pauza izmedju igre 2 igraca (0.5s)"), 16, 232);
+    Label(game, tr("Pauza izmedju igre 2 igraca (0.5s)"), 16, 232);
     FPause = SpinEdit(game, "SpinPause", MaxCompWaitForPlay, 192, 232);
-    FClockwise = CheckBox(game, "CheckClockwise", QStringLiteral("Igra u smeru kazaljke na satu *"),
-        16, 256, 169, 17);
+    FClockwise
+        = CheckBox(game, "CheckClockwise", tr("Igra u smeru kazaljke na satu *"), 16, 256, 169, 17);
     FClockwise->setChecked(true);
 }
 
 void TFOptions::BuildOtherBoxes(QWidget* panel)
 {
-    auto* look
-        = Placed(new QGroupBox(QStringLiteral("Izgled"), panel), "GroupIzgled", 304, 8, 273, 41);
-    FCompTight = CheckBox(
-        look, "CheckCompCardsTight", QStringLiteral("Karte igraca zgusnute"), 8, 16, 129, 17);
-    FHumanTight = CheckBox(
-        look, "CheckHumanCardsTight", QStringLiteral("Moje karte zgusnute"), 144, 16, 121, 17);
-    auto* cheat = Placed(
-        new QGroupBox(QStringLiteral("Varanje "), panel), "GroupVaranje", 304, 56, 273, 57);
-    FViewMine = CheckBox(cheat, "CheckViewMine",
-        QStringLiteral("Dozvoli da gledam u karte koje sam pokupio"), 8, 16, 249, 17);
+    auto* look = Placed(new QGroupBox(tr("Izgled"), panel), "GroupIzgled", 304, 8, 273, 41);
+    FCompTight = CheckBox(look, "CheckCompCardsTight", tr("Karte igraca zgusnute"), 8, 16, 129, 17);
+    FHumanTight
+        = CheckBox(look, "CheckHumanCardsTight", tr("Moje karte zgusnute"), 144, 16, 121, 17);
+    auto* cheat = Placed(new QGroupBox(tr("Varanje "), panel), "GroupVaranje", 304, 56, 273, 57);
+    FViewMine = CheckBox(
+        cheat, "CheckViewMine", tr("Dozvoli da gledam u karte koje sam pokupio"), 8, 16, 249, 17);
     FViewOthers = CheckBox(cheat, "CheckViewOthers",
-        QStringLiteral("Dozvoli da gledam u karte koje su drugi pokupili"), 8, 32, 249, 17);
-    auto* misc
-        = Placed(new QGroupBox(QStringLiteral("Razno"), panel), "GroupRazno", 304, 120, 273, 41);
-    FLog = CheckBox(
-        misc, "CheckLog", QStringLiteral("Loguj partiju (u Zaviko.log)"), 8, 16, 153, 17);
-    Label(panel, QStringLiteral("* Opcija se aktivira kad pocne nova igra"), 306, 176);
-    FAccept = Placed(
-        new QPushButton(QStringLiteral("Prihvati"), panel), "ButtonAccept", 416, 256, 75, 25);
+        tr("Dozvoli da gledam u karte koje su drugi pokupili"), 8, 32, 249, 17);
+    auto* misc = Placed(new QGroupBox(tr("Razno"), panel), "GroupRazno", 304, 120, 273, 41);
+    FLog = CheckBox(misc, "CheckLog", tr("Loguj partiju (u Zaviko.log)"), 8, 16, 153, 17);
+    Label(panel, tr("* Opcija se aktivira kad pocne nova igra"), 306, 176);
+    FLanguage = Placed(new TLanguageBox(panel), "GroupJezik", 304, 196, 273, 49);
+    FAccept = Placed(new QPushButton(tr("Prihvati"), panel), "ButtonAccept", 416, 256, 75, 25);
     FAccept->setDefault(true);
-    FCancel = Placed(
-        new QPushButton(QStringLiteral("Odustani"), panel), "ButtonCancel", 496, 256, 75, 25);
+    FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 256, 75, 25);
 }
 
 // Buttons first, then the boxes on the right, then the game box, log last.
@@ -137,6 +129,7 @@ void TFOptions::SetTabOrder()
         for (int i = 0; i < group->Count(); ++i)
             order.push_back(group->ItemAt(i));
     order.push_back(FLog);
+    order.push_back(FLanguage->Combo());
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -174,6 +167,7 @@ void TFOptions::Accept()
         } catch (const EIniFileException& e) {
             MessageSink().Error(e.what());
         }
+        FLanguage->Store(FSettings->FileName);
     }
     accept();
 }

@@ -8,9 +8,10 @@ class QCheckBox;
 class QPushButton;
 class QSpinBox;
 class TIni;
+class TLanguageBox;
 class TRadioGroup;
 
-// The options dialog ("Opcije"): the eleven game options. The main window
+// The options dialog ("Opcije"): the eleven game options and the language. The main window
 // fills it, runs it modally and, on OK, applies what the dialog has already
 // stored in the settings object and its file.
 class TFOptions : public QDialog {
@@ -52,6 +53,7 @@ private:
     QCheckBox* FViewMine = nullptr;
     QCheckBox* FViewOthers = nullptr;
     QCheckBox* FLog = nullptr;
+    TLanguageBox* FLanguage = nullptr;
     QPushButton* FAccept = nullptr;
     QPushButton* FCancel = nullptr;
 };

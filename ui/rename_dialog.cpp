@@ -40,7 +40,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text, int 
 TFPromenaImena::TFPromenaImena(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Promena imena"));
+    setWindowTitle(tr("Promena imena"));
     setFont(DialogFont());
     // Wide enough for the whole title; the controls stay in the middle.
     QFont titleFont = QApplication::font();
@@ -51,17 +51,17 @@ TFPromenaImena::TFPromenaImena(QWidget* parent)
     auto* panel = new QWidget(this);
     panel->setGeometry((width - ClientWidth) / 2, 0, ClientWidth, ClientHeight);
 
-    auto* own = new QGroupBox(QStringLiteral("Tvoje ime"), panel);
+    auto* own = new QGroupBox(tr("Tvoje ime"), panel);
     own->setGeometry(16, 8, 153, 57);
     FSouth = NameEdit(own, "EditSouth", 20);
-    auto* others = new QGroupBox(QStringLiteral("Imena ostalih igraca"), panel);
+    auto* others = new QGroupBox(tr("Imena ostalih igraca"), panel);
     others->setGeometry(16, 72, 153, 105);
     FWest = NameEdit(others, "EditWest", 24);
     FNorth = NameEdit(others, "EditNorth", 48);
     FEast = NameEdit(others, "EditEast", 72);
-    FAccept = Button(panel, "ButtonAccept", QStringLiteral("Promeni"), 16);
+    FAccept = Button(panel, "ButtonAccept", tr("Promeni"), 16);
     FAccept->setDefault(true);
-    FCancel = Button(panel, "ButtonCancel", QStringLiteral("Ponisti"), 96);
+    FCancel = Button(panel, "ButtonCancel", tr("Ponisti"), 96);
 
     QWidget* order[] = { FSouth, FWest, FNorth, FEast, FAccept, FCancel };
     for (size_t i = 1; i < std::size(order); ++i)
@@ -87,7 +87,7 @@ void TFPromenaImena::Accept()
     const QString names[] = { FSouth->text(), FWest->text(), FNorth->text(), FEast->text() };
     if (std::any_of(
             std::begin(names), std::end(names), [](const QString& n) { return n.isEmpty(); }))
-        MessageSink().Message(EmptyNameMessage);
+        MessageSink().Message(tr(EmptyNameMessage).toStdString());
     else if (FSettings) {
         try {
             FSettings->SetPlayerNames(names[0], names[1], names[2], names[3]);

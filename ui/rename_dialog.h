@@ -19,7 +19,7 @@ public:
     // The settings file keeps no more of a name than this.
     static constexpr int MaxNameLength = 2047;
     static constexpr const char* EmptyNameMessage
-        = "Posto si neko ime izostavio, ostaju stara imena :)";
+        = QT_TRANSLATE_NOOP("TFPromenaImena", "Posto si neko ime izostavio, ostaju stara imena :)");
 
     explicit TFPromenaImena(QWidget* parent = nullptr);
 

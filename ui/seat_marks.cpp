@@ -2,6 +2,7 @@
 
 #include "cards/card_ids.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
 
@@ -53,9 +54,9 @@ void TSeatMarks::ShowLastMove(int seat, int playedId, const std::vector<int>& ta
     if (seat < 0 || seat > 3) return;
     QString html = CardHtml(playedId);
     if (takenIds.empty()) {
-        html += QStringLiteral(" na talon");
+        html += QCoreApplication::translate("TSeatMarks", " na talon");
     } else {
-        html += QStringLiteral(" nosi");
+        html += QCoreApplication::translate("TSeatMarks", " nosi");
         for (int id : takenIds)
             html += ' ' + CardHtml(id);
     }

@@ -35,26 +35,31 @@ QString Average(double value, long long of)
 const std::array<TRow, 7>& Rows()
 {
     static const std::array<TRow, 7> rows { {
-        { "Odigrane partije", [](const TModeStatistics& r) { return Count(r.played); } },
-        { "Pobede", [](const TModeStatistics& r) { return Count(r.won); } },
-        { "Najbolji rezultat",
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Odigrane partije"),
+            [](const TModeStatistics& r) { return Count(r.played); } },
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede"),
+            [](const TModeStatistics& r) { return Count(r.won); } },
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Najbolji rezultat"),
             [](const TModeStatistics& r) { return r.played ? Count(r.bestScore) : "-"; } },
-        { "Prosecan rezultat",
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Prosecan rezultat"),
             [](const TModeStatistics& r) { return Average(r.AverageScore(), r.played); } },
-        { "Odnete table po deljenju",
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Odnete table po deljenju"),
             [](const TModeStatistics& r) { return Average(r.ClearsPerHand(), r.hands); } },
-        { "Bonusi za najvise karata po deljenju",
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Bonusi za najvise karata po deljenju"),
             [](const TModeStatistics& r) { return Average(r.BonusesPerHand(), r.hands); } },
-        { "Korisceni saveti", [](const TModeStatistics& r) { return Count(r.hints); } },
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Korisceni saveti"),
+            [](const TModeStatistics& r) { return Count(r.hints); } },
     } };
     return rows;
 }
 
 QString ColumnCaption(int mode, int decks)
 {
-    static const char* modes[] = { "Svako za sebe", "U parove", "2 igraca" };
-    return QString::fromLatin1(modes[mode]) + '\n'
-        + (decks == 0 ? QStringLiteral("1 spil") : QStringLiteral("2 spila"));
+    static const char* modes[] = { QT_TRANSLATE_NOOP("TStatisticsDialog", "Svako za sebe"),
+        QT_TRANSLATE_NOOP("TStatisticsDialog", "U parove"),
+        QT_TRANSLATE_NOOP("TStatisticsDialog", "2 igraca") };
+    return TStatisticsDialog::tr(modes[mode]) + '\n'
+        + (decks == 0 ? TStatisticsDialog::tr("1 spil") : TStatisticsDialog::tr("2 spila"));
 }
 
 } // namespace
@@ -63,7 +68,7 @@ TStatisticsDialog::TStatisticsDialog(TStatisticsStore& store, QWidget* parent)
     : QDialog(parent)
     , FStore(store)
 {
-    setWindowTitle(QStringLiteral("Statistika"));
+    setWindowTitle(tr("Statistika"));
     setFont(DialogFont());
     FTable = new QTableWidget(int(Rows().size()), kStatisticModes * kStatisticDecks, this);
     FTable->setObjectName(QStringLiteral("Tabela"));
@@ -75,13 +80,13 @@ TStatisticsDialog::TStatisticsDialog(TStatisticsStore& store, QWidget* parent)
             FTable->setHorizontalHeaderItem(
                 mode * kStatisticDecks + decks, new QTableWidgetItem(ColumnCaption(mode, decks)));
     for (int row = 0; row < int(Rows().size()); ++row)
-        FTable->setVerticalHeaderItem(row, new QTableWidgetItem(Rows()[row].caption));
+        FTable->setVerticalHeaderItem(row, new QTableWidgetItem(tr(Rows()[row].caption)));
     FTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     FTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    auto* reset = new QPushButton(QStringLiteral("Ponisti"), this);
+    auto* reset = new QPushButton(tr("Ponisti"), this);
     reset->setObjectName(QStringLiteral("ButtonReset"));
-    auto* close = new QPushButton(QStringLiteral("Zatvori"), this);
+    auto* close = new QPushButton(tr("Zatvori"), this);
     close->setObjectName(QStringLiteral("ButtonClose"));
     close->setDefault(true);
     connect(reset, &QPushButton::clicked, this, &TStatisticsDialog::ResetClick);
@@ -116,8 +121,10 @@ void TStatisticsDialog::Refresh()
 
 void TStatisticsDialog::ResetClick()
 {
-    if (!MessageSink().DestructiveConfirmation("Da li zaista zelis da ponistis svu statistiku?"))
+    if (!MessageSink().DestructiveConfirmation(
+            tr("Da li zaista zelis da ponistis svu statistiku?").toStdString()))
         return;
-    if (!FStore.Reset()) MessageSink().Error("Ponistena statistika nije mogla da se sacuva.");
+    if (!FStore.Reset())
+        MessageSink().Error(tr("Ponistena statistika nije mogla da se sacuva.").toStdString());
     Refresh();
 }

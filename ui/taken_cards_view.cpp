@@ -35,7 +35,7 @@ void PaintGreen(QWidget& widget)
 TFPregledKarata::TFPregledKarata(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Pregled karata"));
+    setWindowTitle(tr("Pregled karata"));
     PaintGreen(*this);
     // The rows sit on a surface of their own, so a screen too small for four
     // rows still reaches every card by scrolling.
@@ -84,8 +84,7 @@ void TFPregledKarata::SetPlayer(const QString& Name)
 {
     const bool own
         = Name == QLatin1String("Ja") || Name == QLatin1String("JA") || Name == QLatin1String("ja");
-    setWindowTitle(own ? QStringLiteral("Karte koje sam ja odneo")
-                       : QStringLiteral("Karte koje je odneo ") + Name);
+    setWindowTitle(own ? tr("Karte koje sam ja odneo") : tr("Karte koje je odneo %1").arg(Name));
 }
 
 void TFPregledKarata::ShowTakenBy(const TZuCardGroup& group)

@@ -4,11 +4,14 @@
 #include "game/rules/capture_errors.h"
 #include "platform/message_sink.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace {
-constexpr const char* kSearchFailureText = "No one is perfect - TCardCollection.SubSumsMatch";
+constexpr const char* kSearchFailureText
+    = QT_TRANSLATE_NOOP("CaptureSearch", "No one is perfect - TCardCollection.SubSumsMatch");
 }
 
 void TCardCollection::Remove(const TZuSingleCard& card)
@@ -53,7 +56,8 @@ bool TCardCollection::Matches(const TCaptureValues& values, int target)
     } catch (...) {
         // The search finds a split or fails before it has seen one, so the
         // answer so far is always no.
-        MessageSink().Error(kSearchFailureText);
+        MessageSink().Error(
+            QCoreApplication::translate("CaptureSearch", kSearchFailureText).toStdString());
         return false;
     }
 }

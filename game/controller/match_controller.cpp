@@ -9,6 +9,8 @@
 #include "settings/log_file.h"
 #include "settings/program_files.h"
 
+#include <QCoreApplication>
+
 #include "cards/zucard_deck.h"
 
 TMatchController::TMatchController(
@@ -155,12 +157,15 @@ void TMatchController::NewGame(bool initial)
 void TMatchController::AskToStart()
 {
     if (FState.CurrentPlayer == SeatS) {
-        MessageSink().Information("Ti igras prvi.");
+        MessageSink().Information(
+            QCoreApplication::translate("TMatchController", "Ti igras prvi.").toStdString());
         return;
     }
-    const QString text = QStringLiteral("Prvi na potezu je ") + Name(FState.CurrentPlayer)
-        + QStringLiteral(" (kompjuter). Da li partija moze da pocne?\n\nAko je odgovor negativan, "
-                         "partiju mozes da zapocnes i rucno kroz meni Igra | Pocni igru.");
+    const QString text = QCoreApplication::translate("TMatchController",
+        "Prvi na potezu je %1 (kompjuter). Da li partija moze da "
+        "pocne?\n\nAko je odgovor negativan, partiju mozes da "
+        "zapocnes i rucno kroz meni Igra | Pocni igru.")
+                             .arg(Name(FState.CurrentPlayer));
     if (!MessageSink().Confirmation(text.toStdString())) return;
     FView.SetStartItemEnabled(false);
     FView.RepaintWindow();
@@ -171,7 +176,8 @@ void TMatchController::StartMatch()
 {
     if (FBusy || FStopping) return;
     if (FState.CurrentPlayer == SeatS) {
-        MessageSink().Information("Ti igras prvi.");
+        MessageSink().Information(
+            QCoreApplication::translate("TMatchController", "Ti igras prvi.").toStdString());
         return;
     }
     FView.SetStartItemEnabled(false);

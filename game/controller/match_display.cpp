@@ -4,6 +4,8 @@
 
 #include "cards/zucard_deck.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Changes only what differs, so a card redraws only when it changed.
@@ -139,13 +141,16 @@ TZuSingleCard* TMatchController::TableCard(TTableSlot place) const
 
 void TMatchController::ShowStatusCardsLeft()
 {
-    FView.SetStatusText(
-        0, QStringLiteral("Ostalo karata u spilu: ") + QString::number(CardsLeft()));
+    FView.SetStatusText(0,
+        QCoreApplication::translate("TMatchController", "Ostalo karata u spilu: %1")
+            .arg(CardsLeft()));
 }
 
 void TMatchController::ShowStatusTurn()
 {
-    FView.SetStatusText(1, QStringLiteral("Na potezu: ") + Name(FState.CurrentPlayer));
+    FView.SetStatusText(1,
+        QCoreApplication::translate("TMatchController", "Na potezu: %1")
+            .arg(Name(FState.CurrentPlayer)));
     FView.MarkSeatOnTurn(FState.CurrentPlayer);
 }
 
@@ -159,9 +164,13 @@ int TMatchController::ActiveScoreGrid() const
 void TMatchController::InitScoreGrid()
 {
     const int grid = ActiveScoreGrid();
-    const char* headers[] = { "", "Poeni", "Table", "Bonus", "Total" };
+    const char* headers[] = { "", QT_TRANSLATE_NOOP("TMatchController", "Poeni"),
+        QT_TRANSLATE_NOOP("TMatchController", "Table"),
+        QT_TRANSLATE_NOOP("TMatchController", "Bonus"),
+        QT_TRANSLATE_NOOP("TMatchController", "Total") };
     for (int column = 0; column < 5; ++column)
-        FView.SetScoreCell(grid, column, 0, QString::fromLatin1(headers[column]));
+        FView.SetScoreCell(
+            grid, column, 0, QCoreApplication::translate("TMatchController", headers[column]));
     FillScoreNames();
     const int rows = grid == 0 ? 4 : 2;
     for (int row = 1; row <= rows; ++row)

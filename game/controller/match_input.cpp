@@ -4,11 +4,18 @@
 
 #include "platform/message_sink.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const char* const kNotStarted
-    = "Partija jos nije pocela. Mozes da pokrenes partiju iz Igra | Pocni igru";
-const char* const kNotYourTurn = "Nisi jos na potezu";
+const char* const kNotStarted = QT_TRANSLATE_NOOP(
+    "TMatchController", "Partija jos nije pocela. Mozes da pokrenes partiju iz Igra | Pocni igru");
+const char* const kNotYourTurn = QT_TRANSLATE_NOOP("TMatchController", "Nisi jos na potezu");
+
+std::string Translated(const char* text)
+{
+    return QCoreApplication::translate("TMatchController", text).toStdString();
+}
 
 } // namespace
 
@@ -18,18 +25,19 @@ void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* car
     if (FStopping) return;
     ClearHint();
     if (FView.StartItemEnabled()) {
-        MessageSink().Information(kNotStarted);
+        MessageSink().Information(Translated(kNotStarted));
         return;
     }
     if (FBusy) {
-        MessageSink().Message(kNotYourTurn);
+        MessageSink().Message(Translated(kNotYourTurn));
         return;
     }
     if (RetryPendingSequence()) return;
     if (!sender || sender->Controller() != ctHuman) return;
     if (SeatOf(sender) != FState.CurrentPlayer) {
-        MessageSink().Information(
-            (QStringLiteral("Na potezu je ") + Name(FState.CurrentPlayer)).toStdString());
+        MessageSink().Information(QCoreApplication::translate("TMatchController", "Na potezu je %1")
+                                      .arg(Name(FState.CurrentPlayer))
+                                      .toStdString());
         return;
     }
     if (FState.GameOver || !card || card->Empty()) return;
@@ -40,7 +48,8 @@ void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* car
     else if (FSelection.CanTake(*card))
         HumanCaptures(slot);
     else // the marks stay; the player may change them or try another card
-        ShowNotice(QStringLiteral("Oznacene karte ne mogu da se uzmu ovom kartom."));
+        ShowNotice(QCoreApplication::translate(
+            "TMatchController", "Oznacene karte ne mogu da se uzmu ovom kartom."));
 }
 
 void TMatchController::ShowNotice(const QString& text)
@@ -116,7 +125,7 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
         return;
     }
     if (FBusy) {
-        MessageSink().Message(kNotYourTurn);
+        MessageSink().Message(Translated(kNotYourTurn));
         return;
     }
     if (RetryPendingSequence()) return;
@@ -125,7 +134,7 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
         if (card) ToggleTableMark(*card);
         return;
     }
-    if (!FState.GameOver) MessageSink().Information(kNotStarted);
+    if (!FState.GameOver) MessageSink().Information(Translated(kNotStarted));
 }
 
 void TMatchController::ToggleTableMark(TZuSingleCard& card)
@@ -139,7 +148,8 @@ void TMatchController::ToggleTableMark(TZuSingleCard& card)
         return;
     }
     if (FSelection.Count() == kMaxCaptureCards) {
-        MessageSink().Information("Ne mozes da oznacis vise od 21 karte.");
+        MessageSink().Information(Translated(
+            QT_TRANSLATE_NOOP("TMatchController", "Ne mozes da oznacis vise od 21 karte.")));
         return;
     }
     card.SetNegative(true);
@@ -178,5 +188,6 @@ void TMatchController::TogglePause()
 {
     if (!FBusy || FStopping) return;
     FPaused = !FPaused;
-    FView.SetStatusText(2, FPaused ? QStringLiteral("Igra pauzirana") : QString());
+    FView.SetStatusText(
+        2, FPaused ? QCoreApplication::translate("TMatchController", "Igra pauzirana") : QString());
 }

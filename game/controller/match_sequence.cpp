@@ -10,11 +10,19 @@
 
 #include "cards/zucard_deck.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace {
 
-const char* const kNoThread = "Kompjuteri ne mogu da igraju: sistem nije pokrenuo nit.";
+const char* const kNoThread = QT_TRANSLATE_NOOP(
+    "TMatchController", "Kompjuteri ne mogu da igraju: sistem nije pokrenuo nit.");
+
+QString NoThreadText(const char* what)
+{
+    return QStringLiteral("%1 %2").arg(QCoreApplication::translate("TMatchController", kNoThread),
+        QCoreApplication::translate("TMatchController", what));
+}
 
 } // namespace
 
@@ -92,15 +100,16 @@ void TMatchController::SequenceRefused(bool playFirst)
     if (playFirst) {
         // The computers have not begun: "Pocni igru" tries again.
         FView.SetStartItemEnabled(true);
-        MessageSink().Error(QStringLiteral("%1 %2")
-                                .arg(kNoThread, "Pokusaj ponovo kroz meni Igra | Pocni igru.")
+        MessageSink().Error(NoThreadText(
+            QT_TRANSLATE_NOOP("TMatchController", "Pokusaj ponovo kroz meni Igra | Pocni igru."))
                                 .toStdString());
         return;
     }
     // The human's move stands; the next click goes on from it.
     FPendingSequence = playFirst;
     MessageSink().Error(
-        QStringLiteral("%1 %2").arg(kNoThread, "Klikni na kartu da pokusas ponovo.").toStdString());
+        NoThreadText(QT_TRANSLATE_NOOP("TMatchController", "Klikni na kartu da pokusas ponovo."))
+            .toStdString());
 }
 
 bool TMatchController::RetryPendingSequence()
@@ -311,7 +320,8 @@ void TMatchController::ShowGameOverOnGui(const QString& winner)
     LogLine(QStringLiteral("Kraj partije. Pobednik je ") + winner);
     Report(MatchEndedEvent(FState));
     if (FStopping) return;
-    MessageSink().Information((QStringLiteral("Partija je gotova. Pobednik: ") + winner
-        + QStringLiteral("\n\nIzaberi Igra | Nova za novu partiju."))
+    MessageSink().Information(QCoreApplication::translate("TMatchController",
+        "Partija je gotova. Pobednik: %1\n\nIzaberi Igra | Nova za novu partiju.")
+                                  .arg(winner)
                                   .toStdString());
 }

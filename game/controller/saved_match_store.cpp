@@ -1,15 +1,21 @@
 #include "game/controller/saved_match_store.h"
 
 #include "platform/message_sink.h"
+#include "game/controller/game_text_shown.h"
+
+#include <QCoreApplication>
 
 namespace {
 
 constexpr qint64 kMaxFileSize = 64 * 1024;
 const QString kExtension = QStringLiteral(".sav");
 
-void Report(const std::string& why, const std::string& what)
+void Report(const std::string& why, const QString& what)
 {
-    MessageSink().Error("Sacuvana partija ne moze da se nastavi (" + why + "). " + what);
+    MessageSink().Error(QCoreApplication::translate(
+        "TSavedMatchStore", "Sacuvana partija ne moze da se nastavi (%1). %2")
+                            .arg(ShownGameText(why), what)
+                            .toStdString());
 }
 
 } // namespace
@@ -49,10 +55,14 @@ std::optional<TSavedMatch> TSavedMatchStore::Load() const
     case TReadResult::Missing:
         return std::nullopt;
     case TReadResult::NotRegular:
-        Report("to nije obican fajl", name + " je ostavljen kakav jeste.");
+        Report(QT_TRANSLATE_NOOP("GameText", "to nije obican fajl"),
+            QCoreApplication::translate("TSavedMatchStore", "%1 je ostavljen kakav jeste.")
+                .arg(name));
         return std::nullopt;
     case TReadResult::Unreadable:
-        Report("fajl ne moze da se procita", name + " je ostavljen kakav jeste.");
+        Report(QT_TRANSLATE_NOOP("GameText", "fajl ne moze da se procita"),
+            QCoreApplication::translate("TSavedMatchStore", "%1 je ostavljen kakav jeste.")
+                .arg(name));
         return std::nullopt;
     case TReadResult::TooLarge:
         error = "fajl je prevelik";
@@ -64,8 +74,12 @@ std::optional<TSavedMatch> TSavedMatchStore::Load() const
     // Set aside, never deleted: the player or a developer may want to look.
     const QString aside = FFile.SetAside();
     if (aside.isEmpty())
-        Report(error, "Fajl " + name + " ne moze da se skloni i ostavljen je kakav jeste.");
+        Report(error,
+            QCoreApplication::translate(
+                "TSavedMatchStore", "Fajl %1 ne moze da se skloni i ostavljen je kakav jeste.")
+                .arg(name));
     else
-        Report(error, "Fajl je sklonjen kao " + aside.toStdString() + ".");
+        Report(error,
+            QCoreApplication::translate("TSavedMatchStore", "Fajl je sklonjen kao %1.").arg(aside));
     return std::nullopt;
 }

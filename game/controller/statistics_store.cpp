@@ -1,6 +1,9 @@
 #include "game/controller/statistics_store.h"
 
 #include "platform/message_sink.h"
+#include "game/controller/game_text_shown.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -41,8 +44,11 @@ void TStatisticsStore::Load()
         // Perhaps only for now: leave the file alone and keep it from being
         // overwritten by this session's few numbers.
         FWritable = false;
-        MessageSink().Error("Statistika ne moze da se procita iz " + FileName().toStdString()
-            + ". Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.");
+        MessageSink().Error(QCoreApplication::translate("TStatisticsStore",
+            "Statistika ne moze da se procita iz %1. Fajl je ostavljen kakav "
+            "jeste, a statistika ove igre se ne cuva.")
+                                .arg(FileName())
+                                .toStdString());
         return;
     case TReadResult::TooLarge:
         break;
@@ -61,14 +67,18 @@ bool TStatisticsStore::SetAside(const std::string& why)
     // Kept, not deleted: the numbers may still be read by hand.
     const QString aside = FFile.SetAside();
     if (!aside.isEmpty()) {
-        MessageSink().Error("Statistika je ostecena (" + why + "). Fajl je sklonjen kao "
-            + aside.toStdString() + ", a statistika krece od nule.");
+        MessageSink().Error(QCoreApplication::translate("TStatisticsStore",
+            "Statistika je ostecena (%1). Fajl je sklonjen kao %2, a statistika krece od nule.")
+                                .arg(ShownGameText(why), aside)
+                                .toStdString());
         return true;
     }
     FWritable = false;
-    MessageSink().Error("Statistika je ostecena (" + why + ") i ne moze da se skloni. Fajl "
-        + FileName().toStdString()
-        + " je ostavljen kakav jeste, a statistika ove igre se ne cuva.");
+    MessageSink().Error(QCoreApplication::translate("TStatisticsStore",
+        "Statistika je ostecena (%1) i ne moze da se skloni. Fajl %2 je "
+        "ostavljen kakav jeste, a statistika ove igre se ne cuva.")
+                            .arg(ShownGameText(why), FileName())
+                            .toStdString());
     return false;
 }
 
@@ -92,8 +102,10 @@ bool TStatisticsStore::Save()
     // Once per session: a full disk would otherwise repeat it after every hand.
     if (!FFailureShown) {
         FFailureShown = true;
-        MessageSink().Error(
-            "Statistika nije mogla da se sacuva u " + FileName().toStdString() + ".");
+        MessageSink().Error(QCoreApplication::translate(
+            "TStatisticsStore", "Statistika nije mogla da se sacuva u %1.")
+                                .arg(FileName())
+                                .toStdString());
     }
     return false;
 }

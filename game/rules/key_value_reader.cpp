@@ -1,5 +1,7 @@
 #include "game/rules/key_value_reader.h"
 
+#include "game/rules/game_text.h"
+
 #include <algorithm>
 
 namespace {
@@ -24,7 +26,11 @@ TKeyValueReader::TKeyValueReader(const std::string& text)
 bool TKeyValueReader::Key(const char* key)
 {
     std::string word;
-    if (FOk && !(FIn >> word && word == key)) Fail(std::string("nedostaje polje ") + key);
+    if (FOk && !(FIn >> word && word == key)) {
+        // Shown as "nedostaje polje mode"; the window translates it by this form.
+        std::string text = QT_TRANSLATE_NOOP("GameText", "nedostaje polje %1");
+        Fail(text.replace(text.find("%1"), 2, key));
+    }
     return FOk;
 }
 
@@ -39,7 +45,7 @@ long long TKeyValueReader::Number(long long low, long long high)
             if (value >= low && value <= high) return value;
         }
     }
-    Fail("broj van dozvoljenog opsega");
+    Fail(QT_TRANSLATE_NOOP("GameText", "broj van dozvoljenog opsega"));
     return low;
 }
 

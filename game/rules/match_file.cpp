@@ -1,5 +1,6 @@
 #include "game/rules/match_file.h"
 
+#include "game/rules/game_text.h"
 #include "game/rules/key_value_reader.h"
 #include "game/rules/match_file_checks.h"
 #include "game/rules/match_rules.h"
@@ -55,7 +56,7 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
 {
     const bool withLastMoves = text.rfind(kMagic, 0) == 0;
     if (text.size() > kMaxText || (!withLastMoves && text.rfind(kMagicWithoutLastMoves, 0) != 0)) {
-        error = "to nije sacuvana partija";
+        error = QT_TRANSLATE_NOOP("GameText", "to nije sacuvana partija");
         return std::nullopt;
     }
     TKeyValueReader in(text.substr(std::string(kMagic).size()));
@@ -71,13 +72,13 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
     in.Key("hands"), s.HandsPlayed = in.Int(0, 1000000);
     for (auto& hand : s.hands) {
         const std::vector<int> ids = in.List("hand", kMaxList, kNoCard, kLastSuitCardId);
-        if (in.Ok() && ids.size() != hand.size()) in.Fail("ruka pogresne velicine");
+        if (in.Ok() && ids.size() != hand.size()) in.Fail(QT_TRANSLATE_NOOP("GameText", "ruka pogresne velicine"));
         for (std::size_t i = 0; in.Ok() && i < hand.size(); ++i)
             hand[i] = ids[i];
     }
     for (auto& row : s.table) {
         row = in.List("row", kMaxList, kNoCard, kLastSuitCardId);
-        if (in.Ok() && row.size() < std::size_t(kRowSlots)) in.Fail("prekratak red na talonu");
+        if (in.Ok() && row.size() < std::size_t(kRowSlots)) in.Fail(QT_TRANSLATE_NOOP("GameText", "prekratak red na talonu"));
     }
     for (auto& taken : s.taken)
         taken = in.List("taken", kMaxList, kNoCard, kLastSuitCardId);
@@ -99,7 +100,7 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
     // The writer ends every file with a line break, so a file without one
     // was cut, perhaps inside the generator's numbers.
     if (in.Ok() && (text.back() != '\n' || !IsRandomState(match.randomState)))
-        in.Fail("stanje generatora slucajnih brojeva nije celo");
+        in.Fail(QT_TRANSLATE_NOOP("GameText", "stanje generatora slucajnih brojeva nije celo"));
     if (in.Ok()) {
         std::string why = UnreachableReason(s);
         if (why.empty()) why = UnreachableLastMoves(s, match.lastMoves);

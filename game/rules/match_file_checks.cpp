@@ -1,5 +1,6 @@
 #include "game/rules/match_file_checks.h"
 
+#include "game/rules/game_text.h"
 #include "game/rules/match_rules.h"
 
 #include <algorithm>
@@ -118,18 +119,25 @@ bool SomebodyTook(const TMatchState& s)
 
 std::string UnreachableReason(const TMatchState& s)
 {
-    if (!SeatPlays(s.GameMode, s.CurrentPlayer)) return "na potezu je mesto koje ne igra";
+    if (!SeatPlays(s.GameMode, s.CurrentPlayer))
+        return QT_TRANSLATE_NOOP("GameText", "na potezu je mesto koje ne igra");
     if (!PlaysOrNone(s, s.LastTaker) || !PlaysOrNone(s, s.LastPlayer))
-        return "poslednji potez pripada mestu koje ne igra";
-    if (!HiddenSeatsEmpty(s)) return "mesto koje ne igra drzi karte";
-    if (!CardIds(s)) return "karte se ne slazu";
-    if (!RowsFit(s)) return "red na talonu je duzi nego sto karte dozvoljavaju";
-    if (SomebodyTook(s) && s.LastTaker == kNoSeat) return "karte su uzete, a niko ih nije uzeo";
+        return QT_TRANSLATE_NOOP("GameText", "poslednji potez pripada mestu koje ne igra");
+    if (!HiddenSeatsEmpty(s)) return QT_TRANSLATE_NOOP("GameText", "mesto koje ne igra drzi karte");
+    if (!CardIds(s)) return QT_TRANSLATE_NOOP("GameText", "karte se ne slazu");
+    if (!RowsFit(s))
+        return QT_TRANSLATE_NOOP("GameText", "red na talonu je duzi nego sto karte dozvoljavaju");
+    if (SomebodyTook(s) && s.LastTaker == kNoSeat)
+        return QT_TRANSLATE_NOOP("GameText", "karte su uzete, a niko ih nije uzeo");
     // Resuming never deals, so the seat on turn must have a card to play.
-    if (HandEmpty(s, s.CurrentPlayer)) return "igrac na potezu nema karata";
-    if (!HandsFollowTheTurns(s)) return "karte u rukama ne odgovaraju redu poteza";
-    if (!ScoresMatchRows(s)) return "rezultat se ne slaze sa tabelom";
-    if (!ScoresWithinReach(s)) return "rezultat je veci nego sto karte dozvoljavaju";
+    if (HandEmpty(s, s.CurrentPlayer))
+        return QT_TRANSLATE_NOOP("GameText", "igrac na potezu nema karata");
+    if (!HandsFollowTheTurns(s))
+        return QT_TRANSLATE_NOOP("GameText", "karte u rukama ne odgovaraju redu poteza");
+    if (!ScoresMatchRows(s))
+        return QT_TRANSLATE_NOOP("GameText", "rezultat se ne slaze sa tabelom");
+    if (!ScoresWithinReach(s))
+        return QT_TRANSLATE_NOOP("GameText", "rezultat je veci nego sto karte dozvoljavaju");
     return std::string();
 }
 
@@ -152,17 +160,19 @@ std::string UnreachableLastMoves(const TMatchState& s, const TLastMoves& moves)
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         const TLastMove& move = moves[seat];
         if (move.playedId == kNoCard) {
-            if (!move.takenIds.empty()) return "potez bez odigrane karte";
+            if (!move.takenIds.empty())
+                return QT_TRANSLATE_NOOP("GameText", "potez bez odigrane karte");
             continue;
         }
-        if (!SeatPlays(s.GameMode, seat)) return "potez igraca koji ne igra";
+        if (!SeatPlays(s.GameMode, seat))
+            return QT_TRANSLATE_NOOP("GameText", "potez igraca koji ne igra");
         if (move.playedId < 2 || inHands(move.playedId) >= copies)
-            return "odigrana karta je jos u ruci";
+            return QT_TRANSLATE_NOOP("GameText", "odigrana karta je jos u ruci");
         for (int id : move.takenIds) {
             const long inMove = std::count(move.takenIds.begin(), move.takenIds.end(), id)
                 + (id == move.playedId ? 1 : 0);
             if (id < 2 || inHands(id) + onTable(id) + inMove > copies)
-                return "odneta karta je jos u igri";
+                return QT_TRANSLATE_NOOP("GameText", "odneta karta je jos u igri");
         }
     }
     return {};

@@ -2,6 +2,8 @@
 
 #include "game/rules/key_value_reader.h"
 
+#include "game/rules/game_text.h"
+
 #include <algorithm>
 #include <sstream>
 #include <utility>
@@ -123,7 +125,7 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
         error = why;
         return std::optional<TMatchStatistics>();
     };
-    if (text.size() > kMaxText) return fail("fajl je prevelik");
+    if (text.size() > kMaxText) return fail(QT_TRANSLATE_NOOP("GameText", "fajl je prevelik"));
     std::istringstream lines(text);
     std::string line;
     // Lines may end in CR LF, as an editor on another system saves them.
@@ -132,14 +134,15 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
         if (!line.empty() && line.back() == '\r') line.pop_back();
         return true;
     };
-    if (!next() || line != kMagic) return fail("to nije fajl statistike");
+    if (!next() || line != kMagic)
+        return fail(QT_TRANSLATE_NOOP("GameText", "to nije fajl statistike"));
     TMatchStatistics stats;
     std::array<std::array<bool, kStatisticDecks>, kStatisticModes> seen {};
     while (next()) {
         if (line == "end") {
             // Only blank space may follow the end mark.
             std::string rest;
-            if (lines >> rest) return fail("tekst posle kraja");
+            if (lines >> rest) return fail(QT_TRANSLATE_NOOP("GameText", "tekst posle kraja"));
             return stats;
         }
         TKeyValueReader in(line);
@@ -147,16 +150,16 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
         const long long mode = in.Number(0, kStatisticModes - 1);
         in.Key("decks");
         const long long decks = in.Number(0, kStatisticDecks - 1);
-        if (!in.Ok()) return fail("ostecen red");
-        if (seen[mode][decks]) return fail("isti zapis dvaput");
+        if (!in.Ok()) return fail(QT_TRANSLATE_NOOP("GameText", "ostecen red"));
+        if (seen[mode][decks]) return fail(QT_TRANSLATE_NOOP("GameText", "isti zapis dvaput"));
         seen[mode][decks] = true;
         TModeStatistics& r = stats.FRecords[mode][decks];
         for (const TField& field : kFields) {
             in.Key(field.key);
             r.*field.member = in.Number(0, kMaxCount);
         }
-        if (!in.Ok() || !in.AtEnd()) return fail("ostecen red");
-        if (!Consistent(r)) return fail("brojevi koji se medjusobno ne slazu");
+        if (!in.Ok() || !in.AtEnd()) return fail(QT_TRANSLATE_NOOP("GameText", "ostecen red"));
+        if (!Consistent(r)) return fail(QT_TRANSLATE_NOOP("GameText", "brojevi koji se medjusobno ne slazu"));
     }
-    return fail("fajl je odsecen");
+    return fail(QT_TRANSLATE_NOOP("GameText", "fajl je odsecen"));
 }

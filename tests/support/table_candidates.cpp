@@ -4,13 +4,16 @@
 #include "game/rules/capture_errors.h"
 #include "platform/message_sink.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
 
 namespace {
 
-constexpr const char* kCandidatesFailureText = "Moja greska - getAllPossibleCollections";
+constexpr const char* kCandidatesFailureText
+    = QT_TRANSLATE_NOOP("CaptureSearch", "Moja greska - getAllPossibleCollections");
 
 int Binomial(int n, int k)
 {
@@ -74,7 +77,8 @@ int getAllPossibleCollections(const TTableCards& table, TCardCollections& list)
         return static_cast<int>(list.size());
     } catch (...) {
         list.clear();
-        MessageSink().Error(kCandidatesFailureText);
+        MessageSink().Error(
+            QCoreApplication::translate("CaptureSearch", kCandidatesFailureText).toStdString());
         return 0;
     }
 }

@@ -31,7 +31,8 @@ int main(int argc, char* argv[])
     TFAbout about;
     ok &= SaveSheet(about, folder, "about");
 
-    const QString helpFile = HelpFileOf(QCoreApplication::applicationDirPath() + "/Zaviko");
+    const QString helpFile = HelpFileIn(
+        HelpFileOf(QCoreApplication::applicationDirPath() + "/Zaviko"), CurrentLanguage());
     THelpViewer help(helpFile);
     ok &= SaveSheet(help, folder, "help");
     help.Browser()->scrollToAnchor(QStringLiteral("primer"));

@@ -10,7 +10,8 @@
 namespace {
 
 // The question is Czech and keeps its letters.
-const char* const DeleteRowQuestion = "Jste si jist vymazaním tohoto řádku ?";
+const char* const DeleteRowQuestion
+    = QT_TRANSLATE_NOOP("TPubStrGrid", "Jste si jist vymazaním tohoto řádku ?");
 
 } // namespace
 
@@ -61,7 +62,7 @@ void TPubStrGrid::HandleRowKeys(QKeyEvent* event)
         break;
     case Qt::Key_Delete:
         if ((event->modifiers() & Qt::ControlModifier) && RowCount() > 2 && row >= 0
-            && MessageSink().Confirmation(DeleteRowQuestion))
+            && MessageSink().Confirmation(tr(DeleteRowQuestion).toStdString()))
             DeleteRow(row);
         break;
     default:

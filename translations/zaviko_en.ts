@@ -1,0 +1,845 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="sr">
+<context>
+    <name>CaptureSearch</name>
+    <message>
+        <source>No one is perfect - TCardCollection.SubSumsMatch</source>
+        <translation>No one is perfect - TCardCollection.SubSumsMatch</translation>
+    </message>
+    <message>
+        <source>Moja greska - getAllPossibleCollections</source>
+        <translation>My mistake - getAllPossibleCollections</translation>
+    </message>
+</context>
+<context>
+    <name>GameText</name>
+    <message>
+        <source>nedostaje polje %1</source>
+        <translation>the field %1 is missing</translation>
+    </message>
+    <message>
+        <source>broj van dozvoljenog opsega</source>
+        <translation>a number is out of range</translation>
+    </message>
+    <message>
+        <source>to nije sacuvana partija</source>
+        <translation>it is not a saved match</translation>
+    </message>
+    <message>
+        <source>ruka pogresne velicine</source>
+        <translation>a hand of the wrong size</translation>
+    </message>
+    <message>
+        <source>prekratak red na talonu</source>
+        <translation>a table row is too short</translation>
+    </message>
+    <message>
+        <source>stanje generatora slucajnih brojeva nije celo</source>
+        <translation>the state of the random number generator is incomplete</translation>
+    </message>
+    <message>
+        <source>na potezu je mesto koje ne igra</source>
+        <translation>the seat on turn does not play</translation>
+    </message>
+    <message>
+        <source>poslednji potez pripada mestu koje ne igra</source>
+        <translation>the last move belongs to a seat that does not play</translation>
+    </message>
+    <message>
+        <source>mesto koje ne igra drzi karte</source>
+        <translation>a seat that does not play holds cards</translation>
+    </message>
+    <message>
+        <source>karte se ne slazu</source>
+        <translation>the cards do not add up</translation>
+    </message>
+    <message>
+        <source>red na talonu je duzi nego sto karte dozvoljavaju</source>
+        <translation>a table row is longer than the cards allow</translation>
+    </message>
+    <message>
+        <source>karte su uzete, a niko ih nije uzeo</source>
+        <translation>cards were taken, but nobody took them</translation>
+    </message>
+    <message>
+        <source>igrac na potezu nema karata</source>
+        <translation>the player on turn has no cards</translation>
+    </message>
+    <message>
+        <source>karte u rukama ne odgovaraju redu poteza</source>
+        <translation>the cards in the hands do not match the order of turns</translation>
+    </message>
+    <message>
+        <source>rezultat se ne slaze sa tabelom</source>
+        <translation>the score does not match the score table</translation>
+    </message>
+    <message>
+        <source>rezultat je veci nego sto karte dozvoljavaju</source>
+        <translation>a score is higher than the cards allow</translation>
+    </message>
+    <message>
+        <source>potez bez odigrane karte</source>
+        <translation>a move without a played card</translation>
+    </message>
+    <message>
+        <source>potez igraca koji ne igra</source>
+        <translation>a move by a player who does not play</translation>
+    </message>
+    <message>
+        <source>odigrana karta je jos u ruci</source>
+        <translation>a played card is still in a hand</translation>
+    </message>
+    <message>
+        <source>odneta karta je jos u igri</source>
+        <translation>a captured card is still in play</translation>
+    </message>
+    <message>
+        <source>fajl je prevelik</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>to nije fajl statistike</source>
+        <translation>it is not a statistics file</translation>
+    </message>
+    <message>
+        <source>tekst posle kraja</source>
+        <translation>text after the end</translation>
+    </message>
+    <message>
+        <source>ostecen red</source>
+        <translation>a damaged line</translation>
+    </message>
+    <message>
+        <source>isti zapis dvaput</source>
+        <translation>the same record twice</translation>
+    </message>
+    <message>
+        <source>brojevi koji se medjusobno ne slazu</source>
+        <translation>numbers that contradict each other</translation>
+    </message>
+    <message>
+        <source>fajl je odsecen</source>
+        <translation>the file is cut short</translation>
+    </message>
+    <message>
+        <source>to nije obican fajl</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>fajl ne moze da se procita</source>
+        <translation>the file cannot be read</translation>
+    </message>
+</context>
+<context>
+    <name>LogFailureText</name>
+    <message>
+        <source>datoteka &quot;%1&quot; ne moze da se otvori za pisanje.</source>
+        <translation>the file &quot;%1&quot; cannot be opened for writing.</translation>
+    </message>
+    <message>
+        <source>upis u datoteku &quot;%1&quot; nije uspeo.</source>
+        <translation>writing to the file &quot;%1&quot; failed.</translation>
+    </message>
+    <message>
+        <source>datoteka &quot;%1&quot; ne moze da se arhivira.</source>
+        <translation>the file &quot;%1&quot; cannot be archived.</translation>
+    </message>
+    <message>
+        <source>neocekivana greska u radu sa datotekom &quot;%1&quot;.</source>
+        <translation>an unexpected error with the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se koristi: </source>
+        <translation>The game log cannot be used: </translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se pise: </source>
+        <translation>The game log cannot be written: </translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se zatvori: </source>
+        <translation>The game log cannot be closed: </translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>&amp;Step up</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>Step &amp;down</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Copy &amp;Link Location</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>TFAbout</name>
+    <message>
+        <source>O Programu</source>
+        <translation>About Zaviko</translation>
+    </message>
+    <message>
+        <source>Zaviko na Webu</source>
+        <translation>Zaviko on the Web</translation>
+    </message>
+    <message>
+        <source>Pisi autoru</source>
+        <translation>Write to the author</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>mart</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>april</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>maj</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>jun</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>jul</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>avgust</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>septembar</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>oktobar</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>novembar</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>decembar</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>Verzija %1, %2 %3</source>
+        <translation>Version %1, %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>TFDeckOverInfoDlg</name>
+    <message>
+        <source>Pokupljene karte</source>
+        <translation>Captured Cards</translation>
+    </message>
+    <message>
+        <source>Najvise karata (25) odneo Zika</source>
+        <translation>Most cards (25) taken by Zika</translation>
+    </message>
+    <message>
+        <source>Pregled karata</source>
+        <translation>View Cards</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Karte sa talona pokupio %1</source>
+        <translation>The cards left on the table went to %1</translation>
+    </message>
+    <message>
+        <source>Najvise karata (%1) odneo %2</source>
+        <translation>Most cards (%1) taken by %2</translation>
+    </message>
+    <message>
+        <source>Najvise karata (%1) odneli</source>
+        <translation>Most cards (%1) taken by</translation>
+    </message>
+</context>
+<context>
+    <name>TFOptions</name>
+    <message>
+        <source>Opcije</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Broj igraca * </source>
+        <translation>Players * </translation>
+    </message>
+    <message>
+        <source>4 igraca, svako za sebe</source>
+        <translation>4 players, no partners</translation>
+    </message>
+    <message>
+        <source>4 igraca u parove</source>
+        <translation>4 players in pairs</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 players</translation>
+    </message>
+    <message>
+        <source>Broj spilova * </source>
+        <translation>Decks * </translation>
+    </message>
+    <message>
+        <source>Kompjuter se trudi da igra </source>
+        <translation>Computer strength </translation>
+    </message>
+    <message>
+        <source>Pametno</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>Prosecno</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Glupo</source>
+        <translation>Weak</translation>
+    </message>
+    <message>
+        <source>Majstor</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Kompjuter drzi otvorene karte (s) </source>
+        <translation>Show a computer&apos;s move (s) </translation>
+    </message>
+    <message>
+        <source>Pauza izmedju igre 2 igraca (0.5s)</source>
+        <translation>Pause between two turns (0.5 s)</translation>
+    </message>
+    <message>
+        <source>Igra u smeru kazaljke na satu *</source>
+        <translation>Play clockwise *</translation>
+    </message>
+    <message>
+        <source>Izgled</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Karte igraca zgusnute</source>
+        <translation>Others&apos; cards tight</translation>
+    </message>
+    <message>
+        <source>Moje karte zgusnute</source>
+        <translation>My cards tight</translation>
+    </message>
+    <message>
+        <source>Varanje </source>
+        <translation>Cheating </translation>
+    </message>
+    <message>
+        <source>Dozvoli da gledam u karte koje sam pokupio</source>
+        <translation>Let me look at the cards I captured</translation>
+    </message>
+    <message>
+        <source>Dozvoli da gledam u karte koje su drugi pokupili</source>
+        <translation>Let me look at the cards others captured</translation>
+    </message>
+    <message>
+        <source>Razno</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Loguj partiju (u Zaviko.log)</source>
+        <translation>Log the match (to Zaviko.log)</translation>
+    </message>
+    <message>
+        <source>* Opcija se aktivira kad pocne nova igra</source>
+        <translation>* Takes effect when a new match starts</translation>
+    </message>
+    <message>
+        <source>Prihvati</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TFPregledKarata</name>
+    <message>
+        <source>Pregled karata</source>
+        <translation>Captured Cards</translation>
+    </message>
+    <message>
+        <source>Karte koje sam ja odneo</source>
+        <translation>Cards I captured</translation>
+    </message>
+    <message>
+        <source>Karte koje je odneo %1</source>
+        <translation>Cards captured by %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFPromenaImena</name>
+    <message>
+        <source>Promena imena</source>
+        <translation>Rename Players</translation>
+    </message>
+    <message>
+        <source>Tvoje ime</source>
+        <translation>Your name</translation>
+    </message>
+    <message>
+        <source>Imena ostalih igraca</source>
+        <translation>Other players&apos; names</translation>
+    </message>
+    <message>
+        <source>Promeni</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Ponisti</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Posto si neko ime izostavio, ostaju stara imena :)</source>
+        <translation>You left a name out, so the old names stay :)</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>&amp;Igra</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>&amp;Nova</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Pocni igru</source>
+        <translation>&amp;Start Game</translation>
+    </message>
+    <message>
+        <source>&amp;Savet</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>&amp;Gotovo</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Opcije</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Tabela vidljiva</source>
+        <translation>Score &amp;Table Visible</translation>
+    </message>
+    <message>
+        <source>Po&amp;kupljene karte</source>
+        <translation>&amp;Captured Cards</translation>
+    </message>
+    <message>
+        <source>&amp;Promena imena...</source>
+        <translation>&amp;Rename Players...</translation>
+    </message>
+    <message>
+        <source>&amp;Opcije...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>&amp;Statistika...</source>
+        <translation>&amp;Statistics...</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc...</source>
+        <translation>&amp;Help...</translation>
+    </message>
+    <message>
+        <source>&amp;O Programu...</source>
+        <translation>&amp;About Zaviko...</translation>
+    </message>
+    <message>
+        <source>Partija je u toku. Da li zelis da je prekines i pocnes novu?</source>
+        <translation>A match is in progress. Do you want to abandon it and start a new one?</translation>
+    </message>
+    <message>
+        <source>Partija je u toku. Da li zelis da izadjes?
+
+Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.</source>
+        <translation>A match is in progress. Do you want to quit?
+
+The match will be saved, so you can go on with it the next time you start the game.</translation>
+    </message>
+    <message>
+        <source>Pokupljene karte: %1</source>
+        <translation>Captured cards: %1</translation>
+    </message>
+    <message>
+        <source>Nastavi zapocetu partiju?</source>
+        <translation>Go on with the unfinished match?</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva.</source>
+        <translation>The match could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>Zaviko - Pomoc</source>
+        <translation>Zaviko - Help</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Pomoc nije dostupna: datoteka %1 ne postoji ili ne moze da se procita.</source>
+        <translation>Help is not available: the file %1 does not exist or cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>TIniFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Unable to write to %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLanguageBox</name>
+    <message>
+        <source>Jezik</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Izabrani jezik vazi od sledeceg pokretanja igre.</source>
+        <translation>The chosen language applies from the next start of the game.</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchController</name>
+    <message>
+        <source>Ti igras prvi.</source>
+        <translation>You play first.</translation>
+    </message>
+    <message>
+        <source>Prvi na potezu je %1 (kompjuter). Da li partija moze da pocne?
+
+Ako je odgovor negativan, partiju mozes da zapocnes i rucno kroz meni Igra | Pocni igru.</source>
+        <translation>%1 (computer) plays first. Shall the match begin?
+
+If you answer No, you can start the match yourself from the menu Game | Start Game.</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Cards left in the deck: %1</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1</source>
+        <translation>Turn: %1</translation>
+    </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela. Mozes da pokrenes partiju iz Igra | Pocni igru</source>
+        <translation>The match has not started yet. You can start it from Game | Start Game</translation>
+    </message>
+    <message>
+        <source>Nisi jos na potezu</source>
+        <translation>It is not your turn yet</translation>
+    </message>
+    <message>
+        <source>Na potezu je %1</source>
+        <translation>It is %1&apos;s turn</translation>
+    </message>
+    <message>
+        <source>Oznacene karte ne mogu da se uzmu ovom kartom.</source>
+        <translation>This card cannot take the marked cards.</translation>
+    </message>
+    <message>
+        <source>Ne mozes da oznacis vise od 21 karte.</source>
+        <translation>You cannot mark more than 21 cards.</translation>
+    </message>
+    <message>
+        <source>Igra pauzirana</source>
+        <translation>Game paused</translation>
+    </message>
+    <message>
+        <source>Kompjuteri ne mogu da igraju: sistem nije pokrenuo nit.</source>
+        <translation>The computers cannot play: the system did not start a thread.</translation>
+    </message>
+    <message>
+        <source>Pokusaj ponovo kroz meni Igra | Pocni igru.</source>
+        <translation>Try again from the menu Game | Start Game.</translation>
+    </message>
+    <message>
+        <source>Klikni na kartu da pokusas ponovo.</source>
+        <translation>Click a card to try again.</translation>
+    </message>
+    <message>
+        <source>Partija je gotova. Pobednik: %1
+
+Izaberi Igra | Nova za novu partiju.</source>
+        <translation>The match is over. Winner: %1
+
+Choose Game | New for a new match.</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageSink</name>
+    <message>
+        <source>Da</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPubStrGrid</name>
+    <message>
+        <source>Jste si jist vymazaním tohoto řádku ?</source>
+        <translation>Are you sure you want to delete this row?</translation>
+    </message>
+</context>
+<context>
+    <name>TSavedMatchStore</name>
+    <message>
+        <source>Sacuvana partija ne moze da se nastavi (%1). %2</source>
+        <translation>The saved match cannot be continued (%1). %2</translation>
+    </message>
+    <message>
+        <source>%1 je ostavljen kakav jeste.</source>
+        <translation>%1 was left as it is.</translation>
+    </message>
+    <message>
+        <source>Fajl %1 ne moze da se skloni i ostavljen je kakav jeste.</source>
+        <translation>The file %1 cannot be moved aside and was left as it is.</translation>
+    </message>
+    <message>
+        <source>Fajl je sklonjen kao %1.</source>
+        <translation>The file was moved aside as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TSeatMarks</name>
+    <message>
+        <source> na talon</source>
+        <translation> to the table</translation>
+    </message>
+    <message>
+        <source> nosi</source>
+        <translation> takes</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsDialog</name>
+    <message>
+        <source>Odigrane partije</source>
+        <translation>Matches played</translation>
+    </message>
+    <message>
+        <source>Pobede</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <source>Najbolji rezultat</source>
+        <translation>Best score</translation>
+    </message>
+    <message>
+        <source>Prosecan rezultat</source>
+        <translation>Average score</translation>
+    </message>
+    <message>
+        <source>Odnete table po deljenju</source>
+        <translation>Table clears per hand</translation>
+    </message>
+    <message>
+        <source>Bonusi za najvise karata po deljenju</source>
+        <translation>Most-cards bonuses per hand</translation>
+    </message>
+    <message>
+        <source>Korisceni saveti</source>
+        <translation>Hints used</translation>
+    </message>
+    <message>
+        <source>Svako za sebe</source>
+        <translation>No partners</translation>
+    </message>
+    <message>
+        <source>U parove</source>
+        <translation>In pairs</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 players</translation>
+    </message>
+    <message>
+        <source>1 spil</source>
+        <translation>1 deck</translation>
+    </message>
+    <message>
+        <source>2 spila</source>
+        <translation>2 decks</translation>
+    </message>
+    <message>
+        <source>Statistika</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Ponisti</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Da li zaista zelis da ponistis svu statistiku?</source>
+        <translation>Do you really want to reset all the statistics?</translation>
+    </message>
+    <message>
+        <source>Ponistena statistika nije mogla da se sacuva.</source>
+        <translation>The reset statistics could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsStore</name>
+    <message>
+        <source>Statistika ne moze da se procita iz %1. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>The statistics cannot be read from %1. The file was left as it is, and this session&apos;s statistics are not kept.</translation>
+    </message>
+    <message>
+        <source>Statistika je ostecena (%1). Fajl je sklonjen kao %2, a statistika krece od nule.</source>
+        <translation>The statistics are damaged (%1). The file was moved aside as %2, and the statistics start from zero.</translation>
+    </message>
+    <message>
+        <source>Statistika je ostecena (%1) i ne moze da se skloni. Fajl %2 je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>The statistics are damaged (%1) and cannot be moved aside. The file %2 was left as it is, and this session&apos;s statistics are not kept.</translation>
+    </message>
+    <message>
+        <source>Statistika nije mogla da se sacuva u %1.</source>
+        <translation>The statistics could not be saved to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TThread</name>
+    <message>
+        <source>Neocekivana greska u radu igre.</source>
+        <translation>An unexpected error in the game.</translation>
+    </message>
+</context>
+<context>
+    <name>TZuCardGroup</name>
+    <message>
+        <source>Dealer</source>
+        <translation>Dealer</translation>
+    </message>
+</context>
+<context>
+    <name>TZuCardPictures</name>
+    <message>
+        <source>Resource %1 not found in card-image library %2</source>
+        <translation>Resource %1 not found in card-image library %2</translation>
+    </message>
+    <message>
+        <source>The card pictures could not be loaded.
+%1</source>
+        <translation>The card pictures could not be loaded.
+%1</translation>
+    </message>
+    <message>
+        <source>Card-image library %1 offers no card pictures this program reads</source>
+        <translation>Card-image library %1 offers no card pictures this program reads</translation>
+    </message>
+</context>
+</TS>

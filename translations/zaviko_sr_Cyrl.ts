@@ -1,0 +1,845 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sr_Cyrl" sourcelanguage="sr">
+<context>
+    <name>CaptureSearch</name>
+    <message>
+        <source>No one is perfect - TCardCollection.SubSumsMatch</source>
+        <translation>Нико није савршен - TCardCollection.SubSumsMatch</translation>
+    </message>
+    <message>
+        <source>Moja greska - getAllPossibleCollections</source>
+        <translation>Моја грешка - getAllPossibleCollections</translation>
+    </message>
+</context>
+<context>
+    <name>GameText</name>
+    <message>
+        <source>nedostaje polje %1</source>
+        <translation>недостаје поље %1</translation>
+    </message>
+    <message>
+        <source>broj van dozvoljenog opsega</source>
+        <translation>број ван дозвољеног опсега</translation>
+    </message>
+    <message>
+        <source>to nije sacuvana partija</source>
+        <translation>то није сачувана партија</translation>
+    </message>
+    <message>
+        <source>ruka pogresne velicine</source>
+        <translation>рука погрешне величине</translation>
+    </message>
+    <message>
+        <source>prekratak red na talonu</source>
+        <translation>прекратак ред на талону</translation>
+    </message>
+    <message>
+        <source>stanje generatora slucajnih brojeva nije celo</source>
+        <translation>стање генератора случајних бројева није цело</translation>
+    </message>
+    <message>
+        <source>na potezu je mesto koje ne igra</source>
+        <translation>на потезу је место које не игра</translation>
+    </message>
+    <message>
+        <source>poslednji potez pripada mestu koje ne igra</source>
+        <translation>последњи потез припада месту које не игра</translation>
+    </message>
+    <message>
+        <source>mesto koje ne igra drzi karte</source>
+        <translation>место које не игра држи карте</translation>
+    </message>
+    <message>
+        <source>karte se ne slazu</source>
+        <translation>карте се не слажу</translation>
+    </message>
+    <message>
+        <source>red na talonu je duzi nego sto karte dozvoljavaju</source>
+        <translation>ред на талону је дужи него што карте дозвољавају</translation>
+    </message>
+    <message>
+        <source>karte su uzete, a niko ih nije uzeo</source>
+        <translation>карте су узете, а нико их није узео</translation>
+    </message>
+    <message>
+        <source>igrac na potezu nema karata</source>
+        <translation>играч на потезу нема карата</translation>
+    </message>
+    <message>
+        <source>karte u rukama ne odgovaraju redu poteza</source>
+        <translation>карте у рукама не одговарају реду потеза</translation>
+    </message>
+    <message>
+        <source>rezultat se ne slaze sa tabelom</source>
+        <translation>резултат се не слаже са табелом</translation>
+    </message>
+    <message>
+        <source>rezultat je veci nego sto karte dozvoljavaju</source>
+        <translation>резултат је већи него што карте дозвољавају</translation>
+    </message>
+    <message>
+        <source>potez bez odigrane karte</source>
+        <translation>потез без одигране карте</translation>
+    </message>
+    <message>
+        <source>potez igraca koji ne igra</source>
+        <translation>потез играча који не игра</translation>
+    </message>
+    <message>
+        <source>odigrana karta je jos u ruci</source>
+        <translation>одиграна карта је још у руци</translation>
+    </message>
+    <message>
+        <source>odneta karta je jos u igri</source>
+        <translation>однета карта је још у игри</translation>
+    </message>
+    <message>
+        <source>fajl je prevelik</source>
+        <translation>фајл је превелик</translation>
+    </message>
+    <message>
+        <source>to nije fajl statistike</source>
+        <translation>то није фајл статистике</translation>
+    </message>
+    <message>
+        <source>tekst posle kraja</source>
+        <translation>текст после краја</translation>
+    </message>
+    <message>
+        <source>ostecen red</source>
+        <translation>оштећен ред</translation>
+    </message>
+    <message>
+        <source>isti zapis dvaput</source>
+        <translation>исти запис двапут</translation>
+    </message>
+    <message>
+        <source>brojevi koji se medjusobno ne slazu</source>
+        <translation>бројеви који се међусобно не слажу</translation>
+    </message>
+    <message>
+        <source>fajl je odsecen</source>
+        <translation>фајл је одсечен</translation>
+    </message>
+    <message>
+        <source>to nije obican fajl</source>
+        <translation>то није обичан фајл</translation>
+    </message>
+    <message>
+        <source>fajl ne moze da se procita</source>
+        <translation>фајл не може да се прочита</translation>
+    </message>
+</context>
+<context>
+    <name>LogFailureText</name>
+    <message>
+        <source>datoteka &quot;%1&quot; ne moze da se otvori za pisanje.</source>
+        <translation>датотека &quot;%1&quot; не може да се отвори за писање.</translation>
+    </message>
+    <message>
+        <source>upis u datoteku &quot;%1&quot; nije uspeo.</source>
+        <translation>упис у датотеку &quot;%1&quot; није успео.</translation>
+    </message>
+    <message>
+        <source>datoteka &quot;%1&quot; ne moze da se arhivira.</source>
+        <translation>датотека &quot;%1&quot; не може да се архивира.</translation>
+    </message>
+    <message>
+        <source>neocekivana greska u radu sa datotekom &quot;%1&quot;.</source>
+        <translation>неочекивана грешка у раду са датотеком &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se koristi: </source>
+        <translation>Дневник игре не може да се користи: </translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se pise: </source>
+        <translation>Дневник игре не може да се пише: </translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se zatvori: </source>
+        <translation>Дневник игре не може да се затвори: </translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>Корак &amp;горе</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>Корак &amp;доле</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Опозови</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Понови</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>И&amp;сеци</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копирај</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Налепи</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Обриши</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Изабери све</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копирај</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Копирај адресу &amp;везе</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Изабери све</translation>
+    </message>
+</context>
+<context>
+    <name>TFAbout</name>
+    <message>
+        <source>O Programu</source>
+        <translation>О програму</translation>
+    </message>
+    <message>
+        <source>Zaviko na Webu</source>
+        <translation>Zaviko на Вебу</translation>
+    </message>
+    <message>
+        <source>Pisi autoru</source>
+        <translation>Пиши аутору</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+    <message>
+        <source>januar</source>
+        <translation>јануар</translation>
+    </message>
+    <message>
+        <source>februar</source>
+        <translation>фебруар</translation>
+    </message>
+    <message>
+        <source>mart</source>
+        <translation>март</translation>
+    </message>
+    <message>
+        <source>april</source>
+        <translation>април</translation>
+    </message>
+    <message>
+        <source>maj</source>
+        <translation>мај</translation>
+    </message>
+    <message>
+        <source>jun</source>
+        <translation>јун</translation>
+    </message>
+    <message>
+        <source>jul</source>
+        <translation>јул</translation>
+    </message>
+    <message>
+        <source>avgust</source>
+        <translation>август</translation>
+    </message>
+    <message>
+        <source>septembar</source>
+        <translation>септембар</translation>
+    </message>
+    <message>
+        <source>oktobar</source>
+        <translation>октобар</translation>
+    </message>
+    <message>
+        <source>novembar</source>
+        <translation>новембар</translation>
+    </message>
+    <message>
+        <source>decembar</source>
+        <translation>децембар</translation>
+    </message>
+    <message>
+        <source>Verzija %1, %2 %3</source>
+        <translation>Верзија %1, %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>TFDeckOverInfoDlg</name>
+    <message>
+        <source>Pokupljene karte</source>
+        <translation>Покупљене карте</translation>
+    </message>
+    <message>
+        <source>Najvise karata (25) odneo Zika</source>
+        <translation>Највише карата (25) однео Жика</translation>
+    </message>
+    <message>
+        <source>Pregled karata</source>
+        <translation>Преглед карата</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+    <message>
+        <source>Karte sa talona pokupio %1</source>
+        <translation>Карте са талона покупио %1</translation>
+    </message>
+    <message>
+        <source>Najvise karata (%1) odneo %2</source>
+        <translation>Највише карата (%1) однео %2</translation>
+    </message>
+    <message>
+        <source>Najvise karata (%1) odneli</source>
+        <translation>Највише карата (%1) однели</translation>
+    </message>
+</context>
+<context>
+    <name>TFOptions</name>
+    <message>
+        <source>Opcije</source>
+        <translation>Опције</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Игра</translation>
+    </message>
+    <message>
+        <source>Broj igraca * </source>
+        <translation>Број играча * </translation>
+    </message>
+    <message>
+        <source>4 igraca, svako za sebe</source>
+        <translation>4 играча, свако за себе</translation>
+    </message>
+    <message>
+        <source>4 igraca u parove</source>
+        <translation>4 играча у парове</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 играча</translation>
+    </message>
+    <message>
+        <source>Broj spilova * </source>
+        <translation>Број шпилова * </translation>
+    </message>
+    <message>
+        <source>Kompjuter se trudi da igra </source>
+        <translation>Компјутер се труди да игра </translation>
+    </message>
+    <message>
+        <source>Pametno</source>
+        <translation>Паметно</translation>
+    </message>
+    <message>
+        <source>Prosecno</source>
+        <translation>Просечно</translation>
+    </message>
+    <message>
+        <source>Glupo</source>
+        <translation>Глупо</translation>
+    </message>
+    <message>
+        <source>Majstor</source>
+        <translation>Мајстор</translation>
+    </message>
+    <message>
+        <source>Kompjuter drzi otvorene karte (s) </source>
+        <translation>Компјутер показује карте (с) </translation>
+    </message>
+    <message>
+        <source>Pauza izmedju igre 2 igraca (0.5s)</source>
+        <translation>Пауза између потеза (0.5с)</translation>
+    </message>
+    <message>
+        <source>Igra u smeru kazaljke na satu *</source>
+        <translation>Игра у смеру казаљке на сату *</translation>
+    </message>
+    <message>
+        <source>Izgled</source>
+        <translation>Изглед</translation>
+    </message>
+    <message>
+        <source>Karte igraca zgusnute</source>
+        <translation>Туђе карте згуснуте</translation>
+    </message>
+    <message>
+        <source>Moje karte zgusnute</source>
+        <translation>Моје карте згуснуте</translation>
+    </message>
+    <message>
+        <source>Varanje </source>
+        <translation>Варање </translation>
+    </message>
+    <message>
+        <source>Dozvoli da gledam u karte koje sam pokupio</source>
+        <translation>Дозволи да гледам своје покупљене карте</translation>
+    </message>
+    <message>
+        <source>Dozvoli da gledam u karte koje su drugi pokupili</source>
+        <translation>Дозволи да гледам туђе покупљене карте</translation>
+    </message>
+    <message>
+        <source>Razno</source>
+        <translation>Разно</translation>
+    </message>
+    <message>
+        <source>Loguj partiju (u Zaviko.log)</source>
+        <translation>Логуј партију (у Zaviko.log)</translation>
+    </message>
+    <message>
+        <source>* Opcija se aktivira kad pocne nova igra</source>
+        <translation>* Опција се активира кад почне нова игра</translation>
+    </message>
+    <message>
+        <source>Prihvati</source>
+        <translation>Прихвати</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Одустани</translation>
+    </message>
+</context>
+<context>
+    <name>TFPregledKarata</name>
+    <message>
+        <source>Pregled karata</source>
+        <translation>Преглед карата</translation>
+    </message>
+    <message>
+        <source>Karte koje sam ja odneo</source>
+        <translation>Карте које сам ја однео</translation>
+    </message>
+    <message>
+        <source>Karte koje je odneo %1</source>
+        <translation>Карте које је однео %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFPromenaImena</name>
+    <message>
+        <source>Promena imena</source>
+        <translation>Промена имена</translation>
+    </message>
+    <message>
+        <source>Tvoje ime</source>
+        <translation>Твоје име</translation>
+    </message>
+    <message>
+        <source>Imena ostalih igraca</source>
+        <translation>Имена осталих играча</translation>
+    </message>
+    <message>
+        <source>Promeni</source>
+        <translation>Промени</translation>
+    </message>
+    <message>
+        <source>Ponisti</source>
+        <translation>Поништи</translation>
+    </message>
+    <message>
+        <source>Posto si neko ime izostavio, ostaju stara imena :)</source>
+        <translation>Пошто си неко име изоставио, остају стара имена :)</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>&amp;Igra</source>
+        <translation>&amp;Игра</translation>
+    </message>
+    <message>
+        <source>&amp;Nova</source>
+        <translation>&amp;Нова</translation>
+    </message>
+    <message>
+        <source>&amp;Pocni igru</source>
+        <translation>&amp;Почни игру</translation>
+    </message>
+    <message>
+        <source>&amp;Savet</source>
+        <translation>&amp;Савет</translation>
+    </message>
+    <message>
+        <source>&amp;Gotovo</source>
+        <translation>&amp;Готово</translation>
+    </message>
+    <message>
+        <source>&amp;Opcije</source>
+        <translation>&amp;Опције</translation>
+    </message>
+    <message>
+        <source>&amp;Tabela vidljiva</source>
+        <translation>&amp;Табела видљива</translation>
+    </message>
+    <message>
+        <source>Po&amp;kupljene karte</source>
+        <translation>По&amp;купљене карте</translation>
+    </message>
+    <message>
+        <source>&amp;Promena imena...</source>
+        <translation>&amp;Промена имена...</translation>
+    </message>
+    <message>
+        <source>&amp;Opcije...</source>
+        <translation>&amp;Опције...</translation>
+    </message>
+    <message>
+        <source>&amp;Statistika...</source>
+        <translation>&amp;Статистика...</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc</source>
+        <translation>&amp;Помоћ</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc...</source>
+        <translation>&amp;Помоћ...</translation>
+    </message>
+    <message>
+        <source>&amp;O Programu...</source>
+        <translation>&amp;О програму...</translation>
+    </message>
+    <message>
+        <source>Partija je u toku. Da li zelis da je prekines i pocnes novu?</source>
+        <translation>Партија је у току. Да ли желиш да је прекинеш и почнеш нову?</translation>
+    </message>
+    <message>
+        <source>Partija je u toku. Da li zelis da izadjes?
+
+Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.</source>
+        <translation>Партија је у току. Да ли желиш да изађеш?
+
+Партија ће бити сачувана, па можеш да је наставиш кад следећи пут покренеш игру.</translation>
+    </message>
+    <message>
+        <source>Pokupljene karte: %1</source>
+        <translation>Покупљене карте: %1</translation>
+    </message>
+    <message>
+        <source>Nastavi zapocetu partiju?</source>
+        <translation>Настави започету партију?</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva.</source>
+        <translation>Партија није могла да се сачува.</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>Zaviko - Pomoc</source>
+        <translation>Zaviko - Помоћ</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Затвори</translation>
+    </message>
+    <message>
+        <source>Pomoc nije dostupna: datoteka %1 ne postoji ili ne moze da se procita.</source>
+        <translation>Помоћ није доступна: датотека %1 не постоји или не може да се прочита.</translation>
+    </message>
+</context>
+<context>
+    <name>TIniFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Упис у %1 није могућ</translation>
+    </message>
+</context>
+<context>
+    <name>TLanguageBox</name>
+    <message>
+        <source>Jezik</source>
+        <translation>Језик</translation>
+    </message>
+    <message>
+        <source>Izabrani jezik vazi od sledeceg pokretanja igre.</source>
+        <translation>Изабрани језик важи од следећег покретања игре.</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchController</name>
+    <message>
+        <source>Ti igras prvi.</source>
+        <translation>Ти играш први.</translation>
+    </message>
+    <message>
+        <source>Prvi na potezu je %1 (kompjuter). Da li partija moze da pocne?
+
+Ako je odgovor negativan, partiju mozes da zapocnes i rucno kroz meni Igra | Pocni igru.</source>
+        <translation>Први на потезу је %1 (компјутер). Да ли партија може да почне?
+
+Ако је одговор негативан, партију можеш да започнеш и ручно кроз мени Игра | Почни игру.</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Карата у шпилу: %1</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1</source>
+        <translation>На потезу: %1</translation>
+    </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Поени</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Табле</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Бонус</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Тотал</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela. Mozes da pokrenes partiju iz Igra | Pocni igru</source>
+        <translation>Партија још није почела. Можеш да покренеш партију из Игра | Почни игру</translation>
+    </message>
+    <message>
+        <source>Nisi jos na potezu</source>
+        <translation>Ниси још на потезу</translation>
+    </message>
+    <message>
+        <source>Na potezu je %1</source>
+        <translation>На потезу је %1</translation>
+    </message>
+    <message>
+        <source>Oznacene karte ne mogu da se uzmu ovom kartom.</source>
+        <translation>Означене карте не могу да се узму овом картом.</translation>
+    </message>
+    <message>
+        <source>Ne mozes da oznacis vise od 21 karte.</source>
+        <translation>Не можеш да означиш више од 21 карте.</translation>
+    </message>
+    <message>
+        <source>Igra pauzirana</source>
+        <translation>Игра паузирана</translation>
+    </message>
+    <message>
+        <source>Kompjuteri ne mogu da igraju: sistem nije pokrenuo nit.</source>
+        <translation>Компјутери не могу да играју: систем није покренуо нит.</translation>
+    </message>
+    <message>
+        <source>Pokusaj ponovo kroz meni Igra | Pocni igru.</source>
+        <translation>Покушај поново кроз мени Игра | Почни игру.</translation>
+    </message>
+    <message>
+        <source>Klikni na kartu da pokusas ponovo.</source>
+        <translation>Кликни на карту да покушаш поново.</translation>
+    </message>
+    <message>
+        <source>Partija je gotova. Pobednik: %1
+
+Izaberi Igra | Nova za novu partiju.</source>
+        <translation>Партија је готова. Победник: %1
+
+Изабери Игра | Нова за нову партију.</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageSink</name>
+    <message>
+        <source>Da</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>Не</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+</context>
+<context>
+    <name>TPubStrGrid</name>
+    <message>
+        <source>Jste si jist vymazaním tohoto řádku ?</source>
+        <translation>Да ли си сигуран да желиш да обришеш овај ред?</translation>
+    </message>
+</context>
+<context>
+    <name>TSavedMatchStore</name>
+    <message>
+        <source>Sacuvana partija ne moze da se nastavi (%1). %2</source>
+        <translation>Сачувана партија не може да се настави (%1). %2</translation>
+    </message>
+    <message>
+        <source>%1 je ostavljen kakav jeste.</source>
+        <translation>%1 је остављен какав јесте.</translation>
+    </message>
+    <message>
+        <source>Fajl %1 ne moze da se skloni i ostavljen je kakav jeste.</source>
+        <translation>Фајл %1 не може да се склони и остављен је какав јесте.</translation>
+    </message>
+    <message>
+        <source>Fajl je sklonjen kao %1.</source>
+        <translation>Фајл је склоњен као %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TSeatMarks</name>
+    <message>
+        <source> na talon</source>
+        <translation> на талон</translation>
+    </message>
+    <message>
+        <source> nosi</source>
+        <translation> носи</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsDialog</name>
+    <message>
+        <source>Odigrane partije</source>
+        <translation>Одигране партије</translation>
+    </message>
+    <message>
+        <source>Pobede</source>
+        <translation>Победе</translation>
+    </message>
+    <message>
+        <source>Najbolji rezultat</source>
+        <translation>Најбољи резултат</translation>
+    </message>
+    <message>
+        <source>Prosecan rezultat</source>
+        <translation>Просечан резултат</translation>
+    </message>
+    <message>
+        <source>Odnete table po deljenju</source>
+        <translation>Однете табле по дељењу</translation>
+    </message>
+    <message>
+        <source>Bonusi za najvise karata po deljenju</source>
+        <translation>Бонуси за највише карата по дељењу</translation>
+    </message>
+    <message>
+        <source>Korisceni saveti</source>
+        <translation>Коришћени савети</translation>
+    </message>
+    <message>
+        <source>Svako za sebe</source>
+        <translation>Свако за себе</translation>
+    </message>
+    <message>
+        <source>U parove</source>
+        <translation>У парове</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 играча</translation>
+    </message>
+    <message>
+        <source>1 spil</source>
+        <translation>1 шпил</translation>
+    </message>
+    <message>
+        <source>2 spila</source>
+        <translation>2 шпила</translation>
+    </message>
+    <message>
+        <source>Statistika</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Ponisti</source>
+        <translation>Поништи</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Затвори</translation>
+    </message>
+    <message>
+        <source>Da li zaista zelis da ponistis svu statistiku?</source>
+        <translation>Да ли заиста желиш да поништиш сву статистику?</translation>
+    </message>
+    <message>
+        <source>Ponistena statistika nije mogla da se sacuva.</source>
+        <translation>Поништена статистика није могла да се сачува.</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsStore</name>
+    <message>
+        <source>Statistika ne moze da se procita iz %1. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>Статистика не може да се прочита из %1. Фајл је остављен какав јесте, а статистика ове игре се не чува.</translation>
+    </message>
+    <message>
+        <source>Statistika je ostecena (%1). Fajl je sklonjen kao %2, a statistika krece od nule.</source>
+        <translation>Статистика је оштећена (%1). Фајл је склоњен као %2, а статистика креће од нуле.</translation>
+    </message>
+    <message>
+        <source>Statistika je ostecena (%1) i ne moze da se skloni. Fajl %2 je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>Статистика је оштећена (%1) и не може да се склони. Фајл %2 је остављен какав јесте, а статистика ове игре се не чува.</translation>
+    </message>
+    <message>
+        <source>Statistika nije mogla da se sacuva u %1.</source>
+        <translation>Статистика није могла да се сачува у %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TThread</name>
+    <message>
+        <source>Neocekivana greska u radu igre.</source>
+        <translation>Неочекивана грешка у раду игре.</translation>
+    </message>
+</context>
+<context>
+    <name>TZuCardGroup</name>
+    <message>
+        <source>Dealer</source>
+        <translation>Делилац</translation>
+    </message>
+</context>
+<context>
+    <name>TZuCardPictures</name>
+    <message>
+        <source>Resource %1 not found in card-image library %2</source>
+        <translation>Ресурс %1 није пронађен у библиотеци слика карата %2</translation>
+    </message>
+    <message>
+        <source>The card pictures could not be loaded.
+%1</source>
+        <translation>Слике карата не могу да се учитају.
+%1</translation>
+    </message>
+    <message>
+        <source>Card-image library %1 offers no card pictures this program reads</source>
+        <translation>Библиотека слика карата %1 не нуди слике карата које овај програм чита</translation>
+    </message>
+</context>
+</TS>

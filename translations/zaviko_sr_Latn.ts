@@ -1,0 +1,845 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sr_Latn" sourcelanguage="sr">
+<context>
+    <name>CaptureSearch</name>
+    <message>
+        <source>No one is perfect - TCardCollection.SubSumsMatch</source>
+        <translation>Niko nije savršen - TCardCollection.SubSumsMatch</translation>
+    </message>
+    <message>
+        <source>Moja greska - getAllPossibleCollections</source>
+        <translation>Moja greška - getAllPossibleCollections</translation>
+    </message>
+</context>
+<context>
+    <name>GameText</name>
+    <message>
+        <source>nedostaje polje %1</source>
+        <translation>nedostaje polje %1</translation>
+    </message>
+    <message>
+        <source>broj van dozvoljenog opsega</source>
+        <translation>broj van dozvoljenog opsega</translation>
+    </message>
+    <message>
+        <source>to nije sacuvana partija</source>
+        <translation>to nije sačuvana partija</translation>
+    </message>
+    <message>
+        <source>ruka pogresne velicine</source>
+        <translation>ruka pogrešne veličine</translation>
+    </message>
+    <message>
+        <source>prekratak red na talonu</source>
+        <translation>prekratak red na talonu</translation>
+    </message>
+    <message>
+        <source>stanje generatora slucajnih brojeva nije celo</source>
+        <translation>stanje generatora slučajnih brojeva nije celo</translation>
+    </message>
+    <message>
+        <source>na potezu je mesto koje ne igra</source>
+        <translation>na potezu je mesto koje ne igra</translation>
+    </message>
+    <message>
+        <source>poslednji potez pripada mestu koje ne igra</source>
+        <translation>poslednji potez pripada mestu koje ne igra</translation>
+    </message>
+    <message>
+        <source>mesto koje ne igra drzi karte</source>
+        <translation>mesto koje ne igra drži karte</translation>
+    </message>
+    <message>
+        <source>karte se ne slazu</source>
+        <translation>karte se ne slažu</translation>
+    </message>
+    <message>
+        <source>red na talonu je duzi nego sto karte dozvoljavaju</source>
+        <translation>red na talonu je duži nego što karte dozvoljavaju</translation>
+    </message>
+    <message>
+        <source>karte su uzete, a niko ih nije uzeo</source>
+        <translation>karte su uzete, a niko ih nije uzeo</translation>
+    </message>
+    <message>
+        <source>igrac na potezu nema karata</source>
+        <translation>igrač na potezu nema karata</translation>
+    </message>
+    <message>
+        <source>karte u rukama ne odgovaraju redu poteza</source>
+        <translation>karte u rukama ne odgovaraju redu poteza</translation>
+    </message>
+    <message>
+        <source>rezultat se ne slaze sa tabelom</source>
+        <translation>rezultat se ne slaže sa tabelom</translation>
+    </message>
+    <message>
+        <source>rezultat je veci nego sto karte dozvoljavaju</source>
+        <translation>rezultat je veći nego što karte dozvoljavaju</translation>
+    </message>
+    <message>
+        <source>potez bez odigrane karte</source>
+        <translation>potez bez odigrane karte</translation>
+    </message>
+    <message>
+        <source>potez igraca koji ne igra</source>
+        <translation>potez igrača koji ne igra</translation>
+    </message>
+    <message>
+        <source>odigrana karta je jos u ruci</source>
+        <translation>odigrana karta je još u ruci</translation>
+    </message>
+    <message>
+        <source>odneta karta je jos u igri</source>
+        <translation>odneta karta je još u igri</translation>
+    </message>
+    <message>
+        <source>fajl je prevelik</source>
+        <translation>fajl je prevelik</translation>
+    </message>
+    <message>
+        <source>to nije fajl statistike</source>
+        <translation>to nije fajl statistike</translation>
+    </message>
+    <message>
+        <source>tekst posle kraja</source>
+        <translation>tekst posle kraja</translation>
+    </message>
+    <message>
+        <source>ostecen red</source>
+        <translation>oštećen red</translation>
+    </message>
+    <message>
+        <source>isti zapis dvaput</source>
+        <translation>isti zapis dvaput</translation>
+    </message>
+    <message>
+        <source>brojevi koji se medjusobno ne slazu</source>
+        <translation>brojevi koji se međusobno ne slažu</translation>
+    </message>
+    <message>
+        <source>fajl je odsecen</source>
+        <translation>fajl je odsečen</translation>
+    </message>
+    <message>
+        <source>to nije obican fajl</source>
+        <translation>to nije običan fajl</translation>
+    </message>
+    <message>
+        <source>fajl ne moze da se procita</source>
+        <translation>fajl ne može da se pročita</translation>
+    </message>
+</context>
+<context>
+    <name>LogFailureText</name>
+    <message>
+        <source>datoteka &quot;%1&quot; ne moze da se otvori za pisanje.</source>
+        <translation>datoteka &quot;%1&quot; ne može da se otvori za pisanje.</translation>
+    </message>
+    <message>
+        <source>upis u datoteku &quot;%1&quot; nije uspeo.</source>
+        <translation>upis u datoteku &quot;%1&quot; nije uspeo.</translation>
+    </message>
+    <message>
+        <source>datoteka &quot;%1&quot; ne moze da se arhivira.</source>
+        <translation>datoteka &quot;%1&quot; ne može da se arhivira.</translation>
+    </message>
+    <message>
+        <source>neocekivana greska u radu sa datotekom &quot;%1&quot;.</source>
+        <translation>neočekivana greška u radu sa datotekom &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se koristi: </source>
+        <translation>Dnevnik igre ne može da se koristi: </translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se pise: </source>
+        <translation>Dnevnik igre ne može da se piše: </translation>
+    </message>
+    <message>
+        <source>Dnevnik igre ne moze da se zatvori: </source>
+        <translation>Dnevnik igre ne može da se zatvori: </translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>Korak &amp;gore</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>Korak &amp;dole</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Opozovi</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponovi</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>I&amp;seci</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiraj</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Nalepi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Obriši</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Izaberi sve</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiraj</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Kopiraj adresu &amp;veze</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Izaberi sve</translation>
+    </message>
+</context>
+<context>
+    <name>TFAbout</name>
+    <message>
+        <source>O Programu</source>
+        <translation>O programu</translation>
+    </message>
+    <message>
+        <source>Zaviko na Webu</source>
+        <translation>Zaviko na Webu</translation>
+    </message>
+    <message>
+        <source>Pisi autoru</source>
+        <translation>Piši autoru</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>januar</source>
+        <translation>januar</translation>
+    </message>
+    <message>
+        <source>februar</source>
+        <translation>februar</translation>
+    </message>
+    <message>
+        <source>mart</source>
+        <translation>mart</translation>
+    </message>
+    <message>
+        <source>april</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>maj</source>
+        <translation>maj</translation>
+    </message>
+    <message>
+        <source>jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>avgust</source>
+        <translation>avgust</translation>
+    </message>
+    <message>
+        <source>septembar</source>
+        <translation>septembar</translation>
+    </message>
+    <message>
+        <source>oktobar</source>
+        <translation>oktobar</translation>
+    </message>
+    <message>
+        <source>novembar</source>
+        <translation>novembar</translation>
+    </message>
+    <message>
+        <source>decembar</source>
+        <translation>decembar</translation>
+    </message>
+    <message>
+        <source>Verzija %1, %2 %3</source>
+        <translation>Verzija %1, %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>TFDeckOverInfoDlg</name>
+    <message>
+        <source>Pokupljene karte</source>
+        <translation>Pokupljene karte</translation>
+    </message>
+    <message>
+        <source>Najvise karata (25) odneo Zika</source>
+        <translation>Najviše karata (25) odneo Žika</translation>
+    </message>
+    <message>
+        <source>Pregled karata</source>
+        <translation>Pregled karata</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Karte sa talona pokupio %1</source>
+        <translation>Karte sa talona pokupio %1</translation>
+    </message>
+    <message>
+        <source>Najvise karata (%1) odneo %2</source>
+        <translation>Najviše karata (%1) odneo %2</translation>
+    </message>
+    <message>
+        <source>Najvise karata (%1) odneli</source>
+        <translation>Najviše karata (%1) odneli</translation>
+    </message>
+</context>
+<context>
+    <name>TFOptions</name>
+    <message>
+        <source>Opcije</source>
+        <translation>Opcije</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Igra</translation>
+    </message>
+    <message>
+        <source>Broj igraca * </source>
+        <translation>Broj igrača * </translation>
+    </message>
+    <message>
+        <source>4 igraca, svako za sebe</source>
+        <translation>4 igrača, svako za sebe</translation>
+    </message>
+    <message>
+        <source>4 igraca u parove</source>
+        <translation>4 igrača u parove</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 igrača</translation>
+    </message>
+    <message>
+        <source>Broj spilova * </source>
+        <translation>Broj špilova * </translation>
+    </message>
+    <message>
+        <source>Kompjuter se trudi da igra </source>
+        <translation>Kompjuter se trudi da igra </translation>
+    </message>
+    <message>
+        <source>Pametno</source>
+        <translation>Pametno</translation>
+    </message>
+    <message>
+        <source>Prosecno</source>
+        <translation>Prosečno</translation>
+    </message>
+    <message>
+        <source>Glupo</source>
+        <translation>Glupo</translation>
+    </message>
+    <message>
+        <source>Majstor</source>
+        <translation>Majstor</translation>
+    </message>
+    <message>
+        <source>Kompjuter drzi otvorene karte (s) </source>
+        <translation>Kompjuter drži otvorene karte (s) </translation>
+    </message>
+    <message>
+        <source>Pauza izmedju igre 2 igraca (0.5s)</source>
+        <translation>Pauza između igre 2 igrača (0.5s)</translation>
+    </message>
+    <message>
+        <source>Igra u smeru kazaljke na satu *</source>
+        <translation>Igra u smeru kazaljke na satu *</translation>
+    </message>
+    <message>
+        <source>Izgled</source>
+        <translation>Izgled</translation>
+    </message>
+    <message>
+        <source>Karte igraca zgusnute</source>
+        <translation>Karte igrača zgusnute</translation>
+    </message>
+    <message>
+        <source>Moje karte zgusnute</source>
+        <translation>Moje karte zgusnute</translation>
+    </message>
+    <message>
+        <source>Varanje </source>
+        <translation>Varanje </translation>
+    </message>
+    <message>
+        <source>Dozvoli da gledam u karte koje sam pokupio</source>
+        <translation>Dozvoli da gledam u karte koje sam pokupio</translation>
+    </message>
+    <message>
+        <source>Dozvoli da gledam u karte koje su drugi pokupili</source>
+        <translation>Dozvoli da gledam u karte koje su drugi pokupili</translation>
+    </message>
+    <message>
+        <source>Razno</source>
+        <translation>Razno</translation>
+    </message>
+    <message>
+        <source>Loguj partiju (u Zaviko.log)</source>
+        <translation>Loguj partiju (u Zaviko.log)</translation>
+    </message>
+    <message>
+        <source>* Opcija se aktivira kad pocne nova igra</source>
+        <translation>* Opcija se aktivira kad počne nova igra</translation>
+    </message>
+    <message>
+        <source>Prihvati</source>
+        <translation>Prihvati</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Odustani</translation>
+    </message>
+</context>
+<context>
+    <name>TFPregledKarata</name>
+    <message>
+        <source>Pregled karata</source>
+        <translation>Pregled karata</translation>
+    </message>
+    <message>
+        <source>Karte koje sam ja odneo</source>
+        <translation>Karte koje sam ja odneo</translation>
+    </message>
+    <message>
+        <source>Karte koje je odneo %1</source>
+        <translation>Karte koje je odneo %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFPromenaImena</name>
+    <message>
+        <source>Promena imena</source>
+        <translation>Promena imena</translation>
+    </message>
+    <message>
+        <source>Tvoje ime</source>
+        <translation>Tvoje ime</translation>
+    </message>
+    <message>
+        <source>Imena ostalih igraca</source>
+        <translation>Imena ostalih igrača</translation>
+    </message>
+    <message>
+        <source>Promeni</source>
+        <translation>Promeni</translation>
+    </message>
+    <message>
+        <source>Ponisti</source>
+        <translation>Poništi</translation>
+    </message>
+    <message>
+        <source>Posto si neko ime izostavio, ostaju stara imena :)</source>
+        <translation>Pošto si neko ime izostavio, ostaju stara imena :)</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>&amp;Igra</source>
+        <translation>&amp;Igra</translation>
+    </message>
+    <message>
+        <source>&amp;Nova</source>
+        <translation>&amp;Nova</translation>
+    </message>
+    <message>
+        <source>&amp;Pocni igru</source>
+        <translation>&amp;Počni igru</translation>
+    </message>
+    <message>
+        <source>&amp;Savet</source>
+        <translation>&amp;Savet</translation>
+    </message>
+    <message>
+        <source>&amp;Gotovo</source>
+        <translation>&amp;Gotovo</translation>
+    </message>
+    <message>
+        <source>&amp;Opcije</source>
+        <translation>&amp;Opcije</translation>
+    </message>
+    <message>
+        <source>&amp;Tabela vidljiva</source>
+        <translation>&amp;Tabela vidljiva</translation>
+    </message>
+    <message>
+        <source>Po&amp;kupljene karte</source>
+        <translation>Po&amp;kupljene karte</translation>
+    </message>
+    <message>
+        <source>&amp;Promena imena...</source>
+        <translation>&amp;Promena imena...</translation>
+    </message>
+    <message>
+        <source>&amp;Opcije...</source>
+        <translation>&amp;Opcije...</translation>
+    </message>
+    <message>
+        <source>&amp;Statistika...</source>
+        <translation>&amp;Statistika...</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc</source>
+        <translation>&amp;Pomoć</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc...</source>
+        <translation>&amp;Pomoć...</translation>
+    </message>
+    <message>
+        <source>&amp;O Programu...</source>
+        <translation>&amp;O programu...</translation>
+    </message>
+    <message>
+        <source>Partija je u toku. Da li zelis da je prekines i pocnes novu?</source>
+        <translation>Partija je u toku. Da li želiš da je prekineš i počneš novu?</translation>
+    </message>
+    <message>
+        <source>Partija je u toku. Da li zelis da izadjes?
+
+Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.</source>
+        <translation>Partija je u toku. Da li želiš da izađeš?
+
+Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokreneš igru.</translation>
+    </message>
+    <message>
+        <source>Pokupljene karte: %1</source>
+        <translation>Pokupljene karte: %1</translation>
+    </message>
+    <message>
+        <source>Nastavi zapocetu partiju?</source>
+        <translation>Nastavi započetu partiju?</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva.</source>
+        <translation>Partija nije mogla da se sačuva.</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>Zaviko - Pomoc</source>
+        <translation>Zaviko - Pomoć</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Zatvori</translation>
+    </message>
+    <message>
+        <source>Pomoc nije dostupna: datoteka %1 ne postoji ili ne moze da se procita.</source>
+        <translation>Pomoć nije dostupna: datoteka %1 ne postoji ili ne može da se pročita.</translation>
+    </message>
+</context>
+<context>
+    <name>TIniFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Upis u %1 nije moguć</translation>
+    </message>
+</context>
+<context>
+    <name>TLanguageBox</name>
+    <message>
+        <source>Jezik</source>
+        <translation>Jezik</translation>
+    </message>
+    <message>
+        <source>Izabrani jezik vazi od sledeceg pokretanja igre.</source>
+        <translation>Izabrani jezik važi od sledećeg pokretanja igre.</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchController</name>
+    <message>
+        <source>Ti igras prvi.</source>
+        <translation>Ti igraš prvi.</translation>
+    </message>
+    <message>
+        <source>Prvi na potezu je %1 (kompjuter). Da li partija moze da pocne?
+
+Ako je odgovor negativan, partiju mozes da zapocnes i rucno kroz meni Igra | Pocni igru.</source>
+        <translation>Prvi na potezu je %1 (kompjuter). Da li partija može da počne?
+
+Ako je odgovor negativan, partiju možeš da započneš i ručno kroz meni Igra | Počni igru.</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Ostalo karata u špilu: %1</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1</source>
+        <translation>Na potezu: %1</translation>
+    </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Poeni</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela. Mozes da pokrenes partiju iz Igra | Pocni igru</source>
+        <translation>Partija još nije počela. Možeš da pokreneš partiju iz Igra | Počni igru</translation>
+    </message>
+    <message>
+        <source>Nisi jos na potezu</source>
+        <translation>Nisi još na potezu</translation>
+    </message>
+    <message>
+        <source>Na potezu je %1</source>
+        <translation>Na potezu je %1</translation>
+    </message>
+    <message>
+        <source>Oznacene karte ne mogu da se uzmu ovom kartom.</source>
+        <translation>Označene karte ne mogu da se uzmu ovom kartom.</translation>
+    </message>
+    <message>
+        <source>Ne mozes da oznacis vise od 21 karte.</source>
+        <translation>Ne možeš da označiš više od 21 karte.</translation>
+    </message>
+    <message>
+        <source>Igra pauzirana</source>
+        <translation>Igra pauzirana</translation>
+    </message>
+    <message>
+        <source>Kompjuteri ne mogu da igraju: sistem nije pokrenuo nit.</source>
+        <translation>Kompjuteri ne mogu da igraju: sistem nije pokrenuo nit.</translation>
+    </message>
+    <message>
+        <source>Pokusaj ponovo kroz meni Igra | Pocni igru.</source>
+        <translation>Pokušaj ponovo kroz meni Igra | Počni igru.</translation>
+    </message>
+    <message>
+        <source>Klikni na kartu da pokusas ponovo.</source>
+        <translation>Klikni na kartu da pokušaš ponovo.</translation>
+    </message>
+    <message>
+        <source>Partija je gotova. Pobednik: %1
+
+Izaberi Igra | Nova za novu partiju.</source>
+        <translation>Partija je gotova. Pobednik: %1
+
+Izaberi Igra | Nova za novu partiju.</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageSink</name>
+    <message>
+        <source>Da</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+</context>
+<context>
+    <name>TPubStrGrid</name>
+    <message>
+        <source>Jste si jist vymazaním tohoto řádku ?</source>
+        <translation>Da li si siguran da želiš da obrišeš ovaj red?</translation>
+    </message>
+</context>
+<context>
+    <name>TSavedMatchStore</name>
+    <message>
+        <source>Sacuvana partija ne moze da se nastavi (%1). %2</source>
+        <translation>Sačuvana partija ne može da se nastavi (%1). %2</translation>
+    </message>
+    <message>
+        <source>%1 je ostavljen kakav jeste.</source>
+        <translation>%1 je ostavljen kakav jeste.</translation>
+    </message>
+    <message>
+        <source>Fajl %1 ne moze da se skloni i ostavljen je kakav jeste.</source>
+        <translation>Fajl %1 ne može da se skloni i ostavljen je kakav jeste.</translation>
+    </message>
+    <message>
+        <source>Fajl je sklonjen kao %1.</source>
+        <translation>Fajl je sklonjen kao %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TSeatMarks</name>
+    <message>
+        <source> na talon</source>
+        <translation> na talon</translation>
+    </message>
+    <message>
+        <source> nosi</source>
+        <translation> nosi</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsDialog</name>
+    <message>
+        <source>Odigrane partije</source>
+        <translation>Odigrane partije</translation>
+    </message>
+    <message>
+        <source>Pobede</source>
+        <translation>Pobede</translation>
+    </message>
+    <message>
+        <source>Najbolji rezultat</source>
+        <translation>Najbolji rezultat</translation>
+    </message>
+    <message>
+        <source>Prosecan rezultat</source>
+        <translation>Prosečan rezultat</translation>
+    </message>
+    <message>
+        <source>Odnete table po deljenju</source>
+        <translation>Odnete table po deljenju</translation>
+    </message>
+    <message>
+        <source>Bonusi za najvise karata po deljenju</source>
+        <translation>Bonusi za najviše karata po deljenju</translation>
+    </message>
+    <message>
+        <source>Korisceni saveti</source>
+        <translation>Korišćeni saveti</translation>
+    </message>
+    <message>
+        <source>Svako za sebe</source>
+        <translation>Svako za sebe</translation>
+    </message>
+    <message>
+        <source>U parove</source>
+        <translation>U parove</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 igrača</translation>
+    </message>
+    <message>
+        <source>1 spil</source>
+        <translation>1 špil</translation>
+    </message>
+    <message>
+        <source>2 spila</source>
+        <translation>2 špila</translation>
+    </message>
+    <message>
+        <source>Statistika</source>
+        <translation>Statistika</translation>
+    </message>
+    <message>
+        <source>Ponisti</source>
+        <translation>Poništi</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Zatvori</translation>
+    </message>
+    <message>
+        <source>Da li zaista zelis da ponistis svu statistiku?</source>
+        <translation>Da li zaista želiš da poništiš svu statistiku?</translation>
+    </message>
+    <message>
+        <source>Ponistena statistika nije mogla da se sacuva.</source>
+        <translation>Poništena statistika nije mogla da se sačuva.</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsStore</name>
+    <message>
+        <source>Statistika ne moze da se procita iz %1. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>Statistika ne može da se pročita iz %1. Fajl je ostavljen kakav jeste, a statistika ove igre se ne čuva.</translation>
+    </message>
+    <message>
+        <source>Statistika je ostecena (%1). Fajl je sklonjen kao %2, a statistika krece od nule.</source>
+        <translation>Statistika je oštećena (%1). Fajl je sklonjen kao %2, a statistika kreće od nule.</translation>
+    </message>
+    <message>
+        <source>Statistika je ostecena (%1) i ne moze da se skloni. Fajl %2 je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>Statistika je oštećena (%1) i ne može da se skloni. Fajl %2 je ostavljen kakav jeste, a statistika ove igre se ne čuva.</translation>
+    </message>
+    <message>
+        <source>Statistika nije mogla da se sacuva u %1.</source>
+        <translation>Statistika nije mogla da se sačuva u %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TThread</name>
+    <message>
+        <source>Neocekivana greska u radu igre.</source>
+        <translation>Neočekivana greška u radu igre.</translation>
+    </message>
+</context>
+<context>
+    <name>TZuCardGroup</name>
+    <message>
+        <source>Dealer</source>
+        <translation>Delilac</translation>
+    </message>
+</context>
+<context>
+    <name>TZuCardPictures</name>
+    <message>
+        <source>Resource %1 not found in card-image library %2</source>
+        <translation>Resurs %1 nije pronađen u biblioteci slika karata %2</translation>
+    </message>
+    <message>
+        <source>The card pictures could not be loaded.
+%1</source>
+        <translation>Slike karata ne mogu da se učitaju.
+%1</translation>
+    </message>
+    <message>
+        <source>Card-image library %1 offers no card pictures this program reads</source>
+        <translation>Biblioteka slika karata %1 ne nudi slike karata koje ovaj program čita</translation>
+    </message>
+</context>
+</TS>
