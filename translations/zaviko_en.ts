@@ -7,10 +7,6 @@
         <source>No one is perfect - TCardCollection.SubSumsMatch</source>
         <translation>No one is perfect - TCardCollection.SubSumsMatch</translation>
     </message>
-    <message>
-        <source>Moja greska - getAllPossibleCollections</source>
-        <translation>My mistake - getAllPossibleCollections</translation>
-    </message>
 </context>
 <context>
     <name>GameText</name>

@@ -7,10 +7,6 @@
         <source>No one is perfect - TCardCollection.SubSumsMatch</source>
         <translation>Нико није савршен - TCardCollection.SubSumsMatch</translation>
     </message>
-    <message>
-        <source>Moja greska - getAllPossibleCollections</source>
-        <translation>Моја грешка - getAllPossibleCollections</translation>
-    </message>
 </context>
 <context>
     <name>GameText</name>

@@ -7,10 +7,6 @@
         <source>No one is perfect - TCardCollection.SubSumsMatch</source>
         <translation>Niko nije savršen - TCardCollection.SubSumsMatch</translation>
     </message>
-    <message>
-        <source>Moja greska - getAllPossibleCollections</source>
-        <translation>Moja greška - getAllPossibleCollections</translation>
-    </message>
 </context>
 <context>
     <name>GameText</name>

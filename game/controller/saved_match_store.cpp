@@ -50,7 +50,7 @@ bool TSavedMatchStore::Save(const TSavedMatch& match) const
 std::optional<TSavedMatch> TSavedMatchStore::Load() const
 {
     std::string text, error;
-    const std::string name = FileName().toStdString();
+    const QString name = FileName();
     switch (FFile.Read(text)) {
     case TReadResult::Missing:
         return std::nullopt;
@@ -65,7 +65,7 @@ std::optional<TSavedMatch> TSavedMatchStore::Load() const
                 .arg(name));
         return std::nullopt;
     case TReadResult::TooLarge:
-        error = "fajl je prevelik";
+        error = QT_TRANSLATE_NOOP("GameText", "fajl je prevelik");
         break;
     case TReadResult::Read:
         if (auto match = LoadMatchText(text, error)) return match;

@@ -13,10 +13,10 @@
 #include "ui/options_dialog.h"
 #include "ui/qt_texts.h"
 #include "ui/rename_dialog.h"
-#include "ui/score_grid.h"
+#include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/statistics_dialog.h"
-#include "ui/statistics_store.h"
+#include "game/controller/statistics_store.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAbstractButton>

@@ -8,6 +8,7 @@
 #include "ui/score_grid/score_grid.h"
 #include "ui/taken_cards_view.h"
 
+#include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"
 
 #include <QApplication>
@@ -127,7 +128,7 @@ bool CapturedCards(const QString& folder)
 int main(int argc, char** argv)
 {
     TSheetProgram program(argc, argv, snCardPictures);
-    if (!program.Ready()) return 1;
+    if (!program.Ready() || !InstallSheetLanguage()) return 1;
     bool ok = ScoreTables(program.Folder());
     ok &= CapturedCards(program.Folder());
     return ok ? 0 : 1;

@@ -6,6 +6,7 @@
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
 
+#include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"
 
 #include <QTextBrowser>
@@ -13,7 +14,7 @@
 int main(int argc, char* argv[])
 {
     TSheetProgram program(argc, argv, snSettingsFolder);
-    if (!program.Ready()) return 1;
+    if (!program.Ready() || !InstallSheetLanguage()) return 1;
     const QDir folder = program.Dir();
     TIni ini(program.SettingsFile());
     bool ok = true;

@@ -1,7 +1,6 @@
 #include "tools/screenshots/sheet_program.h"
 
 #include "cards/zucard_pictures.h"
-#include "tools/screenshots/sheet_language.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +15,6 @@ int TSheetProgram::PrepareEnvironment()
 TSheetProgram::TSheetProgram(int& argc, char** argv, unsigned needs, const char* folder)
     : FApp(argc, argv)
 {
-    if (!InstallSheetLanguage()) return;
     const char* name = folder ? folder : argc > 1 ? argv[1] : "screenshots";
     FFolder = QString::fromLocal8Bit(name);
     if (!QDir().mkpath(FFolder)) {

@@ -3,6 +3,7 @@
 #include "game/controller/statistics_store.h"
 #include "ui/statistics_dialog.h"
 
+#include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"
 
 namespace {
@@ -30,7 +31,7 @@ void PlaySomeMatches(TStatisticsStore& store)
 int main(int argc, char* argv[])
 {
     TSheetProgram program(argc, argv, snSettingsFolder);
-    if (!program.Ready()) return 1;
+    if (!program.Ready() || !InstallSheetLanguage()) return 1;
     const QDir folder = program.Dir();
     TStatisticsStore store(program.SettingsFile());
     bool ok = true;

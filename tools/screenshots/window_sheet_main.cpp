@@ -15,6 +15,7 @@
 #include "ui/main_window.h"
 #include "tools/screenshots/window_positions.h"
 
+#include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"
 
 #include <QApplication>
@@ -207,7 +208,7 @@ int main(int argc, char** argv)
 {
     // Messages go to the standard error stream; the start prompt is answered "No".
     TSheetProgram program(argc, argv, snCardPictures);
-    if (!program.Ready()) return 1;
+    if (!program.Ready() || !InstallSheetLanguage()) return 1;
     const QString folder = program.Folder();
     bool ok = StartOfMatch(folder);
     ok &= Reveal(folder);
