@@ -52,10 +52,11 @@ void CheckCards(const TMatchState& state, const THeadlessMatchSetup& setup)
 }
 
 // The seat on turn moves as a computer seat does; false when it has no card.
-bool PlayTurn(TMatchState& state, int strength, int r, THandFigures& hand)
+bool PlayTurn(
+    TMatchState& state, int strength, int r, const TSearchSettings& search, THandFigures& hand)
 {
     const int seat = state.CurrentPlayer;
-    const TComputerChoice choice = ChooseSeatMove(state, seat, strength, r);
+    const TComputerChoice choice = ChooseSeatMove(state, seat, strength, r, search);
     if (choice.handSlot < 0) return false;
     TMove move { seat, choice.handSlot, {} };
     if (choice.capture) {
@@ -82,13 +83,15 @@ THeadlessMatchResult PlayHeadlessMatch(const THeadlessMatchSetup& setup)
     StartMatch(state, setup.gameMode, setup.deckCount, setup.clockwise);
     DealNewDeck(state, events.NewDeck(setup.deckCount));
     state.CurrentPlayer = FirstPlayerOfDraw(draw(setup.gameMode == kTwoPlayers ? 2 : 4));
+    TSearchSettings search;
+    search.budget = setup.masterBudget;
     for (int turn = 0; !state.GameOver; ++turn) {
         if (turn >= setup.maxTurns)
             throw EHeadlessMatch("The match did not end within " + std::to_string(setup.maxTurns)
                 + " turns (seed " + std::to_string(setup.seed) + ")");
         // Drawn for every move, whatever the strength, as the game's seats do.
         const int r = draw(10);
-        if (PlayTurn(state, setup.strengths[state.CurrentPlayer], r, events.Current)) {
+        if (PlayTurn(state, setup.strengths[state.CurrentPlayer], r, search, events.Current)) {
             CheckCards(state, setup);
             if (setup.afterMove) setup.afterMove(state);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/computer/search_player.h"
 #include "game/computer_choice.h"
 #include "game/match_state.h"
 
@@ -22,6 +23,7 @@ struct THeadlessMatchSetup {
     int deckCount = 0; // 0 one deck, 1 two decks
     std::array<int, kSeatCount> strengths { csPametno, csPametno, csPametno, csPametno };
     bool clockwise = true;
+    int masterBudget = kDefaultSearchBudget; // the search's playouts per decision
 #ifdef NDEBUG
     bool checkCards = false;
 #else

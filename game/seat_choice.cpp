@@ -4,8 +4,10 @@
 #include "game/match_rules.h"
 #include "game/seat_knowledge.h"
 
-TComputerChoice ChooseSeatMove(const TMatchState& state, int seat, int strength, int r)
+TComputerChoice ChooseSeatMove(
+    const TMatchState& state, int seat, int strength, int r, const TSearchSettings& search)
 {
-    if (strength == csMajstor) return ChooseMasterMove(SeatKnowledgeOf(state, seat));
+    if (strength == csMajstor) return SearchMove(state, seat, search).choice;
+    if (strength == csHeuristicMajstor) return ChooseMasterMove(SeatKnowledgeOf(state, seat));
     return ChooseComputerMove(state.hands[seat], TableIds(state), strength, r);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "game/computer_choice.h"
+#include "game/computer/search_player.h"
 #include "game/match_state.h"
 
-// The move of a computer seat at a strength: "Majstor" decides on what the
-// seat can know (master_choice.h), the others on its hand and the table
-// (ChooseComputerMove, with the Random(10) draw r).
-TComputerChoice ChooseSeatMove(const TMatchState& state, int seat, int strength, int r);
+// The move of a computer seat at a strength: "Majstor" searches on what the
+// seat can know (search_player.h, with `search`), its one-move judgement
+// (master_choice.h) decides on that knowledge too, the others on the hand and
+// the table (ChooseComputerMove, with the Random(10) draw r).
+TComputerChoice ChooseSeatMove(
+    const TMatchState& state, int seat, int strength, int r, const TSearchSettings& search = {});

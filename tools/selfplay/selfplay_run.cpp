@@ -43,6 +43,7 @@ THeadlessMatchSetup MatchSetup(const TSelfPlayOptions& options, int index)
     setup.gameMode = options.gameMode;
     setup.deckCount = options.deckCount;
     setup.strengths = options.strengths;
+    setup.masterBudget = options.masterBudget;
     return setup;
 }
 
