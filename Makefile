@@ -46,6 +46,16 @@ perf: build
 
 .PHONY: e2e perf
 
+# The Debian package (debian/, dh with CMake) in build-deb/, checked by lintian;
+# deb-check installs it with apt, plays it under Xvfb and removes it again.
+deb:
+	bash scripts/deb.sh build-deb
+
+deb-check: deb
+	bash scripts/deb-check.sh build-deb
+
+.PHONY: deb deb-check
+
 # The tests of the code on standard primitives (the event, the capture search,
 # the computer's choice, headless matches on several threads) under
 # ThreadSanitizer, in their own build folder; any report fails the run. Left

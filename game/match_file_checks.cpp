@@ -156,11 +156,13 @@ std::string UnreachableLastMoves(const TMatchState& s, const TLastMoves& moves)
             continue;
         }
         if (!SeatPlays(s.GameMode, seat)) return "potez igraca koji ne igra";
-        if (move.playedId < 2 || inHands(move.playedId) >= copies) return "odigrana karta je jos u ruci";
+        if (move.playedId < 2 || inHands(move.playedId) >= copies)
+            return "odigrana karta je jos u ruci";
         for (int id : move.takenIds) {
             const long inMove = std::count(move.takenIds.begin(), move.takenIds.end(), id)
                 + (id == move.playedId ? 1 : 0);
-            if (id < 2 || inHands(id) + onTable(id) + inMove > copies) return "odneta karta je jos u igri";
+            if (id < 2 || inHands(id) + onTable(id) + inMove > copies)
+                return "odneta karta je jos u igri";
         }
     }
     return {};

@@ -2,12 +2,14 @@
 # Measures the real program under Xvfb and prints the figures (it asserts
 # nothing about them):
 #  - start-up: from launching the program to its window on the screen (mapped)
-#    and to the end of the window's first painted frame, with the match dealt;
+#    and to the end of the window's first painted frame, with the match dealt,
+#    against a bare window of the same size launched in turn with it (the
+#    floor Qt and the X server cost), and when each start-up step ended;
 #  - resident memory after a whole match played with zero pauses;
 #  - the longest GUI-thread frame during that match.
 # The frame figures come from the program's opt-in probe (ZAVIKO_FRAME_LOG).
 #
-#   scripts/perf.sh [build-dir] [start-up runs]     (default: build 7)
+#   scripts/perf.sh [build-dir] [start-up runs]     (default: build 12)
 set -uo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
@@ -41,20 +43,66 @@ startup_run()
     close_and_check > /dev/null
     local painted
     painted=$(frame_value first_frame_done_epoch_ms "$frames")
+    # Each start-up step's end, in ms from the launch, in the order noted.
+    awk -v t0="$t0" '$1 ~ /^step_.*_epoch_ms$/ { sub(/^step_/, "", $1); sub(/_epoch_ms$/, "", $1);
+        print $1, $2 - t0 }' "$frames" >> "$WORK/steps"
+    echo "first_paint $((painted - t0))" >> "$WORK/steps"
     echo "$((mapped - t0)) $((painted - t0)) $(frame_value first_frame_cpu_ms "$frames")"
+}
+
+# The floor: a bare window of the same size with a menu bar and a status bar,
+# launched the same way; prints the ms to its window on the screen.
+bare_run()
+{
+    local t0 mapped="" w pid
+    t0=$(date +%s%3N)
+    "$BUILD/bin/zaviko_bare_window" &
+    pid=$!
+    while [[ -z "$mapped" ]]; do
+        kill -0 "$pid" 2> /dev/null || fail "the bare window ended at start"
+        (($(now_ms) - t0 < 10000)) || fail "no bare window within 10 s"
+        for w in $(xdotool search --onlyvisible --pid "$pid" 2> /dev/null); do
+            [[ $(xdotool getwindowgeometry "$w") == *"Geometry: ${CLIENT_W}x"* ]] && mapped=$(now_ms)
+        done
+    done
+    kill "$pid"
+    wait "$pid" 2> /dev/null
+    echo "$((mapped - t0))"
+}
+
+# The median time of each start-up step's end, and what the step took.
+report_steps()
+{
+    echo "  start-up steps (median ms from launch at the step's end / the step's own share):"
+    awk '{ if (!($1 in seen)) { seen[$1] = 1; order[++n] = $1 } v[$1, ++c[$1]] = $2 }
+        END {
+            prev = 0
+            for (i = 1; i <= n; i++) {
+                k = order[i]; m = c[k]
+                for (a = 1; a <= m; a++) s[a] = v[k, a]
+                for (a = 1; a <= m; a++) for (b = a + 1; b <= m; b++)
+                    if (s[b] < s[a]) { t = s[a]; s[a] = s[b]; s[b] = t }
+                med = s[int((m + 1) / 2)]
+                printf "    %-28s %5d / %4d\n", k, med, med - prev
+                prev = med
+            }
+        }' "$WORK/steps"
 }
 
 measure_startup()
 {
-    local runs=$1 i line mapped=() painted=() cpu=()
+    local runs=$1 i line mapped=() painted=() cpu=() bare=() b
+    rm -f "$WORK/steps"
     prepare_folder "$BUILD" "$WORK/start"
     write_settings "$WORK/start" 0 0
     LOG=$WORK/start/Zaviko.log
-    echo "Start-up, $runs runs (ms from launch): window mapped / first frame painted / processor" \
-        "time used by then"
+    echo "Start-up, $runs runs each of the game and of a bare window, in turn (ms from launch):" \
+        "window mapped / first frame painted / processor time used by then; bare window mapped"
     for ((i = 1; i <= runs; i++)); do
         line=$(startup_run) && [[ -n "$line" ]] || fail "start-up run $i failed"
-        echo "  run $i: ${line// / \/ }"
+        b=$(bare_run) && [[ -n "$b" ]] || fail "bare window run $i failed"
+        bare+=("$b")
+        echo "  run $i: ${line// / \/ }; bare $b"
         read -r m p c <<< "$line"
         mapped+=("$m")
         painted+=("$p")
@@ -62,6 +110,12 @@ measure_startup()
     done
     echo "  median: mapped $(median "${mapped[@]}") ms, first frame painted" \
         "$(median "${painted[@]}") ms (target < 150 ms), processor time $(median "${cpu[@]}") ms"
+    local game floor
+    game=$(median "${mapped[@]}")
+    floor=$(median "${bare[@]}")
+    echo "  median bare window mapped: $floor ms"
+    awk -v g="$game" -v f="$floor" 'BEGIN { printf "ratio startup_vs_bare_window %.2f\n", g / f }'
+    report_steps
 }
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
@@ -100,4 +154,4 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 timeout -k 5 300 xvfb-run -a -s "-screen 0 1024x768x24" \
-    bash "$0" --inside "$build" "$work" "$out" "${2:-7}"
+    bash "$0" --inside "$build" "$work" "$out" "${2:-12}"

@@ -1,5 +1,7 @@
 #include "ui/frame_probe.h"
 
+#include "ui/startup_steps.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -55,6 +57,8 @@ TFrameProbe::~TFrameProbe()
                              .arg(FLongestCpuNs / 1e6, 0, 'f', 1)
                              .arg(FFrames);
     file.write(text.toUtf8());
+    for (const auto& [step, epochMs] : StartupSteps::Noted())
+        file.write(QStringLiteral("step_%1_epoch_ms %2\n").arg(step).arg(epochMs).toUtf8());
 }
 
 bool TFrameProbe::eventFilter(QObject* watched, QEvent* event)

@@ -12,6 +12,7 @@
 #include "ui/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
+#include "ui/startup_steps.h"
 #include "ui/statistics_store.h"
 #include "ui/taken_cards_view.h"
 
@@ -63,10 +64,12 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     SetMessageOwner(this);
 
     FSettings = std::make_unique<TIni>(fileName(".ini"));
+    StartupSteps::Note("settings");
     CreateTable();
     CreateScorePanels();
     CreateStatusBar();
     CreateMenus();
+    StartupSteps::Note("window_parts");
     // The table is laid out in fixed pixels: the window never resizes.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -87,14 +90,17 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
         LogFile, *this);
     FStatistics = std::make_unique<TStatisticsStore>(FSettings->FileName);
     FController->OnMatchEvent = [this](const TMatchEvent& event) { FStatistics->Record(event); };
+    StartupSteps::Note("dialogs_and_controller");
     ConnectCards();
     ApplyViewPermissions();
     ApplyCascadeStyles();
     FController->Start();
+    StartupSteps::Note("deal");
     // The start gave the seats their names.
     ApplyNamesToMenus();
     ShowSavedMatch();
     CentreOnScreen();
+    StartupSteps::Note("saved_match_and_placing");
 }
 
 void TForm1::CentreOnScreen()

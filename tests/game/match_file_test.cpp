@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 
@@ -61,9 +62,11 @@ TEST(MatchFile, LastMovesRoundTripAndTheFirstFormatStillReads)
 {
     TSavedMatch match = SampleMatch(0);
     // W took two cards now gone from the table (kept out of every hand).
-    const int played = match.state.deck.back(), taken = match.state.deck[match.state.deck.size() - 2];
+    const int played = match.state.deck.back(),
+              taken = match.state.deck[match.state.deck.size() - 2];
     match.state.deck.resize(match.state.deck.size() - 2);
     match.state.taken[SeatW] = { taken, played };
+    match.state.LastTaker = SeatW;
     match.lastMoves[SeatW] = { played, { taken } };
     std::string error;
     const std::string text = SaveMatchText(match);
@@ -87,8 +90,11 @@ TEST(MatchFile, LastMovesRoundTripAndTheFirstFormatStillReads)
     lie.lastMoves[SeatN] = { match.state.hands[SeatN][0], {} };
     EXPECT_FALSE(LoadMatchText(SaveMatchText(lie), error));
     lie = match;
-    lie.lastMoves[SeatE] = { played, { match.state.table[0][0] } };
-    if (match.state.table[0][0] != kNoCard) EXPECT_FALSE(LoadMatchText(SaveMatchText(lie), error));
+    const auto& row = match.state.table[1];
+    const auto onTable = std::find_if(row.begin(), row.end(), [](int id) { return id != kNoCard; });
+    ASSERT_NE(onTable, row.end());
+    lie.lastMoves[SeatE] = { played, { *onTable } };
+    EXPECT_FALSE(LoadMatchText(SaveMatchText(lie), error));
     lie = match;
     lie.lastMoves[SeatE] = { kNoCard, { taken } };
     EXPECT_FALSE(LoadMatchText(SaveMatchText(lie), error));

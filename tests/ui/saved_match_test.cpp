@@ -3,6 +3,9 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "ui/saved_match_store.h"
+#include "ui/seat_marks.h"
+
+#include <QLabel>
 
 namespace {
 
