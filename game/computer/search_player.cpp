@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -156,5 +157,21 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     for (int c = 1; c < n; ++c)
         if (totals[c] > totals[best]) best = c;
     result.choice = candidates[best].choice;
+    // Few samples are noisy: the one-move judgement keeps its move unless the
+    // best is ahead of it by more than the spread of their paired differences.
+    int kept = 0;
+    while (kept < n && !SameMove(candidates[kept].choice, heuristic))
+        ++kept;
+    if (kept == n || kept == best || result.samples < 2) return result;
+    double sum = 0, squares = 0;
+    for (int i = 0; i < samples; ++i) {
+        if (!complete[i]) continue;
+        const double d = values[std::size_t(i) * n + best] - values[std::size_t(i) * n + kept];
+        sum += d;
+        squares += d * d;
+    }
+    const double m = result.samples, mean = sum / m;
+    const double error = std::sqrt(std::max(0.0, squares / m - mean * mean) / (m - 1));
+    if (mean <= kTrustedLead * error) result.choice = heuristic;
     return result;
 }

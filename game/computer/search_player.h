@@ -10,8 +10,9 @@
 // (hidden_sampler.h); on it every candidate move is played out to the end of
 // the hand by a fast policy, the same sample for every candidate, so their
 // differences come from the moves and not from the deal. The move with the
-// best mean wins: its side's score gain in the hand (a pair's together) less
-// the best opponent side's. Equal means go to the move met first in candidate
+// best mean wins (its side's score gain in the hand, a pair's together, less
+// the best opponent side's) when it clearly beats the one-move judgement's
+// choice (master_choice.h); equal means go to the move met first in candidate
 // order (move_candidates.h).
 //
 // The samples draw from their own generators, seeded from what the seat
@@ -24,6 +25,9 @@
 inline constexpr int kDefaultSearchBudget = 200;
 // The most candidates searched; the others are dropped by their own gain.
 inline constexpr int kMostSearchedMoves = 12;
+// How many standard errors of the paired differences the best candidate must
+// lead the one-move judgement's choice by to replace it.
+inline constexpr double kTrustedLead = 1.0;
 
 struct TSearchSettings {
     int budget = kDefaultSearchBudget; // playouts at most
