@@ -4,8 +4,15 @@
 #include "game/rules/match_rules.h"
 #include "game/computer/seat_knowledge.h"
 
+TComputerChoice ChooseSeatMoveWith(
+    const TMatchState& state, int seat, int strength, int r, const TSearchSettings& search)
+{
+    if (strength == csMajstor) return SearchMove(state, seat, search).choice;
+    if (strength == csHeuristicMajstor) return ChooseMasterMove(SeatKnowledgeOf(state, seat));
+    return ChooseComputerMove(state.hands[seat], TableIds(state), strength, r);
+}
+
 TComputerChoice ChooseSeatMove(const TMatchState& state, int seat, int strength, int r)
 {
-    if (strength == csMajstor) return ChooseMasterMove(SeatKnowledgeOf(state, seat));
-    return ChooseComputerMove(state.hands[seat], TableIds(state), strength, r);
+    return ChooseSeatMoveWith(state, seat, strength, r, {});
 }

@@ -1,9 +1,8 @@
-// The hint: "Majstor"'s move for the human, shown as marks on the table and
-// the hand card picked out by the view. Nothing is played. Runs on the GUI thread.
+// The hint: "Majstor"'s move for the human (its search, on what S knows), shown as marks on the
+// table and the hand card picked out by the view. Nothing is played. Runs on the GUI thread.
 #include "game/controller/match_controller.h"
 
-#include "game/computer/master_choice.h"
-#include "game/computer/seat_knowledge.h"
+#include "game/computer/search_player.h"
 
 bool TMatchController::HintAvailable() const
 {
@@ -16,7 +15,7 @@ bool TMatchController::ShowHint()
 {
     if (!HintAvailable()) return false;
     ClearTableMarks(); // also ends an earlier hint
-    const TComputerChoice choice = ChooseMasterMove(SeatKnowledgeOf(FState, SeatS));
+    const TComputerChoice choice = SearchMove(FState, SeatS).choice;
     if (choice.handSlot < 0) return false;
     // The marks are made as the human's clicks make them, so Selection and
     // the marked cards agree and a click on the hand card plays the hint.

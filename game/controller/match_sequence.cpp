@@ -212,7 +212,23 @@ bool TMatchController::PlayerNBeforePlay(int seat)
     // next move on, never in the middle of one.
     const int strength = CompPlays;
     const int r = Random(10);
-    const TComputerChoice choice = ChooseSeatMove(FState, seat, strength, r);
+    // "Majstor"'s search asks between playouts whether to go on: "Nova" and
+    // closing end it and the sequence; a pause ends it too, and the move is
+    // searched again from the start once the pause is over.
+    TSearchSettings search;
+    bool interrupted = false;
+    search.stopped = [this, &interrupted] {
+        interrupted = interrupted || WorkerTerminated() || FPaused;
+        return interrupted;
+    };
+    TComputerChoice choice;
+    for (;;) {
+        interrupted = false;
+        choice = ChooseSeatMoveWith(FState, seat, strength, r, search);
+        if (WorkerTerminated()) return false;
+        if (!interrupted) break;
+        Pace(0);
+    }
     if (choice.handSlot < 0) return true; // nothing to play: the turn moves on
     if (choice.capture)
         ComputerCapture(MoveOfChoice(FState, seat, choice));

@@ -8,7 +8,16 @@ struct TMove;
 
 // How hard the computer seats try (the CompPlays setting). "Majstor" decides
 // on more than the hand and the table: ChooseSeatMove (game/computer) runs it.
-enum TCompStrength { csPametno = 0, csProsecno = 1, csGlupo = 2, csMajstor = 3 };
+// csHeuristicMajstor is no setting: the one-move judgement of master_choice.h
+// as a seat of its own, which the search plays out with and the self-play
+// tool measures the search against.
+enum TCompStrength {
+    csPametno = 0,
+    csProsecno = 1,
+    csGlupo = 2,
+    csMajstor = 3,
+    csHeuristicMajstor = 4
+};
 
 // A computer seat's move, chosen from a value snapshot of its hand and the
 // table; the controller shows and makes it.

@@ -25,10 +25,17 @@ TEST(SelfPlay, ReadsItsOptionsAndRefusesBadOnes)
     EXPECT_EQ(o.csvPath, "out.csv");
     EXPECT_EQ(Options({ "--mode", "pairs", "--seats", "glupo,3,0,2" }).strengths,
         (std::array<int, 4> { csGlupo, csMajstor, csPametno, csGlupo }));
-    for (const std::vector<std::string>& bad :
-        std::vector<std::vector<std::string>> { { "--matches", "0" }, { "--matches", "12x" },
-            { "--decks", "3" }, { "--mode", "five" }, { "--seats", "majstor,nobody" },
-            { "--mode", "each", "--seats", "0,1" }, { "--seed" }, { "--fast" } })
+    // The one-move "Majstor" is a seat of the tool only; the budget is the search's.
+    const TSelfPlayOptions h = Options({ "--seats", "Heuristic,majstor", "--master-budget", "40" });
+    EXPECT_EQ(
+        h.strengths, (std::array<int, 4> { csHeuristicMajstor, csPametno, csMajstor, csPametno }));
+    EXPECT_EQ(h.masterBudget, 40);
+    EXPECT_TRUE(MatchSetup(h, 3).chooser); // a setup without one plays no match
+    EXPECT_EQ(Options({}).masterBudget, kDefaultSearchBudget);
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>> {
+             { "--matches", "0" }, { "--matches", "12x" }, { "--decks", "3" }, { "--mode", "five" },
+             { "--seats", "majstor,nobody" }, { "--mode", "each", "--seats", "0,1" }, { "--seed" },
+             { "--fast" }, { "--master-budget", "-1" }, { "--seats", "5,0" } })
         EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
 }
 

@@ -12,8 +12,9 @@ Plays whole matches between computer seats and prints each seat's wins.
   --mode MODE     two (default), each (four, each for himself) or pairs
   --decks N       1 (default) or 2
   --seats LIST    strengths in seat order S,W,N,E; with two players S,N
-                  (names pametno, prosecno, glupo, majstor or 0..3;
-                  default pametno everywhere)
+                  (names pametno, prosecno, glupo, majstor, heuristic
+                  or 0..4; default pametno everywhere)
+  --master-budget N  "Majstor"'s playouts per decision (default: the game's)
   --seed N        base seed; the same seed plays the same matches
   --threads N     worker threads (default: one per core)
   --csv FILE      writes one row per match
@@ -81,17 +82,17 @@ std::array<int, kSeatCount> Seats(const std::string& text, int gameMode)
 
 std::optional<int> ParseStrength(const std::string& text)
 {
-    static const char* const names[] = { "pametno", "prosecno", "glupo", "majstor" };
+    static const char* const names[] = { "pametno", "prosecno", "glupo", "majstor", "heuristic" };
     const std::string name = Lower(text);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i)
         if (name == names[i] || name == std::to_string(i)) return i;
     return std::nullopt;
 }
 
 const char* StrengthName(int strength)
 {
-    static const char* const names[] = { "Pametno", "Prosecno", "Glupo", "Majstor" };
-    return strength >= 0 && strength < 4 ? names[strength] : "?";
+    static const char* const names[] = { "Pametno", "Prosecno", "Glupo", "Majstor", "Heuristic" };
+    return strength >= 0 && strength < 5 ? names[strength] : "?";
 }
 
 TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& args)
@@ -112,6 +113,8 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& args)
             o.gameMode = Mode(value());
         else if (arg == "--decks")
             o.deckCount = int(Number(arg, value(), 1, 2)) - 1;
+        else if (arg == "--master-budget")
+            o.masterBudget = int(Number(arg, value(), 0, 1000000));
         else if (arg == "--seats")
             seats = value();
         else if (arg == "--seed") {

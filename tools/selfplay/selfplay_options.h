@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/computer/search_player.h"
 #include "game/rules/headless_match.h"
 
 #include <cstdint>
@@ -13,6 +14,7 @@ struct TSelfPlayOptions {
     int gameMode = kTwoPlayers;
     int deckCount = 0; // 0 one deck, 1 two decks
     std::array<int, kSeatCount> strengths { csPametno, csPametno, csPametno, csPametno };
+    int masterBudget = kDefaultSearchBudget; // "Majstor"'s playouts per decision
     std::uint64_t seed = 0;
     bool seedGiven = false;
     int threads = 0; // 0: one per core
@@ -22,7 +24,8 @@ struct TSelfPlayOptions {
 };
 
 // The strength a name or number means: pametno 0, prosecno 1, glupo 2,
-// majstor 3 (any letter case); nothing for anything else.
+// majstor 3, heuristic 4 (the one-move "Majstor" the search is measured
+// against; any letter case); nothing for anything else.
 std::optional<int> ParseStrength(const std::string& text);
 // The strength's name as the options dialog shows it.
 const char* StrengthName(int strength);

@@ -40,7 +40,11 @@ std::uint64_t MatchSeed(std::uint64_t base, int index)
 THeadlessMatchSetup MatchSetup(const TSelfPlayOptions& options, int index)
 {
     THeadlessMatchSetup setup;
-    setup.chooser = ChooseSeatMove;
+    TSearchSettings search;
+    search.budget = options.masterBudget;
+    setup.chooser = [search](const TMatchState& state, int seat, int strength, int r) {
+        return ChooseSeatMoveWith(state, seat, strength, r, search);
+    };
     setup.seed = MatchSeed(options.seed, index);
     setup.gameMode = options.gameMode;
     setup.deckCount = options.deckCount;

@@ -114,7 +114,7 @@ template <class Check> void PlayMatch(std::uint64_t seed, int mode, int decks, C
     for (int turn = 0; turn < 3000 && !state.GameOver; ++turn) {
         const int seat = state.CurrentPlayer;
         check(state);
-        const int strength = seat == SeatS || seat == SeatW ? csMajstor : csPametno;
+        const int strength = seat == SeatS || seat == SeatW ? csHeuristicMajstor : csPametno;
         const TComputerChoice choice = ChooseSeatMove(state, seat, strength, draw(10));
         if (choice.handSlot >= 0) {
             TMove move { seat, choice.handSlot, {} };
@@ -155,7 +155,7 @@ TEST(MasterChoice, NeverPeeksAndPlaysOnlyLegalCaptures)
         for (int decks : { 0, 1 })
             PlayMatch(40 + mode * 2 + decks, mode, decks, [&](const TMatchState& state) {
                 const int seat = state.CurrentPlayer;
-                const TComputerChoice choice = ChooseSeatMove(state, seat, csMajstor, 0);
+                const TComputerChoice choice = ChooseSeatMove(state, seat, csHeuristicMajstor, 0);
                 if (choice.capture) {
                     const std::vector<TTableSlot> all = TableSlots(state);
                     std::vector<TTableSlot> take;
@@ -165,7 +165,8 @@ TEST(MasterChoice, NeverPeeksAndPlaysOnlyLegalCaptures)
                 }
                 const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
                 changed += shuffled.deck != state.deck || shuffled.hands != state.hands;
-                EXPECT_EQ(Describe(ChooseSeatMove(shuffled, seat, csMajstor, 0)), Describe(choice))
+                EXPECT_EQ(Describe(ChooseSeatMove(shuffled, seat, csHeuristicMajstor, 0)),
+                    Describe(choice))
                     << "move " << state.MovesMade << " of mode " << mode;
                 ++positions;
             });

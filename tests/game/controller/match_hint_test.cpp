@@ -2,7 +2,7 @@
 // clicks make them, it plays nothing, and the human can follow it to the end.
 #include "tests/game/controller/match_fixture.h"
 
-#include "game/computer/master_choice.h"
+#include "game/computer/search_player.h"
 #include "game/computer/seat_knowledge.h"
 
 namespace {
@@ -38,7 +38,7 @@ protected:
     void ExpectHintIsMastersChoice()
     {
         const TMatchState before = controller->State();
-        const TComputerChoice want = ChooseMasterMove(SeatKnowledgeOf(before, SeatS));
+        const TComputerChoice want = SearchMove(before, SeatS).choice;
         ASSERT_TRUE(controller->ShowHint());
         std::vector<TTableSlot> wantMarked;
         for (int position : want.tablePositions)

@@ -1,0 +1,177 @@
+#include "game/computer/search_player.h"
+
+#include "game/computer/hidden_sampler.h"
+#include "game/computer/move_candidates.h"
+#include "game/computer/master_choice.h"
+#include "game/rules/match_rules.h"
+#include "game/computer/seat_knowledge.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <thread>
+
+namespace {
+
+// SplitMix64's finaliser: spreads close inputs far apart.
+std::uint64_t Mix(std::uint64_t z)
+{
+    z += 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+// A seed from the public parts of the position only.
+std::uint64_t PositionSeed(const TSeatKnowledge& k, const TMatchState& view)
+{
+    std::uint64_t h = Mix(std::uint64_t(k.seat) << 8 | std::uint64_t(k.gameMode) << 4
+        | std::uint64_t(k.deckCount) << 2 | std::uint64_t(k.clockwise));
+    const auto add = [&h](long long v) { h = Mix(h ^ std::uint64_t(v)); };
+    for (int id : k.hand)
+        add(id);
+    for (int id : k.table)
+        add(id);
+    for (int n : k.seen)
+        add(n);
+    for (int s = SeatS; s <= SeatE; ++s) {
+        add(k.takenCount[s]);
+        add(k.handCount[s]);
+        add(view.Score[s]);
+    }
+    add(k.cardsLeft);
+    add(k.lastTaker);
+    add(view.MovesMade);
+    add(view.HandsPlayed);
+    return h;
+}
+
+TComputerChoice PolicyChoice(const TMatchState& state, int seat, int strength)
+{
+    if (strength == csMajstor || strength == csHeuristicMajstor)
+        return ChooseMasterMove(SeatKnowledgeOf(state, seat));
+    return ChooseComputerMove(state.hands[seat], TableIds(state), strength, 5);
+}
+
+void Apply(TMatchState& state, int seat, const TComputerChoice& choice)
+{
+    TMove move { seat, choice.handSlot, {} };
+    if (choice.capture) {
+        const std::vector<TTableSlot> slots = TableSlots(state);
+        for (int position : choice.tablePositions)
+            move.take.push_back(slots.at(position));
+    }
+    ApplyMove(state, move);
+}
+
+// Plays the move and the rest of the hand; the seat's side's gain less the
+// best other side's.
+double Playout(TMatchState state, int seat, const TComputerChoice& first, int strength)
+{
+    const std::array<int, kSeatCount> before = state.Score;
+    Apply(state, seat, first);
+    for (;;) {
+        NextPlayer(state);
+        const int next = state.CurrentPlayer;
+        if (HandEmpty(state, next)
+            && (state.deck.empty() || DealRest(state) == 0 || HandEmpty(state, next))) {
+            EndHand(state);
+            break;
+        }
+        const TComputerChoice choice = PolicyChoice(state, next, strength);
+        if (choice.handSlot >= 0) Apply(state, next, choice);
+    }
+    const int own = ScoringSeat(state.GameMode, seat);
+    double best = -std::numeric_limits<double>::infinity();
+    for (int s = SeatS; s <= SeatE; ++s)
+        if (SeatPlays(state.GameMode, s) && ScoringSeat(state.GameMode, s) == s && s != own)
+            best = std::max(best, double(state.Score[s] - before[s]));
+    return double(state.Score[own] - before[own]) - best;
+}
+
+} // namespace
+
+TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings)
+{
+    TSearchResult result;
+    // Nothing past these two lines reads the state: only what the seat knows.
+    const TSeatKnowledge knowledge = SeatKnowledgeOf(state, seat);
+    const TMatchState view = PublicState(state, seat);
+
+    const TComputerChoice heuristic = ChooseMasterMove(knowledge);
+    result.choice = heuristic;
+    if (heuristic.handSlot < 0) return result;
+    const int most = std::min(kMostSearchedMoves, std::max(settings.budget, 1));
+    const std::vector<TMoveCandidate> candidates
+        = StrongestCandidates(MoveCandidates(knowledge), heuristic, most);
+    const int n = int(candidates.size());
+    result.candidates = n;
+    const int samples = n > 1 ? settings.budget / n : 0;
+    if (samples == 0) return result;
+
+    const std::uint64_t seed = PositionSeed(knowledge, view);
+    std::vector<double> values(std::size_t(samples) * n);
+    std::vector<char> complete(samples, 0);
+    std::atomic<bool> stop { false };
+    std::atomic<int> playouts { 0 };
+    const auto stopped = [&] {
+        if (!stop && settings.stopped && settings.stopped()) stop = true;
+        return bool(stop);
+    };
+    const int threads = std::clamp(settings.threads, 1, samples);
+    const auto work = [&](int first) {
+        for (int i = first; i < samples && !stopped(); i += threads) {
+            std::mt19937_64 generator(Mix(seed ^ std::uint64_t(i)));
+            const TMatchState sample = SampleHiddenCards(view, knowledge, generator);
+            int c = 0;
+            for (; c < n && !stopped(); ++c) {
+                values[std::size_t(i) * n + c]
+                    = Playout(sample, seat, candidates[c].choice, settings.playoutStrength);
+                ++playouts;
+            }
+            complete[i] = c == n;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(work, t);
+    work(0);
+    for (std::thread& helper : helpers)
+        helper.join();
+
+    result.playouts = playouts;
+    result.stopped = stop;
+    // Summed in sample order, so the thread count does not change a bit.
+    std::vector<double> totals(n, 0.0);
+    for (int i = 0; i < samples; ++i) {
+        if (!complete[i]) continue;
+        ++result.samples;
+        for (int c = 0; c < n; ++c)
+            totals[c] += values[std::size_t(i) * n + c];
+    }
+    if (result.samples == 0) return result;
+    int best = 0;
+    for (int c = 1; c < n; ++c)
+        if (totals[c] > totals[best]) best = c;
+    result.choice = candidates[best].choice;
+    // Few samples are noisy: the one-move judgement keeps its move unless the
+    // best is ahead of it by more than the spread of their paired differences.
+    int kept = 0;
+    while (kept < n && !SameMove(candidates[kept].choice, heuristic))
+        ++kept;
+    if (kept == n || kept == best || result.samples < 2) return result;
+    double sum = 0, squares = 0;
+    for (int i = 0; i < samples; ++i) {
+        if (!complete[i]) continue;
+        const double d = values[std::size_t(i) * n + best] - values[std::size_t(i) * n + kept];
+        sum += d;
+        squares += d * d;
+    }
+    const double m = result.samples, mean = sum / m;
+    const double error = std::sqrt(std::max(0.0, squares / m - mean * mean) / (m - 1));
+    if (mean <= kTrustedLead * error) result.choice = heuristic;
+    return result;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "game/computer/computer_choice.h"
+#include "game/rules/match_state.h"
+
+#include <functional>
+
+// "Majstor": a search over the cards the seat cannot see. Each sample deals
+// the unseen cards anew, consistently with what the seat knows
+// (hidden_sampler.h); on it every candidate move is played out to the end of
+// the hand by a fast policy, the same sample for every candidate, so their
+// differences come from the moves and not from the deal. The move with the
+// best mean wins (its side's score gain in the hand, a pair's together, less
+// the best opponent side's) when it clearly beats the one-move judgement's
+// choice (master_choice.h); equal means go to the move met first in candidate
+// order (move_candidates.h).
+//
+// The samples draw from their own generators, seeded from what the seat
+// knows of the position, so the search neither reads nor moves the match's
+// generator, and a position always gets the same choice, on any number of
+// threads.
+
+// Playouts per decision: one decision takes well under the 50 ms median
+// asked of it on one core (zaviko_bench prints the figures).
+inline constexpr int kDefaultSearchBudget = 200;
+// The most candidates searched; the others are dropped by their own gain.
+inline constexpr int kMostSearchedMoves = 12;
+// How many standard errors of the paired differences the best candidate must
+// lead the one-move judgement's choice by to replace it.
+inline constexpr double kTrustedLead = 1.0;
+
+struct TSearchSettings {
+    int budget = kDefaultSearchBudget; // playouts at most
+    int threads = 1; // the samples spread over these
+    // The strength whose choice plays every seat in a playout.
+    int playoutStrength = csPametno;
+    // Asked between playouts: true ends the search at once.
+    std::function<bool()> stopped;
+};
+
+struct TSearchResult {
+    TComputerChoice choice;
+    int candidates = 0;
+    int samples = 0; // samples played out for every candidate
+    int playouts = 0;
+    bool stopped = false;
+};
+
+TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings = {});

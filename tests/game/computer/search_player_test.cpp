@@ -1,0 +1,270 @@
+// The search player on positions of played matches in every mode and deck
+// count: its samples keep what the seat knows, its choice never depends on a
+// card the seat cannot see, on the thread count or on more work than its
+// budget, and it stops when asked.
+#include "game/computer/hidden_sampler.h"
+#include "game/computer/move_candidates.h"
+#include "game/computer/search_player.h"
+
+#include "game/computer/master_choice.h"
+#include "game/rules/match_rules.h"
+#include "game/computer/seat_choice.h"
+#include "game/computer/seat_knowledge.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+std::string Describe(const TComputerChoice& c)
+{
+    return (c.capture ? "capture slot " : "lay down slot ") + std::to_string(c.handSlot) + " "
+        + testing::PrintToString(c.tablePositions);
+}
+
+// Every `every`-th position before a move of a match played by "Pametno"
+// seats, in the mode and deck count.
+std::vector<TMatchState> Positions(std::uint64_t seed, int mode, int decks, int every)
+{
+    std::mt19937_64 generator(seed);
+    const TRandomDraw draw = [&](int n) {
+        return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(generator);
+    };
+    struct TEvents : TMatchEvents {
+        const TRandomDraw& draw;
+        explicit TEvents(const TRandomDraw& d)
+            : draw(d)
+        {
+        }
+        std::vector<int> NewDeck(int deckCount) override
+        {
+            std::vector<int> deck = FreshDeck(deckCount);
+            ShuffleDeck(deck, 2, draw);
+            return deck;
+        }
+    } events(draw);
+    TMatchState state;
+    StartMatch(state, mode, decks, true);
+    DealNewDeck(state, events.NewDeck(decks));
+    std::vector<TMatchState> positions;
+    for (int turn = 0; turn < 3000 && !state.GameOver; ++turn) {
+        const int seat = state.CurrentPlayer;
+        if (turn % every == 0 && !HandEmpty(state, seat)) positions.push_back(state);
+        const TComputerChoice choice = ChooseSeatMove(state, seat, csPametno, draw(10));
+        if (choice.handSlot >= 0) {
+            TMove move { seat, choice.handSlot, {} };
+            for (int position : choice.tablePositions)
+                move.take.push_back(TableSlots(state).at(position));
+            ApplyMove(state, move);
+        }
+        FinishTurn(state, events);
+    }
+    return positions;
+}
+
+struct TModeCase {
+    int mode, decks;
+};
+constexpr TModeCase kModes[] = { { kTwoPlayers, 0 }, { kTwoPlayers, 1 }, { kEachForHimself, 0 },
+    { kEachForHimself, 1 }, { kPairs, 0 }, { kPairs, 1 } };
+
+// The same position with every card the seat cannot see dealt anew.
+TMatchState WithHiddenCardsShuffled(TMatchState state, int seat, std::mt19937& generator)
+{
+    std::vector<int> hidden(state.deck);
+    for (int s = SeatS; s <= SeatE; ++s)
+        if (s != seat)
+            for (int id : state.hands[s])
+                if (id != kNoCard) hidden.push_back(id);
+    std::shuffle(hidden.begin(), hidden.end(), generator);
+    std::size_t next = 0;
+    for (int s = SeatS; s <= SeatE; ++s)
+        if (s != seat)
+            for (int& id : state.hands[s])
+                if (id != kNoCard) id = hidden[next++];
+    for (int& id : state.deck)
+        id = hidden[next++];
+    return state;
+}
+
+std::vector<int> Sorted(std::vector<int> ids)
+{
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+TEST(HiddenSampler, KeepsEveryKnownCardAndEveryCount)
+{
+    std::mt19937_64 generator(5);
+    int positions = 0, differing = 0;
+    for (const TModeCase& m : kModes)
+        for (const TMatchState& state : Positions(70 + m.mode * 2 + m.decks, m.mode, m.decks, 3)) {
+            const int seat = state.CurrentPlayer;
+            const TSeatKnowledge k = SeatKnowledgeOf(state, seat);
+            const TMatchState view = PublicState(state, seat);
+            const TMatchState a = SampleHiddenCards(view, k, generator);
+            const TMatchState b = SampleHiddenCards(view, k, generator);
+            ASSERT_TRUE(CardsConserved(a)) << "move " << state.MovesMade << " mode " << m.mode;
+            EXPECT_EQ(a.hands[seat], state.hands[seat]);
+            EXPECT_EQ(a.table, state.table);
+            EXPECT_EQ(a.taken, state.taken);
+            EXPECT_EQ(a.deck.size(), state.deck.size());
+            // The unseen cards, and only they, fill the hidden places.
+            std::vector<int> dealt(a.deck), real(state.deck);
+            for (int s = SeatS; s <= SeatE; ++s) {
+                for (int slot = 0; slot < kHandSlots; ++slot)
+                    EXPECT_EQ(a.hands[s][slot] == kNoCard, state.hands[s][slot] == kNoCard);
+                if (s == seat) continue;
+                if (!SeatPlays(m.mode, s)) {
+                    EXPECT_EQ(a.hands[s], THand {}) << "a hidden seat";
+                }
+                for (int slot = 0; slot < kHandSlots; ++slot) {
+                    if (a.hands[s][slot] != kNoCard) dealt.push_back(a.hands[s][slot]);
+                    if (state.hands[s][slot] != kNoCard) real.push_back(state.hands[s][slot]);
+                }
+            }
+            EXPECT_EQ(Sorted(dealt), Sorted(real));
+            differing += a.hands != b.hands || a.deck != b.deck;
+            ++positions;
+        }
+    EXPECT_GT(positions, 300);
+    EXPECT_GT(differing, positions / 2) << "two samples should mostly differ";
+}
+
+TEST(HiddenSampler, RefusesKnowledgeOfAnotherPosition)
+{
+    const std::vector<TMatchState> positions = Positions(3, kTwoPlayers, 0, 5);
+    const TMatchState& state = positions.at(2);
+    TSeatKnowledge k = SeatKnowledgeOf(state, state.CurrentPlayer);
+    --k.cardsLeft; // no longer the position's
+    ++k.seen[2];
+    std::mt19937_64 generator(1);
+    EXPECT_THROW(
+        SampleHiddenCards(PublicState(state, state.CurrentPlayer), k, generator), std::logic_error);
+}
+
+TEST(SearchPlayer, NeverPeeksAndPlaysOnlyLegalMoves)
+{
+    std::mt19937 generator(17);
+    TSearchSettings settings;
+    settings.budget = 40;
+    int positions = 0, changed = 0, searched = 0, unlikeHeuristic = 0;
+    for (const TModeCase& m : kModes)
+        for (const TMatchState& state : Positions(90 + m.mode * 2 + m.decks, m.mode, m.decks, 4)) {
+            const int seat = state.CurrentPlayer;
+            const TSearchResult result = SearchMove(state, seat, settings);
+            const TComputerChoice& choice = result.choice;
+            ASSERT_GE(choice.handSlot, 0);
+            if (choice.capture) {
+                const std::vector<TTableSlot> all = TableSlots(state);
+                std::vector<TTableSlot> take;
+                for (int position : choice.tablePositions)
+                    take.push_back(all.at(position));
+                ASSERT_TRUE(IsLegalCapture(state, seat, choice.handSlot, take));
+            }
+            const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
+            changed += shuffled.deck != state.deck || shuffled.hands != state.hands;
+            EXPECT_EQ(Describe(SearchMove(shuffled, seat, settings).choice), Describe(choice))
+                << "move " << state.MovesMade << " of mode " << m.mode << " decks " << m.decks;
+            searched += result.samples > 0;
+            unlikeHeuristic
+                += Describe(choice) != Describe(ChooseMasterMove(SeatKnowledgeOf(state, seat)));
+            ++positions;
+        }
+    EXPECT_GT(changed, positions / 2) << "the shuffle should move hidden cards";
+    EXPECT_GT(searched, positions / 2) << "most positions should be searched";
+    EXPECT_GT(unlikeHeuristic, 0) << "the search should sometimes overrule the one-move choice";
+}
+
+TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreads)
+{
+    for (const TModeCase& m : kModes)
+        for (const TMatchState& state : Positions(110 + m.mode, m.mode, m.decks, 25)) {
+            TSearchSettings one, four;
+            one.budget = four.budget = 60;
+            four.threads = 4;
+            const TSearchResult a = SearchMove(state, state.CurrentPlayer, one);
+            const TSearchResult b = SearchMove(state, state.CurrentPlayer, four);
+            EXPECT_EQ(Describe(a.choice), Describe(b.choice)) << "move " << state.MovesMade;
+            EXPECT_EQ(a.samples, b.samples);
+            EXPECT_EQ(a.playouts, b.playouts);
+        }
+}
+
+TEST(SearchPlayer, TheBudgetBoundsTheWork)
+{
+    const std::vector<TMatchState> positions = Positions(8, kEachForHimself, 1, 9);
+    for (const TMatchState& state : positions) {
+        const int seat = state.CurrentPlayer;
+        const TComputerChoice heuristic = ChooseMasterMove(SeatKnowledgeOf(state, seat));
+        for (int budget : { 0, 1, 7, 50, 150 }) {
+            TSearchSettings settings;
+            settings.budget = budget;
+            const TSearchResult r = SearchMove(state, seat, settings);
+            EXPECT_LE(r.playouts, budget);
+            EXPECT_EQ(r.playouts, r.samples * r.candidates);
+            EXPECT_LE(r.candidates, kMostSearchedMoves);
+            if (r.candidates > 1 && budget >= 2 * r.candidates) {
+                EXPECT_GT(r.playouts, budget / 2) << "the budget should be spent";
+            }
+            if (r.samples == 0) {
+                EXPECT_EQ(Describe(r.choice), Describe(heuristic));
+            }
+        }
+    }
+}
+
+TEST(SearchPlayer, StopsWithinOnePlayoutWhenAsked)
+{
+    const std::vector<TMatchState> positions = Positions(4, kPairs, 0, 7);
+    int checked = 0;
+    for (const TMatchState& state : positions) {
+        for (int allowed : { 0, 3, 17 }) {
+            int asked = 0;
+            TSearchSettings settings;
+            settings.budget = 1000;
+            settings.stopped = [&] { return ++asked > allowed; };
+            const TSearchResult r = SearchMove(state, state.CurrentPlayer, settings);
+            if (r.candidates < 2) continue;
+            EXPECT_TRUE(r.stopped);
+            EXPECT_LE(r.playouts, allowed);
+            EXPECT_LE(asked, allowed + 2) << "nothing more after the stop";
+            EXPECT_GE(r.choice.handSlot, 0) << "a stopped search still names a move";
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 10);
+}
+
+TEST(MoveCandidates, EveryMoveOnceInCandidateOrder)
+{
+    // Card IDs: clubs are their value; diamonds, spades and hearts add 13, 26, 39.
+    constexpr int D = 13, S = 26;
+    TSeatKnowledge k;
+    k.gameMode = kTwoPlayers;
+    k.hand = { 5, 5 + S, 7, 0, 0, 0 }; // the two fives are alike
+    k.table = { 2 + D, 3, 5 + D, 7 + S };
+    k.handCount = { 3, 0, 6, 0 };
+    k.cardsLeft = 30;
+    std::vector<std::string> moves;
+    for (const TMoveCandidate& c : MoveCandidates(k))
+        moves.push_back(Describe(c.choice));
+    // Single cards from the last position back, then pairs, then threes: the
+    // 7 takes 7S, 2D+5D and all three; a five 5D, 2D+3C and 2D+3C+5D.
+    const std::vector<std::string> want { "capture slot 2 { 3 }", "capture slot 0 { 2 }",
+        "capture slot 2 { 0, 2 }", "capture slot 0 { 0, 1 }", "capture slot 2 { 0, 2, 3 }",
+        "capture slot 0 { 0, 1, 2 }", "lay down slot 0 {}", "lay down slot 2 {}" };
+    EXPECT_EQ(moves, want);
+    // Kept to three: the kept lay-down, then the richest captures.
+    std::vector<std::string> kept;
+    TComputerChoice keep;
+    keep.handSlot = 2;
+    for (const TMoveCandidate& c : StrongestCandidates(MoveCandidates(k), keep, 3))
+        kept.push_back(Describe(c.choice));
+    EXPECT_EQ(kept.size(), 3U);
+    EXPECT_EQ(kept.back(), "lay down slot 2 {}");
+}
+
+} // namespace
