@@ -73,6 +73,7 @@ void TMatchController::Start()
     ApplyOptions();
     InitScoreGrid();
     ShowScorePanel();
+    FView.SetScoreTableChecked(FScoreTableShown);
     FFirstActivation = true;
     FSelection.Clear();
     FBusy = false;
@@ -144,12 +145,18 @@ void TMatchController::NewGame(bool initial)
     FView.RepaintWindow();
     DealCards(true, !initial);
     if (initial) return;
-    FView.SetStartItemEnabled(true);
+    SetWaitingToStart(true);
     Randomize();
     FState.CurrentPlayer = FirstPlayerOfDraw(Random(FState.GameMode == kTwoPlayers ? 2 : 4));
-    if (FState.CurrentPlayer == SeatS) FView.SetStartItemEnabled(false);
+    if (FState.CurrentPlayer == SeatS) SetWaitingToStart(false);
     ShowStatusTurn();
     if (!FFirstActivation) AskToStart();
+}
+
+void TMatchController::SetWaitingToStart(bool waiting)
+{
+    FWaitingToStart = waiting;
+    FView.SetStartItemEnabled(waiting);
 }
 
 void TMatchController::AskToStart()
@@ -162,7 +169,7 @@ void TMatchController::AskToStart()
         + QStringLiteral(" (kompjuter). Da li partija moze da pocne?\n\nAko je odgovor negativan, "
                          "partiju mozes da zapocnes i rucno kroz meni Igra | Pocni igru.");
     if (!MessageSink().Confirmation(text.toStdString())) return;
-    FView.SetStartItemEnabled(false);
+    SetWaitingToStart(false);
     FView.RepaintWindow();
     StartSequence(true);
 }
@@ -174,7 +181,7 @@ void TMatchController::StartMatch()
         MessageSink().Information("Ti igras prvi.");
         return;
     }
-    FView.SetStartItemEnabled(false);
+    SetWaitingToStart(false);
     StartSequence(true);
 }
 

@@ -97,9 +97,14 @@ public:
     void FillScoreNames();
     void ShowScorePanel();
     int ActiveScoreGrid() const;
+    // The check mark of "Tabela vidljiva": the T key and the menu item flip it.
+    bool ScoreTableShown() const { return FScoreTableShown; }
 
     // --- What the window and tests read ---
     bool Busy() const { return FBusy; }
+    // A computer opens the match and the player has not let it begin yet
+    // ("Pocni igru" is on offer).
+    bool WaitingToStart() const { return FWaitingToStart; }
     bool Paused() const { return FPaused; }
     // A stop of the computer sequence is under way; input waits for it.
     bool Stopping() const { return FStopping; }
@@ -158,6 +163,7 @@ private:
     friend class TGameOverDisplayThread;
     class TEvents;
 
+    void SetWaitingToStart(bool waiting);
     void DealCards(bool newDeck, bool logIt);
     void LogDeal(bool newDeck);
     void ShowHands();
@@ -215,6 +221,8 @@ private:
     std::atomic<int> CompWaitForPlay { 0 };
     bool FLogEnabled = false;
     bool FFirstActivation = true;
+    bool FWaitingToStart = false;
+    bool FScoreTableShown = true;
     std::atomic<bool> FBusy { false };
     std::atomic<bool> FPaused { false };
     std::atomic<bool> FStopping { false };

@@ -91,7 +91,7 @@ void TMatchController::SequenceRefused(bool playFirst)
 {
     if (playFirst) {
         // The computers have not begun: "Pocni igru" tries again.
-        FView.SetStartItemEnabled(true);
+        SetWaitingToStart(true);
         MessageSink().Error(QStringLiteral("%1 %2")
                                 .arg(kNoThread, "Pokusaj ponovo kroz meni Igra | Pocni igru.")
                                 .toStdString());
