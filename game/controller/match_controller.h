@@ -143,6 +143,12 @@ public:
     // nothing while a computer sequence runs.
     void ShowState(const TMatchState& state, const TLastMoves& lastMoves = {});
 
+    static QString CardName(int id);
+    void LogLine(const QString& text);
+
+private:
+    class TEvents;
+
     // --- The computer sequence (the worker's side) ---
     // After a move: the turn moves on, hands are refilled or the hand ends,
     // and every computer seat then on turn plays, until the human is on turn
@@ -153,15 +159,6 @@ public:
     // A timed pause on PaceEvent that also holds while paused.
     void Pace(int ms);
     bool WorkerTerminated() const;
-
-    static QString CardName(int id);
-    void LogLine(const QString& text);
-
-private:
-    friend class TCompPlayThread;
-    friend class TDisplayInfoThread;
-    friend class TGameOverDisplayThread;
-    class TEvents;
 
     void SetWaitingToStart(bool waiting);
     void DealCards(bool newDeck, bool logIt);
@@ -204,6 +201,9 @@ private:
     void ClearHint();
     bool SelectionSlots(std::vector<TTableSlot>& places) const;
     void RunOnGui(const std::function<void()>& fn);
+    // Runs onGui on the GUI thread from a thread of the lowest priority and
+    // waits for it: the worker's way to show a modal display.
+    void ShowWhileWaiting(const std::function<void()>& onGui);
     void Report(const TMatchEvent& event);
 
     TMatchControls FControls;
