@@ -53,16 +53,11 @@ private:
 
 TThread::TThread()
     : FBody(std::make_unique<TBody>(*this))
-    , FSelf(std::make_shared<TThread*>(this))
 {
 }
 
 TThread::~TThread()
 {
-    {
-        std::lock_guard lock(FFreeMutex);
-        FDestroying = true;
-    }
     Terminate();
     WaitFor();
 }
@@ -87,10 +82,6 @@ void TThread::WaitFor()
 {
     if (QThread::currentThread() == FBody.get())
         throw std::logic_error("A thread cannot wait for its own end");
-    {
-        std::lock_guard lock(FFreeMutex);
-        ++FWaiters;
-    }
     if (IsGuiThread()) {
         // The body may be blocked in a hand-off that only this thread serves.
         while (!FBody->wait(QDeadlineTimer(kServeIntervalMs)))
@@ -98,10 +89,6 @@ void TThread::WaitFor()
     } else {
         FBody->wait();
     }
-    std::unique_lock lock(FFreeMutex);
-    const bool freeNow = --FWaiters == 0 && FFreePending && !FDestroying;
-    lock.unlock();
-    if (freeNow) PostFree();
 }
 
 void TThread::WaitForQuietEnd()
@@ -142,32 +129,4 @@ void TThread::Run()
         });
     }
     FFinished = true;
-    if (FFreeOnTerminate) PostFree();
-}
-
-void TThread::PostFree()
-{
-    QCoreApplication* app = QCoreApplication::instance();
-    if (app == nullptr) return;
-    // The token dies with the thread, so a free that arrives after the
-    // thread was freed otherwise finds nothing to do.
-    const std::weak_ptr<TThread*> self = FSelf;
-    QMetaObject::invokeMethod(
-        app,
-        [self] {
-            if (const auto thread = self.lock()) (*thread)->FreeUnlessWatched();
-        },
-        Qt::QueuedConnection);
-}
-
-void TThread::FreeUnlessWatched()
-{
-    std::unique_lock lock(FFreeMutex);
-    if (FDestroying) return;
-    if (FWaiters > 0) {
-        FFreePending = true;
-        return;
-    }
-    lock.unlock();
-    delete this;
 }

@@ -5,7 +5,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 
 // A worker thread in the shape the game's threads need: created suspended,
 // given its data and priority, then resumed; stopped by a request its body
@@ -42,11 +41,6 @@ public:
     void WaitForQuietEnd();
     // Whether the body has ended.
     bool Finished() const { return FFinished; }
-    // When set before the body ends, the thread frees itself on the GUI
-    // thread after its body, once nobody waits for it any more. Needs a
-    // running application.
-    bool FreeOnTerminate() const { return FFreeOnTerminate; }
-    void SetFreeOnTerminate(bool free) { FFreeOnTerminate = free; }
 
     // Runs fn on the GUI thread and returns when it has finished: at once
     // when called there, else through the GUI thread's event queue. An
@@ -63,17 +57,9 @@ private:
     class TBody;
 
     void Run();
-    void PostFree();
-    void FreeUnlessWatched();
 
     std::unique_ptr<TBody> FBody;
     QThread::Priority FPriority = QThread::NormalPriority;
-    std::atomic<bool> FTerminated { false }, FFinished { false }, FFreeOnTerminate { false };
+    std::atomic<bool> FTerminated { false }, FFinished { false };
     bool FStarted = false;
-    // A free posted from the body must not run while somebody still waits,
-    // nor after the thread was freed by other means.
-    std::mutex FFreeMutex;
-    int FWaiters = 0;
-    bool FFreePending = false, FDestroying = false;
-    std::shared_ptr<TThread*> FSelf;
 };

@@ -69,15 +69,17 @@ public:
     void ApplyViewPermissions();
     void ApplyCascadeStyles();
 
+    // What the menu shows now, for tests and the screenshot programs.
+    bool ScoreTableChecked() const;
+    bool StartItemEnabled() const;
+
     // TMatchView
     void SetStatusText(int panel, const QString& text) override;
     void SetScoreCell(int grid, int column, int row, const QString& text) override;
     void SetScoreColumnWidths(int grid, const std::array<int, 5>& widths) override;
     void RefreshScoreGrid(int grid) override;
     void SetScorePanelVisible(int grid, bool visible) override;
-    bool ScoreTableChecked() const override;
     void SetScoreTableChecked(bool checked) override;
-    bool StartItemEnabled() const override;
     void SetStartItemEnabled(bool enabled) override;
     void SetSideSeatsVisible(bool visible) override;
     void ArrangeTable() override;

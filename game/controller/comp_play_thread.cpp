@@ -1,7 +1,5 @@
 #include "game/controller/comp_play_thread.h"
 
-#include "game/controller/match_controller.h"
-
 #include <exception>
 
 namespace {
@@ -13,9 +11,9 @@ void RaiseTo(std::atomic<int>& most, int value)
 
 } // namespace
 
-TCompPlayThread::TCompPlayThread(TMatchController& controller, bool playFirst)
-    : FController(controller)
-    , FPlayFirst(playFirst)
+TCompPlayThread::TCompPlayThread(std::function<void()> body, std::function<void()> end)
+    : FBody(std::move(body))
+    , FEnd(std::move(end))
 {
 }
 
@@ -34,47 +32,28 @@ void TCompPlayThread::Execute()
     // let back in, a new sequence may take this one's place without serving
     // events while it waits for this body to return.
     try {
-        if (!FPlayFirst || FController.PlayerNBeforePlay(FController.State().CurrentPlayer))
-            FController.EndTurn();
+        FBody();
     } catch (...) {
         const std::exception_ptr error = std::current_exception();
         Synchronize([error] { std::rethrow_exception(error); }); // reports it
     }
     // No longer counted as running before that, so Busy false means none runs.
     --FRunning;
-    Synchronize([this] { FController.SequenceEnded(); });
+    Synchronize(FEnd);
 }
 
-TDisplayInfoThread::TDisplayInfoThread(TMatchController& controller, const THandEnd& end)
-    : FController(controller)
-    , FEnd(end)
+THandOffThread::THandOffThread(std::function<void()> onGui)
+    : FOnGui(std::move(onGui))
 {
 }
 
-TDisplayInfoThread::~TDisplayInfoThread()
-{
-    Terminate();
-    WaitFor();
-}
-
-void TDisplayInfoThread::Execute()
-{
-    Synchronize([this] { FController.ShowHandEndOnGui(FEnd); });
-}
-
-TGameOverDisplayThread::TGameOverDisplayThread(TMatchController& controller, const QString& winner)
-    : FController(controller)
-    , FWinner(winner)
-{
-}
-
-TGameOverDisplayThread::~TGameOverDisplayThread()
+THandOffThread::~THandOffThread()
 {
     Terminate();
     WaitFor();
 }
 
-void TGameOverDisplayThread::Execute()
+void THandOffThread::Execute()
 {
-    Synchronize([this] { FController.ShowGameOverOnGui(FWinner); });
+    Synchronize(FOnGui);
 }

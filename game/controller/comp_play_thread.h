@@ -1,21 +1,16 @@
 #pragma once
 
-#include "game/rules/match_rules.h"
 #include "platform/thread.h"
 
-#include <QString>
-
 #include <atomic>
+#include <functional>
 
-class TMatchController;
-
-// One computer sequence: every consecutive computer move until the human is
-// on turn or the match is over. The play-first form makes the seat on turn
-// play before anything else (the human let a computer open the match); the
-// advance-first form starts with the end of the human's move.
+// One computer sequence: the body makes every consecutive computer move until
+// the human is on turn or the match is over; the end then runs on the GUI
+// thread as the thread's last hand-off.
 class TCompPlayThread : public TThread {
 public:
-    TCompPlayThread(TMatchController& controller, bool playFirst);
+    TCompPlayThread(std::function<void()> body, std::function<void()> end);
     ~TCompPlayThread() override;
 
     // Sequence bodies running now, and the most that ever ran at once; the
@@ -27,35 +22,20 @@ protected:
     void Execute() override;
 
 private:
-    TMatchController& FController;
-    const bool FPlayFirst;
+    const std::function<void()> FBody, FEnd;
     static inline std::atomic<int> FRunning { 0 }, FMostAtOnce { 0 };
 };
 
-// Shows the end-of-hand dialog on the GUI thread while the worker waits.
-class TDisplayInfoThread : public TThread {
+// Makes one hand-off to the GUI thread from a thread of its own, so that
+// the worker can wait for a modal display at a priority of its choosing.
+class THandOffThread : public TThread {
 public:
-    TDisplayInfoThread(TMatchController& controller, const THandEnd& end);
-    ~TDisplayInfoThread() override;
+    explicit THandOffThread(std::function<void()> onGui);
+    ~THandOffThread() override;
 
 protected:
     void Execute() override;
 
 private:
-    TMatchController& FController;
-    const THandEnd FEnd; // a copy: the hand's figures outlive the rules' step
-};
-
-// Shows the game-over message on the GUI thread while the worker waits.
-class TGameOverDisplayThread : public TThread {
-public:
-    TGameOverDisplayThread(TMatchController& controller, const QString& winner);
-    ~TGameOverDisplayThread() override;
-
-protected:
-    void Execute() override;
-
-private:
-    TMatchController& FController;
-    const QString FWinner;
+    const std::function<void()> FOnGui;
 };

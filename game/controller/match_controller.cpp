@@ -75,6 +75,7 @@ void TMatchController::Start()
     ApplyOptions();
     InitScoreGrid();
     ShowScorePanel();
+    FView.SetScoreTableChecked(FScoreTableShown);
     FFirstActivation = true;
     FSelection.Clear();
     FBusy = false;
@@ -146,12 +147,18 @@ void TMatchController::NewGame(bool initial)
     FView.RepaintWindow();
     DealCards(true, !initial);
     if (initial) return;
-    FView.SetStartItemEnabled(true);
+    SetWaitingToStart(true);
     Randomize();
     FState.CurrentPlayer = FirstPlayerOfDraw(Random(FState.GameMode == kTwoPlayers ? 2 : 4));
-    if (FState.CurrentPlayer == SeatS) FView.SetStartItemEnabled(false);
+    if (FState.CurrentPlayer == SeatS) SetWaitingToStart(false);
     ShowStatusTurn();
     if (!FFirstActivation) AskToStart();
+}
+
+void TMatchController::SetWaitingToStart(bool waiting)
+{
+    FWaitingToStart = waiting;
+    FView.SetStartItemEnabled(waiting);
 }
 
 void TMatchController::AskToStart()
@@ -167,7 +174,7 @@ void TMatchController::AskToStart()
         "zapocnes i rucno kroz meni Igra | Pocni igru.")
                              .arg(Name(FState.CurrentPlayer));
     if (!MessageSink().Confirmation(text.toStdString())) return;
-    FView.SetStartItemEnabled(false);
+    SetWaitingToStart(false);
     FView.RepaintWindow();
     StartSequence(true);
 }
@@ -180,7 +187,7 @@ void TMatchController::StartMatch()
             QCoreApplication::translate("TMatchController", "Ti igras prvi.").toStdString());
         return;
     }
-    FView.SetStartItemEnabled(false);
+    SetWaitingToStart(false);
     StartSequence(true);
 }
 

@@ -97,9 +97,14 @@ public:
     void FillScoreNames();
     void ShowScorePanel();
     int ActiveScoreGrid() const;
+    // The check mark of "Tabela vidljiva": the T key and the menu item flip it.
+    bool ScoreTableShown() const { return FScoreTableShown; }
 
     // --- What the window and tests read ---
     bool Busy() const { return FBusy; }
+    // A computer opens the match and the player has not let it begin yet
+    // ("Pocni igru" is on offer).
+    bool WaitingToStart() const { return FWaitingToStart; }
     bool Paused() const { return FPaused; }
     // A stop of the computer sequence is under way; input waits for it.
     bool Stopping() const { return FStopping; }
@@ -138,6 +143,12 @@ public:
     // nothing while a computer sequence runs.
     void ShowState(const TMatchState& state, const TLastMoves& lastMoves = {});
 
+    static QString CardName(int id);
+    void LogLine(const QString& text);
+
+private:
+    class TEvents;
+
     // --- The computer sequence (the worker's side) ---
     // After a move: the turn moves on, hands are refilled or the hand ends,
     // and every computer seat then on turn plays, until the human is on turn
@@ -149,15 +160,7 @@ public:
     void Pace(int ms);
     bool WorkerTerminated() const;
 
-    static QString CardName(int id);
-    void LogLine(const QString& text);
-
-private:
-    friend class TCompPlayThread;
-    friend class TDisplayInfoThread;
-    friend class TGameOverDisplayThread;
-    class TEvents;
-
+    void SetWaitingToStart(bool waiting);
     void DealCards(bool newDeck, bool logIt);
     void LogDeal(bool newDeck);
     void ShowHands();
@@ -198,6 +201,9 @@ private:
     void ClearHint();
     bool SelectionSlots(std::vector<TTableSlot>& places) const;
     void RunOnGui(const std::function<void()>& fn);
+    // Runs onGui on the GUI thread from a thread of the lowest priority and
+    // waits for it: the worker's way to show a modal display.
+    void ShowWhileWaiting(const std::function<void()>& onGui);
     void Report(const TMatchEvent& event);
 
     TMatchControls FControls;
@@ -215,6 +221,8 @@ private:
     std::atomic<int> CompWaitForPlay { 0 };
     bool FLogEnabled = false;
     bool FFirstActivation = true;
+    bool FWaitingToStart = false;
+    bool FScoreTableShown = true;
     std::atomic<bool> FBusy { false };
     std::atomic<bool> FPaused { false };
     std::atomic<bool> FStopping { false };

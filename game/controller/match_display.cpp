@@ -129,7 +129,7 @@ void TMatchController::ShowState(const TMatchState& state, const TLastMoves& las
     FLastMoves = lastMoves;
     ShowLastMoves();
     ShowAllScores();
-    FView.SetStartItemEnabled(false);
+    SetWaitingToStart(false);
     ShowStatusTurn();
 }
 
@@ -201,9 +201,9 @@ void TMatchController::ShowScorePanel()
 
 void TMatchController::ToggleScoreTable()
 {
-    const bool checked = !FView.ScoreTableChecked();
-    FView.SetScoreTableChecked(checked);
-    FView.SetScorePanelVisible(ActiveScoreGrid(), checked);
+    FScoreTableShown = !FScoreTableShown;
+    FView.SetScoreTableChecked(FScoreTableShown);
+    FView.SetScorePanelVisible(ActiveScoreGrid(), FScoreTableShown);
 }
 
 void TMatchController::UpdateTotal(int seat)

@@ -7,7 +7,7 @@
 bool TMatchController::HintAvailable() const
 {
     return !FBusy && !FStopping && !FPendingSequence && !FState.GameOver
-        && !FView.StartItemEnabled() && FState.CurrentPlayer == SeatS
+        && !FWaitingToStart && FState.CurrentPlayer == SeatS
         && FControls.PlayerS->Controller() == ctHuman && !HandEmpty(FState, SeatS);
 }
 

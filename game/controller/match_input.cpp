@@ -24,7 +24,7 @@ void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* car
 {
     if (FStopping) return;
     ClearHint();
-    if (FView.StartItemEnabled()) {
+    if (FWaitingToStart) {
         MessageSink().Information(Translated(kNotStarted));
         return;
     }

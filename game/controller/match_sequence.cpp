@@ -52,11 +52,7 @@ public:
     }
     void HandEnded(const TMatchState&, const THandEnd& end) override
     {
-        TDisplayInfoThread display(FC, end);
-        display.SetPriority(QThread::LowestPriority);
-        // Without a thread of its own the dialog still shows, straight from here.
-        if (!display.Resume()) FC.RunOnGui([this, &end] { FC.ShowHandEndOnGui(end); });
-        display.WaitFor();
+        FC.ShowWhileWaiting([this, &end] { FC.ShowHandEndOnGui(end); });
     }
 
 private:
@@ -73,6 +69,15 @@ void TMatchController::RunOnGui(const std::function<void()>& fn)
     TThread::Synchronize(fn);
 }
 
+void TMatchController::ShowWhileWaiting(const std::function<void()>& onGui)
+{
+    THandOffThread display(onGui);
+    display.SetPriority(QThread::LowestPriority);
+    // Without a thread of its own the display still shows, straight from here.
+    if (!display.Resume()) RunOnGui(onGui);
+    display.WaitFor();
+}
+
 void TMatchController::StartSequence(bool playFirst)
 {
     // Busy is set before the worker can run, so its end cannot come first,
@@ -87,7 +92,11 @@ void TMatchController::StartSequence(bool playFirst)
         FWorker->WaitForQuietEnd();
         FWorker.reset();
     }
-    FWorker = std::make_unique<TCompPlayThread>(*this, playFirst);
+    FWorker = std::make_unique<TCompPlayThread>(
+        [this, playFirst] {
+            if (!playFirst || PlayerNBeforePlay(FState.CurrentPlayer)) EndTurn();
+        },
+        [this] { SequenceEnded(); });
     FWorker->SetPriority(QThread::LowPriority);
     if (FWorker->Resume()) return;
     FWorker.reset();
@@ -99,7 +108,7 @@ void TMatchController::SequenceRefused(bool playFirst)
 {
     if (playFirst) {
         // The computers have not begun: "Pocni igru" tries again.
-        FView.SetStartItemEnabled(true);
+        SetWaitingToStart(true);
         MessageSink().Error(NoThreadText(
             QT_TRANSLATE_NOOP("TMatchController", "Pokusaj ponovo kroz meni Igra | Pocni igru."))
                                 .toStdString());
@@ -193,10 +202,7 @@ void TMatchController::EndTurn()
                     { Name(SeatS).toStdString(), Name(SeatW).toStdString(),
                         Name(SeatN).toStdString(), Name(SeatE).toStdString() }));
             });
-            TGameOverDisplayThread display(*this, winner);
-            display.SetPriority(QThread::LowestPriority);
-            if (!display.Resume()) RunOnGui([this, &winner] { ShowGameOverOnGui(winner); });
-            display.WaitFor();
+            ShowWhileWaiting([this, &winner] { ShowGameOverOnGui(winner); });
             return;
         }
         if (FState.CurrentPlayer == SeatS) return;

@@ -32,12 +32,10 @@ public:
     // Repaints the grid at once with no cell shown selected.
     virtual void RefreshScoreGrid(int grid) = 0;
     virtual void SetScorePanelVisible(int grid, bool visible) = 0;
-    // The check mark of "Tabela vidljiva".
-    virtual bool ScoreTableChecked() const = 0;
+    // The check mark of "Tabela vidljiva"; the controller keeps the state.
     virtual void SetScoreTableChecked(bool checked) = 0;
 
-    // The menu item "Pocni igru".
-    virtual bool StartItemEnabled() const = 0;
+    // The menu item "Pocni igru", on while the controller waits for the start.
     virtual void SetStartItemEnabled(bool enabled) = 0;
 
     // Shows or hides W and E with their labels and menu items.

@@ -2,6 +2,7 @@
 #include "platform/thread.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/refused_threads.h"
+#include "tests/support/self_freeing_thread.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -180,16 +181,39 @@ TEST(Thread, ExceptionsOfTheBodyAndOfHandOffsAreReportedNotThrown)
             "hand-off failed", "Neocekivana greska u radu igre.", "body failed" }));
 }
 
+// A self-freeing thread whose body is a function given by the test; it tells
+// the test when it has been freed.
+class TFreedThread : public TSelfFreeingThread {
+public:
+    TFreedThread(std::function<void()> body, std::atomic<bool>& freed)
+        : FBody(std::move(body))
+        , FFreed(freed)
+    {
+    }
+    ~TFreedThread() override
+    {
+        Terminate();
+        TThread::WaitFor();
+        FFreed = true;
+    }
+
+protected:
+    void Body() override { FBody(); }
+
+private:
+    std::function<void()> FBody;
+    std::atomic<bool>& FFreed;
+};
+
 TEST(Thread, FreeOnTerminateFreesOnlyAfterWaitForHasReturned)
 {
     std::atomic<bool> freed { false };
-    auto* thread = new TTestThread(
-        [](TTestThread&) {
+    auto* thread = new TFreedThread(
+        [] {
             for (int i = 0; i < 20; ++i)
                 TThread::Synchronize([] {});
         },
-        &freed);
-    thread->SetFreeOnTerminate(true);
+        freed);
     thread->Resume();
     // The free the body posts may be served during this wait; it must hold
     // off until the wait has returned, so the thread can still be read.
@@ -202,8 +226,7 @@ TEST(Thread, FreeOnTerminateFreesOnlyAfterWaitForHasReturned)
 TEST(Thread, FreeOnTerminateWithoutWaiterFreesAfterTheBody)
 {
     std::atomic<bool> freed { false };
-    auto* thread = new TTestThread([](TTestThread&) {}, &freed);
-    thread->SetFreeOnTerminate(true);
+    auto* thread = new TFreedThread([] {}, freed);
     thread->Resume();
     EXPECT_TRUE(ServeUntil(freed));
 }

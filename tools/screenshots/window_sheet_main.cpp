@@ -7,6 +7,7 @@
 #include "cards/zucard.h"
 #include "game/computer/computer_choice.h"
 #include "game/controller/match_controller.h"
+#include "game/rules/computer_move.h"
 #include "game/rules/match_rules.h"
 #include "platform/message_sink.h"
 #include "platform/random.h"
@@ -190,11 +191,10 @@ bool InProgress(const QString& path)
                 s.hands[SeatS].begin(), s.hands[SeatS].end(), [](int id) { return id != kNoCard; });
             if (scored >= 8 && TableIds(s).size() >= 3 && inHand >= 3) break;
             const TComputerChoice m = ChooseComputerMove(s.hands[SeatS], TableIds(s), csPametno, 1);
-            const std::vector<TTableSlot> places = TableSlots(s);
-            for (int position : m.tablePositions)
-                ClickCard(places[position].row == 0 ? w.form->Talon1 : w.form->Talon2,
-                    places[position].slot);
-            ClickCard(w.form->PlayerS, m.handSlot);
+            const TMove move = MoveOfChoice(s, SeatS, m);
+            for (const TTableSlot& place : move.take)
+                ClickCard(place.row == 0 ? w.form->Talon1 : w.form->Talon2, place.slot);
+            ClickCard(w.form->PlayerS, move.handSlot);
         }
         RunUntil(w, [] { return false; });
     }

@@ -41,6 +41,37 @@ TEST_F(MatchTest, StartUpDealsAndNamesWhoPlaysFirst)
         EXPECT_TRUE(controller->Seat(seat)->CardAt(0)->ShowBack());
 }
 
+// The controller keeps whether the start is awaited and whether the score
+// table shows, and the view only ever hears of them.
+TEST_F(MatchTest, TheStartPromptAndTheScoreTableAreTheControllersToKeep)
+{
+    controller->Start();
+    EXPECT_TRUE(view.tableChecked);
+    EXPECT_EQ(controller->WaitingToStart(), view.startEnabled);
+    for (std::uint64_t seed = 1; controller->State().CurrentPlayer == SeatS; ++seed) {
+        ASSERT_LT(seed, 50u);
+        FixRandomSeed(seed);
+        controller->NewGame(false);
+    }
+    EXPECT_TRUE(controller->WaitingToStart());
+    EXPECT_TRUE(view.startEnabled);
+    controller->StartMatch();
+    EXPECT_FALSE(controller->WaitingToStart());
+    EXPECT_FALSE(view.startEnabled);
+    WaitIdle();
+
+    // A view that got its mark out of step does not turn the key around.
+    view.tableChecked = false;
+    controller->FormKeyPress('t');
+    EXPECT_FALSE(controller->ScoreTableShown());
+    EXPECT_FALSE(view.tableChecked);
+    EXPECT_FALSE(view.panelVisible[controller->ActiveScoreGrid()]);
+    controller->FormKeyPress('T');
+    EXPECT_TRUE(controller->ScoreTableShown());
+    EXPECT_TRUE(view.tableChecked);
+    EXPECT_TRUE(view.panelVisible[controller->ActiveScoreGrid()]);
+}
+
 TEST_F(MatchTest, ClicksBeforeTheStartAndOutOfTurn)
 {
     controller->Start();
@@ -59,8 +90,10 @@ TEST_F(MatchTest, ClicksBeforeTheStartAndOutOfTurn)
     EXPECT_EQ(sink.shown.information, (std::vector<std::string> { notStarted, notStarted }));
     EXPECT_FALSE(controls.Talon1->CardAt(2)->Negative());
 
-    // Out of turn: S is not on turn once the start item is off.
-    view.startEnabled = false;
+    // Out of turn: S is not on turn once the start is no longer awaited (a
+    // prepared state put in place takes the start item away).
+    controller->ShowState(controller->State());
+    ASSERT_FALSE(view.startEnabled);
     sink.shown.information.clear();
     ClickHand(0);
     ASSERT_EQ(sink.shown.information.size(), 1u);

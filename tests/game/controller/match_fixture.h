@@ -39,9 +39,7 @@ public:
     void SetScoreColumnWidths(int, const std::array<int, 5>&) override { }
     void RefreshScoreGrid(int) override { }
     void SetScorePanelVisible(int grid, bool visible) override { panelVisible.at(grid) = visible; }
-    bool ScoreTableChecked() const override { return tableChecked; }
     void SetScoreTableChecked(bool checked) override { tableChecked = checked; }
-    bool StartItemEnabled() const override { return startEnabled; }
     void SetStartItemEnabled(bool enabled) override { startEnabled = enabled; }
     void SetSideSeatsVisible(bool visible) override { sideSeatsVisible = visible; }
     void ArrangeTable() override { ++arranged; }
