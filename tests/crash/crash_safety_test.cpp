@@ -115,7 +115,10 @@ TEST_F(CrashSafety, ScoreGridFileAndItsBackupAreAlwaysWhole)
     const QString path = FilePath("grid.txt");
     long first = 1;
     std::set<long> seen;
-    for (int round = 0; round < 60; ++round) {
+    // At least 60 kills, more where the writer runs slowly (a loaded machine,
+    // a sanitizer), until the kills have fallen in enough different saves.
+    int round = 0;
+    for (; round < 60 || (round < 300 && seen.size() <= 30u); ++round) {
         RunAndKill("grid", path, first, 40000);
         if (!QFile::exists(path) && round < 3) continue; // killed before the first save
         const long n = GridVersion(path);
@@ -125,7 +128,7 @@ TEST_F(CrashSafety, ScoreGridFileAndItsBackupAreAlwaysWhole)
         first += 100000;
     }
     EXPECT_GT(seen.size(), 30u);
-    std::printf("score grid: 60 kills, %zu versions seen\n", seen.size());
+    std::printf("score grid: %d kills, %zu versions seen\n", round, seen.size());
 }
 
 // The version of a whole statistics file (its hints), -1 for anything else.
@@ -165,7 +168,9 @@ TEST_F(CrashSafety, StatisticsAndSavedMatchAreAlwaysOneWholeVersion)
             if (readOnly) WriteAll(FilePath(file.name), beside);
             long first = 1;
             std::set<long> seen;
-            for (int round = 0; round < 60; ++round) {
+            // As for the grid: more kills where the writer runs slowly.
+            int round = 0;
+            for (; round < 60 || (round < 300 && seen.size() <= 30u); ++round) {
                 RunAndKill(file.what, FilePath("Zaviko.ini"), first, 30000, user);
                 first += 1000;
                 if (!QFile::exists(path) && round < 3) continue; // before the first save
@@ -175,8 +180,8 @@ TEST_F(CrashSafety, StatisticsAndSavedMatchAreAlwaysOneWholeVersion)
             }
             EXPECT_GT(seen.size(), 30u);
             if (readOnly) EXPECT_EQ(ReadAll(FilePath(file.name)), beside);
-            std::printf("%s%s: 60 kills, %zu versions seen\n", file.what,
-                readOnly ? " (read-only folder)" : "", seen.size());
+            std::printf("%s%s: %d kills, %zu versions seen\n", file.what,
+                readOnly ? " (read-only folder)" : "", round, seen.size());
             QFile::remove(path);
             QFile::remove(FilePath(file.name));
         }
