@@ -12,6 +12,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [[ "${1:-}" == "--play" ]]; then
     OUT=$2
     source "$here/e2e_lib.sh"
+    # The window's layout as the installed program reports it.
+    layout=$(QT_QPA_PLATFORM=offscreen /usr/lib/games/zaviko/Zaviko --print-layout 2> /dev/null) \
+        || fail "Zaviko --print-layout failed"
+    [[ "$layout" =~ (^|$'\n')CLIENT_W=[0-9]+($'\n'|$) ]] || fail "the layout report has no CLIENT_W"
+    eval "$layout"
     /usr/games/zaviko &
     APP_PID=$!
     deadline=$(($(now_ms) + 10000))

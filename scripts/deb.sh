@@ -30,6 +30,6 @@ deb=$out/zaviko_${package}_$(dpkg --print-architecture).deb
 rm -rf "$out/zaviko"
 # lintian refuses nothing as root, but says so on every run; the package is
 # checked the same either way.
-lintian --fail-on error,warning --display-info --no-tag-display-limit "$deb"
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb"
 echo "package: $deb"
 dpkg-deb --info "$deb" | sed -n '/Depends/p'
