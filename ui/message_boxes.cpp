@@ -43,8 +43,8 @@ int Show(QMessageBox::Icon icon, const std::string& text, TButtons buttons)
     if (buttons != TButtons::Ok) {
         QPushButton* yes = box.addButton(
             QCoreApplication::translate("TMessageSink", "Da"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(
-            QCoreApplication::translate("TMessageSink", "Ne"), QMessageBox::NoRole);
+        QPushButton* no
+            = box.addButton(QCoreApplication::translate("TMessageSink", "Ne"), QMessageBox::NoRole);
         box.setDefaultButton(buttons == TButtons::NoDefault ? no : yes);
         box.setEscapeButton(no);
     } else {

@@ -6,9 +6,9 @@
 
 bool TMatchController::HintAvailable() const
 {
-    return !FBusy && !FStopping && !FPendingSequence && !FState.GameOver
-        && !FWaitingToStart && FState.CurrentPlayer == SeatS
-        && FControls.PlayerS->Controller() == ctHuman && !HandEmpty(FState, SeatS);
+    return !FBusy && !FStopping && !FPendingSequence && !FState.GameOver && !FWaitingToStart
+        && FState.CurrentPlayer == SeatS && FControls.PlayerS->Controller() == ctHuman
+        && !HandEmpty(FState, SeatS);
 }
 
 bool TMatchController::ShowHint()

@@ -72,13 +72,15 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
     in.Key("hands"), s.HandsPlayed = in.Int(0, 1000000);
     for (auto& hand : s.hands) {
         const std::vector<int> ids = in.List("hand", kMaxList, kNoCard, kLastSuitCardId);
-        if (in.Ok() && ids.size() != hand.size()) in.Fail(QT_TRANSLATE_NOOP("GameText", "ruka pogresne velicine"));
+        if (in.Ok() && ids.size() != hand.size())
+            in.Fail(QT_TRANSLATE_NOOP("GameText", "ruka pogresne velicine"));
         for (std::size_t i = 0; in.Ok() && i < hand.size(); ++i)
             hand[i] = ids[i];
     }
     for (auto& row : s.table) {
         row = in.List("row", kMaxList, kNoCard, kLastSuitCardId);
-        if (in.Ok() && row.size() < std::size_t(kRowSlots)) in.Fail(QT_TRANSLATE_NOOP("GameText", "prekratak red na talonu"));
+        if (in.Ok() && row.size() < std::size_t(kRowSlots))
+            in.Fail(QT_TRANSLATE_NOOP("GameText", "prekratak red na talonu"));
     }
     for (auto& taken : s.taken)
         taken = in.List("taken", kMaxList, kNoCard, kLastSuitCardId);

@@ -159,7 +159,8 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
             r.*field.member = in.Number(0, kMaxCount);
         }
         if (!in.Ok() || !in.AtEnd()) return fail(QT_TRANSLATE_NOOP("GameText", "ostecen red"));
-        if (!Consistent(r)) return fail(QT_TRANSLATE_NOOP("GameText", "brojevi koji se medjusobno ne slazu"));
+        if (!Consistent(r))
+            return fail(QT_TRANSLATE_NOOP("GameText", "brojevi koji se medjusobno ne slazu"));
     }
     return fail(QT_TRANSLATE_NOOP("GameText", "fajl je odsecen"));
 }

@@ -4,4 +4,7 @@
 // must fail.
 #include <QString>
 
-inline QString Name() { return QStringLiteral("x"); }
+inline QString Name()
+{
+    return QStringLiteral("x");
+}
