@@ -6,6 +6,8 @@
 #include "game/rules/match_rules.h"
 #include "game/computer/seat_choice.h"
 
+#include "tests/support/seeded_deals.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -91,23 +93,8 @@ TEST(MasterChoice, TheLastMoveOfAHandTakesTheRestWithIt)
 // four seats), and calls check(state) before every move.
 template <class Check> void PlayMatch(std::uint64_t seed, int mode, int decks, Check check)
 {
-    std::mt19937_64 generator(seed);
-    const TRandomDraw draw = [&](int n) {
-        return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(generator);
-    };
-    struct TEvents : TMatchEvents {
-        const TRandomDraw& draw;
-        explicit TEvents(const TRandomDraw& d)
-            : draw(d)
-        {
-        }
-        std::vector<int> NewDeck(int deckCount) override
-        {
-            std::vector<int> deck = FreshDeck(deckCount);
-            ShuffleDeck(deck, 2, draw);
-            return deck;
-        }
-    } events(draw);
+    TSeededDeals events(seed);
+    const TRandomDraw& draw = events.draw;
     TMatchState state;
     StartMatch(state, mode, decks, true);
     DealNewDeck(state, events.NewDeck(decks));

@@ -11,6 +11,8 @@
 #include "game/computer/seat_choice.h"
 #include "game/computer/seat_knowledge.h"
 
+#include "tests/support/seeded_deals.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,23 +30,8 @@ std::string Describe(const TComputerChoice& c)
 // seats, in the mode and deck count.
 std::vector<TMatchState> Positions(std::uint64_t seed, int mode, int decks, int every)
 {
-    std::mt19937_64 generator(seed);
-    const TRandomDraw draw = [&](int n) {
-        return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(generator);
-    };
-    struct TEvents : TMatchEvents {
-        const TRandomDraw& draw;
-        explicit TEvents(const TRandomDraw& d)
-            : draw(d)
-        {
-        }
-        std::vector<int> NewDeck(int deckCount) override
-        {
-            std::vector<int> deck = FreshDeck(deckCount);
-            ShuffleDeck(deck, 2, draw);
-            return deck;
-        }
-    } events(draw);
+    TSeededDeals events(seed);
+    const TRandomDraw& draw = events.draw;
     TMatchState state;
     StartMatch(state, mode, decks, true);
     DealNewDeck(state, events.NewDeck(decks));
