@@ -1,6 +1,7 @@
 // zaviko-selfplay: whole matches between computer seats, spread over every
 // core, and a table of how each seat fared.
 #include "tools/selfplay/selfplay_report.h"
+#include "tools/selfplay/selfplay_round_robin.h"
 #include "tools/selfplay/selfplay_run.h"
 
 #include <chrono>
@@ -30,6 +31,16 @@ int Run(TSelfPlayOptions options)
             std::chrono::steady_clock::now().time_since_epoch().count() & ((1ULL << 62) - 1));
     const bool bar = options.progress && isatty(STDERR_FILENO);
     const auto start = std::chrono::steady_clock::now();
+    if (options.roundRobin) {
+        const TRoundRobin rr = RunRoundRobin(options, [&](int done, int total) {
+            if (bar) DrawProgress(done, total);
+        });
+        PrintRoundRobin(std::cout, options, rr);
+        std::cout << "\n"
+                  << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()
+                  << " s\n";
+        return 0;
+    }
     const std::vector<TMatchSummary> matches = RunSelfPlay(options, [&](int done) {
         if (bar) DrawProgress(done, options.matches);
     });

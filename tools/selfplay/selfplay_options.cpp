@@ -18,6 +18,10 @@ Plays whole matches between computer seats and prints each seat's wins.
   --seed N        base seed; the same seed plays the same matches
   --threads N     worker threads (default: one per core)
   --csv FILE      writes one row per match
+  --round-robin   plays every pairing of the levels instead, N matches each
+                  (half in each seat order), and rates the levels (Elo)
+  --levels LIST   the round robin's levels (default glupo,prosecno,
+                  pametno,majstor)
   --no-progress   no progress bar
   --help          this text
 )";
@@ -55,8 +59,7 @@ int Mode(const std::string& text)
     throw std::invalid_argument("--mode wants two, each or pairs, not \"" + text + "\"");
 }
 
-// Two players use only S and N: a list of two names them.
-std::array<int, kSeatCount> Seats(const std::string& text, int gameMode)
+std::vector<int> Strengths(const std::string& text)
 {
     std::vector<int> listed;
     std::stringstream stream(text);
@@ -65,6 +68,13 @@ std::array<int, kSeatCount> Seats(const std::string& text, int gameMode)
         if (!strength) throw std::invalid_argument("unknown strength \"" + item + "\"");
         listed.push_back(*strength);
     }
+    return listed;
+}
+
+// Two players use only S and N: a list of two names them.
+std::array<int, kSeatCount> Seats(const std::string& text, int gameMode)
+{
+    const std::vector<int> listed = Strengths(text);
     std::array<int, kSeatCount> seats { csPametno, csPametno, csPametno, csPametno };
     if (gameMode == kTwoPlayers && listed.size() == 2) {
         seats[SeatS] = listed[0];
@@ -126,9 +136,16 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& args)
             o.csvPath = value();
         else if (arg == "--no-progress")
             o.progress = false;
-        else
+        else if (arg == "--round-robin")
+            o.roundRobin = true;
+        else if (arg == "--levels") {
+            o.levels = Strengths(value());
+            if (o.levels.size() < 2) throw std::invalid_argument("--levels wants two or more");
+        } else
             throw std::invalid_argument("unknown option \"" + arg + "\"");
     }
+    if (o.roundRobin && (!seats.empty() || !o.csvPath.empty()))
+        throw std::invalid_argument("--round-robin seats the levels itself and writes no CSV");
     // The mode may come after the list, so the list is read last.
     if (!seats.empty()) o.strengths = Seats(seats, o.gameMode);
     return o;

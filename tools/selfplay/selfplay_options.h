@@ -21,6 +21,9 @@ struct TSelfPlayOptions {
     std::string csvPath;
     bool progress = true; // drawn only when stderr is a terminal
     bool help = false;
+    // A round robin of levels instead of one run of fixed seats.
+    bool roundRobin = false;
+    std::vector<int> levels { csGlupo, csProsecno, csPametno, csMajstor };
 };
 
 // The strength a name or number means: pametno 0, prosecno 1, glupo 2,

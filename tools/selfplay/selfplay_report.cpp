@@ -25,6 +25,8 @@ std::string Joined(const std::vector<int>& seats, const auto& text)
     return joined;
 }
 
+} // namespace
+
 const char* ModeName(int gameMode)
 {
     return gameMode == kTwoPlayers ? "two players"
@@ -39,7 +41,10 @@ std::string Fixed(double value, int decimals)
     return text;
 }
 
-} // namespace
+std::string IntervalText(const TShare& share)
+{
+    return Fixed(100 * share.low, 1) + " - " + Fixed(100 * share.high, 1);
+}
 
 TShare WinShare(int wins, int matches)
 {
@@ -100,8 +105,7 @@ void PrintReport(
         "strength", "wins", "win %", "95% interval", "pts/hand", "clr/hand", "bon/hand", "score");
     out << line;
     for (const TSideFigures& f : SideFigures(options, matches)) {
-        const std::string interval
-            = Fixed(100 * f.share.low, 1) + " - " + Fixed(100 * f.share.high, 1);
+        const std::string interval = IntervalText(f.share);
         std::snprintf(line, sizeof line, "%-5s %-18s %7d %7.1f %17s %9.2f %8.3f %8.3f %7.1f\n",
             f.side.c_str(), f.strength.c_str(), f.wins, 100 * f.share.rate, interval.c_str(),
             f.pointsPerHand, f.clearsPerHand, f.bonusesPerHand, f.meanScore);

@@ -12,6 +12,11 @@ struct TShare {
     double rate = 0, low = 0, high = 0;
 };
 TShare WinShare(int wins, int matches);
+// "70.3 - 73.1": the interval in percent, as the tables print it.
+std::string IntervalText(const TShare& share);
+// "two players", "four players in pairs", "four players, each for himself".
+const char* ModeName(int gameMode);
+std::string Fixed(double value, int decimals);
 
 // One side of the table: a seat, or a pair in pairs mode.
 struct TSideFigures {
