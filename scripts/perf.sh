@@ -177,6 +177,11 @@ if [[ "${1:-}" == "--inside" ]]; then
     read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    # The X server's key in a folder of this run's own, where a clean-up of
+    # xvfb-run's folders by another run cannot take it away mid-measurement.
+    if [[ -n "${XAUTHORITY:-}" ]] && cp "$XAUTHORITY" "$WORK/Xauthority"; then
+        export XAUTHORITY=$WORK/Xauthority
+    fi
     echo "Load average: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) processors"
     measure_startup "$5"
     measure_match "$BUILD"
