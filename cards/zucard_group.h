@@ -179,6 +179,13 @@ public:
     void Loaded();
     bool Loading() const { return FLoadingGroup; }
 
+    // Until the group is first painted on the screen, changes lay its cards
+    // out and size it as always but draw nothing; that first paint draws the
+    // cards as they stand then, once. For a form that sets up and deals
+    // before it shows, so nothing is drawn that is never seen.
+    void HoldDrawingUntilShown() { FDrawingHeld = true; }
+    bool DrawingHeld() const { return FDrawingHeld; }
+
     TZuCardClickEvent OnCardClick;
     TZuBeforePlayEvent BeforePlay;
     TZuAfterPlayEvent AfterPlay;
@@ -208,6 +215,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -224,6 +232,8 @@ private:
     TPlace Place(int slot) const;
     int Grown(int slot, int shown, int whole) const;
     void DrawCard(TZuSingleCard& card, bool immediate);
+    // A group that keeps its cards sorted sorts once its last card is drawn.
+    void SortAfterLastCard(const TZuSingleCard& card);
     void PaintCard(const TZuSingleCard& card, QPoint corner, const QRect& clip);
     void ClearRect(const QRect& rect);
     void ResizeSurface(QSize size);
@@ -262,4 +272,7 @@ private:
     bool FSorting = false;
     bool FLoadingGroup = false;
     bool FDestroying = false;
+    bool FDrawingHeld = false;
+    bool FDrawingPending = false; // something changed while drawing was held
+    bool FDrawingHeldCards = false; // drawing them in the first paint
 };

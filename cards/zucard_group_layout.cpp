@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 // Where card i sits, how much of it shows and how large the group's picture
 // is. Cards step along the row by a fixed amount per style; the last card
@@ -69,6 +70,11 @@ void TZuCardGroup::DrawCard(TZuSingleCard& card, bool immediate)
     if (!FMeasuring) ResizeSurface(place.surface);
     card.SetBoundsRect(place.shown);
     if (FMeasuring) return;
+    if (FDrawingHeld) {
+        FDrawingPending = true;
+        SortAfterLastCard(card);
+        return;
+    }
 
     if (card.Empty()) {
         ClearRect(place.shown);
@@ -86,13 +92,19 @@ void TZuCardGroup::DrawCard(TZuSingleCard& card, bool immediate)
         ClearRect(FCascadeSide == csRight ? QRect(r.left() + ZuCardWidth, 0, 5, ZuCardHeight)
                                           : QRect(0, r.top() + ZuCardHeight, ZuCardWidth, 5));
     }
+    // The first paint of a held group draws into its picture, which it then shows.
+    if (FDrawingHeldCards) return;
     if (immediate)
         update();
     else
         PaintArea(QRect(
             place.shown.topLeft(), QPoint(BitmapSize().width() - 1, BitmapSize().height() - 1)));
+    SortAfterLastCard(card);
+}
 
-    if (i == SlotCount() - 1 && !card.Empty() && FSortStyle != soNone) Sort(FSortStyle);
+void TZuCardGroup::SortAfterLastCard(const TZuSingleCard& card)
+{
+    if (card.Index() == SlotCount() - 1 && !card.Empty() && FSortStyle != soNone) Sort(FSortStyle);
 }
 
 void TZuCardGroup::PaintCard(const TZuSingleCard& card, QPoint corner, const QRect& clip)
@@ -133,7 +145,7 @@ void TZuCardGroup::RedrawCards(bool immediate)
     // and nothing of an earlier layout.
     Bitmap().fill(BrushColor());
     if (SlotCount() == 0) {
-        update();
+        if (!FDrawingHeldCards) update();
         return;
     }
     for (int i = 0; i < SlotCount(); ++i)
@@ -192,6 +204,19 @@ void TZuCardGroup::AdjustTightness()
         SetTightness((height() - ZuCardHeight) / SlotCount());
     else
         SetTightness((width() - ZuCardWidth) / SlotCount());
+}
+
+void TZuCardGroup::paintEvent(QPaintEvent* event)
+{
+    if (FDrawingHeld) {
+        FDrawingHeld = false;
+        if (std::exchange(FDrawingPending, false)) {
+            FDrawingHeldCards = true;
+            RedrawCards(false);
+            FDrawingHeldCards = false;
+        }
+    }
+    TZuCustomCardControl::paintEvent(event);
 }
 
 void TZuCardGroup::resizeEvent(QResizeEvent* event)

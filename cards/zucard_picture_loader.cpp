@@ -10,7 +10,6 @@
 namespace {
 
 using TInterfaceVersion = int (*)();
-using TDrawBitmap = int (*)(int, int, unsigned char*, int);
 
 const QRgb Magenta = qRgb(255, 0, 255);
 const QRgb White = qRgb(255, 255, 255);
@@ -47,15 +46,12 @@ void DrawLine(QImage& image, QPoint a, QPoint b, int scale)
     }
 }
 
-QImage DrawResource(TDrawBitmap draw, int resource, int scale, const QString& file)
+[[noreturn]] void FailResource(int resource, const QString& file)
 {
-    QImage image(ZuCardWidth * scale, ZuCardHeight * scale, QImage::Format_RGB32);
-    if (draw(resource, scale, image.bits(), int(image.bytesPerLine())) != 0)
-        Fail(QCoreApplication::translate(
-            "TZuCardPictures", "Resource %1 not found in card-image library %2")
-                 .arg(resource)
-                 .arg(file));
-    return image;
+    Fail(QCoreApplication::translate(
+        "TZuCardPictures", "Resource %1 not found in card-image library %2")
+             .arg(resource)
+             .arg(file));
 }
 
 } // namespace
@@ -87,26 +83,52 @@ void PrepareCardPicture(QImage& picture, QRgb transparent, int scale)
     picture.setDevicePixelRatio(scale);
 }
 
-void LoadCardPictures(const QString& library, int scale, std::array<QImage, 71>& pictures)
+TCardPictureSource::TCardPictureSource(const QString& library, int scale)
+    : FLibrary(std::make_unique<QLibrary>(library))
 {
-    QLibrary lib(library);
-    if (!lib.load())
+    if (!FLibrary->load())
         Fail(QCoreApplication::translate(
             "TZuCardPictures", "The card pictures could not be loaded.\n%1")
-                 .arg(lib.errorString()));
-    const QString file = lib.fileName();
-    auto version = reinterpret_cast<TInterfaceVersion>(lib.resolve("ZuCardsInterfaceVersion"));
-    auto draw = reinterpret_cast<TDrawBitmap>(lib.resolve("ZuCardsDrawBitmap"));
-    if (!version || !draw || version() != ReadableInterface)
+                 .arg(FLibrary->errorString()));
+    FFile = FLibrary->fileName();
+    auto version
+        = reinterpret_cast<TInterfaceVersion>(FLibrary->resolve("ZuCardsInterfaceVersion"));
+    FDraw = reinterpret_cast<TDrawBitmap>(FLibrary->resolve("ZuCardsDrawBitmap"));
+    if (!version || !FDraw || version() != ReadableInterface)
         Fail(QCoreApplication::translate(
             "TZuCardPictures", "Card-image library %1 offers no card pictures this program reads")
-                 .arg(file));
-    if (scale <= 0) scale = ScreenScale();
+                 .arg(FFile));
+    FHas = reinterpret_cast<THasBitmap>(FLibrary->resolve("ZuCardsHasBitmap"));
+    FScale = scale > 0 ? scale : ScreenScale();
+}
+
+// Drawn pictures are our own copies: they outlive the library.
+TCardPictureSource::~TCardPictureSource()
+{
+    FLibrary->unload();
+}
+
+void TCardPictureSource::CheckAll() const
+{
     for (int number = 2; number <= ZuPictureCount; ++number) {
-        QImage picture = DrawResource(draw, CardPictureResource(number), scale, file);
-        PrepareCardPicture(picture, number == DotsPicture ? White : Magenta, scale);
-        pictures[number] = picture;
+        const int resource = CardPictureResource(number);
+        if (FHas(resource, FScale) != 0) FailResource(resource, FFile);
     }
-    // The pictures are our own copies; the library is not needed any more.
-    lib.unload();
+}
+
+QImage TCardPictureSource::Draw(int number) const
+{
+    const int resource = CardPictureResource(number);
+    QImage picture(ZuCardWidth * FScale, ZuCardHeight * FScale, QImage::Format_RGB32);
+    if (FDraw(resource, FScale, picture.bits(), int(picture.bytesPerLine())) != 0)
+        FailResource(resource, FFile);
+    PrepareCardPicture(picture, number == DotsPicture ? White : Magenta, FScale);
+    return picture;
+}
+
+void LoadCardPictures(const QString& library, int scale, std::array<QImage, 71>& pictures)
+{
+    const TCardPictureSource source(library, scale);
+    for (int number = 2; number <= ZuPictureCount; ++number)
+        pictures[number] = source.Draw(number);
 }

@@ -2,12 +2,24 @@
 
 #include "cards/zucard_picture_loader.h"
 
+#include <QDebug>
+
 #include <array>
+#include <atomic>
+#include <memory>
+#include <mutex>
 
 namespace {
 
+// Each picture is drawn when it is first asked for, from the library held open
+// while the table has users: a start-up draws only what its first frame shows.
+// A picture is written once, under the lock, before its flag says it is there;
+// after that it is only read, from whichever thread asks.
 struct TPictureTable {
     std::array<QImage, ZuPictureCount + 1> pictures; // index 0 unused
+    std::array<std::atomic<bool>, ZuPictureCount + 1> ready {};
+    std::unique_ptr<TCardPictureSource> source; // null when all were drawn at start
+    std::mutex drawing;
     int users = 0;
     QString library;
     int scale = 0; // 0: as the screen asks
@@ -17,6 +29,20 @@ TPictureTable& Table()
 {
     static TPictureTable table;
     return table;
+}
+
+void DrawOnFirstUse(TPictureTable& table, int number)
+{
+    const std::lock_guard lock(table.drawing);
+    if (table.ready[number].load(std::memory_order_relaxed) || !table.source) return;
+    try {
+        table.pictures[number] = table.source->Draw(number);
+    } catch (const EResNotFound& e) {
+        // The library said at start that it has the picture; one that goes
+        // back on its word leaves an empty place rather than stop a game.
+        qWarning("%s", e.what());
+    }
+    table.ready[number].store(true, std::memory_order_release);
 }
 
 } // namespace
@@ -38,10 +64,26 @@ void AcquireCardPictures()
 {
     TPictureTable& table = Table();
     if (table.users == 0) {
-        // Load into a scratch table first, so a failure leaves nothing half loaded.
+        // Every picture is checked now, so a missing one fails the start as
+        // it always has. A library that cannot say without drawing has all
+        // of them drawn now, into a scratch table: a failure leaves nothing
+        // half loaded.
+        auto source = std::make_unique<TCardPictureSource>(CardPictureLibrary(), table.scale);
         std::array<QImage, ZuPictureCount + 1> loaded;
-        LoadCardPictures(CardPictureLibrary(), table.scale, loaded);
+        const bool lazy = source->CanCheck();
+        if (lazy) {
+            source->CheckAll();
+        } else {
+            for (int number = 2; number <= ZuPictureCount; ++number)
+                loaded[number] = source->Draw(number);
+            source.reset();
+        }
+        const std::lock_guard lock(table.drawing);
         table.pictures.swap(loaded);
+        for (std::atomic<bool>& ready : table.ready)
+            ready.store(!lazy, std::memory_order_relaxed);
+        table.ready[1].store(true, std::memory_order_release); // always empty
+        table.source = std::move(source);
     }
     ++table.users;
 }
@@ -50,7 +92,12 @@ void ReleaseCardPictures()
 {
     TPictureTable& table = Table();
     if (table.users == 0) return;
-    if (--table.users == 0) table.pictures.fill(QImage());
+    if (--table.users > 0) return;
+    const std::lock_guard lock(table.drawing);
+    table.pictures.fill(QImage());
+    for (std::atomic<bool>& ready : table.ready)
+        ready.store(false, std::memory_order_relaxed);
+    table.source.reset();
 }
 
 int CardPictureUsers()
@@ -61,7 +108,15 @@ int CardPictureUsers()
 const QImage* CardPicture(int number)
 {
     if (number < 1 || number > ZuPictureCount) number = 1;
-    return &Table().pictures[number];
+    TPictureTable& table = Table();
+    if (!table.ready[number].load(std::memory_order_acquire)) DrawOnFirstUse(table, number);
+    return &table.pictures[number];
+}
+
+bool CardPictureDrawn(int number)
+{
+    if (number < 1 || number > ZuPictureCount) return false;
+    return Table().ready[number].load(std::memory_order_acquire);
 }
 
 void SetCardPictureLibrary(const QString& path)

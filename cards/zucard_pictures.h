@@ -8,8 +8,9 @@
 #include <stdexcept>
 
 // The process-wide card picture table: picture 1 is empty, 2..55 the faces by
-// card ID, 56..70 the backs in back-type order. Loaded from the card-image
-// library by the first user and freed by the last.
+// card ID, 56..70 the backs in back-type order. The first user loads the
+// card-image library and checks that it has every picture; each picture is
+// drawn from it when first asked for, on any thread. The last user frees them.
 constexpr int ZuPictureCount = 70;
 constexpr int ZuFirstBackPicture = 56;
 
@@ -24,7 +25,11 @@ void ReleaseCardPictures();
 int CardPictureUsers();
 
 // The picture with the given number (1..70); keyed-out background, outline drawn.
+// The pointer stays the same while the table has users.
 const QImage* CardPicture(int number);
+// Whether picture `number` has been drawn (always, for a library that cannot
+// tell what it has without drawing it).
+bool CardPictureDrawn(int number);
 
 inline int BackPictureNumber(TZuCardBackType back)
 {

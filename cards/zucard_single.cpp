@@ -33,17 +33,23 @@ TZuSingleCard::TZuSingleCard(TZuCardOwner& owner, QImage* ownerBitmap)
     AcquireCardPictures();
     FCardBack = owner.CardBack();
     FShowBack = owner.ShowBack();
-    FFaceImage = CardPicture(FID);
-    FBackImage = CardPicture(BackPictureNumber(FCardBack));
     const QPoint at = owner.OwnerPosition();
     FBoundsRect = QRect(at.x(), at.y(), ZuCardWidth, ZuCardHeight);
 }
 
 TZuSingleCard::~TZuSingleCard()
 {
-    FFaceImage = nullptr;
-    FBackImage = nullptr;
     ReleaseCardPictures();
+}
+
+const QImage* TZuSingleCard::FaceImage() const
+{
+    return CardPicture(FID);
+}
+
+const QImage* TZuSingleCard::BackImage() const
+{
+    return CardPicture(BackPictureNumber(FCardBack));
 }
 
 void TZuSingleCard::Derive()
@@ -65,7 +71,6 @@ void TZuSingleCard::SetID(int n)
 {
     if (n == FID || n < ZuMinCardID || n > ZuMaxCardID) return;
     FID = n;
-    FFaceImage = CardPicture(n);
     Derive();
     if (!FShowBack && !FEmpty) Redraw();
     FOwner.CardIDChange(*this);
@@ -97,7 +102,6 @@ void TZuSingleCard::SetSuit(TZuCardSuitType s)
 void TZuSingleCard::SetCardBack(TZuCardBackType b)
 {
     FCardBack = b;
-    FBackImage = CardPicture(BackPictureNumber(b));
     if (FShowBack && !FEmpty) Redraw();
     FOwner.CardBackChange(*this);
 }
@@ -159,7 +163,7 @@ void TZuSingleCard::PlayToTable(int slot, bool backPicture)
     QPointer<QObject> owner(dynamic_cast<QObject*>(&FOwner));
     const bool guarded = !owner.isNull();
     SetEmpty(true);
-    FOwner.FlyCard(from + QPoint(1, 1), to, backPicture ? FBackImage : FFaceImage);
+    FOwner.FlyCard(from + QPoint(1, 1), to, backPicture ? BackImage() : FaceImage());
     if (guarded && !owner) return;
     TZuCardGroup* group = FOwner.OwnerGroup();
     if (group) FOwner.CardPlayed(*this, slot);

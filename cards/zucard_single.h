@@ -51,10 +51,12 @@ public:
     QRect BoundsRect() const { return FBoundsRect; }
     void SetBoundsRect(const QRect& r) { FBoundsRect = r; }
 
-    const QImage* FaceImage() const { return FFaceImage; }
-    const QImage* BackImage() const { return FBackImage; }
+    // Looked up when asked for, so a card that is never shown never has its
+    // picture drawn.
+    const QImage* FaceImage() const;
+    const QImage* BackImage() const;
     // The picture the card shows now: its back when face down, else its face.
-    const QImage* Picture() const { return FShowBack ? FBackImage : FFaceImage; }
+    const QImage* Picture() const { return FShowBack ? BackImage() : FaceImage(); }
 
     // Copies back type, face-down flag, ID and emptiness, each through its setter.
     void CopyFrom(const TZuSingleCard& source);
@@ -89,8 +91,6 @@ private:
     int FSuitRank = 1;
     int FSortKey = 1401;
     QRect FBoundsRect;
-    const QImage* FFaceImage = nullptr;
-    const QImage* FBackImage = nullptr;
 };
 
 constexpr int TZuSingleCard::SuitBase(TZuCardSuitType s)

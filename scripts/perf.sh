@@ -9,7 +9,12 @@
 #  - the longest GUI-thread frame during that match.
 # The frame figures come from the program's opt-in probe (ZAVIKO_FRAME_LOG).
 #
-#   scripts/perf.sh [build-dir] [start-up runs]     (default: build 12)
+#   scripts/perf.sh [build-dir] [start-up runs] [other build-dir]   (default: build 12)
+#
+# With another build folder (one holding bin/Zaviko and bin/libzucards.so, a
+# copy of an earlier build's, say), that program is measured in the same runs,
+# launched in turn with this one and the bare window, so a change is measured
+# against what it changed under the same load.
 set -uo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
@@ -22,7 +27,7 @@ frame_value() { awk -v key="$1" '$1 == key { print $2 }' "$2"; }
 # starts as close to its exec as a script can.
 startup_run()
 {
-    local dir=$WORK/start frames=$WORK/start-frames t0 mapped="" w
+    local dir=$1 steps=$2 frames=$WORK/start-frames t0 mapped="" w
     rm -f "$frames" "$dir/Zaviko.log"
     t0=$(date +%s%3N)
     ZAVIKO_FRAME_LOG=$frames "$dir/Zaviko" &
@@ -45,8 +50,8 @@ startup_run()
     painted=$(frame_value first_frame_done_epoch_ms "$frames")
     # Each start-up step's end, in ms from the launch, in the order noted.
     awk -v t0="$t0" '$1 ~ /^step_.*_epoch_ms$/ { sub(/^step_/, "", $1); sub(/_epoch_ms$/, "", $1);
-        print $1, $2 - t0 }' "$frames" >> "$WORK/steps"
-    echo "first_paint $((painted - t0))" >> "$WORK/steps"
+        print $1, $2 - t0 }' "$frames" >> "$steps"
+    echo "first_paint $((painted - t0))" >> "$steps"
     echo "$((mapped - t0)) $((painted - t0)) $(frame_value first_frame_cpu_ms "$frames")"
 }
 
@@ -70,7 +75,8 @@ bare_run()
     echo "$((mapped - t0))"
 }
 
-# The median time of each start-up step's end, and what the step took.
+# The median time of each start-up step's end, and what the step took, from
+# the steps file $1.
 report_steps()
 {
     echo "  start-up steps (median ms from launch at the step's end / the step's own share):"
@@ -86,51 +92,80 @@ report_steps()
                 printf "    %-28s %5d / %4d\n", k, med, med - prev
                 prev = med
             }
-        }' "$WORK/steps"
+        }' "$1"
+}
+
+# One program's start-up figures from its runs: its name, then the mapped,
+# painted and processor times as "m p c" lines in file $2, the bare window's
+# median in $3 and its steps file in $4.
+report_startup()
+{
+    local name=$1 game floor=$3
+    local mapped painted cpu
+    mapped=$(awk '{ print $1 }' "$2")
+    painted=$(awk '{ print $2 }' "$2")
+    cpu=$(awk '{ print $3 }' "$2")
+    # shellcheck disable=SC2086 # one figure a word
+    game=$(median $mapped)
+    echo "  ${name}median: mapped $game ms, first frame painted" \
+        "$(median $painted) ms (target < 150 ms), processor time $(median $cpu) ms"
+    awk -v n="$name" -v g="$game" -v f="$floor" \
+        'BEGIN { printf "%sratio startup_vs_bare_window %.2f\n", n, g / f }'
+    report_steps "$4"
 }
 
 measure_startup()
 {
-    local runs=$1 i line mapped=() painted=() cpu=() bare=() b
-    rm -f "$WORK/steps"
+    local runs=$1 i line other b bare=() floor
+    rm -f "$WORK/steps" "$WORK/runs" "$WORK/other-steps" "$WORK/other-runs"
     prepare_folder "$BUILD" "$WORK/start"
     write_settings "$WORK/start" 0 0
-    LOG=$WORK/start/Zaviko.log
+    if [[ -n "$OTHER" ]]; then
+        prepare_folder "$OTHER" "$WORK/other"
+        write_settings "$WORK/other" 0 0
+    fi
     echo "Start-up, $runs runs each of the game and of a bare window, in turn (ms from launch):" \
         "window mapped / first frame painted / processor time used by then; bare window mapped"
+    [[ -n "$OTHER" ]] && echo "  (\"other\": $OTHER/bin/Zaviko, launched in turn with them)"
     for ((i = 1; i <= runs; i++)); do
-        line=$(startup_run) && [[ -n "$line" ]] || fail "start-up run $i failed"
+        LOG=$WORK/start/Zaviko.log
+        line=$(startup_run "$WORK/start" "$WORK/steps") && [[ -n "$line" ]] \
+            || fail "start-up run $i failed"
+        echo "$line" >> "$WORK/runs"
+        other=""
+        if [[ -n "$OTHER" ]]; then
+            LOG=$WORK/other/Zaviko.log
+            other=$(startup_run "$WORK/other" "$WORK/other-steps") && [[ -n "$other" ]] \
+                || fail "start-up run $i of the other program failed"
+            echo "$other" >> "$WORK/other-runs"
+            other="; other ${other// / \/ }"
+        fi
         b=$(bare_run) && [[ -n "$b" ]] || fail "bare window run $i failed"
         bare+=("$b")
-        echo "  run $i: ${line// / \/ }; bare $b"
-        read -r m p c <<< "$line"
-        mapped+=("$m")
-        painted+=("$p")
-        cpu+=("$c")
+        echo "  run $i: ${line// / \/ }${other}; bare $b"
     done
-    echo "  median: mapped $(median "${mapped[@]}") ms, first frame painted" \
-        "$(median "${painted[@]}") ms (target < 150 ms), processor time $(median "${cpu[@]}") ms"
-    local game floor
-    game=$(median "${mapped[@]}")
     floor=$(median "${bare[@]}")
     echo "  median bare window mapped: $floor ms"
-    awk -v g="$game" -v f="$floor" 'BEGIN { printf "ratio startup_vs_bare_window %.2f\n", g / f }'
-    report_steps
+    report_startup "" "$WORK/runs" "$floor" "$WORK/steps"
+    [[ -n "$OTHER" ]] && report_startup "other " "$WORK/other-runs" "$floor" "$WORK/other-steps"
+    return 0
 }
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
+# A match of the program in build folder $1, named $2 in the figures.
 measure_match()
 {
-    local frames=$WORK/match-frames
-    echo "A whole match with zero pauses"
+    local BUILD=$1 frames=$WORK/match-frames
+    rm -rf "$WORK/match"
+    echo "A whole match with zero pauses${2:+ ($2)}"
     run_match "$WORK/match" ZAVIKO_FRAME_LOG="$frames"
     echo "  $HAND_ENDS hands, $MY_MOVES moves by the human"
     local rss hwm
     rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$APP_PID/status")
     hwm=$(awk '/^VmHWM/ { print $2 }' "/proc/$APP_PID/status")
     echo "  resident memory after the match: $((rss / 1024)) MB (peak $((hwm / 1024)) MB;" \
-        "target < 60 MB)"
+        "target < 45 MB)"
     close_and_check > /dev/null
     echo "  longest GUI-thread frame during the match: $(frame_value longest_frame_ms "$frames") ms" \
         "(target < 50 ms); the most processor time the GUI thread used in one frame:" \
@@ -138,21 +173,31 @@ measure_match()
 }
 
 if [[ "${1:-}" == "--inside" ]]; then
-    BUILD=$2 WORK=$3 OUT=$4
+    BUILD=$2 WORK=$3 OUT=$4 OTHER=${6:-}
     read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
     echo "Load average: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) processors"
     measure_startup "$5"
-    measure_match
+    measure_match "$BUILD"
+    # In a shell of its own, where the match follower starts afresh.
+    [[ -z "$OTHER" ]] || (source "$here/e2e_match.sh" && measure_match "$OTHER" other) || exit 1
     exit 0
 fi
 
 build=$(cd "${1:-build}" && pwd) || exit 1
+other=""
+if [[ -n "${3:-}" ]]; then
+    other=$(cd "$3" && pwd) || exit 1
+    [[ -x "$other/bin/Zaviko" && -e "$other/bin/libzucards.so" ]] \
+        || { echo "$3 holds no bin/Zaviko and bin/libzucards.so" >&2; exit 1; }
+fi
 out=$build/perf
 rm -rf "$out"
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-timeout -k 5 300 xvfb-run -a -s "-screen 0 1024x768x24" \
-    bash "$0" --inside "$build" "$work" "$out" "${2:-12}"
+# -noreset: between two launches the server may have no client at all, and a
+# server that resets then refuses whoever connects during its reset.
+timeout -k 5 600 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
+    bash "$0" --inside "$build" "$work" "$out" "${2:-12}" "$other"

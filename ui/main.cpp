@@ -4,6 +4,7 @@
 #include "data/app_icon.h"
 #include "platform/message_sink.h"
 #include "settings/program_files.h"
+#include "ui/after_first_paint.h"
 #include "ui/frame_probe.h"
 #include "ui/layout_report.h"
 #include "ui/message_boxes.h"
@@ -18,13 +19,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     StartupSteps::Note("qt_application");
     QApplication::setApplicationName(QStringLiteral("Zaviko"));
-    QApplication::setWindowIcon(AppIcon());
     // A script that clicks the program asks it where the cards lie; that run
     // shows nothing and answers its own questions "No".
     const bool printLayout = QApplication::arguments().contains(QStringLiteral("--print-layout"));
     if (!printLayout) SetMessageSink(MakeMessageBoxSink());
     // Before anything speaks, so every text comes in the chosen language.
     InstallLanguage(ChosenLanguage(ProgramFileName(QStringLiteral(".ini"))));
+    StartupSteps::Note("language");
 
     // The program holds the card pictures for its whole run, so hands and
     // piles that come and go never reload them; without them it cannot play.
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
         AcquireCardPictures();
         StartupSteps::Note("card_library_and_pictures");
     } catch (const EResNotFound& e) {
+        QApplication::setWindowIcon(AppIcon());
         MessageSink().Error(e.what());
         return 1;
     }
@@ -45,6 +47,9 @@ int main(int argc, char* argv[])
         form.show();
         StartupSteps::Note("window_shown");
         const auto probe = TFrameProbe::FromEnvironment(&form);
+        // Reading and handing over six icon sizes waits until the table is on
+        // the screen; every window takes the icon when it comes.
+        CallAfterFirstPaint(&form, [] { QApplication::setWindowIcon(AppIcon()); });
         result = app.exec();
     }
     ReleaseCardPictures();

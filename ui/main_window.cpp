@@ -86,7 +86,6 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     LogFile.SetArchiveMode(bkSize);
     LogFile.SetTimestampFormat(QStringLiteral("dd/mmm/yyyy hh:nn:ss "));
 
-    FOverview = new TFPregledKarata(this);
     FController = std::make_unique<TMatchController>(
         TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,
         LogFile, *this);
@@ -103,6 +102,12 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     ShowSavedMatch();
     CentreOnScreen();
     StartupSteps::Note("saved_match_and_placing");
+}
+
+TFPregledKarata* TForm1::Overview()
+{
+    if (!FOverview) FOverview = new TFPregledKarata(this);
+    return FOverview;
 }
 
 void TForm1::CentreOnScreen()
@@ -140,6 +145,7 @@ void TForm1::CreateTable()
 
     for (TZuCardGroup** talon : { &Talon1, &Talon2 }) {
         auto* group = new TZuCardGroup(FTable);
+        group->HoldDrawingUntilShown();
         group->setObjectName(talon == &Talon1 ? "Talon1" : "Talon2");
         group->SetShowBack(false);
         group->SetAutoEmpty(true);
@@ -177,6 +183,9 @@ void TForm1::CreateTable()
 TZuCardGroup* TForm1::CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt)
 {
     auto* group = new TZuCardGroup(FTable);
+    // The start deals twice and lays the table out again once the window's
+    // frame is known: the cards are drawn once, when they first show.
+    group->HoldDrawingUntilShown();
     group->setObjectName(QString::fromLatin1(name));
     group->SetCascadeStyle(csLoose);
     group->SetAutoSize(true);

@@ -50,7 +50,8 @@ public:
     TZuCardGroup* PlayerE = nullptr;
     TZuCardGroup* Talon1 = nullptr;
     TZuCardGroup* Talon2 = nullptr;
-    TFPregledKarata* Overview() const { return FOverview; }
+    // The captured-cards view, made when first needed and kept for the run.
+    TFPregledKarata* Overview();
     TScorePanel* ScorePanel(int grid) const { return FPanels.at(grid); }
     QAction* Action(const char* name) const;
     QLabel* StatusPanel(int i) const { return FStatus.at(i); }

@@ -58,7 +58,7 @@ void TForm1::Pocniigru1Click()
 
 void TForm1::ShowTakenCards(int seat)
 {
-    if (Idle()) FOverview->ShowTakenBy(*FController->Seat(seat));
+    if (Idle()) Overview()->ShowTakenBy(*FController->Seat(seat));
 }
 
 void TForm1::ApplyNamesToMenus()
@@ -209,7 +209,7 @@ void TForm1::closeEvent(QCloseEvent* event)
             && !TSavedMatchStore(FSettings->FileName).Save(FController->SavedMatch()))
             MessageSink().Error(tr("Partija nije mogla da se sacuva.").toStdString());
     }
-    FOverview->CloseIfOpen();
+    if (FOverview) FOverview->CloseIfOpen();
     event->accept();
 }
 

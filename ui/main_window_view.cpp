@@ -88,13 +88,13 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
         display.seats[SeatE], display.gameMode);
     dialog.SetLastTaker(display.lastTakerName);
     dialog.SetMostCards(display.mostCards);
-    dialog.SetViewer(FOverview);
+    dialog.SetViewer(Overview());
     dialog.Execute();
 }
 
 void TForm1::CloseOverview()
 {
-    FOverview->CloseIfOpen();
+    if (FOverview) FOverview->CloseIfOpen();
 }
 
 void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)

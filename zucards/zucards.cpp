@@ -56,9 +56,14 @@ int ZuCardsInterfaceVersion(void)
     return 1;
 }
 
+int ZuCardsHasBitmap(int id, int scale)
+{
+    return id < 1 || id > LastId || (scale != 1 && scale != 2) ? -1 : 0;
+}
+
 int ZuCardsDrawBitmap(int id, int scale, unsigned char* pixels, int bytesPerLine)
 {
-    if (id < 1 || id > LastId || (scale != 1 && scale != 2) || pixels == nullptr) return -1;
+    if (ZuCardsHasBitmap(id, scale) != 0 || pixels == nullptr) return -1;
     const int width = CardWidth * scale;
     if (bytesPerLine < width * 4) return -1;
     const bool aligned = bytesPerLine % 4 == 0 && reinterpret_cast<std::uintptr_t>(pixels) % 4 == 0;

@@ -21,4 +21,9 @@ ZUCARDS_EXPORT int ZuCardsInterfaceVersion(void);
 // 32-bit 0xffRRGGBB (QImage::Format_RGB32 layout), rows `bytesPerLine` apart.
 // Returns 0 on success, -1 for an unknown id or scale or a too small bytesPerLine.
 ZUCARDS_EXPORT int ZuCardsDrawBitmap(int id, int scale, unsigned char* pixels, int bytesPerLine);
+
+// Whether bitmap `id` can be drawn at `scale`, without drawing it: 0 when ZuCardsDrawBitmap
+// would draw it into a large enough buffer, -1 when it would refuse. A program can check
+// the whole library at start and draw each picture only when it is first shown.
+ZUCARDS_EXPORT int ZuCardsHasBitmap(int id, int scale);
 }

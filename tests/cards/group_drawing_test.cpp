@@ -113,3 +113,48 @@ TEST_F(GroupTest, AGroupPaintsOnlyOnceItIsPlacedOnAWindow)
     EXPECT_EQ(loose.BitmapSize(), QSize(223, 96));
     EXPECT_EQ(Mismatches(loose.Bitmap(), QRect(152, 0, 71, 96), *CardPicture(14)), 0);
 }
+
+TEST_F(GroupTest, AHeldGroupDrawsNothingUntilItFirstShowsThenTheSameAsOneNeverHeld)
+{
+    // Both groups go through the same changes; only the first is held.
+    auto make = [this](bool held) {
+        auto* group = new TZuCardGroup(&form);
+        if (held) group->HoldDrawingUntilShown();
+        group->SetShowBack(false);
+        group->SetCascadeStyle(csTight);
+        group->SetSortStyle(soValue);
+        for (int id : { 30, 4, 19, 45, 7, 12 })
+            group->CardList().Add().Card().SetID(id);
+        group->CardAt(2)->SetEmpty(true);
+        group->CardAt(4)->SetNegative(true);
+        group->SetCascadeStyle(csLoose);
+        group->move(10, 300);
+        return group;
+    };
+    TZuCardGroup* held = make(true);
+    TZuCardGroup* plain = make(false);
+
+    ASSERT_TRUE(held->DrawingHeld());
+    EXPECT_EQ(held->BitmapSize(), plain->BitmapSize()) << "held, it still sizes itself";
+    EXPECT_EQ(held->size(), plain->size());
+    EXPECT_EQ(IDs(*held), IDs(*plain)) << "held, it still sorts";
+    for (int slot = 0; slot < held->SlotCount(); ++slot)
+        EXPECT_EQ(Shown(*held, slot), Shown(*plain, slot)) << slot;
+    EXPECT_TRUE(AllGreen(held->Bitmap(), QRect(QPoint(0, 0), held->BitmapSize())))
+        << "nothing is drawn while held";
+
+    held->show();
+    plain->show();
+    const QImage onScreen = held->grab().toImage();
+    EXPECT_FALSE(held->DrawingHeld());
+    EXPECT_EQ(held->Bitmap(), plain->Bitmap()) << "the first paint draws the cards as they stand";
+    EXPECT_EQ(onScreen, plain->grab().toImage());
+
+    // From then on every change is drawn at once, as in any group.
+    held->CardAt(0)->SetID(50);
+    plain->CardAt(0)->SetID(50);
+    held->CardAt(2)->SetEmpty(false);
+    plain->CardAt(2)->SetEmpty(false);
+    EXPECT_EQ(held->Bitmap(), plain->Bitmap());
+    EXPECT_EQ(Mismatches(held->Bitmap(), Shown(*held, 5), *CardPicture(held->CardAt(5)->ID())), 0);
+}

@@ -1,11 +1,18 @@
 #include "cards/zucard.h"
+#include "cards/zucard_picture_loader.h"
 #include "tests/support/fake_card_owner.h"
 
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
+#include <array>
+#include <cstring>
 #include <set>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -31,6 +38,22 @@ struct TPictureUser {
     TPictureUser() { AcquireCardPictures(); }
     ~TPictureUser() { ReleaseCardPictures(); }
 };
+
+// Same format, size, scale and bytes, row padding included.
+bool ByteIdentical(const QImage& a, const QImage& b)
+{
+    return a.format() == b.format() && a.size() == b.size()
+        && a.devicePixelRatio() == b.devicePixelRatio() && a.bytesPerLine() == b.bytesPerLine()
+        && std::memcmp(a.constBits(), b.constBits(), std::size_t(a.sizeInBytes())) == 0;
+}
+
+int PicturesDrawn()
+{
+    int drawn = 0;
+    for (int number = 2; number <= ZuPictureCount; ++number)
+        drawn += CardPictureDrawn(number) ? 1 : 0;
+    return drawn;
+}
 
 } // namespace
 
@@ -134,23 +157,112 @@ TEST(PictureTable, MissingLibraryOrPictureFailsTheCardAndTheNextCardTriesAgain)
         TZuSingleCard card(owner);
         FAIL() << "a card was made without pictures";
     } catch (const EResNotFound& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("The card pictures could not be loaded.\n", 0), 0u)
+            << e.what();
         EXPECT_NE(std::string(e.what()).find("/nonexistent/folder/zucards"), std::string::npos)
             << e.what();
     }
     EXPECT_EQ(CardPictureUsers(), 0);
 
-    SetCardPictureLibrary(QCoreApplication::applicationDirPath() + "/partial_image_library");
-    try {
-        TZuSingleCard card(owner);
-        FAIL() << "a card was made from a library without resource 41";
-    } catch (const EResNotFound& e) {
-        const std::string message = e.what();
-        EXPECT_NE(message.find("Resource 41"), std::string::npos) << message;
-        EXPECT_NE(message.find("partial_image_library"), std::string::npos) << message;
+    // The picture is missed at the start whether the library can tell what it
+    // has or has to draw everything to show it.
+    for (const char* name : { "partial_image_library", "draw_only_image_library" }) {
+        const QString path = QCoreApplication::applicationDirPath() + "/lib" + name + ".so";
+        SetCardPictureLibrary(path);
+        try {
+            TZuSingleCard card(owner);
+            ADD_FAILURE() << name << ": a card was made from a library without resource 41";
+        } catch (const EResNotFound& e) {
+            EXPECT_EQ(std::string(e.what()),
+                "Resource 41 not found in card-image library " + path.toStdString())
+                << name;
+        }
+        EXPECT_EQ(CardPictureUsers(), 0) << name;
     }
-    EXPECT_EQ(CardPictureUsers(), 0);
 
     SetCardPictureLibrary(QString());
     TZuSingleCard card(owner);
     EXPECT_EQ(CardPictureUsers(), 1);
+}
+
+TEST(PictureTable, PicturesDrawnOnFirstUseOnAnyThreadMatchThoseDrawnAllAtOnce)
+{
+    for (const int scale : { 1, 2 }) {
+        SetCardPictureScale(scale);
+        std::array<QImage, ZuPictureCount + 1> late;
+        {
+            TPictureUser user;
+            EXPECT_EQ(PicturesDrawn(), 0) << "the start drew pictures nobody asked for";
+            // Four threads ask for every picture from different ends at once:
+            // each is drawn once and all see the same one.
+            std::array<std::array<const QImage*, ZuPictureCount + 1>, 4> seen {};
+            std::vector<std::thread> threads;
+            for (int t = 0; t < 4; ++t)
+                threads.emplace_back([t, &seen] {
+                    for (int i = 0; i < ZuPictureCount - 1; ++i) {
+                        const int number = 2 + (t % 2 ? ZuPictureCount - 2 - i : i);
+                        seen[t][number] = CardPicture(number);
+                    }
+                });
+            for (std::thread& thread : threads)
+                thread.join();
+            EXPECT_EQ(PicturesDrawn(), ZuPictureCount - 1);
+            for (int number = 2; number <= ZuPictureCount; ++number) {
+                for (int t = 0; t < 4; ++t)
+                    ASSERT_EQ(seen[t][number], CardPicture(number)) << number;
+                late[number] = *CardPicture(number);
+            }
+        }
+        std::array<QImage, ZuPictureCount + 1> eager;
+        LoadCardPictures(CardPictureLibrary(), scale, eager);
+        for (int number = 2; number <= ZuPictureCount; ++number) {
+            ASSERT_FALSE(eager[number].isNull()) << number;
+            EXPECT_TRUE(ByteIdentical(late[number], eager[number]))
+                << "picture " << number << " at scale " << scale;
+        }
+    }
+    SetCardPictureScale(1);
+}
+
+TEST(PictureTable, ACardDrawsItsPicturesOnlyWhenTheyAreAskedFor)
+{
+    SetCardPictureScale(1);
+    TFakeCardOwner owner;
+    TZuSingleCard card(owner);
+    card.SetID(30);
+    card.SetCardBack(cbCastle);
+    EXPECT_EQ(PicturesDrawn(), 0);
+    EXPECT_EQ(card.Picture(), CardPicture(BackPictureNumber(cbCastle))); // face down
+    EXPECT_TRUE(CardPictureDrawn(BackPictureNumber(cbCastle)));
+    EXPECT_FALSE(CardPictureDrawn(30));
+    card.SetShowBack(false);
+    EXPECT_EQ(card.Picture(), CardPicture(30));
+    EXPECT_EQ(card.Picture()->size(), QSize(71, 96));
+    EXPECT_EQ(PicturesDrawn(), 2);
+}
+
+TEST(PictureTable, ALibraryThatOnlyDrawsHasEveryPictureDrawnAtTheStart)
+{
+    // Held open by the test itself, so the setting lasts while the table
+    // loads and unloads the library.
+    const QString path = QCoreApplication::applicationDirPath() + "/libdraw_only_image_library.so";
+    void* library = dlopen(path.toLocal8Bit().constData(), RTLD_NOW);
+    ASSERT_NE(library, nullptr) << dlerror();
+    using TOffersEverything = void (*)(int);
+    const auto offersEverything
+        = reinterpret_cast<TOffersEverything>(dlsym(library, "PartialLibraryOffersEverything"));
+    ASSERT_NE(offersEverything, nullptr);
+    offersEverything(1);
+    SetCardPictureScale(1);
+    SetCardPictureLibrary(path);
+    {
+        TPictureUser user;
+        EXPECT_EQ(PicturesDrawn(), ZuPictureCount - 1);
+        // The stand-in paints each picture in its resource number.
+        EXPECT_EQ(CardPicture(28)->pixel(35, 48), qRgb(0, 0, 41));
+        EXPECT_EQ(CardPicture(70)->pixel(35, 48), qRgb(0, 0, 69));
+    }
+    offersEverything(0);
+    dlclose(library);
+    SetCardPictureLibrary(QString());
 }

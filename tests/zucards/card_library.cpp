@@ -5,17 +5,28 @@
 
 namespace testcards {
 
-DrawFn drawFunction()
+QLibrary& library()
 {
     static QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/zucards"));
+    return library;
+}
+
+DrawFn drawFunction()
+{
     static DrawFn draw = [] {
         using VersionFn = int (*)();
         const auto version
-            = reinterpret_cast<VersionFn>(library.resolve("ZuCardsInterfaceVersion"));
+            = reinterpret_cast<VersionFn>(library().resolve("ZuCardsInterfaceVersion"));
         if (version == nullptr || version() != 1) return DrawFn(nullptr);
-        return reinterpret_cast<DrawFn>(library.resolve("ZuCardsDrawBitmap"));
+        return reinterpret_cast<DrawFn>(library().resolve("ZuCardsDrawBitmap"));
     }();
     return draw;
+}
+
+HasFn hasFunction()
+{
+    return drawFunction() ? reinterpret_cast<HasFn>(library().resolve("ZuCardsHasBitmap"))
+                          : nullptr;
 }
 
 QImage picture(int id, int scale)

@@ -12,8 +12,12 @@ constexpr int DotsBackId = 69;
 constexpr QRgb Magenta = 0xffff00ff;
 constexpr QRgb White = 0xffffffff;
 
+using HasFn = int (*)(int id, int scale);
+
 // Null when the library cannot be loaded; the version entry point is checked too.
 DrawFn drawFunction();
+// The check that a picture exists without drawing it; null when not offered.
+HasFn hasFunction();
 
 // Picture `id` at `scale`, or a null image when the library refuses.
 QImage picture(int id, int scale);

@@ -46,6 +46,23 @@ TEST(ImageLibrary, RefusesUnknownRequestsAndLeavesTheBufferAlone)
     EXPECT_EQ(buffer, untouched);
 }
 
+TEST(ImageLibrary, SaysWhichPicturesItHasAsItsDrawingDoes)
+{
+    const DrawFn draw = drawFunction();
+    const HasFn has = hasFunction();
+    ASSERT_NE(draw, nullptr);
+    ASSERT_NE(has, nullptr);
+    std::vector<unsigned char> buffer(142 * 4 * 192);
+    int offered = 0;
+    for (int id = -1; id <= PictureCount + 2; ++id)
+        for (const int scale : { -1, 0, 1, 2, 3 }) {
+            const int drawn = draw(id, scale, buffer.data(), 142 * 4);
+            EXPECT_EQ(has(id, scale), drawn) << "id " << id << " scale " << scale;
+            offered += drawn == 0 ? 1 : 0;
+        }
+    EXPECT_EQ(offered, 2 * PictureCount);
+}
+
 TEST(ImageLibrary, KeepsToItsRowsWhenTheyAreWiderThanThePicture)
 {
     const DrawFn draw = drawFunction();
