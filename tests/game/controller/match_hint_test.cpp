@@ -40,6 +40,10 @@ protected:
         const TMatchState before = controller->State();
         const TComputerChoice want = SearchMove(before, SeatS).choice;
         ASSERT_TRUE(controller->ShowHint());
+        // The GUI thread is back before the move has been found.
+        EXPECT_TRUE(controller->HintSearching());
+        EXPECT_EQ(controller->HintSlot(), -1);
+        WaitForHint();
         std::vector<TTableSlot> wantMarked;
         for (int position : want.tablePositions)
             wantMarked.push_back(TableSlots(before).at(position));
