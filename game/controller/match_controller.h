@@ -88,6 +88,8 @@ public:
     bool ShowHint();
     // A hint's search is under way; its move has not been shown yet.
     bool HintSearching() const { return FHint.Searching(); }
+    // A dropped search has not returned yet (it will within one playout).
+    bool HintStopping() const { return FHint.Stopping() > 0; }
     // The highlighted hand slot of the hint shown, -1 when none.
     int HintSlot() const { return FHintSlot; }
 
