@@ -289,15 +289,15 @@ play_match()
     fail "the match did not end within $1 s"
 }
 
-# Starts the program in folder $1 (environment in the rest) with zero pauses,
-# answers the start prompt and plays to the game-over message. The program
-# stays open.
+# Starts the program in folder $1 (environment in the rest) with zero pauses
+# and the computers at strength COMP_PLAYS (0 when unset), answers the start
+# prompt and plays to the game-over message. The program stays open.
 run_match()
 {
     local dir=$1
     shift
     prepare_folder "$BUILD" "$dir"
-    write_settings "$dir" 0 0
+    write_settings "$dir" 0 0 "${COMP_PLAYS:-0}"
     LOG=$dir/Zaviko.log
     start_program "$dir" "$@"
     accept_start start-prompt

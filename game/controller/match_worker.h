@@ -40,6 +40,8 @@ public:
 class TMatchWorker {
 public:
     explicit TMatchWorker(TSequenceDisplay& display);
+    // Stops a sequence still running, which reports to the display as ever:
+    // the owner stops it first when the display goes before the worker.
     ~TMatchWorker();
     TMatchWorker(const TMatchWorker&) = delete;
     TMatchWorker& operator=(const TMatchWorker&) = delete;

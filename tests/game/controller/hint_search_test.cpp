@@ -78,8 +78,9 @@ TEST(HintSearch, TheMoveArrivesThroughTheEventLoopAndANewerSearchSupersedes)
 TEST(HintSearch, ADroppedSearchStopsAndNeverArrives)
 {
     const TMatchState state = Position(kPairs, 5, SeatS);
-    ASSERT_GE(SearchMove(state, SeatS, { .budget = 100 }).playouts, 2)
-        << "a position that searches";
+    TSearchSettings some;
+    some.budget = 100;
+    ASSERT_GE(SearchMove(state, SeatS, some).playouts, 2) << "a position that searches";
     int arrived = 0;
     {
         THintSearch search(Endless());
