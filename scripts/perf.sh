@@ -144,21 +144,16 @@ measure_match()
 # worker, so the GUI thread's frames stay as short as with the quick ones.
 measure_master_match()
 {
-    local frames=$WORK/master-frames
+    local frames=$WORK/master-frames started
     echo "A whole match against three \"Majstor\" seats (CompPlays 3, four players), zero pauses"
-    # In a subshell, so the match is followed afresh from its own log.
-    (
-        started=$(now_ms)
-        COMP_PLAYS=3 run_match "$WORK/master" ZAVIKO_FRAME_LOG="$frames"
-        echo "  $HAND_ENDS hands, $MY_MOVES moves by the human," \
-            "$((($(now_ms) - started) / 1000)) s"
-        close_and_check > /dev/null
-        echo "  longest GUI-thread frame during the match:" \
-            "$(frame_value longest_frame_ms "$frames") ms (target < 50 ms); frames over 50 ms:" \
-            "$(frame_value frames_over_50ms "$frames") of $(frame_value frames "$frames"); the" \
-            "most processor time the GUI thread used in one frame:" \
-            "$(frame_value longest_frame_cpu_ms "$frames") ms"
-    )
+    started=$(now_ms)
+    COMP_PLAYS=3 run_match "$WORK/master" ZAVIKO_FRAME_LOG="$frames"
+    echo "  $HAND_ENDS hands, $MY_MOVES moves by the human, $((($(now_ms) - started) / 1000)) s"
+    close_and_check > /dev/null
+    echo "  longest GUI-thread frame during the match: $(frame_value longest_frame_ms "$frames") ms" \
+        "(target < 50 ms); frames over 50 ms: $(frame_value frames_over_50ms "$frames") of" \
+        "$(frame_value frames "$frames"); the most processor time the GUI thread used in one" \
+        "frame: $(frame_value longest_frame_cpu_ms "$frames") ms"
 }
 
 if [[ "${1:-}" == "--inside" ]]; then
