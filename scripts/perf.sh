@@ -174,5 +174,8 @@ rm -rf "$out"
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-timeout -k 5 480 xvfb-run -a -s "-screen 0 1024x768x24" \
+# -noreset: the server would reset whenever its last client leaves, and a
+# program started during a reset cannot connect; the start-up runs leave it
+# clientless over and over.
+timeout -k 5 480 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
     bash "$0" --inside "$build" "$work" "$out" "${2:-12}"
