@@ -198,7 +198,8 @@ accept_start()
 }
 
 # A settings file for the run: zero or given pauses, the log on, fixed names,
-# four players each for himself, clockwise, one deck, the tight hand.
+# four players each for himself, clockwise, one deck, the tight hand; the
+# computers' strength is $4 (CompPlays, 0 when not given).
 write_settings()
 {
     cat > "$1/Zaviko.ini" << EOF
@@ -211,7 +212,7 @@ E=Istok
 [GameOptions]
 NumberOfPlayers=0
 NumberOfDecks=0
-CompPlays=0
+CompPlays=${4:-0}
 CompPlayDelay=$2
 CompWaitForPlay=$3
 Clockwise=1

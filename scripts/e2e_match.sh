@@ -15,23 +15,29 @@ ME=Igrac
 SEATS=(Igrac Zapad Sever Istok) # the clockwise round from the human
 PLACEMENT=(2 3 8 9 1 4 7 10 0 5 6 11)
 
-LOG=""
-LOG_DONE=0
-LOG_CHANGED=0
-HAND=()
-TABLE=()
-TABLE_OK=0
-LAST_MOVER=""
-ON_TURN="" # index into SEATS; empty until the match's first move
-GAME_OVER=0
-HAND_ENDS=0
-MY_MOVES=0
-MY_CAPTURES=0
-REFUSED=0
-STRAY_BOXES=0
-TALON_TOP=-1
-NEED_LAYOUT=0
-HAND_LEFT=-1
+# What is followed of a match, from nothing: each match is followed from the
+# start of its own log.
+forget_match()
+{
+    LOG=""
+    LOG_DONE=0
+    LOG_CHANGED=0
+    HAND=()
+    TABLE=()
+    TABLE_OK=0
+    LAST_MOVER=""
+    ON_TURN="" # index into SEATS; empty until the match's first move
+    GAME_OVER=0
+    HAND_ENDS=0
+    MY_MOVES=0
+    MY_CAPTURES=0
+    REFUSED=0
+    STRAY_BOXES=0
+    TALON_TOP=-1
+    NEED_LAYOUT=0
+    HAND_LEFT=-1
+}
+forget_match
 
 table_put()
 {
@@ -289,15 +295,16 @@ play_match()
     fail "the match did not end within $1 s"
 }
 
-# Starts the program in folder $1 (environment in the rest) with zero pauses,
-# answers the start prompt and plays to the game-over message. The program
-# stays open.
+# Starts the program in folder $1 (environment in the rest) with zero pauses
+# and the computers at strength COMP_PLAYS (0 when unset), answers the start
+# prompt and plays to the game-over message. The program stays open.
 run_match()
 {
     local dir=$1
     shift
+    forget_match
     prepare_folder "$BUILD" "$dir"
-    write_settings "$dir" 0 0
+    write_settings "$dir" 0 0 "${COMP_PLAYS:-0}"
     LOG=$dir/Zaviko.log
     start_program "$dir" "$@"
     accept_start start-prompt

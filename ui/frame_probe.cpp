@@ -49,13 +49,15 @@ TFrameProbe::~TFrameProbe()
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
     const QString text = QStringLiteral("first_frame_done_epoch_ms %1\nfirst_frame_cpu_ms %2\n"
                                         "longest_startup_frame_ms %3\nlongest_frame_ms %4\n"
-                                        "longest_frame_cpu_ms %5\nframes %6\n")
+                                        "longest_frame_cpu_ms %5\nframes %6\n"
+                                        "frames_over_50ms %7\n")
                              .arg(FFirstFrameDoneMs)
                              .arg(FFirstFrameCpuMs, 0, 'f', 1)
                              .arg(FLongestStartNs / 1e6, 0, 'f', 1)
                              .arg(FLongestNs / 1e6, 0, 'f', 1)
                              .arg(FLongestCpuNs / 1e6, 0, 'f', 1)
-                             .arg(FFrames);
+                             .arg(FFrames)
+                             .arg(FSlowFrames);
     file.write(text.toUtf8());
     for (const auto& [step, epochMs] : StartupSteps::Noted())
         file.write(QStringLiteral("step_%1_epoch_ms %2\n").arg(step).arg(epochMs).toUtf8());
@@ -91,5 +93,7 @@ void TFrameProbe::Tick()
         return;
     }
     FLongestNs = std::max(FLongestNs, ns);
+    // The tick's own interval counts as part of the frame.
+    if (ns + TickMs * 1000000LL > SlowFrameNs) ++FSlowFrames;
     FLongestCpuNs = std::max(FLongestCpuNs, cpuNs);
 }

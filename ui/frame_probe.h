@@ -13,8 +13,9 @@ class QWidget;
 // the environment variable ZAVIKO_FRAME_LOG names a file, the probe notes the
 // wall-clock time at which the main window's first paint is done and the
 // longest stretch the GUI thread was kept from its event loop (a "frame"),
-// before and after that first paint, and writes them to the file when it is
-// destroyed. Without the variable nothing is installed.
+// before and after that first paint, and how many frames after it took over
+// 50 ms, and writes them to the file when it is destroyed. Without the
+// variable nothing is installed.
 //
 // A frame is seen as the lateness of a short precise timer: the loop fires it
 // as soon as it gets back to its events, modal loops included, whatever
@@ -32,6 +33,8 @@ private:
     void Tick();
 
     static constexpr int TickMs = 2;
+    // A frame longer than this is one the player may notice.
+    static constexpr qint64 SlowFrameNs = 50'000'000;
     QString FPath;
     QWidget* FWindow;
     QTimer FTimer;
@@ -44,4 +47,5 @@ private:
     qint64 FLongestCpuNs = 0; // the most processor time the thread used in one of them
     qint64 FTickCpuNs = 0;
     qint64 FFrames = 0;
+    qint64 FSlowFrames = 0; // after the first paint, over SlowFrameNs
 };

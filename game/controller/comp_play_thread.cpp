@@ -1,19 +1,14 @@
 #include "game/controller/comp_play_thread.h"
 
+#include "game/controller/sequence_observer.h"
+
 #include <exception>
 
-namespace {
-
-void RaiseTo(std::atomic<int>& most, int value)
-{
-    for (int seen = most; value > seen && !most.compare_exchange_weak(seen, value);) { }
-}
-
-} // namespace
-
-TCompPlayThread::TCompPlayThread(std::function<void()> body, std::function<void()> end)
+TCompPlayThread::TCompPlayThread(
+    std::function<void()> body, std::function<void()> end, TSequenceObserver* observer)
     : FBody(std::move(body))
     , FEnd(std::move(end))
+    , FObserver(observer)
 {
 }
 
@@ -26,7 +21,7 @@ TCompPlayThread::~TCompPlayThread()
 
 void TCompPlayThread::Execute()
 {
-    RaiseTo(FMostAtOnce, ++FRunning);
+    if (FObserver) FObserver->BodyStarted();
     // A failed move is reported before the end, so that the end (which clears
     // Busy on the GUI thread) is the body's last hand-off: once the human is
     // let back in, a new sequence may take this one's place without serving
@@ -37,8 +32,8 @@ void TCompPlayThread::Execute()
         const std::exception_ptr error = std::current_exception();
         Synchronize([error] { std::rethrow_exception(error); }); // reports it
     }
-    // No longer counted as running before that, so Busy false means none runs.
-    --FRunning;
+    // Over before the end, so Busy false means no body runs.
+    if (FObserver) FObserver->BodyEnded();
     Synchronize(FEnd);
 }
 

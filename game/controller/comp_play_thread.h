@@ -2,28 +2,26 @@
 
 #include "platform/thread.h"
 
-#include <atomic>
 #include <functional>
+
+class TSequenceObserver;
 
 // One computer sequence: the body makes every consecutive computer move until
 // the human is on turn or the match is over; the end then runs on the GUI
-// thread as the thread's last hand-off.
+// thread as the thread's last hand-off. An observer, when given, is told when
+// the body starts and ends.
 class TCompPlayThread : public TThread {
 public:
-    TCompPlayThread(std::function<void()> body, std::function<void()> end);
+    TCompPlayThread(
+        std::function<void()> body, std::function<void()> end, TSequenceObserver* observer);
     ~TCompPlayThread() override;
-
-    // Sequence bodies running now, and the most that ever ran at once; the
-    // controller keeps both at one at most, which the stop tests check.
-    static int Running() { return FRunning; }
-    static int MostAtOnce() { return FMostAtOnce; }
 
 protected:
     void Execute() override;
 
 private:
     const std::function<void()> FBody, FEnd;
-    static inline std::atomic<int> FRunning { 0 }, FMostAtOnce { 0 };
+    TSequenceObserver* const FObserver;
 };
 
 // Makes one hand-off to the GUI thread from a thread of its own, so that

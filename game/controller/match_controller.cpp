@@ -1,7 +1,6 @@
 // Start-up, a new match, the start prompt and the settings the window applies.
 #include "game/controller/match_controller.h"
 
-#include "game/controller/comp_play_thread.h"
 #include "game/controller/log_failure_text.h"
 #include "platform/message_sink.h"
 #include "platform/random.h"
@@ -78,8 +77,6 @@ void TMatchController::Start()
     FView.SetScoreTableChecked(FScoreTableShown);
     FFirstActivation = true;
     FSelection.Clear();
-    FBusy = false;
-    FPaused = false;
     NewGame(true);
     NewGame(false);
 }
@@ -123,8 +120,8 @@ void TMatchController::SetNumberOfDecks(int n)
 
 void TMatchController::NewGame(bool initial)
 {
-    if (FStopping) return;
-    if (FBusy) StopSequence();
+    if (Stopping()) return;
+    if (Busy()) StopSequence();
     FPendingSequence.reset();
     Randomize();
     ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
@@ -181,7 +178,7 @@ void TMatchController::AskToStart()
 
 void TMatchController::StartMatch()
 {
-    if (FBusy || FStopping) return;
+    if (Busy() || Stopping()) return;
     if (FState.CurrentPlayer == SeatS) {
         MessageSink().Information(
             QCoreApplication::translate("TMatchController", "Ti igras prvi.").toStdString());
@@ -217,8 +214,8 @@ void TMatchController::ShowLastMoves()
 
 void TMatchController::ResumeMatch(const TSavedMatch& match)
 {
-    if (FStopping) return;
-    if (FBusy) StopSequence();
+    if (Stopping()) return;
+    if (Busy()) StopSequence();
     FPendingSequence.reset();
     SetRandomState(match.randomState);
     FHandClears = 0;
@@ -233,8 +230,9 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
 
 void TMatchController::Shutdown()
 {
-    if (FBusy) StopSequence();
-    FWorker.reset();
+    ClearHint();
+    // Also frees the thread of a sequence that has ended.
+    StopSequence();
     if (LogFile.Active()) {
         try {
             LogFile.Close();

@@ -5,8 +5,9 @@
 #include "game/rules/match_file.h"
 #include "game/rules/match_rules.h"
 #include "game/rules/match_statistics.h"
+#include "game/controller/hint_search.h"
 #include "game/controller/match_view.h"
-#include "platform/manual_reset_event.h"
+#include "game/controller/match_worker.h"
 
 #include <QString>
 
@@ -19,7 +20,7 @@
 class TIni;
 class TLogFile;
 class TZuVirtualDeck;
-class TCompPlayThread;
+class TSequenceObserver;
 
 // The card controls the controller plays on; the window owns them.
 struct TMatchControls {
@@ -34,15 +35,18 @@ struct TMatchControls {
 
 // Runs a match: the rules on values (match_rules.h) change the state, and the
 // controller shows every change on the card groups, the deck, the score grids,
-// the status bar and the log, in the game's order. Computer seats play on a
-// worker thread (TCompPlayThread); whatever they change on screen reaches the
-// GUI thread through a synchronous hand-off. Everything public is called on
-// the GUI thread.
-class TMatchController {
+// the status bar and the log, in the game's order. Computer seats play on the
+// worker (TMatchWorker), which runs the sequence this controller gives it;
+// whatever the sequence changes on screen reaches the GUI thread through the
+// worker's synchronous hand-offs, and the worker tells the controller of the
+// rules' events and of the sequence's end through TSequenceDisplay. The hint
+// searches on a thread of its own (THintSearch). Everything public is called
+// on the GUI thread.
+class TMatchController : private TSequenceDisplay {
 public:
     TMatchController(
         const TMatchControls& controls, TIni& settings, TLogFile& log, TMatchView& view);
-    ~TMatchController();
+    ~TMatchController() override;
     TMatchController(const TMatchController&) = delete;
     TMatchController& operator=(const TMatchController&) = delete;
 
@@ -75,11 +79,17 @@ public:
     // --- The hint ("Savet") ---
     // The human is on turn with cards, nothing else runs, the match is on.
     bool HintAvailable() const;
-    // "Majstor"'s move for the human: the marks (and Selection) become
-    // exactly its table cards, as clicks on them would make them, and the
-    // hand card to play is highlighted until the next click or turn. Plays
-    // nothing; false when no hint can be given.
+    // Starts the search of "Majstor"'s move for the human, off the GUI
+    // thread. When it arrives the marks (and Selection) become exactly its
+    // table cards, as clicks on them would make them, and the hand card to
+    // play is highlighted until the next click or turn. Plays nothing. Any
+    // click, key, "Nova", pause, closing or another "Savet" drops a search
+    // under way. False when no hint can be given.
     bool ShowHint();
+    // A hint's search is under way; its move has not been shown yet.
+    bool HintSearching() const { return FHint.Searching(); }
+    // A dropped search has not returned yet (it will within one playout).
+    bool HintStopping() const { return FHint.Stopping() > 0; }
     // The highlighted hand slot of the hint shown, -1 when none.
     int HintSlot() const { return FHintSlot; }
 
@@ -101,13 +111,13 @@ public:
     bool ScoreTableShown() const { return FScoreTableShown; }
 
     // --- What the window and tests read ---
-    bool Busy() const { return FBusy; }
+    bool Busy() const { return FWorker.Busy(); }
     // A computer opens the match and the player has not let it begin yet
     // ("Pocni igru" is on offer).
     bool WaitingToStart() const { return FWaitingToStart; }
-    bool Paused() const { return FPaused; }
+    bool Paused() const { return FWorker.Paused(); }
     // A stop of the computer sequence is under way; input waits for it.
-    bool Stopping() const { return FStopping; }
+    bool Stopping() const { return FWorker.Stopping(); }
     bool GameOver() const { return FState.GameOver; }
     int GameMode() const { return FState.GameMode; }
     int CardsLeft() const { return int(FState.deck.size()); }
@@ -123,11 +133,13 @@ public:
     // Blocks until a running computer sequence has ended, serving its
     // hand-offs; for tests and the window's close.
     void WaitForSequence();
+    // Tells the observer what every later sequence does; for tests.
+    void SetSequenceObserver(TSequenceObserver* observer) { FWorker.SetObserver(observer); }
 
     // A match is under way: a move has been made and it is not over. While
     // the computers play, the worker writes the state, so the GUI thread
     // reads what the worker published after its last step.
-    bool MatchUnderway() const { return FBusy ? FUnderway.load() : Underway(FState); }
+    bool MatchUnderway() const { return Busy() ? FUnderway.load() : Underway(FState); }
     // The match as it stands, for saving; only between sequences.
     TSavedMatch SavedMatch() const;
     // Goes on with a saved match; a computer seat on turn plays at once.
@@ -135,7 +147,7 @@ public:
     // Ends a computer's reveal at once (the space key, a click on the table);
     // the pauses themselves stay as they are set.
     void SkipReveal();
-    bool Revealing() const { return FRevealing; }
+    bool Revealing() const { return FWorker.Revealing(); }
 
     // Puts a prepared state in place and shows it whole: cards, taken lists,
     // scores, status bar. For the screenshot programs, which need positions
@@ -147,18 +159,20 @@ public:
     void LogLine(const QString& text);
 
 private:
-    class TEvents;
-
-    // --- The computer sequence (the worker's side) ---
+    // --- The computer sequence, run by the worker ---
     // After a move: the turn moves on, hands are refilled or the hand ends,
     // and every computer seat then on turn plays, until the human is on turn
     // or the match is over.
     void EndTurn();
     // A computer seat's move; false when the sequence was told to stop.
     bool PlayerNBeforePlay(int seat);
-    // A timed pause on PaceEvent that also holds while paused.
-    void Pace(int ms);
-    bool WorkerTerminated() const;
+
+    // --- What the worker shows (TSequenceDisplay), on the GUI thread ---
+    void SequenceTurnChanged() override { ShowStatusTurn(); }
+    std::vector<int> SequenceNewDeck() override;
+    void SequenceDealt(bool newDeck) override { ShowDeal(newDeck, true); }
+    void SequenceHandEnded(const THandEnd& end) override { ShowHandEndOnGui(end); }
+    void SequenceEnded() override;
 
     void SetWaitingToStart(bool waiting);
     void DealCards(bool newDeck, bool logIt);
@@ -184,26 +198,23 @@ private:
     bool RetryPendingSequence();
     void PublishProgress();
     void StopSequence();
-    void SequenceEnded();
     void ShowHandEndOnGui(const THandEnd& end);
     void ShowGameOverOnGui(const QString& winner);
     void ShowDeal(bool newDeck, bool logIt);
     void ComputerCapture(const TMove& move);
     void ComputerLaysDown(int seat, int handSlot);
     void RevealHandCard(int seat, int handSlot, bool reveal);
-    void PaceReveal();
     void ShowNotice(const QString& text);
     // Each seat's last move, kept so a saved match shows them again.
     void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds);
     void ClearLastMoves();
     void ShowLastMoves();
     TZuSingleCard* TableCard(TTableSlot place) const;
+    // Ends the hint shown and drops a hint's search under way.
     void ClearHint();
+    // The hint's move has arrived: marks and the highlighted hand card.
+    void ShowHintMove(const TComputerChoice& choice);
     bool SelectionSlots(std::vector<TTableSlot>& places) const;
-    void RunOnGui(const std::function<void()>& fn);
-    // Runs onGui on the GUI thread from a thread of the lowest priority and
-    // waits for it: the worker's way to show a modal display.
-    void ShowWhileWaiting(const std::function<void()>& onGui);
     void Report(const TMatchEvent& event);
 
     TMatchControls FControls;
@@ -213,8 +224,8 @@ private:
     TMatchView& FView;
     TMatchState FState;
     TCardCollection FSelection;
-    TManualResetEvent PaceEvent;
-    std::unique_ptr<TCompPlayThread> FWorker;
+    TMatchWorker FWorker { *this };
+    THintSearch FHint;
 
     std::atomic<int> CompPlays { 1 };
     std::atomic<int> CompPlayDelay { 0 };
@@ -223,13 +234,9 @@ private:
     bool FFirstActivation = true;
     bool FWaitingToStart = false;
     bool FScoreTableShown = true;
-    std::atomic<bool> FBusy { false };
-    std::atomic<bool> FPaused { false };
-    std::atomic<bool> FStopping { false };
     int FHintSlot = -1;
     // The human's table clears in the hand under way, for the statistics.
     int FHandClears = 0;
-    std::atomic<bool> FRevealing { false };
     // MatchUnderway as of the worker's last step.
     std::atomic<bool> FUnderway { false };
     // The sequence after the human's move, when its thread was refused.

@@ -117,7 +117,8 @@ void TMatchController::LogDeal(bool newDeck)
 
 void TMatchController::ShowState(const TMatchState& state, const TLastMoves& lastMoves)
 {
-    if (FBusy || FStopping) return;
+    if (Busy() || Stopping()) return;
+    ClearHint();
     FState = state;
     // The grid of the state's mode, its rows filled from the state below.
     InitScoreGrid();
@@ -196,7 +197,7 @@ void TMatchController::FillScoreNames()
 void TMatchController::ShowScorePanel()
 {
     for (int grid = 0; grid < 3; ++grid)
-        FView.SetScorePanelVisible(grid, grid == ActiveScoreGrid());
+        FView.SetScorePanelVisible(grid, FScoreTableShown && grid == ActiveScoreGrid());
 }
 
 void TMatchController::ToggleScoreTable()

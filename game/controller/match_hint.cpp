@@ -1,12 +1,11 @@
 // The hint: "Majstor"'s move for the human (its search, on what S knows), shown as marks on the
-// table and the hand card picked out by the view. Nothing is played. Runs on the GUI thread.
+// table and the hand card picked out by the view. Nothing is played. The search runs on a thread
+// of its own (THintSearch); its move is shown here, on the GUI thread, when it arrives.
 #include "game/controller/match_controller.h"
-
-#include "game/computer/search_player.h"
 
 bool TMatchController::HintAvailable() const
 {
-    return !FBusy && !FStopping && !FPendingSequence && !FState.GameOver && !FWaitingToStart
+    return !Busy() && !Stopping() && !FPendingSequence && !FState.GameOver && !FWaitingToStart
         && FState.CurrentPlayer == SeatS && FControls.PlayerS->Controller() == ctHuman
         && !HandEmpty(FState, SeatS);
 }
@@ -14,9 +13,16 @@ bool TMatchController::HintAvailable() const
 bool TMatchController::ShowHint()
 {
     if (!HintAvailable()) return false;
-    ClearTableMarks(); // also ends an earlier hint
-    const TComputerChoice choice = SearchMove(FState, SeatS).choice;
-    if (choice.handSlot < 0) return false;
+    ClearTableMarks(); // also ends an earlier hint and drops its search
+    // Every change of the state drops the search first, so the move that
+    // arrives is one for the state as it stands then.
+    return FHint.Start(
+        FState, SeatS, [this](const TComputerChoice& choice) { ShowHintMove(choice); });
+}
+
+void TMatchController::ShowHintMove(const TComputerChoice& choice)
+{
+    if (choice.handSlot < 0 || !HintAvailable()) return;
     // The marks are made as the human's clicks make them, so Selection and
     // the marked cards agree and a click on the hand card plays the hint.
     for (const TTableSlot& place : MoveOfChoice(FState, SeatS, choice).take)
@@ -24,11 +30,11 @@ bool TMatchController::ShowHint()
     FHintSlot = choice.handSlot;
     FView.ShowHintCard(FHintSlot);
     Report(HintShownEvent(FState));
-    return true;
 }
 
 void TMatchController::ClearHint()
 {
+    FHint.Cancel();
     if (FHintSlot < 0) return;
     FHintSlot = -1;
     FView.ShowHintCard(-1);

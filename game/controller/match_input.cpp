@@ -22,13 +22,13 @@ std::string Translated(const char* text)
 void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* card, int position,
     bool& /*playIt*/, TZuTablePos& /*tablePos*/, bool& /*faceDown*/, Qt::MouseButton /*button*/)
 {
-    if (FStopping) return;
+    if (Stopping()) return;
     ClearHint();
     if (FWaitingToStart) {
         MessageSink().Information(Translated(kNotStarted));
         return;
     }
-    if (FBusy) {
+    if (Busy()) {
         MessageSink().Message(Translated(kNotYourTurn));
         return;
     }
@@ -55,7 +55,7 @@ void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* car
 void TMatchController::ShowNotice(const QString& text)
 {
     // The pause panel is free whenever the human may act.
-    if (!FPaused) FView.SetStatusText(2, text);
+    if (!Paused()) FView.SetStatusText(2, text);
 }
 
 void TMatchController::HumanLaysDown(int slot)
@@ -119,12 +119,13 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
     int /*position*/, bool& /*playIt*/, TZuTablePos& /*tablePos*/, bool& /*faceDown*/,
     Qt::MouseButton /*button*/)
 {
-    if (FStopping) return;
-    if (FBusy && FRevealing) {
+    if (Stopping()) return;
+    if (HintSearching()) ClearHint();
+    if (Busy() && Revealing()) {
         SkipReveal(); // a click on the table hurries the computer's reveal
         return;
     }
-    if (FBusy) {
+    if (Busy()) {
         MessageSink().Message(Translated(kNotYourTurn));
         return;
     }
@@ -168,13 +169,17 @@ void TMatchController::ClearTableMarks()
 
 void TMatchController::FormMouseDown(Qt::MouseButton button)
 {
+    // Any click drops a hint's search under way.
+    if (HintSearching()) ClearHint();
     // The computer's reveal marks table cards too; those are not the human's.
-    if (button == Qt::RightButton && !FBusy && !FStopping) ClearTableMarks();
+    if (button == Qt::RightButton && !Busy() && !Stopping()) ClearTableMarks();
     if (button == Qt::LeftButton) SkipReveal();
 }
 
 void TMatchController::FormKeyPress(QChar key)
 {
+    // Any key drops a hint's search under way.
+    if (HintSearching()) ClearHint();
     const QChar k = key.toUpper();
     if (k == 'T')
         ToggleScoreTable();
@@ -186,8 +191,9 @@ void TMatchController::FormKeyPress(QChar key)
 
 void TMatchController::TogglePause()
 {
-    if (!FBusy || FStopping) return;
-    FPaused = !FPaused;
-    FView.SetStatusText(
-        2, FPaused ? QCoreApplication::translate("TMatchController", "Igra pauzirana") : QString());
+    if (HintSearching()) ClearHint();
+    if (!Busy() || Stopping()) return;
+    FWorker.SetPaused(!Paused());
+    FView.SetStatusText(2,
+        Paused() ? QCoreApplication::translate("TMatchController", "Igra pauzirana") : QString());
 }

@@ -1,9 +1,9 @@
-// The computer sequence: the worker's side of the match and how the GUI
-// thread starts and stops it. The worker changes the match state only while
-// Busy locks the human out; everything it shows goes through RunOnGui.
+// The computer sequence: what the worker (TMatchWorker) runs for the match,
+// and how the GUI thread starts and stops it. The sequence changes the match
+// state only while Busy locks the human out; everything it shows goes through
+// the worker's hand-offs.
 #include "game/controller/match_controller.h"
 
-#include "game/controller/comp_play_thread.h"
 #include "game/computer/seat_choice.h"
 #include "platform/message_sink.h"
 #include "platform/random.h"
@@ -11,7 +11,6 @@
 #include "cards/zucard_deck.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 namespace {
 
@@ -26,82 +25,25 @@ QString NoThreadText(const char* what)
 
 } // namespace
 
-// The rules' events during the end of a turn, shown on the GUI thread.
-class TMatchController::TEvents : public TMatchEvents {
-public:
-    explicit TEvents(TMatchController& c)
-        : FC(c)
-    {
-    }
-    void TurnChanged(const TMatchState&) override
-    {
-        FC.RunOnGui([this] { FC.ShowStatusTurn(); });
-    }
-    std::vector<int> NewDeck(int) override
-    {
-        std::vector<int> deck;
-        FC.RunOnGui([this, &deck] {
-            FC.FControls.Deck->PrepareDeck();
-            deck = FC.FControls.Deck->Remaining();
-        });
-        return deck;
-    }
-    void Dealt(const TMatchState&, bool newDeck) override
-    {
-        FC.RunOnGui([this, newDeck] { FC.ShowDeal(newDeck, true); });
-    }
-    void HandEnded(const TMatchState&, const THandEnd& end) override
-    {
-        FC.ShowWhileWaiting([this, &end] { FC.ShowHandEndOnGui(end); });
-    }
-
-private:
-    TMatchController& FC;
-};
-
 void TMatchController::Report(const TMatchEvent& event)
 {
     if (OnMatchEvent) OnMatchEvent(event);
 }
 
-void TMatchController::RunOnGui(const std::function<void()>& fn)
+std::vector<int> TMatchController::SequenceNewDeck()
 {
-    TThread::Synchronize(fn);
-}
-
-void TMatchController::ShowWhileWaiting(const std::function<void()>& onGui)
-{
-    THandOffThread display(onGui);
-    display.SetPriority(QThread::LowestPriority);
-    // Without a thread of its own the display still shows, straight from here.
-    if (!display.Resume()) RunOnGui(onGui);
-    display.WaitFor();
+    FControls.Deck->PrepareDeck();
+    return FControls.Deck->Remaining();
 }
 
 void TMatchController::StartSequence(bool playFirst)
 {
-    // Busy is set before the worker can run, so its end cannot come first,
-    // and nothing below serves events: no click queued behind the human's
-    // move can become a second one.
     FUnderway = Underway(FState);
-    FBusy = true;
     FPendingSequence.reset();
-    if (FWorker) {
-        // Its sequence has ended, which was its last hand-off; it may still be
-        // returning from its body.
-        FWorker->WaitForQuietEnd();
-        FWorker.reset();
-    }
-    FWorker = std::make_unique<TCompPlayThread>(
-        [this, playFirst] {
-            if (!playFirst || PlayerNBeforePlay(FState.CurrentPlayer)) EndTurn();
-        },
-        [this] { SequenceEnded(); });
-    FWorker->SetPriority(QThread::LowPriority);
-    if (FWorker->Resume()) return;
-    FWorker.reset();
-    FBusy = false;
-    SequenceRefused(playFirst);
+    const bool started = FWorker.Start([this, playFirst] {
+        if (!playFirst || PlayerNBeforePlay(FState.CurrentPlayer)) EndTurn();
+    });
+    if (!started) SequenceRefused(playFirst);
 }
 
 void TMatchController::SequenceRefused(bool playFirst)
@@ -135,111 +77,69 @@ void TMatchController::PublishProgress()
 
 void TMatchController::SequenceEnded()
 {
-    FBusy = false;
-    if (FPaused) {
-        FPaused = false;
+    if (Paused()) {
+        FWorker.SetPaused(false);
         FView.SetStatusText(2, QString());
     }
 }
 
 void TMatchController::StopSequence()
 {
-    if (!FWorker || FStopping) return;
-    FStopping = true;
-    PaceEvent.SetEvent();
-    FWorker->Terminate();
-    FWorker->WaitFor(); // serves the worker's hand-offs meanwhile
-    FWorker.reset();
-    PaceEvent.ResetEvent();
-    SequenceEnded();
-    FStopping = false;
+    FWorker.Stop();
 }
 
 void TMatchController::WaitForSequence()
 {
-    if (FWorker) FWorker->WaitFor();
-}
-
-bool TMatchController::WorkerTerminated() const
-{
-    return FWorker && FWorker->Terminated();
-}
-
-void TMatchController::PaceReveal()
-{
-    // While the chosen cards show, the player may cut the wait short.
-    FRevealing = true;
-    Pace(CompPlayDelay * 1000);
-    FRevealing = false;
+    FWorker.WaitFor();
 }
 
 void TMatchController::SkipReveal()
 {
-    if (FBusy && FRevealing && !FPaused) PaceEvent.Pulse();
-}
-
-void TMatchController::Pace(int ms)
-{
-    if (ms > 0) PaceEvent.WaitFor(ms);
-    // The pause holds the sequence here; a stop signals the event and ends it.
-    while (FPaused && !WorkerTerminated())
-        PaceEvent.WaitFor(50);
+    FWorker.SkipReveal();
 }
 
 void TMatchController::EndTurn()
 {
     for (;;) {
-        TEvents events(*this);
-        FinishTurn(FState, events);
+        FinishTurn(FState, FWorker.Events());
         PublishProgress();
-        RunOnGui([this] { ClearTableMarks(); });
+        FWorker.RunOnGui([this] { ClearTableMarks(); });
         if (FState.GameOver) {
             // Names belong to the GUI thread: a rename may change them.
             QString winner;
-            RunOnGui([this, &winner] {
+            FWorker.RunOnGui([this, &winner] {
                 ShowTaken();
                 winner = QString::fromStdString(WinnerName(FState,
                     { Name(SeatS).toStdString(), Name(SeatW).toStdString(),
                         Name(SeatN).toStdString(), Name(SeatE).toStdString() }));
             });
-            ShowWhileWaiting([this, &winner] { ShowGameOverOnGui(winner); });
+            FWorker.ShowWhileWaiting([this, &winner] { ShowGameOverOnGui(winner); });
             return;
         }
         if (FState.CurrentPlayer == SeatS) return;
-        Pace(CompWaitForPlay * 500);
+        FWorker.Pace(CompWaitForPlay * 500);
         if (!PlayerNBeforePlay(FState.CurrentPlayer)) return;
     }
 }
 
 bool TMatchController::PlayerNBeforePlay(int seat)
 {
-    if (WorkerTerminated()) return false;
+    if (FWorker.Terminated()) return false;
     // The strength is read once, so a change in the options applies from the
-    // next move on, never in the middle of one.
+    // next move on, never in the middle of one; the draw too, so a move
+    // chosen again after a pause is chosen from the same randomness.
     const int strength = CompPlays;
     const int r = Random(10);
-    // "Majstor"'s search asks between playouts whether to go on: "Nova" and
-    // closing end it and the sequence; a pause ends it too, and the move is
-    // searched again from the start once the pause is over.
-    TSearchSettings search;
-    bool interrupted = false;
-    search.stopped = [this, &interrupted] {
-        interrupted = interrupted || WorkerTerminated() || FPaused;
-        return interrupted;
-    };
-    TComputerChoice choice;
-    for (;;) {
-        interrupted = false;
-        choice = ChooseSeatMoveWith(FState, seat, strength, r, search);
-        if (WorkerTerminated()) return false;
-        if (!interrupted) break;
-        Pace(0);
-    }
-    if (choice.handSlot < 0) return true; // nothing to play: the turn moves on
-    if (choice.capture)
-        ComputerCapture(MoveOfChoice(FState, seat, choice));
+    const std::optional<TComputerChoice> choice
+        = FWorker.Choose(seat, [this, seat, strength, r](const TSearchSettings& search) {
+              return ChooseSeatMoveWith(FState, seat, strength, r, search);
+          });
+    if (!choice) return false;
+    if (choice->handSlot < 0) return true; // nothing to play: the turn moves on
+    if (choice->capture)
+        ComputerCapture(MoveOfChoice(FState, seat, *choice));
     else
-        ComputerLaysDown(seat, choice.handSlot);
+        ComputerLaysDown(seat, choice->handSlot);
     return true;
 }
 
@@ -257,7 +157,7 @@ void TMatchController::ComputerCapture(const TMove& move)
 {
     const int seat = move.seat, handSlot = move.handSlot;
     const std::vector<TTableSlot>& take = move.take;
-    RunOnGui([&] {
+    FWorker.RunOnGui([&] {
         QString line = QStringLiteral(">> ") + Name(seat) + QStringLiteral(" kupi sa ")
             + CardName(FState.hands[seat][handSlot]) + QStringLiteral(" sledece karte: ");
         for (const TTableSlot& place : take) {
@@ -267,10 +167,10 @@ void TMatchController::ComputerCapture(const TMove& move)
         RevealHandCard(seat, handSlot, true);
         LogLine(line);
     });
-    PaceReveal();
+    FWorker.PaceReveal(CompPlayDelay * 1000);
     const TMoveOutcome outcome = ApplyMove(FState, move);
     PublishProgress();
-    RunOnGui([&] {
+    FWorker.RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
         for (const TTableSlot& place : take)
             TableCard(place)->SetNegative(false);
@@ -285,15 +185,15 @@ void TMatchController::ComputerCapture(const TMove& move)
 
 void TMatchController::ComputerLaysDown(int seat, int handSlot)
 {
-    RunOnGui([&] {
+    FWorker.RunOnGui([&] {
         RevealHandCard(seat, handSlot, true);
         LogLine(Name(seat) + QStringLiteral(" stavlja na talon kartu ")
             + CardName(FState.hands[seat][handSlot]));
     });
-    PaceReveal();
+    FWorker.PaceReveal(CompPlayDelay * 1000);
     const TMoveOutcome outcome = ApplyMove(FState, { seat, handSlot, {} });
     PublishProgress();
-    RunOnGui([&] {
+    FWorker.RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
         ShowHands();
         ShowTable(); // the rules have put the card in its slot
@@ -325,7 +225,7 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
         }
     }
     // An abandoned match shows nothing more.
-    if (FStopping) return;
+    if (Stopping()) return;
     THandEndDisplay display;
     for (int seat = SeatS; seat <= SeatE; ++seat)
         display.seats[seat] = Seat(seat);
@@ -341,7 +241,7 @@ void TMatchController::ShowGameOverOnGui(const QString& winner)
 {
     LogLine(QStringLiteral("Kraj partije. Pobednik je ") + winner);
     Report(MatchEndedEvent(FState));
-    if (FStopping) return;
+    if (Stopping()) return;
     MessageSink().Information(QCoreApplication::translate("TMatchController",
         "Partija je gotova. Pobednik: %1\n\nIzaberi Igra | Nova za novu partiju.")
                                   .arg(winner)

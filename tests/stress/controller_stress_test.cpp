@@ -2,8 +2,8 @@
 // closing the window at a random moment, a few played to their end, over
 // every mode and deck count; the invariants are checked after every move
 // and at every stop, and never more than one worker runs.
-#include "game/controller/comp_play_thread.h"
 #include "tests/game/controller/match_fixture.h"
+#include "tests/game/controller/sequence_counter.h"
 #include "tests/stress/match_invariants.h"
 
 #include <QTimer>
@@ -35,6 +35,7 @@ protected:
         controller.reset();
         checking.onStatus = [this] { Check(); };
         controller = std::make_unique<TMatchController>(controls, settings, log, checking);
+        controller->SetSequenceObserver(&sequences);
     }
     ~ControllerStress() override { controller.reset(); }
 
@@ -69,7 +70,7 @@ protected:
                 ADD_FAILURE() << "grid " << grid << " row " << row << " shows " << shown
                               << ", the row totals " << state.cells[row - 1].Total();
         }
-        if (TCompPlayThread::Running() > 1 && failures++ < 5) ADD_FAILURE() << "two workers";
+        if (sequences.Running() > 1 && failures++ < 5) ADD_FAILURE() << "two workers";
     }
 
     int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
@@ -104,6 +105,7 @@ protected:
             << checking.status[2].toStdString() << " moves " << controller->State().MovesMade;
     }
 
+    TSequenceCounter sequences;
     TCheckingView checking;
     std::mt19937 rng { 1208 };
     long checks = 0;
@@ -138,8 +140,9 @@ TEST_F(ControllerStress, TwoHundredMatchesStoppedAtRandomMomentsKeepTheInvariant
             ++closes;
             controller->Shutdown();
             controller.reset();
-            ASSERT_EQ(TCompPlayThread::Running(), 0);
+            ASSERT_EQ(sequences.Running(), 0);
             controller = std::make_unique<TMatchController>(controls, settings, log, checking);
+            controller->SetSequenceObserver(&sequences);
             controller->Start();
         }
         ASSERT_FALSE(controller->Busy());
@@ -148,13 +151,13 @@ TEST_F(ControllerStress, TwoHundredMatchesStoppedAtRandomMomentsKeepTheInvariant
     }
     // A fixed seed fixes the run, not each match: the matches are all dealt apart.
     EXPECT_GE(deals.size(), 195u);
-    EXPECT_LE(TCompPlayThread::MostAtOnce(), 1);
+    EXPECT_LE(sequences.MostAtOnce(), 1);
     EXPECT_TRUE(sink.shown.errors.empty()) << sink.shown.errors.front();
     std::printf("controller: 200 matches, %d stopped by Nova, %d by closing, %d busy at the stop, "
                 "%d played to the end, deepest %d moves, %ld checks, most workers at once %d, "
                 "%zu different deals, %.1f s\n",
-        novas, closes, busyAtStop, ended, deepest, checks, int(TCompPlayThread::MostAtOnce()),
-        deals.size(), timer.elapsed() / 1000.0);
+        novas, closes, busyAtStop, ended, deepest, checks, sequences.MostAtOnce(), deals.size(),
+        timer.elapsed() / 1000.0);
 }
 
 } // namespace

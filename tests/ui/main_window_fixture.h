@@ -101,6 +101,16 @@ protected:
         ASSERT_FALSE(Controller().Busy()) << "the computer sequence did not end";
     }
 
+    // Serves the event loop until the hint's search has shown its move.
+    void WaitForHint()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (Controller().HintSearching() && timer.elapsed() < 30000)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ASSERT_FALSE(Controller().HintSearching()) << "the hint's search did not end";
+    }
+
     QString LogText() const
     {
         QFile file(dir.filePath("Zaviko.log"));

@@ -231,6 +231,7 @@ TEST_F(MainWindowPlayTest, TheHintCardShowsWholeAboveTheHandAndPlaysOnAClick)
     SetOptions([](TIni& s) { s.HumanCardsTight = true; });
     TForm1& w = OpenTable();
     ASSERT_TRUE(Controller().ShowHint());
+    WaitForHint();
     const int slot = Controller().HintSlot();
     THintCard* hint = w.HintCard();
     ASSERT_FALSE(hint->isHidden());

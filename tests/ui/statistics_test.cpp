@@ -160,6 +160,7 @@ TEST_F(MainWindowTest, HintsReachTheStatisticsFileAndTheDialog)
     EXPECT_EQ(item->text(), "&Statistika...");
     ASSERT_TRUE(Controller().HintAvailable());
     form->Action("Savet1")->trigger();
+    WaitForHint();
     const TMatchState& s = Controller().State();
     TStatisticsStore reread(dir.filePath("Zaviko.ini"));
     EXPECT_EQ(reread.Statistics().Of(s.GameMode, s.DeckCount).hints, 1);

@@ -122,6 +122,11 @@ bool MarkedAndGrown(const QString& folder)
     ClickCard(w.form->Talon2, 3);
     bool ok = Save(w, folder, QStringLiteral("window_marked"));
     w.Controller().ShowHint();
+    // The search runs off the GUI thread; its move shows when it arrives.
+    QElapsedTimer timer;
+    timer.start();
+    while (w.Controller().HintSearching() && timer.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
     ok &= Save(w, folder, QStringLiteral("window_hint"));
     w.Controller().ClearTableMarks();
     ClickCard(w.form->Talon2, 2);

@@ -70,6 +70,22 @@ TEST_F(MatchTest, TheStartPromptAndTheScoreTableAreTheControllersToKeep)
     EXPECT_TRUE(controller->ScoreTableShown());
     EXPECT_TRUE(view.tableChecked);
     EXPECT_TRUE(view.panelVisible[controller->ActiveScoreGrid()]);
+
+    // A hidden table stays hidden in a new match of any mode and in a state
+    // put in place, and shows again on the next T.
+    controller->ToggleScoreTable();
+    for (int mode : { kPairs, kTwoPlayers, kEachForHimself }) {
+        settings.NumberOfPlayers = mode;
+        controller->NewGame(false);
+        EXPECT_EQ(view.panelVisible, (std::array<bool, 3> {})) << "mode " << mode;
+        EXPECT_FALSE(view.tableChecked);
+    }
+    controller->ShowState(controller->State());
+    EXPECT_EQ(view.panelVisible, (std::array<bool, 3> {}));
+    controller->FormKeyPress('T');
+    EXPECT_TRUE(view.panelVisible[controller->ActiveScoreGrid()]);
+    controller->NewGame(false);
+    EXPECT_TRUE(view.panelVisible[controller->ActiveScoreGrid()]);
 }
 
 TEST_F(MatchTest, ClicksBeforeTheStartAndOutOfTurn)

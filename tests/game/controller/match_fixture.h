@@ -109,6 +109,16 @@ protected:
         ASSERT_FALSE(controller->Busy()) << "the computer sequence did not end";
     }
 
+    // Serves the event loop until the hint's search has shown its move.
+    void WaitForHint()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (controller->HintSearching() && timer.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ASSERT_FALSE(controller->HintSearching()) << "the hint's search did not end";
+    }
+
     // Lets the computers open the match when one of them is to begin.
     void HumanOnTurn()
     {

@@ -5,6 +5,8 @@
 #include "game/computer/search_player.h"
 #include "game/computer/seat_knowledge.h"
 
+#include <functional>
+
 namespace {
 
 class HintTest : public MatchTest {
@@ -34,12 +36,28 @@ protected:
         return count;
     }
 
+    // Serves the event loop until every dropped search has returned, and
+    // then once more for anything it might have posted.
+    void ServeUntilHintStopped()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (controller->HintStopping() && timer.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ASSERT_FALSE(controller->HintStopping()) << "a dropped search did not stop";
+        QCoreApplication::processEvents();
+    }
+
     // Asks for a hint and checks it against "Majstor"'s own choice.
     void ExpectHintIsMastersChoice()
     {
         const TMatchState before = controller->State();
         const TComputerChoice want = SearchMove(before, SeatS).choice;
         ASSERT_TRUE(controller->ShowHint());
+        // The GUI thread is back before the move has been found.
+        EXPECT_TRUE(controller->HintSearching());
+        EXPECT_EQ(controller->HintSlot(), -1);
+        WaitForHint();
         std::vector<TTableSlot> wantMarked;
         for (int position : want.tablePositions)
             wantMarked.push_back(TableSlots(before).at(position));
@@ -106,6 +124,52 @@ TEST_F(HintTest, TheNextClickEndsTheHighlightAndTheMarksStayTheHumans)
     controller->FormMouseDown(Qt::RightButton);
     EXPECT_EQ(view.hintCard, -1);
     EXPECT_TRUE(MarkedSlots().empty());
+}
+
+// Every input the player can give drops a search under way at once, and
+// nothing of it shows later; a second "Savet" shows its own move, once.
+TEST_F(HintTest, EveryInputDropsASearchUnderWay)
+{
+    int shown = 0;
+    controller->OnMatchEvent
+        = [&shown](const TMatchEvent& event) { shown += event.kind == TMatchEventKind::HintShown; };
+    const std::vector<std::pair<const char*, std::function<void()>>> inputs = {
+        { "hand card",
+            [this] { ClickHand(controller->State().hands[SeatS][0] != kNoCard ? 0 : 1); } },
+        { "table card", [this] { ClickTable(TableSlots(controller->State()).front()); } },
+        { "right button", [this] { controller->FormMouseDown(Qt::RightButton); } },
+        { "left button", [this] { controller->FormMouseDown(Qt::LeftButton); } },
+        { "a key", [this] { controller->FormKeyPress('x'); } },
+        { "the pause key", [this] { controller->FormKeyPress('p'); } },
+        { "pause", [this] { controller->TogglePause(); } },
+        { "Nova", [this] { controller->NewGame(false); } },
+        { "closing", [this] { controller->Shutdown(); } },
+    };
+    controller->Start();
+    for (const auto& [what, input] : inputs) {
+        SCOPED_TRACE(what);
+        HumanOnTurn();
+        ClickTable(TableSlots(controller->State()).back()); // a mark of the human's
+        ASSERT_TRUE(controller->ShowHint());
+        input();
+        EXPECT_FALSE(controller->HintSearching());
+        ServeUntilHintStopped();
+        WaitIdle();
+        EXPECT_EQ(shown, 0);
+        EXPECT_EQ(controller->HintSlot(), -1);
+        EXPECT_EQ(view.hintCard, -1);
+    }
+
+    // The window opens again; "Savet" twice over: the second search's move.
+    controller = std::make_unique<TMatchController>(controls, settings, log, view);
+    controller->OnMatchEvent
+        = [&shown](const TMatchEvent& event) { shown += event.kind == TMatchEventKind::HintShown; };
+    controller->Start();
+    HumanOnTurn();
+    ASSERT_TRUE(controller->ShowHint());
+    ExpectHintIsMastersChoice();
+    ServeUntilHintStopped();
+    EXPECT_EQ(shown, 1);
 }
 
 } // namespace

@@ -32,6 +32,7 @@ TEST_P(StatisticsMatchTest, AWholeMatchAddsItsHandsScoreAndHints)
             controller->StartMatch();
         } else if (controller->State().CurrentPlayer == SeatS) {
             if (moves % 5 == 0 && controller->ShowHint()) {
+                WaitForHint();
                 ++hints;
                 controller->ClearTableMarks();
             }

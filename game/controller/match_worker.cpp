@@ -1,0 +1,163 @@
+#include "game/controller/match_worker.h"
+
+#include "game/controller/comp_play_thread.h"
+#include "game/controller/sequence_observer.h"
+
+#include <QThread>
+
+// The rules' events during the end of a turn, shown on the GUI thread.
+class TMatchWorker::TEvents : public TMatchEvents {
+public:
+    explicit TEvents(TMatchWorker& worker)
+        : FWorker(worker)
+    {
+    }
+    void TurnChanged(const TMatchState&) override
+    {
+        FWorker.RunOnGui([this] { FWorker.FDisplay.SequenceTurnChanged(); });
+    }
+    std::vector<int> NewDeck(int) override
+    {
+        std::vector<int> deck;
+        FWorker.RunOnGui([this, &deck] { deck = FWorker.FDisplay.SequenceNewDeck(); });
+        return deck;
+    }
+    void Dealt(const TMatchState&, bool newDeck) override
+    {
+        FWorker.RunOnGui([this, newDeck] { FWorker.FDisplay.SequenceDealt(newDeck); });
+    }
+    void HandEnded(const TMatchState&, const THandEnd& end) override
+    {
+        FWorker.ShowWhileWaiting([this, &end] { FWorker.FDisplay.SequenceHandEnded(end); });
+    }
+
+private:
+    TMatchWorker& FWorker;
+};
+
+TMatchWorker::TMatchWorker(TSequenceDisplay& display)
+    : FDisplay(display)
+    , FEvents(std::make_unique<TEvents>(*this))
+{
+}
+
+TMatchWorker::~TMatchWorker()
+{
+    Stop();
+}
+
+bool TMatchWorker::Start(std::function<void()> body)
+{
+    // Busy is set before the thread can run, so its end cannot come first,
+    // and nothing below serves events: no click queued behind the human's
+    // move can become a second one.
+    FBusy = true;
+    if (FThread) {
+        // Its sequence has ended, which was its last hand-off; it may still be
+        // returning from its body.
+        FThread->WaitForQuietEnd();
+        FThread.reset();
+    }
+    FThread = std::make_unique<TCompPlayThread>(
+        std::move(body), [this] { Ended(); }, FObserver.load());
+    FThread->SetPriority(QThread::LowPriority);
+    if (FThread->Resume()) return true;
+    FThread.reset();
+    FBusy = false;
+    return false;
+}
+
+void TMatchWorker::Ended()
+{
+    FBusy = false;
+    FDisplay.SequenceEnded();
+}
+
+void TMatchWorker::Stop()
+{
+    if (!FThread || FStopping) return;
+    FStopping = true;
+    PaceEvent.SetEvent();
+    FThread->Terminate();
+    FThread->WaitFor(); // serves the body's hand-offs meanwhile
+    FThread.reset();
+    PaceEvent.ResetEvent();
+    Ended();
+    FStopping = false;
+}
+
+void TMatchWorker::WaitFor()
+{
+    if (FThread) FThread->WaitFor();
+}
+
+bool TMatchWorker::Terminated() const
+{
+    return FThread && FThread->Terminated();
+}
+
+void TMatchWorker::SkipReveal()
+{
+    if (FBusy && FRevealing && !FPaused) PaceEvent.Pulse();
+}
+
+void TMatchWorker::Pace(int ms)
+{
+    if (ms > 0) PaceEvent.WaitFor(ms);
+    // The pause holds the sequence here; a stop signals the event and ends it.
+    while (FPaused && !Terminated())
+        PaceEvent.WaitFor(50);
+}
+
+void TMatchWorker::PaceReveal(int ms)
+{
+    // While the chosen cards show, the player may cut the wait short.
+    FRevealing = true;
+    Pace(ms);
+    FRevealing = false;
+}
+
+std::optional<TComputerChoice> TMatchWorker::Choose(
+    int seat, const std::function<TComputerChoice(const TSearchSettings&)>& choose)
+{
+    // "Majstor"'s search asks between playouts whether to go on: a stop ends
+    // it and the sequence; a pause ends it too, and the move is searched
+    // again from the start once the pause is over. The search draws on its
+    // own generators, seeded from the position, so the new search chooses
+    // what the interrupted one would have.
+    TSearchSettings search;
+    bool interrupted = false;
+    search.stopped = [this, &interrupted] {
+        interrupted = interrupted || Terminated() || FPaused;
+        return interrupted;
+    };
+    for (;;) {
+        TSequenceObserver* const observer = FObserver;
+        if (observer) observer->SearchStarting(seat);
+        interrupted = false;
+        const TComputerChoice choice = choose(search);
+        if (Terminated()) return std::nullopt;
+        if (!interrupted) return choice;
+        if (observer) observer->SearchInterrupted(seat);
+        Pace(0);
+    }
+}
+
+TMatchEvents& TMatchWorker::Events()
+{
+    return *FEvents;
+}
+
+void TMatchWorker::RunOnGui(const std::function<void()>& fn)
+{
+    TThread::Synchronize(fn);
+}
+
+void TMatchWorker::ShowWhileWaiting(const std::function<void()>& onGui)
+{
+    THandOffThread display(onGui);
+    display.SetPriority(QThread::LowestPriority);
+    // Without a thread of its own the display still shows, straight from here.
+    if (!display.Resume()) RunOnGui(onGui);
+    display.WaitFor();
+}
