@@ -23,9 +23,9 @@ QRect TZuCardGroup::FocusRingRect() const
     const TZuSingleCard& card = *CardAt(FFocusedSlot);
     const QRect shown = card.BoundsRect();
     if (card.Empty() || shown.isEmpty()) return {};
-    // Round the whole card, also where the next card of a cascade lies over it:
-    // a ring round a thin strip would be hard to see.
-    return QRect(shown.topLeft(), QSize(ZuCardWidth, ZuCardHeight)).intersected(rect());
+    // Round what shows of the card: round the whole card, the ring would
+    // cross the cards of a cascade that lie over it and point at them too.
+    return shown.intersected(rect());
 }
 
 void TZuCardGroup::paintEvent(QPaintEvent* event)
@@ -37,7 +37,7 @@ void TZuCardGroup::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::Antialiasing);
     // A gold band with a dark edge inside reads on the green table, on white
     // faces and on an inverted (marked) card alike; it grows with the card.
-    const qreal band = std::max(3.0, std::min(ring.width(), ring.height()) / 18.0);
+    const qreal band = std::max(3.0, std::max(ring.width(), ring.height()) / 24.0);
     const QRectF outer = QRectF(ring).adjusted(band / 2, band / 2, -band / 2, -band / 2);
     painter.setPen(QPen(QColor(255, 200, 0), band));
     painter.drawRoundedRect(outer, band, band);

@@ -126,6 +126,7 @@ void TMatchController::NewGame(bool initial)
     if (FStopping) return;
     if (FBusy) StopSequence();
     FPendingSequence.reset();
+    FUndo.clear();
     Randomize();
     ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
         Settings.NumberOfDecks, Settings.Clockwise);

@@ -118,6 +118,13 @@ void TMatchController::LogDeal(bool newDeck)
 void TMatchController::ShowState(const TMatchState& state, const TLastMoves& lastMoves)
 {
     if (FBusy || FStopping) return;
+    // A prepared state has no moves before it to take back.
+    FUndo.clear();
+    ShowWholeState(state, lastMoves);
+}
+
+void TMatchController::ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves)
+{
     FState = state;
     // The grid of the state's mode, its rows filled from the state below.
     InitScoreGrid();

@@ -29,7 +29,7 @@ QImage Painted(QWidget& w)
 
 } // namespace
 
-TEST_F(GroupTest, TheFocusRingRoundsTheWholeFocusedCardInEveryCascade)
+TEST_F(GroupTest, TheFocusRingRoundsWhatShowsOfTheFocusedCardInEveryCascade)
 {
     for (TZuCascadeStyle style : { csNormal, csLoose, csTight })
         for (TZuCascadeSide side : { csRight, csDown }) {
@@ -41,11 +41,10 @@ TEST_F(GroupTest, TheFocusRingRoundsTheWholeFocusedCardInEveryCascade)
                 group.SetFocusedSlot(slot);
                 const QRect ring = group.FocusRingRect();
                 const QRect shown = Shown(group, slot);
-                EXPECT_EQ(ring.topLeft(), shown.topLeft()) << style << side << slot;
+                EXPECT_EQ(ring, shown) << style << side << slot;
                 EXPECT_TRUE(group.rect().contains(ring));
-                EXPECT_TRUE(ring.contains(shown)) << "the ring takes in what shows of the card";
-                EXPECT_EQ(ring.size(), QSize(ZuCardWidth, ZuCardHeight))
-                    << "a tight card's ring is still a whole card's";
+                if (slot == 3)
+                    EXPECT_EQ(ring.size(), QSize(ZuCardWidth, ZuCardHeight)) << "the last, whole";
             }
             group.SetFocusedSlot(2);
             EXPECT_TRUE(group.FocusRingRect().isEmpty()) << "an empty slot shows no ring";
