@@ -7,6 +7,7 @@
 #include "ui/announcer.h"
 #include "ui/card_words.h"
 #include "ui/keyboard_play.h"
+#include "ui/mnemonics.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
@@ -16,6 +17,7 @@
 void TForm1::CreateAccessibility()
 {
     FKeys = std::make_unique<TKeyboardPlay>(PlayerS, Talon2, Talon1, *FController);
+    AssignMnemonicsToDialogs();
     FAnnouncer = new TAnnouncer(FTable);
     // The table takes the keyboard's focus, so the arrows and space reach
     // the cards rather than a button of the score panel; Tab goes on to those.
