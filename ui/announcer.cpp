@@ -1,7 +1,5 @@
 #include "ui/announcer.h"
 
-#include <QAccessible>
-
 TAnnouncer::TAnnouncer(QWidget* parent)
     : QLabel(parent)
 {
@@ -17,10 +15,9 @@ TAnnouncer::TAnnouncer(QWidget* parent)
 
 void TAnnouncer::Announce(const QString& text)
 {
-    // The same words twice (two seats laying down the same card) are still
-    // two events: the text goes away first.
-    if (text == QLabel::text()) QLabel::clear();
+    // The name is set first: it sends the one name change a reader hears,
+    // also for the same words twice (two seats laying down the same card),
+    // and a label with a name of its own sends nothing more for its text.
+    setAccessibleName(text);
     setText(text);
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
