@@ -50,12 +50,16 @@ void TForm1::NameScoreCells(int grid)
 {
     TPubStrGrid* cells = FPanels.at(grid)->Grid();
     for (int row = 1; row < cells->RowCount(); ++row)
-        for (int column = 1; column < cells->ColCount(); ++column)
-            if (QTableWidgetItem* item = cells->item(row, column))
-                item->setData(Qt::AccessibleTextRole,
-                    tr("%1, %2: %3")
-                        .arg(cells->Cells(0, row), cells->Cells(column, 0),
-                            cells->Cells(column, row)));
+        for (int column = 1; column < cells->ColCount(); ++column) {
+            QTableWidgetItem* item = cells->item(row, column);
+            if (!item) continue;
+            const QString name = tr("%1, %2: %3")
+                                     .arg(cells->Cells(0, row), cells->Cells(column, 0),
+                                         cells->Cells(column, row));
+            // Only a changed name is written: a write repaints the cell.
+            if (item->data(Qt::AccessibleTextRole).toString() != name)
+                item->setData(Qt::AccessibleTextRole, name);
+        }
 }
 
 void TForm1::AnnounceMove(int seat, int playedId, const std::vector<int>& takenIds)
