@@ -1,5 +1,6 @@
 #include "cards/zucard_group.h"
 
+#include "cards/zucard_group_accessible.h"
 #include "platform/random.h"
 
 #include <QCoreApplication>
@@ -60,6 +61,7 @@ TZuCardGroup::TZuCardGroup(QWidget* parent)
     : TZuCustomCardControl(parent)
     , FCardList(*this)
 {
+    ZuInstallCardAccessibility();
     setMouseTracking(true); // the card cursor follows moves without a button down
     setAcceptDrops(true); // the handlers decide whether a drop is taken
     SetBitmapSize(ZuCardWidth, ZuCardHeight);

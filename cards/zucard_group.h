@@ -169,6 +169,18 @@ public:
 
     void Sort(TZuSortStyle style);
     int HitTest(int x, int y);
+
+    // The keyboard's place in the group, shown as a ring around that card;
+    // -1 for none. An empty slot shows no ring.
+    int FocusedSlot() const { return FFocusedSlot; }
+    void SetFocusedSlot(int slot);
+    // Where the ring is drawn, in the group's coordinates; empty when none shows.
+    QRect FocusRingRect() const;
+    // The words assistive technology reads for a card; without them a card
+    // reads as its slot number. The owner of the group words them.
+    std::function<QString(const TZuSingleCard& card)> AccessibleCardText;
+    // Tells assistive technology that a card's look or state changed.
+    void NotifyCardChanged(int slot);
     void AdjustTightness();
     void RedrawCards(bool immediate);
 
@@ -206,7 +218,11 @@ public:
     void DragDrop(QObject* source, int x, int y, const QMimeData* data);
 
     // The owner side of the cards.
-    void RedrawCard(TZuSingleCard& card, bool immediate) override { DrawCard(card, immediate); }
+    void RedrawCard(TZuSingleCard& card, bool immediate) override
+    {
+        DrawCard(card, immediate);
+        NotifyCardChanged(card.Index());
+    }
     TZuCardTableLink* OwnerTable() const override { return FTable; }
     TZuCardGroup* OwnerGroup() override { return this; }
     void CardPlayed(TZuSingleCard& card, int tablePos) override;
@@ -220,6 +236,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The keyboard's ring over what shows of the focused card.
+    void PaintFocusRing();
 
 private:
     friend class TZuCardList;
@@ -275,4 +293,5 @@ private:
     bool FDrawingHeld = false;
     bool FDrawingPending = false; // something changed while drawing was held
     bool FDrawingHeldCards = false; // drawing them in the first paint
+    int FFocusedSlot = -1;
 };

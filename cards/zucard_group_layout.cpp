@@ -217,6 +217,7 @@ void TZuCardGroup::paintEvent(QPaintEvent* event)
         }
     }
     TZuCustomCardControl::paintEvent(event);
+    PaintFocusRing();
 }
 
 void TZuCardGroup::resizeEvent(QResizeEvent* event)

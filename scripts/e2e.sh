@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program in a real X server (Xvfb), played as a person would with
-# xdotool: a whole match with zero pauses to its game-over message, then
-# "Nova" and closing the window, each in the middle of a computer's move with
-# real pauses. Screenshots of each stage go to <build-dir>/e2e/.
+# xdotool: a whole match with zero pauses to its game-over message, a second
+# one by keys alone after the start prompt, then "Nova" and closing the
+# window, each in the middle of a computer's move with real pauses.
+# Screenshots of each stage go to <build-dir>/e2e/.
 #
 #   scripts/e2e.sh [build-dir]      (default: build)
 set -uo pipefail
@@ -30,6 +31,28 @@ whole_match()
     ((STRAY_BOXES == 0)) || echo "  $STRAY_BOXES message boxes during play (see message-*.png)"
     ((STRAY_BOXES <= 3)) || fail "$STRAY_BOXES unexpected message boxes during play"
     close_and_check
+}
+
+# A second whole match after the start prompt by keys alone: the table cards
+# marked with the arrows and space, the hand cards played by their number.
+keys_match()
+{
+    echo "Whole match by keys only"
+    LOG_DONE=0 LAST_MOVER="" ON_TURN="" GAME_OVER=0 HAND_ENDS=0 MY_MOVES=0 MY_CAPTURES=0
+    REFUSED=0 STRAY_BOXES=0 TALON_TOP=-1 NEED_LAYOUT=0 HAND_LEFT=-1 HAND=() TABLE=()
+    KEYS_ONLY=1
+    local started
+    started=$(now_ms)
+    run_match "$WORK/keys"
+    shot keys-after-game-over
+    grep -q "Kraj partije. Pobednik je" "$LOG" || fail "the log does not record the match's end"
+    echo "  $HAND_ENDS hands, $MY_MOVES moves by the human ($MY_CAPTURES captures) by keys," \
+        "$(($(now_ms) - started)) ms"
+    ((MY_CAPTURES > 0)) || fail "the human never captured by keys"
+    ((REFUSED == 0)) || fail "$REFUSED captures by keys were refused"
+    ((STRAY_BOXES <= 3)) || fail "$STRAY_BOXES unexpected message boxes during play"
+    close_and_check
+    KEYS_ONLY=0
 }
 
 COMPUTER_MOVE="(Zapad|Sever|Istok) (stavlja|kupi)"
@@ -89,6 +112,7 @@ if [[ "${1:-}" == "--inside" ]]; then
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
     whole_match
+    keys_match
     interruptions
     echo "e2e passed; screenshots in $OUT"
     exit 0
@@ -101,8 +125,8 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # One bound over everything, so a hang fails the run instead of stalling it.
-timeout -k 5 170 xvfb-run -a -s "-screen 0 1024x768x24" \
+timeout -k 5 300 xvfb-run -a -s "-screen 0 1024x768x24" \
     bash "$0" --inside "$build" "$work" "$out"
 rc=$?
-((rc == 124)) && echo "e2e FAILED: the run took over 170 s; screenshots in $out" >&2
+((rc == 124)) && echo "e2e FAILED: the run took over 300 s; screenshots in $out" >&2
 exit $rc

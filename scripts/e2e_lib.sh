@@ -107,6 +107,7 @@ wait_dialog()
 
 click_at() # x y [button], window coordinates
 {
+    ((${KEYS_ONLY:-0} == 0)) || fail "a mouse click in a match played by keys"
     xdotool mousemove --window "$MAIN" "$1" "$2" click "${3:-1}"
 }
 

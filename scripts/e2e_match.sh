@@ -38,6 +38,9 @@ forget_match()
     HAND_LEFT=-1
 }
 forget_match
+# 1: the human plays by keys only (the arrows, space and the number keys),
+# and a click is an error.
+KEYS_ONLY=0
 
 table_put()
 {
@@ -213,9 +216,79 @@ play_slot()
     MY_MOVES=$((MY_MOVES + 1))
 }
 
+# The number key of hand slot $1: its place among the cards the hand shows.
+hand_number()
+{
+    local n=1 k
+    for ((k = 0; k < $1; k++)); do [[ -n "${HAND[k]}" ]] && n=$((n + 1)); done
+    echo "$n"
+}
+
+# Keys to the main window in one go.
+keys_in_main()
+{
+    xdotool windowfocus "$MAIN" 2> /dev/null
+    sleep 0.03
+    xdotool key --delay 5 "$@"
+}
+
+# Marks table slot $1 (row * 6 + slot) by keys: down to the hand, up to the
+# card's row (a row without cards is passed over), Home, then right over the
+# row's cards before it, and space.
+mark_by_keys()
+{
+    local row=$(($1 / 6)) slot=$(($1 % 6)) k before=0 ups=1 lower=0
+    for k in 6 7 8 9 10 11; do [[ -n "${TABLE[k]}" ]] && lower=1; done
+    ((row == 0 && lower)) && ups=2
+    local keys=(Down Down Down)
+    for ((k = 0; k < ups; k++)); do keys+=(Up); done
+    keys+=(Home)
+    for ((k = 0; k < slot; k++)); do [[ -n "${TABLE[row * 6 + k]}" ]] && keys+=(Right); done
+    keys+=(space)
+    keys_in_main "${keys[@]}"
+}
+
+# Plays hand slot $1 by its number key; waits as play_slot does.
+play_slot_by_key()
+{
+    local card=${HAND[$1]} deadline=$(($(now_ms) + 3000))
+    keys_in_main "$(hand_number "$1")"
+    while true; do
+        read_log
+        [[ "${HAND[$1]}" == "$card" ]] || break
+        [[ -n "$(dialogs)" ]] && { read_log; [[ "${HAND[$1]}" == "$card" ]] && return 1; break; }
+        (($(now_ms) < deadline)) || return 1
+        sleep 0.02
+    done
+    MY_MOVES=$((MY_MOVES + 1))
+}
+
+# The human's move by keys: a plain capture, else the first card down.
+human_move_by_keys()
+{
+    local pick j i
+    if pick=$(find_capture); then
+        read -r j i <<< "$pick"
+        mark_by_keys "$j"
+        ((MY_CAPTURES == 0)) && { sleep 0.1; shot keys-marked-table-card; }
+        play_slot_by_key "$i" && return 0
+        REFUSED=$((REFUSED + 1))
+        shot "refused-$REFUSED"
+        echo "  capture refused: ${HAND[i]} on ${TABLE[j]} (slot $j); table: ${TABLE[*]}" >&2
+        [[ -n "$(dialogs)" ]] && return 0
+        keys_in_main Escape
+    fi
+    for i in "${!HAND[@]}"; do
+        [[ -n "${HAND[i]}" ]] || continue
+        play_slot_by_key "$i" || [[ -n "$(dialogs)" ]] || fail "key $(hand_number "$i") made no move"
+        return 0
+    done
+}
+
 # One move of the human: a capture when one is plain, else the first card down.
 human_move()
 {
+    ((KEYS_ONLY)) && { human_move_by_keys; return; }
     local pick j i
     ((NEED_LAYOUT)) && [[ "$(hand_count)" -eq 6 ]] && check_layout
     if ((TALON_TOP > 0)) && pick=$(find_capture); then

@@ -7,9 +7,11 @@ set -euo pipefail
 
 # qt6-tools-dev holds the CMake side of lupdate and lrelease (qt6-l10n-tools);
 # qt6-translations-l10n holds Qt's own translations of its dialogs.
+# at-spi2-core and D-Bus give the accessibility tests a live bus.
 packages=(cmake ninja-build g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream "$@")
+          xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream
+          at-spi2-core dbus-daemon dbus-bin "$@")
 
 missing=()
 for p in "${packages[@]}"; do

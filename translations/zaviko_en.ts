@@ -9,6 +9,70 @@
     </message>
 </context>
 <context>
+    <name>CardWords</name>
+    <message>
+        <source>dzoker</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>tref</source>
+        <translation>clubs</translation>
+    </message>
+    <message>
+        <source>karo</source>
+        <translation>diamonds</translation>
+    </message>
+    <message>
+        <source>pik</source>
+        <translation>spades</translation>
+    </message>
+    <message>
+        <source>herc</source>
+        <translation>hearts</translation>
+    </message>
+    <message>
+        <source>zandar</source>
+        <translation>jack</translation>
+    </message>
+    <message>
+        <source>dama</source>
+        <translation>queen</translation>
+    </message>
+    <message>
+        <source>kralj</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>as</source>
+        <translation>ace</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A card: its rank, then its suit (&quot;kralj pik&quot;).</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>okrenuta karta</source>
+        <translation>face-down card</translation>
+    </message>
+    <message>
+        <source>%1, oznacena</source>
+        <translation>%1, marked</translation>
+    </message>
+    <message>
+        <source> i </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%1 stavlja %2 na talon</source>
+        <translation>%1 puts the %2 on the table</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2 kartom %3</source>
+        <translation>%1 takes the %2 with the %3</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>nedostaje polje %1</source>
@@ -548,6 +612,54 @@ The match will be saved, so you can go on with it the next time you start the ga
         <source>Partija nije mogla da se sacuva.</source>
         <translation>The match could not be saved.</translation>
     </message>
+    <message>
+        <source>&amp;Vrati potez</source>
+        <translation>&amp;Undo Move</translation>
+    </message>
+    <message>
+        <source>Sto</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Talon, gornji red</source>
+        <translation>Table, upper row</translation>
+    </message>
+    <message>
+        <source>Talon, donji red</source>
+        <translation>Table, lower row</translation>
+    </message>
+    <message>
+        <source>Tok igre</source>
+        <translation>Game progress</translation>
+    </message>
+    <message>
+        <source>Statusna linija</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Tvoje karte</source>
+        <translation>Your cards</translation>
+    </message>
+    <message>
+        <source>Karte: %1</source>
+        <translation>Cards: %1</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1</source>
+        <translation>Turn: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kraj ruke. %1.</source>
+        <translation>End of hand. %1.</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -663,6 +775,18 @@ Izaberi Igra | Nova za novu partiju.</source>
         <translation>The match is over. Winner: %1
 
 Choose Game | New for a new match.</translation>
+    </message>
+    <message>
+        <source>Partija je gotova. Izaberi Igra | Nova za novu partiju.</source>
+        <translation>The match is over. Choose Game | New for a new match.</translation>
+    </message>
+    <message>
+        <source>Nema poteza za vracanje.</source>
+        <translation>No move to take back.</translation>
+    </message>
+    <message>
+        <source>Potez je vracen.</source>
+        <translation>The move was taken back.</translation>
     </message>
 </context>
 <context>

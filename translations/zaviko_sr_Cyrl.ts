@@ -9,6 +9,70 @@
     </message>
 </context>
 <context>
+    <name>CardWords</name>
+    <message>
+        <source>dzoker</source>
+        <translation>џокер</translation>
+    </message>
+    <message>
+        <source>tref</source>
+        <translation>треф</translation>
+    </message>
+    <message>
+        <source>karo</source>
+        <translation>каро</translation>
+    </message>
+    <message>
+        <source>pik</source>
+        <translation>пик</translation>
+    </message>
+    <message>
+        <source>herc</source>
+        <translation>херц</translation>
+    </message>
+    <message>
+        <source>zandar</source>
+        <translation>жандар</translation>
+    </message>
+    <message>
+        <source>dama</source>
+        <translation>дама</translation>
+    </message>
+    <message>
+        <source>kralj</source>
+        <translation>краљ</translation>
+    </message>
+    <message>
+        <source>as</source>
+        <translation>ас</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A card: its rank, then its suit (&quot;kralj pik&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>okrenuta karta</source>
+        <translation>окренута карта</translation>
+    </message>
+    <message>
+        <source>%1, oznacena</source>
+        <translation>%1, означена</translation>
+    </message>
+    <message>
+        <source> i </source>
+        <translation> и </translation>
+    </message>
+    <message>
+        <source>%1 stavlja %2 na talon</source>
+        <translation>%1 ставља %2 на талон</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2 kartom %3</source>
+        <translation>%1 носи %2 картом %3</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>nedostaje polje %1</source>
@@ -548,6 +612,54 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
         <source>Partija nije mogla da se sacuva.</source>
         <translation>Партија није могла да се сачува.</translation>
     </message>
+    <message>
+        <source>&amp;Vrati potez</source>
+        <translation>&amp;Врати потез</translation>
+    </message>
+    <message>
+        <source>Sto</source>
+        <translation>Сто</translation>
+    </message>
+    <message>
+        <source>Talon, gornji red</source>
+        <translation>Талон, горњи ред</translation>
+    </message>
+    <message>
+        <source>Talon, donji red</source>
+        <translation>Талон, доњи ред</translation>
+    </message>
+    <message>
+        <source>Tok igre</source>
+        <translation>Ток игре</translation>
+    </message>
+    <message>
+        <source>Statusna linija</source>
+        <translation>Статусна линија</translation>
+    </message>
+    <message>
+        <source>Tvoje karte</source>
+        <translation>Твоје карте</translation>
+    </message>
+    <message>
+        <source>Karte: %1</source>
+        <translation>Карте: %1</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1</source>
+        <translation>На потезу: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kraj ruke. %1.</source>
+        <translation>Крај руке. %1.</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -663,6 +775,18 @@ Izaberi Igra | Nova za novu partiju.</source>
         <translation>Партија је готова. Победник: %1
 
 Изабери Игра | Нова за нову партију.</translation>
+    </message>
+    <message>
+        <source>Partija je gotova. Izaberi Igra | Nova za novu partiju.</source>
+        <translation>Партија је готова. Изабери Игра | Нова за нову партију.</translation>
+    </message>
+    <message>
+        <source>Nema poteza za vracanje.</source>
+        <translation>Нема потеза за враћање.</translation>
+    </message>
+    <message>
+        <source>Potez je vracen.</source>
+        <translation>Потез је враћен.</translation>
     </message>
 </context>
 <context>

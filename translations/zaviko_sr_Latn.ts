@@ -9,6 +9,70 @@
     </message>
 </context>
 <context>
+    <name>CardWords</name>
+    <message>
+        <source>dzoker</source>
+        <translation>džoker</translation>
+    </message>
+    <message>
+        <source>tref</source>
+        <translation>tref</translation>
+    </message>
+    <message>
+        <source>karo</source>
+        <translation>karo</translation>
+    </message>
+    <message>
+        <source>pik</source>
+        <translation>pik</translation>
+    </message>
+    <message>
+        <source>herc</source>
+        <translation>herc</translation>
+    </message>
+    <message>
+        <source>zandar</source>
+        <translation>žandar</translation>
+    </message>
+    <message>
+        <source>dama</source>
+        <translation>dama</translation>
+    </message>
+    <message>
+        <source>kralj</source>
+        <translation>kralj</translation>
+    </message>
+    <message>
+        <source>as</source>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A card: its rank, then its suit (&quot;kralj pik&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>okrenuta karta</source>
+        <translation>okrenuta karta</translation>
+    </message>
+    <message>
+        <source>%1, oznacena</source>
+        <translation>%1, označena</translation>
+    </message>
+    <message>
+        <source> i </source>
+        <translation> i </translation>
+    </message>
+    <message>
+        <source>%1 stavlja %2 na talon</source>
+        <translation>%1 stavlja %2 na talon</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2 kartom %3</source>
+        <translation>%1 nosi %2 kartom %3</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>nedostaje polje %1</source>
@@ -548,6 +612,54 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
         <source>Partija nije mogla da se sacuva.</source>
         <translation>Partija nije mogla da se sačuva.</translation>
     </message>
+    <message>
+        <source>&amp;Vrati potez</source>
+        <translation>&amp;Vrati potez</translation>
+    </message>
+    <message>
+        <source>Sto</source>
+        <translation>Sto</translation>
+    </message>
+    <message>
+        <source>Talon, gornji red</source>
+        <translation>Talon, gornji red</translation>
+    </message>
+    <message>
+        <source>Talon, donji red</source>
+        <translation>Talon, donji red</translation>
+    </message>
+    <message>
+        <source>Tok igre</source>
+        <translation>Tok igre</translation>
+    </message>
+    <message>
+        <source>Statusna linija</source>
+        <translation>Statusna linija</translation>
+    </message>
+    <message>
+        <source>Tvoje karte</source>
+        <translation>Tvoje karte</translation>
+    </message>
+    <message>
+        <source>Karte: %1</source>
+        <translation>Karte: %1</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1</source>
+        <translation>Na potezu: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Kraj ruke. %1.</source>
+        <translation>Kraj ruke. %1.</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -663,6 +775,18 @@ Izaberi Igra | Nova za novu partiju.</source>
         <translation>Partija je gotova. Pobednik: %1
 
 Izaberi Igra | Nova za novu partiju.</translation>
+    </message>
+    <message>
+        <source>Partija je gotova. Izaberi Igra | Nova za novu partiju.</source>
+        <translation>Partija je gotova. Izaberi Igra | Nova za novu partiju.</translation>
+    </message>
+    <message>
+        <source>Nema poteza za vracanje.</source>
+        <translation>Nema poteza za vraćanje.</translation>
+    </message>
+    <message>
+        <source>Potez je vracen.</source>
+        <translation>Potez je vraćen.</translation>
     </message>
 </context>
 <context>

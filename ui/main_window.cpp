@@ -11,6 +11,7 @@
 #include "settings/ini.h"
 #include "settings/program_files.h"
 #include "ui/hint_card.h"
+#include "ui/keyboard_play.h"
 #include "ui/message_boxes.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
@@ -93,6 +94,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     FController->OnMatchEvent = [this](const TMatchEvent& event) { FStatistics->Record(event); };
     StartupSteps::Note("dialogs_and_controller");
     ConnectCards();
+    CreateAccessibility();
     ApplyViewPermissions();
     ApplyCascadeStyles();
     FController->Start();
@@ -262,6 +264,13 @@ void TForm1::CreateMenus()
     connect(game, &QMenu::aboutToShow, hint,
         [this, hint] { hint->setEnabled(FController && FController->HintAvailable()); });
     connect(game, &QMenu::aboutToHide, hint, [hint] { hint->setEnabled(true); });
+    // Like the hint: shown disabled when nothing can be taken back, while the
+    // key always asks the controller, which then says why not.
+    QAction* undo = add(game, "Vratipotez1", tr("&Vrati potez"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+        &TForm1::Vratipotez1Click);
+    connect(game, &QMenu::aboutToShow, undo,
+        [this, undo] { undo->setEnabled(FController && FController->UndoAvailable()); });
+    connect(game, &QMenu::aboutToHide, undo, [undo] { undo->setEnabled(true); });
     game->addSeparator();
     add(game, "Gotovo1", tr("&Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
     connect(Action("Gotovo1"), &QAction::triggered, this, &QWidget::close);

@@ -13,7 +13,9 @@
 class QAction;
 class QLabel;
 class QMenu;
+class TAnnouncer;
 class TFPregledKarata;
+class TKeyboardPlay;
 class TIni;
 class TMatchController;
 class TScorePanel;
@@ -93,6 +95,10 @@ public:
     void ShowHintCard(int slot) override;
     THintCard* HintCard() const { return FHintCard; }
     TSeatMarks* SeatMarks() const { return FMarks; }
+    TKeyboardPlay* Keys() const { return FKeys.get(); }
+    TAnnouncer* Announcer() const { return FAnnouncer; }
+    // "Vrati potez".
+    void Vratipotez1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -107,6 +113,14 @@ private:
     void CreateMenus();
     void CreateStatusBar();
     void ConnectCards();
+    // The keys that play, the names a screen reader reads and its announcer.
+    void CreateAccessibility();
+    // Each seat's name as read: whose cards, and whether it is on turn.
+    void NameSeatsForReaders(int seatOnTurn);
+    // The score cells of one grid read as "row, column: value".
+    void NameScoreCells(int grid);
+    void AnnounceMove(int seat, int playedId, const std::vector<int>& takenIds);
+    void AnnounceHandEnd(int gameMode);
     void FormActivate();
     // Reads the match saved when the window last closed and shows its table.
     void ShowSavedMatch();
@@ -130,6 +144,8 @@ private:
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
     TSeatMarks* FMarks = nullptr;
     THintCard* FHintCard = nullptr;
+    TAnnouncer* FAnnouncer = nullptr;
+    std::unique_ptr<TKeyboardPlay> FKeys;
     std::array<QLabel*, 3> FStatus {};
     std::array<TScorePanel*, 3> FPanels {};
     TZuCardDeck* RealDeck = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/about_dialog.h"
 #include "ui/after_first_paint.h"
 #include "ui/help_viewer.h"
+#include "ui/keyboard_play.h"
 #include "ui/language.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
@@ -49,6 +50,13 @@ void TForm1::New1Click()
     if (FController->MatchUnderway() && !MessageSink().Confirmation(tr(kAbandonNew).toStdString()))
         return;
     FController->NewGame(false);
+}
+
+void TForm1::Vratipotez1Click()
+{
+    if (!Idle()) return;
+    FController->UndoMove();
+    if (FKeys) FKeys->Follow();
 }
 
 void TForm1::Pocniigru1Click()
@@ -215,6 +223,10 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
+    if (FKeys && Idle() && FKeys->KeyPress(*event)) {
+        event->accept();
+        return;
+    }
     if (!event->text().isEmpty() && FController) FController->FormKeyPress(event->text().at(0));
     QMainWindow::keyPressEvent(event);
 }
@@ -232,6 +244,8 @@ void TForm1::mousePressEvent(QMouseEvent* event)
     // too; a right press there belongs to the card's click, which must still
     // see the marks. A left press anywhere ends a reveal.
     const bool background = !OnCardGroup(event->position().toPoint());
+    // The mouse plays now: the keyboard's ring goes until the next key.
+    if (FKeys) FKeys->Hide();
     if (FController && (background || event->button() == Qt::LeftButton))
         FController->FormMouseDown(event->button());
     QMainWindow::mousePressEvent(event);

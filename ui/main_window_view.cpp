@@ -6,6 +6,7 @@
 #include "settings/ini.h"
 #include "ui/deck_over_dialog.h"
 #include "ui/hint_card.h"
+#include "ui/keyboard_play.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
@@ -24,6 +25,7 @@ void TForm1::SetStatusText(int panel, const QString& text)
 void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
 {
     FPanels.at(grid)->Grid()->SetCellIfChanged(column, row, text);
+    NameScoreCells(grid);
 }
 
 void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
@@ -89,6 +91,7 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     dialog.SetLastTaker(display.lastTakerName);
     dialog.SetMostCards(display.mostCards);
     dialog.SetViewer(Overview());
+    AnnounceHandEnd(display.gameMode);
     dialog.Execute();
 }
 
@@ -100,6 +103,7 @@ void TForm1::CloseOverview()
 void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
 {
     FMarks->ShowLastMove(seat, playedId, takenIds);
+    AnnounceMove(seat, playedId, takenIds);
 }
 
 void TForm1::ClearLastMoves()
@@ -115,6 +119,8 @@ void TForm1::ShowHintCard(int slot)
 void TForm1::MarkSeatOnTurn(int seat)
 {
     FMarks->MarkOnTurn(seat);
+    NameSeatsForReaders(seat);
+    if (seat == SeatS && FKeys) FKeys->Follow();
 }
 
 int TForm1::TableHeight() const

@@ -1,6 +1,7 @@
 #include "ui/taken_cards_view.h"
 
 #include "cards/zucard.h"
+#include "ui/card_words.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -67,6 +68,9 @@ TZuCardGroup* TFPregledKarata::MakeRow(QWidget* parent, int k)
     row->SetShowSortStyle(soValue);
     row->SetController(ctHuman);
     row->SetAutoSize(true);
+    // A screen reader reads the cards by name, as on the table.
+    row->AccessibleCardText
+        = [](const TZuSingleCard& card) { return CardWords::CardOnScreen(card); };
     // Loaded, so the row is drawn once rather than again at every slot added.
     row->BeginLoad();
     for (int i = 0; i < SlotsPerRow; ++i) {

@@ -123,6 +123,7 @@ void TMatchController::NewGame(bool initial)
     if (Stopping()) return;
     if (Busy()) StopSequence();
     FPendingSequence.reset();
+    FUndo.clear();
     Randomize();
     ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
         Settings.NumberOfDecks, Settings.Clockwise);

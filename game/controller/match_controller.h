@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class TIni;
 class TLogFile;
@@ -75,6 +77,20 @@ public:
     void ToggleTableMark(TZuSingleCard& card);
     // Clears the marks and Selection, and a hint's highlight with them.
     void ClearTableMarks();
+    // The human may make a move now. When not, the status bar says why and
+    // the answer is false; for the keys, which have no card to click.
+    bool KeyPlayAllowed();
+
+    // --- Taking a move back ("Vrati potez") ---
+    // The human is on turn in a hand where they have moved, nothing runs and
+    // the match is on.
+    bool UndoAvailable() const;
+    // Puts the match back as it was just before the human's last move: every
+    // computer move after it is gone too, and the random generator draws
+    // again what it drew then. False when no move can be taken back.
+    bool UndoMove();
+    // How many of the human's moves in this hand can be taken back.
+    int UndoDepth() const { return int(FUndo.size()); }
 
     // --- The hint ("Savet") ---
     // The human is on turn with cards, nothing else runs, the match is on.
@@ -159,6 +175,16 @@ public:
     void LogLine(const QString& text);
 
 private:
+    // The match just before one of the human's moves.
+    struct TUndoStep {
+        TMatchState state;
+        TLastMoves lastMoves;
+        std::string randomState;
+        int handClears = 0;
+    };
+    void RememberForUndo();
+    void ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves);
+
     // --- The computer sequence, run by the worker ---
     // After a move: the turn moves on, hands are refilled or the hand ends,
     // and every computer seat then on turn plays, until the human is on turn
@@ -241,4 +267,6 @@ private:
     std::atomic<bool> FUnderway { false };
     // The sequence after the human's move, when its thread was refused.
     std::optional<bool> FPendingSequence;
+    // The human's moves of the hand under way, the latest last.
+    std::vector<TUndoStep> FUndo;
 };

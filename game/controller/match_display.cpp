@@ -119,6 +119,13 @@ void TMatchController::ShowState(const TMatchState& state, const TLastMoves& las
 {
     if (Busy() || Stopping()) return;
     ClearHint();
+    // A prepared state has no moves before it to take back.
+    FUndo.clear();
+    ShowWholeState(state, lastMoves);
+}
+
+void TMatchController::ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves)
+{
     FState = state;
     // The grid of the state's mode, its rows filled from the state below.
     InitScoreGrid();

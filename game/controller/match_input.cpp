@@ -60,6 +60,7 @@ void TMatchController::ShowNotice(const QString& text)
 
 void TMatchController::HumanLaysDown(int slot)
 {
+    RememberForUndo();
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, {} });
     ShowLastMove(SeatS, outcome.playedId, {});
@@ -79,6 +80,7 @@ void TMatchController::HumanCaptures(int slot)
     for (int i = 0; i < FSelection.Count(); ++i)
         line += ' ' + CardName(FSelection.CardID(i));
     LogLine(line);
+    RememberForUndo();
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
     DoCapture(SeatS, outcome);
@@ -165,6 +167,25 @@ void TMatchController::ClearTableMarks()
         for (int slot = 0; slot < row->SlotCount(); ++slot)
             if (row->CardAt(slot)->Negative()) row->CardAt(slot)->SetNegative(false);
     FSelection.Clear();
+}
+
+bool TMatchController::KeyPlayAllowed()
+{
+    if (Stopping()) return false;
+    QString why;
+    if (FWaitingToStart)
+        why = QCoreApplication::translate("TMatchController", kNotStarted);
+    else if (FState.GameOver)
+        why = QCoreApplication::translate(
+            "TMatchController", "Partija je gotova. Izaberi Igra | Nova za novu partiju.");
+    else if (Busy())
+        why = QCoreApplication::translate("TMatchController", kNotYourTurn);
+    else if (FState.CurrentPlayer != SeatS)
+        why = QCoreApplication::translate("TMatchController", "Na potezu je %1")
+                  .arg(Name(FState.CurrentPlayer));
+    if (why.isEmpty()) return true;
+    ShowNotice(why);
+    return false;
 }
 
 void TMatchController::FormMouseDown(Qt::MouseButton button)

@@ -203,7 +203,9 @@ void TMatchController::ComputerLaysDown(int seat, int handSlot)
 
 void TMatchController::ShowHandEndOnGui(const THandEnd& end)
 {
-    // The hand has ended by the rules, also in a match being abandoned.
+    // The hand has ended by the rules, also in a match being abandoned; its
+    // moves can no longer be taken back.
+    FUndo.clear();
     Report(HandEndedEvent(FState, end, FHandClears));
     FHandClears = 0;
     ShowTable();

@@ -35,6 +35,7 @@ struct TScoreCells {
     int clears = 0;
     int bonus = 0;
     int Total() const { return points + clears + bonus; }
+    bool operator==(const TScoreCells&) const = default;
 };
 
 using THand = std::array<int, kHandSlots>;
@@ -65,4 +66,6 @@ struct TMatchState {
     bool GameOver = false;
     int MovesMade = 0; // in this match
     int HandsPlayed = 0; // hands completed in this match
+
+    bool operator==(const TMatchState&) const = default;
 };

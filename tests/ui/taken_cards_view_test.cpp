@@ -1,6 +1,7 @@
 #include "tests/ui/captured_cards_fixture.h"
 #include "ui/taken_cards_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
@@ -63,6 +64,18 @@ TEST_F(TakenCardsView, PartialRowsKeepTakingOrder)
     for (int i = 0; i < 26; ++i)
         sortedKeys.push_back(view.Karte(0)->CardAt(i)->SortKey());
     EXPECT_TRUE(std::is_sorted(sortedKeys.begin(), sortedKeys.end()));
+}
+
+// A screen reader reads the taken cards by name, as on the table.
+TEST_F(TakenCardsView, CardsReadByName)
+{
+    TFPregledKarata view;
+    view.show();
+    view.ShowCards({ 40, 2 });
+    QAccessibleInterface* row = QAccessible::queryAccessibleInterface(view.Karte(0));
+    ASSERT_TRUE(row && row->child(1));
+    EXPECT_EQ(row->child(0)->text(QAccessible::Name), QStringLiteral("as pik"));
+    EXPECT_EQ(row->child(1)->text(QAccessible::Name), QStringLiteral("2 tref"));
 }
 
 TEST_F(TakenCardsView, CaptionNamesThePlayer)

@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -139,6 +140,29 @@ bool MarkedAndGrown(const QString& folder)
     return ok;
 }
 
+// Play by keys: the ring on a marked card of the upper row, then on the
+// hand's card that takes it, and on a crowded table.
+bool KeyboardFocus(const QString& folder)
+{
+    TSheetWindow w(kEachForHimself);
+    w.Controller().ShowState(OpenPosition(SeatS));
+    auto key = [&w](Qt::Key k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(w.form.get(), &press);
+    };
+    for (Qt::Key k : { Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Home, Qt::Key_Space })
+        key(k);
+    bool ok = Save(w, folder, QStringLiteral("window_keys_table"));
+    for (Qt::Key k : { Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Home })
+        key(k);
+    ok &= Save(w, folder, QStringLiteral("window_keys_hand"));
+    w.Controller().ShowState(GrownTablePosition());
+    for (Qt::Key k : { Qt::Key_Up, Qt::Key_End, Qt::Key_Left })
+        key(k);
+    ok &= Save(w, folder, QStringLiteral("window_keys_table16"));
+    return ok;
+}
+
 // The dialog drawn centred over the window, where it opens on a screen that
 // holds both, with a thin frame. (The offscreen screen is small at a scale
 // factor of 2 and pushes the dialog aside.)
@@ -218,6 +242,7 @@ int main(int argc, char** argv)
     bool ok = StartOfMatch(folder);
     ok &= Reveal(folder);
     ok &= MarkedAndGrown(folder);
+    ok &= KeyboardFocus(folder);
     ok &= HandEnd(folder);
     const QString inProgress = QDir(folder).filePath(QStringLiteral("window_in_progress.png"));
     ok &= InProgress(inProgress);

@@ -1,0 +1,38 @@
+// Taking the human's move back: the match as it was just before that move,
+// kept for every move of the hand under way. Runs on the GUI thread.
+#include "game/controller/match_controller.h"
+
+#include "platform/random.h"
+
+#include <QCoreApplication>
+
+void TMatchController::RememberForUndo()
+{
+    // The state is values and the generator's state is text, so the step is
+    // the whole match: the computers' answers repeat from it draw for draw.
+    FUndo.push_back({ FState, FLastMoves, RandomState(), FHandClears });
+}
+
+bool TMatchController::UndoAvailable() const
+{
+    return !FUndo.empty() && !Busy() && !Stopping() && !FWaitingToStart && !FState.GameOver
+        && FState.CurrentPlayer == SeatS && !FPendingSequence;
+}
+
+bool TMatchController::UndoMove()
+{
+    if (!UndoAvailable()) {
+        if (!Busy() && !Stopping())
+            ShowNotice(QCoreApplication::translate("TMatchController", "Nema poteza za vracanje."));
+        return false;
+    }
+    const TUndoStep step = std::move(FUndo.back());
+    FUndo.pop_back();
+    ClearTableMarks();
+    ShowWholeState(step.state, step.lastMoves);
+    SetRandomState(step.randomState);
+    FHandClears = step.handClears;
+    LogLine(Name(SeatS) + QStringLiteral(" vraca potez"));
+    ShowNotice(QCoreApplication::translate("TMatchController", "Potez je vracen."));
+    return true;
+}

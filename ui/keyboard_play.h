@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPointer>
+
+#include <array>
+
+class QKeyEvent;
+class TMatchController;
+class TZuCardGroup;
+
+// Play by keys: a focus ring moves over the human's hand and the two table
+// rows. Left/Right step within a row, Up/Down go from the hand to the lower
+// and the upper table row and back, Home/End go to a row's ends; Space marks
+// or unmarks the focused table card, Enter plays the focused hand card (it
+// takes the marked cards, or goes to the table when none is marked), Escape
+// clears the marks and 1-6 play the hand's first to sixth card. The keys act
+// only while the human may move; otherwise the controller says why.
+class TKeyboardPlay {
+public:
+    enum TRow { RowHand = 0, RowLower = 1, RowUpper = 2 };
+
+    TKeyboardPlay(
+        TZuCardGroup* hand, TZuCardGroup* lower, TZuCardGroup* upper, TMatchController& controller);
+
+    // True when the key is one of these keys (handled or refused).
+    bool KeyPress(const QKeyEvent& event);
+    // The ring goes away, as when the mouse plays.
+    void Hide();
+    // The ring, when shown, moves onto a card again after the table changed.
+    void Follow();
+
+    bool Shown() const { return FShown; }
+    TRow Row() const { return FRow; }
+    int Slot() const { return FSlot; }
+    TZuCardGroup* Group(TRow row) const { return FRows.at(row); }
+
+private:
+    bool Move(int key);
+    void Step(int direction);
+    void ToEnd(bool last);
+    void ChangeRow(int direction);
+    void Mark();
+    void PlayFocused();
+    void PlaySlot(int slot);
+    // Puts the ring on (row, slot), or the nearest card of the row.
+    void Show(TRow row, int slot);
+    // The first place with a card, the hand first.
+    void ShowFirst();
+    bool HasCards(TRow row) const;
+
+    std::array<QPointer<TZuCardGroup>, 3> FRows;
+    TMatchController& FController;
+    bool FShown = false;
+    TRow FRow = RowHand;
+    int FSlot = -1;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+// Alt+letter for every control of a dialog, in every language: each button,
+// check box, radio button and group box title without a marked letter gets
+// the first letter or digit of its text (a word's first preferred) that no
+// other control of the dialog has taken; push buttons choose first, group
+// boxes last, and a control whose letters are all taken goes without. A group
+// box's letter moves the focus into the group.
+void AssignMnemonics(QWidget* dialog);
+// Does so for every dialog of the application as it first shows (message
+// boxes keep Qt's own letters).
+void AssignMnemonicsToDialogs();
