@@ -11,6 +11,9 @@ struct TPictureTable {
     int users = 0;
     QString library;
     int scale = 0; // 0: as the screen asks
+    // The pictures drawn for one other scale, on demand.
+    std::array<QImage, ZuPictureCount + 1> scaled;
+    qreal scaledAt = 0;
 };
 
 TPictureTable& Table()
@@ -50,7 +53,10 @@ void ReleaseCardPictures()
 {
     TPictureTable& table = Table();
     if (table.users == 0) return;
-    if (--table.users == 0) table.pictures.fill(QImage());
+    if (--table.users == 0) {
+        table.pictures.fill(QImage());
+        table.scaled.fill(QImage());
+    }
 }
 
 int CardPictureUsers()
@@ -62,6 +68,22 @@ const QImage* CardPicture(int number)
 {
     if (number < 1 || number > ZuPictureCount) number = 1;
     return &Table().pictures[number];
+}
+
+const QImage* CardPictureForScale(const QImage* picture, qreal scale)
+{
+    TPictureTable& table = Table();
+    const std::ptrdiff_t number = picture - table.pictures.data();
+    if (!picture || number < 2 || number > ZuPictureCount || picture->isNull()
+        || qFuzzyCompare(picture->devicePixelRatio(), scale) || scale < 1.0)
+        return picture;
+    if (!qFuzzyCompare(table.scaledAt, scale)) {
+        table.scaled.fill(QImage());
+        table.scaledAt = scale;
+    }
+    QImage& scaled = table.scaled[number];
+    if (scaled.isNull()) scaled = LoadScaledCardPicture(CardPictureLibrary(), int(number), scale);
+    return &scaled;
 }
 
 void SetCardPictureLibrary(const QString& path)

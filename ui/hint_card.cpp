@@ -30,7 +30,9 @@ void THintCard::ShowSlot(TZuCardGroup* hand, int slot)
         return;
     }
     FSlot = slot;
-    FPicture = *card->Picture();
+    // Drawn for the table's scale, as the hand's own cards are.
+    const QImage* picture = card->Picture();
+    FPicture = *CardPictureForScale(picture, picture->devicePixelRatio() * hand->ViewScale());
     // The group measures its slots on demand; the bounds are then current.
     hand->HitTest(-1, -1);
     const QPoint corner = hand->pos() + card->BoundsRect().topLeft();

@@ -16,7 +16,9 @@
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
 #include "ui/startup_steps.h"
+#include "ui/table_view.h"
 #include "ui/taken_cards_view.h"
+#include "ui/window_size_setting.h"
 
 #include <QAction>
 #include <QDir>
@@ -70,13 +72,9 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     CreateTable();
     CreateScorePanels();
     CreateStatusBar();
+    CreateTableView();
     CreateMenus();
     StartupSteps::Note("window_parts");
-    // The table is laid out in fixed pixels: the window never resizes.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-        | Qt::MSWindowsFixedSizeDialogHint);
 
     const QString logName = fileName(".log");
     LogFile.SetLogFileName(logName);
@@ -102,14 +100,37 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     ApplyNamesToMenus();
     ShowSavedMatch();
     CentreOnScreen();
+    RestoreWindowSize();
     StartupSteps::Note("saved_match_and_placing");
 }
 
 void TForm1::CentreOnScreen()
 {
     adjustSize();
+    // The table at 1x is the smallest the window gets.
+    setMinimumSize(size());
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.center() - rect().center());
+}
+
+void TForm1::RestoreWindowSize()
+{
+    const std::optional<TKeptWindowSize> kept = ReadWindowSize(FSettings->FileName);
+    if (!kept) return;
+    const QRect screenArea = screen()->availableGeometry();
+    const QSize size = kept->size.expandedTo(minimumSize())
+                           .boundedTo(screenArea.size().expandedTo(minimumSize()));
+    resize(size);
+    move(screenArea.center() - rect().center());
+    if (kept->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::KeepWindowSize()
+{
+    const bool maximized = isMaximized();
+    const QSize size = maximized ? normalGeometry().size() : this->size();
+    StoreWindowSize(
+        FSettings->FileName, TKeptWindowSize { size.isValid() ? size : this->size(), maximized });
 }
 
 TForm1::~TForm1()
@@ -121,13 +142,15 @@ TForm1::~TForm1()
 
 void TForm1::CreateTable()
 {
-    FTable = new QWidget(this);
+    // The view made next takes the table as its own.
+    FTable = new TTableSurface();
     FTable->setObjectName(QStringLiteral("Table"));
+    // A window of its own inside the view: it takes the window's font itself.
+    FTable->setFont(font());
     FTable->setAutoFillBackground(true);
     QPalette palette = FTable->palette();
     palette.setColor(QPalette::Window, clGreen);
     FTable->setPalette(palette);
-    setCentralWidget(FTable);
 
     PlayerN = CreateSeat("PlayerN", { 264, 32 }, FLabels[2], { 264, 8 });
     PlayerW = CreateSeat("PlayerW", { 16, 184 }, FLabels[1], { 8, 144 });
@@ -221,6 +244,33 @@ void TForm1::CreateStatusBar()
     FStatus[2]->setMaximumWidth(QWIDGETSIZE_MAX);
     // The table and the bar together fill the client area under the menu.
     FTable->setFixedSize(ClientWidth, ClientHeight - bar->sizeHint().height());
+}
+
+void TForm1::CreateTableView()
+{
+    FView = new TTableView(FTable, this);
+    setCentralWidget(FView);
+    FView->OnScaleSettled = [this](qreal scale) { ApplyTableScale(scale); };
+    FTable->OnPress = [this](QPoint at, Qt::MouseButton button) { TablePress(at, button); };
+}
+
+void TForm1::ApplyTableScale(qreal scale)
+{
+    for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 })
+        group->SetViewScale(scale);
+    RealDeck->SetViewScale(scale);
+    // The raised hint card is a copy of its card's picture: copy it anew.
+    if (FHintCard->Slot() >= 0) FHintCard->ShowSlot(PlayerS, FHintCard->Slot());
+}
+
+void TForm1::SettleTableScale()
+{
+    FView->SettleNow();
+}
+
+QRect TForm1::TableToWindow(const QRect& r) const
+{
+    return FView->FromTable(r).translated(FView->mapTo(this, QPoint(0, 0)));
 }
 
 QAction* TForm1::Action(const char* name) const

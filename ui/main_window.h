@@ -20,6 +20,8 @@ class TScorePanel;
 class THintCard;
 class TSeatMarks;
 class TStatisticsStore;
+class TTableSurface;
+class TTableView;
 class TZuCardDeck;
 class TZuCardGroup;
 class TZuSprite;
@@ -56,6 +58,13 @@ public:
     QLabel* StatusPanel(int i) const { return FStatus.at(i); }
     // The height of the table under the menu: the client area above the status bar.
     int TableHeight() const;
+    // The table at any window size: its layout stays in 1x table units.
+    TTableView* TableView() const { return FView; }
+    // A table widget's place in the window's coordinates, as shown now.
+    QRect TableToWindow(const QRect& r) const;
+    // Draws the card pictures for the table's present scale at once, rather
+    // than when the resize settles.
+    void SettleTableScale();
 
     // Menu commands.
     void New1Click();
@@ -105,6 +114,14 @@ private:
     void CreateScorePanels();
     void CreateMenus();
     void CreateStatusBar();
+    void CreateTableView();
+    // The size the player left the window at, from the settings.
+    void RestoreWindowSize();
+    void KeepWindowSize();
+    // The card controls draw their pictures for the table shown at `scale`.
+    void ApplyTableScale(qreal scale);
+    // A press on the table, in table coordinates.
+    void TablePress(QPoint at, Qt::MouseButton button);
     void ConnectCards();
     void FormActivate();
     // Reads the match saved when the window last closed and shows its table.
@@ -125,7 +142,8 @@ private:
 
     std::unique_ptr<TIni> FSettings;
     TLogFile LogFile;
-    QWidget* FTable = nullptr;
+    TTableSurface* FTable = nullptr;
+    TTableView* FView = nullptr;
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
     TSeatMarks* FMarks = nullptr;
     THintCard* FHintCard = nullptr;

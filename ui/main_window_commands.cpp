@@ -13,6 +13,7 @@
 #include "ui/rename_dialog.h"
 #include "game/controller/saved_match_store.h"
 #include "ui/score_panel.h"
+#include "ui/table_view.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
@@ -210,6 +211,7 @@ void TForm1::closeEvent(QCloseEvent* event)
             MessageSink().Error(tr("Partija nije mogla da se sacuva.").toStdString());
     }
     FOverview->CloseIfOpen();
+    KeepWindowSize();
     event->accept();
 }
 
@@ -221,18 +223,23 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 
 bool TForm1::OnCardGroup(QPoint at) const
 {
-    for (const QWidget* w = childAt(at); w && w != this; w = w->parentWidget())
+    for (const QWidget* w = FTable->childAt(at); w && w != FTable; w = w->parentWidget())
         if (qobject_cast<const TZuCardGroup*>(w)) return true;
     return false;
 }
 
-void TForm1::mousePressEvent(QMouseEvent* event)
+void TForm1::TablePress(QPoint at, Qt::MouseButton button)
 {
-    // A card group leaves its presses unhandled, so they reach the window
+    // A card group leaves its presses unhandled, so they reach the table
     // too; a right press there belongs to the card's click, which must still
     // see the marks. A left press anywhere ends a reveal.
-    const bool background = !OnCardGroup(event->position().toPoint());
-    if (FController && (background || event->button() == Qt::LeftButton))
-        FController->FormMouseDown(event->button());
+    const bool background = !OnCardGroup(at);
+    if (FController && (background || button == Qt::LeftButton)) FController->FormMouseDown(button);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event)
+{
+    // Beside the table (a wider window's green margin) or on the status bar.
+    if (FController) FController->FormMouseDown(event->button());
     QMainWindow::mousePressEvent(event);
 }

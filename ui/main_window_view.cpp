@@ -9,6 +9,7 @@
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
+#include "ui/table_view.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
@@ -124,9 +125,10 @@ int TForm1::TableHeight() const
 
 int TForm1::WindowWidth() const
 {
-    // The outer width, frame included, as the window manager reports it once
-    // the window is on the screen.
-    return isVisible() ? std::max(frameGeometry().width(), width()) : ClientWidth;
+    // The outer width at 1x, frame included, as the window manager reports
+    // it once the window is on the screen; a larger window shows the same
+    // layout scaled.
+    return ClientWidth + (isVisible() ? std::max(0, frameGeometry().width() - width()) : 0);
 }
 
 void TForm1::ApplyCascadeStyles()

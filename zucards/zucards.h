@@ -21,4 +21,10 @@ ZUCARDS_EXPORT int ZuCardsInterfaceVersion(void);
 // 32-bit 0xffRRGGBB (QImage::Format_RGB32 layout), rows `bytesPerLine` apart.
 // Returns 0 on success, -1 for an unknown id or scale or a too small bytesPerLine.
 ZUCARDS_EXPORT int ZuCardsDrawBitmap(int id, int scale, unsigned char* pixels, int bytesPerLine);
+
+// Draws bitmap `id` at any `scale` from 1 to 16, for a view that shows the cards larger:
+// `width` x `height` must be round(71*scale) x round(96*scale); `pixels` and `bytesPerLine`
+// as above, both 4-byte aligned. Returns 0 on success, -1 for anything else.
+ZUCARDS_EXPORT int ZuCardsDrawBitmapScaled(
+    int id, double scale, int width, int height, unsigned char* pixels, int bytesPerLine);
 }
