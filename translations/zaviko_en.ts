@@ -548,6 +548,10 @@ The match will be saved, so you can go on with it the next time you start the ga
         <source>Partija nije mogla da se sacuva.</source>
         <translation>The match could not be saved.</translation>
     </message>
+    <message>
+        <source>Karte talona ka s&amp;redini</source>
+        <translation>Table cards toward the &amp;middle</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -805,6 +809,25 @@ Choose Game | New for a new match.</translation>
     <message>
         <source>Statistika nije mogla da se sacuva u %1.</source>
         <translation>The statistics could not be saved to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TTableNotes</name>
+    <message>
+        <source>Pauza</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Na potezu si</source>
+        <translation>Your turn</translation>
+    </message>
+    <message>
+        <source>Zbir: %1</source>
+        <translation>Sum: %1</translation>
+    </message>
+    <message>
+        <source> ili %1</source>
+        <translation> or %1</translation>
     </message>
 </context>
 <context>

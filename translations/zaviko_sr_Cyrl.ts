@@ -548,6 +548,10 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
         <source>Partija nije mogla da se sacuva.</source>
         <translation>Партија није могла да се сачува.</translation>
     </message>
+    <message>
+        <source>Karte talona ka s&amp;redini</source>
+        <translation>Карте талона ка с&amp;редини</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -805,6 +809,25 @@ Izaberi Igra | Nova za novu partiju.</source>
     <message>
         <source>Statistika nije mogla da se sacuva u %1.</source>
         <translation>Статистика није могла да се сачува у %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TTableNotes</name>
+    <message>
+        <source>Pauza</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Na potezu si</source>
+        <translation>На потезу си</translation>
+    </message>
+    <message>
+        <source>Zbir: %1</source>
+        <translation>Збир: %1</translation>
+    </message>
+    <message>
+        <source> ili %1</source>
+        <translation> или %1</translation>
     </message>
 </context>
 <context>

@@ -548,6 +548,10 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
         <source>Partija nije mogla da se sacuva.</source>
         <translation>Partija nije mogla da se sačuva.</translation>
     </message>
+    <message>
+        <source>Karte talona ka s&amp;redini</source>
+        <translation>Karte talona ka s&amp;redini</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -805,6 +809,25 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source>Statistika nije mogla da se sacuva u %1.</source>
         <translation>Statistika nije mogla da se sačuva u %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TTableNotes</name>
+    <message>
+        <source>Pauza</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Na potezu si</source>
+        <translation>Na potezu si</translation>
+    </message>
+    <message>
+        <source>Zbir: %1</source>
+        <translation>Zbir: %1</translation>
+    </message>
+    <message>
+        <source> ili %1</source>
+        <translation> ili %1</translation>
     </message>
 </context>
 <context>

@@ -10,12 +10,14 @@
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"
+#include "ui/game_option_setting.h"
 #include "ui/hint_card.h"
 #include "ui/message_boxes.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
 #include "ui/startup_steps.h"
+#include "ui/table_notes.h"
 #include "ui/table_view.h"
 #include "ui/taken_cards_view.h"
 #include "ui/window_size_setting.h"
@@ -32,6 +34,7 @@
 namespace {
 
 const QColor clGreen(0x00, 0x80, 0x00);
+const QString kTableToMiddleKey = QStringLiteral("TableToMiddle");
 
 void MakeBoldLabel(QLabel* label)
 {
@@ -92,6 +95,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     FController->OnMatchEvent = [this](const TMatchEvent& event) { FStatistics->Record(event); };
     StartupSteps::Note("dialogs_and_controller");
     ConnectCards();
+    FController->SetTableToMiddle(Action("Talonkasredini1")->isChecked());
     ApplyViewPermissions();
     ApplyCascadeStyles();
     FController->Start();
@@ -189,6 +193,10 @@ void TForm1::CreateTable()
     ZuSprite1 = new TZuSprite(FTable);
     FMarks = new TSeatMarks(FTable, FLabels);
     FHintCard = new THintCard(FTable);
+    // A computer's revealed card, raised toward the table in a white ring.
+    FRevealCard = new THintCard(FTable);
+    FRevealCard->setObjectName(QStringLiteral("RevealedCard"));
+    FNotes = new TTableNotes(FTable);
     FHintCard->OnClick = [this](int slot) {
         bool playIt = false, faceDown = false;
         TZuTablePos pos = PlayerS->TablePlayPos();
@@ -261,6 +269,7 @@ void TForm1::ApplyTableScale(qreal scale)
     RealDeck->SetViewScale(scale);
     // The raised hint card is a copy of its card's picture: copy it anew.
     if (FHintCard->Slot() >= 0) FHintCard->ShowSlot(PlayerS, FHintCard->Slot());
+    if (FRevealCard->Slot() >= 0) ShowRevealedCard(FRevealSeat, FRevealCard->Slot());
 }
 
 void TForm1::SettleTableScale()
@@ -316,6 +325,14 @@ void TForm1::CreateMenus()
         // The controller flips the mark itself; undo the action's own flip.
         table->setChecked(!table->isChecked());
         if (FController) FController->ToggleScoreTable();
+    });
+    // Off by default: the table's cards stay in their slots.
+    QAction* middle = add(options, "Talonkasredini1", tr("Karte talona ka s&redini"), {}, nullptr);
+    middle->setCheckable(true);
+    middle->setChecked(ReadGameOption(FSettings->FileName, kTableToMiddleKey, false));
+    connect(middle, &QAction::toggled, this, [this](bool on) {
+        if (FController) FController->SetTableToMiddle(on);
+        StoreGameOption(FSettings->FileName, kTableToMiddleKey, on);
     });
     FTakenMenu = options->addMenu(tr("Po&kupljene karte"));
     FTakenMenu->menuAction()->setObjectName(QStringLiteral("Pokupljenekarte1"));

@@ -20,6 +20,7 @@ class TScorePanel;
 class THintCard;
 class TSeatMarks;
 class TStatisticsStore;
+class TTableNotes;
 class TTableSurface;
 class TTableView;
 class TZuCardDeck;
@@ -99,6 +100,11 @@ public:
     void ClearLastMoves() override;
     void MarkSeatOnTurn(int seat) override;
     void ShowHintCard(int slot) override;
+    void ShowRevealedCard(int seat, int slot) override;
+    void ShowPaused(bool paused) override;
+    void ShowMarkedCards(const std::vector<int>& ids) override;
+    THintCard* RevealedCard() const { return FRevealCard; }
+    TTableNotes* TableNotes() const { return FNotes; }
     THintCard* HintCard() const { return FHintCard; }
     TSeatMarks* SeatMarks() const { return FMarks; }
 
@@ -147,6 +153,9 @@ private:
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
     TSeatMarks* FMarks = nullptr;
     THintCard* FHintCard = nullptr;
+    THintCard* FRevealCard = nullptr;
+    int FRevealSeat = -1;
+    TTableNotes* FNotes = nullptr;
     std::array<QLabel*, 3> FStatus {};
     std::array<TScorePanel*, 3> FPanels {};
     TZuCardDeck* RealDeck = nullptr;

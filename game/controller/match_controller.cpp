@@ -78,8 +78,10 @@ void TMatchController::Start()
     FView.SetScoreTableChecked(FScoreTableShown);
     FFirstActivation = true;
     FSelection.Clear();
+    ShowMarkedCards();
     FBusy = false;
     FPaused = false;
+    FView.ShowPaused(false);
     NewGame(true);
     NewGame(false);
 }

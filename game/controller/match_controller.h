@@ -120,6 +120,10 @@ public:
     bool FirstActivation() const { return FFirstActivation; }
     void SetFirstActivation(bool b) { FFirstActivation = b; }
     bool LogEnabled() const { return FLogEnabled; }
+    // After a capture the table's cards close up toward the middle of their
+    // rows; off by default, when they stay in their slots.
+    bool TableToMiddle() const { return FTableToMiddle; }
+    void SetTableToMiddle(bool b) { FTableToMiddle = b; }
     // Blocks until a running computer sequence has ended, serving its
     // hand-offs; for tests and the window's close.
     void WaitForSequence();
@@ -148,6 +152,9 @@ public:
 
 private:
     class TEvents;
+
+    // Tells the view the IDs of the table cards the human has marked.
+    void ShowMarkedCards();
 
     // --- The computer sequence (the worker's side) ---
     // After a move: the turn moves on, hands are refilled or the hand ends,
@@ -225,6 +232,7 @@ private:
     bool FScoreTableShown = true;
     std::atomic<bool> FBusy { false };
     std::atomic<bool> FPaused { false };
+    std::atomic<bool> FTableToMiddle { false };
     std::atomic<bool> FStopping { false };
     int FHintSlot = -1;
     // The human's table clears in the hand under way, for the statistics.

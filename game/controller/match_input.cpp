@@ -2,6 +2,8 @@
 // keys, and the moves they make. Runs on the GUI thread.
 #include "game/controller/match_controller.h"
 
+#include "game/rules/table_reflow.h"
+
 #include "platform/message_sink.h"
 
 #include <QCoreApplication>
@@ -81,6 +83,7 @@ void TMatchController::HumanCaptures(int slot)
     LogLine(line);
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
+    if (FTableToMiddle) ReflowTableToMiddle(FState);
     DoCapture(SeatS, outcome);
     if (outcome.tableCleared) ++FHandClears;
     ShowLastMove(SeatS, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
@@ -111,6 +114,7 @@ void TMatchController::DoCapture(int seat, const TMoveOutcome& outcome)
     for (int i = FSelection.Count() - 1; i >= 0; --i)
         FSelection.Card(i).SetNegative(false);
     FSelection.Clear();
+    ShowMarkedCards();
     ShowTable();
     if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
 }
@@ -145,6 +149,7 @@ void TMatchController::ToggleTableMark(TZuSingleCard& card)
     if (card.Negative()) {
         card.SetNegative(false);
         FSelection.Remove(card);
+        ShowMarkedCards();
         return;
     }
     if (FSelection.Count() == kMaxCaptureCards) {
@@ -154,6 +159,15 @@ void TMatchController::ToggleTableMark(TZuSingleCard& card)
     }
     card.SetNegative(true);
     FSelection.Add(card);
+    ShowMarkedCards();
+}
+
+void TMatchController::ShowMarkedCards()
+{
+    std::vector<int> ids;
+    for (int i = 0; i < FSelection.Count(); ++i)
+        ids.push_back(FSelection.CardID(i));
+    FView.ShowMarkedCards(ids);
 }
 
 void TMatchController::ClearTableMarks()
@@ -164,6 +178,7 @@ void TMatchController::ClearTableMarks()
         for (int slot = 0; slot < row->SlotCount(); ++slot)
             if (row->CardAt(slot)->Negative()) row->CardAt(slot)->SetNegative(false);
     FSelection.Clear();
+    ShowMarkedCards();
 }
 
 void TMatchController::FormMouseDown(Qt::MouseButton button)
@@ -190,4 +205,5 @@ void TMatchController::TogglePause()
     FPaused = !FPaused;
     FView.SetStatusText(
         2, FPaused ? QCoreApplication::translate("TMatchController", "Igra pauzirana") : QString());
+    FView.ShowPaused(FPaused);
 }

@@ -3,6 +3,8 @@
 // Busy locks the human out; everything it shows goes through RunOnGui.
 #include "game/controller/match_controller.h"
 
+#include "game/rules/table_reflow.h"
+
 #include "game/controller/comp_play_thread.h"
 #include "game/computer/seat_choice.h"
 #include "platform/message_sink.h"
@@ -139,6 +141,7 @@ void TMatchController::SequenceEnded()
     if (FPaused) {
         FPaused = false;
         FView.SetStatusText(2, QString());
+        FView.ShowPaused(false);
     }
 }
 
@@ -251,6 +254,7 @@ void TMatchController::RevealHandCard(int seat, int handSlot, bool reveal)
         card.SetShowBack(!reveal);
     else
         card.SetNegative(reveal);
+    FView.ShowRevealedCard(seat, reveal ? handSlot : -1);
 }
 
 void TMatchController::ComputerCapture(const TMove& move)
@@ -269,6 +273,7 @@ void TMatchController::ComputerCapture(const TMove& move)
     });
     PaceReveal();
     const TMoveOutcome outcome = ApplyMove(FState, move);
+    if (FTableToMiddle) ReflowTableToMiddle(FState);
     PublishProgress();
     RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);

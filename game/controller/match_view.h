@@ -59,4 +59,11 @@ public:
     virtual void MarkSeatOnTurn(int /*seat*/) { }
     // Picks out the human's hand card that a hint plays; -1 takes it away.
     virtual void ShowHintCard(int /*slot*/) { }
+    // Raises a computer seat's card whole above its neighbours while it is
+    // revealed; slot -1 lowers it again.
+    virtual void ShowRevealedCard(int /*seat*/, int /*slot*/) { }
+    // Whether the game is paused, for a mark on the table.
+    virtual void ShowPaused(bool /*paused*/) { }
+    // The table cards the human has marked now (their IDs), for their sum.
+    virtual void ShowMarkedCards(const std::vector<int>& /*ids*/) { }
 };

@@ -118,7 +118,10 @@ bool Reveal(const QString& folder)
     w.Controller().ShowState(OpenPosition(SeatW));
     w.form->Pocniigru1Click();
     RunUntil(w, [&] { return !w.form->PlayerW->CardAt(1)->ShowBack(); });
-    const bool ok = Save(w, folder, QStringLiteral("window_reveal"));
+    bool ok = Save(w, folder, QStringLiteral("window_reveal"));
+    w.Controller().TogglePause();
+    ok &= Save(w, folder, QStringLiteral("window_paused"));
+    w.Controller().TogglePause();
     w.form->New1Click(); // cuts the wait short
     return ok;
 }
