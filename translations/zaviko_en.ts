@@ -316,6 +316,18 @@
         <source>Najvise karata (%1) odneli</source>
         <translation>Most cards (%1) taken by</translation>
     </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
 </context>
 <context>
     <name>TFOptions</name>

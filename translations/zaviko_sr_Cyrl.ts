@@ -316,6 +316,18 @@
         <source>Najvise karata (%1) odneli</source>
         <translation>Највише карата (%1) однели</translation>
     </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Поени</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Табле</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Бонус</translation>
+    </message>
 </context>
 <context>
     <name>TFOptions</name>

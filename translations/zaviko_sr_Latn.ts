@@ -316,6 +316,18 @@
         <source>Najvise karata (%1) odneli</source>
         <translation>Najviše karata (%1) odneli</translation>
     </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Poeni</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
 </context>
 <context>
     <name>TFOptions</name>

@@ -90,6 +90,7 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
         display.seats[SeatE], display.gameMode);
     dialog.SetLastTaker(display.lastTakerName);
     dialog.SetMostCards(display.mostCards);
+    dialog.SetHandFigures(display.figures);
     dialog.SetViewer(FOverview);
     dialog.Execute();
 }

@@ -338,8 +338,26 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
     display.lastTakerName = Name(end.restTaker);
     for (int seat : end.bonusSeats)
         display.mostCards.push_back(Seat(seat));
+    display.figures = HandFigures();
     FView.CloseOverview();
     FView.ShowHandEnd(display);
+}
+
+std::vector<THandFigures> TMatchController::HandFigures() const
+{
+    std::vector<THandFigures> figures;
+    auto add = [&](int row, const QString& name) {
+        const TScoreCells& cells = FState.handCells.at(row - 1);
+        figures.push_back({ name, cells.points, cells.clears, cells.bonus });
+    };
+    if (FState.GameMode == kPairs) {
+        add(1, Name(SeatS) + '/' + Name(SeatN));
+        add(2, Name(SeatW) + '/' + Name(SeatE));
+        return figures;
+    }
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (ScoreRow(seat) > 0) add(ScoreRow(seat), Name(seat));
+    return figures;
 }
 
 void TMatchController::ShowGameOverOnGui(const QString& winner)

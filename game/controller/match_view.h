@@ -9,11 +9,21 @@ class TZuCardGroup;
 
 // What the end-of-hand display shows: the four seats (for their taken cards),
 // the match's mode, who took the table's rest and who took the most cards.
+// One score row's part of a hand: a seat, or a pair named "S/N".
+struct THandFigures {
+    QString name;
+    int points = 0;
+    int clears = 0;
+    int bonus = 0;
+};
+
 struct THandEndDisplay {
     std::array<TZuCardGroup*, 4> seats {}; // S, W, N, E
     int gameMode = 0;
     QString lastTakerName;
     std::vector<TZuCardGroup*> mostCards;
+    // What each score row scored in the hand, in the score table's order.
+    std::vector<THandFigures> figures;
 };
 
 // Everything the controller shows that is not a card group, the deck, the

@@ -169,6 +169,7 @@ bool HandEnd(const QString& folder)
         display.seats[seat] = w.Controller().Seat(seat);
     display.lastTakerName = w.form->PlayerW->PlayerName();
     display.mostCards = { w.form->PlayerS };
+    display.figures = w.Controller().HandFigures();
     bool ok = false;
     QTimer::singleShot(50, w.form.get(), [&] {
         if (auto* dialog = qobject_cast<TFDeckOverInfoDlg*>(QApplication::activeModalWidget())) {
