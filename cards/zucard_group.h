@@ -228,6 +228,7 @@ public:
     void CardPlayed(TZuSingleCard& card, int tablePos) override;
 
 protected:
+    void RedrawAtPictureScale() override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -138,6 +138,14 @@ void TZuCardGroup::ResizeSurface(QSize size)
     PictureChanged();
 }
 
+void TZuCardGroup::RedrawAtPictureScale()
+{
+    const QSize size = BitmapSize();
+    Bitmap() = QImage();
+    ResizeSurface(size);
+    RedrawCards(false);
+}
+
 void TZuCardGroup::RedrawCards(bool immediate)
 {
     if (!parentWidget() || FLoadingGroup) return;

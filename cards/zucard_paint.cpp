@@ -1,12 +1,14 @@
 #include "cards/zucard_paint.h"
 
+#include "cards/zucard_pictures.h"
 #include "cards/zucard_single.h"
 
 #include <QPainter>
 
 void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip)
 {
-    const QImage* picture = card.Picture();
+    // Drawn for the target's resolution: a scaled view gets pictures drawn at its size.
+    const QImage* picture = CardPictureForScale(card.Picture(), target.devicePixelRatio());
     if (!picture || picture->isNull()) return;
     QPainter painter(&target);
     painter.setClipRect(clip);

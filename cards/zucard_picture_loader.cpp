@@ -28,15 +28,21 @@ int ScreenScale()
     return 1;
 }
 
-void FillBlock(QImage& image, int x, int y, int scale, QRgb colour)
+// The device pixels of card unit `unit`: units of any scale tile the picture.
+int Pixel(int unit, qreal scale)
 {
-    for (int dy = 0; dy < scale; ++dy)
-        for (int dx = 0; dx < scale; ++dx)
-            image.setPixel(x * scale + dx, y * scale + dy, colour);
+    return qRound(unit * scale);
+}
+
+void FillBlock(QImage& image, int x, int y, qreal scale, QRgb colour)
+{
+    for (int py = Pixel(y, scale); py < Pixel(y + 1, scale); ++py)
+        for (int px = Pixel(x, scale); px < Pixel(x + 1, scale); ++px)
+            image.setPixel(px, py, colour);
 }
 
 // The outline runs straight along the edges and at 45 degrees across the corners.
-void DrawLine(QImage& image, QPoint a, QPoint b, int scale)
+void DrawLine(QImage& image, QPoint a, QPoint b, qreal scale)
 {
     const int sx = b.x() > a.x() ? 1 : (b.x() < a.x() ? -1 : 0);
     const int sy = b.y() > a.y() ? 1 : (b.y() < a.y() ? -1 : 0);
@@ -61,7 +67,7 @@ QString DefaultCardPictureLibrary()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/zucards");
 }
 
-void PrepareCardPicture(QImage& picture, QRgb transparent, int scale)
+void PrepareCardPicture(QImage& picture, QRgb transparent, qreal scale)
 {
     const QPoint outline[] = { { 2, 0 }, { 68, 0 }, { 70, 2 }, { 70, 93 }, { 68, 95 }, { 2, 95 },
         { 0, 93 }, { 0, 2 }, { 2, 0 } };
@@ -131,4 +137,29 @@ void LoadCardPictures(const QString& library, int scale, std::array<QImage, 71>&
     const TCardPictureSource source(library, scale);
     for (int number = 2; number <= ZuPictureCount; ++number)
         pictures[number] = source.Draw(number);
+}
+
+QImage LoadScaledCardPicture(const QString& library, int number, qreal scale)
+{
+    using TDrawScaled = int (*)(int, double, int, int, unsigned char*, int);
+    QLibrary lib(library);
+    if (!lib.load())
+        Fail(QCoreApplication::translate(
+            "TZuCardPictures", "The card pictures could not be loaded.\n%1")
+                 .arg(lib.errorString()));
+    auto draw = reinterpret_cast<TDrawScaled>(lib.resolve("ZuCardsDrawBitmapScaled"));
+    const int resource = CardPictureResource(number);
+    QImage picture(Pixel(ZuCardWidth, scale), Pixel(ZuCardHeight, scale), QImage::Format_RGB32);
+    if (!draw
+        || draw(resource, scale, picture.width(), picture.height(), picture.bits(),
+               int(picture.bytesPerLine()))
+            != 0)
+        Fail(QCoreApplication::translate(
+            "TZuCardPictures", "Resource %1 not found in card-image library %2")
+                 .arg(resource)
+                 .arg(lib.fileName()));
+    PrepareCardPicture(picture, number == DotsPicture ? White : Magenta, scale);
+    // Qt keeps the library loaded for the next picture as long as the
+    // picture table holds it too.
+    return picture;
 }

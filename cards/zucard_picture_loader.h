@@ -48,4 +48,8 @@ void LoadCardPictures(const QString& library, int scale, std::array<QImage, 71>&
 
 // Keys out the transparent colour and draws the card outline with bevelled
 // corners, in logical 71 x 96 units whatever the picture's scale.
-void PrepareCardPicture(QImage& picture, QRgb transparent, int scale);
+void PrepareCardPicture(QImage& picture, QRgb transparent, qreal scale);
+
+// Picture `number` (2..70) drawn at any scale from 1 to 16, keyed and outlined,
+// with that device pixel ratio: for a view that shows the cards larger.
+QImage LoadScaledCardPicture(const QString& library, int number, qreal scale);

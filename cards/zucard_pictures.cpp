@@ -23,6 +23,9 @@ struct TPictureTable {
     int users = 0;
     QString library;
     int scale = 0; // 0: as the screen asks
+    // The pictures drawn for one other scale, on demand.
+    std::array<QImage, ZuPictureCount + 1> scaled;
+    qreal scaledAt = 0;
 };
 
 TPictureTable& Table()
@@ -95,6 +98,7 @@ void ReleaseCardPictures()
     if (--table.users > 0) return;
     const std::lock_guard lock(table.drawing);
     table.pictures.fill(QImage());
+    table.scaled.fill(QImage());
     for (std::atomic<bool>& ready : table.ready)
         ready.store(false, std::memory_order_relaxed);
     table.source.reset();
@@ -117,6 +121,25 @@ bool CardPictureDrawn(int number)
 {
     if (number < 1 || number > ZuPictureCount) return false;
     return Table().ready[number].load(std::memory_order_acquire);
+}
+
+const QImage* CardPictureForScale(const QImage* picture, qreal scale)
+{
+    TPictureTable& table = Table();
+    const std::ptrdiff_t number = picture - table.pictures.data();
+    if (!picture || number < 2 || number > ZuPictureCount || picture->isNull()
+        || qFuzzyCompare(picture->devicePixelRatio(), scale) || scale < 1.0)
+        return picture;
+    // The same lock as the first-use drawing: a view's scale may change
+    // while another thread asks for a picture.
+    const std::lock_guard lock(table.drawing);
+    if (!qFuzzyCompare(table.scaledAt, scale)) {
+        table.scaled.fill(QImage());
+        table.scaledAt = scale;
+    }
+    QImage& scaled = table.scaled[number];
+    if (scaled.isNull()) scaled = LoadScaledCardPicture(CardPictureLibrary(), int(number), scale);
+    return &scaled;
 }
 
 void SetCardPictureLibrary(const QString& path)

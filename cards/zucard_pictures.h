@@ -36,6 +36,13 @@ inline int BackPictureNumber(TZuCardBackType back)
     return ZuFirstBackPicture + back;
 }
 
+// The same picture drawn for a target whose device pixel ratio is `scale` (a
+// view that shows the cards larger): `picture` itself when it has that ratio
+// already, else the picture drawn anew at that scale on first use and kept
+// until another scale is asked for or the table is freed. Raises EResNotFound
+// as the loading does.
+const QImage* CardPictureForScale(const QImage* picture, qreal scale);
+
 // The library's resource identifier for a picture number 2..70.
 int CardPictureResource(int pictureNumber);
 

@@ -18,7 +18,7 @@ TZuCustomGraphicControl::TZuCustomGraphicControl(QWidget* parent)
 
 qreal TZuCustomGraphicControl::PictureScale() const
 {
-    return std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0);
+    return std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0) * FViewScale;
 }
 
 QSize TZuCustomGraphicControl::BitmapSize() const
@@ -35,6 +35,21 @@ void TZuCustomGraphicControl::SetBitmapSize(int width, int height)
     FBitmap.setDevicePixelRatio(scale);
     FBitmap.fill(FBrushColor);
     PictureChanged();
+}
+
+void TZuCustomGraphicControl::SetViewScale(qreal scale)
+{
+    scale = std::clamp(scale, 1.0, 16.0);
+    if (qFuzzyCompare(scale, FViewScale)) return;
+    FViewScale = scale;
+    RedrawAtPictureScale();
+}
+
+void TZuCustomGraphicControl::RedrawAtPictureScale()
+{
+    const QSize size = BitmapSize();
+    FBitmap = QImage();
+    SetBitmapSize(size.width(), size.height());
 }
 
 void TZuCustomGraphicControl::SetAutoSize(bool b)

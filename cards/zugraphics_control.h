@@ -39,6 +39,13 @@ public:
     // While the control is being loaded, sizing to the picture waits.
     void SetLoading(bool b) { FLoading = b; }
 
+    // How much larger than its logical size a view shows the control (a
+    // window that scales its whole table, 1 to 16). The off-screen picture
+    // and the card pictures in it are kept at this times the device pixel
+    // ratio, so the view shows them drawn at its size, never stretched.
+    qreal ViewScale() const { return FViewScale; }
+    void SetViewScale(qreal scale);
+
     // Copies one rectangle of the picture to the screen at once.
     void PaintArea(const QRect& rect);
     // Copies the whole picture to the screen at once.
@@ -49,15 +56,19 @@ public:
 protected:
     bool GraphicEmpty() const { return FGraphicEmpty; }
     void SetGraphicEmpty(bool b) { FGraphicEmpty = b; }
-    // The picture's device pixel ratio: 2 on hi-DPI screens, else 1.
+    // The picture's device pixel ratio: 2 on hi-DPI screens, else 1, times
+    // the view scale.
     qreal PictureScale() const;
     void PictureChanged();
+    // Makes the picture again at the present picture scale and redraws it.
+    virtual void RedrawAtPictureScale();
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QImage FBitmap;
     QColor FBrushColor;
+    qreal FViewScale = 1.0;
     int FDrawLock = 0;
     bool FSynchronize = true;
     bool FGraphicEmpty = true;

@@ -380,6 +380,18 @@
         <source>Najvise karata (%1) odneli</source>
         <translation>Most cards (%1) taken by</translation>
     </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
 </context>
 <context>
     <name>TFOptions</name>
@@ -660,6 +672,10 @@ The match will be saved, so you can go on with it the next time you start the ga
         <source>Kraj ruke. %1.</source>
         <translation>End of hand. %1.</translation>
     </message>
+    <message>
+        <source>Karte talona ka s&amp;redini</source>
+        <translation>Table cards toward the &amp;middle</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -929,6 +945,25 @@ Choose Game | New for a new match.</translation>
     <message>
         <source>Statistika nije mogla da se sacuva u %1.</source>
         <translation>The statistics could not be saved to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TTableNotes</name>
+    <message>
+        <source>Pauza</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Na potezu si</source>
+        <translation>Your turn</translation>
+    </message>
+    <message>
+        <source>Zbir: %1</source>
+        <translation>Sum: %1</translation>
+    </message>
+    <message>
+        <source> ili %1</source>
+        <translation> or %1</translation>
     </message>
 </context>
 <context>

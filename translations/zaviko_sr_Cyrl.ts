@@ -380,6 +380,18 @@
         <source>Najvise karata (%1) odneli</source>
         <translation>Највише карата (%1) однели</translation>
     </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Поени</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Табле</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Бонус</translation>
+    </message>
 </context>
 <context>
     <name>TFOptions</name>
@@ -660,6 +672,10 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
         <source>Kraj ruke. %1.</source>
         <translation>Крај руке. %1.</translation>
     </message>
+    <message>
+        <source>Karte talona ka s&amp;redini</source>
+        <translation>Карте талона ка с&amp;редини</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -929,6 +945,25 @@ Izaberi Igra | Nova za novu partiju.</source>
     <message>
         <source>Statistika nije mogla da se sacuva u %1.</source>
         <translation>Статистика није могла да се сачува у %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TTableNotes</name>
+    <message>
+        <source>Pauza</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Na potezu si</source>
+        <translation>На потезу си</translation>
+    </message>
+    <message>
+        <source>Zbir: %1</source>
+        <translation>Збир: %1</translation>
+    </message>
+    <message>
+        <source> ili %1</source>
+        <translation> или %1</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,18 @@
         <source>Najvise karata (%1) odneli</source>
         <translation>Najviše karata (%1) odneli</translation>
     </message>
+    <message>
+        <source>Poeni</source>
+        <translation>Poeni</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
 </context>
 <context>
     <name>TFOptions</name>
@@ -660,6 +672,10 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
         <source>Kraj ruke. %1.</source>
         <translation>Kraj ruke. %1.</translation>
     </message>
+    <message>
+        <source>Karte talona ka s&amp;redini</source>
+        <translation>Karte talona ka s&amp;redini</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -929,6 +945,25 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source>Statistika nije mogla da se sacuva u %1.</source>
         <translation>Statistika nije mogla da se sačuva u %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TTableNotes</name>
+    <message>
+        <source>Pauza</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Na potezu si</source>
+        <translation>Na potezu si</translation>
+    </message>
+    <message>
+        <source>Zbir: %1</source>
+        <translation>Zbir: %1</translation>
+    </message>
+    <message>
+        <source> ili %1</source>
+        <translation> ili %1</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "ui/dialog_font.h"
 #include "ui/taken_cards_view.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -109,6 +110,40 @@ void TFDeckOverInfoDlg::SetMostCards(const std::vector<TZuCardGroup*>& groups)
     FitLabels();
 }
 
+void TFDeckOverInfoDlg::SetHandFigures(const std::vector<THandFigures>& rows)
+{
+    delete FFigures;
+    FFigures = nullptr;
+    if (!rows.empty()) {
+        FFigures = new QWidget(this);
+        FFigures->setObjectName(QStringLiteral("HandFigures"));
+        auto* grid = new QGridLayout(FFigures);
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setHorizontalSpacing(12);
+        grid->setVerticalSpacing(1);
+        auto text = [this](const QString& s) {
+            QLabel* label = MakeLabel(FFigures, 0);
+            label->setText(s);
+            return label;
+        };
+        const QString heads[] = { tr("Poeni"), tr("Table"), tr("Bonus") };
+        for (int column = 0; column < 3; ++column)
+            grid->addWidget(text(heads[column]), 0, column + 1);
+        for (int row = 0; row < int(rows.size()); ++row) {
+            const THandFigures& f = rows[row];
+            const int cells[] = { f.points, f.clears, f.bonus };
+            grid->addWidget(text(f.name), row + 1, 0);
+            for (int column = 0; column < 3; ++column) {
+                QLabel* cell = text(QString::number(cells[column]));
+                cell->setAlignment(Qt::AlignRight);
+                grid->addWidget(cell, row + 1, column + 1);
+            }
+        }
+        FFigures->show();
+    }
+    FitLabels();
+}
+
 void TFDeckOverInfoDlg::SetViewer(TFPregledKarata* Window)
 {
     FViewer = Window;
@@ -120,12 +155,20 @@ void TFDeckOverInfoDlg::FitLabels()
 {
     FLastTaker->adjustSize();
     FMostCards->adjustSize();
-    const int widest = std::max(FLastTaker->width(), FMostCards->width());
+    int widest = std::max(FLastTaker->width(), FMostCards->width());
+    // The hand's figures stand between the two lines and the buttons.
+    int figuresHeight = 0;
+    if (FFigures) {
+        FFigures->adjustSize();
+        widest = std::max(widest, FFigures->width());
+        figuresHeight = FFigures->height() + 8;
+    }
     const int width = std::max(ClientWidth, 16 + widest + 16);
     const int shift = (width - ClientWidth) / 2;
-    FBox->move(16 + shift, 64);
-    FOK->move(80 + shift, 240);
-    setFixedSize(width, ClientHeight);
+    if (FFigures) FFigures->move(16, 64);
+    FBox->move(16 + shift, 64 + figuresHeight);
+    FOK->move(80 + shift, 240 + figuresHeight);
+    setFixedSize(width, ClientHeight + figuresHeight);
 }
 
 void TFDeckOverInfoDlg::ViewSeat(TSeat seat)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/controller/match_view.h"
+
 #include <QDialog>
 #include <QPointer>
 #include <QString>
@@ -32,6 +34,10 @@ public:
     // The seats that captured the most cards, one or a tie, in the order given.
     void SetMostCards(const std::vector<TZuCardGroup*>& groups);
     void SetViewer(TFPregledKarata* Window);
+    // The hand's card points, table clears and most-cards bonus of each seat
+    // or pair, as a small table under the two lines; none shows no table.
+    void SetHandFigures(const std::vector<THandFigures>& rows);
+    QWidget* FiguresTable() const { return FFigures; }
 
     // Shows the dialog modally; a request while one is open is ignored.
     int Execute();
@@ -52,6 +58,7 @@ private:
     QPushButton* FOK = nullptr;
     QLabel* FLastTaker = nullptr;
     QLabel* FMostCards = nullptr;
+    QWidget* FFigures = nullptr;
     std::array<QPushButton*, 4> FButtons {};
     std::array<QPointer<TZuCardGroup>, 4> FSeats;
     QPointer<TFPregledKarata> FViewer;

@@ -13,12 +13,21 @@ const QColor kRing(0xff, 0xc8, 0x1e);
 
 THintCard::THintCard(QWidget* table)
     : QWidget(table)
+    , FRing(kRing)
 {
     setObjectName(QStringLiteral("HintCard"));
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
     resize(ZuCardWidth + 2 * Ring, ZuCardHeight + 2 * Ring);
     hide();
+}
+
+void THintCard::SetLook(const QColor& ring, QPoint lift, bool clickable)
+{
+    FRing = ring;
+    FLift = lift;
+    setAttribute(Qt::WA_TransparentForMouseEvents, !clickable);
+    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void THintCard::ShowSlot(TZuCardGroup* hand, int slot)
@@ -30,11 +39,13 @@ void THintCard::ShowSlot(TZuCardGroup* hand, int slot)
         return;
     }
     FSlot = slot;
-    FPicture = *card->Picture();
+    // Drawn for the table's scale, as the hand's own cards are.
+    const QImage* picture = card->Picture();
+    FPicture = *CardPictureForScale(picture, picture->devicePixelRatio() * hand->ViewScale());
     // The group measures its slots on demand; the bounds are then current.
     hand->HitTest(-1, -1);
     const QPoint corner = hand->pos() + card->BoundsRect().topLeft();
-    move(corner - QPoint(Ring, Ring + Lift));
+    move(corner - QPoint(Ring, Ring) + FLift);
     show();
     raise();
     update();
@@ -45,7 +56,7 @@ void THintCard::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.drawImage(QPoint(Ring, Ring), FPicture);
-    QPen pen(kRing, Ring);
+    QPen pen(FRing, Ring);
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

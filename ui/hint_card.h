@@ -19,6 +19,11 @@ public:
 
     explicit THintCard(QWidget* table);
 
+    // The ring's colour and where the card is raised to from its place in
+    // the hand (up by Lift unless told otherwise). A card that is only shown
+    // takes no clicks: they reach the hand beneath.
+    void SetLook(const QColor& ring, QPoint lift, bool clickable);
+
     // Shows the card of `slot` of `hand` over it; -1 hides it.
     void ShowSlot(TZuCardGroup* hand, int slot);
     int Slot() const { return FSlot; }
@@ -31,5 +36,7 @@ protected:
 
 private:
     QImage FPicture;
+    QColor FRing;
+    QPoint FLift { 0, -Lift };
     int FSlot = -1;
 };

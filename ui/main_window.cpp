@@ -10,6 +10,7 @@
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"
+#include "ui/game_option_setting.h"
 #include "ui/hint_card.h"
 #include "ui/keyboard_play.h"
 #include "ui/message_boxes.h"
@@ -17,7 +18,10 @@
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
 #include "ui/startup_steps.h"
+#include "ui/table_notes.h"
+#include "ui/table_view.h"
 #include "ui/taken_cards_view.h"
+#include "ui/window_size_setting.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,6 +35,7 @@
 namespace {
 
 const QColor clGreen(0x00, 0x80, 0x00);
+const QString kTableToMiddleKey = QStringLiteral("TableToMiddle");
 
 void MakeBoldLabel(QLabel* label)
 {
@@ -71,13 +76,9 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     CreateTable();
     CreateScorePanels();
     CreateStatusBar();
+    CreateTableView();
     CreateMenus();
     StartupSteps::Note("window_parts");
-    // The table is laid out in fixed pixels: the window never resizes.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-        | Qt::MSWindowsFixedSizeDialogHint);
 
     const QString logName = fileName(".log");
     LogFile.SetLogFileName(logName);
@@ -95,6 +96,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     StartupSteps::Note("dialogs_and_controller");
     ConnectCards();
     CreateAccessibility();
+    FController->SetTableToMiddle(Action("Talonkasredini1")->isChecked());
     ApplyViewPermissions();
     ApplyCascadeStyles();
     FController->Start();
@@ -103,6 +105,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     ApplyNamesToMenus();
     ShowSavedMatch();
     CentreOnScreen();
+    RestoreWindowSize();
     StartupSteps::Note("saved_match_and_placing");
 }
 
@@ -115,8 +118,30 @@ TFPregledKarata* TForm1::Overview()
 void TForm1::CentreOnScreen()
 {
     adjustSize();
+    // The table at 1x is the smallest the window gets.
+    setMinimumSize(size());
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.center() - rect().center());
+}
+
+void TForm1::RestoreWindowSize()
+{
+    const std::optional<TKeptWindowSize> kept = ReadWindowSize(FSettings->FileName);
+    if (!kept) return;
+    const QRect screenArea = screen()->availableGeometry();
+    const QSize size = kept->size.expandedTo(minimumSize())
+                           .boundedTo(screenArea.size().expandedTo(minimumSize()));
+    resize(size);
+    move(screenArea.center() - rect().center());
+    if (kept->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::KeepWindowSize()
+{
+    const bool maximized = isMaximized();
+    const QSize size = maximized ? normalGeometry().size() : this->size();
+    StoreWindowSize(
+        FSettings->FileName, TKeptWindowSize { size.isValid() ? size : this->size(), maximized });
 }
 
 TForm1::~TForm1()
@@ -128,13 +153,15 @@ TForm1::~TForm1()
 
 void TForm1::CreateTable()
 {
-    FTable = new QWidget(this);
+    // The view made next takes the table as its own.
+    FTable = new TTableSurface();
     FTable->setObjectName(QStringLiteral("Table"));
+    // A window of its own inside the view: it takes the window's font itself.
+    FTable->setFont(font());
     FTable->setAutoFillBackground(true);
     QPalette palette = FTable->palette();
     palette.setColor(QPalette::Window, clGreen);
     FTable->setPalette(palette);
-    setCentralWidget(FTable);
 
     PlayerN = CreateSeat("PlayerN", { 264, 32 }, FLabels[2], { 264, 8 });
     PlayerW = CreateSeat("PlayerW", { 16, 184 }, FLabels[1], { 8, 144 });
@@ -174,6 +201,10 @@ void TForm1::CreateTable()
     ZuSprite1 = new TZuSprite(FTable);
     FMarks = new TSeatMarks(FTable, FLabels);
     FHintCard = new THintCard(FTable);
+    // A computer's revealed card, raised toward the table in a white ring.
+    FRevealCard = new THintCard(FTable);
+    FRevealCard->setObjectName(QStringLiteral("RevealedCard"));
+    FNotes = new TTableNotes(FTable);
     FHintCard->OnClick = [this](int slot) {
         bool playIt = false, faceDown = false;
         TZuTablePos pos = PlayerS->TablePlayPos();
@@ -234,6 +265,34 @@ void TForm1::CreateStatusBar()
     FTable->setFixedSize(ClientWidth, ClientHeight - bar->sizeHint().height());
 }
 
+void TForm1::CreateTableView()
+{
+    FView = new TTableView(FTable, this);
+    setCentralWidget(FView);
+    FView->OnScaleSettled = [this](qreal scale) { ApplyTableScale(scale); };
+    FTable->OnPress = [this](QPoint at, Qt::MouseButton button) { TablePress(at, button); };
+}
+
+void TForm1::ApplyTableScale(qreal scale)
+{
+    for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 })
+        group->SetViewScale(scale);
+    RealDeck->SetViewScale(scale);
+    // The raised hint card is a copy of its card's picture: copy it anew.
+    if (FHintCard->Slot() >= 0) FHintCard->ShowSlot(PlayerS, FHintCard->Slot());
+    if (FRevealCard->Slot() >= 0) ShowRevealedCard(FRevealSeat, FRevealCard->Slot());
+}
+
+void TForm1::SettleTableScale()
+{
+    FView->SettleNow();
+}
+
+QRect TForm1::TableToWindow(const QRect& r) const
+{
+    return FView->FromTable(r).translated(FView->mapTo(this, QPoint(0, 0)));
+}
+
 QAction* TForm1::Action(const char* name) const
 {
     return findChild<QAction*>(QString::fromLatin1(name));
@@ -284,6 +343,14 @@ void TForm1::CreateMenus()
         // The controller flips the mark itself; undo the action's own flip.
         table->setChecked(!table->isChecked());
         if (FController) FController->ToggleScoreTable();
+    });
+    // Off by default: the table's cards stay in their slots.
+    QAction* middle = add(options, "Talonkasredini1", tr("Karte talona ka s&redini"), {}, nullptr);
+    middle->setCheckable(true);
+    middle->setChecked(ReadGameOption(FSettings->FileName, kTableToMiddleKey, false));
+    connect(middle, &QAction::toggled, this, [this](bool on) {
+        if (FController) FController->SetTableToMiddle(on);
+        StoreGameOption(FSettings->FileName, kTableToMiddleKey, on);
     });
     FTakenMenu = options->addMenu(tr("Po&kupljene karte"));
     FTakenMenu->menuAction()->setObjectName(QStringLiteral("Pokupljenekarte1"));

@@ -22,6 +22,9 @@ class TScorePanel;
 class THintCard;
 class TSeatMarks;
 class TStatisticsStore;
+class TTableNotes;
+class TTableSurface;
+class TTableView;
 class TZuCardDeck;
 class TZuCardGroup;
 class TZuSprite;
@@ -59,6 +62,13 @@ public:
     QLabel* StatusPanel(int i) const { return FStatus.at(i); }
     // The height of the table under the menu: the client area above the status bar.
     int TableHeight() const;
+    // The table at any window size: its layout stays in 1x table units.
+    TTableView* TableView() const { return FView; }
+    // A table widget's place in the window's coordinates, as shown now.
+    QRect TableToWindow(const QRect& r) const;
+    // Draws the card pictures for the table's present scale at once, rather
+    // than when the resize settles.
+    void SettleTableScale();
 
     // Menu commands.
     void New1Click();
@@ -93,6 +103,11 @@ public:
     void ClearLastMoves() override;
     void MarkSeatOnTurn(int seat) override;
     void ShowHintCard(int slot) override;
+    void ShowRevealedCard(int seat, int slot) override;
+    void ShowPaused(bool paused) override;
+    void ShowMarkedCards(const std::vector<int>& ids) override;
+    THintCard* RevealedCard() const { return FRevealCard; }
+    TTableNotes* TableNotes() const { return FNotes; }
     THintCard* HintCard() const { return FHintCard; }
     TSeatMarks* SeatMarks() const { return FMarks; }
     TKeyboardPlay* Keys() const { return FKeys.get(); }
@@ -112,6 +127,14 @@ private:
     void CreateScorePanels();
     void CreateMenus();
     void CreateStatusBar();
+    void CreateTableView();
+    // The size the player left the window at, from the settings.
+    void RestoreWindowSize();
+    void KeepWindowSize();
+    // The card controls draw their pictures for the table shown at `scale`.
+    void ApplyTableScale(qreal scale);
+    // A press on the table, in table coordinates.
+    void TablePress(QPoint at, Qt::MouseButton button);
     void ConnectCards();
     // The keys that play, the names a screen reader reads and its announcer.
     void CreateAccessibility();
@@ -140,12 +163,16 @@ private:
 
     std::unique_ptr<TIni> FSettings;
     TLogFile LogFile;
-    QWidget* FTable = nullptr;
+    TTableSurface* FTable = nullptr;
+    TTableView* FView = nullptr;
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
     TSeatMarks* FMarks = nullptr;
     THintCard* FHintCard = nullptr;
     TAnnouncer* FAnnouncer = nullptr;
     std::unique_ptr<TKeyboardPlay> FKeys;
+    THintCard* FRevealCard = nullptr;
+    int FRevealSeat = -1;
+    TTableNotes* FNotes = nullptr;
     std::array<QLabel*, 3> FStatus {};
     std::array<TScorePanel*, 3> FPanels {};
     TZuCardDeck* RealDeck = nullptr;

@@ -11,6 +11,7 @@
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
+#include "ui/table_view.h"
 
 #include <QLabel>
 
@@ -18,12 +19,15 @@ void TForm1::CreateAccessibility()
 {
     FKeys = std::make_unique<TKeyboardPlay>(PlayerS, Talon2, Talon1, *FController);
     AssignMnemonicsToDialogs();
-    FAnnouncer = new TAnnouncer(FTable);
-    // The table takes the keyboard's focus, so the arrows and space reach
-    // the cards rather than a button of the score panel; Tab goes on to those.
-    FTable->setFocusPolicy(Qt::StrongFocus);
+    // On the window itself, beside the table's view, where a reader finds it
+    // in the window's own tree.
+    FAnnouncer = new TAnnouncer(this);
+    FAnnouncer->show();
+    // The window itself takes the keyboard's focus, so the arrows and space
+    // reach the cards rather than the scaled table's view, which would
+    // scroll with them.
+    setFocusPolicy(Qt::StrongFocus);
     FTable->setAccessibleName(tr("Sto"));
-    setFocusProxy(FTable);
     for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 })
         group->AccessibleCardText
             = [](const TZuSingleCard& card) { return CardWords::CardOnScreen(card); };

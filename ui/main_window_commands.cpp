@@ -14,6 +14,7 @@
 #include "ui/rename_dialog.h"
 #include "game/controller/saved_match_store.h"
 #include "ui/score_panel.h"
+#include "ui/table_view.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
@@ -218,6 +219,7 @@ void TForm1::closeEvent(QCloseEvent* event)
             MessageSink().Error(tr("Partija nije mogla da se sacuva.").toStdString());
     }
     if (FOverview) FOverview->CloseIfOpen();
+    KeepWindowSize();
     event->accept();
 }
 
@@ -233,20 +235,26 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 
 bool TForm1::OnCardGroup(QPoint at) const
 {
-    for (const QWidget* w = childAt(at); w && w != this; w = w->parentWidget())
+    for (const QWidget* w = FTable->childAt(at); w && w != FTable; w = w->parentWidget())
         if (qobject_cast<const TZuCardGroup*>(w)) return true;
     return false;
 }
 
-void TForm1::mousePressEvent(QMouseEvent* event)
+void TForm1::TablePress(QPoint at, Qt::MouseButton button)
 {
-    // A card group leaves its presses unhandled, so they reach the window
+    // A card group leaves its presses unhandled, so they reach the table
     // too; a right press there belongs to the card's click, which must still
     // see the marks. A left press anywhere ends a reveal.
-    const bool background = !OnCardGroup(event->position().toPoint());
+    const bool background = !OnCardGroup(at);
     // The mouse plays now: the keyboard's ring goes until the next key.
     if (FKeys) FKeys->Hide();
-    if (FController && (background || event->button() == Qt::LeftButton))
-        FController->FormMouseDown(event->button());
+    if (FController && (background || button == Qt::LeftButton)) FController->FormMouseDown(button);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event)
+{
+    // Beside the table (a wider window's green margin) or on the status bar.
+    if (FKeys) FKeys->Hide();
+    if (FController) FController->FormMouseDown(event->button());
     QMainWindow::mousePressEvent(event);
 }

@@ -10,6 +10,8 @@
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
+#include "ui/table_notes.h"
+#include "ui/table_view.h"
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
@@ -90,6 +92,7 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
         display.seats[SeatE], display.gameMode);
     dialog.SetLastTaker(display.lastTakerName);
     dialog.SetMostCards(display.mostCards);
+    dialog.SetHandFigures(display.figures);
     dialog.SetViewer(Overview());
     AnnounceHandEnd(display.gameMode);
     dialog.Execute();
@@ -121,6 +124,35 @@ void TForm1::MarkSeatOnTurn(int seat)
     FMarks->MarkOnTurn(seat);
     NameSeatsForReaders(seat);
     if (seat == SeatS && FKeys) FKeys->Follow();
+    FNotes->ShowHumanOnTurn(seat == SeatS);
+}
+
+void TForm1::ShowRevealedCard(int seat, int slot)
+{
+    const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
+    if (seat < SeatW || seat > SeatE || slot < 0) {
+        FRevealSeat = -1;
+        FRevealCard->ShowSlot(nullptr, -1);
+        return;
+    }
+    // Toward the table: down from the top row, inward from the side columns.
+    constexpr int lift = THintCard::Lift;
+    const QPoint toward = seat == SeatN ? QPoint(0, lift)
+        : seat == SeatW                 ? QPoint(lift, 0)
+                                        : QPoint(-lift, 0);
+    FRevealCard->SetLook(Qt::white, toward, false);
+    FRevealSeat = seat;
+    FRevealCard->ShowSlot(seats[seat], slot);
+}
+
+void TForm1::ShowPaused(bool paused)
+{
+    FNotes->ShowPaused(paused);
+}
+
+void TForm1::ShowMarkedCards(const std::vector<int>& ids)
+{
+    FNotes->ShowMarkedCards(ids);
 }
 
 int TForm1::TableHeight() const
@@ -130,9 +162,10 @@ int TForm1::TableHeight() const
 
 int TForm1::WindowWidth() const
 {
-    // The outer width, frame included, as the window manager reports it once
-    // the window is on the screen.
-    return isVisible() ? std::max(frameGeometry().width(), width()) : ClientWidth;
+    // The outer width at 1x, frame included, as the window manager reports
+    // it once the window is on the screen; a larger window shows the same
+    // layout scaled.
+    return ClientWidth + (isVisible() ? std::max(0, frameGeometry().width() - width()) : 0);
 }
 
 void TForm1::ApplyCascadeStyles()
@@ -163,6 +196,7 @@ void TForm1::ArrangeSeats()
     for (int seat = SeatS; seat <= SeatE; ++seat)
         FLabels[seat]->move(seats[seat]->x(), seats[seat]->y() - 20);
     FMarks->Place();
+    FNotes->Place(Talon1->geometry().united(Talon2->geometry()), FLabels[SeatS]);
 }
 
 void TForm1::PlaceScorePanels()

@@ -60,7 +60,7 @@ void drawDesign(QPainter& painter, int back)
 
 } // namespace
 
-void drawBack(QImage& image, int scale, int back)
+void drawBack(QImage& image, qreal scale, int back)
 {
     const bool dots = back == DotsBack;
     const QRgb key = dots ? KeyWhite : KeyMagenta;

@@ -10,7 +10,7 @@ constexpr int BackCount = 15;
 constexpr int DotsBack = 14;
 
 // Draws back `back` (0 default ... 14 dots) with its border over the whole picture.
-void drawBack(QImage& image, int scale, int back);
+void drawBack(QImage& image, qreal scale, int back);
 
 // The designs inside the border, each painting the panel `panel` (card units; the painter
 // is clipped to it).

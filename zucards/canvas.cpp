@@ -33,24 +33,24 @@ QPainterPath textPath(const QFont& font, const QString& text)
 
 } // namespace
 
-void keyCorners(QImage& image, int scale, QRgb key)
+void keyCorners(QImage& image, qreal scale, QRgb key)
 {
     for (const QPoint& p : CornerPixels) {
-        for (int dy = 0; dy < scale; ++dy) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(p.y() * scale + dy));
-            for (int dx = 0; dx < scale; ++dx)
-                line[p.x() * scale + dx] = key;
+        for (int y = CardPixel(p.y(), scale); y < CardPixel(p.y() + 1, scale); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = CardPixel(p.x(), scale); x < CardPixel(p.x() + 1, scale); ++x)
+                line[x] = key;
         }
     }
 }
 
-void fillBody(QImage& image, int scale, const QColor& body, QRgb key)
+void fillBody(QImage& image, qreal scale, const QColor& body, QRgb key)
 {
     image.fill(body.rgb());
     keyCorners(image, scale, key);
 }
 
-void beginCardPainter(QPainter& painter, QImage& image, int scale)
+void beginCardPainter(QPainter& painter, QImage& image, qreal scale)
 {
     painter.begin(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -29,14 +29,21 @@ inline const QColor Paper { 0xff, 0xff, 0xff };
 
 // Fills the whole picture with `body` without antialiasing (the game draws its own outline
 // over the outermost pixels), then puts the background key into the bevelled corners.
-void fillBody(QImage& image, int scale, const QColor& body, QRgb key);
+void fillBody(QImage& image, qreal scale, const QColor& body, QRgb key);
 
 // Resets the corner pixels outside the bevel to the key after painting, so no blended
 // colour can sit where the game expects its transparent colour.
-void keyCorners(QImage& image, int scale, QRgb key);
+void keyCorners(QImage& image, qreal scale, QRgb key);
 
 // A painter in card units (71 x 96), whatever the scale; antialiased inside the card.
-void beginCardPainter(QPainter& painter, QImage& image, int scale);
+void beginCardPainter(QPainter& painter, QImage& image, qreal scale);
+
+// The device pixels of card unit `unit` at `scale`: from CardPixel(unit) up to
+// CardPixel(unit + 1), so the units of any scale tile the picture without a gap.
+inline int CardPixel(int unit, qreal scale)
+{
+    return qRound(unit * scale);
+}
 
 // A condensed bold sans for indices; Qt falls back to the system sans when it is missing.
 QFont indexFont(qreal pixelSize);

@@ -18,7 +18,7 @@ constexpr int RedJokerId = 53;
 constexpr int FirstBackId = 55;
 constexpr int LastId = FirstBackId + BackCount - 1;
 
-void drawFacePicture(QImage& image, int scale, int id)
+void drawFacePicture(QImage& image, qreal scale, int id)
 {
     fillBody(image, scale, ink::Paper, KeyMagenta);
     QPainter painter;
@@ -39,7 +39,7 @@ void drawFacePicture(QImage& image, int scale, int id)
     keyCorners(image, scale, KeyMagenta);
 }
 
-void drawPicture(QImage& image, int scale, int id)
+void drawPicture(QImage& image, qreal scale, int id)
 {
     if (id >= FirstBackId)
         drawBack(image, scale, id - FirstBackId);
@@ -79,6 +79,19 @@ int ZuCardsDrawBitmap(int id, int scale, unsigned char* pixels, int bytesPerLine
     for (int y = 0; y < image.height(); ++y)
         std::memcpy(pixels + static_cast<std::ptrdiff_t>(y) * bytesPerLine, image.constScanLine(y),
             static_cast<std::size_t>(width) * 4);
+    return 0;
+}
+
+int ZuCardsDrawBitmapScaled(
+    int id, double scale, int width, int height, unsigned char* pixels, int bytesPerLine)
+{
+    if (id < 1 || id > LastId || !(scale >= 1.0 && scale <= 16.0) || pixels == nullptr
+        || width != qRound(CardWidth * scale) || height != qRound(CardHeight * scale)
+        || bytesPerLine < width * 4 || bytesPerLine % 4 != 0
+        || reinterpret_cast<std::uintptr_t>(pixels) % 4 != 0)
+        return -1;
+    QImage image(pixels, width, height, bytesPerLine, QImage::Format_RGB32);
+    drawPicture(image, scale, id);
     return 0;
 }
 }

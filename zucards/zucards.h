@@ -26,4 +26,9 @@ ZUCARDS_EXPORT int ZuCardsDrawBitmap(int id, int scale, unsigned char* pixels, i
 // would draw it into a large enough buffer, -1 when it would refuse. A program can check
 // the whole library at start and draw each picture only when it is first shown.
 ZUCARDS_EXPORT int ZuCardsHasBitmap(int id, int scale);
+// Draws bitmap `id` at any `scale` from 1 to 16, for a view that shows the cards larger:
+// `width` x `height` must be round(71*scale) x round(96*scale); `pixels` and `bytesPerLine`
+// as above, both 4-byte aligned. Returns 0 on success, -1 for anything else.
+ZUCARDS_EXPORT int ZuCardsDrawBitmapScaled(
+    int id, double scale, int width, int height, unsigned char* pixels, int bytesPerLine);
 }

@@ -77,6 +77,8 @@ void TMatchController::Start()
     FView.SetScoreTableChecked(FScoreTableShown);
     FFirstActivation = true;
     FSelection.Clear();
+    ShowMarkedCards();
+    FView.ShowPaused(false);
     NewGame(true);
     NewGame(false);
 }

@@ -146,6 +146,12 @@ public:
     bool FirstActivation() const { return FFirstActivation; }
     void SetFirstActivation(bool b) { FFirstActivation = b; }
     bool LogEnabled() const { return FLogEnabled; }
+    // What each score row has scored in the hand under way.
+    std::vector<THandFigures> HandFigures() const;
+    // After a capture the table's cards close up toward the middle of their
+    // rows; off by default, when they stay in their slots.
+    bool TableToMiddle() const { return FTableToMiddle; }
+    void SetTableToMiddle(bool b) { FTableToMiddle = b; }
     // Blocks until a running computer sequence has ended, serving its
     // hand-offs; for tests and the window's close.
     void WaitForSequence();
@@ -184,6 +190,9 @@ private:
     };
     void RememberForUndo();
     void ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves);
+
+    // Tells the view the IDs of the table cards the human has marked.
+    void ShowMarkedCards();
 
     // --- The computer sequence, run by the worker ---
     // After a move: the turn moves on, hands are refilled or the hand ends,
@@ -260,6 +269,7 @@ private:
     bool FFirstActivation = true;
     bool FWaitingToStart = false;
     bool FScoreTableShown = true;
+    std::atomic<bool> FTableToMiddle { false };
     int FHintSlot = -1;
     // The human's table clears in the hand under way, for the statistics.
     int FHandClears = 0;

@@ -2,6 +2,8 @@
 // keys, and the moves they make. Runs on the GUI thread.
 #include "game/controller/match_controller.h"
 
+#include "game/rules/table_reflow.h"
+
 #include "platform/message_sink.h"
 
 #include <QCoreApplication>
@@ -83,6 +85,7 @@ void TMatchController::HumanCaptures(int slot)
     RememberForUndo();
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
+    if (FTableToMiddle) ReflowTableToMiddle(FState);
     DoCapture(SeatS, outcome);
     if (outcome.tableCleared) ++FHandClears;
     ShowLastMove(SeatS, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
@@ -113,6 +116,7 @@ void TMatchController::DoCapture(int seat, const TMoveOutcome& outcome)
     for (int i = FSelection.Count() - 1; i >= 0; --i)
         FSelection.Card(i).SetNegative(false);
     FSelection.Clear();
+    ShowMarkedCards();
     ShowTable();
     if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
 }
@@ -148,6 +152,7 @@ void TMatchController::ToggleTableMark(TZuSingleCard& card)
     if (card.Negative()) {
         card.SetNegative(false);
         FSelection.Remove(card);
+        ShowMarkedCards();
         return;
     }
     if (FSelection.Count() == kMaxCaptureCards) {
@@ -157,6 +162,15 @@ void TMatchController::ToggleTableMark(TZuSingleCard& card)
     }
     card.SetNegative(true);
     FSelection.Add(card);
+    ShowMarkedCards();
+}
+
+void TMatchController::ShowMarkedCards()
+{
+    std::vector<int> ids;
+    for (int i = 0; i < FSelection.Count(); ++i)
+        ids.push_back(FSelection.CardID(i));
+    FView.ShowMarkedCards(ids);
 }
 
 void TMatchController::ClearTableMarks()
@@ -167,6 +181,7 @@ void TMatchController::ClearTableMarks()
         for (int slot = 0; slot < row->SlotCount(); ++slot)
             if (row->CardAt(slot)->Negative()) row->CardAt(slot)->SetNegative(false);
     FSelection.Clear();
+    ShowMarkedCards();
 }
 
 bool TMatchController::KeyPlayAllowed()
@@ -217,4 +232,5 @@ void TMatchController::TogglePause()
     FWorker.SetPaused(!Paused());
     FView.SetStatusText(2,
         Paused() ? QCoreApplication::translate("TMatchController", "Igra pauzirana") : QString());
+    FView.ShowPaused(Paused());
 }

@@ -4,6 +4,7 @@
 // the worker's hand-offs.
 #include "game/controller/match_controller.h"
 
+#include "game/rules/table_reflow.h"
 #include "game/computer/seat_choice.h"
 #include "platform/message_sink.h"
 #include "platform/random.h"
@@ -80,6 +81,7 @@ void TMatchController::SequenceEnded()
     if (Paused()) {
         FWorker.SetPaused(false);
         FView.SetStatusText(2, QString());
+        FView.ShowPaused(false);
     }
 }
 
@@ -151,6 +153,7 @@ void TMatchController::RevealHandCard(int seat, int handSlot, bool reveal)
         card.SetShowBack(!reveal);
     else
         card.SetNegative(reveal);
+    FView.ShowRevealedCard(seat, reveal ? handSlot : -1);
 }
 
 void TMatchController::ComputerCapture(const TMove& move)
@@ -169,6 +172,7 @@ void TMatchController::ComputerCapture(const TMove& move)
     });
     FWorker.PaceReveal(CompPlayDelay * 1000);
     const TMoveOutcome outcome = ApplyMove(FState, move);
+    if (FTableToMiddle) ReflowTableToMiddle(FState);
     PublishProgress();
     FWorker.RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
@@ -235,8 +239,26 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
     display.lastTakerName = Name(end.restTaker);
     for (int seat : end.bonusSeats)
         display.mostCards.push_back(Seat(seat));
+    display.figures = HandFigures();
     FView.CloseOverview();
     FView.ShowHandEnd(display);
+}
+
+std::vector<THandFigures> TMatchController::HandFigures() const
+{
+    std::vector<THandFigures> figures;
+    auto add = [&](int row, const QString& name) {
+        const TScoreCells& cells = FState.handCells.at(row - 1);
+        figures.push_back({ name, cells.points, cells.clears, cells.bonus });
+    };
+    if (FState.GameMode == kPairs) {
+        add(1, Name(SeatS) + '/' + Name(SeatN));
+        add(2, Name(SeatW) + '/' + Name(SeatE));
+        return figures;
+    }
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (ScoreRow(seat) > 0) add(ScoreRow(seat), Name(seat));
+    return figures;
 }
 
 void TMatchController::ShowGameOverOnGui(const QString& winner)

@@ -9,11 +9,21 @@ class TZuCardGroup;
 
 // What the end-of-hand display shows: the four seats (for their taken cards),
 // the match's mode, who took the table's rest and who took the most cards.
+// One score row's part of a hand: a seat, or a pair named "S/N".
+struct THandFigures {
+    QString name;
+    int points = 0;
+    int clears = 0;
+    int bonus = 0;
+};
+
 struct THandEndDisplay {
     std::array<TZuCardGroup*, 4> seats {}; // S, W, N, E
     int gameMode = 0;
     QString lastTakerName;
     std::vector<TZuCardGroup*> mostCards;
+    // What each score row scored in the hand, in the score table's order.
+    std::vector<THandFigures> figures;
 };
 
 // Everything the controller shows that is not a card group, the deck, the
@@ -59,4 +69,11 @@ public:
     virtual void MarkSeatOnTurn(int /*seat*/) { }
     // Picks out the human's hand card that a hint plays; -1 takes it away.
     virtual void ShowHintCard(int /*slot*/) { }
+    // Raises a computer seat's card whole above its neighbours while it is
+    // revealed; slot -1 lowers it again.
+    virtual void ShowRevealedCard(int /*seat*/, int /*slot*/) { }
+    // Whether the game is paused, for a mark on the table.
+    virtual void ShowPaused(bool /*paused*/) { }
+    // The table cards the human has marked now (their IDs), for their sum.
+    virtual void ShowMarkedCards(const std::vector<int>& /*ids*/) { }
 };

@@ -1,5 +1,7 @@
 #include "game/rules/match_file.h"
 
+#include "game/rules/card_points.h"
+
 #include "game/rules/game_text.h"
 #include "game/rules/key_value_reader.h"
 #include "game/rules/match_file_checks.h"
@@ -112,5 +114,10 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
         error = in.Error();
         return std::nullopt;
     }
+    // The hand's card points are its taken cards'; its clears are not kept.
+    for (int seat = 0; seat < kSeatCount; ++seat)
+        if (const int row = ScoreRow(s.GameMode, seat); row > 0)
+            for (int id : s.taken[seat])
+                s.handCells[row - 1].points += CardPoints(id);
     return match;
 }

@@ -53,6 +53,7 @@ void ClearTaken(TMatchState& state)
 {
     for (auto& taken : state.taken)
         taken.clear();
+    state.handCells = {};
 }
 
 bool IsGameOver(const TMatchState& state)

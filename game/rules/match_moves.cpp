@@ -90,7 +90,10 @@ namespace {
 template <typename Change> void ChangeRow(TMatchState& state, int seat, Change change)
 {
     const int row = ScoreRow(state.GameMode, seat);
-    if (row > 0) change(state.cells[row - 1]);
+    if (row > 0) {
+        change(state.cells[row - 1]);
+        change(state.handCells[row - 1]);
+    }
 }
 
 } // namespace

@@ -139,3 +139,38 @@ TEST_F(DeckOverDialog, OnlyOneOpenAtATime)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DeckOverDialog, TheHandsFiguresStandBetweenTheLinesAndTheButtons)
+{
+    Seat(0, "Ja", 20);
+    Fill(1);
+    const QSize plain = dialog.size();
+    const QPoint okAt = dialog.findChild<QPushButton*>()->pos();
+    EXPECT_EQ(dialog.FiguresTable(), nullptr);
+
+    dialog.SetHandFigures(
+        { { QStringLiteral("Ja/Mika"), 14, 2, 3 }, { QStringLiteral("Pera/Zika"), 8, 0, 0 } });
+    QWidget* table = dialog.FiguresTable();
+    ASSERT_NE(table, nullptr);
+    QStringList texts;
+    for (const QLabel* label : table->findChildren<QLabel*>())
+        texts << label->text();
+    for (const char* text :
+        { "Poeni", "Table", "Bonus", "Ja/Mika", "14", "2", "3", "Pera/Zika", "8" })
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
+    EXPECT_EQ(texts.count(QStringLiteral("0")), 2);
+    // The dialog grows by the table, which stays clear of the lines above.
+    EXPECT_GT(table->y(), dialog.MostCardsLabel()->geometry().bottom());
+    EXPECT_GT(dialog.size().height(), plain.height() + table->height());
+    EXPECT_EQ(
+        dialog.findChild<QPushButton*>()->y() - okAt.y(), dialog.size().height() - plain.height());
+
+    // None shows no table and gives the dialog its first size back.
+    dialog.SetHandFigures({});
+    EXPECT_EQ(dialog.FiguresTable(), nullptr);
+    EXPECT_EQ(dialog.size(), plain);
+}
+
+} // namespace

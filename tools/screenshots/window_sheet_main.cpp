@@ -1,8 +1,10 @@
 // Writes PNGs of the main window: the start of a match in each mode, a
 // computer's reveal, marked table cards, a grown table of 16 cards, the
 // end-of-hand dialog over the window and, with --docs, a match in progress
-// for the README. Run with QT_SCALE_FACTOR=2 for the hi-DPI pictures.
-// Usage: zaviko_window_sheet <folder> [--docs <png>]
+// for the README. Run with QT_SCALE_FACTOR=2 for the hi-DPI pictures; with
+// --maximized every window is maximised on the screen it gets (the offscreen
+// platform's configfile option gives that screen its size).
+// Usage: zaviko_window_sheet <folder> [--maximized] [--docs <png>]
 
 #include "cards/zucard.h"
 #include "game/computer/computer_choice.h"
@@ -37,6 +39,8 @@
 
 namespace {
 
+bool maximized = false;
+
 // A window on its own settings file, shown and laid out.
 struct TSheetWindow {
     TSheetWindow(int mode, int playDelay = 0, bool tight = true)
@@ -45,7 +49,12 @@ struct TSheetWindow {
         ini.SetPlayerNames("Ja", "Pera", "Mika", "Zika");
         ini.SetGameOptions(mode, 0, 0, playDelay, 0, true, !tight, tight, true, true, false);
         form = std::make_unique<TForm1>(dir.path());
-        form->show();
+        if (maximized)
+            form->showMaximized();
+        else
+            form->show();
+        Settle();
+        form->SettleTableScale();
         Settle();
     }
     static void Settle()
@@ -110,7 +119,10 @@ bool Reveal(const QString& folder)
     w.Controller().ShowState(OpenPosition(SeatW));
     w.form->Pocniigru1Click();
     RunUntil(w, [&] { return !w.form->PlayerW->CardAt(1)->ShowBack(); });
-    const bool ok = Save(w, folder, QStringLiteral("window_reveal"));
+    bool ok = Save(w, folder, QStringLiteral("window_reveal"));
+    w.Controller().TogglePause();
+    ok &= Save(w, folder, QStringLiteral("window_paused"));
+    w.Controller().TogglePause();
     w.form->New1Click(); // cuts the wait short
     return ok;
 }
@@ -186,6 +198,7 @@ bool HandEnd(const QString& folder)
         display.seats[seat] = w.Controller().Seat(seat);
     display.lastTakerName = w.form->PlayerW->PlayerName();
     display.mostCards = { w.form->PlayerS };
+    display.figures = w.Controller().HandFigures();
     bool ok = false;
     QTimer::singleShot(50, w.form.get(), [&] {
         if (auto* dialog = qobject_cast<TFDeckOverInfoDlg*>(QApplication::activeModalWidget())) {
@@ -239,6 +252,9 @@ int main(int argc, char** argv)
     TSheetProgram program(argc, argv, snCardPictures);
     if (!program.Ready() || !InstallSheetLanguage()) return 1;
     const QString folder = program.Folder();
+    const QStringList args = QApplication::arguments();
+    maximized = args.contains(QStringLiteral("--maximized"));
+    const qsizetype docsAt = args.indexOf(QStringLiteral("--docs"));
     bool ok = StartOfMatch(folder);
     ok &= Reveal(folder);
     ok &= MarkedAndGrown(folder);
@@ -246,8 +262,8 @@ int main(int argc, char** argv)
     ok &= HandEnd(folder);
     const QString inProgress = QDir(folder).filePath(QStringLiteral("window_in_progress.png"));
     ok &= InProgress(inProgress);
-    if (argc >= 4 && QString::fromLatin1(argv[2]) == QLatin1String("--docs")) {
-        const QString docs = QString::fromLocal8Bit(argv[3]);
+    if (docsAt > 0 && docsAt + 1 < args.size()) {
+        const QString docs = args.at(docsAt + 1);
         QFile::remove(docs);
         ok &= QFile::copy(inProgress, docs);
     }

@@ -200,6 +200,22 @@ TEST_P(WholeMatchTest, PlaysToTheEndConservingCards)
     ASSERT_TRUE(controller->GameOver());
     EXPECT_FALSE(controller->Busy());
     EXPECT_GT(view.handEnds, 0);
+    // Every hand's figures together are the match's score table.
+    const TMatchState& end = controller->State();
+    std::vector<TScoreCells> summed(end.GameMode == kEachForHimself ? 4 : 2);
+    for (const THandEndDisplay& shown : view.handEndShown) {
+        ASSERT_EQ(shown.figures.size(), summed.size());
+        for (std::size_t row = 0; row < summed.size(); ++row) {
+            summed[row].points += shown.figures[row].points;
+            summed[row].clears += shown.figures[row].clears;
+            summed[row].bonus += shown.figures[row].bonus;
+        }
+    }
+    for (std::size_t row = 0; row < summed.size(); ++row) {
+        EXPECT_EQ(summed[row].points, end.cells[row].points) << "row " << row;
+        EXPECT_EQ(summed[row].clears, end.cells[row].clears) << "row " << row;
+        EXPECT_EQ(summed[row].bonus, end.cells[row].bonus) << "row " << row;
+    }
     ASSERT_FALSE(sink.shown.information.empty());
     EXPECT_EQ(sink.shown.information.back().rfind("Partija je gotova. Pobednik: ", 0), 0u);
     EXPECT_TRUE(IsGameOver(controller->State()));

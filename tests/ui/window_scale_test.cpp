@@ -1,0 +1,196 @@
+// The window at any size: the table's layout scaled evenly, nothing of it
+// overlapping at any size up to 4K, cards drawn at the shown size, and the
+// size kept in the settings from one run to the next.
+#include "tests/ui/main_window_fixture.h"
+
+#include "ui/score_panel.h"
+#include "ui/table_view.h"
+#include "ui/window_size_setting.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+struct TPart {
+    std::string name;
+    QRect rect; // in the window
+};
+
+// Every part of the table that must stand clear of the others, where the
+// window shows it now.
+std::vector<TPart> VisibleParts(TForm1& w)
+{
+    std::vector<TPart> parts;
+    auto add = [&](QWidget* widget) {
+        if (widget->isVisibleTo(w.Talon1->parentWidget()))
+            parts.push_back(
+                { widget->objectName().toStdString(), w.TableToWindow(widget->geometry()) });
+    };
+    for (TZuCardGroup* g : { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE, w.Talon1, w.Talon2 })
+        add(g);
+    for (TZuCardGroup* g : { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE }) {
+        g->PlayerNameLabel()->setObjectName(g->objectName() + QStringLiteral("Label"));
+        add(g->PlayerNameLabel());
+    }
+    for (int grid = 0; grid < 3; ++grid) {
+        w.ScorePanel(grid)->setObjectName(QStringLiteral("ScorePanel%1").arg(grid));
+        add(w.ScorePanel(grid));
+    }
+    return parts;
+}
+
+void ExpectApart(TForm1& w, const std::string& where)
+{
+    const std::vector<TPart> parts = VisibleParts(w);
+    ASSERT_GE(parts.size(), w.PlayerW->isVisible() ? 11u : 7u) << where;
+    const QRect view(w.TableView()->mapTo(&w, QPoint(0, 0)), w.TableView()->size());
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        EXPECT_TRUE(view.contains(parts[i].rect))
+            << where << ": " << parts[i].name << " leaves the table";
+        for (std::size_t j = i + 1; j < parts.size(); ++j)
+            EXPECT_FALSE(parts[i].rect.intersects(parts[j].rect))
+                << where << ": " << parts[i].name << " overlaps " << parts[j].name;
+    }
+}
+
+class WindowScaleTest : public MainWindowTest {
+protected:
+    TForm1& Shown()
+    {
+        TForm1& w = Make();
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        return w;
+    }
+    // The table area (between the menu and the status bar) of `table` size.
+    static void ResizeTableArea(TForm1& w, QSize table)
+    {
+        w.resize(table.width(), table.height() + w.menuBar()->height() + w.statusBar()->height());
+        QApplication::processEvents();
+        w.SettleTableScale();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(WindowScaleTest, NothingOverlapsFromTheSmallestWindowTo4K)
+{
+    for (int mode = 0; mode < 3; ++mode) {
+        SetOptions([&](TIni& s) {
+            s.NumberOfPlayers = mode;
+            s.HumanCardsTight = false; // the widest hand, nearest the score panel
+            s.CompCardsTight = false;
+        });
+        TForm1& w = Shown();
+        const QSize smallest = w.minimumSize();
+        EXPECT_EQ(w.TableView()->Scale(), 1.0);
+        ExpectApart(w, "mode " + std::to_string(mode) + " smallest");
+        const QSize sizes[] = { { 1024, 768 }, { 1280, 1024 }, { 1920, 1080 }, { 2560, 1440 },
+            { 3840, 2160 }, { 800, 2000 }, { 3840, 700 } };
+        for (const QSize& size : sizes) {
+            w.resize(size.expandedTo(smallest));
+            QApplication::processEvents();
+            w.SettleTableScale();
+            const std::string where = "mode " + std::to_string(mode) + " at "
+                + std::to_string(size.width()) + "x" + std::to_string(size.height());
+            ExpectApart(w, where);
+            // The table fills the window's table area on one side at least.
+            const QRect table = w.TableToWindow(w.Talon1->parentWidget()->rect());
+            const QSize area = w.TableView()->size();
+            EXPECT_TRUE(std::abs(table.width() - area.width()) <= 1
+                || std::abs(table.height() - area.height()) <= 1)
+                << where;
+            EXPECT_GT(w.TableView()->Scale(), 1.0) << where;
+            EXPECT_DOUBLE_EQ(w.PlayerS->ViewScale(), w.TableView()->Scale()) << where;
+        }
+        w.resize(smallest);
+        QApplication::processEvents();
+        EXPECT_EQ(w.TableView()->Scale(), 1.0) << "back to 1x";
+        ExpectApart(w, "mode " + std::to_string(mode) + " smallest again");
+        form.reset();
+    }
+}
+
+TEST_F(WindowScaleTest, CardsAreDrawnAtTheShownSizeNotStretched)
+{
+    TForm1& w = Shown();
+    const QSize table = w.Talon1->parentWidget()->size();
+    ResizeTableArea(w, table * 2);
+    ASSERT_DOUBLE_EQ(w.TableView()->Scale(), 2.0);
+    const TZuSingleCard* card = nullptr;
+    int slot = 0;
+    for (; slot < w.Talon1->SlotCount() && !card; ++slot)
+        if (!w.Talon1->CardAt(slot)->Empty()) card = w.Talon1->CardAt(slot);
+    ASSERT_NE(card, nullptr);
+    const QImage* base = card->Picture();
+    const QImage* drawn = CardPictureForScale(base, base->devicePixelRatio() * 2);
+    ASSERT_NE(drawn, base);
+    EXPECT_EQ(drawn->size(), base->size() * 2);
+    EXPECT_DOUBLE_EQ(w.Talon1->Bitmap().devicePixelRatio(), base->devicePixelRatio() * 2);
+
+    // The window shows the picture drawn at twice the size pixel for pixel;
+    // a stretched 1x picture would differ along every edge of its drawing.
+    const QImage shown = w.grab().toImage();
+    const QRect bounds = card->BoundsRect().translated(w.Talon1->pos());
+    const QPoint corner = w.TableToWindow(bounds).topLeft() * shown.devicePixelRatio();
+    int differing = 0;
+    const int inset = 4 * int(drawn->devicePixelRatio()); // clear of the cut corners
+    for (int y = inset; y < drawn->height() - inset; ++y)
+        for (int x = inset; x < drawn->width() - inset; ++x)
+            differing += shown.pixel(corner + QPoint(x, y)) != drawn->pixel(x, y);
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(WindowScaleTest, TheSizeIsKeptInTheSettingsAndRestored)
+{
+    // The text of the key, both ways.
+    const TKeptWindowSize plain { QSize(1000, 700), false };
+    const TKeptWindowSize big { QSize(1200, 900), true };
+    EXPECT_EQ(WindowSizeText(plain), QStringLiteral("1000x700"));
+    EXPECT_EQ(WindowSizeText(big), QStringLiteral("1200x900 maximized"));
+    EXPECT_EQ(ParseWindowSize(WindowSizeText(plain)), plain);
+    EXPECT_EQ(ParseWindowSize(WindowSizeText(big)), big);
+    for (const char* bad : { "", "1000", "1000x", "x700", "0x700", "1000x-5", "99999x700",
+             "1000x700 maximised", "1000 x 700" })
+        EXPECT_FALSE(ParseWindowSize(QString::fromLatin1(bad))) << bad;
+
+    // No key: the window opens at 1x. (The sizes stay inside the test
+    // screen, as a restored size does.)
+    TForm1& first = Shown();
+    const QSize smallest = first.minimumSize();
+    EXPECT_EQ(first.size(), smallest);
+    first.resize(smallest + QSize(20, 20));
+    QApplication::processEvents();
+    first.close();
+    const auto kept = ReadWindowSize(dir.filePath("Zaviko.ini"));
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->size, smallest + QSize(20, 20));
+    EXPECT_FALSE(kept->maximized);
+    // The settings the game writes leave the key alone.
+    Settings().SetGameOptions(0, 0, 0, 0, 0, true, false, true, true, true, false);
+    EXPECT_EQ(ReadWindowSize(dir.filePath("Zaviko.ini")), kept);
+
+    TForm1& second = Shown();
+    EXPECT_EQ(second.size(), smallest + QSize(20, 20));
+    EXPECT_GT(second.TableView()->Scale(), 1.0);
+    second.showMaximized();
+    QApplication::processEvents();
+    second.close();
+    const auto maximized = ReadWindowSize(dir.filePath("Zaviko.ini"));
+    ASSERT_TRUE(maximized);
+    EXPECT_TRUE(maximized->maximized);
+    EXPECT_EQ(maximized->size, smallest + QSize(20, 20)) << "the size it returns to";
+
+    TForm1& third = Shown();
+    EXPECT_TRUE(third.isMaximized());
+    third.close();
+    form.reset();
+
+    // A kept size smaller than the table at 1x opens at 1x.
+    ASSERT_TRUE(StoreWindowSize(dir.filePath("Zaviko.ini"), { QSize(100, 100), false }));
+    EXPECT_EQ(Shown().size(), smallest);
+}
+
+} // namespace

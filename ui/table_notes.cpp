@@ -1,0 +1,108 @@
+#include "ui/table_notes.h"
+
+#include "game/rules/capture_search.h"
+#include "game/rules/card_points.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+
+constexpr int kGap = 8;
+
+QLabel* Note(QWidget* table, const QString& style, int pixelSize)
+{
+    auto* label = new QLabel(table);
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    label->setStyleSheet(style);
+    label->hide();
+    return label;
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("TTableNotes", text);
+}
+
+} // namespace
+
+TTableNotes::TTableNotes(QWidget* table)
+    : QObject(table)
+    , FPause(Note(table,
+          QStringLiteral("QLabel { background: rgba(0, 0, 0, 150); color: white; "
+                         "border: 2px solid white; border-radius: 8px; padding: 6px 24px; }"),
+          28))
+    , FOnTurn(Note(table,
+          QStringLiteral("QLabel { background: rgba(0, 0, 0, 70); color: #ffe04d; "
+                         "border-radius: 3px; padding: 0px 4px; }"),
+          11))
+    , FSum(Note(table,
+          QStringLiteral("QLabel { background: rgba(0, 0, 0, 70); color: white; "
+                         "border-radius: 3px; padding: 0px 6px; }"),
+          12))
+{
+    FPause->setObjectName(QStringLiteral("PauseMark"));
+    FOnTurn->setObjectName(QStringLiteral("OnTurnMark"));
+    FSum->setObjectName(QStringLiteral("SumMark"));
+    FPause->setText(Tr(QT_TRANSLATE_NOOP("TTableNotes", "Pauza")));
+    FOnTurn->setText(Tr(QT_TRANSLATE_NOOP("TTableNotes", "Na potezu si")));
+}
+
+QString TTableNotes::SumText(const std::vector<int>& ids)
+{
+    if (ids.empty()) return QString();
+    int sum = 0, aces = 0;
+    for (int id : ids) {
+        const int value = CardValue(id);
+        aces += value == kAceValue;
+        sum += value == kAceValue ? kAceAsOne : CaptureSumValue(value);
+    }
+    QString text = Tr(QT_TRANSLATE_NOOP("TTableNotes", "Zbir: %1")).arg(sum);
+    for (int ace = 1; ace <= aces; ++ace)
+        text += Tr(QT_TRANSLATE_NOOP("TTableNotes", " ili %1"))
+                    .arg(sum + ace * (kAceAsEleven - kAceAsOne));
+    return text;
+}
+
+void TTableNotes::ShowPaused(bool paused)
+{
+    FPause->setVisible(paused);
+    Place(FRows, FHumanName);
+}
+
+void TTableNotes::ShowHumanOnTurn(bool onTurn)
+{
+    FOnTurn->setVisible(onTurn);
+    Place(FRows, FHumanName);
+}
+
+void TTableNotes::ShowMarkedCards(const std::vector<int>& ids)
+{
+    FSum->setText(SumText(ids));
+    FSum->setVisible(!ids.empty());
+    Place(FRows, FHumanName);
+}
+
+void TTableNotes::Place(const QRect& rows, const QLabel* humanName)
+{
+    FRows = rows;
+    FHumanName = humanName;
+    if (!humanName) return;
+    for (QLabel* note : { FPause, FOnTurn, FSum })
+        note->adjustSize();
+    FPause->move(rows.center() - FPause->rect().center());
+    FOnTurn->move(humanName->x() - kGap - FOnTurn->width(),
+        humanName->y() + (humanName->height() - FOnTurn->height()) / 2);
+    // In the strip between the lower row and the human's name.
+    const int strip = humanName->y() - (rows.bottom() + 1);
+    FSum->move(rows.center().x() - FSum->width() / 2,
+        rows.bottom() + 1 + std::max(0, (strip - FSum->height()) / 2));
+    for (QLabel* note : { FPause, FOnTurn, FSum })
+        if (note->isVisible()) note->raise();
+}
