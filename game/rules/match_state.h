@@ -55,7 +55,7 @@ struct TMatchState {
     std::array<int, kSeatCount> Score {};
     // The score table's rows, indexed by ScoreRow(seat) - 1.
     std::array<TScoreCells, kSeatCount> cells {};
-    // The part of `cells` scored in the hand under way, for the end-of-hand
+    // What of `cells` was scored in the hand under way, for the end-of-hand
     // display; emptied with the taken lists.
     std::array<TScoreCells, kSeatCount> handCells {};
     // The cards not yet dealt; the next card is the last.
