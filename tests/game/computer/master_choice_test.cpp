@@ -3,9 +3,11 @@
 #include "cards/card_ids.h"
 #include "game/computer/master_choice.h"
 
+#include "game/rules/computer_move.h"
 #include "game/rules/match_rules.h"
 #include "game/computer/seat_choice.h"
 
+#include "tests/support/hidden_shuffle.h"
 #include "tests/support/seeded_deals.h"
 
 #include <gtest/gtest.h>
@@ -103,35 +105,10 @@ template <class Check> void PlayMatch(std::uint64_t seed, int mode, int decks, C
         check(state);
         const int strength = seat == SeatS || seat == SeatW ? csHeuristicMajstor : csPametno;
         const TComputerChoice choice = ChooseSeatMove(state, seat, strength, draw(10));
-        if (choice.handSlot >= 0) {
-            TMove move { seat, choice.handSlot, {} };
-            for (int position : choice.tablePositions)
-                move.take.push_back(TableSlots(state).at(position));
-            ApplyMove(state, move);
-        }
+        if (choice.handSlot >= 0) ApplyMove(state, MoveOfChoice(state, seat, choice));
         FinishTurn(state, events);
     }
     ASSERT_TRUE(state.GameOver);
-}
-
-// The same position with every card the seat cannot see dealt anew: other
-// hands keep their filled slots, the deck its length.
-TMatchState WithHiddenCardsShuffled(TMatchState state, int seat, std::mt19937& generator)
-{
-    std::vector<int> hidden(state.deck);
-    for (int s = SeatS; s <= SeatE; ++s)
-        if (s != seat)
-            for (int id : state.hands[s])
-                if (id != kNoCard) hidden.push_back(id);
-    std::shuffle(hidden.begin(), hidden.end(), generator);
-    std::size_t next = 0;
-    for (int s = SeatS; s <= SeatE; ++s)
-        if (s != seat)
-            for (int& id : state.hands[s])
-                if (id != kNoCard) id = hidden[next++];
-    for (int& id : state.deck)
-        id = hidden[next++];
-    return state;
 }
 
 TEST(MasterChoice, NeverPeeksAndPlaysOnlyLegalCaptures)
@@ -143,13 +120,9 @@ TEST(MasterChoice, NeverPeeksAndPlaysOnlyLegalCaptures)
             PlayMatch(40 + mode * 2 + decks, mode, decks, [&](const TMatchState& state) {
                 const int seat = state.CurrentPlayer;
                 const TComputerChoice choice = ChooseSeatMove(state, seat, csHeuristicMajstor, 0);
-                if (choice.capture) {
-                    const std::vector<TTableSlot> all = TableSlots(state);
-                    std::vector<TTableSlot> take;
-                    for (int position : choice.tablePositions)
-                        take.push_back(all.at(position));
-                    ASSERT_TRUE(IsLegalCapture(state, seat, choice.handSlot, take));
-                }
+                if (choice.capture)
+                    ASSERT_TRUE(IsLegalCapture(
+                        state, seat, choice.handSlot, MoveOfChoice(state, seat, choice).take));
                 const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
                 changed += shuffled.deck != state.deck || shuffled.hands != state.hands;
                 EXPECT_EQ(Describe(ChooseSeatMove(shuffled, seat, csHeuristicMajstor, 0)),

@@ -7,10 +7,12 @@
 #include "game/computer/search_player.h"
 
 #include "game/computer/master_choice.h"
+#include "game/rules/computer_move.h"
 #include "game/rules/match_rules.h"
 #include "game/computer/seat_choice.h"
 #include "game/computer/seat_knowledge.h"
 
+#include "tests/support/hidden_shuffle.h"
 #include "tests/support/seeded_deals.h"
 
 #include <gtest/gtest.h>
@@ -40,12 +42,7 @@ std::vector<TMatchState> Positions(std::uint64_t seed, int mode, int decks, int 
         const int seat = state.CurrentPlayer;
         if (turn % every == 0 && !HandEmpty(state, seat)) positions.push_back(state);
         const TComputerChoice choice = ChooseSeatMove(state, seat, csPametno, draw(10));
-        if (choice.handSlot >= 0) {
-            TMove move { seat, choice.handSlot, {} };
-            for (int position : choice.tablePositions)
-                move.take.push_back(TableSlots(state).at(position));
-            ApplyMove(state, move);
-        }
+        if (choice.handSlot >= 0) ApplyMove(state, MoveOfChoice(state, seat, choice));
         FinishTurn(state, events);
     }
     return positions;
@@ -56,25 +53,6 @@ struct TModeCase {
 };
 constexpr TModeCase kModes[] = { { kTwoPlayers, 0 }, { kTwoPlayers, 1 }, { kEachForHimself, 0 },
     { kEachForHimself, 1 }, { kPairs, 0 }, { kPairs, 1 } };
-
-// The same position with every card the seat cannot see dealt anew.
-TMatchState WithHiddenCardsShuffled(TMatchState state, int seat, std::mt19937& generator)
-{
-    std::vector<int> hidden(state.deck);
-    for (int s = SeatS; s <= SeatE; ++s)
-        if (s != seat)
-            for (int id : state.hands[s])
-                if (id != kNoCard) hidden.push_back(id);
-    std::shuffle(hidden.begin(), hidden.end(), generator);
-    std::size_t next = 0;
-    for (int s = SeatS; s <= SeatE; ++s)
-        if (s != seat)
-            for (int& id : state.hands[s])
-                if (id != kNoCard) id = hidden[next++];
-    for (int& id : state.deck)
-        id = hidden[next++];
-    return state;
-}
 
 std::vector<int> Sorted(std::vector<int> ids)
 {
@@ -144,13 +122,9 @@ TEST(SearchPlayer, NeverPeeksAndPlaysOnlyLegalMoves)
             const TSearchResult result = SearchMove(state, seat, settings);
             const TComputerChoice& choice = result.choice;
             ASSERT_GE(choice.handSlot, 0);
-            if (choice.capture) {
-                const std::vector<TTableSlot> all = TableSlots(state);
-                std::vector<TTableSlot> take;
-                for (int position : choice.tablePositions)
-                    take.push_back(all.at(position));
-                ASSERT_TRUE(IsLegalCapture(state, seat, choice.handSlot, take));
-            }
+            if (choice.capture)
+                ASSERT_TRUE(IsLegalCapture(
+                    state, seat, choice.handSlot, MoveOfChoice(state, seat, choice).take));
             const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
             changed += shuffled.deck != state.deck || shuffled.hands != state.hands;
             EXPECT_EQ(Describe(SearchMove(shuffled, seat, settings).choice), Describe(choice))
