@@ -198,22 +198,29 @@ find_capture()
     return 1
 }
 
-# Clicks hand slot $1 and waits until the log has the human's move with it.
-play_slot()
+# Waits until the log has the human's move with card $2 of hand slot $1, for
+# at most 3 s; fails when a dialog came instead (the input made no move).
+wait_slot_played()
 {
-    local card=${HAND[$1]} point deadline=$(($(now_ms) + 3000))
-    hand_point 0 > /dev/null # measures the hand in this shell, not in a subshell
-    point=$(hand_point "$1") || fail "the human's hand is not on the screen"
-    click_at $point
+    local card=$2 deadline=$(($(now_ms) + 3000))
     while true; do
         read_log
         [[ "${HAND[$1]}" == "$card" ]] || break
-        # A dialog before the move is logged means the click made no move.
         [[ -n "$(dialogs)" ]] && { read_log; [[ "${HAND[$1]}" == "$card" ]] && return 1; break; }
         (($(now_ms) < deadline)) || return 1
         sleep 0.02
     done
     MY_MOVES=$((MY_MOVES + 1))
+}
+
+# Clicks hand slot $1 and waits until the log has the human's move with it.
+play_slot()
+{
+    local card=${HAND[$1]} point
+    hand_point 0 > /dev/null # measures the hand in this shell, not in a subshell
+    point=$(hand_point "$1") || fail "the human's hand is not on the screen"
+    click_at $point
+    wait_slot_played "$1" "$card"
 }
 
 # The number key of hand slot $1: its place among the cards the hand shows.
@@ -251,16 +258,9 @@ mark_by_keys()
 # Plays hand slot $1 by its number key; waits as play_slot does.
 play_slot_by_key()
 {
-    local card=${HAND[$1]} deadline=$(($(now_ms) + 3000))
+    local card=${HAND[$1]}
     keys_in_main "$(hand_number "$1")"
-    while true; do
-        read_log
-        [[ "${HAND[$1]}" == "$card" ]] || break
-        [[ -n "$(dialogs)" ]] && { read_log; [[ "${HAND[$1]}" == "$card" ]] && return 1; break; }
-        (($(now_ms) < deadline)) || return 1
-        sleep 0.02
-    done
-    MY_MOVES=$((MY_MOVES + 1))
+    wait_slot_played "$1" "$card"
 }
 
 # The human's move by keys: a plain capture, else the first card down.
