@@ -43,8 +43,9 @@ TEST_F(GroupTest, TheFocusRingRoundsWhatShowsOfTheFocusedCardInEveryCascade)
                 const QRect shown = Shown(group, slot);
                 EXPECT_EQ(ring, shown) << style << side << slot;
                 EXPECT_TRUE(group.rect().contains(ring));
-                if (slot == 3)
+                if (slot == 3) {
                     EXPECT_EQ(ring.size(), QSize(ZuCardWidth, ZuCardHeight)) << "the last, whole";
+                }
             }
             group.SetFocusedSlot(2);
             EXPECT_TRUE(group.FocusRingRect().isEmpty()) << "an empty slot shows no ring";

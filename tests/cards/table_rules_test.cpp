@@ -60,7 +60,9 @@ TEST_F(TableTest, SuitAndTrumpRulesRefuseCardsWhichComeBackToTheirSlot)
         EXPECT_EQ(table->CardAtPlace(0)->Empty(), !c.accepted);
         EXPECT_FALSE(group.Sprite()->Visible());
         EXPECT_EQ(suitExists, c.suitExists);
-        if (!c.suitChecking) EXPECT_EQ(table->LedSuit(), stJoker);
+        if (!c.suitChecking) {
+            EXPECT_EQ(table->LedSuit(), stJoker);
+        }
         table->PlayerList().Clear();
         delete &leader;
         delete &group;

@@ -123,7 +123,9 @@ TEST_F(CrashSafety, ScoreGridFileAndItsBackupAreAlwaysWhole)
         if (!QFile::exists(path) && round < 3) continue; // killed before the first save
         const long n = GridVersion(path);
         ASSERT_GE(n, 0) << "round " << round << ":\n" << ReadAll(path).left(400).toStdString();
-        if (QFile::exists(path + "BAK")) ASSERT_GE(GridVersion(path + "BAK"), 0) << round;
+        if (QFile::exists(path + "BAK")) {
+            ASSERT_GE(GridVersion(path + "BAK"), 0) << round;
+        }
         seen.insert(n);
         first += 100000;
     }
@@ -179,7 +181,9 @@ TEST_F(CrashSafety, StatisticsAndSavedMatchAreAlwaysOneWholeVersion)
                 seen.insert(n);
             }
             EXPECT_GT(seen.size(), 30u);
-            if (readOnly) EXPECT_EQ(ReadAll(FilePath(file.name)), beside);
+            if (readOnly) {
+                EXPECT_EQ(ReadAll(FilePath(file.name)), beside);
+            }
             std::printf("%s%s: %d kills, %zu versions seen\n", file.what,
                 readOnly ? " (read-only folder)" : "", round, seen.size());
             QFile::remove(path);

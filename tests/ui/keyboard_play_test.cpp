@@ -114,7 +114,9 @@ protected:
         Key(Qt::Key_End);
         EXPECT_EQ(Keys().Slot(), cards.back());
         Key(Qt::Key_Left);
-        if (cards.size() > 1) EXPECT_EQ(Keys().Slot(), cards[cards.size() - 2]);
+        if (cards.size() > 1) {
+            EXPECT_EQ(Keys().Slot(), cards[cards.size() - 2]);
+        }
     }
 };
 

@@ -154,7 +154,9 @@ TEST_F(LanguageTest, HelpPageOfTheLanguageWhenItExists)
     for (const TLanguage& language : Languages()) {
         const QString page = HelpFileIn(shipped, QString::fromLatin1(language.code));
         EXPECT_TRUE(QFileInfo(page).isFile()) << page.toStdString();
-        if (language.code != std::string(SourceLanguage)) EXPECT_NE(page, shipped) << language.code;
+        if (language.code != std::string(SourceLanguage)) {
+            EXPECT_NE(page, shipped) << language.code;
+        }
     }
 }
 

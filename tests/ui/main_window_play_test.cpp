@@ -217,9 +217,10 @@ TEST_F(MainWindowPlayTest, TheScorePanelNeverCoversAHand)
             ASSERT_FALSE(panel->isHidden());
             EXPECT_TRUE(w.centralWidget()->rect().contains(panel->geometry()));
             for (TZuCardGroup* seat : { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE })
-                if (!seat->isHidden())
+                if (!seat->isHidden()) {
                     EXPECT_FALSE(panel->geometry().intersects(seat->geometry()))
                         << seat->objectName().toStdString();
+                }
             EXPECT_GE(w.PlayerS->x(), 0);
         }
 }

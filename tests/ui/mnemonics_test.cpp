@@ -48,8 +48,9 @@ void ExpectOneLetterEach(QWidget& dialog)
         check(g->title(), false);
     for (const QString& text : without)
         for (QChar c : text)
-            if (c.isLetterOrNumber())
+            if (c.isLetterOrNumber()) {
                 EXPECT_TRUE(seen.count(c.toLower())) << "a free letter in " << text.toStdString();
+            }
     EXPECT_GT(controls, 3);
     EXPECT_GT(seen.size(), without.size()) << "most controls have a letter";
 }

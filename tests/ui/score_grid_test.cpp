@@ -76,7 +76,9 @@ TEST(ScoreGridKeys, RowKeys)
         Press(grid, c.key, c.modifiers);
         EXPECT_EQ(Column1(grid), c.after);
         ASSERT_EQ(sink.shown.confirmations.size(), c.questions);
-        if (c.questions) EXPECT_EQ(sink.shown.confirmations[0], Question);
+        if (c.questions) {
+            EXPECT_EQ(sink.shown.confirmations[0], Question);
+        }
     }
 }
 

@@ -49,9 +49,10 @@ TEST(ImageLibraryDesigns, BacksFrameTheirDesignWithAPlainBorder)
                 for (int x = 2 * scale; x < 69 * scale; ++x) {
                     const bool inRing
                         = x < 4 * scale || x >= 67 * scale || y < 4 * scale || y >= 92 * scale;
-                    if (inRing)
+                    if (inRing) {
                         ASSERT_EQ(image.pixel(x, y), border)
                             << "id " << id << " at " << x << "," << y;
+                    }
                 }
             const QRect middle(10 * scale, 10 * scale, 51 * scale, 76 * scale);
             const int plain = countNear(image, middle, qRed(border), qGreen(border), qBlue(border));

@@ -120,9 +120,10 @@ TEST(MasterChoice, NeverPeeksAndPlaysOnlyLegalCaptures)
             PlayMatch(40 + mode * 2 + decks, mode, decks, [&](const TMatchState& state) {
                 const int seat = state.CurrentPlayer;
                 const TComputerChoice choice = ChooseSeatMove(state, seat, csHeuristicMajstor, 0);
-                if (choice.capture)
+                if (choice.capture) {
                     ASSERT_TRUE(IsLegalCapture(
                         state, seat, choice.handSlot, MoveOfChoice(state, seat, choice).take));
+                }
                 const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
                 changed += shuffled.deck != state.deck || shuffled.hands != state.hands;
                 EXPECT_EQ(Describe(ChooseSeatMove(shuffled, seat, csHeuristicMajstor, 0)),

@@ -122,9 +122,10 @@ TEST(SearchPlayer, NeverPeeksAndPlaysOnlyLegalMoves)
             const TSearchResult result = SearchMove(state, seat, settings);
             const TComputerChoice& choice = result.choice;
             ASSERT_GE(choice.handSlot, 0);
-            if (choice.capture)
+            if (choice.capture) {
                 ASSERT_TRUE(IsLegalCapture(
                     state, seat, choice.handSlot, MoveOfChoice(state, seat, choice).take));
+            }
             const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
             changed += shuffled.deck != state.deck || shuffled.hands != state.hands;
             EXPECT_EQ(Describe(SearchMove(shuffled, seat, settings).choice), Describe(choice))

@@ -164,7 +164,9 @@ protected:
                 const TZuSingleCard& card = *controller->Seat(seat)->CardAt(slot);
                 const int id = state.hands[seat][slot];
                 ASSERT_EQ(card.Empty(), id == kNoCard);
-                if (id != kNoCard) ASSERT_EQ(card.ID(), id);
+                if (id != kNoCard) {
+                    ASSERT_EQ(card.ID(), id);
+                }
             }
         for (int row = 0; row < 2; ++row) {
             TZuCardGroup* group = row == 0 ? controls.Talon1 : controls.Talon2;
@@ -172,7 +174,9 @@ protected:
             for (int slot = 0; slot < group->SlotCount(); ++slot) {
                 const int id = state.table[row][slot];
                 ASSERT_EQ(group->CardAt(slot)->Empty(), id == kNoCard);
-                if (id != kNoCard) ASSERT_EQ(group->CardAt(slot)->ID(), id);
+                if (id != kNoCard) {
+                    ASSERT_EQ(group->CardAt(slot)->ID(), id);
+                }
             }
         }
     }

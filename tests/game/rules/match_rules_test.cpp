@@ -326,9 +326,10 @@ TEST(MatchRules, RandomMatchesConserveCardsAndEnd)
                     ASSERT_TRUE(CardsConserved(state)) << mode << decks << seed;
                     ASSERT_TRUE(SeatPlays(mode, state.CurrentPlayer));
                     for (int seat = 0; seat < kSeatCount; ++seat)
-                        if (SeatPlays(mode, seat))
+                        if (SeatPlays(mode, seat)) {
                             ASSERT_EQ(state.cells[ScoreRow(mode, seat) - 1].Total(),
                                 state.Score[ScoringSeat(mode, seat)]);
+                        }
                 }
                 EXPECT_TRUE(state.GameOver);
                 EXPECT_TRUE(IsGameOver(state));
