@@ -211,7 +211,8 @@ std::string UnreachableHistory(const TSavedMatch& match)
     for (const TMoveRecord& move : match.history) {
         if (move.hand < hand || move.hand > s.HandsPlayed || !SeatPlays(s.GameMode, move.seat)
             || move.playedId < 2
-            || std::any_of(move.takenIds.begin(), move.takenIds.end(), [](int id) { return id < 2; }))
+            || std::any_of(
+                move.takenIds.begin(), move.takenIds.end(), [](int id) { return id < 2; }))
             return QT_TRANSLATE_NOOP("GameText", "tok igre se ne slaze sa partijom");
         hand = move.hand;
     }

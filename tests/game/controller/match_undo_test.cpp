@@ -27,7 +27,8 @@ protected:
     {
         EXPECT_TRUE(controller->State() == point.state);
         EXPECT_TRUE(controller->SavedMatch().lastMoves == point.lastMoves);
-        EXPECT_TRUE(controller->History() == point.history) << "the history keeps no move taken back";
+        EXPECT_TRUE(controller->History() == point.history)
+            << "the history keeps no move taken back";
         EXPECT_TRUE(view.history == controller->History());
         EXPECT_EQ(RandomState(), point.random) << "the computers would draw otherwise";
         ExpectGroupsShowState();
