@@ -19,6 +19,22 @@ std::optional<std::uint64_t>& FixedSeed()
     return seed;
 }
 
+std::optional<std::mt19937_64> Read(const std::string& state)
+{
+    std::istringstream in(state);
+    std::mt19937_64 engine;
+    in >> engine;
+    if (in.fail()) return std::nullopt;
+    return engine;
+}
+
+std::string Text(const std::mt19937_64& engine)
+{
+    std::ostringstream out;
+    out << engine;
+    return out.str();
+}
+
 } // namespace
 
 int Random(int n)
@@ -72,4 +88,25 @@ bool IsRandomState(const std::string& state)
     in >> restored;
     std::string rest;
     return !in.fail() && !(in >> rest);
+}
+
+std::optional<std::uint64_t> RandomDrawsBetween(
+    const std::string& from, const std::string& to, std::uint64_t limit)
+{
+    std::optional<std::mt19937_64> engine = Read(from);
+    const std::optional<std::mt19937_64> target = Read(to);
+    if (!engine || !target) return std::nullopt;
+    for (std::uint64_t draws = 0; draws <= limit; ++draws) {
+        if (*engine == *target) return draws;
+        (*engine)();
+    }
+    return std::nullopt;
+}
+
+std::string AdvancedRandomState(const std::string& from, std::uint64_t draws)
+{
+    std::optional<std::mt19937_64> engine = Read(from);
+    if (!engine) return {};
+    engine->discard(draws);
+    return Text(*engine);
 }

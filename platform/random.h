@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The one process-wide random generator of the program.
@@ -23,3 +24,12 @@ std::string RandomState();
 bool SetRandomState(const std::string& state);
 // Whether the text is a whole such state, with nothing cut off or added.
 bool IsRandomState(const std::string& state);
+
+// For a generator's states that follow one another: how many draws lead from
+// `from` to `to` (nullopt when `to` is not reached within `limit` draws or
+// either is no such state), and the state `draws` draws after `from` (empty
+// when `from` is no such state). A saved match keeps its undo steps'
+// generators this way, as counts from one whole state.
+std::optional<std::uint64_t> RandomDrawsBetween(
+    const std::string& from, const std::string& to, std::uint64_t limit);
+std::string AdvancedRandomState(const std::string& from, std::uint64_t draws);

@@ -190,6 +190,18 @@
         <source>fajl ne moze da se procita</source>
         <translation>the file cannot be read</translation>
     </message>
+    <message>
+        <source>koraci za vracanje poteza se ne slazu</source>
+        <translation>the steps to take moves back do not agree</translation>
+    </message>
+    <message>
+        <source>rezultat deljenja se ne slaze sa tabelom</source>
+        <translation>the hand&apos;s score does not match the table</translation>
+    </message>
+    <message>
+        <source>tok igre se ne slaze sa partijom</source>
+        <translation>the move history does not fit the match</translation>
+    </message>
 </context>
 <context>
     <name>LogFailureText</name>
@@ -348,6 +360,10 @@
     <message>
         <source>Verzija %1, %2 %3</source>
         <translation>Version %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Tasteri</source>
+        <translation>Keys</translation>
     </message>
 </context>
 <context>
@@ -676,6 +692,10 @@ The match will be saved, so you can go on with it the next time you start the ga
         <source>Karte talona ka s&amp;redini</source>
         <translation>Table cards toward the &amp;middle</translation>
     </message>
+    <message>
+        <source>Tok &amp;igre</source>
+        <translation>Move &amp;History</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -697,6 +717,73 @@ The match will be saved, so you can go on with it the next time you start the ga
     <message>
         <source>Unable to write to %1</source>
         <translation>Unable to write to %1</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyList</name>
+    <message>
+        <source>nova igra</source>
+        <translation>new game</translation>
+    </message>
+    <message>
+        <source>savet</source>
+        <translation>hint</translation>
+    </message>
+    <message>
+        <source>vrati potez</source>
+        <translation>take a move back</translation>
+    </message>
+    <message>
+        <source>tabela sa poenima</source>
+        <translation>score table</translation>
+    </message>
+    <message>
+        <source>pauza</source>
+        <translation>pause</translation>
+    </message>
+    <message>
+        <source>razmak</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>oznaci kartu, prekini pokazivanje</source>
+        <translation>mark a card, end a reveal</translation>
+    </message>
+    <message>
+        <source>strelice, Home, End</source>
+        <translation>arrows, Home, End</translation>
+    </message>
+    <message>
+        <source>okvir po kartama</source>
+        <translation>move the ring over the cards</translation>
+    </message>
+    <message>
+        <source>igraj kartu u okviru</source>
+        <translation>play the card in the ring</translation>
+    </message>
+    <message>
+        <source>igraj kartu iz ruke</source>
+        <translation>play that card of your hand</translation>
+    </message>
+    <message>
+        <source>skini oznake</source>
+        <translation>clear the marks</translation>
+    </message>
+    <message>
+        <source>pomoc</source>
+        <translation>help</translation>
+    </message>
+    <message>
+        <source>kraj igre</source>
+        <translation>quit</translation>
+    </message>
+    <message>
+        <source>Alt+slovo</source>
+        <translation>Alt+letter</translation>
+    </message>
+    <message>
+        <source>meni ili dugme</source>
+        <translation>a menu or a button</translation>
     </message>
 </context>
 <context>
@@ -821,6 +908,21 @@ Choose Game | New for a new match.</translation>
     </message>
 </context>
 <context>
+    <name>TMoveHistoryPanel</name>
+    <message>
+        <source>Tok igre</source>
+        <translation>Move History</translation>
+    </message>
+    <message>
+        <source>Svi potezi partije, po deljenjima</source>
+        <translation>Every move of the match, hand by hand</translation>
+    </message>
+    <message>
+        <source>Deljenje %1</source>
+        <translation>Hand %1</translation>
+    </message>
+</context>
+<context>
     <name>TPubStrGrid</name>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>
@@ -926,6 +1028,14 @@ Choose Game | New for a new match.</translation>
     <message>
         <source>Ponistena statistika nije mogla da se sacuva.</source>
         <translation>The reset statistics could not be saved.</translation>
+    </message>
+    <message>
+        <source>Partije sa vracenim potezom</source>
+        <translation>Matches with a move taken back</translation>
+    </message>
+    <message>
+        <source>Pobede sa vracenim potezom</source>
+        <translation>Wins with a move taken back</translation>
     </message>
 </context>
 <context>

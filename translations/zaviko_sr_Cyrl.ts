@@ -190,6 +190,18 @@
         <source>fajl ne moze da se procita</source>
         <translation>фајл не може да се прочита</translation>
     </message>
+    <message>
+        <source>koraci za vracanje poteza se ne slazu</source>
+        <translation>кораци за враћање потеза се не слажу</translation>
+    </message>
+    <message>
+        <source>rezultat deljenja se ne slaze sa tabelom</source>
+        <translation>резултат дељења се не слаже са табелом</translation>
+    </message>
+    <message>
+        <source>tok igre se ne slaze sa partijom</source>
+        <translation>ток игре се не слаже са партијом</translation>
+    </message>
 </context>
 <context>
     <name>LogFailureText</name>
@@ -348,6 +360,10 @@
     <message>
         <source>Verzija %1, %2 %3</source>
         <translation>Верзија %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Tasteri</source>
+        <translation>Тастери</translation>
     </message>
 </context>
 <context>
@@ -676,6 +692,10 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
         <source>Karte talona ka s&amp;redini</source>
         <translation>Карте талона ка с&amp;редини</translation>
     </message>
+    <message>
+        <source>Tok &amp;igre</source>
+        <translation>Ток &amp;игре</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -697,6 +717,73 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
     <message>
         <source>Unable to write to %1</source>
         <translation>Упис у %1 није могућ</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyList</name>
+    <message>
+        <source>nova igra</source>
+        <translation>нова игра</translation>
+    </message>
+    <message>
+        <source>savet</source>
+        <translation>савет</translation>
+    </message>
+    <message>
+        <source>vrati potez</source>
+        <translation>врати потез</translation>
+    </message>
+    <message>
+        <source>tabela sa poenima</source>
+        <translation>табела са поенима</translation>
+    </message>
+    <message>
+        <source>pauza</source>
+        <translation>пауза</translation>
+    </message>
+    <message>
+        <source>razmak</source>
+        <translation>размак</translation>
+    </message>
+    <message>
+        <source>oznaci kartu, prekini pokazivanje</source>
+        <translation>означи карту, прекини показивање</translation>
+    </message>
+    <message>
+        <source>strelice, Home, End</source>
+        <translation>стрелице, Home, End</translation>
+    </message>
+    <message>
+        <source>okvir po kartama</source>
+        <translation>оквир по картама</translation>
+    </message>
+    <message>
+        <source>igraj kartu u okviru</source>
+        <translation>играј карту у оквиру</translation>
+    </message>
+    <message>
+        <source>igraj kartu iz ruke</source>
+        <translation>играј карту из руке</translation>
+    </message>
+    <message>
+        <source>skini oznake</source>
+        <translation>скини ознаке</translation>
+    </message>
+    <message>
+        <source>pomoc</source>
+        <translation>помоћ</translation>
+    </message>
+    <message>
+        <source>kraj igre</source>
+        <translation>крај игре</translation>
+    </message>
+    <message>
+        <source>Alt+slovo</source>
+        <translation>Alt+слово</translation>
+    </message>
+    <message>
+        <source>meni ili dugme</source>
+        <translation>мени или дугме</translation>
     </message>
 </context>
 <context>
@@ -821,6 +908,21 @@ Izaberi Igra | Nova za novu partiju.</source>
     </message>
 </context>
 <context>
+    <name>TMoveHistoryPanel</name>
+    <message>
+        <source>Tok igre</source>
+        <translation>Ток игре</translation>
+    </message>
+    <message>
+        <source>Svi potezi partije, po deljenjima</source>
+        <translation>Сви потези партије, по дељењима</translation>
+    </message>
+    <message>
+        <source>Deljenje %1</source>
+        <translation>Дељење %1</translation>
+    </message>
+</context>
+<context>
     <name>TPubStrGrid</name>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>
@@ -926,6 +1028,14 @@ Izaberi Igra | Nova za novu partiju.</source>
     <message>
         <source>Ponistena statistika nije mogla da se sacuva.</source>
         <translation>Поништена статистика није могла да се сачува.</translation>
+    </message>
+    <message>
+        <source>Partije sa vracenim potezom</source>
+        <translation>Партије са враћеним потезом</translation>
+    </message>
+    <message>
+        <source>Pobede sa vracenim potezom</source>
+        <translation>Победе са враћеним потезом</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,18 @@
         <source>fajl ne moze da se procita</source>
         <translation>fajl ne može da se pročita</translation>
     </message>
+    <message>
+        <source>koraci za vracanje poteza se ne slazu</source>
+        <translation>koraci za vraćanje poteza se ne slažu</translation>
+    </message>
+    <message>
+        <source>rezultat deljenja se ne slaze sa tabelom</source>
+        <translation>rezultat deljenja se ne slaže sa tabelom</translation>
+    </message>
+    <message>
+        <source>tok igre se ne slaze sa partijom</source>
+        <translation>tok igre se ne slaže sa partijom</translation>
+    </message>
 </context>
 <context>
     <name>LogFailureText</name>
@@ -348,6 +360,10 @@
     <message>
         <source>Verzija %1, %2 %3</source>
         <translation>Verzija %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Tasteri</source>
+        <translation>Tasteri</translation>
     </message>
 </context>
 <context>
@@ -676,6 +692,10 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
         <source>Karte talona ka s&amp;redini</source>
         <translation>Karte talona ka s&amp;redini</translation>
     </message>
+    <message>
+        <source>Tok &amp;igre</source>
+        <translation>Tok &amp;igre</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -697,6 +717,73 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
     <message>
         <source>Unable to write to %1</source>
         <translation>Upis u %1 nije moguć</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyList</name>
+    <message>
+        <source>nova igra</source>
+        <translation>nova igra</translation>
+    </message>
+    <message>
+        <source>savet</source>
+        <translation>savet</translation>
+    </message>
+    <message>
+        <source>vrati potez</source>
+        <translation>vrati potez</translation>
+    </message>
+    <message>
+        <source>tabela sa poenima</source>
+        <translation>tabela sa poenima</translation>
+    </message>
+    <message>
+        <source>pauza</source>
+        <translation>pauza</translation>
+    </message>
+    <message>
+        <source>razmak</source>
+        <translation>razmak</translation>
+    </message>
+    <message>
+        <source>oznaci kartu, prekini pokazivanje</source>
+        <translation>označi kartu, prekini pokazivanje</translation>
+    </message>
+    <message>
+        <source>strelice, Home, End</source>
+        <translation>strelice, Home, End</translation>
+    </message>
+    <message>
+        <source>okvir po kartama</source>
+        <translation>okvir po kartama</translation>
+    </message>
+    <message>
+        <source>igraj kartu u okviru</source>
+        <translation>igraj kartu u okviru</translation>
+    </message>
+    <message>
+        <source>igraj kartu iz ruke</source>
+        <translation>igraj kartu iz ruke</translation>
+    </message>
+    <message>
+        <source>skini oznake</source>
+        <translation>skini oznake</translation>
+    </message>
+    <message>
+        <source>pomoc</source>
+        <translation>pomoć</translation>
+    </message>
+    <message>
+        <source>kraj igre</source>
+        <translation>kraj igre</translation>
+    </message>
+    <message>
+        <source>Alt+slovo</source>
+        <translation>Alt+slovo</translation>
+    </message>
+    <message>
+        <source>meni ili dugme</source>
+        <translation>meni ili dugme</translation>
     </message>
 </context>
 <context>
@@ -821,6 +908,21 @@ Izaberi Igra | Nova za novu partiju.</translation>
     </message>
 </context>
 <context>
+    <name>TMoveHistoryPanel</name>
+    <message>
+        <source>Tok igre</source>
+        <translation>Tok igre</translation>
+    </message>
+    <message>
+        <source>Svi potezi partije, po deljenjima</source>
+        <translation>Svi potezi partije, po deljenjima</translation>
+    </message>
+    <message>
+        <source>Deljenje %1</source>
+        <translation>Deljenje %1</translation>
+    </message>
+</context>
+<context>
     <name>TPubStrGrid</name>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>
@@ -926,6 +1028,14 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source>Ponistena statistika nije mogla da se sacuva.</source>
         <translation>Poništena statistika nije mogla da se sačuva.</translation>
+    </message>
+    <message>
+        <source>Partije sa vracenim potezom</source>
+        <translation>Partije sa vraćenim potezom</translation>
+    </message>
+    <message>
+        <source>Pobede sa vracenim potezom</source>
+        <translation>Pobede sa vraćenim potezom</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "ui/about_pictures.h"
 #include "ui/about_version.h"
 #include "ui/dialog_font.h"
+#include "ui/key_list.h"
 #include "ui/url_label.h"
 
 #include <QLabel>
@@ -47,30 +48,43 @@ TFAbout::TFAbout(QWidget* parent)
 {
     setWindowTitle(tr("O Programu"));
     setFont(DialogFont());
-    setFixedSize(ClientWidth, ClientHeight);
     const qreal ratio = devicePixelRatioF();
 
-    Picture(this, "PictureTitle", CardFanPicture(ratio), 88, 24);
-    PlaceCentred(new QLabel(ProgramVersionText(), this), "LabelVersion", 50, 56, 134, 13);
+    // The keys between the mail link and the button, in a box as wide as
+    // they need; the parts above stay centred over them.
+    FKeys = new QLabel(GameKeysHtml(), this);
+    FKeys->setObjectName(QStringLiteral("LabelKeys"));
+    FKeys->setTextFormat(Qt::RichText);
+    FKeys->setAccessibleName(tr("Tasteri"));
+    const QSize keys = FKeys->sizeHint();
+    const int width = std::max(ClientWidth, keys.width() + 24);
+    const int dx = (width - ClientWidth) / 2;
+    constexpr int keysTop = 146;
+    FKeys->setGeometry((width - keys.width()) / 2, keysTop, keys.width(), keys.height());
+    const int buttonTop = keysTop + keys.height() + 12;
+    setFixedSize(width, buttonTop + ClientHeight - 160);
+
+    Picture(this, "PictureTitle", CardFanPicture(ratio), 88 + dx, 24);
+    PlaceCentred(new QLabel(ProgramVersionText(), this), "LabelVersion", 50 + dx, 56, 134, 13);
 
     FWebLink = Link(this, tr("Zaviko na Webu"));
     FWebLink->SetURL(QLatin1String(WebAddress)); // the whole address: no scheme of its own
     FWebLink->setText(QLatin1String(WebAddress));
-    PlaceCentred(FWebLink, "LinkWeb", 41, 70, 153, 13);
+    PlaceCentred(FWebLink, "LinkWeb", 41 + dx, 70, 153, 13);
 
-    Picture(this, "PictureLogo", LogoPicture(ratio), 63, 104);
+    Picture(this, "PictureLogo", LogoPicture(ratio), 63 + dx, 104);
 
     FMailLink = Link(this, tr("Pisi autoru"));
     FMailLink->SetURLType(utMail);
     FMailLink->SetURL(QLatin1String(MailAddress));
     FMailLink->setText(QLatin1String(MailAddress));
-    PlaceCentred(FMailLink, "LinkMail", 67, 120, 99, 13);
+    PlaceCentred(FMailLink, "LinkMail", 67 + dx, 120, 99, 13);
     // The link sits over the logo's lower edge; it must take the clicks.
     FMailLink->raise();
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("ButtonOK"));
-    ok->setGeometry(80, 160, 75, 25);
+    ok->setGeometry(80 + dx, buttonTop, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -2,12 +2,15 @@
 
 #include <QDialog>
 
+class QLabel;
 class TUrlLabel;
 
-// The About dialog ("O Programu"): version, the web page and the mail link.
+// The About dialog ("O Programu"): version, the web page and the mail link,
+// and under them the game's keys.
 class TFAbout : public QDialog {
     Q_OBJECT
 public:
+    // The part above the keys, which is as wide at least.
     static constexpr int ClientWidth = 234;
     static constexpr int ClientHeight = 212;
     static constexpr const char* WebAddress = "https://zaviko.example.org/";
@@ -17,8 +20,10 @@ public:
 
     TUrlLabel* WebLink() const { return FWebLink; }
     TUrlLabel* MailLink() const { return FMailLink; }
+    QLabel* Keys() const { return FKeys; }
 
 private:
     TUrlLabel* FWebLink;
     TUrlLabel* FMailLink;
+    QLabel* FKeys;
 };

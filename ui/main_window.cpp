@@ -14,6 +14,7 @@
 #include "ui/hint_card.h"
 #include "ui/keyboard_play.h"
 #include "ui/message_boxes.h"
+#include "ui/move_history_panel.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
 #include "ui/seat_marks.h"
@@ -77,6 +78,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     CreateScorePanels();
     CreateStatusBar();
     CreateTableView();
+    CreateHistoryPanel();
     CreateMenus();
     StartupSteps::Note("window_parts");
 
@@ -92,7 +94,11 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
         TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,
         LogFile, *this);
     FStatistics = std::make_unique<TStatisticsStore>(FSettings->FileName);
-    FController->OnMatchEvent = [this](const TMatchEvent& event) { FStatistics->Record(event); };
+    FUndoStatistics
+        = std::make_unique<TStatisticsStore>(FSettings->FileName, TStatisticsStore::kUndoExtension);
+    FController->OnMatchEvent = [this](const TMatchEvent& event) {
+        (event.undoUsed ? FUndoStatistics : FStatistics)->Record(event);
+    };
     StartupSteps::Note("dialogs_and_controller");
     ConnectCards();
     CreateAccessibility();
@@ -106,6 +112,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     ShowSavedMatch();
     CentreOnScreen();
     RestoreWindowSize();
+    RestoreHistoryPanel();
     StartupSteps::Note("saved_match_and_placing");
 }
 
@@ -120,6 +127,7 @@ void TForm1::CentreOnScreen()
     adjustSize();
     // The table at 1x is the smallest the window gets.
     setMinimumSize(size());
+    FTableMinimum = size();
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.center() - rect().center());
 }
@@ -146,6 +154,8 @@ void TForm1::KeepWindowSize()
 
 TForm1::~TForm1()
 {
+    // Qt hides the panel as it takes the window apart: that is no choice to keep.
+    if (FHistory) FHistory->toggleViewAction()->disconnect(this);
     // The worker must be gone before the groups and the log it uses.
     if (FController) FController->Shutdown();
     FController.reset();
@@ -352,6 +362,11 @@ void TForm1::CreateMenus()
         if (FController) FController->SetTableToMiddle(on);
         StoreGameOption(FSettings->FileName, kTableToMiddleKey, on);
     });
+    // The dock's own action: its check follows the panel's close button too.
+    QAction* history = FHistory->toggleViewAction();
+    history->setText(tr("Tok &igre"));
+    history->setObjectName(QStringLiteral("Tokigre1"));
+    options->addAction(history);
     FTakenMenu = options->addMenu(tr("Po&kupljene karte"));
     FTakenMenu->menuAction()->setObjectName(QStringLiteral("Pokupljenekarte1"));
     const char* seatItems[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };

@@ -18,6 +18,7 @@ class TFPregledKarata;
 class TKeyboardPlay;
 class TIni;
 class TMatchController;
+class TMoveHistoryPanel;
 class TScorePanel;
 class THintCard;
 class TSeatMarks;
@@ -49,6 +50,8 @@ public:
     TMatchController& Controller() const { return *FController; }
     TIni& Settings() const { return *FSettings; }
     TStatisticsStore& Statistics() const { return *FStatistics; }
+    // The matches in which a move was taken back, counted apart.
+    TStatisticsStore& UndoStatistics() const { return *FUndoStatistics; }
     TZuCardGroup* PlayerS = nullptr;
     TZuCardGroup* PlayerW = nullptr;
     TZuCardGroup* PlayerN = nullptr;
@@ -106,6 +109,9 @@ public:
     void ShowRevealedCard(int seat, int slot) override;
     void ShowPaused(bool paused) override;
     void ShowMarkedCards(const std::vector<int>& ids) override;
+    void ShowHistory(const TMoveHistory& history) override;
+    // "Tok igre", docked beside the table; shown or hidden by its menu item.
+    TMoveHistoryPanel* HistoryPanel() const { return FHistory; }
     THintCard* RevealedCard() const { return FRevealCard; }
     TTableNotes* TableNotes() const { return FNotes; }
     THintCard* HintCard() const { return FHintCard; }
@@ -128,6 +134,11 @@ private:
     void CreateMenus();
     void CreateStatusBar();
     void CreateTableView();
+    void CreateHistoryPanel();
+    // The panel as the settings keep it, once the window has its size.
+    void RestoreHistoryPanel();
+    // The window grows or shrinks by the panel, so the table keeps its scale.
+    void FitHistoryPanel(bool shown);
     // The size the player left the window at, from the settings.
     void RestoreWindowSize();
     void KeepWindowSize();
@@ -173,6 +184,11 @@ private:
     THintCard* FRevealCard = nullptr;
     int FRevealSeat = -1;
     TTableNotes* FNotes = nullptr;
+    TMoveHistoryPanel* FHistory = nullptr;
+    // Whether the player has the history panel open.
+    bool FHistoryShown = false;
+    // The window's smallest size without the history panel: the table at 1x.
+    QSize FTableMinimum;
     std::array<QLabel*, 3> FStatus {};
     std::array<TScorePanel*, 3> FPanels {};
     TZuCardDeck* RealDeck = nullptr;
@@ -182,6 +198,7 @@ private:
     QMenu* FTakenMenu = nullptr;
     // Before the controller, which reports to it until it goes.
     std::unique_ptr<TStatisticsStore> FStatistics;
+    std::unique_ptr<TStatisticsStore> FUndoStatistics;
     std::unique_ptr<TMatchController> FController;
     bool FCanViewMine = true;
     bool FCanViewOthers = true;

@@ -10,6 +10,7 @@
 #include "ui/help_viewer.h"
 #include "ui/keyboard_play.h"
 #include "ui/language.h"
+#include "ui/move_history_panel.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
 #include "game/controller/saved_match_store.h"
@@ -114,6 +115,7 @@ void TForm1::Promenaimena1Click()
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyNames();
     ApplyNamesToMenus();
+    FHistory->Rebuild();
     // The labels take the new names' widths and the marks follow them.
     ArrangeSeats();
 }
@@ -180,7 +182,8 @@ void TForm1::ShowSavedMatch()
     if (!store.Exists()) return;
     FSavedMatch = store.Load();
     // The question about it is asked over its own table, not a fresh deal.
-    if (FSavedMatch) FController->ShowState(FSavedMatch->state, FSavedMatch->lastMoves);
+    if (FSavedMatch)
+        FController->ShowState(FSavedMatch->state, FSavedMatch->lastMoves, FSavedMatch->history);
 }
 
 bool TForm1::OfferSavedMatch()

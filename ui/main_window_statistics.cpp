@@ -8,6 +8,6 @@
 void TForm1::Statistika1Click()
 {
     if (!Idle()) return;
-    TStatisticsDialog dialog(*FStatistics, this);
+    TStatisticsDialog dialog(*FStatistics, FUndoStatistics.get(), this);
     dialog.exec();
 }

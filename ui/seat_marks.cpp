@@ -49,19 +49,21 @@ QString TSeatMarks::CardHtml(int id)
     return red ? QStringLiteral("<span style=\"color:#ff8080\">%1</span>").arg(text) : text;
 }
 
+QString TSeatMarks::MoveHtml(int playedId, const std::vector<int>& takenIds)
+{
+    QString html = CardHtml(playedId);
+    if (takenIds.empty()) return html + QCoreApplication::translate("TSeatMarks", " na talon");
+    html += QCoreApplication::translate("TSeatMarks", " nosi");
+    for (int id : takenIds)
+        html += ' ' + CardHtml(id);
+    return html;
+}
+
 void TSeatMarks::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
 {
     if (seat < 0 || seat > 3) return;
-    QString html = CardHtml(playedId);
-    if (takenIds.empty()) {
-        html += QCoreApplication::translate("TSeatMarks", " na talon");
-    } else {
-        html += QCoreApplication::translate("TSeatMarks", " nosi");
-        for (int id : takenIds)
-            html += ' ' + CardHtml(id);
-    }
     QLabel* mark = FMarks[seat];
-    mark->setText(html);
+    mark->setText(MoveHtml(playedId, takenIds));
     mark->adjustSize();
     mark->setVisible(FNames[seat]->isVisibleTo(FNames[seat]->parentWidget()));
     Place();

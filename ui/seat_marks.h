@@ -27,6 +27,8 @@ public:
 
     // A card as rank and suit sign ("10♦"), red suits in red.
     static QString CardHtml(int id);
+    // A move in the words of the mark: "10♦ nosi 5♣ 5♥", "7♠ na talon".
+    static QString MoveHtml(int playedId, const std::vector<int>& takenIds);
 
 private:
     std::array<QLabel*, 4> FNames;

@@ -18,6 +18,8 @@ struct TRow {
     const char* caption;
     // The cell's text for a record that has seen at least one hand or match.
     std::function<QString(const TModeStatistics&)> text;
+    // Read from the matches in which a move was taken back.
+    bool withUndo = false;
 };
 
 QString Count(long long n)
@@ -32,9 +34,9 @@ QString Average(double value, long long of)
     return of ? QString::number(value, 'f', 2).replace('.', ',') : "-";
 }
 
-const std::array<TRow, 7>& Rows()
+const std::array<TRow, 9>& Rows()
 {
-    static const std::array<TRow, 7> rows { {
+    static const std::array<TRow, 9> rows { {
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Odigrane partije"),
             [](const TModeStatistics& r) { return Count(r.played); } },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede"),
@@ -49,6 +51,10 @@ const std::array<TRow, 7>& Rows()
             [](const TModeStatistics& r) { return Average(r.BonusesPerHand(), r.hands); } },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Korisceni saveti"),
             [](const TModeStatistics& r) { return Count(r.hints); } },
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Partije sa vracenim potezom"),
+            [](const TModeStatistics& r) { return Count(r.played); }, true },
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede sa vracenim potezom"),
+            [](const TModeStatistics& r) { return Count(r.won); }, true },
     } };
     return rows;
 }
@@ -64,9 +70,11 @@ QString ColumnCaption(int mode, int decks)
 
 } // namespace
 
-TStatisticsDialog::TStatisticsDialog(TStatisticsStore& store, QWidget* parent)
+TStatisticsDialog::TStatisticsDialog(
+    TStatisticsStore& store, TStatisticsStore* withUndo, QWidget* parent)
     : QDialog(parent)
     , FStore(store)
+    , FWithUndo(withUndo)
 {
     setWindowTitle(tr("Statistika"));
     setFont(DialogFont());
@@ -110,10 +118,13 @@ TStatisticsDialog::TStatisticsDialog(TStatisticsStore& store, QWidget* parent)
 void TStatisticsDialog::Refresh()
 {
     const TMatchStatistics& stats = FStore.Statistics();
+    const TMatchStatistics none;
+    const TMatchStatistics& withUndo = FWithUndo ? FWithUndo->Statistics() : none;
     for (int mode = 0; mode < kStatisticModes; ++mode)
         for (int decks = 0; decks < kStatisticDecks; ++decks)
             for (int row = 0; row < int(Rows().size()); ++row) {
-                auto* item = new QTableWidgetItem(Rows()[row].text(stats.Of(mode, decks)));
+                const TMatchStatistics& from = Rows()[row].withUndo ? withUndo : stats;
+                auto* item = new QTableWidgetItem(Rows()[row].text(from.Of(mode, decks)));
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 FTable->setItem(row, mode * kStatisticDecks + decks, item);
             }
@@ -124,7 +135,8 @@ void TStatisticsDialog::ResetClick()
     if (!MessageSink().DestructiveConfirmation(
             tr("Da li zaista zelis da ponistis svu statistiku?").toStdString()))
         return;
-    if (!FStore.Reset())
+    const bool reset = FStore.Reset();
+    if (!(FWithUndo ? FWithUndo->Reset() && reset : reset))
         MessageSink().Error(tr("Ponistena statistika nije mogla da se sacuva.").toStdString());
     Refresh();
 }

@@ -6,11 +6,13 @@ class QTableWidget;
 class TStatisticsStore;
 
 // "Statistika": the player's statistics in a table, one column per game mode
-// and deck count, with a reset that asks first.
+// and deck count, with a reset that asks first. The matches in which a move
+// was taken back (`withUndo`, counted apart) show in rows of their own.
 class TStatisticsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TStatisticsDialog(TStatisticsStore& store, QWidget* parent = nullptr);
+    explicit TStatisticsDialog(
+        TStatisticsStore& store, TStatisticsStore* withUndo = nullptr, QWidget* parent = nullptr);
 
     QTableWidget* Table() const { return FTable; }
     // Fills the table from the store.
@@ -20,5 +22,6 @@ public:
 
 private:
     TStatisticsStore& FStore;
+    TStatisticsStore* FWithUndo;
     QTableWidget* FTable = nullptr;
 };

@@ -126,6 +126,9 @@ void TMatchController::NewGame(bool initial)
     if (Busy()) StopSequence();
     FPendingSequence.reset();
     FUndo.clear();
+    FUndoUsed = false;
+    FHistory.clear();
+    FView.ShowHistory(FHistory);
     Randomize();
     ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
         Settings.NumberOfDecks, Settings.Clockwise);
@@ -193,13 +196,15 @@ void TMatchController::StartMatch()
 
 TSavedMatch TMatchController::SavedMatch() const
 {
-    return { FState, FLastMoves, RandomState() };
+    return { FState, FLastMoves, RandomState(), FHandClears, FUndoUsed, FHistory, FUndo };
 }
 
 void TMatchController::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
 {
     FLastMoves[seat] = { playedId, takenIds };
     FView.ShowLastMove(seat, playedId, takenIds);
+    FHistory.push_back({ FState.HandsPlayed, seat, playedId, takenIds });
+    FView.ShowHistory(FHistory);
 }
 
 void TMatchController::ClearLastMoves()
@@ -221,12 +226,15 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
     if (Busy()) StopSequence();
     FPendingSequence.reset();
     SetRandomState(match.randomState);
-    FHandClears = 0;
+    FHandClears = match.humanClears;
+    FUndoUsed = match.undoUsed;
     ClearTableMarks();
     SetNumberOfDecks(match.state.DeckCount);
     ClearLastMoves();
     FView.SetStatusText(2, QString());
-    ShowState(match.state, match.lastMoves);
+    ShowState(match.state, match.lastMoves, match.history);
+    // After ShowState, which starts a prepared state with nothing to take back.
+    FUndo = match.undo;
     LogLine(QStringLiteral("****** Nastavak sacuvane igre ******"));
     if (FState.CurrentPlayer != SeatS) StartSequence(true);
 }

@@ -91,6 +91,13 @@ public:
     bool UndoMove();
     // How many of the human's moves in this hand can be taken back.
     int UndoDepth() const { return int(FUndo.size()); }
+    // A move has been taken back in this match (the statistics count it apart).
+    bool UndoUsed() const { return FUndoUsed; }
+
+    // --- The match's moves ("Tok igre") ---
+    // Every move of the match, hand by hand, as the last-move marks show
+    // them; a move taken back leaves it. The view is told of every change.
+    const TMoveHistory& History() const { return FHistory; }
 
     // --- The hint ("Savet") ---
     // The human is on turn with cards, nothing else runs, the match is on.
@@ -175,19 +182,13 @@ public:
     // scores, status bar. For the screenshot programs, which need positions
     // that play reaches only by chance (a grown table, a reveal). Does
     // nothing while a computer sequence runs.
-    void ShowState(const TMatchState& state, const TLastMoves& lastMoves = {});
+    void ShowState(const TMatchState& state, const TLastMoves& lastMoves = {},
+        const TMoveHistory& history = {});
 
     static QString CardName(int id);
     void LogLine(const QString& text);
 
 private:
-    // The match just before one of the human's moves.
-    struct TUndoStep {
-        TMatchState state;
-        TLastMoves lastMoves;
-        std::string randomState;
-        int handClears = 0;
-    };
     void RememberForUndo();
     void ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves);
 
@@ -279,4 +280,6 @@ private:
     std::optional<bool> FPendingSequence;
     // The human's moves of the hand under way, the latest last.
     std::vector<TUndoStep> FUndo;
+    bool FUndoUsed = false;
+    TMoveHistory FHistory;
 };

@@ -115,12 +115,15 @@ void TMatchController::LogDeal(bool newDeck)
     LogLine(line);
 }
 
-void TMatchController::ShowState(const TMatchState& state, const TLastMoves& lastMoves)
+void TMatchController::ShowState(
+    const TMatchState& state, const TLastMoves& lastMoves, const TMoveHistory& history)
 {
     if (Busy() || Stopping()) return;
     ClearHint();
     // A prepared state has no moves before it to take back.
     FUndo.clear();
+    FHistory = history;
+    FView.ShowHistory(FHistory);
     ShowWholeState(state, lastMoves);
 }
 

@@ -28,7 +28,10 @@ QString NoThreadText(const char* what)
 
 void TMatchController::Report(const TMatchEvent& event)
 {
-    if (OnMatchEvent) OnMatchEvent(event);
+    if (!OnMatchEvent) return;
+    TMatchEvent marked = event;
+    marked.undoUsed = FUndoUsed;
+    OnMatchEvent(marked);
 }
 
 std::vector<int> TMatchController::SequenceNewDeck()

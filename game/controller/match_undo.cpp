@@ -10,7 +10,7 @@ void TMatchController::RememberForUndo()
 {
     // The state is values and the generator's state is text, so the step is
     // the whole match: the computers' answers repeat from it draw for draw.
-    FUndo.push_back({ FState, FLastMoves, RandomState(), FHandClears });
+    FUndo.push_back({ FState, FLastMoves, RandomState(), FHandClears, FHistory.size() });
 }
 
 bool TMatchController::UndoAvailable() const
@@ -31,7 +31,10 @@ bool TMatchController::UndoMove()
     ClearTableMarks();
     ShowWholeState(step.state, step.lastMoves);
     SetRandomState(step.randomState);
-    FHandClears = step.handClears;
+    FHandClears = step.humanClears;
+    FHistory.resize(step.historySize);
+    FView.ShowHistory(FHistory);
+    FUndoUsed = true;
     LogLine(Name(SeatS) + QStringLiteral(" vraca potez"));
     ShowNotice(QCoreApplication::translate("TMatchController", "Potez je vracen."));
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/rules/match_file.h"
+
 #include <QString>
 
 #include <array>
@@ -76,4 +78,7 @@ public:
     virtual void ShowPaused(bool /*paused*/) { }
     // The table cards the human has marked now (their IDs), for their sum.
     virtual void ShowMarkedCards(const std::vector<int>& /*ids*/) { }
+    // The match's moves as they stand now ("Tok igre"); the last entries are
+    // the new ones, or some were taken back.
+    virtual void ShowHistory(const TMoveHistory& /*history*/) { }
 };

@@ -10,19 +10,18 @@ namespace {
 // Twice what the statistics' own reader accepts, so a file just over its
 // limit is still read and refused by it rather than cut here.
 constexpr qint64 kMaxFileSize = 32 * 1024;
-const QString kExtension = QStringLiteral(".stat");
 
 } // namespace
 
-TStatisticsStore::TStatisticsStore(const QString& settingsFile)
-    : FFile(settingsFile, kExtension, kMaxFileSize, /*takeOver=*/true)
+TStatisticsStore::TStatisticsStore(const QString& settingsFile, const QString& extension)
+    : FFile(settingsFile, extension, kMaxFileSize, /*takeOver=*/true)
 {
 }
 
-TStatisticsStore::TStatisticsStore(
-    const QString& settingsFile, const QString& fallbackFolder, bool folderWritable)
+TStatisticsStore::TStatisticsStore(const QString& settingsFile, const QString& fallbackFolder,
+    bool folderWritable, const QString& extension)
     : FFile(
-        settingsFile, kExtension, kMaxFileSize, /*takeOver=*/true, fallbackFolder, folderWritable)
+        settingsFile, extension, kMaxFileSize, /*takeOver=*/true, fallbackFolder, folderWritable)
 {
 }
 

@@ -10,13 +10,21 @@
 // settings' folder cannot be written (a file already beside them is taken
 // over). Read once, on first use; written whole after every change, so a
 // crash loses at most the change under way.
+//
+// The matches in which a move was taken back are counted apart, from that
+// move on, in a file of the same format beside it (kUndoExtension,
+// "Zaviko.undo.stat"), so the statistics file keeps the format every build
+// reads.
 class TStatisticsStore {
 public:
-    explicit TStatisticsStore(const QString& settingsFile);
+    static inline const QString kExtension = QStringLiteral(".stat");
+    static inline const QString kUndoExtension = QStringLiteral(".undo.stat");
+
+    explicit TStatisticsStore(const QString& settingsFile, const QString& extension = kExtension);
     // With the per-user folder and the folder's writability given, so tests
     // can pose a read-only folder.
-    TStatisticsStore(
-        const QString& settingsFile, const QString& fallbackFolder, bool folderWritable);
+    TStatisticsStore(const QString& settingsFile, const QString& fallbackFolder,
+        bool folderWritable, const QString& extension = kExtension);
 
     const QString& FileName() const { return FFile.FileName(); }
     // The statistics as read from the file (empty without one). A file that

@@ -12,11 +12,19 @@
 
 namespace {
 
-constexpr const char* kMagic = "Zaviko saved match 2";
-// The first format, read still: it is the same without the last moves.
+constexpr const char* kMagic = "Zaviko saved match 3";
+// The earlier formats, read still: the second is the same without the hand's
+// scores, the history and the undo steps, the first also without the last
+// moves. All three magic lines are as long.
+constexpr const char* kMagicWithoutHistory = "Zaviko saved match 2";
 constexpr const char* kMagicWithoutLastMoves = "Zaviko saved match 1";
-constexpr std::size_t kMaxText = 64 * 1024;
+// Two decks' worth of undo steps and a long match's history fit well.
+constexpr std::size_t kMaxText = 256 * 1024;
 constexpr int kMaxList = 208; // no list holds more cards than two decks
+constexpr int kMaxHistory = 20000;
+constexpr int kMaxSteps = 120; // a hand gives the human at most 52 moves
+// Far more draws than the computers make between two of the human's moves.
+constexpr std::uint64_t kMaxDraws = 100000;
 
 void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
 {
@@ -26,13 +34,8 @@ void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
     out << '\n';
 }
 
-} // namespace
-
-std::string SaveMatchText(const TSavedMatch& match)
+void WriteState(std::ostream& out, const TMatchState& s)
 {
-    const TMatchState& s = match.state;
-    std::ostringstream out;
-    out << kMagic << '\n';
     out << "mode " << s.GameMode << "\ndecks " << s.DeckCount << "\nclockwise " << s.Clockwise
         << "\ncurrent " << s.CurrentPlayer << "\nlasttaker " << s.LastTaker << "\nlastplayer "
         << s.LastPlayer << "\nmoves " << s.MovesMade << "\nhands " << s.HandsPlayed << '\n';
@@ -46,24 +49,24 @@ std::string SaveMatchText(const TSavedMatch& match)
         out << "score " << s.Score[seat] << ' ' << s.cells[seat].points << ' '
             << s.cells[seat].clears << ' ' << s.cells[seat].bonus << '\n';
     WriteList(out, "deck", s.deck);
-    for (const TLastMove& move : match.lastMoves) {
+}
+
+void WriteLastMoves(std::ostream& out, const TLastMoves& moves)
+{
+    for (const TLastMove& move : moves) {
         out << "last " << move.playedId << ' ';
         WriteList(out, "taken", move.takenIds);
     }
-    out << "random " << match.randomState << '\n';
-    return out.str();
 }
 
-std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& error)
+void WriteHandCells(std::ostream& out, const TMatchState& s)
 {
-    const bool withLastMoves = text.rfind(kMagic, 0) == 0;
-    if (text.size() > kMaxText || (!withLastMoves && text.rfind(kMagicWithoutLastMoves, 0) != 0)) {
-        error = QT_TRANSLATE_NOOP("GameText", "to nije sacuvana partija");
-        return std::nullopt;
-    }
-    TKeyValueReader in(text.substr(std::string(kMagic).size()));
-    TSavedMatch match;
-    TMatchState& s = match.state;
+    for (const TScoreCells& cells : s.handCells)
+        out << "handcells " << cells.points << ' ' << cells.clears << ' ' << cells.bonus << '\n';
+}
+
+void ReadState(TKeyValueReader& in, TMatchState& s)
+{
     in.Key("mode"), s.GameMode = in.Int(0, 2);
     in.Key("decks"), s.DeckCount = in.Int(0, 1);
     in.Key("clockwise"), s.Clockwise = in.Int(0, 1) != 0;
@@ -94,30 +97,172 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
         s.cells[seat].bonus = in.Int(0, 100000);
     }
     s.deck = in.List("deck", kMaxList, kNoCard, kLastSuitCardId);
-    for (int seat = 0; withLastMoves && seat < kSeatCount; ++seat) {
-        TLastMove& move = match.lastMoves[seat];
+}
+
+void ReadLastMoves(TKeyValueReader& in, TLastMoves& moves)
+{
+    for (TLastMove& move : moves) {
         in.Key("last");
         move.playedId = in.Int(kNoCard, kLastSuitCardId);
         move.takenIds = in.List("taken", kMaxList, kNoCard, kLastSuitCardId);
+    }
+}
+
+void ReadHandCells(TKeyValueReader& in, TMatchState& s)
+{
+    for (TScoreCells& cells : s.handCells) {
+        in.Key("handcells");
+        cells.points = in.Int(0, 100000);
+        cells.clears = in.Int(0, 100000);
+        cells.bonus = in.Int(0, 100000);
+    }
+}
+
+// The hand's card points are its taken cards', as the second format has no
+// hand scores; its clears are not known.
+void HandPointsOfTaken(TMatchState& s)
+{
+    for (int seat = 0; seat < kSeatCount; ++seat)
+        if (const int row = ScoreRow(s.GameMode, seat); row > 0)
+            for (int id : s.taken[seat])
+                s.handCells[row - 1].points += CardPoints(id);
+}
+
+// Whether the state reads as one the rules reach, with its last moves and
+// its hand scores; the reason goes to `in` otherwise.
+void CheckState(TKeyValueReader& in, const TMatchState& s, const TLastMoves& moves)
+{
+    if (!in.Ok()) return;
+    std::string why = UnreachableReason(s);
+    if (why.empty()) why = UnreachableLastMoves(s, moves);
+    if (why.empty()) why = UnreachableHandCells(s);
+    if (!why.empty()) in.Fail(why);
+}
+
+// The undo steps whose generators follow one another and lead to the
+// match's: the oldest that do not are dropped. The draws of each step from
+// the first one kept, in order.
+std::vector<std::uint64_t> ChainedDraws(std::vector<TUndoStep>& steps, const std::string& now)
+{
+    std::vector<std::uint64_t> gaps(steps.size());
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const std::string& next = i + 1 < steps.size() ? steps[i + 1].randomState : now;
+        const std::optional<std::uint64_t> gap
+            = RandomDrawsBetween(steps[i].randomState, next, kMaxDraws);
+        if (!gap) first = i + 1;
+        gaps[i] = gap.value_or(0);
+    }
+    steps.erase(steps.begin(), steps.begin() + std::ptrdiff_t(first));
+    std::vector<std::uint64_t> draws;
+    std::uint64_t sum = 0;
+    for (std::size_t i = first; i < gaps.size(); ++i) {
+        draws.push_back(sum);
+        sum += gaps[i];
+    }
+    return draws;
+}
+
+} // namespace
+
+std::string SaveMatchText(const TSavedMatch& match)
+{
+    std::ostringstream out;
+    out << kMagic << '\n';
+    WriteState(out, match.state);
+    WriteLastMoves(out, match.lastMoves);
+    WriteHandCells(out, match.state);
+    out << "humanclears " << match.humanClears << "\nundoused " << match.undoUsed << '\n';
+    out << "history " << match.history.size() << '\n';
+    for (const TMoveRecord& move : match.history) {
+        out << "move " << move.hand << ' ' << move.seat << ' ' << move.playedId << ' ';
+        WriteList(out, "taken", move.takenIds);
+    }
+    std::vector<TUndoStep> steps = match.undo;
+    const std::vector<std::uint64_t> draws = ChainedDraws(steps, match.randomState);
+    out << "undo " << steps.size() << '\n';
+    if (!steps.empty()) out << "undorandom " << steps.front().randomState << '\n';
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const TUndoStep& step = steps[i];
+        out << "step " << step.historySize << ' ' << step.humanClears << ' ' << draws[i] << '\n';
+        WriteState(out, step.state);
+        WriteLastMoves(out, step.lastMoves);
+        WriteHandCells(out, step.state);
+    }
+    out << "random " << match.randomState << '\n';
+    return out.str();
+}
+
+std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& error)
+{
+    const bool withHistory = text.rfind(kMagic, 0) == 0;
+    const bool withLastMoves = withHistory || text.rfind(kMagicWithoutHistory, 0) == 0;
+    if (text.size() > kMaxText || (!withLastMoves && text.rfind(kMagicWithoutLastMoves, 0) != 0)) {
+        error = QT_TRANSLATE_NOOP("GameText", "to nije sacuvana partija");
+        return std::nullopt;
+    }
+    TKeyValueReader in(text.substr(std::string(kMagic).size()));
+    TSavedMatch match;
+    TMatchState& s = match.state;
+    ReadState(in, s);
+    if (withLastMoves) ReadLastMoves(in, match.lastMoves);
+    std::string firstRandom;
+    std::vector<std::uint64_t> draws;
+    if (withHistory) {
+        ReadHandCells(in, s);
+        in.Key("humanclears"), match.humanClears = in.Int(0, 100000);
+        in.Key("undoused"), match.undoUsed = in.Int(0, 1) != 0;
+        in.Key("history");
+        match.history.resize(std::size_t(in.Int(0, kMaxHistory)));
+        for (TMoveRecord& move : match.history) {
+            if (!in.Ok()) break;
+            in.Key("move");
+            move.hand = in.Int(0, 1000000);
+            move.seat = in.Int(0, 3);
+            move.playedId = in.Int(kNoCard, kLastSuitCardId);
+            move.takenIds = in.List("taken", kMaxList, kNoCard, kLastSuitCardId);
+        }
+        in.Key("undo");
+        match.undo.resize(std::size_t(in.Int(0, kMaxSteps)));
+        if (!match.undo.empty() && in.Key("undorandom")) firstRandom = in.Rest();
+        for (TUndoStep& step : match.undo) {
+            if (!in.Ok()) break;
+            in.Key("step");
+            step.historySize = std::size_t(in.Int(0, kMaxHistory));
+            step.humanClears = in.Int(0, 100000);
+            draws.push_back(std::uint64_t(in.Number(0, kMaxDraws * kMaxSteps)));
+            ReadState(in, step.state);
+            ReadLastMoves(in, step.lastMoves);
+            ReadHandCells(in, step.state);
+            CheckState(in, step.state, step.lastMoves);
+        }
     }
     if (in.Key("random")) match.randomState = in.Rest();
     // The writer ends every file with a line break, so a file without one
     // was cut, perhaps inside the generator's numbers.
     if (in.Ok() && (text.back() != '\n' || !IsRandomState(match.randomState)))
         in.Fail(QT_TRANSLATE_NOOP("GameText", "stanje generatora slucajnih brojeva nije celo"));
+    if (!withHistory) HandPointsOfTaken(s);
+    CheckState(in, s, match.lastMoves);
+    // The steps' generators follow one another, from the first step's to the
+    // match's own.
+    if (in.Ok() && !match.undo.empty() && !IsRandomState(firstRandom))
+        in.Fail(QT_TRANSLATE_NOOP("GameText", "stanje generatora slucajnih brojeva nije celo"));
+    for (std::size_t i = 0; in.Ok() && i < match.undo.size(); ++i) {
+        if (draws[i] < (i == 0 ? draws[i] : draws[i - 1]) || (i == 0 && draws[i] != 0))
+            in.Fail(QT_TRANSLATE_NOOP("GameText", "koraci za vracanje poteza se ne slazu"));
+        match.undo[i].randomState = AdvancedRandomState(firstRandom, draws[i]);
+    }
+    if (in.Ok() && !match.undo.empty()
+        && !RandomDrawsBetween(match.undo.back().randomState, match.randomState, kMaxDraws))
+        in.Fail(QT_TRANSLATE_NOOP("GameText", "koraci za vracanje poteza se ne slazu"));
     if (in.Ok()) {
-        std::string why = UnreachableReason(s);
-        if (why.empty()) why = UnreachableLastMoves(s, match.lastMoves);
+        const std::string why = UnreachableHistory(match);
         if (!why.empty()) in.Fail(why);
     }
     if (!in.Ok()) {
         error = in.Error();
         return std::nullopt;
     }
-    // The hand's card points are its taken cards'; its clears are not kept.
-    for (int seat = 0; seat < kSeatCount; ++seat)
-        if (const int row = ScoreRow(s.GameMode, seat); row > 0)
-            for (int id : s.taken[seat])
-                s.handCells[row - 1].points += CardPoints(id);
     return match;
 }

@@ -1,5 +1,6 @@
 #include "game/rules/match_file_checks.h"
 
+#include "game/rules/card_points.h"
 #include "game/rules/game_text.h"
 #include "game/rules/match_rules.h"
 
@@ -174,6 +175,59 @@ std::string UnreachableLastMoves(const TMatchState& s, const TLastMoves& moves)
             if (id < 2 || inHands(id) + onTable(id) + inMove > copies)
                 return QT_TRANSLATE_NOOP("GameText", "odneta karta je jos u igri");
         }
+    }
+    return {};
+}
+
+std::string UnreachableHandCells(const TMatchState& s)
+{
+    std::array<TScoreCells, kSeatCount> expected {};
+    std::array<std::size_t, kSeatCount> taken {};
+    std::array<bool, kSeatCount> rowUsed {};
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        const int row = ScoreRow(s.GameMode, seat);
+        if (row == 0) continue;
+        rowUsed[row - 1] = true;
+        for (int id : s.taken[seat])
+            expected[row - 1].points += CardPoints(id);
+        taken[row - 1] += s.taken[seat].size();
+    }
+    for (int row = 0; row < kSeatCount; ++row) {
+        const TScoreCells& hand = s.handCells[row];
+        const TScoreCells& match = s.cells[row];
+        const bool fits = rowUsed[row] ? hand.points == expected[row].points
+                && std::size_t(hand.clears) * 2 <= taken[row] && hand.points <= match.points
+                && hand.clears <= match.clears && hand.bonus <= match.bonus
+                                       : hand == TScoreCells {};
+        if (!fits) return QT_TRANSLATE_NOOP("GameText", "rezultat deljenja se ne slaze sa tabelom");
+    }
+    return {};
+}
+
+std::string UnreachableHistory(const TSavedMatch& match)
+{
+    const TMatchState& s = match.state;
+    int hand = 0;
+    for (const TMoveRecord& move : match.history) {
+        if (move.hand < hand || move.hand > s.HandsPlayed || !SeatPlays(s.GameMode, move.seat)
+            || move.playedId < 2
+            || std::any_of(
+                move.takenIds.begin(), move.takenIds.end(), [](int id) { return id < 2; }))
+            return QT_TRANSLATE_NOOP("GameText", "tok igre se ne slaze sa partijom");
+        hand = move.hand;
+    }
+    const TUndoStep* before = nullptr;
+    for (const TUndoStep& step : match.undo) {
+        const TMatchState& t = step.state;
+        const bool fits = t.GameMode == s.GameMode && t.DeckCount == s.DeckCount
+            && t.Clockwise == s.Clockwise && t.HandsPlayed == s.HandsPlayed
+            && t.CurrentPlayer == SeatS && t.MovesMade < s.MovesMade
+            && step.historySize <= match.history.size()
+            && (!before
+                || (before->state.MovesMade < t.MovesMade
+                    && before->historySize <= step.historySize));
+        if (!fits) return QT_TRANSLATE_NOOP("GameText", "koraci za vracanje poteza se ne slazu");
+        before = &step;
     }
     return {};
 }

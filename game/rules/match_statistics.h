@@ -42,6 +42,9 @@ struct TMatchEvent {
     bool bonus = false; // HandEnded: the human got the most-cards bonus
     int score = 0; // MatchEnded: the final score of the human's side
     bool won = false; // MatchEnded
+    // A move was taken back in the match before the event: the window counts
+    // it in the statistics of such matches.
+    bool undoUsed = false;
 };
 
 // The events of a state the rules have just changed.

@@ -3,9 +3,16 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "game/controller/saved_match_store.h"
+#include "ui/move_history_panel.h"
 #include "ui/seat_marks.h"
+#include "ui/table_view.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+
+#include <algorithm>
 
 namespace {
 
@@ -133,4 +140,54 @@ TEST_F(SavedMatchTest, ADamagedSaveIsSetAsideAndTheGameStarts)
         EXPECT_EQ(Controller().CardsLeft(), 24); // a fresh match was dealt
         form.reset();
     }
+}
+
+// "Tok igre": shown beside a table that keeps its size, named for readers,
+// kept open in the settings, and its moves come back with the resumed match,
+// where a move made before the save can still be taken back.
+TEST_F(SavedMatchTest, TheHistoryPanelAndItsMovesComeBackWithTheResumedMatch)
+{
+    Make();
+    ShowAndSettle();
+    const int tableWidth = form->TableView()->width();
+    TMoveHistoryPanel* panel = form->HistoryPanel();
+    EXPECT_FALSE(panel->isVisible());
+    form->Action("Tokigre1")->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(form->TableView()->width(), tableWidth) << "the window grows by the panel";
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(panel->Text());
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("Tok igre"));
+    SeedWhereHumanStarts();
+    OneMove();
+    const TMoveHistory moves = Controller().History();
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(panel->MovesShown(), int(moves.size()));
+    const QString text = panel->Text()->toPlainText();
+    const TMoveRecord& mine = *std::find_if(
+        moves.begin(), moves.end(), [](const TMoveRecord& r) { return r.seat == SeatS; });
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Deljenje 1\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(form->PlayerS->PlayerName() + QStringLiteral(": ")
+        + QTextDocumentFragment::fromHtml(TSeatMarks::MoveHtml(mine.playedId, {})).toPlainText()))
+        << text.toStdString();
+    sink.shown.confirmReply = true;
+    ASSERT_TRUE(form->close());
+    form.reset();
+
+    Make();
+    ShowAndSettle();
+    ASSERT_TRUE(form->HistoryPanel()->isVisible()) << "the settings keep it open";
+    EXPECT_TRUE(Controller().History() == moves);
+    EXPECT_EQ(form->HistoryPanel()->Text()->toPlainText(), text);
+    ASSERT_EQ(Controller().UndoDepth(), 1);
+    form->Vratipotez1Click();
+    EXPECT_LT(form->HistoryPanel()->MovesShown(), int(moves.size()));
+    EXPECT_EQ(form->HistoryPanel()->MovesShown(), int(Controller().History().size()));
+    const int withPanel = form->width();
+    form->Action("Tokigre1")->trigger();
+    EXPECT_FALSE(form->HistoryPanel()->isVisible());
+    QApplication::processEvents();
+    EXPECT_LT(form->width(), withPanel);
+    EXPECT_GE(form->TableView()->width(), tableWidth) << "the table never shrinks below 1x";
 }

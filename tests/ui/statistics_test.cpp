@@ -173,4 +173,44 @@ TEST_F(MainWindowTest, HintsReachTheStatisticsFileAndTheDialog)
     EXPECT_TRUE(opened);
 }
 
+// A move taken back marks the match: what follows is counted apart, in a
+// file of its own, and the statistics file keeps the format older builds read.
+TEST_F(MainWindowTest, AMatchWithAMoveTakenBackIsCountedApart)
+{
+    Make();
+    SeedWhereHumanStarts();
+    int slot = 0;
+    while (form->PlayerS->CardAt(slot)->Empty())
+        ++slot;
+    bool playIt = false, faceDown = false;
+    TZuTablePos pos = tpAuto;
+    form->PlayerS->OnCardClick(
+        form->PlayerS, form->PlayerS->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
+    WaitIdle();
+    form->Vratipotez1Click();
+    ASSERT_TRUE(Controller().UndoUsed());
+    form->Action("Savet1")->trigger();
+    WaitForHint();
+    const TMatchState& s = Controller().State();
+    TStatisticsStore apart(dir.filePath("Zaviko.ini"), TStatisticsStore::kUndoExtension);
+    EXPECT_EQ(apart.FileName(), dir.filePath("Zaviko.undo.stat"));
+    EXPECT_EQ(apart.Statistics().Of(s.GameMode, s.DeckCount).hints, 1);
+    EXPECT_EQ(
+        TStatisticsStore(dir.filePath("Zaviko.ini")).Statistics().Of(s.GameMode, s.DeckCount).hints,
+        0);
+    EXPECT_TRUE(ReadAll(dir.filePath("Zaviko.undo.stat")).startsWith("Zaviko statistics 1\n"));
+
+    form->UndoStatistics().Record(kWin);
+    const bool opened = WithModal<TStatisticsDialog>([this] { form->Statistika1Click(); },
+        [](TStatisticsDialog& dialog) {
+            const int column = kPairs * kStatisticDecks;
+            EXPECT_EQ(dialog.Table()->verticalHeaderItem(7)->text(), "Partije sa vracenim potezom");
+            EXPECT_EQ(dialog.Table()->item(7, column)->text(), "1");
+            EXPECT_EQ(dialog.Table()->item(8, column)->text(), "1");
+            EXPECT_EQ(dialog.Table()->item(0, column)->text(), "0") << "not among the others";
+            dialog.findChild<QPushButton*>("ButtonClose")->click();
+        });
+    EXPECT_TRUE(opened);
+}
+
 } // namespace

@@ -5,6 +5,8 @@
 
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
+#include "ui/key_list.h"
+#include "ui/language.h"
 #include "ui/message_boxes.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
@@ -13,6 +15,7 @@
 #include "game/controller/statistics_store.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -252,3 +255,32 @@ TEST_F(WindowManners, ALogThatCannotBeOpenedIsExplainedInSerbian)
 }
 
 } // namespace
+
+// Every key a menu item answers to is in the About box's list and on the help
+// page of every language, so the three cannot drift apart.
+TEST_F(MainWindowTest, TheAboutBoxAndEveryHelpPageListEveryMenuKey)
+{
+    Make();
+    TFAbout about;
+    const QString aboutKeys = about.Keys()->text();
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/Zaviko");
+    QStringList pages;
+    for (const TLanguage& language : Languages()) {
+        QFile page(HelpFileIn(HelpFileOf(program), QString::fromLatin1(language.code)));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+        pages << QString::fromUtf8(page.readAll());
+    }
+    int keys = 0;
+    for (QAction* action : form->findChildren<QAction*>()) {
+        if (action->shortcut().isEmpty()) continue;
+        ++keys;
+        const QString key = action->shortcut().toString(QKeySequence::PortableText);
+        EXPECT_TRUE(std::any_of(GameKeys().begin(), GameKeys().end(),
+            [&key](const TGameKey& listed) { return key == QLatin1String(listed.key); }))
+            << key.toStdString();
+        EXPECT_TRUE(aboutKeys.contains(QStringLiteral("<b>%1</b>").arg(key))) << key.toStdString();
+        for (const QString& page : pages)
+            EXPECT_TRUE(page.contains(QStringLiteral("<td>%1</td>").arg(key))) << key.toStdString();
+    }
+    EXPECT_GE(keys, 6);
+}

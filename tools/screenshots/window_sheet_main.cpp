@@ -1,7 +1,7 @@
 // Writes PNGs of the main window: the start of a match in each mode, a
 // computer's reveal, marked table cards, a grown table of 16 cards, the
-// end-of-hand dialog over the window and, with --docs, a match in progress
-// for the README. Run with QT_SCALE_FACTOR=2 for the hi-DPI pictures; with
+// end-of-hand dialog over the window, the move history beside it and, with --docs, a match in
+// progress for the README. Run with QT_SCALE_FACTOR=2 for the hi-DPI pictures; with
 // --maximized every window is maximised on the screen it gets (the offscreen
 // platform's configfile option gives that screen its size).
 // Usage: zaviko_window_sheet <folder> [--maximized] [--docs <png>]
@@ -211,12 +211,10 @@ bool HandEnd(const QString& folder)
     return ok;
 }
 
-// A match played through the window up to a moment worth showing: the human
-// on turn, cards on the table, points scored.
-bool InProgress(const QString& path)
+// Plays the match through the window, the human as "Pametno", until `stop`
+// holds with the human on turn; the end-of-hand dialogs close themselves.
+void PlayUntil(TSheetWindow& w, const std::function<bool(const TMatchState&)>& stop)
 {
-    FixRandomSeed(31);
-    TSheetWindow w(kEachForHimself);
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
         if (TFDeckOverInfoDlg::AnyOpen()) QApplication::activeModalWidget()->close();
@@ -228,10 +226,7 @@ bool InProgress(const QString& path)
             w.form->Pocniigru1Click();
         } else {
             const TMatchState& s = c.State();
-            const int scored = s.Score[SeatS] + s.Score[SeatW] + s.Score[SeatN] + s.Score[SeatE];
-            const auto inHand = std::count_if(
-                s.hands[SeatS].begin(), s.hands[SeatS].end(), [](int id) { return id != kNoCard; });
-            if (scored >= 8 && TableIds(s).size() >= 3 && inHand >= 3) break;
+            if (stop(s)) break;
             const TComputerChoice m = ChooseComputerMove(s.hands[SeatS], TableIds(s), csPametno, 1);
             const TMove move = MoveOfChoice(s, SeatS, m);
             for (const TTableSlot& place : move.take)
@@ -241,7 +236,34 @@ bool InProgress(const QString& path)
         RunUntil(w, [] { return false; });
     }
     closer.stop();
+}
+
+// A match played through the window up to a moment worth showing: the human
+// on turn, cards on the table, points scored.
+bool InProgress(const QString& path)
+{
+    FixRandomSeed(31);
+    TSheetWindow w(kEachForHimself);
+    PlayUntil(w, [](const TMatchState& s) {
+        const int scored = s.Score[SeatS] + s.Score[SeatW] + s.Score[SeatN] + s.Score[SeatE];
+        const auto inHand = std::count_if(
+            s.hands[SeatS].begin(), s.hands[SeatS].end(), [](int id) { return id != kNoCard; });
+        return scored >= 8 && TableIds(s).size() >= 3 && inHand >= 3;
+    });
     return SavePixmap(w.form->grab(), path);
+}
+
+// "Tok igre" open beside the table, a few moves into the second hand, so
+// the first hand's end and the second's start both show.
+bool History(const QString& folder)
+{
+    FixRandomSeed(31);
+    TSheetWindow w(kTwoPlayers);
+    w.form->Action("Tokigre1")->trigger();
+    TSheetWindow::Settle();
+    w.form->SettleTableScale();
+    PlayUntil(w, [](const TMatchState& s) { return s.HandsPlayed >= 1 && s.MovesMade >= 54; });
+    return Save(w, folder, QStringLiteral("window_history"));
 }
 
 } // namespace
@@ -260,6 +282,7 @@ int main(int argc, char** argv)
     ok &= MarkedAndGrown(folder);
     ok &= KeyboardFocus(folder);
     ok &= HandEnd(folder);
+    ok &= History(folder);
     const QString inProgress = QDir(folder).filePath(QStringLiteral("window_in_progress.png"));
     ok &= InProgress(inProgress);
     if (docsAt > 0 && docsAt + 1 < args.size()) {

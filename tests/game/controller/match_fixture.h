@@ -57,7 +57,9 @@ public:
     void ClearLastMoves() override { lastMoves.clear(); }
     void MarkSeatOnTurn(int seat) override { onTurn = seat; }
     void ShowHintCard(int slot) override { hintCard = slot; }
+    void ShowHistory(const TMoveHistory& shown) override { history = shown; }
     std::map<int, std::pair<int, std::vector<int>>> lastMoves;
+    TMoveHistory history;
     int onTurn = -1;
     int hintCard = -1;
     int Cell(int grid, int column, int row) const

@@ -2,6 +2,8 @@
 // taken back exactly, state and random draws alike, within the hand.
 #include "tests/game/controller/match_fixture.h"
 
+#include <algorithm>
+
 namespace {
 
 class MatchUndoTest : public MatchTest, public ::testing::WithParamInterface<int> {
@@ -14,15 +16,20 @@ protected:
         TMatchState state;
         TLastMoves lastMoves;
         std::string random;
+        TMoveHistory history;
     };
     TPoint Now() const
     {
-        return { controller->State(), controller->SavedMatch().lastMoves, RandomState() };
+        return { controller->State(), controller->SavedMatch().lastMoves, RandomState(),
+            controller->History() };
     }
     void ExpectAt(const TPoint& point)
     {
         EXPECT_TRUE(controller->State() == point.state);
         EXPECT_TRUE(controller->SavedMatch().lastMoves == point.lastMoves);
+        EXPECT_TRUE(controller->History() == point.history)
+            << "the history keeps no move taken back";
+        EXPECT_TRUE(view.history == controller->History());
         EXPECT_EQ(RandomState(), point.random) << "the computers would draw otherwise";
         ExpectGroupsShowState();
         EXPECT_EQ(controller->Selection().Count(), 0);
@@ -110,23 +117,89 @@ TEST_P(MatchUndoTest, UndoGoesBackMoveByMoveAndIsRefusedWhenNothingCanBeTakenBac
     EXPECT_EQ(controller->UndoDepth(), 0);
 }
 
-TEST_P(MatchUndoTest, AResumedMatchStartsWithNothingToTakeBackAndUndoesItsOwnMoves)
+// Through the saved file's text, as the window closes and starts again.
+TEST_P(MatchUndoTest, AResumedMatchTakesBackTheMovesMadeBeforeTheSave)
 {
     controller->Start();
     HumanOnTurn();
+    const TPoint first = Now();
     HumanMove();
     WaitIdle();
-    const TSavedMatch saved = controller->SavedMatch();
+    const TPoint second = Now();
     HumanMove();
     WaitIdle();
-    controller->ResumeMatch(saved);
+    std::string error;
+    auto saved = LoadMatchText(SaveMatchText(controller->SavedMatch()), error);
+    ASSERT_TRUE(saved) << error;
+    const TPoint third = Now();
+    HumanMove(); // the match goes on past the save
+    WaitIdle();
+    controller->ResumeMatch(*saved);
+    WaitIdle();
+    ASSERT_EQ(controller->UndoDepth(), 2);
+    EXPECT_TRUE(view.history == third.history);
+    ASSERT_TRUE(controller->UndoMove());
+    ExpectAt(second);
+    ASSERT_TRUE(controller->UndoMove());
+    ExpectAt(first);
+    EXPECT_TRUE(controller->History().empty());
+
+    // A file of the earlier format: nothing to take back, the resumed match's
+    // own moves can be.
+    saved->undo.clear();
+    saved->history.clear();
+    controller->ResumeMatch(*saved);
     WaitIdle();
     EXPECT_FALSE(controller->UndoAvailable());
+    EXPECT_TRUE(view.history.empty());
     const TPoint resumed = Now();
     HumanMove();
     WaitIdle();
     ASSERT_TRUE(controller->UndoMove());
     ExpectAt(resumed);
+}
+
+TEST_P(MatchUndoTest, TheHistoryListsEveryMoveAsTheMarksAndTheUndoMarkSurvivesAResume)
+{
+    std::vector<TMatchEvent> events;
+    controller->OnMatchEvent = [&events](const TMatchEvent& event) { events.push_back(event); };
+    controller->Start();
+    HumanOnTurn();
+    HumanMove();
+    WaitIdle();
+    EXPECT_FALSE(controller->UndoUsed());
+    ASSERT_TRUE(controller->UndoMove());
+    EXPECT_TRUE(controller->UndoUsed());
+    std::string error;
+    const auto saved = LoadMatchText(SaveMatchText(controller->SavedMatch()), error);
+    ASSERT_TRUE(saved) << error;
+    controller->NewGame(false);
+    EXPECT_FALSE(controller->UndoUsed()) << "a new match starts unmarked";
+    controller->ResumeMatch(*saved);
+    WaitIdle();
+    EXPECT_TRUE(controller->UndoUsed());
+    // To the end of the hand: each move is the history's last of its seat,
+    // in the words of the mark beside the seat.
+    for (int turn = 0; events.empty() && turn < 200; ++turn) {
+        HumanMove();
+        WaitIdle();
+        for (const auto& [seat, move] : view.lastMoves) {
+            const auto& history = controller->History();
+            const auto last = std::find_if(history.rbegin(), history.rend(),
+                [seat](const TMoveRecord& r) { return r.seat == seat; });
+            ASSERT_NE(last, history.rend());
+            EXPECT_EQ(last->playedId, move.first);
+            EXPECT_EQ(last->takenIds, move.second);
+        }
+    }
+    ASSERT_FALSE(events.empty());
+    for (const TMatchEvent& event : events)
+        EXPECT_TRUE(event.undoUsed);
+    // Every card dealt to a hand in the first hand was played once.
+    const auto& history = controller->History();
+    const auto firstHand = std::count_if(
+        history.begin(), history.end(), [](const TMoveRecord& r) { return r.hand == 0; });
+    EXPECT_EQ(firstHand, 52 - kFirstTableCards);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -66,6 +66,7 @@ TEST(MatchFile, LastMovesRoundTripAndTheFirstFormatStillReads)
               taken = match.state.deck[match.state.deck.size() - 2];
     match.state.deck.resize(match.state.deck.size() - 2);
     match.state.taken[SeatW] = { taken, played };
+    match.state.handCells[1].points = CardPoints(taken) + CardPoints(played);
     match.state.LastTaker = SeatW;
     match.lastMoves[SeatW] = { played, { taken } };
     std::string error;

@@ -1,0 +1,163 @@
+// The saved match's history, undo steps and hand scores: they come back as
+// written, the generators of the steps come back from their draw counts, and
+// steps or moves that do not fit the match are refused.
+#include "game/rules/match_file.h"
+#include "game/rules/match_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <sstream>
+
+namespace {
+
+struct TNoDeals : TMatchEvents {
+    std::vector<int> NewDeck(int deckCount) override { return FreshDeck(deckCount); }
+};
+
+std::string Text(const std::mt19937_64& generator)
+{
+    std::ostringstream out;
+    out << generator;
+    return out.str();
+}
+
+// Three rounds of a four-player hand, every seat laying its first card down;
+// before each of the human's moves an undo step, the generator drawing a few
+// numbers between them as the computers would.
+TSavedMatch Played()
+{
+    TSavedMatch match;
+    TMatchState& s = match.state;
+    StartMatch(s, kEachForHimself, 0, true);
+    std::vector<int> deck = FreshDeck(0);
+    std::mt19937_64 generator(5);
+    ShuffleDeck(deck, 1, [&generator](int n) { return int(generator() % unsigned(n)); });
+    DealNewDeck(s, deck);
+    s.CurrentPlayer = SeatS;
+    TNoDeals events;
+    for (int round = 0; round < 3; ++round) {
+        match.undo.push_back({ s, match.lastMoves, Text(generator), 0, match.history.size() });
+        for (int seat : { SeatS, SeatW, SeatN, SeatE }) {
+            const auto& hand = s.hands[seat];
+            const int slot = int(std::find_if(hand.begin(), hand.end(), [](int id) {
+                return id != kNoCard;
+            }) - hand.begin());
+            const TMoveOutcome laid = ApplyMove(s, { seat, slot, {} });
+            match.lastMoves[seat] = { laid.playedId, {} };
+            match.history.push_back({ s.HandsPlayed, seat, laid.playedId, {} });
+            FinishTurn(s, events);
+            generator.discard(std::uint64_t(round + seat));
+        }
+    }
+    match.randomState = Text(generator);
+    match.humanClears = 0;
+    match.undoUsed = true;
+    return match;
+}
+
+} // namespace
+
+TEST(MatchFileHistory, HistoryUndoStepsAndHandScoresComeBackAsWritten)
+{
+    TSavedMatch match = Played();
+    // A capture's clear and its points in the hand, as the score table has them.
+    match.state.cells[0] = { 2, 1, 0 };
+    match.state.Score[SeatS] = 3;
+    match.state.handCells[0] = { 2, 1, 0 };
+    match.state.taken[SeatS] = { match.state.deck[0], match.state.deck[1] };
+    match.state.deck.erase(match.state.deck.begin(), match.state.deck.begin() + 2);
+    match.state.LastTaker = SeatS;
+    match.state.handCells[0].points
+        = CardPoints(match.state.taken[SeatS][0]) + CardPoints(match.state.taken[SeatS][1]);
+    match.state.cells[0].points = match.state.handCells[0].points;
+    match.state.Score[SeatS] = match.state.cells[0].Total();
+    match.humanClears = 1;
+    std::string error;
+    const std::string text = SaveMatchText(match);
+    const auto back = LoadMatchText(text, error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->state, match.state);
+    EXPECT_EQ(back->history, match.history);
+    EXPECT_EQ(back->undo, match.undo) << "each step's generator is rebuilt from its draws";
+    EXPECT_EQ(back->humanClears, 1);
+    EXPECT_TRUE(back->undoUsed);
+    EXPECT_EQ(SaveMatchText(*back), text);
+    // One whole generator state for all the steps, not one per step.
+    EXPECT_LT(text.size(), 2 * match.randomState.size() + 8000);
+
+    // The second format has none of it: the history and the steps start
+    // empty, and the hand's card points are its taken cards'.
+    std::string old = text;
+    old.replace(0, old.find('\n'), "Zaviko saved match 2");
+    const std::size_t from = old.find("handcells "), to = old.find("\nrandom ") + 1;
+    old.erase(from, to - from);
+    const auto second = LoadMatchText(old, error);
+    ASSERT_TRUE(second) << error;
+    EXPECT_TRUE(second->history.empty());
+    EXPECT_TRUE(second->undo.empty());
+    EXPECT_FALSE(second->undoUsed);
+    EXPECT_EQ(second->state.handCells[0], (TScoreCells { match.state.handCells[0].points, 0, 0 }));
+}
+
+TEST(MatchFileHistory, StepsWhoseGeneratorsDoNotLeadToTheMatchsAreLeftOut)
+{
+    TSavedMatch match = Played();
+    std::string error;
+    // The oldest step's generator is a stranger's: it goes, the rest stay.
+    TSavedMatch foreign = match;
+    foreign.undo[0].randomState = Text(std::mt19937_64(99));
+    auto back = LoadMatchText(SaveMatchText(foreign), error);
+    ASSERT_TRUE(back) << error;
+    ASSERT_EQ(back->undo.size(), 2u);
+    EXPECT_EQ(back->undo[0], match.undo[1]);
+    EXPECT_EQ(back->undo[1], match.undo[2]);
+    // The match's own generator follows none of them: nothing to take back.
+    foreign = match;
+    foreign.randomState = Text(std::mt19937_64(99));
+    back = LoadMatchText(SaveMatchText(foreign), error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_TRUE(back->undo.empty());
+}
+
+TEST(MatchFileHistory, StepsMovesAndHandScoresThatDoNotFitAreRefused)
+{
+    const TSavedMatch match = Played();
+    struct TLie {
+        const char* what;
+        std::function<void(TSavedMatch&)> change;
+        const char* reason;
+    };
+    const TLie lies[] = {
+        { "a step with a computer on turn",
+            [](TSavedMatch& m) { m.undo[1].state.CurrentPlayer = SeatW; },
+            "koraci za vracanje poteza se ne slazu" },
+        { "steps out of order",
+            [](TSavedMatch& m) {
+                std::swap(m.undo[0].state, m.undo[1].state);
+                std::swap(m.undo[0].lastMoves, m.undo[1].lastMoves);
+            },
+            "koraci za vracanje poteza se ne slazu" },
+        { "a step beyond the history", [](TSavedMatch& m) { m.undo[2].historySize = 99; },
+            "koraci za vracanje poteza se ne slazu" },
+        { "a step of another hand", [](TSavedMatch& m) { m.undo[0].state.HandsPlayed = 1; },
+            "koraci za vracanje poteza se ne slazu" },
+        { "a move of a later hand", [](TSavedMatch& m) { m.history[3].hand = 4; },
+            "tok igre se ne slaze sa partijom" },
+        { "a hand bonus the score table lacks",
+            [](TSavedMatch& m) { m.state.handCells[0].bonus = 3; },
+            "rezultat deljenja se ne slaze sa tabelom" },
+        { "a clear without a capture",
+            [](TSavedMatch& m) { m.undo[0].state.handCells[3].clears = 1; },
+            "rezultat deljenja se ne slaze sa tabelom" },
+    };
+    for (const TLie& lie : lies) {
+        TSavedMatch changed = match;
+        lie.change(changed);
+        std::string error;
+        EXPECT_FALSE(LoadMatchText(SaveMatchText(changed), error)) << lie.what;
+        EXPECT_EQ(error, lie.reason) << lie.what;
+    }
+}
