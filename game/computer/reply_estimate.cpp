@@ -46,6 +46,15 @@ double RaceWeight(const TSeatKnowledge& k, int seat)
     return kBonus * std::exp(-z * z / 2) / (spread * std::sqrt(2 * std::numbers::pi));
 }
 
+double RaceLeadValue(int lead, int cardsLeft)
+{
+    // As in RaceWeight, the lead at the end is roughly normal around today's;
+    // a tie gives both seats the bonus.
+    const double spread = std::sqrt(std::max(1.0, double(cardsLeft)));
+    const auto below = [](double x) { return 0.5 * std::erfc(-x / std::sqrt(2.0)); };
+    return kBonus * (below((lead - 0.5) / spread) - below((-lead - 0.5) / spread));
+}
+
 TUnseenHand OpponentsHand(const TSeatKnowledge& k)
 {
     TUnseenHand hand;

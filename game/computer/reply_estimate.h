@@ -26,6 +26,11 @@ struct TUnseenHand {
 // race, from the seats' taken counts and the cards still to be taken.
 double RaceWeight(const TSeatKnowledge& knowledge, int seat);
 
+// Two players: what a lead of `lead` taken cards is worth in the most-cards
+// race, the seat's expected bonus less its rival's, with `cardsLeft` cards
+// of the hand still to be taken. From -3 to 3, 0 for no lead.
+double RaceLeadValue(int lead, int cardsLeft);
+
 // The cards of every opponent who plays before the knowing seat's next
 // turn, seen by it as one unseen hand: the table it leaves faces each of
 // them. A seat without cards is dealt its share of the deck first.

@@ -3,6 +3,7 @@
 #include "game/computer/hidden_sampler.h"
 #include "game/computer/move_candidates.h"
 #include "game/computer/master_choice.h"
+#include "game/computer/reply_estimate.h"
 #include "game/rules/match_rules.h"
 #include "game/computer/seat_knowledge.h"
 
@@ -15,6 +16,8 @@
 #include <thread>
 
 namespace {
+
+constexpr int kCardsPerDeck = 52;
 
 // SplitMix64's finaliser: spreads close inputs far apart.
 std::uint64_t Mix(std::uint64_t z)
@@ -67,19 +70,43 @@ void Apply(TMatchState& state, int seat, const TComputerChoice& choice)
     ApplyMove(state, move);
 }
 
-// Plays the move and the rest of the hand; the seat's side's gain less the
-// best other side's.
-double Playout(TMatchState state, int seat, const TComputerChoice& first, int strength)
+bool CutShort(int gameMode, int deckCount)
+{
+    return gameMode == kTwoPlayers && deckCount == 1;
+}
+
+// Two players: the race's value of the seat's lead when a playout stops
+// before the hand's end.
+double RaceOutlook(const TMatchState& state, int seat)
+{
+    const int other = seat == SeatS ? SeatN : SeatS;
+    int taken = 0;
+    for (int s = SeatS; s <= SeatE; ++s)
+        taken += int(state.taken[s].size());
+    return RaceLeadValue(int(state.taken[seat].size()) - int(state.taken[other].size()),
+        kCardsPerDeck * (state.DeckCount + 1) - taken);
+}
+
+// Plays the move and the rest of the hand, or, when `moves` >= 0, stops at
+// the first deal after that many moves; the seat's side's gain less the best
+// other side's.
+double Playout(TMatchState state, int seat, const TComputerChoice& first, int strength, int moves)
 {
     const std::array<int, kSeatCount> before = state.Score;
     Apply(state, seat, first);
-    for (;;) {
+    bool cut = false;
+    for (int made = 1;; ++made) {
         NextPlayer(state);
         const int next = state.CurrentPlayer;
-        if (HandEmpty(state, next)
-            && (state.deck.empty() || DealRest(state) == 0 || HandEmpty(state, next))) {
-            EndHand(state);
-            break;
+        if (HandEmpty(state, next)) {
+            if (moves >= 0 && made >= moves && !state.deck.empty()) {
+                cut = true;
+                break;
+            }
+            if (state.deck.empty() || DealRest(state) == 0 || HandEmpty(state, next)) {
+                EndHand(state);
+                break;
+            }
         }
         const TComputerChoice choice = PolicyChoice(state, next, strength);
         if (choice.handSlot >= 0) Apply(state, next, choice);
@@ -89,10 +116,16 @@ double Playout(TMatchState state, int seat, const TComputerChoice& first, int st
     for (int s = SeatS; s <= SeatE; ++s)
         if (SeatPlays(state.GameMode, s) && ScoringSeat(state.GameMode, s) == s && s != own)
             best = std::max(best, double(state.Score[s] - before[s]));
-    return double(state.Score[own] - before[own]) - best;
+    const double gain = double(state.Score[own] - before[own]) - best;
+    return cut ? gain + RaceOutlook(state, seat) : gain;
 }
 
 } // namespace
+
+int DefaultSearchBudget(int gameMode, int deckCount)
+{
+    return CutShort(gameMode, deckCount) ? kTwoDeckSearchBudget : kDefaultSearchBudget;
+}
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings)
 {
@@ -104,12 +137,16 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     const TComputerChoice heuristic = ChooseMasterMove(knowledge);
     result.choice = heuristic;
     if (heuristic.handSlot < 0) return result;
-    const int most = std::min(kMostSearchedMoves, std::max(settings.budget, 1));
+    const int budget = settings.budget == kPositionBudget
+        ? DefaultSearchBudget(view.GameMode, view.DeckCount)
+        : settings.budget;
+    const int moves = CutShort(view.GameMode, view.DeckCount) ? kTwoDeckPlayoutMoves : -1;
+    const int most = std::min(kMostSearchedMoves, std::max(budget, 1));
     const std::vector<TMoveCandidate> candidates
         = StrongestCandidates(MoveCandidates(knowledge), heuristic, most);
     const int n = int(candidates.size());
     result.candidates = n;
-    const int samples = n > 1 ? settings.budget / n : 0;
+    const int samples = n > 1 ? budget / n : 0;
     if (samples == 0) return result;
 
     const std::uint64_t seed = PositionSeed(knowledge, view);
@@ -129,7 +166,7 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
             int c = 0;
             for (; c < n && !stopped(); ++c) {
                 values[std::size_t(i) * n + c]
-                    = Playout(sample, seat, candidates[c].choice, settings.playoutStrength);
+                    = Playout(sample, seat, candidates[c].choice, settings.playoutStrength, moves);
                 ++playouts;
             }
             complete[i] = c == n;

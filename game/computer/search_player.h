@@ -8,7 +8,8 @@
 // "Majstor": a search over the cards the seat cannot see. Each sample deals
 // the unseen cards anew, consistently with what the seat knows
 // (hidden_sampler.h); on it every candidate move is played out to the end of
-// the hand by a fast policy, the same sample for every candidate, so their
+// the hand (with two players and two decks, a few moves further) by a fast
+// policy, the same sample for every candidate, so their
 // differences come from the moves and not from the deal. The move with the
 // best mean wins (its side's score gain in the hand, a pair's together, less
 // the best opponent side's) when it clearly beats the one-move judgement's
@@ -23,6 +24,14 @@
 // Playouts per decision: one decision takes well under the 50 ms median
 // asked of it on one core (zaviko_bench prints the figures).
 inline constexpr int kDefaultSearchBudget = 200;
+// Two players with two decks: a playout ends at the first deal after this
+// many moves and the most-cards race is then estimated from the lead (a
+// whole hand of 104 cards is so long a road that its outcome hides the
+// move's); such playouts are short, so there are more of them.
+inline constexpr int kTwoDeckPlayoutMoves = 8;
+inline constexpr int kTwoDeckSearchBudget = 600;
+// A budget that stands for the default of the position's mode and decks.
+inline constexpr int kPositionBudget = -1;
 // The most candidates searched; the others are dropped by their own gain.
 inline constexpr int kMostSearchedMoves = 12;
 // How many standard errors of the paired differences the best candidate must
@@ -30,7 +39,7 @@ inline constexpr int kMostSearchedMoves = 12;
 inline constexpr double kTrustedLead = 1.0;
 
 struct TSearchSettings {
-    int budget = kDefaultSearchBudget; // playouts at most
+    int budget = kPositionBudget; // playouts at most
     int threads = 1; // the samples spread over these
     // The strength whose choice plays every seat in a playout.
     int playoutStrength = csPametno;
@@ -45,5 +54,8 @@ struct TSearchResult {
     int playouts = 0;
     bool stopped = false;
 };
+
+// The default budget for the mode and the deck count (0 one deck, 1 two).
+int DefaultSearchBudget(int gameMode, int deckCount);
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings = {});

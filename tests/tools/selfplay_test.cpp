@@ -31,7 +31,11 @@ TEST(SelfPlay, ReadsItsOptionsAndRefusesBadOnes)
         h.strengths, (std::array<int, 4> { csHeuristicMajstor, csPametno, csMajstor, csPametno }));
     EXPECT_EQ(h.masterBudget, 40);
     EXPECT_TRUE(MatchSetup(h, 3).chooser); // a setup without one plays no match
-    EXPECT_EQ(Options({}).masterBudget, kDefaultSearchBudget);
+    EXPECT_EQ(MasterBudget(h), 40);
+    // Unnamed, the budget is the game's for the mode and decks.
+    EXPECT_EQ(MasterBudget(Options({})), kDefaultSearchBudget);
+    EXPECT_EQ(MasterBudget(Options({ "--decks", "2" })), kTwoDeckSearchBudget);
+    EXPECT_EQ(MasterBudget(Options({ "--decks", "2", "--mode", "pairs" })), kDefaultSearchBudget);
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>> {
              { "--matches", "0" }, { "--matches", "12x" }, { "--decks", "3" }, { "--mode", "five" },
              { "--seats", "majstor,nobody" }, { "--mode", "each", "--seats", "0,1" }, { "--seed" },

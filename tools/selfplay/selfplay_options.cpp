@@ -14,7 +14,8 @@ Plays whole matches between computer seats and prints each seat's wins.
   --seats LIST    strengths in seat order S,W,N,E; with two players S,N
                   (names pametno, prosecno, glupo, majstor, heuristic
                   or 0..4; default pametno everywhere)
-  --master-budget N  "Majstor"'s playouts per decision (default: the game's)
+  --master-budget N  "Majstor"'s playouts per decision (default: the game's,
+                  200; 600 for two players with two decks)
   --seed N        base seed; the same seed plays the same matches
   --threads N     worker threads (default: one per core)
   --csv FILE      writes one row per match
@@ -103,6 +104,13 @@ const char* StrengthName(int strength)
 {
     static const char* const names[] = { "Pametno", "Prosecno", "Glupo", "Majstor", "Heuristic" };
     return strength >= 0 && strength < 5 ? names[strength] : "?";
+}
+
+int MasterBudget(const TSelfPlayOptions& options)
+{
+    return options.masterBudget == kPositionBudget
+        ? DefaultSearchBudget(options.gameMode, options.deckCount)
+        : options.masterBudget;
 }
 
 TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& args)

@@ -14,7 +14,8 @@ struct TSelfPlayOptions {
     int gameMode = kTwoPlayers;
     int deckCount = 0; // 0 one deck, 1 two decks
     std::array<int, kSeatCount> strengths { csPametno, csPametno, csPametno, csPametno };
-    int masterBudget = kDefaultSearchBudget; // "Majstor"'s playouts per decision
+    // "Majstor"'s playouts per decision; kPositionBudget: the game's default.
+    int masterBudget = kPositionBudget;
     std::uint64_t seed = 0;
     bool seedGiven = false;
     int threads = 0; // 0: one per core
@@ -32,6 +33,9 @@ struct TSelfPlayOptions {
 std::optional<int> ParseStrength(const std::string& text);
 // The strength's name as the options dialog shows it.
 const char* StrengthName(int strength);
+
+// The playouts per decision the options give "Majstor" in their mode and decks.
+int MasterBudget(const TSelfPlayOptions& options);
 
 // Reads the arguments (without the program name); throws
 // std::invalid_argument with a message for the user on a bad one.

@@ -98,7 +98,7 @@ void PrintReport(
         hands += match.hands;
     out << matches.size() << " matches, " << ModeName(options.gameMode) << ", "
         << (options.deckCount == 0 ? "one deck" : "two decks") << ", seed " << options.seed << ", "
-        << "Majstor budget " << options.masterBudget << ", "
+        << "Majstor budget " << MasterBudget(options) << ", "
         << Fixed(matches.empty() ? 0 : double(hands) / matches.size(), 2) << " hands per match\n\n";
     char line[256];
     std::snprintf(line, sizeof line, "%-5s %-18s %7s %7s %17s %9s %8s %8s %7s\n", "side",

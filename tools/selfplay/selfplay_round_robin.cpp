@@ -61,7 +61,7 @@ void PrintRoundRobin(std::ostream& out, const TSelfPlayOptions& options, const T
 {
     out << "round robin, " << ModeName(options.gameMode) << ", "
         << (options.deckCount == 0 ? "one deck" : "two decks") << ", seed " << options.seed
-        << ", Majstor budget " << options.masterBudget << ", " << options.matches
+        << ", Majstor budget " << MasterBudget(options) << ", " << options.matches
         << " matches per pairing\n\n";
     char line[256];
     std::snprintf(line, sizeof line, "%-10s %-10s %8s %7s %17s\n", "level", "against", "wins",

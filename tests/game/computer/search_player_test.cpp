@@ -7,6 +7,7 @@
 #include "game/computer/search_player.h"
 
 #include "game/computer/master_choice.h"
+#include "game/computer/reply_estimate.h"
 #include "game/rules/computer_move.h"
 #include "game/rules/match_rules.h"
 #include "game/computer/seat_choice.h"
@@ -176,6 +177,42 @@ TEST(SearchPlayer, TheBudgetBoundsTheWork)
             }
         }
     }
+}
+
+TEST(SearchPlayer, TwoPlayersWithTwoDecksGetTheirOwnDefaultBudget)
+{
+    int searched = 0;
+    for (const TMatchState& state : Positions(12, kTwoPlayers, 1, 9)) {
+        const TSearchResult r = SearchMove(state, state.CurrentPlayer);
+        EXPECT_LE(r.playouts, kTwoDeckSearchBudget);
+        if (r.candidates > 1) {
+            EXPECT_GT(r.playouts, kDefaultSearchBudget) << "move " << state.MovesMade;
+            ++searched;
+        }
+    }
+    EXPECT_GT(searched, 5);
+    EXPECT_EQ(DefaultSearchBudget(kTwoPlayers, 0), kDefaultSearchBudget);
+    EXPECT_EQ(DefaultSearchBudget(kEachForHimself, 1), kDefaultSearchBudget);
+}
+
+// The value of a lead in the two-player race, which cut playouts add.
+TEST(RaceLeadValue, IsEvenForNoLeadAndGrowsWithTheLeadAndTheHandsEnd)
+{
+    for (int left : { 1, 12, 60, 100 }) {
+        EXPECT_DOUBLE_EQ(RaceLeadValue(0, left), 0);
+        double before = 0;
+        for (int lead = 1; lead <= 30; ++lead) {
+            const double value = RaceLeadValue(lead, left);
+            EXPECT_DOUBLE_EQ(RaceLeadValue(-lead, left), -value);
+            if (before < 3) {
+                EXPECT_GT(value, before) << "lead " << lead << ", " << left << " left";
+            }
+            EXPECT_LE(value, 3);
+            before = value;
+        }
+    }
+    EXPECT_GT(RaceLeadValue(4, 10), RaceLeadValue(4, 80)) << "fewer cards left to turn it";
+    EXPECT_GT(RaceLeadValue(20, 12), 2.9);
 }
 
 TEST(SearchPlayer, StopsWithinOnePlayoutWhenAsked)
