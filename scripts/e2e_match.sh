@@ -388,5 +388,5 @@ run_match()
     LOG=$dir/Zaviko.log
     start_program "$dir" "$@"
     accept_start start-prompt
-    play_match 100
+    play_match "${MATCH_S:-100}"
 }

@@ -205,7 +205,7 @@ measure_flights_match()
     local frames=$WORK/flight-frames started
     echo "A whole match by keys, cards flying (Animacija normal), window 1920 x 1080"
     started=$(now_ms)
-    KEYS_ONLY=1 WINDOW_W=1920 QUIET_MS=500 DEAL_QUIET_MS=1900
+    KEYS_ONLY=1 WINDOW_W=1920 QUIET_MS=400 DEAL_QUIET_MS=1800 MATCH_S=420
     EXTRA_SETTINGS=$'Animation=2\nWindowSize=1920x1080 maximized'
     COMP_PLAYS=0 run_match "$WORK/flights" ZAVIKO_FRAME_LOG="$frames"
     echo "  $HAND_ENDS hands, $MY_MOVES moves by the human, $((($(now_ms) - started) / 1000)) s"
@@ -224,7 +224,7 @@ measure_flights_match()
     echo "  longest GUI-thread frame during the match: $(frame_value longest_frame_ms "$frames") ms" \
         "(target < 50 ms); frames over 50 ms: $(frame_value frames_over_50ms "$frames") of" \
         "$(frame_value frames "$frames")"
-    KEYS_ONLY=0 WINDOW_W="" QUIET_MS="" DEAL_QUIET_MS="" EXTRA_SETTINGS=""
+    KEYS_ONLY=0 WINDOW_W="" QUIET_MS="" DEAL_QUIET_MS="" MATCH_S="" EXTRA_SETTINGS=""
 }
 
 if [[ "${1:-}" == "--inside" ]]; then
