@@ -129,8 +129,8 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # One bound over everything, so a hang fails the run instead of stalling it.
-timeout -k 5 600 xvfb-run -a -s "-screen 0 1920x1080x24" \
+timeout -k 5 900 xvfb-run -a -s "-screen 0 1920x1080x24" \
     bash "$0" --inside "$build" "$work" "$out"
 rc=$?
-((rc == 124)) && echo "e2e FAILED: the run took over 600 s; screenshots in $out" >&2
+((rc == 124)) && echo "e2e FAILED: the run took over 900 s; screenshots in $out" >&2
 exit $rc
