@@ -27,5 +27,16 @@ void TZuCustomCardControl::SetEmpty(bool b)
 
 void TZuCustomCardControl::FlyCard(QPoint from, QPoint to, const QImage* picture)
 {
+    FlyCard(from, to, picture, 0, {});
+}
+
+void TZuCustomCardControl::FlyCard(
+    QPoint from, QPoint to, const QImage* picture, int delayMs, std::function<void()> landed)
+{
+    if (FSprite && FSprite->FlightTime() > 0) {
+        FSprite->Launch(from, to, picture, delayMs, std::move(landed));
+        return;
+    }
     if (FSprite) FSprite->Fly(from.x(), from.y(), to.x(), to.y(), picture, false);
+    if (landed) landed();
 }

@@ -48,6 +48,13 @@ public:
     QPoint OwnerPosition() const override { return pos(); }
     TZuSprite* OwnerSprite() const override { return Sprite(); }
     void FlyCard(QPoint from, QPoint to, const QImage* picture) override;
+    // The same flight, told when the card is down: at once after a stepped
+    // flight or without a sprite, at its landing for a frame-driven one
+    // (which takes off delayMs from now).
+    void FlyCard(
+        QPoint from, QPoint to, const QImage* picture, int delayMs, std::function<void()> landed);
+    // The sprite flies frame-driven flights, which return before they land.
+    bool FramesFly() const { return FSprite && FSprite->FlightTime() > 0 && FSprite->Enabled(); }
 
 private:
     void Fire(const TZuSingleCardNotifyEvent& event, TZuSingleCard& card)

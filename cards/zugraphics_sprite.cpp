@@ -2,6 +2,7 @@
 
 #include "cards/zugraphics_control.h"
 #include "cards/zugraphics_lock.h"
+#include "cards/zugraphics_sprite_frames.h"
 #include "cards/zugraphics_sprite_layer.h"
 #include "cards/zugraphics_sprite_quit.h"
 
@@ -34,6 +35,11 @@ TZuSprite::TZuSprite(QWidget* form)
         FLayer = new TZuSpriteLayer(form);
         FAcceptedSize = form->size();
     }
+    FFrames = new TZuFrameFlights(form, FLayer);
+    FFrames->setParent(this);
+    FFrames->AfterLanding = [this] {
+        if (AfterMove) AfterMove(this);
+    };
     // Key presses go to the focused child, not the form: watch them all.
     QCoreApplication::instance()->installEventFilter(this);
     ZuWatchApplicationQuit();
@@ -125,6 +131,13 @@ void TZuSprite::Fly(
     int startX, int startY, int destX, int destY, const QImage* picture, bool keepVisible)
 {
     FTerminated = false;
+    if (FFrames->FlightTime() > 0) {
+        // The picture given may not outlive this call: the flight flies a copy.
+        if (!FEnabled || FAborted) return;
+        if (picture) SetBitmap(*picture);
+        Launch(QPoint(startX, startY), QPoint(destX, destY), nullptr, 0, {});
+        return;
+    }
     if (!FEnabled || FAborted) {
         QCoreApplication::processEvents();
         return;
@@ -139,6 +152,42 @@ void TZuSprite::Fly(
     // A terminated flight ends the whole Fly: the sprite is not hidden.
     if (!Flight()) return;
     if (!keepVisible) SetVisible(false);
+}
+
+int TZuSprite::FlightTime() const
+{
+    return FFrames->FlightTime();
+}
+
+void TZuSprite::SetFlightTime(int ms)
+{
+    FFrames->SetFlightTime(ms);
+}
+
+void TZuSprite::SetStage(TZuSpriteStage* stage)
+{
+    FFrames->SetStage(stage);
+}
+
+void TZuSprite::Launch(
+    QPoint from, QPoint to, const QImage* picture, int delayMs, std::function<void()> landed)
+{
+    if (FFrames->FlightTime() <= 0 || !FEnabled || FAborted) {
+        if (landed) landed();
+        return;
+    }
+    FHome = from;
+    FFrames->Launch(from, to, picture, FBitmap, delayMs, std::move(landed));
+}
+
+int TZuSprite::FlightsInAir() const
+{
+    return FFrames->InAir();
+}
+
+void TZuSprite::LandAll()
+{
+    FFrames->LandAll();
 }
 
 void TZuSprite::ReturnHome()

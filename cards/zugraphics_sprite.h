@@ -2,6 +2,7 @@
 
 #include "cards/zugraphics_sprite_background.h"
 #include "cards/zugraphics_sprite_layer.h"
+#include "cards/zugraphics_sprite_stage.h"
 
 #include <QImage>
 #include <QObject>
@@ -13,6 +14,7 @@
 #include <functional>
 
 class QKeyEvent;
+class TZuFrameFlights;
 class QResizeEvent;
 
 // Options of how a sprite draws; bit number = ordinal.
@@ -120,6 +122,27 @@ public:
     bool Terminated() const { return FTerminated; }
     QPoint Home() const { return FHome; }
 
+    // Frame-driven flights. With a flight time above 0, Fly starts a flight
+    // of that many milliseconds and returns at once (keepVisible aside): a
+    // timer at the screen's frame rate moves it, several flights may be in the
+    // air at once, and AfterMove fires as each lands. Enabled and the Esc
+    // abort still skip flights. 0, the default, flies in steps inside Fly.
+    int FlightTime() const;
+    void SetFlightTime(int ms);
+    // Where frame-driven flights are drawn (not owned); null, the default,
+    // draws them on the sprite's layer.
+    void SetStage(TZuSpriteStage* stage);
+    // A frame-driven flight that takes off delayMs from now; landed runs when
+    // it is down. The picture must outlive the flight (the card picture
+    // table's do); null flies the sprite's Bitmap as it is now. Without a
+    // flight time, or while flights are skipped, landed runs at once.
+    void Launch(
+        QPoint from, QPoint to, const QImage* picture, int delayMs, std::function<void()> landed);
+    // The frame-driven flights taken off or waiting to.
+    int FlightsInAir() const;
+    // Every frame-driven flight lands now, each landed in its turn.
+    void LandAll();
+
     // One step of cursor following, run by the 100 ms timer while SnapToCursor.
     void FollowCursor();
     bool FollowTimerActive() const { return FTimer.isActive(); }
@@ -172,6 +195,7 @@ private:
     int FSavedIncrementX = 4, FSavedIncrementY = 4;
     int FFlying = 0;
     QTimer FTimer;
+    TZuFrameFlights* FFrames = nullptr;
     // The form's size as last accepted; a refused resize goes back to it.
     QSize FAcceptedSize;
 };

@@ -50,7 +50,8 @@ now_ms() { date +%s%3N; }
 alive() { kill -0 "$APP_PID" 2> /dev/null; }
 
 # Starts the program in folder $1 (extra environment in the rest) and waits
-# for its main window: the visible window of the client area's width.
+# for its main window: the visible window of the client area's width, or of
+# WINDOW_W when set (a window the settings make larger).
 start_program()
 {
     local dir=$1
@@ -65,9 +66,11 @@ start_program()
         sleep 0.05
         local w
         for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2> /dev/null); do
-            [[ $(xdotool getwindowgeometry "$w") == *"Geometry: ${CLIENT_W}x"* ]] && MAIN=$w
+            [[ $(xdotool getwindowgeometry "$w") == *"Geometry: ${WINDOW_W:-$CLIENT_W}x"* ]] && MAIN=$w
         done
     done
+    # A window of another size is played by keys alone: no coordinates.
+    [[ -n "${WINDOW_W:-}" ]] && return 0
     local height
     height=$(xdotool getwindowgeometry "$MAIN" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
     MENU_H=$((height - CLIENT_H))
@@ -200,7 +203,8 @@ accept_start()
 
 # A settings file for the run: zero or given pauses, the log on, fixed names,
 # four players each for himself, clockwise, one deck, the tight hand; the
-# computers' strength is $4 (CompPlays, 0 when not given).
+# computers' strength is $4 (CompPlays, 0 when not given). EXTRA_SETTINGS,
+# when set, adds its lines to "GameOptions".
 write_settings()
 {
     cat > "$1/Zaviko.ini" << EOF
@@ -222,6 +226,7 @@ HumanCardsTight=1
 CanViewMyCollectedCards=1
 CanViewOtherCollectedCards=1
 Log=1
+${EXTRA_SETTINGS:-}
 EOF
 }
 

@@ -36,6 +36,7 @@ forget_match()
     TALON_TOP=-1
     NEED_LAYOUT=0
     HAND_LEFT=-1
+    DEALT=0
 }
 forget_match
 # 1: the human plays by keys only (the arrows, space and the number keys),
@@ -85,6 +86,7 @@ read_line()
 {
     local line=$1 words
     case "$line" in
+    *" dobio karte: "*) DEALT=1 ;;&
     "$ME dobio karte: "*)
         read -ra words <<< "${line#"$ME dobio karte: "}"
         HAND=("${words[@]}" "" "" "" "" "" "")
@@ -99,6 +101,7 @@ read_line()
         NEED_LAYOUT=1
         ;;
     ">> "*" kupi sa "*)
+        DEALT=0
         local who=${line#>> }
         who=${who%% kupi sa *}
         local rest=${line#* kupi sa }
@@ -108,6 +111,7 @@ read_line()
         moved "$who"
         ;;
     *" stavlja na talon kartu "*)
+        DEALT=0
         local who=${line%% stavlja na talon kartu *}
         local card=${line##* }
         table_put "$card"
@@ -336,11 +340,14 @@ handle_dialog()
 human_on_turn()
 {
     [[ "$(hand_count)" -gt 0 ]] || return 1
-    local quiet=$(($(now_ms) - LOG_CHANGED))
+    # Cards that fly take longer to be down: QUIET_MS after a move and
+    # DEAL_QUIET_MS after a deal, when set.
+    local quiet=$(($(now_ms) - LOG_CHANGED)) need=${QUIET_MS:-150}
+    ((DEALT)) && need=${DEAL_QUIET_MS:-$need}
     if [[ -z "$ON_TURN" ]]; then
-        ((quiet > 1000))
+        ((quiet > 1000 && quiet > need))
     else
-        ((ON_TURN == 0 && quiet > 150))
+        ((ON_TURN == 0 && quiet > need))
     fi
 }
 
@@ -381,5 +388,5 @@ run_match()
     LOG=$dir/Zaviko.log
     start_program "$dir" "$@"
     accept_start start-prompt
-    play_match 100
+    play_match "${MATCH_S:-100}"
 }

@@ -292,6 +292,29 @@
     </message>
 </context>
 <context>
+    <name>TAnimationBox</name>
+    <message>
+        <source>Animacija</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Iskljucena</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Brza</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Normalna</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Spora</source>
+        <translation>Slow</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>

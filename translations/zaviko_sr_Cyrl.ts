@@ -292,6 +292,29 @@
     </message>
 </context>
 <context>
+    <name>TAnimationBox</name>
+    <message>
+        <source>Animacija</source>
+        <translation>Анимација</translation>
+    </message>
+    <message>
+        <source>Iskljucena</source>
+        <translation>Искључена</translation>
+    </message>
+    <message>
+        <source>Brza</source>
+        <translation>Брза</translation>
+    </message>
+    <message>
+        <source>Normalna</source>
+        <translation>Нормална</translation>
+    </message>
+    <message>
+        <source>Spora</source>
+        <translation>Спора</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>

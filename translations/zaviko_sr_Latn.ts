@@ -292,6 +292,29 @@
     </message>
 </context>
 <context>
+    <name>TAnimationBox</name>
+    <message>
+        <source>Animacija</source>
+        <translation>Animacija</translation>
+    </message>
+    <message>
+        <source>Iskljucena</source>
+        <translation>Isključena</translation>
+    </message>
+    <message>
+        <source>Brza</source>
+        <translation>Brza</translation>
+    </message>
+    <message>
+        <source>Normalna</source>
+        <translation>Normalna</translation>
+    </message>
+    <message>
+        <source>Spora</source>
+        <translation>Spora</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>

@@ -1,5 +1,6 @@
 #include "ui/frame_probe.h"
 
+#include "ui/flight_figures.h"
 #include "ui/startup_steps.h"
 
 #include <QCoreApplication>
@@ -59,6 +60,18 @@ TFrameProbe::~TFrameProbe()
                              .arg(FFrames)
                              .arg(FSlowFrames);
     file.write(text.toUtf8());
+    const TFlightFigures& flights = FlightFigures();
+    const double flyingS = flights.flyingNs / 1e9;
+    file.write(QStringLiteral("flight_frames %1\nflight_seconds %2\nflight_fps %3\n"
+                              "longest_flight_frame_gap_ms %4\nlongest_flight_paint_ms %5\n"
+                              "flight_paints %6\n")
+                   .arg(flights.frames)
+                   .arg(flyingS, 0, 'f', 1)
+                   .arg(flyingS > 0 ? flights.frames / flyingS : 0.0, 0, 'f', 1)
+                   .arg(flights.longestGapNs / 1e6, 0, 'f', 1)
+                   .arg(flights.longestPaintNs / 1e6, 0, 'f', 1)
+                   .arg(flights.paints)
+                   .toUtf8());
     for (const auto& [step, epochMs] : StartupSteps::Noted())
         file.write(QStringLiteral("step_%1_epoch_ms %2\n").arg(step).arg(epochMs).toUtf8());
 }

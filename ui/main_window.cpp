@@ -8,6 +8,8 @@
 #include "game/controller/match_controller.h"
 #include "game/controller/statistics_store.h"
 #include "platform/message_sink.h"
+#include "ui/animation_box.h"
+#include "ui/flight_stage.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"
 #include "ui/game_option_setting.h"
@@ -26,12 +28,16 @@
 
 #include <QAction>
 #include <QDir>
+#include <QGraphicsScene>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -101,6 +107,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     };
     StartupSteps::Note("dialogs_and_controller");
     ConnectCards();
+    ApplyAnimation();
     CreateAccessibility();
     FController->SetTableToMiddle(Action("Talonkasredini1")->isChecked());
     ApplyViewPermissions();
@@ -207,7 +214,8 @@ void TForm1::CreateTable()
     Deck->SetVisualDeck(RealDeck);
     Deck->SetOriginX(59);
     Deck->SetOriginY(34);
-    // Connected to nothing: cards appear in place without flying.
+    // Connected to the card groups only while "Animacija" is on; otherwise
+    // cards appear in place without flying.
     ZuSprite1 = new TZuSprite(FTable);
     FMarks = new TSeatMarks(FTable, FLabels);
     FHintCard = new THintCard(FTable);
@@ -280,6 +288,13 @@ void TForm1::CreateTableView()
     FView = new TTableView(FTable, this);
     setCentralWidget(FView);
     FView->OnScaleSettled = [this](qreal scale) { ApplyTableScale(scale); };
+    FFlightStage = new TFlightStage();
+    // Room around the table for a card flying off its edge.
+    FFlightStage->SetArea(
+        QRectF(FTable->rect()).adjusted(-ZuCardWidth, -ZuCardHeight, ZuCardWidth, ZuCardHeight));
+    FView->scene()->addItem(FFlightStage);
+    FFlightStage->SetPictureScale(std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0));
+    ZuSprite1->SetStage(FFlightStage);
     FTable->OnPress = [this](QPoint at, Qt::MouseButton button) { TablePress(at, button); };
 }
 
@@ -288,9 +303,21 @@ void TForm1::ApplyTableScale(qreal scale)
     for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 })
         group->SetViewScale(scale);
     RealDeck->SetViewScale(scale);
+    // As the groups draw their pictures: whole device pixels, at the view's scale.
+    FFlightStage->SetPictureScale(scale * std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0));
     // The raised hint card is a copy of its card's picture: copy it anew.
     if (FHintCard->Slot() >= 0) FHintCard->ShowSlot(PlayerS, FHintCard->Slot());
     if (FRevealCard->Slot() >= 0) ShowRevealedCard(FRevealSeat, FRevealCard->Slot());
+}
+
+void TForm1::ApplyAnimation()
+{
+    // A change lands what is in the air first: no card is left flying.
+    if (FController) FController->LandFlights();
+    const int ms = FlightTimeMs(ReadAnimation(FSettings->FileName));
+    ZuSprite1->SetFlightTime(ms);
+    for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 })
+        group->SetSprite(ms > 0 ? ZuSprite1 : nullptr);
 }
 
 void TForm1::SettleTableScale()

@@ -15,6 +15,7 @@ class QLabel;
 class QMenu;
 class TAnnouncer;
 class TFPregledKarata;
+class TFlightStage;
 class TKeyboardPlay;
 class TIni;
 class TMatchController;
@@ -72,6 +73,10 @@ public:
     // Draws the card pictures for the table's present scale at once, rather
     // than when the resize settles.
     void SettleTableScale();
+    // Cards fly at the speed of "Animacija" in the settings, or not at all.
+    void ApplyAnimation();
+    TFlightStage* FlightStage() const { return FFlightStage; }
+    TZuSprite* Sprite() const { return ZuSprite1; }
 
     // Menu commands.
     void New1Click();
@@ -194,6 +199,7 @@ private:
     TZuCardDeck* RealDeck = nullptr;
     TZuVirtualDeck* Deck = nullptr;
     TZuSprite* ZuSprite1 = nullptr;
+    TFlightStage* FFlightStage = nullptr;
     TFPregledKarata* FOverview = nullptr;
     QMenu* FTakenMenu = nullptr;
     // Before the controller, which reports to it until it goes.

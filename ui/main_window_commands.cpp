@@ -130,6 +130,7 @@ void TForm1::Opcije1Click()
         FCanViewMine, FCanViewOthers, FController->LogEnabled());
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyOptions();
+    ApplyAnimation();
     if (dialog.AppearanceChanged) {
         ApplyCascadeStyles();
         ArrangeSeats();

@@ -3,6 +3,7 @@
 #include "platform/message_sink.h"
 #include "settings/ini.h"
 #include "settings/ini_file.h"
+#include "ui/animation_box.h"
 #include "ui/dialog_font.h"
 #include "ui/language_box.h"
 #include "ui/radio_group.h"
@@ -113,11 +114,12 @@ void TFOptions::BuildOtherBoxes(QWidget* panel)
         tr("Dozvoli da gledam u karte koje su drugi pokupili"), 8, 32, 249, 17);
     auto* misc = Placed(new QGroupBox(tr("Razno"), panel), "GroupRazno", 304, 120, 273, 41);
     FLog = CheckBox(misc, "CheckLog", tr("Loguj partiju (u Zaviko.log)"), 8, 16, 153, 17);
-    Label(panel, tr("* Opcija se aktivira kad pocne nova igra"), 306, 176);
-    FLanguage = Placed(new TLanguageBox(panel), "GroupJezik", 304, 196, 273, 49);
-    FAccept = Placed(new QPushButton(tr("Prihvati"), panel), "ButtonAccept", 416, 256, 75, 25);
+    FAnimation = Placed(new TAnimationBox(panel), "GroupAnimacija", 304, 168, 273, 49);
+    Label(panel, tr("* Opcija se aktivira kad pocne nova igra"), 306, 230);
+    FLanguage = Placed(new TLanguageBox(panel), "GroupJezik", 304, 250, 273, 49);
+    FAccept = Placed(new QPushButton(tr("Prihvati"), panel), "ButtonAccept", 416, 310, 75, 25);
     FAccept->setDefault(true);
-    FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 256, 75, 25);
+    FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 310, 75, 25);
 }
 
 // Buttons first, then the boxes on the right, then the game box, log last.
@@ -129,6 +131,7 @@ void TFOptions::SetTabOrder()
         for (int i = 0; i < group->Count(); ++i)
             order.push_back(group->ItemAt(i));
     order.push_back(FLog);
+    order.push_back(FAnimation->Combo());
     order.push_back(FLanguage->Combo());
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -150,6 +153,7 @@ void TFOptions::FillOptions(TIni* Settings, int NumberOfPlayers, int NumberOfDec
     FViewMine->setChecked(CanViewMyCollectedCards);
     FViewOthers->setChecked(CanViewOtherCollectedCards);
     FLog->setChecked(Log);
+    if (Settings) FAnimation->SetAnimation(ReadAnimation(Settings->FileName));
     AppearanceChanged = false;
 }
 
@@ -167,6 +171,7 @@ void TFOptions::Accept()
         } catch (const EIniFileException& e) {
             MessageSink().Error(e.what());
         }
+        StoreAnimation(FSettings->FileName, FAnimation->Animation());
         FLanguage->Store(FSettings->FileName);
     }
     accept();

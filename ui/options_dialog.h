@@ -7,6 +7,7 @@
 class QCheckBox;
 class QPushButton;
 class QSpinBox;
+class TAnimationBox;
 class TIni;
 class TLanguageBox;
 class TRadioGroup;
@@ -20,7 +21,7 @@ public:
     static constexpr int MaxCompPlayDelay = OptionLimits::MaxCompPlayDelay;
     static constexpr int MaxCompWaitForPlay = OptionLimits::MaxCompWaitForPlay;
     static constexpr int ClientWidth = 591;
-    static constexpr int ClientHeight = 304;
+    static constexpr int ClientHeight = 358;
 
     explicit TFOptions(QWidget* parent = nullptr);
 
@@ -54,6 +55,7 @@ private:
     QCheckBox* FViewOthers = nullptr;
     QCheckBox* FLog = nullptr;
     TLanguageBox* FLanguage = nullptr;
+    TAnimationBox* FAnimation = nullptr;
     QPushButton* FAccept = nullptr;
     QPushButton* FCancel = nullptr;
 };

@@ -1,7 +1,10 @@
 #include "ui/table_view.h"
 
+#include "ui/flight_figures.h"
+
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -84,6 +87,20 @@ void TTableView::SettleNow()
     if (qFuzzyCompare(FSettled, FScale)) return;
     FSettled = FScale;
     if (OnScaleSettled) OnScaleSettled(FScale);
+}
+
+void TTableView::paintEvent(QPaintEvent* event)
+{
+    TFlightFigures& figures = FlightFigures();
+    if (!figures.flying) {
+        QGraphicsView::paintEvent(event);
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    QGraphicsView::paintEvent(event);
+    figures.longestPaintNs = std::max(figures.longestPaintNs, timer.nsecsElapsed());
+    ++figures.paints;
 }
 
 void TTableView::resizeEvent(QResizeEvent* event)

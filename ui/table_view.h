@@ -52,6 +52,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Times the paints while cards fly, for the flight figures.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void FitTable();

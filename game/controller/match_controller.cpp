@@ -124,6 +124,7 @@ void TMatchController::NewGame(bool initial)
 {
     if (Stopping()) return;
     if (Busy()) StopSequence();
+    LandFlights();
     FPendingSequence.reset();
     FUndo.clear();
     FUndoUsed = false;
@@ -224,6 +225,7 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
 {
     if (Stopping()) return;
     if (Busy()) StopSequence();
+    LandFlights();
     FPendingSequence.reset();
     SetRandomState(match.randomState);
     FHandClears = match.humanClears;
@@ -242,7 +244,7 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
 void TMatchController::Shutdown()
 {
     ClearHint();
-    // Also frees the thread of a sequence that has ended.
+    // Also frees the thread of a sequence that has ended, and lands its cards.
     StopSequence();
     if (LogFile.Active()) {
         try {

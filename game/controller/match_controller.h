@@ -188,6 +188,20 @@ public:
     static QString CardName(int id);
     void LogLine(const QString& text);
 
+    // --- Card flights (match_flights.cpp) ---
+    // Cards fly when the groups' sprite flies frame-driven flights and the
+    // table shows: dealt cards from the deck to their slots, a card laid
+    // down from the hand to the table, a capture's cards to the taker. The
+    // state changes at once; a card's slot shows it when it has landed, and
+    // the sequence waits for its flights before it goes on.
+    bool FlightsOn() const;
+    // The cards in the air now.
+    int FlightsUp() const { return FFlightsUp; }
+    // Every card in the air lands now ("Nova", closing, the pause, space).
+    void LandFlights();
+    // After each card has landed and shows where it belongs; for tests.
+    std::function<void()> OnCardLanded;
+
 private:
     void RememberForUndo();
     void ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves);
@@ -206,7 +220,9 @@ private:
     // --- What the worker shows (TSequenceDisplay), on the GUI thread ---
     void SequenceTurnChanged() override { ShowStatusTurn(); }
     std::vector<int> SequenceNewDeck() override;
-    void SequenceDealt(bool newDeck) override { ShowDeal(newDeck, true); }
+    void SequenceDealt(bool newDeck) override { ShowDeal(newDeck, true, true); }
+    void SequenceFlightsDown(std::function<void()> landed) override;
+    bool SequenceFlying() const override { return FFlightsUp > 0; }
     void SequenceHandEnded(const THandEnd& end) override { ShowHandEndOnGui(end); }
     void SequenceEnded() override;
 
@@ -224,7 +240,8 @@ private:
     QString Name(int seat) const;
     void HumanLaysDown(int slot);
     void HumanCaptures(int slot);
-    void DoCapture(int seat, const TMoveOutcome& outcome);
+    void DoCapture(
+        int seat, int handSlot, const std::vector<TTableSlot>& take, const TMoveOutcome& outcome);
     bool TableEmpty() const { return ::TableEmpty(FState); }
     void NextPlayer();
     static bool Underway(const TMatchState& s) { return s.MovesMade > 0 && !s.GameOver; }
@@ -236,7 +253,21 @@ private:
     void StopSequence();
     void ShowHandEndOnGui(const THandEnd& end);
     void ShowGameOverOnGui(const QString& winner);
-    void ShowDeal(bool newDeck, bool logIt);
+    void ShowDeal(bool newDeck, bool logIt, bool fly = false);
+    // The flights' side of the display (match_flights.cpp).
+    bool Landing(const TZuCardGroup* group, int slot) const;
+    void Landed(const TZuCardGroup* group, int slot);
+    void Launch(TZuCardGroup& group, QPoint from, QPoint to, const QImage* picture, int delayMs,
+        std::function<void()> landed);
+    // The cards just dealt fly from the deck: their slots stay empty till then.
+    void FlyDeal(bool newDeck);
+    // The card laid down from hand slot handSlot flies to where the rules put it.
+    void FlyLaidCard(int seat, int handSlot, int id);
+    // The played card and the table cards taken fly to the taker; its taken
+    // list shows them once they are down.
+    void FlySweep(int seat, int handSlot, int playedId, const std::vector<TTableSlot>& take);
+    // On the worker: waits until every card in the air is down.
+    void AwaitFlights();
     void ComputerCapture(const TMove& move);
     void ComputerLaysDown(int seat, int handSlot);
     void RevealHandCard(int seat, int handSlot, bool reveal);
@@ -278,6 +309,11 @@ private:
     std::atomic<bool> FUnderway { false };
     // The sequence after the human's move, when its thread was refused.
     std::optional<bool> FPendingSequence;
+    // The slots whose card is still in the air.
+    std::vector<std::pair<const TZuCardGroup*, int>> FLanding;
+    std::atomic<int> FFlightsUp { 0 };
+    // Told when the last card in the air is down.
+    std::vector<std::function<void()>> FWhenDown;
     // The human's moves of the hand under way, the latest last.
     std::vector<TUndoStep> FUndo;
     bool FUndoUsed = false;

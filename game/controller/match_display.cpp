@@ -27,7 +27,8 @@ void TMatchController::ShowHands()
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         TZuCardGroup& group = *Seat(seat);
         for (int slot = 0; slot < kHandSlots && slot < group.SlotCount(); ++slot)
-            ShowCard(*group.CardAt(slot), FState.hands[seat][slot]);
+            ShowCard(
+                *group.CardAt(slot), Landing(&group, slot) ? kNoCard : FState.hands[seat][slot]);
     }
 }
 
@@ -48,7 +49,7 @@ void TMatchController::ShowTable()
             resized = true;
         }
         for (int slot = 0; slot < int(rowIds.size()); ++slot)
-            ShowCard(*group.CardAt(slot), rowIds[slot]);
+            ShowCard(*group.CardAt(slot), Landing(&group, slot) ? kNoCard : rowIds[slot]);
     }
     if (resized) FView.ArrangeTable();
 }
@@ -75,10 +76,10 @@ void TMatchController::DealCards(bool newDeck, bool logIt)
     } else {
         DealRest(FState);
     }
-    ShowDeal(newDeck, logIt);
+    ShowDeal(newDeck, logIt, true);
 }
 
-void TMatchController::ShowDeal(bool newDeck, bool logIt)
+void TMatchController::ShowDeal(bool newDeck, bool logIt, bool fly)
 {
     // The virtual deck gives up the cards the rules dealt, so what it has
     // left is always what the state has left.
@@ -89,10 +90,14 @@ void TMatchController::ShowDeal(bool newDeck, bool logIt)
         // A new hand: the moves of the last one no longer describe the table.
         ClearLastMoves();
     }
-    ShowTable();
-    ShowHands();
+    if (fly && FlightsOn()) {
+        FlyDeal(newDeck);
+    } else {
+        ShowTable();
+        ShowHands();
+        if (newDeck) FView.ArrangeTable();
+    }
     ShowTaken();
-    if (newDeck) FView.ArrangeTable();
     if (logIt && FLogEnabled) LogDeal(newDeck);
     ShowStatusCardsLeft();
 }
@@ -129,6 +134,7 @@ void TMatchController::ShowState(
 
 void TMatchController::ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves)
 {
+    LandFlights();
     FState = state;
     // The grid of the state's mode, its rows filled from the state below.
     InitScoreGrid();

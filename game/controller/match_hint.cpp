@@ -12,6 +12,7 @@ bool TMatchController::HintAvailable() const
 
 bool TMatchController::ShowHint()
 {
+    LandFlights();
     if (!HintAvailable()) return false;
     ClearTableMarks(); // also ends an earlier hint and drops its search
     // Every change of the state drops the search first, so the move that

@@ -25,6 +25,8 @@ void TMatchController::PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* car
     bool& /*playIt*/, TZuTablePos& /*tablePos*/, bool& /*faceDown*/, Qt::MouseButton /*button*/)
 {
     if (Stopping()) return;
+    // A click ends the flights under way; the cards are then where they belong.
+    LandFlights();
     ClearHint();
     if (FWaitingToStart) {
         MessageSink().Information(Translated(kNotStarted));
@@ -66,8 +68,12 @@ void TMatchController::HumanLaysDown(int slot)
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, {} });
     ShowLastMove(SeatS, outcome.playedId, {});
-    ShowHands();
-    ShowTable(); // the rules have put the card in its slot
+    if (FlightsOn()) {
+        FlyLaidCard(SeatS, slot, outcome.playedId);
+    } else {
+        ShowHands();
+        ShowTable(); // the rules have put the card in its slot
+    }
     LogLine(Name(SeatS) + QStringLiteral(" stavlja na talon kartu ") + CardName(outcome.playedId));
     StartSequence(false);
 }
@@ -86,7 +92,7 @@ void TMatchController::HumanCaptures(int slot)
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
     if (FTableToMiddle) ReflowTableToMiddle(FState);
-    DoCapture(SeatS, outcome);
+    DoCapture(SeatS, slot, take, outcome);
     if (outcome.tableCleared) ++FHandClears;
     ShowLastMove(SeatS, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
     StartSequence(false);
@@ -106,18 +112,24 @@ bool TMatchController::SelectionSlots(std::vector<TTableSlot>& places) const
     return true;
 }
 
-void TMatchController::DoCapture(int seat, const TMoveOutcome& outcome)
+void TMatchController::DoCapture(
+    int seat, int handSlot, const std::vector<TTableSlot>& take, const TMoveOutcome& outcome)
 {
     // The state has the move already; the screen follows in the game's order:
-    // taken list, points, the hand and the table, then a clear.
-    ShowTaken();
+    // taken list, points, the hand and the table, then a clear. Flying, the
+    // taken list follows when the cards are down.
+    const bool fly = FlightsOn();
+    if (!fly) ShowTaken();
     UpdateTotal(seat);
-    ShowHands();
+    if (!fly) ShowHands();
     for (int i = FSelection.Count() - 1; i >= 0; --i)
         FSelection.Card(i).SetNegative(false);
     FSelection.Clear();
     ShowMarkedCards();
-    ShowTable();
+    if (fly)
+        FlySweep(seat, handSlot, outcome.playedId, take);
+    else
+        ShowTable();
     if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
 }
 
@@ -126,6 +138,7 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
     Qt::MouseButton /*button*/)
 {
     if (Stopping()) return;
+    LandFlights();
     if (HintSearching()) ClearHint();
     if (Busy() && Revealing()) {
         SkipReveal(); // a click on the table hurries the computer's reveal
@@ -187,6 +200,7 @@ void TMatchController::ClearTableMarks()
 bool TMatchController::KeyPlayAllowed()
 {
     if (Stopping()) return false;
+    LandFlights();
     QString why;
     if (FWaitingToStart)
         why = QCoreApplication::translate("TMatchController", kNotStarted);
@@ -228,6 +242,8 @@ void TMatchController::FormKeyPress(QChar key)
 void TMatchController::TogglePause()
 {
     if (HintSearching()) ClearHint();
+    // A pause holds the cards where they belong, not in the air.
+    LandFlights();
     if (!Busy() || Stopping()) return;
     FWorker.SetPaused(!Paused());
     FView.SetStatusText(2,

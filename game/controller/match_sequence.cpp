@@ -45,6 +45,8 @@ void TMatchController::StartSequence(bool playFirst)
     FUnderway = Underway(FState);
     FPendingSequence.reset();
     const bool started = FWorker.Start([this, playFirst] {
+        // The human's move may still be in the air.
+        AwaitFlights();
         if (!playFirst || PlayerNBeforePlay(FState.CurrentPlayer)) EndTurn();
     });
     if (!started) SequenceRefused(playFirst);
@@ -91,6 +93,8 @@ void TMatchController::SequenceEnded()
 void TMatchController::StopSequence()
 {
     FWorker.Stop();
+    // What the stopped sequence launched lands at once.
+    LandFlights();
 }
 
 void TMatchController::WaitForSequence()
@@ -100,6 +104,7 @@ void TMatchController::WaitForSequence()
 
 void TMatchController::SkipReveal()
 {
+    LandFlights();
     FWorker.SkipReveal();
 }
 
@@ -181,13 +186,18 @@ void TMatchController::ComputerCapture(const TMove& move)
         RevealHandCard(seat, handSlot, false);
         for (const TTableSlot& place : take)
             TableCard(place)->SetNegative(false);
-        ShowTaken();
+        if (FlightsOn()) {
+            FlySweep(seat, handSlot, outcome.playedId, take);
+        } else {
+            ShowTaken();
+            ShowHands();
+            ShowTable();
+        }
         UpdateTotal(seat);
-        ShowHands();
-        ShowTable();
         if (outcome.tableCleared) LogLine(Name(seat) + QStringLiteral(" odneo tablu"));
         ShowLastMove(seat, outcome.playedId, { outcome.ids.begin(), outcome.ids.end() - 1 });
     });
+    AwaitFlights();
 }
 
 void TMatchController::ComputerLaysDown(int seat, int handSlot)
@@ -202,10 +212,15 @@ void TMatchController::ComputerLaysDown(int seat, int handSlot)
     PublishProgress();
     FWorker.RunOnGui([&] {
         RevealHandCard(seat, handSlot, false);
-        ShowHands();
-        ShowTable(); // the rules have put the card in its slot
+        if (FlightsOn()) {
+            FlyLaidCard(seat, handSlot, outcome.playedId);
+        } else {
+            ShowHands();
+            ShowTable(); // the rules have put the card in its slot
+        }
         ShowLastMove(seat, outcome.playedId, {});
     });
+    AwaitFlights();
 }
 
 void TMatchController::ShowHandEndOnGui(const THandEnd& end)

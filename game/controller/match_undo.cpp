@@ -21,6 +21,7 @@ bool TMatchController::UndoAvailable() const
 
 bool TMatchController::UndoMove()
 {
+    LandFlights();
     if (!UndoAvailable()) {
         if (!Busy() && !Stopping())
             ShowNotice(QCoreApplication::translate("TMatchController", "Nema poteza za vracanje."));

@@ -25,6 +25,10 @@ public:
     void Dealt(const TMatchState&, bool newDeck) override
     {
         FWorker.RunOnGui([this, newDeck] { FWorker.FDisplay.SequenceDealt(newDeck); });
+        if (FWorker.FDisplay.SequenceFlying())
+            FWorker.AwaitLanding([this](std::function<void()> landed) {
+                FWorker.FDisplay.SequenceFlightsDown(landed);
+            });
     }
     void HandEnded(const TMatchState&, const THandEnd& end) override
     {
@@ -151,6 +155,15 @@ TMatchEvents& TMatchWorker::Events()
 void TMatchWorker::RunOnGui(const std::function<void()>& fn)
 {
     TThread::Synchronize(fn);
+}
+
+void TMatchWorker::AwaitLanding(const std::function<void(std::function<void()> landed)>& launch)
+{
+    // Shared: a landing after a stop gave up waiting still has its event.
+    auto down = std::make_shared<TManualResetEvent>();
+    RunOnGui([&launch, down] { launch([down] { down->SetEvent(); }); });
+    // A stop lands the flights too, but need not be waited for here.
+    while (!down->WaitFor(20) && !Terminated()) { }
 }
 
 void TMatchWorker::ShowWhileWaiting(const std::function<void()>& onGui)

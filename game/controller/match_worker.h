@@ -23,6 +23,11 @@ public:
     // A fresh shuffled deck for the next hand, next card last.
     virtual std::vector<int> SequenceNewDeck() = 0;
     virtual void SequenceDealt(bool newDeck) = 0;
+    // Calls landed once the cards of the last display are down (at once when
+    // none fly).
+    virtual void SequenceFlightsDown(std::function<void()> landed) = 0;
+    // Cards are in the air; may be asked on any thread.
+    virtual bool SequenceFlying() const = 0;
     // Shown while the worker waits at the lowest priority: a modal display.
     virtual void SequenceHandEnded(const THandEnd& end) = 0;
     // The sequence is over (played out or stopped); Busy is already false.
@@ -85,6 +90,10 @@ public:
     // Runs onGui on the GUI thread from a thread of the lowest priority and
     // waits for it: the way to show a modal display.
     void ShowWhileWaiting(const std::function<void()>& onGui);
+    // Runs launch on the GUI thread and waits until it has called the landing
+    // it was given (on the GUI thread, then or later: when the flights it
+    // started are down), or until the sequence is told to stop.
+    void AwaitLanding(const std::function<void(std::function<void()> landed)>& launch);
     // The rules' events of the end of a turn, shown through the display.
     TMatchEvents& Events();
 

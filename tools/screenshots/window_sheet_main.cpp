@@ -14,6 +14,7 @@
 #include "platform/message_sink.h"
 #include "platform/random.h"
 #include "settings/ini.h"
+#include "ui/animation_box.h"
 #include "ui/deck_over_dialog.h"
 #include "ui/main_window.h"
 #include "tools/screenshots/window_positions.h"
@@ -43,11 +44,13 @@ bool maximized = false;
 
 // A window on its own settings file, shown and laid out.
 struct TSheetWindow {
-    TSheetWindow(int mode, int playDelay = 0, bool tight = true)
+    TSheetWindow(
+        int mode, int playDelay = 0, bool tight = true, TAnimation animation = TAnimation::Off)
     {
         TIni ini(dir.filePath("Zaviko.ini"));
         ini.SetPlayerNames("Ja", "Pera", "Mika", "Zika");
         ini.SetGameOptions(mode, 0, 0, playDelay, 0, true, !tight, tight, true, true, false);
+        StoreAnimation(ini.FileName, animation);
         form = std::make_unique<TForm1>(dir.path());
         if (maximized)
             form->showMaximized();
@@ -149,6 +152,27 @@ bool MarkedAndGrown(const QString& folder)
     ClickCard(w.form->Talon1, 7);
     ClickCard(w.form->Talon2, 0);
     ok &= Save(w, folder, QStringLiteral("window_table16_marked"));
+    return ok;
+}
+
+// The human's capture sweeping to its side, slow, caught halfway.
+bool Flight(const QString& folder)
+{
+    TSheetWindow w(kEachForHimself, 0, true, TAnimation::Slow);
+    w.Controller().ShowState(OpenPosition(SeatS));
+    const TMatchState& s = w.Controller().State();
+    const TComputerChoice m = ChooseComputerMove(s.hands[SeatS], TableIds(s), csPametno, 1);
+    const TMove move = MoveOfChoice(s, SeatS, m);
+    for (const TTableSlot& place : move.take)
+        ClickCard(place.row == 0 ? w.form->Talon1 : w.form->Talon2, place.slot);
+    ClickCard(w.form->PlayerS, move.handSlot);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < FlightTimeMs(TAnimation::Slow) / 2)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    const bool ok
+        = SavePixmap(w.form->grab(), QDir(folder).filePath(QStringLiteral("window_flight.png")));
+    w.form->New1Click(); // lands the cards and ends the computers' turn
     return ok;
 }
 
@@ -280,6 +304,7 @@ int main(int argc, char** argv)
     bool ok = StartOfMatch(folder);
     ok &= Reveal(folder);
     ok &= MarkedAndGrown(folder);
+    ok &= Flight(folder);
     ok &= KeyboardFocus(folder);
     ok &= HandEnd(folder);
     ok &= History(folder);

@@ -1,0 +1,167 @@
+// Card flights: what the controller flies with the card groups' sprite, and
+// the bookkeeping that keeps every card in one place while it flies. Runs on
+// the GUI thread, except AwaitFlights.
+#include "game/controller/match_controller.h"
+
+#include "cards/zucard_deck.h"
+#include "cards/zucard_pictures.h"
+
+#include <algorithm>
+
+namespace {
+
+QPoint CornerOf(const TZuSingleCard& card)
+{
+    return { card.GetAbsoluteX(), card.GetAbsoluteY() };
+}
+
+} // namespace
+
+bool TMatchController::FlightsOn() const
+{
+    // Hidden, nobody sees them: the start-up's deals and tests without a table.
+    return FControls.PlayerS->FramesFly() && FControls.PlayerS->isVisible();
+}
+
+bool TMatchController::Landing(const TZuCardGroup* group, int slot) const
+{
+    return std::find(FLanding.begin(), FLanding.end(), std::make_pair(group, slot))
+        != FLanding.end();
+}
+
+void TMatchController::Landed(const TZuCardGroup* group, int slot)
+{
+    const auto it = std::find(FLanding.begin(), FLanding.end(), std::make_pair(group, slot));
+    if (it != FLanding.end()) FLanding.erase(it);
+}
+
+void TMatchController::LandFlights()
+{
+    if (FFlightsUp == 0) return;
+    if (TZuSprite* sprite = FControls.PlayerS->Sprite()) sprite->LandAll();
+}
+
+void TMatchController::Launch(TZuCardGroup& group, QPoint from, QPoint to, const QImage* picture,
+    int delayMs, std::function<void()> landed)
+{
+    ++FFlightsUp;
+    group.FlyCard(from, to, picture, delayMs, [this, landed = std::move(landed)] {
+        if (landed) landed();
+        --FFlightsUp;
+        if (OnCardLanded) OnCardLanded();
+        if (FFlightsUp > 0) return;
+        std::vector<std::function<void()>> down;
+        down.swap(FWhenDown);
+        for (const auto& told : down)
+            told();
+    });
+}
+
+void TMatchController::SequenceFlightsDown(std::function<void()> landed)
+{
+    if (FFlightsUp == 0)
+        landed();
+    else
+        FWhenDown.push_back(std::move(landed));
+}
+
+void TMatchController::AwaitFlights()
+{
+    if (FFlightsUp == 0) return;
+    FWorker.AwaitLanding(
+        [this](std::function<void()> landed) { SequenceFlightsDown(std::move(landed)); });
+}
+
+// A card that lands shows in its slot: what the slot holds in the state now.
+// The landing comes while the worker waits for it, or with no worker running.
+void TMatchController::FlyDeal(bool newDeck)
+{
+    struct TDealt {
+        TZuCardGroup* group;
+        int slot;
+        int id;
+    };
+    std::vector<TDealt> dealt;
+    for (int slot = 0; slot < kHandSlots; ++slot)
+        for (int seat = SeatS; seat <= SeatE; ++seat) {
+            TZuCardGroup* group = Seat(seat);
+            const int id = FState.hands[seat][slot];
+            // A new deck's hands all fly, also over what a match left by "Nova" showed.
+            if (id != kNoCard && slot < group->SlotCount()
+                && (newDeck || group->CardAt(slot)->Empty()))
+                dealt.push_back({ group, slot, id });
+        }
+    if (newDeck)
+        for (const TTableSlot& place : TableSlots(FState))
+            dealt.push_back({ place.row == 0 ? FControls.Talon1 : FControls.Talon2, place.slot,
+                FState.table[place.row][place.slot] });
+    for (const TDealt& d : dealt)
+        FLanding.emplace_back(d.group, d.slot);
+    ShowTable();
+    ShowHands();
+    if (newDeck) FView.ArrangeTable();
+    const QPoint deck(FControls.Deck->OriginX(), FControls.Deck->OriginY());
+    TZuSprite* sprite = FControls.PlayerS->Sprite();
+    const int gap = sprite->FlightTime() / 6;
+    int delay = 0;
+    for (const TDealt& d : dealt) {
+        TZuSingleCard* card = d.group->CardAt(d.slot);
+        const QImage* picture = d.group->ShowBack() ? card->BackImage() : CardPicture(d.id);
+        Launch(*d.group, deck, CornerOf(*card), picture, delay,
+            [this, group = d.group, slot = d.slot] {
+                Landed(group, slot);
+                ShowTable();
+                ShowHands();
+            });
+        delay += gap;
+    }
+}
+
+void TMatchController::FlyLaidCard(int seat, int handSlot, int id)
+{
+    TZuCardGroup& hand = *Seat(seat);
+    const QPoint from = CornerOf(*hand.CardAt(handSlot));
+    // The rules put the card in a slot that does not show it yet.
+    TTableSlot target { -1, -1 };
+    for (const TTableSlot& place : TableSlots(FState)) {
+        const TZuCardGroup* row = place.row == 0 ? FControls.Talon1 : FControls.Talon2;
+        const TZuSingleCard* shown
+            = place.slot < row->SlotCount() ? row->CardAt(place.slot) : nullptr;
+        if (FState.table[place.row][place.slot] == id && (!shown || shown->Empty())) target = place;
+    }
+    TZuCardGroup* row = target.row == 0 ? FControls.Talon1 : FControls.Talon2;
+    if (target.row >= 0) FLanding.emplace_back(row, target.slot);
+    ShowHands();
+    ShowTable();
+    if (target.row < 0) return; // nothing to fly to: it shows already
+    Launch(hand, from, CornerOf(*row->CardAt(target.slot)), CardPicture(id), 0,
+        [this, row, slot = target.slot] {
+            Landed(row, slot);
+            ShowTable();
+        });
+}
+
+void TMatchController::FlySweep(
+    int seat, int handSlot, int playedId, const std::vector<TTableSlot>& take)
+{
+    TZuCardGroup& taker = *Seat(seat);
+    struct TSwept {
+        QPoint from;
+        int id;
+    };
+    std::vector<TSwept> swept { { CornerOf(*taker.CardAt(handSlot)), playedId } };
+    for (const TTableSlot& place : take) {
+        const TZuSingleCard& card = *TableCard(place);
+        swept.push_back({ CornerOf(card), card.ID() });
+    }
+    ShowHands();
+    ShowTable();
+    // Into the middle of the taker's hand, where its taken cards go.
+    const QPoint to = taker.geometry().center() - QPoint(ZuCardWidth / 2, ZuCardHeight / 2);
+    for (const TSwept& card : swept)
+        Launch(taker, card.from, to, CardPicture(card.id), 0, [this, group = &taker, id = card.id] {
+            group->TakeCards({ id });
+            // The last one down: the list in the state's order.
+            if (FFlightsUp == 1) ShowTaken();
+        });
+}
