@@ -188,7 +188,8 @@ void TForm1::CreateTable()
     Talon1->move(112, 160);
     Talon2->move(112, 264);
 
-    RealDeck = new TZuCardDeck(FTable);
+    // Hidden here: it lays its cards out for the deals but draws nothing.
+    RealDeck = new TZuCardDeck(FTable, TZuDeckDrawing::WhenShown);
     RealDeck->move(16, 8);
     RealDeck->SetShowLastCard(false);
     RealDeck->hide();
