@@ -12,6 +12,7 @@
 
 #include <exception>
 #include <limits>
+#include <utility>
 
 TLogFile::TLogFile() = default;
 
@@ -73,6 +74,7 @@ void TLogFile::Open()
     if (Active()) return;
     FinishInterruptedArchive(FLogFileName);
     FStream = std::make_unique<TLogFileStream>(FLogFileName);
+    FStream->SetWritesSynced(!FSyncDeferred);
     try {
         CheckArchive();
         if (FOptions.testFlag(logSession)) Write(SessionText("otvoren"));
@@ -88,12 +90,12 @@ void TLogFile::Close()
     if (!Active()) return;
     // The log counts as closed even when the closing text cannot be written.
     std::exception_ptr error;
-    if (FOptions.testFlag(logSession)) {
-        try {
-            Write(SessionText("zatvoren"));
-        } catch (...) {
-            error = std::current_exception();
-        }
+    try {
+        // Lines not yet on the disk go there before the closing text.
+        EndDeferredSync();
+        if (FOptions.testFlag(logSession)) Write(SessionText("zatvoren"));
+    } catch (...) {
+        error = std::current_exception();
     }
     FStream.reset();
     DoClose();
@@ -112,6 +114,18 @@ void TLogFile::Write(const QString& Text)
     if (!FStream->Write(Text.toUtf8())) throw ELogWriteError("Stream write error");
     DoChange();
     CheckArchive();
+}
+
+void TLogFile::DeferSync()
+{
+    FSyncDeferred = true;
+    if (Active()) FStream->SetWritesSynced(false);
+}
+
+void TLogFile::EndDeferredSync()
+{
+    if (!std::exchange(FSyncDeferred, false) || !Active()) return;
+    if (!FStream->SetWritesSynced(true)) throw ELogWriteError("Stream write error");
 }
 
 void TLogFile::Log(const QString& Source, const QString& Category, const QString& Message)
@@ -247,6 +261,7 @@ void TLogFile::Archive()
 void TLogFile::StartNewFile(const QDateTime& Now)
 {
     const QByteArray live = QFile::encodeName(FLogFileName);
+    // The old stream, if its writes wait, puts them on the disk as it closes.
     FStream.reset();
     if (::unlink(live.constData()) != 0 && errno != ENOENT) throw ELogBackupError(kBackupFailed);
     try {
@@ -254,6 +269,7 @@ void TLogFile::StartNewFile(const QDateTime& Now)
     } catch (const ELogOpenError&) {
         throw ELogBackupError(kBackupFailed);
     }
+    FStream->SetWritesSynced(!FSyncDeferred);
     DoChange();
     // The new period starts now. Where the file system keeps no creation
     // time, the new file's birth time or first line stands in for it.
