@@ -231,6 +231,9 @@ TLogFile::TPlaced TLogFile::PlaceArchive(
 // file copied. Either way the live name then starts a new, empty file.
 void TLogFile::Archive()
 {
+    // Writes that wait for the disk go there before the file takes its second
+    // name, so the moment it has two names stays as short as ever.
+    if (!FStream->SetWritesSynced(true)) throw ELogBackupError(kBackupFailed);
     if (!FArchiveDir.isEmpty() && !QDir(FArchiveDir).exists())
         QDir().mkdir(FArchiveDir); // a failure shows up as a failed copy
     const QDateTime now = FClock();
@@ -254,14 +257,16 @@ void TLogFile::Archive()
                 : copy == TCopyResult::Exists  ? TPlaced::Taken
                                                : TPlaced::Failed;
         });
-    if (placed != TPlaced::Done) throw ELogBackupError(kBackupFailed);
+    if (placed != TPlaced::Done) {
+        FStream->SetWritesSynced(!FSyncDeferred);
+        throw ELogBackupError(kBackupFailed);
+    }
     StartNewFile(now);
 }
 
 void TLogFile::StartNewFile(const QDateTime& Now)
 {
     const QByteArray live = QFile::encodeName(FLogFileName);
-    // The old stream, if its writes wait, puts them on the disk as it closes.
     FStream.reset();
     if (::unlink(live.constData()) != 0 && errno != ENOENT) throw ELogBackupError(kBackupFailed);
     try {
