@@ -45,6 +45,10 @@ void Invert(QPainter& painter, const QRect& area)
 
 void TZuCardDeck::RedrawCard(TZuSingleCard& card, bool immediate)
 {
+    if (FDrawingHeld) {
+        LayOutCard(card);
+        return;
+    }
     const QSize size = PictureSize(FDeckType);
     if (&card == FCardLast.get()) {
         // Drawing the bottom card sizes the picture for both.
@@ -63,6 +67,26 @@ void TZuCardDeck::RedrawCard(TZuSingleCard& card, bool immediate)
     DrawTopCard(card);
     const int from = card.BoundsRect().left() - LayerEdge * FLayers - LayerEdge;
     ShowChange(QRect(from, 0, BitmapSize().width() - from, BitmapSize().height()), immediate);
+}
+
+void TZuCardDeck::LayOutCard(TZuSingleCard& card)
+{
+    const QSize size = PictureSize(FDeckType);
+    if (&card == FCardLast.get()) {
+        SetBitmapSize(size.width(), size.height());
+        if (!FDeckEmpty && FShowLastCard)
+            card.SetBoundsRect(QRect(0, 0, ZuCardWidth, ZuCardHeight));
+        return;
+    }
+    if (Bitmap().isNull()) SetBitmapSize(size.width(), size.height());
+    card.SetBoundsRect(FDeckEmpty ? QRect(0, 0, ZuCardWidth, ZuCardHeight) : TopCardBounds());
+}
+
+QRect TZuCardDeck::TopCardBounds() const
+{
+    const int steps = FLayers + 1;
+    const int y = FDeckType == dcSingle ? SingleStepDown * steps : 0;
+    return QRect(BottomEdge + LayerEdge * steps, y, ZuCardWidth, ZuCardHeight);
 }
 
 void TZuCardDeck::DrawBottomCard(TZuSingleCard& card)
@@ -95,7 +119,7 @@ void TZuCardDeck::DrawTopCard(TZuSingleCard& card)
         }
         x += LayerEdge;
     }
-    const QRect bounds(x, y, ZuCardWidth, ZuCardHeight);
+    const QRect bounds = TopCardBounds();
     DrawPart(painter, bounds.topLeft(), card.Picture(), QRect(0, 0, ZuCardWidth, ZuCardHeight));
     if (card.Negative()) Invert(painter, bounds);
     card.SetBoundsRect(bounds);
@@ -112,6 +136,7 @@ void TZuCardDeck::DrawUsedUp(TZuSingleCard& card)
 
 void TZuCardDeck::ShowChange(const QRect& area, bool immediate)
 {
+    if (FDrawingInPaint) return;
     if (immediate)
         update();
     else

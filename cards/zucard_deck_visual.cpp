@@ -4,8 +4,11 @@
 
 #include <QPainter>
 
-TZuCardDeck::TZuCardDeck(QWidget* parent)
+#include <utility>
+
+TZuCardDeck::TZuCardDeck(QWidget* parent, TZuDeckDrawing drawing)
     : TZuCustomCardControl(parent)
+    , FDrawingHeld(drawing == TZuDeckDrawing::WhenShown)
 {
     // The bottom card is created and turned face up first: its drawing sizes the
     // picture that the top card then draws into.
@@ -26,7 +29,7 @@ void TZuCardDeck::SetDeckType(TZuVisualDeckType t)
         SetLayers(DoubleLayers);
         return;
     }
-    if (Enabled() && !Bitmap().isNull()) {
+    if (Enabled() && !Bitmap().isNull() && !FDrawingHeld) {
         QPainter painter(&Bitmap());
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.fillRect(QRect(16, 0, BitmapSize().width() - 16, 20), BrushColor());
@@ -86,6 +89,16 @@ void TZuCardDeck::Redraw(bool immediate)
     if (!Enabled()) return;
     RedrawCard(*FCardLast, immediate);
     RedrawCard(*FCardFirst, immediate);
+}
+
+void TZuCardDeck::paintEvent(QPaintEvent* event)
+{
+    if (std::exchange(FDrawingHeld, false)) {
+        FDrawingInPaint = true;
+        Redraw(false);
+        FDrawingInPaint = false;
+    }
+    TZuCustomCardControl::paintEvent(event);
 }
 
 void TZuCardDeck::Loaded()

@@ -9,6 +9,12 @@
 // 2 down (3 layers when full), dcDouble only right (12 layers when full).
 enum TZuVisualDeckType { dcSingle, dcDouble };
 
+// When a new visual deck first draws: at once, or when it is first painted on
+// the screen. Until then a held deck lays its cards out and sizes itself as
+// always but draws nothing, so a form that sets up and deals before it shows
+// (or never shows its deck) draws nothing that is not seen.
+enum class TZuDeckDrawing { AtOnce, WhenShown };
+
 // The deck on the table: a stack that thins as cards are taken, its top card
 // (CardFirst, Index 1) and the bottom card (CardLast, Index 0) peeking out on
 // the left. A virtual deck drives it; on its own it only draws.
@@ -18,7 +24,8 @@ public:
     static constexpr int SingleLayers = 3;
     static constexpr int DoubleLayers = 12;
 
-    explicit TZuCardDeck(QWidget* parent = nullptr);
+    explicit TZuCardDeck(
+        QWidget* parent = nullptr, TZuDeckDrawing drawing = TZuDeckDrawing::AtOnce);
     ~TZuCardDeck() override;
 
     TZuSingleCard& CardFirst() { return *FCardFirst; }
@@ -57,8 +64,17 @@ public:
     void Loaded();
 
     void RedrawCard(TZuSingleCard& card, bool immediate) override;
+    // True until a deck made with TZuDeckDrawing::WhenShown is first painted.
+    bool DrawingHeld() const { return FDrawingHeld; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where the top card lies on the stack of the present layers.
+    QRect TopCardBounds() const;
+    // A held deck's change: the cards' places and the picture's size only.
+    void LayOutCard(TZuSingleCard& card);
     void DrawBottomCard(TZuSingleCard& card);
     void DrawTopCard(TZuSingleCard& card);
     void DrawUsedUp(TZuSingleCard& card);
@@ -72,4 +88,7 @@ private:
     TZuCardBackType FDeckEmptyCardBack = cbO;
     int FLayers = SingleLayers;
     bool FExhausted = false;
+    bool FDrawingHeld = false;
+    // Drawing in the first paint: the picture is shown by that paint.
+    bool FDrawingInPaint = false;
 };

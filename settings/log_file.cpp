@@ -12,6 +12,7 @@
 
 #include <exception>
 #include <limits>
+#include <utility>
 
 TLogFile::TLogFile() = default;
 
@@ -73,6 +74,7 @@ void TLogFile::Open()
     if (Active()) return;
     FinishInterruptedArchive(FLogFileName);
     FStream = std::make_unique<TLogFileStream>(FLogFileName);
+    FStream->SetWritesSynced(!FSyncDeferred);
     try {
         CheckArchive();
         if (FOptions.testFlag(logSession)) Write(SessionText("otvoren"));
@@ -88,12 +90,12 @@ void TLogFile::Close()
     if (!Active()) return;
     // The log counts as closed even when the closing text cannot be written.
     std::exception_ptr error;
-    if (FOptions.testFlag(logSession)) {
-        try {
-            Write(SessionText("zatvoren"));
-        } catch (...) {
-            error = std::current_exception();
-        }
+    try {
+        // Lines not yet on the disk go there before the closing text.
+        EndDeferredSync();
+        if (FOptions.testFlag(logSession)) Write(SessionText("zatvoren"));
+    } catch (...) {
+        error = std::current_exception();
     }
     FStream.reset();
     DoClose();
@@ -112,6 +114,18 @@ void TLogFile::Write(const QString& Text)
     if (!FStream->Write(Text.toUtf8())) throw ELogWriteError("Stream write error");
     DoChange();
     CheckArchive();
+}
+
+void TLogFile::DeferSync()
+{
+    FSyncDeferred = true;
+    if (Active()) FStream->SetWritesSynced(false);
+}
+
+void TLogFile::EndDeferredSync()
+{
+    if (!std::exchange(FSyncDeferred, false) || !Active()) return;
+    if (!FStream->SetWritesSynced(true)) throw ELogWriteError("Stream write error");
 }
 
 void TLogFile::Log(const QString& Source, const QString& Category, const QString& Message)
@@ -217,6 +231,9 @@ TLogFile::TPlaced TLogFile::PlaceArchive(
 // file copied. Either way the live name then starts a new, empty file.
 void TLogFile::Archive()
 {
+    // Writes that wait for the disk go there before the file takes its second
+    // name, so the moment it has two names stays as short as ever.
+    if (!FStream->SetWritesSynced(true)) throw ELogBackupError(kBackupFailed);
     if (!FArchiveDir.isEmpty() && !QDir(FArchiveDir).exists())
         QDir().mkdir(FArchiveDir); // a failure shows up as a failed copy
     const QDateTime now = FClock();
@@ -240,7 +257,10 @@ void TLogFile::Archive()
                 : copy == TCopyResult::Exists  ? TPlaced::Taken
                                                : TPlaced::Failed;
         });
-    if (placed != TPlaced::Done) throw ELogBackupError(kBackupFailed);
+    if (placed != TPlaced::Done) {
+        FStream->SetWritesSynced(!FSyncDeferred);
+        throw ELogBackupError(kBackupFailed);
+    }
     StartNewFile(now);
 }
 
@@ -254,6 +274,7 @@ void TLogFile::StartNewFile(const QDateTime& Now)
     } catch (const ELogOpenError&) {
         throw ELogBackupError(kBackupFailed);
     }
+    FStream->SetWritesSynced(!FSyncDeferred);
     DoChange();
     // The new period starts now. Where the file system keeps no creation
     // time, the new file's birth time or first line stands in for it.

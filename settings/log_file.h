@@ -61,6 +61,16 @@ public:
     void Log(const QString& Source, const QString& Category, const QString& Message);
     void Clear();
 
+    // From DeferSync (before or after Open) until EndDeferredSync or Close,
+    // each line still reaches the file at once and in order, and outlives
+    // the program however it ends, but is put on the disk with the others at
+    // the end rather than before its write returns: for a start-up that logs
+    // before its window first shows. EndDeferredSync raises ELogWriteError
+    // "Stream write error" when the disk refuses them.
+    void DeferSync();
+    void EndDeferredSync();
+    bool SyncDeferred() const { return FSyncDeferred; }
+
     // Where "now" comes from; tests move it to cross the date modes' thresholds.
     void SetClock(std::function<QDateTime()> Clock) { FClock = std::move(Clock); }
 
@@ -81,6 +91,7 @@ private:
     QString SessionText(const char* Verb) const;
 
     bool FAutoOpen = false;
+    bool FSyncDeferred = false;
     TLogOptions FOptions = TLogOptions(logTimestamp) | logSession;
     int FMaxSize = 1048576;
     QString FLogFileName;

@@ -9,12 +9,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 TLogFileStream::TLogFileStream(const QString& FileName)
 {
     // O_APPEND keeps every write at the end even when another program writes
-    // to the same file; O_DSYNC makes each write reach the disk before it returns.
+    // to the same file. Each write is put on the disk by Write itself, so
+    // that can wait while the writes are not synced.
     const QByteArray path = QFile::encodeName(FileName);
-    FHandle = ::open(path.constData(), O_RDWR | O_CREAT | O_APPEND | O_DSYNC | O_CLOEXEC, 0666);
+    FHandle = ::open(path.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (FHandle < 0 || ::lseek(FHandle, 0, SEEK_END) < 0) {
         if (FHandle >= 0) ::close(FHandle);
         throw ELogOpenError(
@@ -22,9 +25,26 @@ TLogFileStream::TLogFileStream(const QString& FileName)
     }
 }
 
+namespace {
+
+// A special file (a terminal, /dev/null) has nothing to put on a disk.
+bool SyncToDisk(int handle)
+{
+    return ::fdatasync(handle) == 0 || errno == EINVAL;
+}
+
+} // namespace
+
 TLogFileStream::~TLogFileStream()
 {
+    if (!FWritesSynced) SyncToDisk(FHandle);
     ::close(FHandle);
+}
+
+bool TLogFileStream::SetWritesSynced(bool synced)
+{
+    const bool was = std::exchange(FWritesSynced, synced);
+    return !synced || was || SyncToDisk(FHandle);
 }
 
 qint64 TLogFileStream::Size() const
@@ -45,6 +65,10 @@ bool TLogFileStream::Write(const QByteArray& Data)
             return false;
         }
         done += n;
+    }
+    if (FWritesSynced && !SyncToDisk(FHandle)) {
+        if (before >= 0) (void)::ftruncate(FHandle, before);
+        return false;
     }
     return true;
 }

@@ -4,9 +4,9 @@
 #include <QString>
 
 // The log's open file: shared with other readers and writers (no lock), created
-// when missing, every write on the disk before it returns, and positioned at
-// the end. Raises ELogOpenError "Could not open log file "<name>"" when the
-// file cannot be opened.
+// when missing, every write on the disk before it returns (unless that is
+// deferred), and positioned at the end. Raises ELogOpenError "Could not open log file "<name>""
+// when the file cannot be opened.
 class TLogFileStream {
 public:
     explicit TLogFileStream(const QString& FileName);
@@ -23,6 +23,14 @@ public:
     // Sets the position to 0 and cuts the file there.
     bool Clear();
 
+    // Whether each write is on the disk before it returns (the default).
+    // Without, a write still reaches the file at once, in order, and outlives
+    // the program however it ends; only the disk's copy waits. Turning it on
+    // again puts every earlier write on the disk first and returns false when
+    // the disk refuses. A stream closed without it syncs as it closes.
+    bool SetWritesSynced(bool synced);
+
 private:
     int FHandle = -1;
+    bool FWritesSynced = true;
 };

@@ -81,7 +81,6 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     FSettings = std::make_unique<TIni>(fileName(".ini"));
     StartupSteps::Note("settings");
     CreateTable();
-    CreateScorePanels();
     CreateStatusBar();
     CreateTableView();
     CreateHistoryPanel();
@@ -95,6 +94,9 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     LogFile.SetMaxSize(1048576);
     LogFile.SetArchiveMode(bkSize);
     LogFile.SetTimestampFormat(QStringLiteral("dd/mmm/yyyy hh:nn:ss "));
+    // The start's lines reach the file at once; the disk gets them after the
+    // window's first paint (FormActivate), so its syncs do not hold it back.
+    LogFile.DeferSync();
 
     FController = std::make_unique<TMatchController>(
         TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,
@@ -205,7 +207,8 @@ void TForm1::CreateTable()
     Talon1->move(112, 160);
     Talon2->move(112, 264);
 
-    RealDeck = new TZuCardDeck(FTable);
+    // Hidden here: it lays its cards out for the deals but draws nothing.
+    RealDeck = new TZuCardDeck(FTable, TZuDeckDrawing::WhenShown);
     RealDeck->move(16, 8);
     RealDeck->SetShowLastCard(false);
     RealDeck->hide();
@@ -248,21 +251,31 @@ TZuCardGroup* TForm1::CreateSeat(const char* name, QPoint at, QLabel*& label, QP
     return group;
 }
 
-void TForm1::CreateScorePanels()
+TScorePanel* TForm1::ScorePanel(int grid)
+{
+    TScorePanel*& panel = FPanels.at(grid);
+    if (!panel) panel = MakeScorePanel(grid);
+    return panel;
+}
+
+TScorePanel* TForm1::MakeScorePanel(int grid)
 {
     using B = TScorePanel::TRowButton;
-    FPanels[0] = new TScorePanel(
-        FTable, 5, { B { 1, SeatS }, B { 2, SeatW }, B { 3, SeatN }, B { 4, SeatE } }, 199, 215);
-    FPanels[1] = new TScorePanel(
-        FTable, 3, { B { 1, SeatS }, B { 1, SeatN }, B { 2, SeatW }, B { 2, SeatE } }, 223, 255);
-    FPanels[2] = new TScorePanel(FTable, 3, { B { 1, SeatS }, B { 2, SeatN } }, 199, 215);
-    for (TScorePanel* panel : FPanels) {
-        panel->hide();
-        panel->OnSeatClick = [this](int seat) { ShowTakenCards(seat); };
-        for (int row = 0; row < panel->Grid()->RowCount(); ++row)
-            for (int column = 0; column < 5; ++column)
-                panel->Grid()->SetCells(column, row, QString());
-    }
+    TScorePanel* panel = grid == 0
+        ? new TScorePanel(
+            FTable, 5, { B { 1, SeatS }, B { 2, SeatW }, B { 3, SeatN }, B { 4, SeatE } }, 199, 215)
+        : grid == 1 ? new TScorePanel(FTable, 3,
+              { B { 1, SeatS }, B { 1, SeatN }, B { 2, SeatW }, B { 2, SeatE } }, 223, 255)
+                    : new TScorePanel(FTable, 3, { B { 1, SeatS }, B { 2, SeatN } }, 199, 215);
+    panel->hide();
+    panel->OnSeatClick = [this](int seat) { ShowTakenCards(seat); };
+    for (int row = 0; row < panel->Grid()->RowCount(); ++row)
+        for (int column = 0; column < 5; ++column)
+            panel->Grid()->SetCells(column, row, QString());
+    EnableRowButtons(panel);
+    if (FController) NameRowButtons(panel);
+    PlaceScorePanels();
+    return panel;
 }
 
 void TForm1::CreateStatusBar()

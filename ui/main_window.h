@@ -61,7 +61,9 @@ public:
     TZuCardGroup* Talon2 = nullptr;
     // The captured-cards view, made when first needed and kept for the run.
     TFPregledKarata* Overview();
-    TScorePanel* ScorePanel(int grid) const { return FPanels.at(grid); }
+    // A score grid's panel: the one the match shows is made at start, the
+    // others when first asked for.
+    TScorePanel* ScorePanel(int grid);
     QAction* Action(const char* name) const;
     QLabel* StatusPanel(int i) const { return FStatus.at(i); }
     // The height of the table under the menu: the client area above the status bar.
@@ -135,7 +137,10 @@ protected:
 private:
     void CreateTable();
     TZuCardGroup* CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt);
-    void CreateScorePanels();
+    TScorePanel* MakeScorePanel(int grid);
+    // The row buttons' tooltips (whose cards each opens) and whether each opens.
+    void NameRowButtons(TScorePanel* panel);
+    void EnableRowButtons(TScorePanel* panel);
     void CreateMenus();
     void CreateStatusBar();
     void CreateTableView();
@@ -156,8 +161,10 @@ private:
     void CreateAccessibility();
     // Each seat's name as read: whose cards, and whether it is on turn.
     void NameSeatsForReaders(int seatOnTurn);
-    // The score cells of one grid read as "row, column: value".
-    void NameScoreCells(int grid);
+    // The score cells of one grid read as "row, column: value", after the
+    // cell at `column`, `row` changed: a header renames its column's cells,
+    // a seat's name its row's, a score only itself.
+    void NameScoreCells(int grid, int column, int row);
     void AnnounceMove(int seat, int playedId, const std::vector<int>& takenIds);
     void AnnounceHandEnd(int gameMode);
     void FormActivate();
@@ -195,7 +202,7 @@ private:
     // The window's smallest size without the history panel: the table at 1x.
     QSize FTableMinimum;
     std::array<QLabel*, 3> FStatus {};
-    std::array<TScorePanel*, 3> FPanels {};
+    std::array<TScorePanel*, 3> FPanels {}; // null until made
     TZuCardDeck* RealDeck = nullptr;
     TZuVirtualDeck* Deck = nullptr;
     TZuSprite* ZuSprite1 = nullptr;

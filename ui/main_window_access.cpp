@@ -15,6 +15,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 void TForm1::CreateAccessibility()
 {
     FKeys = std::make_unique<TKeyboardPlay>(PlayerS, Talon2, Talon1, *FController);
@@ -50,11 +52,15 @@ void TForm1::NameSeatsForReaders(int seatOnTurn)
     }
 }
 
-void TForm1::NameScoreCells(int grid)
+void TForm1::NameScoreCells(int grid, int changedColumn, int changedRow)
 {
-    TPubStrGrid* cells = FPanels.at(grid)->Grid();
-    for (int row = 1; row < cells->RowCount(); ++row)
-        for (int column = 1; column < cells->ColCount(); ++column) {
+    TPubStrGrid* cells = ScorePanel(grid)->Grid();
+    const int firstRow = std::max(1, changedRow);
+    const int lastRow = changedRow == 0 ? cells->RowCount() - 1 : changedRow;
+    const int firstColumn = std::max(1, changedColumn);
+    const int lastColumn = changedColumn == 0 ? cells->ColCount() - 1 : changedColumn;
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int column = firstColumn; column <= lastColumn; ++column) {
             QTableWidgetItem* item = cells->item(row, column);
             if (!item) continue;
             const QString name = tr("%1, %2: %3")
@@ -76,7 +82,7 @@ void TForm1::AnnounceMove(int seat, int playedId, const std::vector<int>& takenI
 void TForm1::AnnounceHandEnd(int gameMode)
 {
     const int grid = gameMode == kPairs ? 1 : gameMode == kTwoPlayers ? 2 : 0;
-    const TPubStrGrid* cells = FPanels.at(grid)->Grid();
+    const TPubStrGrid* cells = ScorePanel(grid)->Grid();
     QStringList totals;
     for (int row = 1; row < cells->RowCount(); ++row)
         if (!cells->Cells(0, row).isEmpty())

@@ -79,31 +79,40 @@ void TForm1::ApplyNamesToMenus()
         QString name = FController->Seat(seat)->PlayerName();
         Action(items[seat])->setText(name.replace('&', QStringLiteral("&&")));
     }
-    // A row's "»" says whose cards it opens.
     for (TScorePanel* panel : FPanels)
-        for (std::size_t i = 0; i < panel->Buttons().size(); ++i) {
-            const int seat = panel->ButtonSeats()[i];
-            panel->Buttons()[i]->setToolTip(
-                tr("Pokupljene karte: %1").arg(FController->Seat(seat)->PlayerName()));
-        }
+        if (panel) NameRowButtons(panel);
+}
+
+void TForm1::NameRowButtons(TScorePanel* panel)
+{
+    // A row's "»" says whose cards it opens.
+    for (std::size_t i = 0; i < panel->Buttons().size(); ++i) {
+        const int seat = panel->ButtonSeats()[i];
+        panel->Buttons()[i]->setToolTip(
+            tr("Pokupljene karte: %1").arg(FController->Seat(seat)->PlayerName()));
+    }
 }
 
 void TForm1::ApplyViewPermissions()
 {
     FCanViewMine = FSettings->CanViewMyCollectedCards;
     FCanViewOthers = FSettings->CanViewOtherCollectedCards;
-    for (TScorePanel* panel : FPanels) {
-        const auto& buttons = panel->Buttons();
-        for (std::size_t i = 0; i < buttons.size(); ++i) {
-            // The first button of each panel is the human's own.
-            const bool mine = i == 0;
-            buttons[i]->setEnabled(mine ? FCanViewMine : FCanViewOthers);
-        }
-    }
+    for (TScorePanel* panel : FPanels)
+        if (panel) EnableRowButtons(panel);
     Action("PlayerS1")->setEnabled(FCanViewMine);
     for (const char* item : { "PlayerW1", "PlayerN1", "PlayerE1" })
         Action(item)->setEnabled(FCanViewOthers);
     FTakenMenu->setEnabled(FCanViewMine || FCanViewOthers);
+}
+
+void TForm1::EnableRowButtons(TScorePanel* panel)
+{
+    const auto& buttons = panel->Buttons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        // The first button of each panel is the human's own.
+        const bool mine = i == 0;
+        buttons[i]->setEnabled(mine ? FCanViewMine : FCanViewOthers);
+    }
 }
 
 void TForm1::Promenaimena1Click()
@@ -171,6 +180,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::FormActivate()
 {
+    FController->EndDeferredLogSync();
     if (!FController->FirstActivation()) return;
     FController->SetFirstActivation(false);
     if (OfferSavedMatch()) return;

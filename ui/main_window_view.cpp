@@ -26,26 +26,27 @@ void TForm1::SetStatusText(int panel, const QString& text)
 
 void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
 {
-    FPanels.at(grid)->Grid()->SetCellIfChanged(column, row, text);
-    NameScoreCells(grid);
+    ScorePanel(grid)->Grid()->SetCellIfChanged(column, row, text);
+    NameScoreCells(grid, column, row);
 }
 
 void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
 {
     // The widths are of the text; Qt counts the grid line in.
     for (int column = 0; column < 5; ++column)
-        FPanels.at(grid)->Grid()->SetColWidths(column, widths[column] + 1);
+        ScorePanel(grid)->Grid()->SetColWidths(column, widths[column] + 1);
 }
 
 void TForm1::RefreshScoreGrid(int grid)
 {
-    FPanels.at(grid)->Grid()->ClearSelection();
-    FPanels.at(grid)->Grid()->RepaintNow();
+    ScorePanel(grid)->Grid()->ClearSelection();
+    ScorePanel(grid)->Grid()->RepaintNow();
 }
 
 void TForm1::SetScorePanelVisible(int grid, bool visible)
 {
-    FPanels.at(grid)->setVisible(visible);
+    // A panel never shown is not made to be hidden.
+    if (visible || FPanels.at(grid)) ScorePanel(grid)->setVisible(visible);
     // The human's hand steps aside for the panel only while it shows.
     ArrangeSeats();
 }
@@ -204,12 +205,13 @@ void TForm1::PlaceScorePanels()
     constexpr int kGap = 4;
     const int table = ClientHeight - StatusBarHeight();
     for (TScorePanel* panel : FPanels)
-        panel->move(ClientWidth - panel->width() - kGap, table - panel->height() - kGap);
+        if (panel) panel->move(ClientWidth - panel->width() - kGap, table - panel->height() - kGap);
     // The panel keeps its corner; a wide hand beneath it steps left, and as
     // far as the left column allows. Only when even that is not enough does
     // the panel rise above the hand.
     for (TScorePanel* panel : FPanels) {
-        if (panel->isHidden() || !panel->geometry().intersects(PlayerS->geometry())) continue;
+        if (!panel || panel->isHidden() || !panel->geometry().intersects(PlayerS->geometry()))
+            continue;
         const int leftmost = PlayerW->isHidden() ? kGap : PlayerW->geometry().right() + 1 + kGap;
         PlayerS->move(std::max(leftmost, panel->x() - kGap - PlayerS->width()), PlayerS->y());
         if (panel->geometry().intersects(PlayerS->geometry()))

@@ -255,6 +255,16 @@ void TMatchController::Shutdown()
     }
 }
 
+void TMatchController::EndDeferredLogSync()
+{
+    try {
+        LogFile.EndDeferredSync();
+    } catch (const std::exception& e) {
+        FLogEnabled = false;
+        MessageSink().Error(LogFailureText(TLogStep::Write, e, LogFile.LogFileName()));
+    }
+}
+
 void TMatchController::LogLine(const QString& text)
 {
     if (!FLogEnabled) return;

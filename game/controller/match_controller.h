@@ -63,6 +63,9 @@ public:
     void SetNumberOfDecks(int n);
     // Stops a running computer sequence and closes the log; before the window goes.
     void Shutdown();
+    // Puts the log lines whose syncing the window deferred (TLogFile::DeferSync)
+    // on the disk; a failure is reported as a failed write and ends the log.
+    void EndDeferredLogSync();
 
     // --- Input (the window's handlers) ---
     void PlayerSCardClick(TZuCardGroup* sender, TZuSingleCard* card, int position, bool& playIt,

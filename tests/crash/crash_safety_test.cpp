@@ -208,7 +208,9 @@ std::map<long, int> LoggedLines(const QString& folder)
     return lines;
 }
 
-TEST_F(CrashSafety, EveryLogLineWrittenBeforeAKillIsKeptOnce)
+// Every other writer defers the disk's copy, as the game's start does: a
+// kill still loses no line that was written.
+TEST_F(CrashSafety, EveryLogLineWrittenBeforeAKillIsKeptOnceAlsoWithItsSyncDeferred)
 {
     const QString path = FilePath("Zaviko.log");
     long first = 1;
@@ -220,7 +222,8 @@ TEST_F(CrashSafety, EveryLogLineWrittenBeforeAKillIsKeptOnce)
     for (; round < 60
          || (round < 600 && (acknowledged.size() <= 200u || FilesIn(dir.path()).size() <= 20));
          ++round) {
-        const QByteArray printed = RunAndKill("log", path, first, 20000);
+        const QByteArray printed
+            = RunAndKill(round % 2 == 0 ? "log" : "log-deferred", path, first, 20000);
         for (const QByteArray& n : printed.split('\n'))
             if (!n.isEmpty()) acknowledged.insert(n.toLong());
         first += 100000;

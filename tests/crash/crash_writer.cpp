@@ -1,7 +1,7 @@
 // The writer the crash tests kill: it saves one of our files over and over
 // until it is killed, each save a complete, recognisable version. It prints
 // "ready" once set up and, for the log, the number of each line once Write
-// has returned. Usage: crash_writer settings|grid|log|statistics|match <path>
+// has returned. Usage: crash_writer settings|grid|log|log-deferred|statistics|match <path>
 // <first number> [per-user folder]; with a per-user folder the statistics and
 // the saved match are written as when the settings' folder cannot be written.
 #include "game/rules/match_rules.h"
@@ -51,10 +51,12 @@ void WriteGrid(const QString& path, long first)
     }
 }
 
-// Lines "line <n>" with a small MaxSize, so archives come every few lines.
-void WriteLog(const QString& path, long first)
+// Lines "line <n>" with a small MaxSize, so archives come every few lines;
+// `deferred`: with the log's syncing deferred, as at the game's start.
+void WriteLog(const QString& path, long first, bool deferred)
 {
     TLogFile log;
+    if (deferred) log.DeferSync();
     log.SetLogFileName(path);
     log.SetOptions({});
     log.SetMaxSize(1024);
@@ -111,7 +113,8 @@ int main(int argc, char** argv)
     const long first = std::atol(argv[3]);
     if (std::strcmp(argv[1], "settings") == 0) WriteSettings(path, first);
     if (std::strcmp(argv[1], "grid") == 0) WriteGrid(path, first);
-    if (std::strcmp(argv[1], "log") == 0) WriteLog(path, first);
+    if (std::strcmp(argv[1], "log") == 0) WriteLog(path, first, false);
+    if (std::strcmp(argv[1], "log-deferred") == 0) WriteLog(path, first, true);
     const QString user = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
     if (std::strcmp(argv[1], "statistics") == 0) WriteStatistics(path, user);
     if (std::strcmp(argv[1], "match") == 0) WriteMatch(path, user, first);

@@ -169,6 +169,38 @@ TEST_F(LogArchive, LineReachingMaxSizeEndsInTheArchiveAndTheLiveFileIsEmptied)
     EXPECT_EQ(FilesIn(dir.path()).size(), 3);
 }
 
+// While the disk's copy waits, every line is still in the file at once, in
+// order, across archives; ending the wait or closing changes no text.
+TEST_F(LogArchive, LinesWhoseSyncIsDeferredAreInTheFilesAtOnceAndInOrder)
+{
+    log.SetOptions(logSession);
+    log.DeferSync();
+    log.Open();
+    QByteArray written = kOpened;
+    for (int n = 0; n < 30; ++n) {
+        const QByteArray line
+            = "line " + QByteArray::number(n) + ' ' + QByteArray(60, 'x') + "\r\n";
+        log.Write(line);
+        written += line;
+    }
+    QByteArray kept;
+    for (int n = 1; QFile::exists(Archive(n)); ++n)
+        kept += ReadAll(Archive(n));
+    EXPECT_EQ(kept + Contents(), written) << "read by another handle before any sync";
+    EXPECT_TRUE(QFile::exists(Archive(1)));
+
+    log.EndDeferredSync();
+    EXPECT_FALSE(log.SyncDeferred());
+    log.Write("synced\r\n");
+    log.DeferSync();
+    log.Write("late\r\n");
+    const QByteArray tail = Contents();
+    log.Close(); // the deferred lines go to the disk before the closing text
+    EXPECT_FALSE(log.SyncDeferred());
+    EXPECT_EQ(Contents(), tail + kClosed);
+    EXPECT_TRUE(tail.endsWith("synced\r\nlate\r\n"));
+}
+
 TEST_F(LogArchive, ArchivesGoToTheTrimmedFolderOrBesideTheLogAndNeverOverwrite)
 {
     const QString folder = dir.filePath("old logs");
