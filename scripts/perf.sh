@@ -158,6 +158,15 @@ measure_startup()
     return 0
 }
 
+# The running game's resident memory and its peak, as "N MB (peak M MB;".
+app_memory()
+{
+    local rss hwm
+    rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$APP_PID/status")
+    hwm=$(awk '/^VmHWM/ { print $2 }' "/proc/$APP_PID/status")
+    echo "$((rss / 1024)) MB (peak $((hwm / 1024)) MB;"
+}
+
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # A match of the program in build folder $1, named $2 in the figures.
@@ -168,11 +177,7 @@ measure_match()
     echo "A whole match with zero pauses${2:+ ($2)}"
     COMP_PLAYS=0 run_match "$WORK/match" ZAVIKO_FRAME_LOG="$frames"
     echo "  $HAND_ENDS hands, $MY_MOVES moves by the human"
-    local rss hwm
-    rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$APP_PID/status")
-    hwm=$(awk '/^VmHWM/ { print $2 }' "/proc/$APP_PID/status")
-    echo "  resident memory after the match: $((rss / 1024)) MB (peak $((hwm / 1024)) MB;" \
-        "target < 45 MB)"
+    echo "  resident memory after the match: $(app_memory) target < 45 MB)"
     close_and_check > /dev/null
     echo "  longest GUI-thread frame during the match: $(frame_value longest_frame_ms "$frames") ms" \
         "(target < 50 ms); the most processor time the GUI thread used in one frame:" \
@@ -209,11 +214,7 @@ measure_flights_match()
     EXTRA_SETTINGS=$'Animation=2\nWindowSize=1920x1080 maximized'
     COMP_PLAYS=0 run_match "$WORK/flights" ZAVIKO_FRAME_LOG="$frames"
     echo "  $HAND_ENDS hands, $MY_MOVES moves by the human, $((($(now_ms) - started) / 1000)) s"
-    local rss hwm
-    rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$APP_PID/status")
-    hwm=$(awk '/^VmHWM/ { print $2 }' "/proc/$APP_PID/status")
-    echo "  resident memory at 1920 x 1080 after the match: $((rss / 1024)) MB" \
-        "(peak $((hwm / 1024)) MB; target < 60 MB)"
+    echo "  resident memory at 1920 x 1080 after the match: $(app_memory) target < 60 MB)"
     close_and_check > /dev/null
     echo "  flights: $(frame_value flight_frames "$frames") frames in" \
         "$(frame_value flight_seconds "$frames") s in the air," \

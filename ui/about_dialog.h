@@ -10,7 +10,7 @@ class TUrlLabel;
 class TFAbout : public QDialog {
     Q_OBJECT
 public:
-    // The part above the keys, which is as wide at least.
+    // The dialog's size above the key list; the list is at least as wide.
     static constexpr int ClientWidth = 234;
     static constexpr int ClientHeight = 212;
     static constexpr const char* WebAddress = "https://zaviko.example.org/";
