@@ -224,6 +224,7 @@ private:
     void SequenceTurnChanged() override { ShowStatusTurn(); }
     std::vector<int> SequenceNewDeck() override;
     void SequenceDealt(bool newDeck) override { ShowDeal(newDeck, true, true); }
+    void SequenceRestTaken(const THandEnd& end) override;
     void SequenceFlightsDown(std::function<void()> landed) override;
     bool SequenceFlying() const override { return FFlightsUp > 0; }
     void SequenceHandEnded(const THandEnd& end) override { ShowHandEndOnGui(end); }
@@ -269,6 +270,9 @@ private:
     // The played card and the table cards taken fly to the taker; its taken
     // list shows them once they are down.
     void FlySweep(int seat, int handSlot, int playedId, const std::vector<TTableSlot>& take);
+    // The cards from (corners on the form, picture IDs) fly into the taker's
+    // hand all at once, and its taken list shows them once they are down.
+    void SweepInto(TZuCardGroup& taker, const std::vector<std::pair<QPoint, int>>& cards);
     // On the worker: waits until every card in the air is down.
     void AwaitFlights();
     void ComputerCapture(const TMove& move);

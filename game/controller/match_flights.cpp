@@ -145,21 +145,37 @@ void TMatchController::FlySweep(
     int seat, int handSlot, int playedId, const std::vector<TTableSlot>& take)
 {
     TZuCardGroup& taker = *Seat(seat);
-    struct TSwept {
-        QPoint from;
-        int id;
-    };
-    std::vector<TSwept> swept { { CornerOf(*taker.CardAt(handSlot)), playedId } };
+    std::vector<std::pair<QPoint, int>> swept { { CornerOf(*taker.CardAt(handSlot)), playedId } };
     for (const TTableSlot& place : take) {
         const TZuSingleCard& card = *TableCard(place);
-        swept.push_back({ CornerOf(card), card.ID() });
+        swept.emplace_back(CornerOf(card), card.ID());
     }
     ShowHands();
     ShowTable();
+    SweepInto(taker, swept);
+}
+
+void TMatchController::SequenceRestTaken(const THandEnd& end)
+{
+    // Off, the end of the hand shows the table and the taken lists at once.
+    if (!FlightsOn() || end.restTaker == kNoSeat) return;
+    // The rules have emptied the table: every card it still shows is the rest.
+    std::vector<std::pair<QPoint, int>> rest;
+    for (const TZuCardGroup* row : { FControls.Talon1, FControls.Talon2 })
+        for (int slot = 0; slot < row->SlotCount(); ++slot)
+            if (const TZuSingleCard& card = *row->CardAt(slot); !card.Empty())
+                rest.emplace_back(CornerOf(card), card.ID());
+    ShowTable();
+    SweepInto(*Seat(end.restTaker), rest);
+}
+
+void TMatchController::SweepInto(
+    TZuCardGroup& taker, const std::vector<std::pair<QPoint, int>>& cards)
+{
     // Into the middle of the taker's hand, where its taken cards go.
     const QPoint to = taker.geometry().center() - QPoint(ZuCardWidth / 2, ZuCardHeight / 2);
-    for (const TSwept& card : swept)
-        Launch(taker, card.from, to, CardPicture(card.id), 0, [this, group = &taker, id = card.id] {
+    for (const auto& [from, id] : cards)
+        Launch(taker, from, to, CardPicture(id), 0, [this, group = &taker, id = id] {
             group->TakeCards({ id });
             // The last one down: the list in the state's order.
             if (FFlightsUp == 1) ShowTaken();

@@ -92,8 +92,11 @@ void TMatchController::SequenceEnded()
 
 void TMatchController::StopSequence()
 {
+    // What is in the air lands where the state has it before the stopped
+    // sequence goes on (a hand's last cards before the next hand is dealt);
+    // what it launches while it ends lands at once too.
+    LandFlights();
     FWorker.Stop();
-    // What the stopped sequence launched lands at once.
     LandFlights();
 }
 

@@ -25,17 +25,25 @@ public:
     void Dealt(const TMatchState&, bool newDeck) override
     {
         FWorker.RunOnGui([this, newDeck] { FWorker.FDisplay.SequenceDealt(newDeck); });
+        AwaitFlights();
+    }
+    void HandEnded(const TMatchState&, const THandEnd& end) override
+    {
+        // The table's last cards reach their taker before the hand's end shows.
+        FWorker.RunOnGui([this, &end] { FWorker.FDisplay.SequenceRestTaken(end); });
+        AwaitFlights();
+        FWorker.ShowWhileWaiting([this, &end] { FWorker.FDisplay.SequenceHandEnded(end); });
+    }
+
+private:
+    void AwaitFlights()
+    {
         if (FWorker.FDisplay.SequenceFlying())
             FWorker.AwaitLanding([this](std::function<void()> landed) {
                 FWorker.FDisplay.SequenceFlightsDown(landed);
             });
     }
-    void HandEnded(const TMatchState&, const THandEnd& end) override
-    {
-        FWorker.ShowWhileWaiting([this, &end] { FWorker.FDisplay.SequenceHandEnded(end); });
-    }
 
-private:
     TMatchWorker& FWorker;
 };
 

@@ -23,6 +23,9 @@ public:
     // A fresh shuffled deck for the next hand, next card last.
     virtual std::vector<int> SequenceNewDeck() = 0;
     virtual void SequenceDealt(bool newDeck) = 0;
+    // The rules gave the table's last cards to the hand's last taker; before
+    // the hand's end is shown.
+    virtual void SequenceRestTaken(const THandEnd& end) = 0;
     // Calls landed once the cards of the last display are down (at once when
     // none fly).
     virtual void SequenceFlightsDown(std::function<void()> landed) = 0;

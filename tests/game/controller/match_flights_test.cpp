@@ -1,7 +1,8 @@
 // Card flights on real card groups: whatever a flight is doing, every card is
 // in exactly one place, counted from the groups' widgets, the taken lists,
 // the deck and the cards in the air; and "Nova", closing and the pause land
-// every card where the state has it.
+// every card where the state has it, also the table's last cards on their way
+// to the hand's last taker.
 #include "tests/game/controller/match_fixture.h"
 
 #include "cards/zugraphics_sprite.h"
@@ -32,6 +33,20 @@ protected:
         controller->OnCardLanded = [this] {
             ++landings;
             ExpectEveryCardOnce();
+            takenAtLanding = 0;
+            for (int seat = SeatS; seat <= SeatE; ++seat)
+                takenAtLanding += controller->Seat(seat)->TakenCount();
+        };
+        // Before the end of a hand shows, the table's last cards have flown
+        // to their taker: no later display put them there.
+        controller->OnMatchEvent = [this](const TMatchEvent& event) {
+            if (event.kind != TMatchEventKind::HandEnded) return;
+            ++handEnds;
+            ExpectLanded();
+            int taken = 0;
+            for (const std::vector<int>& list : controller->State().taken)
+                taken += int(list.size());
+            EXPECT_EQ(takenAtLanding, taken) << "the rest of the table did not fly";
         };
     }
 
@@ -90,9 +105,33 @@ protected:
         ASSERT_GT(controller->FlightsUp(), 0);
     }
 
+    // Plays with flights that never land by themselves until the table's
+    // last cards of a hand are in the air.
+    void RestInTheAir()
+    {
+        sprite->SetFlightTime(600000);
+        for (int steps = 0; steps < 200000; ++steps) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            // With cards in the air the worker waits for them: the state holds.
+            if (controller->FlightsUp() > 0) {
+                if (controller->State().HandsPlayed > handEnds) return;
+                controller->LandFlights();
+            } else if (view.startEnabled) {
+                controller->StartMatch();
+            } else if (!controller->Busy() && !controller->GameOver()
+                && controller->State().CurrentPlayer == SeatS) {
+                HumanMove();
+            }
+        }
+        FAIL() << "no hand ended with cards on the table";
+    }
+
     TZuSprite* sprite = nullptr;
     TCountingStage stage;
     int landings = 0;
+    int takenAtLanding = 0;
+    // In the match under way.
+    int handEnds = 0;
 };
 
 TEST_F(FlightsTest, AWholeMatchKeepsEveryCardInOnePlaceAfterEachFlight)
@@ -113,6 +152,7 @@ TEST_F(FlightsTest, AWholeMatchKeepsEveryCardInOnePlaceAfterEachFlight)
     EXPECT_GT(landings, 100);
     EXPECT_GT(stage.most, 1u);
     EXPECT_EQ(view.handEnds, int(controller->State().HandsPlayed));
+    EXPECT_EQ(handEnds, view.handEnds);
 }
 
 TEST_F(FlightsTest, NovaClosingAndThePauseLandEveryCardAtOnce)
@@ -136,6 +176,33 @@ TEST_F(FlightsTest, NovaClosingAndThePauseLandEveryCardAtOnce)
     HumanOnTurn();
     HumanMove();
     ASSERT_GT(controller->FlightsUp(), 0);
+    controller->Shutdown();
+    ExpectLanded();
+}
+
+TEST_F(FlightsTest, ThePauseNovaAndClosingLandTheTablesLastCardsAtOnce)
+{
+    controller->Start();
+    handEnds = 0;
+    RestInTheAir();
+    ASSERT_FALSE(HasFailure());
+    // The cards land in the taker's list and the hand's end shows.
+    controller->TogglePause();
+    ExpectLanded();
+    EXPECT_TRUE(controller->Paused());
+    const int shown = view.handEnds;
+    controller->TogglePause();
+
+    RestInTheAir();
+    ASSERT_FALSE(HasFailure());
+    EXPECT_EQ(view.handEnds, shown + 1);
+    controller->NewGame(false);
+    controller->LandFlights();
+    handEnds = 0;
+    ExpectLanded();
+
+    RestInTheAir();
+    ASSERT_FALSE(HasFailure());
     controller->Shutdown();
     ExpectLanded();
 }
