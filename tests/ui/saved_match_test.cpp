@@ -3,12 +3,15 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "game/controller/saved_match_store.h"
+#include "ui/game_option_setting.h"
 #include "ui/move_history_panel.h"
 #include "ui/seat_marks.h"
 #include "ui/table_view.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
@@ -190,4 +193,29 @@ TEST_F(SavedMatchTest, TheHistoryPanelAndItsMovesComeBackWithTheResumedMatch)
     QApplication::processEvents();
     EXPECT_LT(form->width(), withPanel);
     EXPECT_GE(form->TableView()->width(), tableWidth) << "the table never shrinks below 1x";
+}
+
+// Kept open, the panel widens the window of a first start (no size kept) by
+// its own width and the separator beside it, and the window stays on the
+// screen: the table keeps its 1x size.
+TEST_F(SavedMatchTest, AHistoryPanelKeptOpenWidensAFirstStartByItsWidthOnly)
+{
+    Make();
+    ShowAndSettle();
+    const QSize table = form->TableView()->size();
+    const int window = form->width();
+    form.reset();
+    ASSERT_TRUE(StoreGameOption(dir.filePath("Zaviko.ini"), QStringLiteral("MoveHistory"), true));
+    Make();
+    ShowAndSettle();
+    const TMoveHistoryPanel* panel = form->HistoryPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(form->TableView()->size(), table);
+    EXPECT_EQ(panel->width(), panel->minimumSizeHint().width());
+    const int separator = panel->x() - form->TableView()->geometry().right() - 1;
+    EXPECT_EQ(separator, form->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent));
+    EXPECT_EQ(form->width(), window + separator + panel->width());
+    const QRect area = form->screen()->availableGeometry();
+    const int centred = area.center().x() - form->rect().center().x();
+    EXPECT_EQ(form->x(), std::max(centred, area.left()));
 }
