@@ -38,5 +38,7 @@ int main(int argc, char* argv[])
     ok &= SaveSheet(help, folder, "help");
     help.Browser()->scrollToAnchor(QStringLiteral("primer"));
     ok &= SaveSheet(help, folder, "help-primer");
+    help.Browser()->scrollToAnchor(QStringLiteral("opcije"));
+    ok &= SaveSheet(help, folder, "help-opcije");
     return ok ? 0 : 1;
 }
