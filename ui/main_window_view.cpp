@@ -15,6 +15,7 @@
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -32,9 +33,21 @@ void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
 
 void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
 {
+    TPubStrGrid* cells = ScorePanel(grid)->Grid();
+    // A translated header wider than its column takes what it needs (2
+    // pixels in, 1 clear of the line) from the names' column: the grid keeps
+    // its width, so the "Total" column stays whole too.
+    std::array<int, 5> fitted = widths;
+    const QFontMetrics metrics(cells->font());
+    for (int column = 1; column < 5; ++column) {
+        const int need = metrics.horizontalAdvance(cells->Cells(column, 0)) + 3;
+        if (need <= fitted[column]) continue;
+        fitted[0] -= need - fitted[column];
+        fitted[column] = need;
+    }
     // The widths are of the text; Qt counts the grid line in.
     for (int column = 0; column < 5; ++column)
-        ScorePanel(grid)->Grid()->SetColWidths(column, widths[column] + 1);
+        cells->SetColWidths(column, fitted[column] + 1);
 }
 
 void TForm1::RefreshScoreGrid(int grid)

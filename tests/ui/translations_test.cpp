@@ -151,3 +151,28 @@ TEST_F(TranslationsTest, MessagesOfTheMatchAreTranslated)
     ExpectAllTranslated(sink.shown.confirmations, "new match");
     ExpectAllTranslated(ShownTexts(*form), Names(), "main window in play");
 }
+
+// In every language and mode the score headers show whole in their columns
+// (2 pixels in, 1 clear of the grid line), and the last column still ends
+// inside its grid.
+TEST_F(TranslationsTest, EveryScoreHeaderShowsWholeInEveryLanguage)
+{
+    for (const TLanguage& language : Languages()) {
+        ASSERT_TRUE(InstallLanguage(QString::fromLatin1(language.code)));
+        for (int mode : { kEachForHimself, kPairs, kTwoPlayers }) {
+            SetOptions([mode](TIni& s) { s.NumberOfPlayers = mode; });
+            Make();
+            TPubStrGrid* grid = form->ScorePanel(Controller().ActiveScoreGrid())->Grid();
+            const QFontMetrics metrics(grid->font());
+            for (int column = 1; column < 5; ++column) {
+                const QString header = grid->Cells(column, 0);
+                const QRect cell = grid->visualRect(grid->model()->index(0, column));
+                EXPECT_LE(metrics.horizontalAdvance(header) + 3, cell.width())
+                    << language.code << ", mode " << mode << ": " << header.toStdString();
+            }
+            EXPECT_LE(
+                grid->columnViewportPosition(4) + grid->columnWidth(4), grid->viewport()->width())
+                << language.code << ", mode " << mode;
+        }
+    }
+}
