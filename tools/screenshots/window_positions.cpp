@@ -80,6 +80,20 @@ TMatchState GrownTablePosition()
         hands, SeatS, { 5, 3, 2, 2 });
 }
 
+TMatchState LastCardPosition()
+{
+    std::array<THand, kSeatCount> hands {};
+    for (THand& hand : hands)
+        hand.fill(kNoCard);
+    hands[SeatS][0] = Club(9);
+    TMatchState state
+        = SheetPosition(kEachForHimself, { kNoCard, Club(5), Spade(4), Heart(7), kNoCard, kNoCard },
+            { kNoCard, kNoCard, Diamond(3), Diamond(10), Heart(12), kNoCard }, hands, SeatS,
+            { 14, 11, 10, 10 });
+    state.LastTaker = SeatW;
+    return state;
+}
+
 TMatchState HandEndPosition()
 {
     const std::vector<int> row(kRowSlots, kNoCard);

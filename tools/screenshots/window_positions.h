@@ -19,6 +19,9 @@ TMatchState OpenPosition(int onTurn);
 // The human on turn over a table of 16 cards, two rows grown to eight, with
 // captures scored in the score table.
 TMatchState GrownTablePosition();
+// The last card of the first hand in the human's hand, six cards on the
+// table, West the last to capture: laid down, it ends the hand.
+TMatchState LastCardPosition();
 // The end of the first hand: the table and the hands empty, every card
 // taken, the most-cards bonus to S.
 TMatchState HandEndPosition();

@@ -176,6 +176,36 @@ bool Flight(const QString& folder)
     return ok;
 }
 
+// The human's last card ends the hand: the table's cards sweep to West, the
+// last to capture, slow, caught halfway.
+bool RestFlight(const QString& folder)
+{
+    TSheetWindow w(kEachForHimself, 0, true, TAnimation::Slow);
+    w.Controller().ShowState(LastCardPosition());
+    ClickCard(w.form->PlayerS, 0);
+    RunUntil(w, [&] {
+        if (w.Controller().FlightsUp() == 0) return false;
+        for (const TZuCardGroup* row : { w.form->Talon1, w.form->Talon2 })
+            for (int slot = 0; slot < row->SlotCount(); ++slot)
+                if (!row->CardAt(slot)->Empty()) return false;
+        return true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < FlightTimeMs(TAnimation::Slow) / 2)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    const bool ok = SavePixmap(
+        w.form->grab(), QDir(folder).filePath(QStringLiteral("window_rest_flight.png")));
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (TFDeckOverInfoDlg::AnyOpen()) QApplication::activeModalWidget()->close();
+    });
+    closer.start(5);
+    w.Controller().LandFlights();
+    RunUntil(w, [] { return false; });
+    return ok;
+}
+
 // Play by keys: the ring on a marked card of the upper row, then on the
 // hand's card that takes it, and on a crowded table.
 bool KeyboardFocus(const QString& folder)
@@ -305,6 +335,7 @@ int main(int argc, char** argv)
     ok &= Reveal(folder);
     ok &= MarkedAndGrown(folder);
     ok &= Flight(folder);
+    ok &= RestFlight(folder);
     ok &= KeyboardFocus(folder);
     ok &= HandEnd(folder);
     ok &= History(folder);
