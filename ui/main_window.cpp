@@ -120,7 +120,6 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     // The start gave the seats their names.
     ApplyNamesToMenus();
     ShowSavedMatch();
-    DrawShownPicturesAhead();
     CentreOnScreen();
     RestoreWindowSize();
     RestoreHistoryPanel();
@@ -135,7 +134,7 @@ TFPregledKarata* TForm1::Overview()
 
 void TForm1::DrawShownPicturesAhead()
 {
-    // Drawn on another core while the window is placed, shown and laid out,
+    // Drawn on another core while the shown window is laid out and exposed,
     // so its first paint copies the dealt cards' pictures instead of drawing them.
     std::vector<int> numbers;
     for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 }) {
