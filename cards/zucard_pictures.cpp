@@ -8,6 +8,8 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -26,6 +28,18 @@ struct TPictureTable {
     // The pictures drawn for one other scale, on demand.
     std::array<QImage, ZuPictureCount + 1> scaled;
     qreal scaledAt = 0;
+    // Draws pictures before they are asked for; told to end by `stopAhead`.
+    std::thread ahead;
+    std::atomic<bool> stopAhead { false };
+
+    void EndAhead()
+    {
+        if (!ahead.joinable()) return;
+        stopAhead.store(true);
+        ahead.join();
+        stopAhead.store(false);
+    }
+    ~TPictureTable() { EndAhead(); }
 };
 
 TPictureTable& Table()
@@ -96,12 +110,33 @@ void ReleaseCardPictures()
     TPictureTable& table = Table();
     if (table.users == 0) return;
     if (--table.users > 0) return;
+    table.EndAhead();
     const std::lock_guard lock(table.drawing);
     table.pictures.fill(QImage());
     table.scaled.fill(QImage());
     for (std::atomic<bool>& ready : table.ready)
         ready.store(false, std::memory_order_relaxed);
     table.source.reset();
+}
+
+void DrawCardPicturesAhead(std::vector<int> numbers)
+{
+    TPictureTable& table = Table();
+    if (table.users == 0 || !table.source) return;
+    table.EndAhead();
+    try {
+        table.ahead = std::thread([&table, numbers = std::move(numbers)] {
+            for (const int number : numbers) {
+                if (table.stopAhead.load()) return;
+                if (number < 2 || number > ZuPictureCount) continue;
+                if (!table.ready[number].load(std::memory_order_acquire))
+                    DrawOnFirstUse(table, number);
+            }
+        });
+    } catch (const std::system_error& e) {
+        // Each picture is then drawn by the paint that first shows it.
+        qWarning("No thread to draw the card pictures ahead: %s", e.what());
+    }
 }
 
 int CardPictureUsers()

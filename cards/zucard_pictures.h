@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <stdexcept>
+#include <vector>
 
 // The process-wide card picture table: picture 1 is empty, 2..55 the faces by
 // card ID, 56..70 the backs in back-type order. The first user loads the
@@ -21,8 +22,16 @@ public:
 };
 
 void AcquireCardPictures();
+// The last user's release first waits for the pictures being drawn ahead.
 void ReleaseCardPictures();
 int CardPictureUsers();
+
+// Draws the pictures `numbers` (in that order) on a thread of its own, so a
+// paint that shows them soon finds them drawn. Whichever thread asks for a
+// picture first draws it, the same picture either way; a second call ends the
+// first's drawing at its next picture. Needs a user; does nothing when every
+// picture was drawn at the start or the system refuses the thread.
+void DrawCardPicturesAhead(std::vector<int> numbers);
 
 // The picture with the given number (1..70); keyed-out background, outline drawn.
 // The pointer stays the same while the table has users.

@@ -52,6 +52,11 @@ const QImage* TZuSingleCard::BackImage() const
     return CardPicture(BackPictureNumber(FCardBack));
 }
 
+int TZuSingleCard::PictureNumber() const
+{
+    return FShowBack ? BackPictureNumber(FCardBack) : FID;
+}
+
 void TZuSingleCard::Derive()
 {
     const TSuitBlock block = BlockOf(FID);

@@ -57,6 +57,8 @@ public:
     const QImage* BackImage() const;
     // The picture the card shows now: its back when face down, else its face.
     const QImage* Picture() const { return FShowBack ? BackImage() : FaceImage(); }
+    // The number in the picture table of the picture it shows now.
+    int PictureNumber() const;
 
     // Copies back type, face-down flag, ID and emptiness, each through its setter.
     void CopyFrom(const TZuSingleCard& source);

@@ -22,6 +22,8 @@
 # copy of an earlier build's, say), that program is measured in the same runs,
 # launched in turn with this one and the bare window, so a change is measured
 # against what it changed under the same load.
+#
+# PERF_STARTUP_ONLY=1 measures the start-up alone and skips the matches.
 set -uo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
@@ -235,6 +237,7 @@ if [[ "${1:-}" == "--inside" ]]; then
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
     echo "Load average: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) processors"
     measure_startup "$5"
+    [[ -n "${PERF_STARTUP_ONLY:-}" ]] && exit 0
     measure_match "$BUILD"
     # In a shell of its own, where the match follower starts afresh.
     [[ -z "$OTHER" ]] || (source "$here/e2e_match.sh" && measure_match "$OTHER" other) || exit 1

@@ -4,6 +4,7 @@
 
 #include "cards/id_shuffle.h"
 #include "cards/zucard.h"
+#include "cards/zucard_pictures.h"
 #include "cards/zugraphics.h"
 #include "game/controller/match_controller.h"
 #include "game/controller/statistics_store.h"
@@ -129,6 +130,21 @@ TFPregledKarata* TForm1::Overview()
 {
     if (!FOverview) FOverview = new TFPregledKarata(this);
     return FOverview;
+}
+
+void TForm1::DrawShownPicturesAhead()
+{
+    // Drawn on another core while the shown window is laid out and exposed,
+    // so its first paint copies the dealt cards' pictures instead of drawing them.
+    std::vector<int> numbers;
+    for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 }) {
+        if (group->isHidden()) continue;
+        for (int slot = 0; slot < group->SlotCount(); ++slot) {
+            const TZuSingleCard& card = *group->CardAt(slot);
+            if (!card.Empty()) numbers.push_back(card.PictureNumber());
+        }
+    }
+    DrawCardPicturesAhead(std::move(numbers));
 }
 
 void TForm1::CentreOnScreen()

@@ -175,6 +175,7 @@ private:
     bool OfferSavedMatch();
     void ApplyNamesToMenus();
     void CentreOnScreen();
+    void DrawShownPicturesAhead();
     void ArrangeSeats();
     // The score panels in the bottom-right corner, clear of the human's hand.
     void PlaceScorePanels();

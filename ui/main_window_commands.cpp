@@ -19,6 +19,7 @@
 #include "ui/taken_cards_view.h"
 
 #include <QAction>
+#include <QTimer>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -173,9 +174,13 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // Now the frame is known, so the table can be centred on the window.
     ArrangeTable();
-    // The start prompt waits until the dealt table has been painted.
-    if (FController && FController->FirstActivation())
+    if (FController && FController->FirstActivation()) {
+        // From the event loop, once the window is on its way to the screen:
+        // until then the other core is the show's.
+        QTimer::singleShot(0, this, [this] { DrawShownPicturesAhead(); });
+        // The start prompt waits until the dealt table has been painted.
         CallAfterFirstPaint(this, [this] { FormActivate(); });
+    }
 }
 
 void TForm1::FormActivate()

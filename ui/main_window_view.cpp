@@ -58,8 +58,9 @@ void TForm1::RefreshScoreGrid(int grid)
 
 void TForm1::SetScorePanelVisible(int grid, bool visible)
 {
-    // A panel never shown is not made to be hidden.
-    if (visible || FPanels.at(grid)) ScorePanel(grid)->setVisible(visible);
+    // A panel never shown is not made to be hidden, and then nothing moves.
+    if (!visible && !FPanels.at(grid)) return;
+    ScorePanel(grid)->setVisible(visible);
     // The human's hand steps aside for the panel only while it shows.
     ArrangeSeats();
 }

@@ -2,6 +2,7 @@
 
 #include "ui/seat_marks.h"
 
+#include <QAction>
 #include <QScrollBar>
 #include <QTextBrowser>
 
@@ -11,12 +12,22 @@
 TMoveHistoryPanel::TMoveHistoryPanel(std::function<QString(int seat)> seatName, QWidget* parent)
     : QDockWidget(tr("Tok igre"), parent)
     , FSeatName(std::move(seatName))
-    , FText(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("TokIgre"));
     // Docked on either side; a floating panel could be lost behind the window.
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    // The menu's check turns before the panel shows, and whoever follows it
+    // may measure the panel: the text is there first.
+    connect(toggleViewAction(), &QAction::toggled, this, [this](bool shown) {
+        if (shown) Text();
+    });
+}
+
+QTextBrowser* TMoveHistoryPanel::Text()
+{
+    if (FText) return FText;
+    FText = new QTextBrowser(this);
     FText->setObjectName(QStringLiteral("TokIgreTekst"));
     FText->setAccessibleName(tr("Tok igre"));
     FText->setAccessibleDescription(tr("Svi potezi partije, po deljenjima"));
@@ -27,6 +38,15 @@ TMoveHistoryPanel::TMoveHistoryPanel(std::function<QString(int seat)> seatName, 
     FText->setStyleSheet(
         QStringLiteral("QTextBrowser { background: #004d00; color: white; border: none; }"));
     setWidget(FText);
+    Rebuild();
+    return FText;
+}
+
+void TMoveHistoryPanel::setVisible(bool visible)
+{
+    // Before the show, so the panel's size counts the text's width.
+    if (visible) Text();
+    QDockWidget::setVisible(visible);
 }
 
 void TMoveHistoryPanel::ShowHistory(const TMoveHistory& history)
@@ -40,17 +60,23 @@ void TMoveHistoryPanel::ShowHistory(const TMoveHistory& history)
     }
     for (std::size_t i = FShown.size(); i < history.size(); ++i) {
         FShown.push_back(history[i]);
-        Append(FShown.back(), i > 0 ? &FShown[i - 1] : nullptr);
+        if (FText) Append(FShown.back(), i > 0 ? &FShown[i - 1] : nullptr);
     }
-    FText->verticalScrollBar()->setValue(FText->verticalScrollBar()->maximum());
+    ScrollToEnd();
 }
 
 void TMoveHistoryPanel::Rebuild()
 {
+    if (!FText) return;
     FText->clear();
     for (std::size_t i = 0; i < FShown.size(); ++i)
         Append(FShown[i], i > 0 ? &FShown[i - 1] : nullptr);
-    FText->verticalScrollBar()->setValue(FText->verticalScrollBar()->maximum());
+    ScrollToEnd();
+}
+
+void TMoveHistoryPanel::ScrollToEnd()
+{
+    if (FText) FText->verticalScrollBar()->setValue(FText->verticalScrollBar()->maximum());
 }
 
 void TMoveHistoryPanel::Append(const TMoveRecord& move, const TMoveRecord* before)

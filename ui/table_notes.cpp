@@ -94,15 +94,19 @@ void TTableNotes::Place(const QRect& rows, const QLabel* humanName)
     FRows = rows;
     FHumanName = humanName;
     if (!humanName) return;
+    // A hidden note is measured and placed when it shows: each Show* places
+    // the notes again after its change.
     for (QLabel* note : { FPause, FOnTurn, FSum })
-        note->adjustSize();
-    FPause->move(rows.center() - FPause->rect().center());
-    FOnTurn->move(humanName->x() - kGap - FOnTurn->width(),
-        humanName->y() + (humanName->height() - FOnTurn->height()) / 2);
+        if (!note->isHidden()) note->adjustSize();
+    if (!FPause->isHidden()) FPause->move(rows.center() - FPause->rect().center());
+    if (!FOnTurn->isHidden())
+        FOnTurn->move(humanName->x() - kGap - FOnTurn->width(),
+            humanName->y() + (humanName->height() - FOnTurn->height()) / 2);
     // In the strip between the lower row and the human's name.
     const int strip = humanName->y() - (rows.bottom() + 1);
-    FSum->move(rows.center().x() - FSum->width() / 2,
-        rows.bottom() + 1 + std::max(0, (strip - FSum->height()) / 2));
+    if (!FSum->isHidden())
+        FSum->move(rows.center().x() - FSum->width() / 2,
+            rows.bottom() + 1 + std::max(0, (strip - FSum->height()) / 2));
     for (QLabel* note : { FPause, FOnTurn, FSum })
         if (note->isVisible()) note->raise();
 }

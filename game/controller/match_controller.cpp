@@ -68,9 +68,10 @@ void TMatchController::Start()
         while (handSlots.Count() < kHandSlots)
             handSlots.Add().Card().SetEmpty(true);
     }
-    ApplyNames();
+    // The mode first, so the names go to its own score grid alone.
     FState.GameMode = Settings.NumberOfPlayers;
     FState.DeckCount = Settings.NumberOfDecks;
+    ApplyNames();
     ApplyOptions();
     InitScoreGrid();
     ShowScorePanel();
@@ -141,8 +142,12 @@ void TMatchController::NewGame(bool initial)
         Seat(seat)->SetScore(0);
         Seat(seat)->ClearTaken();
     }
-    InitScoreGrid();
-    ShowScorePanel();
+    // The start's first, four-player deal is dealt over at once: the score
+    // grid is set up for the match that is played.
+    if (!initial) {
+        InitScoreGrid();
+        ShowScorePanel();
+    }
     ClearLastMoves();
     FView.SetStatusText(2, QString());
     if (!initial && FLogEnabled) LogLine(QStringLiteral("****** Nova igra ******"));
@@ -172,12 +177,14 @@ void TMatchController::AskToStart()
             QCoreApplication::translate("TMatchController", "Ti igras prvi.").toStdString());
         return;
     }
+    // "Pocni igru" may have started the match before the question came.
+    if (!FWaitingToStart || Busy()) return;
     const QString text = QCoreApplication::translate("TMatchController",
         "Prvi na potezu je %1 (kompjuter). Da li partija moze da "
         "pocne?\n\nAko je odgovor negativan, partiju mozes da "
         "zapocnes i rucno kroz meni Igra | Pocni igru.")
                              .arg(Name(FState.CurrentPlayer));
-    if (!MessageSink().Confirmation(text.toStdString())) return;
+    if (!MessageSink().Confirmation(text.toStdString()) || !FWaitingToStart || Busy()) return;
     SetWaitingToStart(false);
     FView.RepaintWindow();
     StartSequence(true);

@@ -9,6 +9,7 @@
 #include <dlfcn.h>
 
 #include <array>
+#include <chrono>
 #include <cstring>
 #include <set>
 #include <thread>
@@ -222,6 +223,34 @@ TEST(PictureTable, PicturesDrawnOnFirstUseOnAnyThreadMatchThoseDrawnAllAtOnce)
         }
     }
     SetCardPictureScale(1);
+}
+
+TEST(PictureTable, PicturesDrawnAheadAreTheOnesAskedForAsDrawnAllAtOnce)
+{
+    SetCardPictureScale(1);
+    std::array<QImage, ZuPictureCount + 1> eager;
+    LoadCardPictures(CardPictureLibrary(), 1, eager);
+    {
+        TPictureUser user;
+        // Numbers outside the table are passed over; one asked for twice is drawn once.
+        DrawCardPicturesAhead({ 30, BackPictureNumber(cbCastle), 0, 2, 99, 30 });
+        // No deadline is asserted: the loop only waits for the other thread.
+        for (int wait = 0; wait < 10000 && PicturesDrawn() < 3; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        EXPECT_EQ(PicturesDrawn(), 3);
+        for (int number : { 2, 30, BackPictureNumber(cbCastle) }) {
+            ASSERT_TRUE(CardPictureDrawn(number)) << number;
+            EXPECT_TRUE(ByteIdentical(*CardPicture(number), eager[number])) << number;
+        }
+        // A release while a long list is being drawn waits for it and frees all.
+        std::vector<int> every;
+        for (int number = ZuPictureCount; number >= 2; --number)
+            every.push_back(number);
+        DrawCardPicturesAhead(every);
+    }
+    EXPECT_EQ(CardPictureUsers(), 0);
+    EXPECT_EQ(PicturesDrawn(), 0);
+    EXPECT_TRUE(CardPicture(30)->isNull());
 }
 
 TEST(PictureTable, ACardDrawsItsPicturesOnlyWhenTheyAreAskedFor)

@@ -63,13 +63,12 @@ TEST_F(StartupDrawingTest, TheStartDrawsOnlyThePicturesOfTheCardsOnShow)
         EXPECT_EQ(shown.size(), 6u + 4u + 1u) << "mode " << mode;
         // Nothing else: the hidden visual deck draws no picture.
         EXPECT_EQ(Drawn(), shown) << "mode " << mode;
-        // The panels of the grids the start filled, no other: the first,
-        // four-player deal's and the mode's.
+        // The panel of the mode's grid, no other.
         // (The table is a window of its own inside the view.)
         const QWidgetList widgets = QApplication::allWidgets();
         EXPECT_EQ(std::count_if(widgets.begin(), widgets.end(),
                       [](QWidget* x) { return qobject_cast<TScorePanel*>(x) != nullptr; }),
-            mode == 0 ? 1 : 2)
+            1)
             << "mode " << mode;
         form.reset();
         ReleaseCardPictures();
@@ -122,3 +121,29 @@ TEST_F(StartupDrawingTest, TheCapturedCardsViewIsMadeWhenFirstAskedForFromAnyDoo
 }
 
 } // namespace
+
+// The start prompt comes after the first paint; a match started from the
+// menu before it is under way, and the prompt is not asked over it.
+TEST_F(StartupDrawingTest, AMatchStartedFromTheMenuBeforeThePromptIsNotAskedToStartAgain)
+{
+    for (std::uint64_t seed = 1; seed < 200; ++seed) {
+        FixRandomSeed(seed);
+        if (Make().Controller().CurrentPlayer() != form->PlayerS) break;
+        form.reset();
+    }
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(Controller().WaitingToStart()) << "no seed lets a computer start";
+    TForm1& w = *form;
+    sink.shown.confirmReply = true;
+    w.show();
+    w.Pocniigru1Click();
+    for (int i = 0; i < 400 && Controller().FirstActivation(); ++i)
+        QTest::qWait(5);
+    ASSERT_FALSE(Controller().FirstActivation()) << "the start's prompt never ran";
+    WaitIdle();
+    EXPECT_TRUE(sink.shown.confirmations.empty());
+    EXPECT_FALSE(Controller().WaitingToStart());
+    EXPECT_EQ(Controller().CurrentPlayer(), w.PlayerS)
+        << "the computers did not play up to the human";
+    form.reset();
+}
