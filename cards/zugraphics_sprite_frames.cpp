@@ -22,7 +22,8 @@ int TZuFrameFlights::FrameMs() const
 {
     const QScreen* screen = FForm ? FForm->screen() : nullptr;
     const qreal rate = screen ? screen->refreshRate() : 60.0;
-    return std::clamp(int(std::lround(1000.0 / (rate > 1 ? rate : 60.0))), 4, 40);
+    // Rounded down: a 60 Hz screen gets a frame every 16 ms, not every 17.
+    return std::clamp(int(1000.0 / (rate > 1 ? rate : 60.0)), 4, 40);
 }
 
 void TZuFrameFlights::Launch(QPoint from, QPoint to, const QImage* picture, const QImage& fallback,

@@ -75,6 +75,7 @@ void TLogFile::Open()
     FinishInterruptedArchive(FLogFileName);
     FStream = std::make_unique<TLogFileStream>(FLogFileName);
     FStream->SetWritesSynced(!FSyncDeferred);
+    FStream->SetSyncInBackground(FSyncInBackground);
     try {
         CheckArchive();
         if (FOptions.testFlag(logSession)) Write(SessionText("otvoren"));
@@ -120,6 +121,12 @@ void TLogFile::DeferSync()
 {
     FSyncDeferred = true;
     if (Active()) FStream->SetWritesSynced(false);
+}
+
+void TLogFile::SetSyncInBackground(bool background)
+{
+    FSyncInBackground = background;
+    if (Active()) FStream->SetSyncInBackground(background);
 }
 
 void TLogFile::EndDeferredSync()
@@ -275,6 +282,7 @@ void TLogFile::StartNewFile(const QDateTime& Now)
         throw ELogBackupError(kBackupFailed);
     }
     FStream->SetWritesSynced(!FSyncDeferred);
+    FStream->SetSyncInBackground(FSyncInBackground);
     DoChange();
     // The new period starts now. Where the file system keeps no creation
     // time, the new file's birth time or first line stands in for it.

@@ -70,6 +70,10 @@ public:
     void DeferSync();
     void EndDeferredSync();
     bool SyncDeferred() const { return FSyncDeferred; }
+    // Synced lines go to the disk from a thread of the stream's own rather
+    // than before Write returns (TLogFileStream::SetSyncInBackground): for a
+    // window whose frames must not wait for a busy disk.
+    void SetSyncInBackground(bool background);
 
     // Where "now" comes from; tests move it to cross the date modes' thresholds.
     void SetClock(std::function<QDateTime()> Clock) { FClock = std::move(Clock); }
@@ -92,6 +96,7 @@ private:
 
     bool FAutoOpen = false;
     bool FSyncDeferred = false;
+    bool FSyncInBackground = false;
     TLogOptions FOptions = TLogOptions(logTimestamp) | logSession;
     int FMaxSize = 1048576;
     QString FLogFileName;

@@ -1,5 +1,6 @@
 #include "settings/log_file_stream.h"
 
+#include "settings/disk_syncer.h"
 #include "settings/log_errors.h"
 
 #include <QFile>
@@ -25,26 +26,30 @@ TLogFileStream::TLogFileStream(const QString& FileName)
     }
 }
 
-namespace {
-
-// A special file (a terminal, /dev/null) has nothing to put on a disk.
-bool SyncToDisk(int handle)
-{
-    return ::fdatasync(handle) == 0 || errno == EINVAL;
-}
-
-} // namespace
-
 TLogFileStream::~TLogFileStream()
 {
-    if (!FWritesSynced) SyncToDisk(FHandle);
+    FSyncer.reset(); // its last sync first
+    if (!FWritesSynced) SyncFileToDisk(FHandle);
     ::close(FHandle);
 }
 
 bool TLogFileStream::SetWritesSynced(bool synced)
 {
     const bool was = std::exchange(FWritesSynced, synced);
-    return !synced || was || SyncToDisk(FHandle);
+    if (!synced) return true;
+    if (FSyncer) {
+        FSyncer->Drain();
+        if (FSyncer->TakeFailure()) return false;
+    }
+    return was || SyncFileToDisk(FHandle);
+}
+
+void TLogFileStream::SetSyncInBackground(bool background)
+{
+    if (!background)
+        FSyncer.reset();
+    else if (!FSyncer)
+        FSyncer = std::make_unique<TDiskSyncer>(FHandle);
 }
 
 qint64 TLogFileStream::Size() const
@@ -55,6 +60,8 @@ qint64 TLogFileStream::Size() const
 
 bool TLogFileStream::Write(const QByteArray& Data)
 {
+    // An earlier line that did not reach the disk fails this write.
+    if (FSyncer && FSyncer->TakeFailure()) return false;
     const qint64 before = Size();
     qsizetype done = 0;
     while (done < Data.size()) {
@@ -66,7 +73,12 @@ bool TLogFileStream::Write(const QByteArray& Data)
         }
         done += n;
     }
-    if (FWritesSynced && !SyncToDisk(FHandle)) {
+    if (!FWritesSynced) return true;
+    if (FSyncer) {
+        FSyncer->Request();
+        return true;
+    }
+    if (!SyncFileToDisk(FHandle)) {
         if (before >= 0) (void)::ftruncate(FHandle, before);
         return false;
     }

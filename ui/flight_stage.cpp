@@ -7,11 +7,19 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <ctime>
 
 TFlightFigures& FlightFigures()
 {
     static TFlightFigures figures;
     return figures;
+}
+
+qint64 ThreadCpuNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 TFlightStage::TFlightStage()

@@ -12,17 +12,6 @@
 #include <algorithm>
 #include <ctime>
 
-namespace {
-
-qint64 ThreadCpuNs()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-} // namespace
-
 std::unique_ptr<TFrameProbe> TFrameProbe::FromEnvironment(QWidget* window)
 {
     const QString path = qEnvironmentVariable("ZAVIKO_FRAME_LOG");
@@ -62,16 +51,20 @@ TFrameProbe::~TFrameProbe()
     file.write(text.toUtf8());
     const TFlightFigures& flights = FlightFigures();
     const double flyingS = flights.flyingNs / 1e9;
-    file.write(QStringLiteral("flight_frames %1\nflight_seconds %2\nflight_fps %3\n"
-                              "longest_flight_frame_gap_ms %4\nlongest_flight_paint_ms %5\n"
-                              "flight_paints %6\n")
-                   .arg(flights.frames)
-                   .arg(flyingS, 0, 'f', 1)
-                   .arg(flyingS > 0 ? flights.frames / flyingS : 0.0, 0, 'f', 1)
-                   .arg(flights.longestGapNs / 1e6, 0, 'f', 1)
-                   .arg(flights.longestPaintNs / 1e6, 0, 'f', 1)
-                   .arg(flights.paints)
-                   .toUtf8());
+    file.write(
+        QStringLiteral("flight_frames %1\nflight_seconds %2\nflight_fps %3\n"
+                       "longest_flight_frame_gap_ms %4\nlongest_flight_paint_ms %5\n"
+                       "flight_paints %6\nlongest_flight_paint_cpu_ms %7\n"
+                       "mean_flight_paint_cpu_ms %8\n")
+            .arg(flights.frames)
+            .arg(flyingS, 0, 'f', 1)
+            .arg(flyingS > 0 ? flights.frames / flyingS : 0.0, 0, 'f', 1)
+            .arg(flights.longestGapNs / 1e6, 0, 'f', 1)
+            .arg(flights.longestPaintNs / 1e6, 0, 'f', 1)
+            .arg(flights.paints)
+            .arg(flights.longestPaintCpuNs / 1e6, 0, 'f', 1)
+            .arg(flights.paints > 0 ? flights.paintCpuNs / 1e6 / flights.paints : 0.0, 0, 'f', 2)
+            .toUtf8());
     for (const auto& [step, epochMs] : StartupSteps::Noted())
         file.write(QStringLiteral("step_%1_epoch_ms %2\n").arg(step).arg(epochMs).toUtf8());
 }

@@ -98,6 +98,9 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     // The start's lines reach the file at once; the disk gets them after the
     // window's first paint (FormActivate), so its syncs do not hold it back.
     LogFile.DeferSync();
+    // Each later line is on the disk as soon as the disk takes it, without
+    // holding up the GUI thread: a busy disk took hundreds of ms a line.
+    LogFile.SetSyncInBackground(true);
 
     FController = std::make_unique<TMatchController>(
         TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,

@@ -98,8 +98,12 @@ void TTableView::paintEvent(QPaintEvent* event)
     }
     QElapsedTimer timer;
     timer.start();
+    const qint64 cpu = ThreadCpuNs();
     QGraphicsView::paintEvent(event);
     figures.longestPaintNs = std::max(figures.longestPaintNs, timer.nsecsElapsed());
+    const qint64 cpuNs = ThreadCpuNs() - cpu;
+    figures.longestPaintCpuNs = std::max(figures.longestPaintCpuNs, cpuNs);
+    figures.paintCpuNs += cpuNs;
     ++figures.paints;
 }
 

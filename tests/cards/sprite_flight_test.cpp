@@ -1,11 +1,13 @@
 // How a sprite flies: path, skipped flights, the animation lock, the
-// application's termination, the form's resize.
+// application's termination, the form's resize, the frame-driven flights' rate.
 #include "tests/cards/sprite_fixture.h"
 
+#include "cards/zugraphics_sprite_frames.h"
 #include "cards/zugraphics_sprite_quit.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -192,4 +194,15 @@ TEST(SpriteFlight, ResizeIsRefusedDuringAFlightWhenAskedAndAllowedAfterIt)
         // The layer follows the form's size.
         EXPECT_EQ(f.sprite.Layer()->geometry(), f.form.rect());
     }
+}
+
+// A frame-driven flight moves at least once for every refresh of its screen.
+TEST(SpriteFlight, FrameFlightsMoveAtLeastAsOftenAsTheScreenRefreshes)
+{
+    QWidget form;
+    TZuFrameFlights flights(&form, nullptr);
+    const qreal rate = form.screen()->refreshRate();
+    ASSERT_GT(rate, 1.0);
+    EXPECT_LE(flights.FrameMs() * rate, 1000.0);
+    EXPECT_GT((flights.FrameMs() + 1) * rate, 1000.0) << "no faster than it needs";
 }

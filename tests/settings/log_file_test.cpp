@@ -1,4 +1,5 @@
 #include "platform/file_times.h"
+#include "settings/disk_syncer.h"
 #include "settings/log_archive.h"
 #include "settings/log_file.h"
 #include "settings/timestamp_format.h"
@@ -11,6 +12,9 @@
 
 #include <ctime>
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -199,6 +203,57 @@ TEST_F(LogArchive, LinesWhoseSyncIsDeferredAreInTheFilesAtOnceAndInOrder)
     EXPECT_FALSE(log.SyncDeferred());
     EXPECT_EQ(Contents(), tail + kClosed);
     EXPECT_TRUE(tail.endsWith("synced\r\nlate\r\n"));
+}
+
+// Synced from the stream's own thread, each line is in the file as Write
+// returns, in order, across archives and sessions.
+TEST_F(LogArchive, LinesSyncedInTheBackgroundAreInTheFilesAtOnceAndInOrder)
+{
+    log.SetOptions(logSession);
+    log.SetSyncInBackground(true);
+    log.Open();
+    QByteArray written = kOpened;
+    for (int n = 0; n < 30; ++n) {
+        const QByteArray line
+            = "line " + QByteArray::number(n) + ' ' + QByteArray(60, 'x') + "\r\n";
+        log.Write(line);
+        written += line;
+        QByteArray kept;
+        for (int a = 1; QFile::exists(Archive(a)); ++a)
+            kept += ReadAll(Archive(a));
+        ASSERT_EQ(kept + Contents(), written) << "after line " << n;
+    }
+    EXPECT_TRUE(QFile::exists(Archive(2)));
+    const QByteArray tail = Contents();
+    log.Close();
+    EXPECT_EQ(Contents(), tail + kClosed);
+    log.Open(); // the setting holds for the next session
+    log.Write("again\r\n");
+    EXPECT_TRUE(Contents().endsWith(kOpened + "again\r\n"));
+}
+
+TEST(DiskSyncer, ReportsADiskThatRefusesOnceAndFinishesWhatWasAskedBeforeItGoes)
+{
+    QTemporaryDir dir;
+    const int handle = ::open(
+        QFile::encodeName(dir.filePath("f")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ASSERT_GE(handle, 0);
+    {
+        TDiskSyncer good(handle);
+        for (int i = 0; i < 20; ++i) {
+            ASSERT_EQ(::write(handle, "x", 1), 1);
+            good.Request();
+        }
+        good.Drain();
+        EXPECT_FALSE(good.TakeFailure());
+        good.Request(); // still asked for as it goes: done before it is gone
+    }
+    ::close(handle);
+    TDiskSyncer refused(-1); // no file: every sync fails
+    refused.Request();
+    refused.Drain();
+    EXPECT_TRUE(refused.TakeFailure());
+    EXPECT_FALSE(refused.TakeFailure()) << "reported once";
 }
 
 TEST_F(LogArchive, ArchivesGoToTheTrimmedFolderOrBesideTheLogAndNeverOverwrite)
