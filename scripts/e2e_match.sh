@@ -259,12 +259,20 @@ mark_by_keys()
     keys_in_main "${keys[@]}"
 }
 
-# Plays hand slot $1 by its number key; waits as play_slot does.
+# Plays hand slot $1 by its number key; waits as play_slot does. A key that
+# comes while a computer's cards are still in the air only lands them (on a
+# loaded machine they can outlast QUIET_MS), so a key that made no move and
+# brought no message is pressed again, as a player would.
 play_slot_by_key()
 {
-    local card=${HAND[$1]}
-    keys_in_main "$(hand_number "$1")"
-    wait_slot_played "$1" "$card"
+    local card=${HAND[$1]} try
+    for try in 1 2 3; do
+        keys_in_main "$(hand_number "$1")"
+        wait_slot_played "$1" "$card" && return 0
+        [[ -n "$(dialogs)" ]] && return 1
+        ((try < 3)) && echo "  key $(hand_number "$1") made no move, pressed again" >&2
+    done
+    return 1
 }
 
 # The human's move by keys: a plain capture, else the first card down.
