@@ -152,6 +152,19 @@ protected:
         return (folder.isEmpty() ? dir.path() : folder) + "/Zaviko.log-03-2026."
             + QString::number(n);
     }
+    // A line of about 70 bytes, numbered n.
+    static QByteArray Line(int n)
+    {
+        return "line " + QByteArray::number(n) + ' ' + QByteArray(60, 'x') + "\r\n";
+    }
+    // Every archive in order, then the live file: the whole text written.
+    QByteArray ArchivesAndContents() const
+    {
+        QByteArray kept;
+        for (int n = 1; QFile::exists(Archive(n)); ++n)
+            kept += ReadAll(Archive(n));
+        return kept + Contents();
+    }
 };
 
 TEST_F(LogArchive, LineReachingMaxSizeEndsInTheArchiveAndTheLiveFileIsEmptied)
@@ -182,15 +195,10 @@ TEST_F(LogArchive, LinesWhoseSyncIsDeferredAreInTheFilesAtOnceAndInOrder)
     log.Open();
     QByteArray written = kOpened;
     for (int n = 0; n < 30; ++n) {
-        const QByteArray line
-            = "line " + QByteArray::number(n) + ' ' + QByteArray(60, 'x') + "\r\n";
-        log.Write(line);
-        written += line;
+        log.Write(Line(n));
+        written += Line(n);
     }
-    QByteArray kept;
-    for (int n = 1; QFile::exists(Archive(n)); ++n)
-        kept += ReadAll(Archive(n));
-    EXPECT_EQ(kept + Contents(), written) << "read by another handle before any sync";
+    EXPECT_EQ(ArchivesAndContents(), written) << "read by another handle before any sync";
     EXPECT_TRUE(QFile::exists(Archive(1)));
 
     log.EndDeferredSync();
@@ -214,14 +222,9 @@ TEST_F(LogArchive, LinesSyncedInTheBackgroundAreInTheFilesAtOnceAndInOrder)
     log.Open();
     QByteArray written = kOpened;
     for (int n = 0; n < 30; ++n) {
-        const QByteArray line
-            = "line " + QByteArray::number(n) + ' ' + QByteArray(60, 'x') + "\r\n";
-        log.Write(line);
-        written += line;
-        QByteArray kept;
-        for (int a = 1; QFile::exists(Archive(a)); ++a)
-            kept += ReadAll(Archive(a));
-        ASSERT_EQ(kept + Contents(), written) << "after line " << n;
+        log.Write(Line(n));
+        written += Line(n);
+        ASSERT_EQ(ArchivesAndContents(), written) << "after line " << n;
     }
     EXPECT_TRUE(QFile::exists(Archive(2)));
     const QByteArray tail = Contents();
