@@ -74,8 +74,7 @@ void TLogFile::Open()
     if (Active()) return;
     FinishInterruptedArchive(FLogFileName);
     FStream = std::make_unique<TLogFileStream>(FLogFileName);
-    FStream->SetWritesSynced(!FSyncDeferred);
-    FStream->SetSyncInBackground(FSyncInBackground);
+    ApplySyncModes();
     try {
         CheckArchive();
         if (FOptions.testFlag(logSession)) Write(SessionText("otvoren"));
@@ -127,6 +126,12 @@ void TLogFile::SetSyncInBackground(bool background)
 {
     FSyncInBackground = background;
     if (Active()) FStream->SetSyncInBackground(background);
+}
+
+void TLogFile::ApplySyncModes()
+{
+    FStream->SetWritesSynced(!FSyncDeferred);
+    FStream->SetSyncInBackground(FSyncInBackground);
 }
 
 void TLogFile::EndDeferredSync()
@@ -281,8 +286,7 @@ void TLogFile::StartNewFile(const QDateTime& Now)
     } catch (const ELogOpenError&) {
         throw ELogBackupError(kBackupFailed);
     }
-    FStream->SetWritesSynced(!FSyncDeferred);
-    FStream->SetSyncInBackground(FSyncInBackground);
+    ApplySyncModes();
     DoChange();
     // The new period starts now. Where the file system keeps no creation
     // time, the new file's birth time or first line stands in for it.

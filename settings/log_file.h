@@ -93,6 +93,8 @@ private:
     TPlaced PlaceArchive(const QDate& Today, const std::function<TPlaced(const QString&)>& Place);
     void StartNewFile(const QDateTime& Now);
     QString SessionText(const char* Verb) const;
+    // A new stream takes the log's deferred and background sync settings.
+    void ApplySyncModes();
 
     bool FAutoOpen = false;
     bool FSyncDeferred = false;
