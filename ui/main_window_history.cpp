@@ -65,16 +65,14 @@ void TForm1::FitHistoryPanel(bool shown)
     if (!free) return;
     // The table keeps its size: the window takes the panel's width on or off.
     const int width = std::max(least.width(), before + (shown ? panel : -panel));
+    if (isVisible() || !shown || before < least.width()) resize(width, height());
     if (!isVisible() && shown && before < least.width()) {
         // A first start: the widened window goes in the middle of the screen,
         // its left edge (and menu) on it when it is wider than the screen.
-        resize(width, height());
         const QRect area = screen()->availableGeometry();
         QPoint corner = area.center() - rect().center();
         corner.setX(std::max(corner.x(), area.left()));
         move(corner);
-    } else if (isVisible() || !shown) {
-        resize(width, height());
     }
 }
 
