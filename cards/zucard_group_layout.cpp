@@ -128,6 +128,14 @@ void TZuCardGroup::ResizeSurface(QSize size)
     QImage next(qRound(size.width() * scale), qRound(size.height() * scale),
         QImage::Format_ARGB32_Premultiplied);
     next.setDevicePixelRatio(scale);
+    if (FDrawingHeld) {
+        // Nothing was shown yet and the first paint draws the whole picture
+        // afresh: its pixels are not touched before then.
+        FDrawingPending = true;
+        Bitmap() = next;
+        PictureChanged();
+        return;
+    }
     next.fill(BrushColor());
     {
         QPainter painter(&next);
@@ -150,8 +158,12 @@ void TZuCardGroup::RedrawCards(bool immediate)
 {
     if (!parentWidget() || FLoadingGroup) return;
     // Start from the brush, so the cut corners show what lies beneath them now
-    // and nothing of an earlier layout.
-    Bitmap().fill(BrushColor());
+    // and nothing of an earlier layout. Before the first paint the cards are
+    // only laid out: that paint draws the whole picture.
+    if (FDrawingHeld)
+        FDrawingPending = true;
+    else
+        Bitmap().fill(BrushColor());
     if (SlotCount() == 0) {
         if (!FDrawingHeldCards) update();
         return;

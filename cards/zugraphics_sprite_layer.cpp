@@ -65,19 +65,33 @@ qreal TZuSpriteLayer::Scale() const
 void TZuSpriteLayer::FollowForm()
 {
     const QSize size = parentWidget()->size();
-    const qreal scale = Scale();
-    if (FPicture.deviceIndependentSize().toSize() != size || FPicture.devicePixelRatio() != scale) {
-        QImage picture(size * scale, QImage::Format_ARGB32_Premultiplied);
-        picture.setDevicePixelRatio(scale);
-        picture.fill(Qt::transparent);
-        if (!FPicture.isNull()) {
-            QPainter painter(&picture);
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(QPoint(0, 0), FPicture);
-        }
-        FPicture = picture;
-    }
+    // A layer nothing has drawn on yet holds no picture: a table whose cards
+    // fly on another stage, or never fly, spends no memory on one.
+    if (!FPicture.isNull()) MakePicture(size);
     setGeometry(QRect(QPoint(0, 0), size));
+}
+
+void TZuSpriteLayer::MakePicture(QSize size)
+{
+    const qreal scale = Scale();
+    if (!FPicture.isNull() && FPicture.deviceIndependentSize().toSize() == size
+        && FPicture.devicePixelRatio() == scale)
+        return;
+    QImage picture(size * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::transparent);
+    if (!FPicture.isNull()) {
+        QPainter painter(&picture);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPoint(0, 0), FPicture);
+    }
+    FPicture = picture;
+}
+
+QImage& TZuSpriteLayer::Drawable()
+{
+    if (FPicture.isNull()) MakePicture(parentWidget()->size());
+    return FPicture;
 }
 
 bool TZuSpriteLayer::eventFilter(QObject* watched, QEvent* event)
@@ -93,6 +107,7 @@ QImage TZuSpriteLayer::ReadForm(const QRect& rect)
 
 void TZuSpriteLayer::Restore(const QRect& formRect, const QImage&, const QRect&)
 {
+    if (FPicture.isNull()) return; // nothing was drawn to clear
     QPainter painter(&FPicture);
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     painter.fillRect(formRect, Qt::transparent);
@@ -103,7 +118,7 @@ void TZuSpriteLayer::DrawPicture(QPoint at, const QImage& picture)
 {
     if (picture.isNull()) return;
     const QRect place(at, picture.deviceIndependentSize().toSize());
-    QPainter painter(&FPicture);
+    QPainter painter(&Drawable());
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(place, picture);
     FDirty += place;

@@ -15,7 +15,8 @@ bool ZuRenderingForm();
 
 // What a sprite draws on: a transparent child covering its form's client area,
 // on top of the other children and invisible to the mouse. It holds only the
-// sprite's pixels, in a picture of the form's size; everywhere else the live
+// sprite's pixels, in a picture of the form's size made when it is first drawn
+// on; everywhere else the live
 // form shows through.
 //
 // Restoring the background clears the layer there instead of painting the saved
@@ -40,7 +41,8 @@ public:
     // a picture whose background was dropped) and forgets it.
     void ClearLeftovers();
 
-    // The layer's own pixels, in form coordinates (for tests and pictures).
+    // The layer's own pixels, in form coordinates (for tests and pictures);
+    // null until something is drawn on the layer.
     const QImage& Picture() const { return FPicture; }
     // Whether the layer holds any non-transparent pixel.
     bool HoldsPixels() const;
@@ -51,6 +53,10 @@ protected:
 
 private:
     void FollowForm();
+    // The picture at the form's size, kept what it held.
+    void MakePicture(QSize size);
+    // The picture to draw on, made on first use.
+    QImage& Drawable();
     qreal Scale() const;
 
     QImage FPicture;

@@ -1,6 +1,7 @@
 #include "ui/seat_marks.h"
 
 #include "cards/card_ids.h"
+#include "ui/badge_label.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -25,12 +26,9 @@ TSeatMarks::TSeatMarks(QWidget* table, const std::array<QLabel*, 4>& names)
     , FNames(names)
 {
     for (QLabel*& mark : FMarks) {
-        mark = new QLabel(table);
+        mark = new TBadgeLabel(table, { QColor(0, 0, 0, 70), Qt::white });
         // Only card signs go in, never a player's name, so rich text is safe.
         mark->setTextFormat(Qt::RichText);
-        mark->setStyleSheet(QStringLiteral(
-            "QLabel { background: rgba(0, 0, 0, 70); color: white; border-radius: 3px; "
-            "padding: 0px 4px; }"));
         mark->hide();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "game/rules/capture_search.h"
 #include "game/rules/card_points.h"
+#include "ui/badge_label.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -11,16 +12,15 @@ namespace {
 
 constexpr int kGap = 8;
 
-QLabel* Note(QWidget* table, const QString& style, int pixelSize)
+QLabel* Note(QWidget* table, const TBadgeLabel::TLook& look, int pixelSize)
 {
-    auto* label = new QLabel(table);
+    auto* label = new TBadgeLabel(table, look);
     label->setTextFormat(Qt::PlainText);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = label->font();
     font.setBold(true);
     font.setPixelSize(pixelSize);
     label->setFont(font);
-    label->setStyleSheet(style);
     label->hide();
     return label;
 }
@@ -34,18 +34,9 @@ QString Tr(const char* text)
 
 TTableNotes::TTableNotes(QWidget* table)
     : QObject(table)
-    , FPause(Note(table,
-          QStringLiteral("QLabel { background: rgba(0, 0, 0, 150); color: white; "
-                         "border: 2px solid white; border-radius: 8px; padding: 6px 24px; }"),
-          28))
-    , FOnTurn(Note(table,
-          QStringLiteral("QLabel { background: rgba(0, 0, 0, 70); color: #ffe04d; "
-                         "border-radius: 3px; padding: 0px 4px; }"),
-          11))
-    , FSum(Note(table,
-          QStringLiteral("QLabel { background: rgba(0, 0, 0, 70); color: white; "
-                         "border-radius: 3px; padding: 0px 6px; }"),
-          12))
+    , FPause(Note(table, { QColor(0, 0, 0, 150), Qt::white, 8, 24, 6, 2 }, 28))
+    , FOnTurn(Note(table, { QColor(0, 0, 0, 70), QColor(0xff, 0xe0, 0x4d), 3, 4, 0 }, 11))
+    , FSum(Note(table, { QColor(0, 0, 0, 70), Qt::white, 3, 6, 0 }, 12))
 {
     FPause->setObjectName(QStringLiteral("PauseMark"));
     FOnTurn->setObjectName(QStringLiteral("OnTurnMark"));
