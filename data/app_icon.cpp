@@ -10,11 +10,22 @@ static void InitResources()
     Q_INIT_RESOURCE(zaviko);
 }
 
-QIcon AppIcon()
+static QIcon IconUpTo(int largest)
 {
     InitResources();
     QIcon icon;
     for (int size : kAppIconSizes)
-        icon.addFile(QStringLiteral(":/zaviko/icons/%1.png").arg(size), QSize(size, size));
+        if (size <= largest)
+            icon.addFile(QStringLiteral(":/zaviko/icons/%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+QIcon AppIcon()
+{
+    return IconUpTo(kAppIconSizes.back());
+}
+
+QIcon WindowIcon()
+{
+    return IconUpTo(128);
 }

@@ -222,7 +222,9 @@ measure_flights_match()
     echo "  flights: $(frame_value flight_frames "$frames") frames in" \
         "$(frame_value flight_seconds "$frames") s in the air," \
         "$(frame_value flight_fps "$frames") frames per second; longest time between two" \
-        "flight frames $(frame_value longest_flight_frame_gap_ms "$frames") ms; longest paint" \
+        "flight frames $(frame_value longest_flight_frame_gap_ms "$frames") ms (gaps over 16.7 ms:" \
+        "$(frame_value flight_gaps_over_17ms "$frames"), over 25 ms:" \
+        "$(frame_value flight_gaps_over_25ms "$frames")); longest paint" \
         "of the table while cards flew $(frame_value longest_flight_paint_ms "$frames") ms" \
         "(target: every flight frame < 16 ms); processor time of those paints: longest" \
         "$(frame_value longest_flight_paint_cpu_ms "$frames") ms, mean" \

@@ -12,6 +12,9 @@ struct TFlightFigures {
     qint64 frames = 0;
     qint64 flyingNs = 0;
     qint64 longestGapNs = 0;
+    // Gaps longer than one frame of a 60 Hz screen (16.7 ms) and than 25 ms.
+    qint64 gapsOver17ms = 0;
+    qint64 gapsOver25ms = 0;
     qint64 longestPaintNs = 0;
     qint64 longestPaintCpuNs = 0;
     qint64 paintCpuNs = 0;

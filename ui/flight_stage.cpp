@@ -68,6 +68,8 @@ void TFlightStage::Count(bool flying)
         const qint64 gap = FSinceFrame.nsecsElapsed();
         figures.flyingNs += gap;
         figures.longestGapNs = std::max(figures.longestGapNs, gap);
+        figures.gapsOver17ms += gap > 16'700'000;
+        figures.gapsOver25ms += gap > 25'000'000;
     }
     figures.flying = flying;
     if (flying) ++figures.frames;

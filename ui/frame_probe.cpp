@@ -55,7 +55,8 @@ TFrameProbe::~TFrameProbe()
         QStringLiteral("flight_frames %1\nflight_seconds %2\nflight_fps %3\n"
                        "longest_flight_frame_gap_ms %4\nlongest_flight_paint_ms %5\n"
                        "flight_paints %6\nlongest_flight_paint_cpu_ms %7\n"
-                       "mean_flight_paint_cpu_ms %8\n")
+                       "mean_flight_paint_cpu_ms %8\nflight_gaps_over_17ms %9\n"
+                       "flight_gaps_over_25ms %10\n")
             .arg(flights.frames)
             .arg(flyingS, 0, 'f', 1)
             .arg(flyingS > 0 ? flights.frames / flyingS : 0.0, 0, 'f', 1)
@@ -64,6 +65,8 @@ TFrameProbe::~TFrameProbe()
             .arg(flights.paints)
             .arg(flights.longestPaintCpuNs / 1e6, 0, 'f', 1)
             .arg(flights.paints > 0 ? flights.paintCpuNs / 1e6 / flights.paints : 0.0, 0, 'f', 2)
+            .arg(flights.gapsOver17ms)
+            .arg(flights.gapsOver25ms)
             .toUtf8());
     for (const auto& [step, epochMs] : StartupSteps::Noted())
         file.write(QStringLiteral("step_%1_epoch_ms %2\n").arg(step).arg(epochMs).toUtf8());

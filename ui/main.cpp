@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
         AcquireCardPictures();
         StartupSteps::Note("card_library_and_pictures");
     } catch (const EResNotFound& e) {
-        QApplication::setWindowIcon(AppIcon());
+        QApplication::setWindowIcon(WindowIcon());
         MessageSink().Error(e.what());
         return 1;
     }
@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
         const auto probe = TFrameProbe::FromEnvironment(&form);
         // Reading and handing over six icon sizes waits until the table is on
         // the screen; every window takes the icon when it comes.
-        CallAfterFirstPaint(&form, [] { QApplication::setWindowIcon(AppIcon()); });
+        CallAfterFirstPaint(&form, [] { QApplication::setWindowIcon(WindowIcon()); });
         result = app.exec();
     }
     ReleaseCardPictures();

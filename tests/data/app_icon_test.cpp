@@ -30,3 +30,13 @@ TEST(AppIcon, HoldsEverySizeFromItsOwnPicture)
         EXPECT_EQ(icon.pixmap(QSize(size, size)).size(), QSize(size, size));
     }
 }
+
+// The windows' icon leaves out only the sizes above 128.
+TEST(AppIcon, WindowsCarryTheSizesUpTo128)
+{
+    QList<QSize> expected;
+    for (int size : kAppIconSizes)
+        if (size <= 128) expected.append(QSize(size, size));
+    EXPECT_EQ(WindowIcon().availableSizes(), expected);
+    EXPECT_EQ(expected.size(), int(kAppIconSizes.size()) - 1);
+}
