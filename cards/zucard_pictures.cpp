@@ -139,6 +139,50 @@ void DrawCardPicturesAhead(std::vector<int> numbers)
     }
 }
 
+void DrawScaledPicturesAhead(std::vector<int> numbers, qreal scale)
+{
+    TPictureTable& table = Table();
+    if (table.users == 0 || scale < 1.0) return;
+    // At the pictures' own scale the table's pictures are shown as they are.
+    const qreal own = table.source ? table.source->Scale() : table.pictures[2].devicePixelRatio();
+    if (qFuzzyCompare(own, scale)) return;
+    table.EndAhead();
+    {
+        const std::lock_guard lock(table.drawing);
+        if (!qFuzzyCompare(table.scaledAt, scale)) {
+            table.scaled.fill(QImage());
+            table.scaledAt = scale;
+        }
+    }
+    // Drawn outside the lock, so a paint that wants a picture meanwhile draws
+    // it itself rather than wait; the first one drawn is the one kept.
+    auto drawAll = [&table, numbers = std::move(numbers), scale, library = CardPictureLibrary()] {
+        for (const int number : numbers) {
+            if (table.stopAhead.load()) return;
+            if (number < 2 || number > ZuPictureCount) continue;
+            {
+                const std::lock_guard lock(table.drawing);
+                if (!qFuzzyCompare(table.scaledAt, scale)) return;
+                if (!table.scaled[number].isNull()) continue;
+            }
+            QImage picture;
+            try {
+                picture = LoadScaledCardPicture(library, number, scale);
+            } catch (const EResNotFound&) {
+                return; // the paint that shows it reports it
+            }
+            const std::lock_guard lock(table.drawing);
+            if (!qFuzzyCompare(table.scaledAt, scale)) return;
+            if (table.scaled[number].isNull()) table.scaled[number] = std::move(picture);
+        }
+    };
+    try {
+        table.ahead = std::thread(std::move(drawAll));
+    } catch (const std::system_error& e) {
+        qWarning("No thread to draw the card pictures ahead: %s", e.what());
+    }
+}
+
 int CardPictureUsers()
 {
     return Table().users;

@@ -32,6 +32,10 @@ int CardPictureUsers();
 // first's drawing at its next picture. Needs a user; does nothing when every
 // picture was drawn at the start or the system refuses the thread.
 void DrawCardPicturesAhead(std::vector<int> numbers);
+// The same for the pictures at another scale (CardPictureForScale's), once a
+// view has settled on it: a table made larger draws each card at the new size
+// once, and a frame that asks for several at once would wait for them all.
+void DrawScaledPicturesAhead(std::vector<int> numbers, qreal scale);
 
 // The picture with the given number (1..70); keyed-out background, outline drawn.
 // The pointer stays the same while the table has users.

@@ -29,8 +29,11 @@ MAIN=""
 MENU_H=0
 
 # Screenshot of the whole screen into $OUT, numbered in the order taken.
+# NO_SHOTS=1 takes none: a measured run's figures must not include the X
+# server copying the whole screen for a grabber no player runs.
 shot()
 {
+    [[ -n "${NO_SHOTS:-}" ]] && { LAST_SHOT="(no screenshots in this run)"; return 0; }
     SHOT_NO=$((SHOT_NO + 1))
     LAST_SHOT=$(printf '%s/%02d-%s.png' "$OUT" "$SHOT_NO" "$1")
     import -window root "$LAST_SHOT" 2> /dev/null || LAST_SHOT="(screenshot failed: $1)"

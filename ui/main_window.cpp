@@ -2,6 +2,7 @@
 // menus and the status bar; the start-up runs the controller's.
 #include "ui/main_window.h"
 
+#include "cards/card_ids.h"
 #include "cards/id_shuffle.h"
 #include "cards/zucard.h"
 #include "cards/zucard_pictures.h"
@@ -336,7 +337,14 @@ void TForm1::ApplyTableScale(qreal scale)
         group->SetViewScale(scale);
     RealDeck->SetViewScale(scale);
     // As the groups draw their pictures: whole device pixels, at the view's scale.
-    FFlightStage->SetPictureScale(scale * std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0));
+    const qreal pictureScale = scale * std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0);
+    FFlightStage->SetPictureScale(pictureScale);
+    // The groups drew their cards at the new scale just now; the other faces
+    // are drawn on another core, so a deal or a flight finds its card drawn.
+    std::vector<int> faces;
+    for (int id = kFirstCardId; id <= kLastSuitCardId; ++id)
+        faces.push_back(id);
+    DrawScaledPicturesAhead(std::move(faces), pictureScale);
     // The raised hint card is a copy of its card's picture: copy it anew.
     if (FHintCard->Slot() >= 0) FHintCard->ShowSlot(PlayerS, FHintCard->Slot());
     if (FRevealCard->Slot() >= 0) ShowRevealedCard(FRevealSeat, FRevealCard->Slot());

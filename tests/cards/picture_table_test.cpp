@@ -253,6 +253,27 @@ TEST(PictureTable, PicturesDrawnAheadAreTheOnesAskedForAsDrawnAllAtOnce)
     EXPECT_TRUE(CardPicture(30)->isNull());
 }
 
+// Whether the thread or the paint drew it first, a picture at another scale
+// is the one the library draws at that scale, also after the scale changed
+// while pictures were being drawn ahead.
+TEST(PictureTable, PicturesDrawnAheadAtAScaleAreTheLibrarysAtThatScale)
+{
+    SetCardPictureScale(1);
+    TPictureUser user;
+    DrawScaledPicturesAhead({ 30, 2, 99, 45 }, 2.0);
+    DrawScaledPicturesAhead({ 45, 30 }, 1.5);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int number : { 45, 30, 2 }) {
+        SCOPED_TRACE(number);
+        const QImage* shown = CardPictureForScale(CardPicture(number), 1.5);
+        EXPECT_DOUBLE_EQ(shown->devicePixelRatio(), 1.5);
+        EXPECT_TRUE(ByteIdentical(*shown, LoadScaledCardPicture(CardPictureLibrary(), number, 1.5)));
+    }
+    // At the pictures' own scale nothing is drawn again.
+    DrawScaledPicturesAhead({ 30 }, 1.0);
+    EXPECT_EQ(CardPictureForScale(CardPicture(30), 1.0), CardPicture(30));
+}
+
 TEST(PictureTable, ACardDrawsItsPicturesOnlyWhenTheyAreAskedFor)
 {
     SetCardPictureScale(1);
