@@ -267,7 +267,8 @@ TEST(PictureTable, PicturesDrawnAheadAtAScaleAreTheLibrarysAtThatScale)
         SCOPED_TRACE(number);
         const QImage* shown = CardPictureForScale(CardPicture(number), 1.5);
         EXPECT_DOUBLE_EQ(shown->devicePixelRatio(), 1.5);
-        EXPECT_TRUE(ByteIdentical(*shown, LoadScaledCardPicture(CardPictureLibrary(), number, 1.5)));
+        EXPECT_TRUE(
+            ByteIdentical(*shown, LoadScaledCardPicture(CardPictureLibrary(), number, 1.5)));
     }
     // At the pictures' own scale nothing is drawn again.
     DrawScaledPicturesAhead({ 30 }, 1.0);
