@@ -16,8 +16,7 @@ bool ZuRenderingForm();
 // What a sprite draws on: a transparent child covering its form's client area,
 // on top of the other children and invisible to the mouse. It holds only the
 // sprite's pixels, in a picture of the form's size made when it is first drawn
-// on; everywhere else the live
-// form shows through.
+// on; everywhere else the live form shows through.
 //
 // Restoring the background clears the layer there instead of painting the saved
 // pixels back: the form shows the same pixels, and if the form has changed under
@@ -53,7 +52,7 @@ protected:
 
 private:
     void FollowForm();
-    // The picture at the form's size, kept what it held.
+    // Makes the picture the form's size, keeping what it held.
     void MakePicture(QSize size);
     // The picture to draw on, made on first use.
     QImage& Drawable();
