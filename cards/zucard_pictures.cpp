@@ -62,6 +62,17 @@ void DrawOnFirstUse(TPictureTable& table, int number)
     table.ready[number].store(true, std::memory_order_release);
 }
 
+// Runs `draw` on the table's ahead thread; the caller ended the last one.
+template <typename TDraw> void StartAhead(TPictureTable& table, TDraw draw)
+{
+    try {
+        table.ahead = std::thread(std::move(draw));
+    } catch (const std::system_error& e) {
+        // Each picture is then drawn by the paint that first shows it.
+        qWarning("No thread to draw the card pictures ahead: %s", e.what());
+    }
+}
+
 } // namespace
 
 int CardPictureResource(int pictureNumber)
@@ -124,19 +135,13 @@ void DrawCardPicturesAhead(std::vector<int> numbers)
     TPictureTable& table = Table();
     if (table.users == 0 || !table.source) return;
     table.EndAhead();
-    try {
-        table.ahead = std::thread([&table, numbers = std::move(numbers)] {
-            for (const int number : numbers) {
-                if (table.stopAhead.load()) return;
-                if (number < 2 || number > ZuPictureCount) continue;
-                if (!table.ready[number].load(std::memory_order_acquire))
-                    DrawOnFirstUse(table, number);
-            }
-        });
-    } catch (const std::system_error& e) {
-        // Each picture is then drawn by the paint that first shows it.
-        qWarning("No thread to draw the card pictures ahead: %s", e.what());
-    }
+    StartAhead(table, [&table, numbers = std::move(numbers)] {
+        for (const int number : numbers) {
+            if (table.stopAhead.load()) return;
+            if (number < 2 || number > ZuPictureCount) continue;
+            if (!table.ready[number].load(std::memory_order_acquire)) DrawOnFirstUse(table, number);
+        }
+    });
 }
 
 void DrawScaledPicturesAhead(std::vector<int> numbers, qreal scale)
@@ -176,11 +181,7 @@ void DrawScaledPicturesAhead(std::vector<int> numbers, qreal scale)
             if (table.scaled[number].isNull()) table.scaled[number] = std::move(picture);
         }
     };
-    try {
-        table.ahead = std::thread(std::move(drawAll));
-    } catch (const std::system_error& e) {
-        qWarning("No thread to draw the card pictures ahead: %s", e.what());
-    }
+    StartAhead(table, std::move(drawAll));
 }
 
 int CardPictureUsers()

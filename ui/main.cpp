@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
         form.show();
         StartupSteps::Note("window_shown");
         const auto probe = TFrameProbe::FromEnvironment(&form);
-        // Reading and handing over six icon sizes waits until the table is on
+        // Reading and handing over the icon's sizes waits until the table is on
         // the screen; every window takes the icon when it comes.
         CallAfterFirstPaint(&form, [] { QApplication::setWindowIcon(WindowIcon()); });
         result = app.exec();
