@@ -19,12 +19,28 @@ std::optional<std::uint64_t>& FixedSeed()
     return seed;
 }
 
+// More draws than a sound generator needs once in 2^58 draws of any n.
+constexpr int kMaxRedraws = 64;
+
+// The engine's words as its text gives them, and whether any of those the
+// generator mixes is not zero: the low bits of the first word never reach an
+// output, so a state of zeros but those is as dead as one of all zeros.
+bool CanRun(const std::string& state)
+{
+    std::istringstream in(state);
+    constexpr std::uint64_t kUsedBitsOfFirst = ~((std::uint64_t(1) << 31) - 1);
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < std::mt19937_64::state_size && in >> word; ++i)
+        if ((i == 0 ? word & kUsedBitsOfFirst : word) != 0) return true;
+    return false;
+}
+
 std::optional<std::mt19937_64> Read(const std::string& state)
 {
     std::istringstream in(state);
     std::mt19937_64 engine;
     in >> engine;
-    if (in.fail()) return std::nullopt;
+    if (in.fail() || !CanRun(state)) return std::nullopt;
     return engine;
 }
 
@@ -37,11 +53,23 @@ std::string Text(const std::mt19937_64& engine)
 
 } // namespace
 
-int Random(int n)
+int RandomBelow(std::mt19937_64& engine, int n)
 {
     if (n <= 0) return 0;
-    std::uniform_int_distribution<int> pick(0, n - 1);
-    return pick(Generator());
+    // Multiply and shift, redrawing the few values that would favour some
+    // results: the method and order of draws of the standard library's
+    // uniform_int_distribution, so every seed gives the draws it always gave.
+    const std::uint64_t range = std::uint64_t(n);
+    unsigned __int128 product = (unsigned __int128)(engine()) * range;
+    const std::uint64_t threshold = (0 - range) % range;
+    for (int redraws = 0; std::uint64_t(product) < threshold && redraws < kMaxRedraws; ++redraws)
+        product = (unsigned __int128)(engine()) * range;
+    return int(product >> 64);
+}
+
+int Random(int n)
+{
+    return RandomBelow(Generator(), n);
 }
 
 void Randomize()
@@ -73,11 +101,9 @@ std::string RandomState()
 
 bool SetRandomState(const std::string& state)
 {
-    std::istringstream in(state);
-    std::mt19937_64 restored;
-    in >> restored;
-    if (in.fail()) return false;
-    Generator() = restored;
+    const std::optional<std::mt19937_64> restored = Read(state);
+    if (!restored) return false;
+    Generator() = *restored;
     return true;
 }
 
@@ -87,7 +113,7 @@ bool IsRandomState(const std::string& state)
     std::mt19937_64 restored;
     in >> restored;
     std::string rest;
-    return !in.fail() && !(in >> rest);
+    return !in.fail() && !(in >> rest) && CanRun(state);
 }
 
 std::optional<std::uint64_t> RandomDrawsBetween(

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 
 // The one process-wide random generator of the program.
@@ -22,14 +23,22 @@ void ReleaseRandomSeed();
 // unchanged) text that is not such a state.
 std::string RandomState();
 bool SetRandomState(const std::string& state);
-// Whether the text is a whole such state, with nothing cut off or added.
+// Whether the text is a whole such state, with nothing cut off or added, of a
+// generator that can run: one whose words are all zero gives only zeros, and
+// no such state is ever reached by a generator that was seeded.
 bool IsRandomState(const std::string& state);
+
+// A uniform integer in 0..n-1 from the engine (0 when n <= 0), the value
+// std::uniform_int_distribution gives, but never more than a few draws long
+// whatever the engine's state: a draw that would go on drawing (a state of
+// zeros) settles for a value barely off uniform instead of hanging.
+int RandomBelow(std::mt19937_64& engine, int n);
 
 // For a generator's states that follow one another: how many draws lead from
 // `from` to `to` (nullopt when `to` is not reached within `limit` draws or
 // either is no such state), and the state `draws` draws after `from` (empty
-// when `from` is no such state). A saved match keeps its undo steps'
-// generators this way, as counts from one whole state.
+// when `from` is no such state). Both take time in proportion to the draws. A saved match keeps its
+// undo steps' generators this way, as counts from one whole state.
 std::optional<std::uint64_t> RandomDrawsBetween(
     const std::string& from, const std::string& to, std::uint64_t limit);
 std::string AdvancedRandomState(const std::string& from, std::uint64_t draws);

@@ -8,6 +8,7 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -78,17 +79,27 @@ bool TThread::Resume()
     return FBody->isRunning() || FBody->isFinished();
 }
 
-void TThread::WaitFor()
+bool TThread::WaitFor(int boundMs)
 {
     if (QThread::currentThread() == FBody.get())
         throw std::logic_error("A thread cannot wait for its own end");
-    if (IsGuiThread()) {
-        // The body may be blocked in a hand-off that only this thread serves.
-        while (!FBody->wait(QDeadlineTimer(kServeIntervalMs)))
-            QCoreApplication::processEvents();
-    } else {
-        FBody->wait();
+    const QDeadlineTimer bound
+        = boundMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(boundMs);
+    if (!IsGuiThread()) return FBody->wait(bound);
+    // The body may be blocked in a hand-off that only this thread serves.
+    while (!FBody->wait(QDeadlineTimer(kServeIntervalMs))) {
+        if (bound.hasExpired()) return false;
+        QCoreApplication::processEvents();
     }
+    return true;
+}
+
+void TThread::Abandon(std::unique_ptr<TThread> thread)
+{
+    // Reachable to the end of the process, so no leak check counts it either.
+    static auto* const kept = new std::vector<std::unique_ptr<TThread>>;
+    thread->FAbandoned = true;
+    kept->push_back(std::move(thread));
 }
 
 void TThread::WaitForQuietEnd()
@@ -121,12 +132,13 @@ void TThread::Run()
         Execute();
     } catch (const std::exception& e) {
         const std::string text = e.what();
-        Synchronize([&text] { ReportOnGuiThread(text); });
+        if (!Abandoned()) Synchronize([&text] { ReportOnGuiThread(text); });
     } catch (...) {
-        Synchronize([] {
-            ReportOnGuiThread(
-                QCoreApplication::translate("TThread", kUnknownErrorText).toStdString());
-        });
+        if (!Abandoned())
+            Synchronize([] {
+                ReportOnGuiThread(
+                    QCoreApplication::translate("TThread", kUnknownErrorText).toStdString());
+            });
     }
     FFinished = true;
 }

@@ -34,13 +34,22 @@ public:
     // Asks the body to stop; the body decides when, by checking Terminated.
     void Terminate() { FTerminated = true; }
     bool Terminated() const { return FTerminated; }
-    // Returns when the body has ended (at once if it never started).
-    void WaitFor();
+    // Returns when the body has ended (at once if it never started): true, or
+    // false once boundMs have passed first (never, when boundMs is negative).
+    bool WaitFor(int boundMs = -1);
     // The same without serving hand-offs meanwhile, for a body known to make
     // none any more: the caller's state cannot change under it.
     void WaitForQuietEnd();
     // Whether the body has ended.
     bool Finished() const { return FFinished; }
+
+    // Gives up on a body that did not end when asked to: the thread is kept,
+    // never freed, so that whatever the body still reads of it stays, and it
+    // tells its body through Abandoned to make no hand-off any more. Their
+    // owner must let go of whatever else the body uses as well. On the GUI
+    // thread.
+    static void Abandon(std::unique_ptr<TThread> thread);
+    bool Abandoned() const { return FAbandoned; }
 
     // Runs fn on the GUI thread and returns when it has finished: at once
     // when called there, else through the GUI thread's event queue. An
@@ -60,6 +69,6 @@ private:
 
     std::unique_ptr<TBody> FBody;
     QThread::Priority FPriority = QThread::NormalPriority;
-    std::atomic<bool> FTerminated { false }, FFinished { false };
+    std::atomic<bool> FTerminated { false }, FFinished { false }, FAbandoned { false };
     bool FStarted = false;
 };

@@ -187,6 +187,9 @@ TForm1::~TForm1()
     if (FHistory) FHistory->toggleViewAction()->disconnect(this);
     // The worker must be gone before the groups and the log it uses.
     if (FController) FController->Shutdown();
+    // A computer sequence stuck past its stop still reads the match: the
+    // controller stays for the few moments left to the process.
+    if (FController && FController->SequenceAbandoned()) (void)FController.release();
     FController.reset();
 }
 

@@ -30,11 +30,12 @@ void TCompPlayThread::Execute()
         FBody();
     } catch (...) {
         const std::exception_ptr error = std::current_exception();
-        Synchronize([error] { std::rethrow_exception(error); }); // reports it
+        if (!Abandoned()) Synchronize([error] { std::rethrow_exception(error); }); // reports it
     }
     // Over before the end, so Busy false means no body runs.
     if (FObserver) FObserver->BodyEnded();
-    Synchronize(FEnd);
+    // A sequence given up on has been ended for it, and its worker may be gone.
+    if (!Abandoned()) Synchronize(FEnd);
 }
 
 THandOffThread::THandOffThread(std::function<void()> onGui)

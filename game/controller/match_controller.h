@@ -167,6 +167,10 @@ public:
     void WaitForSequence();
     // Tells the observer what every later sequence does; for tests.
     void SetSequenceObserver(TSequenceObserver* observer) { FWorker.SetObserver(observer); }
+    void SetSequenceStopBound(int ms) { FWorker.SetStopBound(ms); }
+    // A computer sequence did not end when stopped and still runs on the
+    // state: this controller must never be freed (see TMatchWorker::Abandoned).
+    bool SequenceAbandoned() const { return FWorker.Abandoned(); }
 
     // A match is under way: a move has been made and it is not over. While
     // the computers play, the worker writes the state, so the GUI thread

@@ -60,6 +60,7 @@ TMatchWorker::~TMatchWorker()
 
 bool TMatchWorker::Start(std::function<void()> body)
 {
+    if (FAbandoned) return false; // the body given up on may still use the state
     // Busy is set before the thread can run, so its end cannot come first,
     // and nothing below serves events: no click queued behind the human's
     // move can become a second one.
@@ -91,7 +92,11 @@ void TMatchWorker::Stop()
     FStopping = true;
     PaceEvent.SetEvent();
     FThread->Terminate();
-    FThread->WaitFor(); // serves the body's hand-offs meanwhile
+    // Serves the body's hand-offs meanwhile.
+    if (!FThread->WaitFor(FStopBoundMs)) {
+        FAbandoned = true;
+        TThread::Abandon(std::move(FThread));
+    }
     FThread.reset();
     PaceEvent.ResetEvent();
     Ended();
@@ -105,7 +110,7 @@ void TMatchWorker::WaitFor()
 
 bool TMatchWorker::Terminated() const
 {
-    return FThread && FThread->Terminated();
+    return FAbandoned || (FThread && FThread->Terminated());
 }
 
 void TMatchWorker::SkipReveal()
@@ -162,7 +167,8 @@ TMatchEvents& TMatchWorker::Events()
 
 void TMatchWorker::RunOnGui(const std::function<void()>& fn)
 {
-    TThread::Synchronize(fn);
+    // What a body given up on would show is no longer the window's.
+    if (!FAbandoned) TThread::Synchronize(fn);
 }
 
 void TMatchWorker::AwaitLanding(const std::function<void(std::function<void()> landed)>& launch)
@@ -176,6 +182,7 @@ void TMatchWorker::AwaitLanding(const std::function<void(std::function<void()> l
 
 void TMatchWorker::ShowWhileWaiting(const std::function<void()>& onGui)
 {
+    if (FAbandoned) return;
     THandOffThread display(onGui);
     display.SetPriority(QThread::LowestPriority);
     // Without a thread of its own the display still shows, straight from here.

@@ -60,8 +60,16 @@ public:
     bool Start(std::function<void()> body);
     // Ends the sequence under way: its pauses are cut short, its search stops
     // and the GUI thread serves its hand-offs until it has returned. Ends a
-    // pause too. Nothing happens while a stop is already under way.
+    // pause too. Nothing happens while a stop is already under way. A body
+    // that has not returned within the stop's bound is given up on (see
+    // Abandoned): closing the window never waits for ever.
     void Stop();
+    // How long a stop waits; a test's, to meet a stuck body without waiting.
+    void SetStopBound(int ms) { FStopBoundMs = ms; }
+    // A sequence's body did not return when stopped and was left running
+    // (its thread kept for good): no sequence starts any more, and whatever
+    // the body uses (the display, this worker) must outlive it.
+    bool Abandoned() const { return FAbandoned; }
     // Blocks until the sequence has ended, serving its hand-offs.
     void WaitFor();
     void SetPaused(bool paused) { FPaused = paused; }
@@ -114,4 +122,8 @@ private:
     std::atomic<bool> FPaused { false };
     std::atomic<bool> FStopping { false };
     std::atomic<bool> FRevealing { false };
+    std::atomic<bool> FAbandoned { false };
+    // Far beyond any honest stop, which cuts searches and pauses short and
+    // serves the hand-offs: a body still running then is stuck.
+    int FStopBoundMs = 10000;
 };

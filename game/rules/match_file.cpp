@@ -23,8 +23,11 @@ constexpr std::size_t kMaxText = 256 * 1024;
 constexpr int kMaxList = 208; // no list holds more cards than two decks
 constexpr int kMaxHistory = 20000;
 constexpr int kMaxSteps = 120; // a hand gives the human at most 52 moves
-// Far more draws than the computers make between two of the human's moves.
-constexpr std::uint64_t kMaxDraws = 100000;
+// The draws from a hand's first undo step to the match's generator, all the
+// file may ask the reader to replay. The computers draw once or twice a move,
+// so a whole hand of two decks stays far below; the cap keeps a lying file
+// from making the start-up replay for seconds.
+constexpr std::uint64_t kMaxDraws = 4000;
 
 void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
 {
@@ -73,8 +76,8 @@ void ReadState(TKeyValueReader& in, TMatchState& s)
     in.Key("current"), s.CurrentPlayer = in.Int(0, 3);
     in.Key("lasttaker"), s.LastTaker = in.Int(-1, 3);
     in.Key("lastplayer"), s.LastPlayer = in.Int(-1, 3);
-    in.Key("moves"), s.MovesMade = in.Int(0, 1000000);
-    in.Key("hands"), s.HandsPlayed = in.Int(0, 1000000);
+    in.Key("moves"), s.MovesMade = in.Int(0, kMaxMatchMoves);
+    in.Key("hands"), s.HandsPlayed = in.Int(0, kMaxMatchHands);
     for (auto& hand : s.hands) {
         const std::vector<int> ids = in.List("hand", kMaxList, kNoCard, kLastSuitCardId);
         if (in.Ok() && ids.size() != hand.size())
@@ -130,18 +133,20 @@ void HandPointsOfTaken(TMatchState& s)
 
 // Whether the state reads as one the rules reach, with its last moves and
 // its hand scores; the reason goes to `in` otherwise.
-void CheckState(TKeyValueReader& in, const TMatchState& s, const TLastMoves& moves)
+void CheckState(TKeyValueReader& in, const TMatchState& s, const TLastMoves& moves, int humanClears,
+    bool clearsKnown = true)
 {
     if (!in.Ok()) return;
-    std::string why = UnreachableReason(s);
+    std::string why = UnreachableReason(s, clearsKnown);
     if (why.empty()) why = UnreachableLastMoves(s, moves);
     if (why.empty()) why = UnreachableHandCells(s);
+    if (why.empty()) why = UnreachableHumanClears(s, humanClears);
     if (!why.empty()) in.Fail(why);
 }
 
 // The undo steps whose generators follow one another and lead to the
-// match's: the oldest that do not are dropped. The draws of each step from
-// the first one kept, in order.
+// match's within kMaxDraws in all: the oldest that do not are dropped. The
+// draws of each step from the first one kept, in order.
 std::vector<std::uint64_t> ChainedDraws(std::vector<TUndoStep>& steps, const std::string& now)
 {
     std::vector<std::uint64_t> gaps(steps.size());
@@ -153,6 +158,11 @@ std::vector<std::uint64_t> ChainedDraws(std::vector<TUndoStep>& steps, const std
         if (!gap) first = i + 1;
         gaps[i] = gap.value_or(0);
     }
+    std::uint64_t total = 0;
+    for (std::size_t i = first; i < gaps.size(); ++i)
+        total += gaps[i];
+    for (; first < gaps.size() && total > kMaxDraws; ++first)
+        total -= gaps[first];
     steps.erase(steps.begin(), steps.begin() + std::ptrdiff_t(first));
     std::vector<std::uint64_t> draws;
     std::uint64_t sum = 0;
@@ -161,6 +171,25 @@ std::vector<std::uint64_t> ChainedDraws(std::vector<TUndoStep>& steps, const std
         sum += gaps[i];
     }
     return draws;
+}
+
+// The steps' generators follow one another, from the first step's to the
+// match's own, kMaxDraws in all at most: each step's is replayed from the one
+// before it, so the file never costs more than that many draws.
+void ReplayUndoDraws(TKeyValueReader& in, TSavedMatch& match, const std::string& firstRandom,
+    const std::vector<std::uint64_t>& draws)
+{
+    std::string state = firstRandom;
+    for (std::size_t i = 0; in.Ok() && i < match.undo.size(); ++i) {
+        const std::uint64_t before = i == 0 ? 0 : draws[i - 1];
+        if (draws[i] < before || (i == 0 && draws[i] != 0))
+            in.Fail(QT_TRANSLATE_NOOP("GameText", "koraci za vracanje poteza se ne slazu"));
+        state = AdvancedRandomState(state, draws[i] - before);
+        match.undo[i].randomState = state;
+    }
+    if (in.Ok() && !match.undo.empty()
+        && !RandomDrawsBetween(state, match.randomState, kMaxDraws - draws.back()))
+        in.Fail(QT_TRANSLATE_NOOP("GameText", "koraci za vracanje poteza se ne slazu"));
 }
 
 } // namespace
@@ -230,11 +259,11 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
             in.Key("step");
             step.historySize = std::size_t(in.Int(0, kMaxHistory));
             step.humanClears = in.Int(0, 100000);
-            draws.push_back(std::uint64_t(in.Number(0, kMaxDraws * kMaxSteps)));
+            draws.push_back(std::uint64_t(in.Number(0, kMaxDraws)));
             ReadState(in, step.state);
             ReadLastMoves(in, step.lastMoves);
             ReadHandCells(in, step.state);
-            CheckState(in, step.state, step.lastMoves);
+            CheckState(in, step.state, step.lastMoves, step.humanClears);
         }
     }
     if (in.Key("random")) match.randomState = in.Rest();
@@ -242,20 +271,12 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
     // was cut, perhaps inside the generator's numbers.
     if (in.Ok() && (text.back() != '\n' || !IsRandomState(match.randomState)))
         in.Fail(QT_TRANSLATE_NOOP("GameText", "stanje generatora slucajnih brojeva nije celo"));
+    if (in.Ok() && !in.AtEnd()) in.Fail(QT_TRANSLATE_NOOP("GameText", "tekst posle kraja"));
     if (!withHistory) HandPointsOfTaken(s);
-    CheckState(in, s, match.lastMoves);
-    // The steps' generators follow one another, from the first step's to the
-    // match's own.
+    CheckState(in, s, match.lastMoves, match.humanClears, withHistory);
     if (in.Ok() && !match.undo.empty() && !IsRandomState(firstRandom))
         in.Fail(QT_TRANSLATE_NOOP("GameText", "stanje generatora slucajnih brojeva nije celo"));
-    for (std::size_t i = 0; in.Ok() && i < match.undo.size(); ++i) {
-        if (draws[i] < (i == 0 ? draws[i] : draws[i - 1]) || (i == 0 && draws[i] != 0))
-            in.Fail(QT_TRANSLATE_NOOP("GameText", "koraci za vracanje poteza se ne slazu"));
-        match.undo[i].randomState = AdvancedRandomState(firstRandom, draws[i]);
-    }
-    if (in.Ok() && !match.undo.empty()
-        && !RandomDrawsBetween(match.undo.back().randomState, match.randomState, kMaxDraws))
-        in.Fail(QT_TRANSLATE_NOOP("GameText", "koraci za vracanje poteza se ne slazu"));
+    ReplayUndoDraws(in, match, firstRandom, draws);
     if (in.Ok()) {
         const std::string why = UnreachableHistory(match);
         if (!why.empty()) in.Fail(why);

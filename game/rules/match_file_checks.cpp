@@ -61,24 +61,33 @@ bool ScoresMatchRows(const TMatchState& s)
     return expected == s.Score;
 }
 
+// What each side has scored in this hand: its row of the hand's scores, or,
+// when the hand's clears are not known, its taken cards' points and a clear
+// per two of them.
+std::array<long long, kSeatCount> ScoredThisHand(const TMatchState& s, bool clearsKnown)
+{
+    std::array<long long, kSeatCount> thisHand {};
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (const int row = ScoreRow(s.GameMode, seat); row > 0)
+            thisHand[ScoringSeat(s.GameMode, seat)]
+                = s.handCells[row - 1].Total(); // partners share it
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (!clearsKnown && ScoreRow(s.GameMode, seat) > 0)
+            thisHand[ScoringSeat(s.GameMode, seat)] += (long long)(s.taken[seat].size()) / 2;
+    return thisHand;
+}
+
 // A side passes 100 only in the hand that ends the match, so before this hand
 // each side held at most 100 and at most what the hands played could give
 // (every card's points, a clear for each capture, the most-cards bonus for
-// both partners); in this hand it has gained at most its taken cards' points
-// and a clear per capture.
-bool ScoresWithinReach(const TMatchState& s)
+// both partners).
+bool ScoresWithinReach(const TMatchState& s, bool clearsKnown)
 {
     const std::vector<int> deck = FreshDeck(s.DeckCount);
     const long long deckPoints = std::accumulate(
         deck.begin(), deck.end(), 0LL, [](long long sum, int id) { return sum + CardPoints(id); });
     const long long handMax = deckPoints + (long long)(deck.size()) / 2 + 6;
-    std::array<long long, kSeatCount> thisHand {};
-    for (int seat = SeatS; seat <= SeatE; ++seat) {
-        long long points = 0;
-        for (int id : s.taken[seat])
-            points += CardPoints(id);
-        thisHand[ScoringSeat(s.GameMode, seat)] += points + (long long)(s.taken[seat].size()) / 2;
-    }
+    const std::array<long long, kSeatCount> thisHand = ScoredThisHand(s, clearsKnown);
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         const long long before = s.Score[seat] - thisHand[seat];
         if (before > 100 || before > (long long)(s.HandsPlayed) * handMax) return false;
@@ -118,7 +127,7 @@ bool SomebodyTook(const TMatchState& s)
 
 } // namespace
 
-std::string UnreachableReason(const TMatchState& s)
+std::string UnreachableReason(const TMatchState& s, bool clearsKnown)
 {
     if (!SeatPlays(s.GameMode, s.CurrentPlayer))
         return QT_TRANSLATE_NOOP("GameText", "na potezu je mesto koje ne igra");
@@ -137,8 +146,11 @@ std::string UnreachableReason(const TMatchState& s)
         return QT_TRANSLATE_NOOP("GameText", "karte u rukama ne odgovaraju redu poteza");
     if (!ScoresMatchRows(s))
         return QT_TRANSLATE_NOOP("GameText", "rezultat se ne slaze sa tabelom");
-    if (!ScoresWithinReach(s))
+    if (!ScoresWithinReach(s, clearsKnown))
         return QT_TRANSLATE_NOOP("GameText", "rezultat je veci nego sto karte dozvoljavaju");
+    // Every move plays one card of the hands' deals.
+    if (s.MovesMade > (s.HandsPlayed + 1) * int(FreshDeck(s.DeckCount).size()))
+        return QT_TRANSLATE_NOOP("GameText", "tok igre se ne slaze sa partijom");
     return std::string();
 }
 
@@ -156,7 +168,7 @@ std::string UnreachableLastMoves(const TMatchState& s, const TLastMoves& moves)
         long n = 0;
         for (const auto& row : s.table)
             n += std::count(row.begin(), row.end(), id);
-        return n;
+        return n + std::count(s.deck.begin(), s.deck.end(), id);
     };
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         const TLastMove& move = moves[seat];
@@ -167,7 +179,9 @@ std::string UnreachableLastMoves(const TMatchState& s, const TLastMoves& moves)
         }
         if (!SeatPlays(s.GameMode, seat))
             return QT_TRANSLATE_NOOP("GameText", "potez igraca koji ne igra");
-        if (move.playedId < 2 || inHands(move.playedId) >= copies)
+        if (move.playedId < 2
+            || inHands(move.playedId) + std::count(s.deck.begin(), s.deck.end(), move.playedId)
+                >= copies)
             return QT_TRANSLATE_NOOP("GameText", "odigrana karta je jos u ruci");
         for (int id : move.takenIds) {
             const long inMove = std::count(move.takenIds.begin(), move.takenIds.end(), id)
@@ -204,6 +218,55 @@ std::string UnreachableHandCells(const TMatchState& s)
     return {};
 }
 
+namespace {
+
+template <typename Range> long CopiesIn(const Range& cards, int id)
+{
+    return long(std::count(cards.begin(), cards.end(), id));
+}
+
+// The hand under way's moves in the history: a card they played left the
+// hands and the deck for good, and a card they took is among the taken.
+bool HandHistoryFits(const TSavedMatch& match)
+{
+    const TMatchState& s = match.state;
+    std::vector<int> played, took, taken;
+    for (const TMoveRecord& move : match.history)
+        if (move.hand == s.HandsPlayed) {
+            played.push_back(move.playedId);
+            took.insert(took.end(), move.takenIds.begin(), move.takenIds.end());
+        }
+    for (const auto& list : s.taken)
+        taken.insert(taken.end(), list.begin(), list.end());
+    const long copies = s.DeckCount + 1;
+    for (int id = 2; id <= kLastSuitCardId; ++id) {
+        long elsewhere = CopiesIn(s.deck, id);
+        for (const auto& hand : s.hands)
+            elsewhere += CopiesIn(hand, id);
+        if (CopiesIn(played, id) + elsewhere > copies || CopiesIn(took, id) > CopiesIn(taken, id))
+            return false;
+    }
+    return true;
+}
+
+// Within a hand the taken lists only grow at their ends, the deck only loses
+// its last cards and scores and clears only rise, so a step of this match's
+// hand is behind it on each.
+bool StepLeadsToMatch(const TUndoStep& step, const TSavedMatch& match)
+{
+    const TMatchState& t = step.state;
+    const TMatchState& s = match.state;
+    auto startsWith = [](const std::vector<int>& whole, const std::vector<int>& part) {
+        return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
+    };
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (!startsWith(s.taken[seat], t.taken[seat]) || t.Score[seat] > s.Score[seat])
+            return false;
+    return startsWith(t.deck, s.deck) && step.humanClears <= match.humanClears;
+}
+
+} // namespace
+
 std::string UnreachableHistory(const TSavedMatch& match)
 {
     const TMatchState& s = match.state;
@@ -216,13 +279,15 @@ std::string UnreachableHistory(const TSavedMatch& match)
             return QT_TRANSLATE_NOOP("GameText", "tok igre se ne slaze sa partijom");
         hand = move.hand;
     }
+    if (match.history.size() > std::size_t(s.MovesMade) || !HandHistoryFits(match))
+        return QT_TRANSLATE_NOOP("GameText", "tok igre se ne slaze sa partijom");
     const TUndoStep* before = nullptr;
     for (const TUndoStep& step : match.undo) {
         const TMatchState& t = step.state;
         const bool fits = t.GameMode == s.GameMode && t.DeckCount == s.DeckCount
             && t.Clockwise == s.Clockwise && t.HandsPlayed == s.HandsPlayed
             && t.CurrentPlayer == SeatS && t.MovesMade < s.MovesMade
-            && step.historySize <= match.history.size()
+            && step.historySize <= match.history.size() && StepLeadsToMatch(step, match)
             && (!before
                 || (before->state.MovesMade < t.MovesMade
                     && before->historySize <= step.historySize));
@@ -230,4 +295,13 @@ std::string UnreachableHistory(const TSavedMatch& match)
         before = &step;
     }
     return {};
+}
+
+std::string UnreachableHumanClears(const TMatchState& s, int humanClears)
+{
+    const int row = ScoreRow(s.GameMode, SeatS);
+    const bool fits = row > 0 && std::size_t(humanClears) * 2 <= s.taken[SeatS].size()
+        && humanClears <= s.handCells[row - 1].clears;
+    return fits ? std::string()
+                : QT_TRANSLATE_NOOP("GameText", "rezultat deljenja se ne slaze sa tabelom");
 }

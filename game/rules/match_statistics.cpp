@@ -15,6 +15,9 @@ constexpr std::size_t kMaxText = 16 * 1024;
 // Far beyond any real count, and far enough below the type's end that adding
 // a score or a hand can never overflow.
 constexpr long long kMaxCount = 1'000'000'000'000LL;
+// A table clear takes at least one card from the table, and a hand deals at
+// most two decks: the reader's bound, which the writer keeps too.
+constexpr int kMaxClearsPerHand = 104;
 
 // The record's fields in file order, with their keys.
 struct TField {
@@ -29,10 +32,8 @@ constexpr std::array<TField, 8> kFields { { { "played", &TModeStatistics::played
 
 bool Consistent(const TModeStatistics& r)
 {
-    // A table clear takes at least one card from the table, and a hand deals
-    // at most two decks.
     return r.won <= r.played && r.bestScore <= r.scoreSum && (r.played > 0 || r.scoreSum == 0)
-        && r.bonuses <= r.hands && r.clears <= r.hands * 104;
+        && r.bonuses <= r.hands && r.clears <= r.hands * kMaxClearsPerHand;
 }
 
 } // namespace
@@ -81,7 +82,9 @@ void TMatchStatistics::Record(const TMatchEvent& event)
     switch (event.kind) {
     case TMatchEventKind::HandEnded:
         ++r.hands;
-        r.clears += std::max(0, event.clears);
+        // A count no hand can give (a resumed match that lied) would make the
+        // whole file read as damaged.
+        r.clears += std::clamp(event.clears, 0, kMaxClearsPerHand);
         if (event.bonus) ++r.bonuses;
         break;
     case TMatchEventKind::MatchEnded: {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
+#include <sstream>
+#include <string>
 #include <vector>
 
 TEST(Random, StaysInRangeAndCoversIt)
@@ -43,4 +46,49 @@ TEST(Random, FixedSeedRepeatsTheRunNotEachRandomize)
     FixRandomSeed(42);
     EXPECT_EQ(run(), first);
     ReleaseRandomSeed();
+}
+
+// A generator whose mixed words are all zero draws only zeros, so a draw that
+// redraws until it likes the value would never end: such a state is refused
+// wherever it comes from, and a draw ends whatever the engine holds.
+TEST(Random, AGeneratorOfZerosIsRefusedAndEveryDrawEnds)
+{
+    std::string zeros, lowBitsOnly;
+    for (int i = 0; i < 312; ++i) {
+        zeros += "0 ";
+        lowBitsOnly += i == 0 ? "12345 " : "0 ";
+    }
+    zeros += "312";
+    lowBitsOnly += "312";
+    FixRandomSeed(3);
+    const std::string before = RandomState();
+    for (const std::string& dead : { zeros, lowBitsOnly }) {
+        EXPECT_FALSE(IsRandomState(dead));
+        EXPECT_FALSE(SetRandomState(dead));
+        EXPECT_EQ(RandomState(), before);
+        EXPECT_FALSE(RandomDrawsBetween(dead, dead, 10));
+        EXPECT_EQ(AdvancedRandomState(dead, 1), "");
+    }
+    EXPECT_TRUE(IsRandomState(before));
+    ReleaseRandomSeed();
+
+    std::mt19937_64 dead;
+    std::istringstream(zeros) >> dead;
+    for (int n : { 1, 3, 10, 52, 1000 }) {
+        const int r = RandomBelow(dead, n);
+        EXPECT_GE(r, 0);
+        EXPECT_LT(r, n);
+    }
+}
+
+// Every seed keeps the draws it always gave: a saved match goes on as it
+// would have, and a fixed seed still deals the decks its tests expect.
+TEST(Random, DrawsAreThoseOfTheStandardDistribution)
+{
+    std::mt19937_64 ours(77), standard(77);
+    for (int i = 0; i < 20000; ++i) {
+        const int n = 1 + i % 997;
+        ASSERT_EQ(RandomBelow(ours, n), std::uniform_int_distribution<int>(0, n - 1)(standard));
+    }
+    EXPECT_EQ(ours, standard);
 }

@@ -3,6 +3,7 @@
 // steps or moves that do not fit the match are refused.
 #include "game/rules/match_file.h"
 #include "game/rules/match_rules.h"
+#include "tests/game/rules/played_match.h"
 
 #include <gtest/gtest.h>
 
@@ -11,55 +12,6 @@
 #include <random>
 #include <sstream>
 
-namespace {
-
-struct TNoDeals : TMatchEvents {
-    std::vector<int> NewDeck(int deckCount) override { return FreshDeck(deckCount); }
-};
-
-std::string Text(const std::mt19937_64& generator)
-{
-    std::ostringstream out;
-    out << generator;
-    return out.str();
-}
-
-// Three rounds of a four-player hand, every seat laying its first card down;
-// before each of the human's moves an undo step, the generator drawing a few
-// numbers between them as the computers would.
-TSavedMatch Played()
-{
-    TSavedMatch match;
-    TMatchState& s = match.state;
-    StartMatch(s, kEachForHimself, 0, true);
-    std::vector<int> deck = FreshDeck(0);
-    std::mt19937_64 generator(5);
-    ShuffleDeck(deck, 1, [&generator](int n) { return int(generator() % unsigned(n)); });
-    DealNewDeck(s, deck);
-    s.CurrentPlayer = SeatS;
-    TNoDeals events;
-    for (int round = 0; round < 3; ++round) {
-        match.undo.push_back({ s, match.lastMoves, Text(generator), 0, match.history.size() });
-        for (int seat : { SeatS, SeatW, SeatN, SeatE }) {
-            const auto& hand = s.hands[seat];
-            const int slot = int(std::find_if(hand.begin(), hand.end(), [](int id) {
-                return id != kNoCard;
-            }) - hand.begin());
-            const TMoveOutcome laid = ApplyMove(s, { seat, slot, {} });
-            match.lastMoves[seat] = { laid.playedId, {} };
-            match.history.push_back({ s.HandsPlayed, seat, laid.playedId, {} });
-            FinishTurn(s, events);
-            generator.discard(std::uint64_t(round + seat));
-        }
-    }
-    match.randomState = Text(generator);
-    match.humanClears = 0;
-    match.undoUsed = true;
-    return match;
-}
-
-} // namespace
-
 TEST(MatchFileHistory, HistoryUndoStepsAndHandScoresComeBackAsWritten)
 {
     TSavedMatch match = Played();
@@ -67,8 +19,9 @@ TEST(MatchFileHistory, HistoryUndoStepsAndHandScoresComeBackAsWritten)
     match.state.cells[0] = { 2, 1, 0 };
     match.state.Score[SeatS] = 3;
     match.state.handCells[0] = { 2, 1, 0 };
-    match.state.taken[SeatS] = { match.state.deck[0], match.state.deck[1] };
-    match.state.deck.erase(match.state.deck.begin(), match.state.deck.begin() + 2);
+    // Cards leave the deck from its end, as deals take them.
+    match.state.taken[SeatS] = { match.state.deck.end()[-1], match.state.deck.end()[-2] };
+    match.state.deck.resize(match.state.deck.size() - 2);
     match.state.LastTaker = SeatS;
     match.state.handCells[0].points
         = CardPoints(match.state.taken[SeatS][0]) + CardPoints(match.state.taken[SeatS][1]);
@@ -108,7 +61,7 @@ TEST(MatchFileHistory, StepsWhoseGeneratorsDoNotLeadToTheMatchsAreLeftOut)
     std::string error;
     // The oldest step's generator is a stranger's: it goes, the rest stay.
     TSavedMatch foreign = match;
-    foreign.undo[0].randomState = Text(std::mt19937_64(99));
+    foreign.undo[0].randomState = GeneratorText(std::mt19937_64(99));
     auto back = LoadMatchText(SaveMatchText(foreign), error);
     ASSERT_TRUE(back) << error;
     ASSERT_EQ(back->undo.size(), 2u);
@@ -116,7 +69,7 @@ TEST(MatchFileHistory, StepsWhoseGeneratorsDoNotLeadToTheMatchsAreLeftOut)
     EXPECT_EQ(back->undo[1], match.undo[2]);
     // The match's own generator follows none of them: nothing to take back.
     foreign = match;
-    foreign.randomState = Text(std::mt19937_64(99));
+    foreign.randomState = GeneratorText(std::mt19937_64(99));
     back = LoadMatchText(SaveMatchText(foreign), error);
     ASSERT_TRUE(back) << error;
     EXPECT_TRUE(back->undo.empty());

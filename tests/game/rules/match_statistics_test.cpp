@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -96,3 +97,18 @@ TEST(MatchStatistics, RefusesEveryTextThatIsNotWholeAndConsistent)
 }
 
 } // namespace
+
+// Whatever a hand reports (a resumed match that lied about its clears), the
+// statistics written are ones their reader takes back.
+TEST(MatchStatistics, WhatAnyHandRecordsReadsBack)
+{
+    for (int clears : { -5, 0, 104, 105, 99999 }) {
+        TMatchStatistics stats;
+        stats.Record({ TMatchEventKind::HandEnded, kPairs, 0, clears, true });
+        std::string error;
+        const auto loaded = TMatchStatistics::LoadText(stats.SaveText(), error);
+        ASSERT_TRUE(loaded) << clears << ": " << error;
+        EXPECT_EQ(*loaded, stats);
+        EXPECT_EQ(loaded->Of(kPairs, 0).clears, std::clamp(clears, 0, 104));
+    }
+}
