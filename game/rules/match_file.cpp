@@ -182,8 +182,10 @@ void ReplayUndoDraws(TKeyValueReader& in, TSavedMatch& match, const std::string&
     std::string state = firstRandom;
     for (std::size_t i = 0; in.Ok() && i < match.undo.size(); ++i) {
         const std::uint64_t before = i == 0 ? 0 : draws[i - 1];
-        if (draws[i] < before || (i == 0 && draws[i] != 0))
+        if (draws[i] < before || (i == 0 && draws[i] != 0)) {
             in.Fail(QT_TRANSLATE_NOOP("GameText", "koraci za vracanje poteza se ne slazu"));
+            return;
+        }
         state = AdvancedRandomState(state, draws[i] - before);
         match.undo[i].randomState = state;
     }

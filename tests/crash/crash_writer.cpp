@@ -95,7 +95,9 @@ void WriteMatch(const QString& settings, const QString& user, long first)
     std::puts("ready");
     std::fflush(stdout);
     for (long n = first;; ++n) {
-        match.state.MovesMade = int(n % 1000000);
+        // A count the cards allow: a hand plays at most its two decks' cards.
+        match.state.MovesMade = int(n % 40000);
+        match.state.HandsPlayed = match.state.MovesMade / 104;
         store.Save(match);
     }
 }

@@ -101,7 +101,11 @@ class StuckStopTest : public MatchTest { };
 // in its move is left to itself, and the window goes on closing.
 TEST_F(StuckStopTest, ClosingReturnsWhileAComputerIsStuckInItsMove)
 {
-    TStuckSearch search;
+    // Outlives the test: the body given up on still signals it as it ends.
+    static TStuckSearch search;
+    search.release.ResetEvent();
+    search.ended.ResetEvent();
+    search.stuck.ResetEvent();
     controller->SetSequenceObserver(&search);
     controller->SetSequenceStopBound(0);
     controller->Start();
