@@ -40,6 +40,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -189,7 +191,10 @@ TForm1::~TForm1()
     if (FController) FController->Shutdown();
     // A computer sequence stuck past its stop still reads the match: the
     // controller stays for the few moments left to the process.
-    if (FController && FController->SequenceAbandoned()) (void)FController.release();
+    if (FController && FController->SequenceAbandoned()) {
+        static auto* const kept = new std::vector<std::unique_ptr<TMatchController>>;
+        kept->push_back(std::move(FController));
+    }
     FController.reset();
 }
 

@@ -67,6 +67,17 @@ TEST_F(HostileSavedMatch, EachIsRefusedAtStartWithAMessageAndNothingIsDeleted)
             "rezultat je veci nego sto karte dozvoljavaju", true },
         { "a second damaged file", [](const QString& f) { WriteAll(f, "Zaviko saved match 1\n"); },
             "nedostaje polje mode", true },
+        { "a generator of zeros, whose first draw never ends",
+            [](const QString& f) {
+                std::string text = SaveMatchText(AMatch());
+                std::string zeros = "random ";
+                for (int i = 0; i < 312; ++i)
+                    zeros += "0 ";
+                WriteAll(f,
+                    QByteArray::fromStdString(
+                        text.substr(0, text.find("\nrandom ") + 1) + zeros + "312\n"));
+            },
+            "stanje generatora slucajnih brojeva nije celo", true },
     };
     WriteAll(SaveFile() + ".bad.1", "an earlier damaged file");
     int asides = 1;

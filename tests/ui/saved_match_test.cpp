@@ -3,6 +3,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "game/controller/saved_match_store.h"
+#include "tests/game/controller/stuck_search.h"
 #include "ui/game_option_setting.h"
 #include "ui/move_history_panel.h"
 #include "ui/seat_marks.h"
@@ -96,6 +97,30 @@ TEST_F(SavedMatchTest, ClosingSavesAndTheNextStartGoesOn)
     EXPECT_EQ(Controller().State().Score, before.Score);
     EXPECT_EQ(Controller().State().MovesMade, before.MovesMade);
     EXPECT_FALSE(QFile::exists(SaveFile())); // offered once
+}
+
+// A computer stuck in its move holds the window no longer than the stop's
+// bound: closing goes on, and the match is saved.
+TEST_F(SavedMatchTest, ClosingDuringAComputerStuckInItsMoveClosesAndSaves)
+{
+    Make();
+    SeedWhereHumanStarts();
+    static TStuckSearch search;
+    search.Reset();
+    Controller().SetSequenceObserver(&search);
+    Controller().SetSequenceStopBound(0);
+    bool playIt = false, faceDown = false;
+    TZuTablePos pos = tpAuto;
+    form->PlayerS->OnCardClick(
+        form->PlayerS, form->PlayerS->CardAt(0), 0, playIt, pos, faceDown, Qt::LeftButton);
+    while (!search.stuck.WaitFor(0))
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    sink.shown.confirmReply = true;
+    EXPECT_TRUE(form->close()); // never returned while the computer was stuck
+    EXPECT_TRUE(Controller().SequenceAbandoned());
+    EXPECT_TRUE(TSavedMatchStore(Settings().FileName).Load());
+    search.release.SetEvent();
+    search.ended.WaitFor(-1);
 }
 
 TEST_F(SavedMatchTest, TheLastMovesComeBackWithTheResumedMatch)

@@ -3,10 +3,9 @@
 // and closing never waits for a computer stuck in its move.
 #include "tests/game/controller/match_fixture.h"
 
-#include "game/controller/sequence_observer.h"
 #include "game/rules/match_file.h"
 #include "game/rules/match_statistics.h"
-#include "platform/manual_reset_event.h"
+#include "tests/game/controller/stuck_search.h"
 
 #include <functional>
 #include <iostream>
@@ -83,29 +82,14 @@ INSTANTIATE_TEST_SUITE_P(Modes, SavedMatchFlowTest,
     ::testing::Values(std::make_pair(kEachForHimself, 0), std::make_pair(kPairs, 1),
         std::make_pair(kTwoPlayers, 1)));
 
-// Holds a computer's search until released: a body that does not see its stop.
-class TStuckSearch : public TSequenceObserver {
-public:
-    void SearchStarting(int) override
-    {
-        stuck.SetEvent();
-        release.WaitFor(-1);
-    }
-    void BodyEnded() override { ended.SetEvent(); }
-    TManualResetEvent stuck, release, ended;
-};
-
 class StuckStopTest : public MatchTest { };
 
 // Closing stops the computers within a bound whatever they do: a body stuck
 // in its move is left to itself, and the window goes on closing.
 TEST_F(StuckStopTest, ClosingReturnsWhileAComputerIsStuckInItsMove)
 {
-    // Outlives the test: the body given up on still signals it as it ends.
     static TStuckSearch search;
-    search.release.ResetEvent();
-    search.ended.ResetEvent();
-    search.stuck.ResetEvent();
+    search.Reset();
     controller->SetSequenceObserver(&search);
     controller->SetSequenceStopBound(0);
     controller->Start();
