@@ -738,7 +738,7 @@ The match will be saved, so you can go on with it the next time you start the ga
 <context>
     <name>TIniFile</name>
     <message>
-        <source>Unable to write to %1</source>
+        <source>Podesavanja ne mogu da se sacuvaju u %1.</source>
         <translation>Unable to write to %1</translation>
     </message>
 </context>

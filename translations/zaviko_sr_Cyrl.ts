@@ -738,8 +738,8 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
 <context>
     <name>TIniFile</name>
     <message>
-        <source>Unable to write to %1</source>
-        <translation>Упис у %1 није могућ</translation>
+        <source>Podesavanja ne mogu da se sacuvaju u %1.</source>
+        <translation>Подешавања не могу да се сачувају у %1.</translation>
     </message>
 </context>
 <context>

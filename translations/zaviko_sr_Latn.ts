@@ -738,8 +738,8 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
 <context>
     <name>TIniFile</name>
     <message>
-        <source>Unable to write to %1</source>
-        <translation>Upis u %1 nije moguć</translation>
+        <source>Podesavanja ne mogu da se sacuvaju u %1.</source>
+        <translation>Podešavanja ne mogu da se sačuvaju u %1.</translation>
     </message>
 </context>
 <context>
