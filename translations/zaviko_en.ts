@@ -983,6 +983,13 @@ Choose Game | New for a new match.</translation>
     </message>
 </context>
 <context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>Zaviko je vec pokrenut sa istim podesavanjima (%1), ali se ne javlja. Zatvori taj prozor, pa pokreni igru ponovo.</source>
+        <translation>Zaviko is already running with the same settings (%1), but it does not answer. Close that window, then start the game again.</translation>
+    </message>
+</context>
+<context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Odigrane partije</source>

@@ -983,6 +983,13 @@ Izaberi Igra | Nova za novu partiju.</source>
     </message>
 </context>
 <context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>Zaviko je vec pokrenut sa istim podesavanjima (%1), ali se ne javlja. Zatvori taj prozor, pa pokreni igru ponovo.</source>
+        <translation>Zaviko је већ покренут са истим подешавањима (%1), али се не јавља. Затвори тај прозор, па покрени игру поново.</translation>
+    </message>
+</context>
+<context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Odigrane partije</source>

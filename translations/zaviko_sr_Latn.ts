@@ -983,6 +983,13 @@ Izaberi Igra | Nova za novu partiju.</translation>
     </message>
 </context>
 <context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>Zaviko je vec pokrenut sa istim podesavanjima (%1), ali se ne javlja. Zatvori taj prozor, pa pokreni igru ponovo.</source>
+        <translation>Zaviko je već pokrenut sa istim podešavanjima (%1), ali se ne javlja. Zatvori taj prozor, pa pokreni igru ponovo.</translation>
+    </message>
+</context>
+<context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Odigrane partije</source>
