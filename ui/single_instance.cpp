@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -19,6 +20,9 @@ const QByteArray kAnswer = "forward\n";
 constexpr int kAnswerWaitMs = 5000;
 constexpr int kConnectTries = 50;
 constexpr int kConnectPauseMs = 100;
+// A lock is written the moment it is made; one still without a process id
+// after this was cut short by a crash or a power cut.
+constexpr qint64 kUnwrittenLockMs = 10000;
 
 QString LockFileBeside(const QString& settingsFile)
 {
@@ -52,11 +56,21 @@ TSingleInstance::TSingleInstance(const QString& settingsFile)
 
 bool TSingleInstance::Acquire()
 {
-    if (FLock.tryLock(0)) {
+    if (FLock.tryLock(0) || (LeftUnwritten() && FLock.removeStaleLockFile() && FLock.tryLock(0))) {
         Listen();
         return true;
     }
     return FLock.error() != QLockFile::LockFailedError;
+}
+
+bool TSingleInstance::LeftUnwritten() const
+{
+    qint64 pid = 0;
+    QString host, application;
+    if (FLock.getLockInfo(&pid, &host, &application)) return false;
+    const QFileInfo lock(FLockFileName);
+    return lock.isFile()
+        && lock.lastModified().msecsTo(QDateTime::currentDateTime()) > kUnwrittenLockMs;
 }
 
 void TSingleInstance::Listen()

@@ -13,7 +13,8 @@
 //
 // The first copy holds a lock file beside the player's files ("Zaviko.lock",
 // holding its process id) and listens on a local socket named after that
-// file. A lock whose process is gone (a crash, a kill) is taken over.
+// file. A lock whose process is gone (a crash, a kill) is taken over, and so
+// is one a crash or a power cut left without its process id.
 class TSingleInstance {
 public:
     // The guard of the files kept with `settingsFile`, in the folder where
@@ -35,6 +36,7 @@ public:
     std::function<void()> OnComeForward;
 
 private:
+    bool LeftUnwritten() const;
     void Listen();
     void Answer(QLocalSocket* socket);
 

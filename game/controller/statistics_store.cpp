@@ -15,6 +15,7 @@ constexpr qint64 kMaxFileSize = 32 * 1024;
 // Waited on the GUI thread: a writer that holds it longer is stuck, and the
 // counts wait for the next save instead.
 constexpr int kLockWaitMs = 1000;
+constexpr int kStaleLockMs = 10000;
 
 QString Text(const char* source)
 {
@@ -126,9 +127,11 @@ bool TStatisticsStore::Save()
     if (!FLoaded) Load();
     if (!FWritable) return false;
     // A writer that died holding the lock is gone: its lock is taken over at
-    // once, and one that lives is waited for.
+    // once, and one that lives is waited for. A lock without a writer's
+    // process id (a power cut as it was made) is taken over once it is
+    // older than any save takes.
     QLockFile lock(FileName() + QStringLiteral(".lock"));
-    lock.setStaleLockTime(0);
+    lock.setStaleLockTime(kStaleLockMs);
     if (!lock.tryLock(kLockWaitMs)) return WriteFailed();
     std::optional<TMatchStatistics> now
         = FResetUnsaved ? std::optional(TMatchStatistics()) : ReadFile();

@@ -6,6 +6,7 @@
 #include "ui/single_instance.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
@@ -125,6 +126,14 @@ protected:
 
 TEST_F(SingleInstance, ASecondCopyHandsOverAndAStaleLockIsTakenOver)
 {
+    // A power cut left the lock made but empty, a minute ago.
+    WriteAll(Lock(), "");
+    {
+        QFile lock(Lock());
+        ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(lock.setFileTime(
+            QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    }
     QProcess& first = Start();
     ASSERT_TRUE(Holds(first));
     // The test asks as a second copy would, which also waits until the first

@@ -8,6 +8,7 @@
 #include "ui/statistics_dialog.h"
 #include "game/controller/statistics_store.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLockFile>
 #include <QPushButton>
@@ -147,6 +148,12 @@ TEST_F(StatisticsStoreTest, TwoWritersBothCount)
     ASSERT_EQ(sink.shown.errors.size(), 1u);
     EXPECT_NE(sink.shown.errors[0].find("nije mogla da se sacuva"), std::string::npos);
     EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kTwoPlayers, 1).hints, 0);
+    // A lock a power cut left empty a minute ago is taken over.
+    WriteAll(Stat() + ".lock", "");
+    QFile stale(Stat() + ".lock");
+    ASSERT_TRUE(stale.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(stale.setFileTime(
+        QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
     second.Record(kHint);
     EXPECT_TRUE(first.Save());
     EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kTwoPlayers, 1).hints, 2);
