@@ -2,9 +2,9 @@
 
 #include "platform/message_sink.h"
 #include "game/controller/game_text_shown.h"
+#include "settings/writer_lock.h"
 
 #include <QCoreApplication>
-#include <QLockFile>
 
 namespace {
 
@@ -15,7 +15,6 @@ constexpr qint64 kMaxFileSize = 32 * 1024;
 // Waited on the GUI thread: a writer that holds it longer is stuck, and the
 // counts wait for the next save instead.
 constexpr int kLockWaitMs = 1000;
-constexpr int kStaleLockMs = 10000;
 
 QString Text(const char* source)
 {
@@ -126,13 +125,8 @@ bool TStatisticsStore::Save()
 {
     if (!FLoaded) Load();
     if (!FWritable) return false;
-    // A writer that died holding the lock is gone: its lock is taken over at
-    // once, and one that lives is waited for. A lock without a writer's
-    // process id (a power cut as it was made) is taken over once it is
-    // older than any save takes.
-    QLockFile lock(FileName() + QStringLiteral(".lock"));
-    lock.setStaleLockTime(kStaleLockMs);
-    if (!lock.tryLock(kLockWaitMs)) return WriteFailed();
+    const TWriterLock lock(FileName(), kLockWaitMs);
+    if (!lock.Held()) return WriteFailed();
     std::optional<TMatchStatistics> now
         = FResetUnsaved ? std::optional(TMatchStatistics()) : ReadFile();
     if (!now) return false;

@@ -16,7 +16,8 @@
 // Another copy of the game, or another store on the same file, may have
 // counted matches of its own since this one read the file: a save therefore
 // adds this store's new counts to what the file holds at that moment, under a
-// lock beside it ("Zaviko.stat.lock"), so no writer's count is lost.
+// writers' lock beside it ("Zaviko.stat.lock", see TWriterLock), so no
+// writer's count is lost.
 //
 // The matches in which a move was taken back are counted apart, from that
 // move on, in a file of the same format beside it (kUndoExtension,
