@@ -33,8 +33,8 @@ int main(int argc, char* argv[])
     // A second copy on the same files hands over to the first before it
     // writes any of them or reads the match. The report run keeps its files
     // apart.
-    TSingleInstance guard(settingsFile);
     QPointer<QWidget> window;
+    TSingleInstance guard(settingsFile);
     guard.OnComeForward = [&window] {
         if (window) BringForward(window);
     };
