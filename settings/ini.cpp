@@ -52,7 +52,7 @@ TIni::TIni(const QString& FileName)
         try {
             WriteDefaults();
         } catch (const EIniFileException& e) {
-            MessageSink().Error(e.what());
+            MessageSink().Error(e.ShownText().toStdString());
         }
     }
     ReadSettings();

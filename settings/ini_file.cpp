@@ -259,6 +259,18 @@ void TIniFile::WriteBool(const QString& Section, const QString& Ident, bool Valu
     WriteString(Section, Ident, Value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+EIniFileException::EIniFileException(const QString& unwritableFile)
+    : std::runtime_error("Unable to write to " + unwritableFile.toStdString())
+    , FFileName(unwritableFile)
+{
+}
+
+QString EIniFileException::ShownText() const
+{
+    return QCoreApplication::translate("TIniFile", "Podesavanja ne mogu da se sacuvaju u %1.")
+        .arg(FFileName);
+}
+
 void TIniFile::UpdateFile()
 {
     if (!FChanged) return;
@@ -267,8 +279,6 @@ void TIniFile::UpdateFile()
     for (const QByteArray& line : FRaw)
         data += line + lineEnd;
     if (!FReadable || !WriteFileAtomically(FFileName, data, TInPlace::Allow))
-        throw EIniFileException(QCoreApplication::translate("TIniFile", "Unable to write to %1")
-                                    .arg(FFileName)
-                                    .toStdString());
+        throw EIniFileException(FFileName);
     FChanged = false;
 }

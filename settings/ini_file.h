@@ -5,9 +5,17 @@
 
 #include <stdexcept>
 
+// A write the file system refused. Its message is the settings component's
+// own, in English ("Unable to write to <path>"); the player reads ShownText,
+// the same in the game's language.
 class EIniFileException : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EIniFileException(const QString& unwritableFile);
+    const QString& FileName() const { return FFileName; }
+    QString ShownText() const;
+
+private:
+    QString FFileName;
 };
 
 // One accessor on an INI file in the Windows private-profile dialect: section

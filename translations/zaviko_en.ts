@@ -738,7 +738,7 @@ The match will be saved, so you can go on with it the next time you start the ga
 <context>
     <name>TIniFile</name>
     <message>
-        <source>Unable to write to %1</source>
+        <source>Podesavanja ne mogu da se sacuvaju u %1.</source>
         <translation>Unable to write to %1</translation>
     </message>
 </context>
@@ -983,6 +983,13 @@ Choose Game | New for a new match.</translation>
     </message>
 </context>
 <context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>Zaviko je vec pokrenut sa istim podesavanjima (%1), ali se ne javlja. Zatvori taj prozor, pa pokreni igru ponovo.</source>
+        <translation>Zaviko is already running with the same settings (%1), but it does not answer. Close that window, then start the game again.</translation>
+    </message>
+</context>
+<context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Odigrane partije</source>
@@ -1064,20 +1071,28 @@ Choose Game | New for a new match.</translation>
 <context>
     <name>TStatisticsStore</name>
     <message>
-        <source>Statistika ne moze da se procita iz %1. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
-        <translation>The statistics cannot be read from %1. The file was left as it is, and this session&apos;s statistics are not kept.</translation>
+        <source>Statistika partija sa vracenim potezom</source>
+        <translation>The statistics of matches with a move taken back</translation>
     </message>
     <message>
-        <source>Statistika je ostecena (%1). Fajl je sklonjen kao %2, a statistika krece od nule.</source>
-        <translation>The statistics are damaged (%1). The file was moved aside as %2, and the statistics start from zero.</translation>
+        <source>Statistika</source>
+        <translation>The statistics</translation>
     </message>
     <message>
-        <source>Statistika je ostecena (%1) i ne moze da se skloni. Fajl %2 je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
-        <translation>The statistics are damaged (%1) and cannot be moved aside. The file %2 was left as it is, and this session&apos;s statistics are not kept.</translation>
+        <source>%1 ne moze da se procita iz %2. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>%1 cannot be read from %2. The file was left as it is, and this session&apos;s statistics are not kept.</translation>
     </message>
     <message>
-        <source>Statistika nije mogla da se sacuva u %1.</source>
-        <translation>The statistics could not be saved to %1.</translation>
+        <source>%1 u %2 je ostecena (%3). Fajl je sklonjen kao %4, a ta statistika krece od nule.</source>
+        <translation>%1 in %2 are damaged (%3). The file was moved aside as %4, and those statistics start from zero.</translation>
+    </message>
+    <message>
+        <source>%1 u %2 je ostecena (%3) i ne moze da se skloni. Fajl je ostavljen kakav jeste, a ta statistika se u ovoj igri ne cuva.</source>
+        <translation>%1 in %2 are damaged (%3) and cannot be moved aside. The file was left as it is, and those statistics are not kept in this session.</translation>
+    </message>
+    <message>
+        <source>%1 nije mogla da se sacuva u %2.</source>
+        <translation>%1 could not be saved to %2.</translation>
     </message>
 </context>
 <context>

@@ -738,8 +738,8 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
 <context>
     <name>TIniFile</name>
     <message>
-        <source>Unable to write to %1</source>
-        <translation>Упис у %1 није могућ</translation>
+        <source>Podesavanja ne mogu da se sacuvaju u %1.</source>
+        <translation>Подешавања не могу да се сачувају у %1.</translation>
     </message>
 </context>
 <context>
@@ -983,6 +983,13 @@ Izaberi Igra | Nova za novu partiju.</source>
     </message>
 </context>
 <context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>Zaviko je vec pokrenut sa istim podesavanjima (%1), ali se ne javlja. Zatvori taj prozor, pa pokreni igru ponovo.</source>
+        <translation>Zaviko је већ покренут са истим подешавањима (%1), али се не јавља. Затвори тај прозор, па покрени игру поново.</translation>
+    </message>
+</context>
+<context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Odigrane partije</source>
@@ -1064,20 +1071,28 @@ Izaberi Igra | Nova za novu partiju.</source>
 <context>
     <name>TStatisticsStore</name>
     <message>
-        <source>Statistika ne moze da se procita iz %1. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
-        <translation>Статистика не може да се прочита из %1. Фајл је остављен какав јесте, а статистика ове игре се не чува.</translation>
+        <source>Statistika partija sa vracenim potezom</source>
+        <translation>Статистика партија са враћеним потезом</translation>
     </message>
     <message>
-        <source>Statistika je ostecena (%1). Fajl je sklonjen kao %2, a statistika krece od nule.</source>
-        <translation>Статистика је оштећена (%1). Фајл је склоњен као %2, а статистика креће од нуле.</translation>
+        <source>Statistika</source>
+        <translation>Статистика</translation>
     </message>
     <message>
-        <source>Statistika je ostecena (%1) i ne moze da se skloni. Fajl %2 je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
-        <translation>Статистика је оштећена (%1) и не може да се склони. Фајл %2 је остављен какав јесте, а статистика ове игре се не чува.</translation>
+        <source>%1 ne moze da se procita iz %2. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>%1 не може да се прочита из %2. Фајл је остављен какав јесте, а статистика ове игре се не чува.</translation>
     </message>
     <message>
-        <source>Statistika nije mogla da se sacuva u %1.</source>
-        <translation>Статистика није могла да се сачува у %1.</translation>
+        <source>%1 u %2 je ostecena (%3). Fajl je sklonjen kao %4, a ta statistika krece od nule.</source>
+        <translation>%1 у %2 је оштећена (%3). Фајл је склоњен као %4, а та статистика креће од нуле.</translation>
+    </message>
+    <message>
+        <source>%1 u %2 je ostecena (%3) i ne moze da se skloni. Fajl je ostavljen kakav jeste, a ta statistika se u ovoj igri ne cuva.</source>
+        <translation>%1 у %2 је оштећена (%3) и не може да се склони. Фајл је остављен какав јесте, а та статистика се у овој игри не чува.</translation>
+    </message>
+    <message>
+        <source>%1 nije mogla da se sacuva u %2.</source>
+        <translation>%1 није могла да се сачува у %2.</translation>
     </message>
 </context>
 <context>

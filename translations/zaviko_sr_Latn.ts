@@ -738,8 +738,8 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
 <context>
     <name>TIniFile</name>
     <message>
-        <source>Unable to write to %1</source>
-        <translation>Upis u %1 nije moguć</translation>
+        <source>Podesavanja ne mogu da se sacuvaju u %1.</source>
+        <translation>Podešavanja ne mogu da se sačuvaju u %1.</translation>
     </message>
 </context>
 <context>
@@ -983,6 +983,13 @@ Izaberi Igra | Nova za novu partiju.</translation>
     </message>
 </context>
 <context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>Zaviko je vec pokrenut sa istim podesavanjima (%1), ali se ne javlja. Zatvori taj prozor, pa pokreni igru ponovo.</source>
+        <translation>Zaviko je već pokrenut sa istim podešavanjima (%1), ali se ne javlja. Zatvori taj prozor, pa pokreni igru ponovo.</translation>
+    </message>
+</context>
+<context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Odigrane partije</source>
@@ -1064,20 +1071,28 @@ Izaberi Igra | Nova za novu partiju.</translation>
 <context>
     <name>TStatisticsStore</name>
     <message>
-        <source>Statistika ne moze da se procita iz %1. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
-        <translation>Statistika ne može da se pročita iz %1. Fajl je ostavljen kakav jeste, a statistika ove igre se ne čuva.</translation>
+        <source>Statistika partija sa vracenim potezom</source>
+        <translation>Statistika partija sa vraćenim potezom</translation>
     </message>
     <message>
-        <source>Statistika je ostecena (%1). Fajl je sklonjen kao %2, a statistika krece od nule.</source>
-        <translation>Statistika je oštećena (%1). Fajl je sklonjen kao %2, a statistika kreće od nule.</translation>
+        <source>Statistika</source>
+        <translation>Statistika</translation>
     </message>
     <message>
-        <source>Statistika je ostecena (%1) i ne moze da se skloni. Fajl %2 je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
-        <translation>Statistika je oštećena (%1) i ne može da se skloni. Fajl %2 je ostavljen kakav jeste, a statistika ove igre se ne čuva.</translation>
+        <source>%1 ne moze da se procita iz %2. Fajl je ostavljen kakav jeste, a statistika ove igre se ne cuva.</source>
+        <translation>%1 ne može da se pročita iz %2. Fajl je ostavljen kakav jeste, a statistika ove igre se ne čuva.</translation>
     </message>
     <message>
-        <source>Statistika nije mogla da se sacuva u %1.</source>
-        <translation>Statistika nije mogla da se sačuva u %1.</translation>
+        <source>%1 u %2 je ostecena (%3). Fajl je sklonjen kao %4, a ta statistika krece od nule.</source>
+        <translation>%1 u %2 je oštećena (%3). Fajl je sklonjen kao %4, a ta statistika kreće od nule.</translation>
+    </message>
+    <message>
+        <source>%1 u %2 je ostecena (%3) i ne moze da se skloni. Fajl je ostavljen kakav jeste, a ta statistika se u ovoj igri ne cuva.</source>
+        <translation>%1 u %2 je oštećena (%3) i ne može da se skloni. Fajl je ostavljen kakav jeste, a ta statistika se u ovoj igri ne čuva.</translation>
+    </message>
+    <message>
+        <source>%1 nije mogla da se sacuva u %2.</source>
+        <translation>%1 nije mogla da se sačuva u %2.</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@ bool TLanguageBox::Store(const QString& SettingsFile) const
     try {
         StoreLanguage(SettingsFile, Language());
     } catch (const EIniFileException& e) {
-        MessageSink().Error(e.what());
+        MessageSink().Error(e.ShownText().toStdString());
         return false;
     }
     MessageSink().Information(tr("Izabrani jezik vazi od sledeceg pokretanja igre.").toStdString());

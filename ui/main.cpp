@@ -9,9 +9,11 @@
 #include "ui/layout_report.h"
 #include "ui/message_boxes.h"
 #include "ui/language.h"
+#include "ui/single_instance.h"
 #include "ui/startup_steps.h"
 
 #include <QApplication>
+#include <QPointer>
 
 int main(int argc, char* argv[])
 {
@@ -23,9 +25,28 @@ int main(int argc, char* argv[])
     // shows nothing and answers its own questions "No".
     const bool printLayout = QApplication::arguments().contains(QStringLiteral("--print-layout"));
     if (!printLayout) SetMessageSink(MakeMessageBoxSink());
+    const QString settingsFile = ProgramFileName(QStringLiteral(".ini"));
     // Before anything speaks, so every text comes in the chosen language.
-    InstallLanguage(ChosenLanguage(ProgramFileName(QStringLiteral(".ini"))));
+    InstallLanguage(ChosenLanguage(settingsFile));
     StartupSteps::Note("language");
+
+    // A second copy on the same files hands over to the first before it
+    // writes any of them or reads the match. The report run keeps its files
+    // apart.
+    QPointer<QWidget> window;
+    TSingleInstance guard(settingsFile);
+    guard.OnComeForward = [&window] {
+        if (window) BringForward(window);
+    };
+    if (!printLayout && !guard.Acquire()) {
+        if (guard.AskToComeForward()) return 0;
+        MessageSink().Information(QCoreApplication::translate("TSingleInstance",
+            "Zaviko je vec pokrenut sa istim podesavanjima (%1), ali se ne javlja. "
+            "Zatvori taj prozor, pa pokreni igru ponovo.")
+                                      .arg(guard.LockFileName())
+                                      .toStdString());
+        return 1;
+    }
 
     // The program holds the card pictures for its whole run, so hands and
     // piles that come and go never reload them; without them it cannot play.
@@ -43,6 +64,7 @@ int main(int argc, char* argv[])
         result = PrintLayout();
     } else {
         TForm1 form;
+        window = &form;
         StartupSteps::Note("window_built");
         form.show();
         StartupSteps::Note("window_shown");

@@ -169,7 +169,7 @@ void TFOptions::Accept()
                 FClockwise->isChecked(), FCompTight->isChecked(), FHumanTight->isChecked(),
                 FViewMine->isChecked(), FViewOthers->isChecked(), FLog->isChecked());
         } catch (const EIniFileException& e) {
-            MessageSink().Error(e.what());
+            MessageSink().Error(e.ShownText().toStdString());
         }
         StoreAnimation(FSettings->FileName, FAnimation->Animation());
         FLanguage->Store(FSettings->FileName);

@@ -92,7 +92,7 @@ void TFPromenaImena::Accept()
         try {
             FSettings->SetPlayerNames(names[0], names[1], names[2], names[3]);
         } catch (const EIniFileException& e) {
-            MessageSink().Error(e.what());
+            MessageSink().Error(e.ShownText().toStdString());
         }
     }
     accept();

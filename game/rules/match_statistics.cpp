@@ -12,9 +12,6 @@ namespace {
 
 constexpr const char* kMagic = "Zaviko statistics 1";
 constexpr std::size_t kMaxText = 16 * 1024;
-// Far beyond any real count, and far enough below the type's end that adding
-// a score or a hand can never overflow.
-constexpr long long kMaxCount = 1'000'000'000'000LL;
 // A table clear takes at least one card from the table, and a hand deals at
 // most two decks: the reader's bound, which the writer keeps too.
 constexpr int kMaxClearsPerHand = 104;
@@ -34,6 +31,12 @@ bool Consistent(const TModeStatistics& r)
 {
     return r.won <= r.played && r.bestScore <= r.scoreSum && (r.played > 0 || r.scoreSum == 0)
         && r.bonuses <= r.hands && r.clears <= r.hands * kMaxClearsPerHand;
+}
+
+// Both arguments lie in 0..kMaxStatisticCount, so the sum cannot overflow.
+long long Added(long long count, long long more)
+{
+    return std::min(count + more, kMaxStatisticCount);
 }
 
 } // namespace
@@ -81,24 +84,39 @@ void TMatchStatistics::Record(const TMatchEvent& event)
     TModeStatistics& r = At(event.gameMode, event.deckCount);
     switch (event.kind) {
     case TMatchEventKind::HandEnded:
-        ++r.hands;
+        r.hands = Added(r.hands, 1);
         // A count no hand can give (a resumed match that lied) would make the
         // whole file read as damaged.
-        r.clears += std::clamp(event.clears, 0, kMaxClearsPerHand);
-        if (event.bonus) ++r.bonuses;
+        r.clears = Added(r.clears, std::clamp(event.clears, 0, kMaxClearsPerHand));
+        r.bonuses = Added(r.bonuses, event.bonus ? 1 : 0);
         break;
     case TMatchEventKind::MatchEnded: {
         const long long score = std::max(0, event.score);
-        ++r.played;
-        if (event.won) ++r.won;
-        r.scoreSum += score;
-        r.bestScore = std::max(r.bestScore, score);
+        r.played = Added(r.played, 1);
+        r.won = Added(r.won, event.won ? 1 : 0);
+        r.scoreSum = Added(r.scoreSum, score);
+        r.bestScore = std::min(std::max(r.bestScore, score), kMaxStatisticCount);
         break;
     }
     case TMatchEventKind::HintShown:
-        ++r.hints;
+        r.hints = Added(r.hints, 1);
         break;
     }
+}
+
+// Each count stops at the bound, so a sum of consistent records stays
+// consistent: every check compares a count with one that grows at least as fast.
+void TMatchStatistics::Add(const TMatchStatistics& more)
+{
+    for (int mode = 0; mode < kStatisticModes; ++mode)
+        for (int decks = 0; decks < kStatisticDecks; ++decks) {
+            TModeStatistics& r = FRecords[mode][decks];
+            const TModeStatistics& m = more.FRecords[mode][decks];
+            const long long best = std::max(r.bestScore, m.bestScore);
+            for (const TField& field : kFields)
+                r.*field.member = Added(r.*field.member, m.*field.member);
+            r.bestScore = best;
+        }
 }
 
 bool TMatchStatistics::Empty() const
@@ -159,7 +177,7 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
         TModeStatistics& r = stats.FRecords[mode][decks];
         for (const TField& field : kFields) {
             in.Key(field.key);
-            r.*field.member = in.Number(0, kMaxCount);
+            r.*field.member = in.Number(0, kMaxStatisticCount);
         }
         if (!in.Ok() || !in.AtEnd()) return fail(QT_TRANSLATE_NOOP("GameText", "ostecen red"));
         if (!Consistent(r))

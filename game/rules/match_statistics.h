@@ -14,6 +14,11 @@
 
 inline constexpr int kStatisticModes = 3; // kEachForHimself, kPairs, kTwoPlayers
 inline constexpr int kStatisticDecks = 2; // one deck, two decks
+// The largest count the statistics keep, written and read alike: a count that
+// reaches it stays there, so a file the game writes is always one it reads.
+// Far beyond any real count, and far enough below the type's end that adding
+// two counts can never overflow.
+inline constexpr long long kMaxStatisticCount = 1'000'000'000'000LL;
 
 struct TModeStatistics {
     long long played = 0; // matches that reached their end
@@ -58,6 +63,9 @@ public:
     const TModeStatistics& Of(int gameMode, int deckCount) const;
     // Adds the event to its record; an event of an unknown mode is ignored.
     void Record(const TMatchEvent& event);
+    // Adds another writer's counts to these, record by record (the best score
+    // is the better of the two), so statistics kept apart can be joined.
+    void Add(const TMatchStatistics& more);
     void Reset() { FRecords = {}; }
     bool Empty() const;
     bool operator==(const TMatchStatistics&) const = default;

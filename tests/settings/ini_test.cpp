@@ -195,10 +195,12 @@ TEST_F(Settings, UnwritableFileLeavesTheDefaultsThenTheNewValuesForTheRun)
 {
     TScopedRecordingSink sink;
     const QString path = dir.filePath("missing/Zaviko.ini");
+    // The component's own message is English; the player reads the game's language.
     const std::string refused = "Unable to write to " + path.toStdString();
     TIni ini(path);
     EXPECT_EQ(Fields(ini), kDefaults);
-    EXPECT_EQ(sink.shown.errors, std::vector<std::string> { refused }); // the player is told once
+    const std::string shown = "Podesavanja ne mogu da se sacuvaju u " + path.toStdString() + ".";
+    EXPECT_EQ(sink.shown.errors, std::vector<std::string> { shown }); // the player is told once
 
     EXPECT_THROW(ini.SetPlayerNames("Ana", "Bor", "Cica", "Dule"), EIniFileException);
     EXPECT_EQ(MessageOf<EIniFileException>([&] {

@@ -146,7 +146,9 @@ TEST_F(OptionsDialog, FileThatCannotBeWrittenIsReportedAndTheValuesHoldForTheRun
     dialog.FillOptions(&lost, 1, 1, 0, 5, 3, true, false, true, true, true, false);
     Click("ButtonAccept");
     ASSERT_EQ(sink.shown.errors.size(), 1u);
-    EXPECT_EQ(sink.shown.errors[0], "Unable to write to " + lost.FileName.toStdString());
+    // In the game's language, as every other message.
+    EXPECT_EQ(sink.shown.errors[0],
+        "Podesavanja ne mogu da se sacuvaju u " + lost.FileName.toStdString() + ".");
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(Options(lost), "1 1 0 5 3 1 0 1 1 1 0");
 }

@@ -89,7 +89,8 @@ TEST_F(RenameDialog, FileThatCannotBeWrittenIsReportedAndTheNamesHoldForTheRun)
     dialog.FillNames(&lost, "A", "B", "C", "D");
     Click("ButtonAccept");
     EXPECT_EQ(sink.shown.errors,
-        std::vector<std::string> { "Unable to write to " + lost.FileName.toStdString() });
+        std::vector<std::string> {
+            "Podesavanja ne mogu da se sacuvaju u " + lost.FileName.toStdString() + "." });
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(Names(lost), "A|B|C|D");
 }

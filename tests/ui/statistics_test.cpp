@@ -5,6 +5,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "settings/atomic_file.h"
+#include "settings/writer_lock.h"
 #include "ui/statistics_dialog.h"
 #include "game/controller/statistics_store.h"
 
@@ -96,6 +97,79 @@ TEST_F(StatisticsStoreTest, ACrashWhileSavingLeavesTheLastStatistics)
     SetBeforeReplaceHook(nullptr);
     EXPECT_EQ(ReadAll(Stat()), before);
     EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kPairs, 0).played, 1);
+}
+
+// A count at the largest value the reader takes stays there: every file the
+// game writes is one it reads back.
+TEST_F(StatisticsStoreTest, ACountAtTheBoundStaysThere)
+{
+    const std::string most = std::to_string(kMaxStatisticCount);
+    std::string line = "mode 1 decks 0";
+    for (const char* key :
+        { "played", "won", "best", "sum", "hands", "clears", "bonuses", "hints" })
+        line += std::string(" ") + key + " " + most;
+    WriteAll(Stat(), QByteArray::fromStdString("Zaviko statistics 1\n" + line + "\nend\n"));
+    TStatisticsStore store(Ini());
+    for (const TMatchEvent& event :
+        { kWin, kHand, TMatchEvent { TMatchEventKind::HintShown, kPairs, 0 } })
+        store.Record(event);
+    const TModeStatistics full { kMaxStatisticCount, kMaxStatisticCount, kMaxStatisticCount,
+        kMaxStatisticCount, kMaxStatisticCount, kMaxStatisticCount, kMaxStatisticCount,
+        kMaxStatisticCount };
+    EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kPairs, 0), full);
+    EXPECT_EQ(store.Statistics().Of(kPairs, 0), full);
+    EXPECT_TRUE(sink.shown.errors.empty());
+    EXPECT_FALSE(QFileInfo::exists(Stat() + ".bad.1"));
+}
+
+// Two copies of the game, or two stores, on one file: each save adds its own
+// counts to what the file holds, so neither writer's matches are lost.
+TEST_F(StatisticsStoreTest, TwoWritersBothCount)
+{
+    TStatisticsStore first(Ini()), second(Ini());
+    EXPECT_TRUE(first.Statistics().Empty()); // both read the file before either writes
+    EXPECT_TRUE(second.Statistics().Empty());
+    first.Record(kWin);
+    second.Record(kWin);
+    second.Record(kHand);
+    first.Record(kHand);
+    const TMatchStatistics onDisk = TStatisticsStore(Ini()).Statistics();
+    const TModeStatistics both = onDisk.Of(kPairs, 0);
+    EXPECT_EQ(both, (TModeStatistics { 2, 2, 112, 224, 2, 4, 2, 0 }));
+    EXPECT_EQ(first.Statistics(), onDisk); // a save shows what the other added
+
+    // While another writer holds the lock the count waits; it is not lost.
+    {
+        const TWriterLock held(Stat(), 0);
+        ASSERT_TRUE(held.Held());
+        first.Record(kHint);
+    }
+    ASSERT_EQ(sink.shown.errors.size(), 1u);
+    EXPECT_NE(sink.shown.errors[0].find("nije mogla da se sacuva"), std::string::npos);
+    EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kTwoPlayers, 1).hints, 0);
+    second.Record(kHint);
+    EXPECT_TRUE(first.Save());
+    EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kTwoPlayers, 1).hints, 2);
+    EXPECT_EQ(TStatisticsStore(Ini()).Statistics().Of(kPairs, 0), both);
+}
+
+// The statistics of matches with a move taken back have a file of their own;
+// a message about either says which it is.
+TEST_F(StatisticsStoreTest, ADamagedFileIsNamedInItsMessage)
+{
+    const std::pair<QString, const char*> cases[] = {
+        { TStatisticsStore::kExtension, "Statistika u " },
+        { TStatisticsStore::kUndoExtension, "Statistika partija sa vracenim potezom u " },
+    };
+    for (const auto& [extension, subject] : cases) {
+        const QString file = dir.filePath("Zaviko" + extension);
+        WriteAll(file, "Zaviko statistics 1\nmode 0");
+        sink.shown.errors.clear();
+        TStatisticsStore(Ini(), extension).Statistics();
+        ASSERT_EQ(sink.shown.errors.size(), 1u);
+        EXPECT_EQ(sink.shown.errors[0].rfind(subject + file.toStdString() + " je ostecena", 0), 0u)
+            << sink.shown.errors[0];
+    }
 }
 
 TEST_F(StatisticsStoreTest, ResetAsksFirstAndEmptiesOnlyOnYes)
