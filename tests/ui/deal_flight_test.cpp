@@ -1,0 +1,65 @@
+// The deal as the player sees it with "Animacija" on: the cards fly out of
+// the deck drawn in the table's corner, and the question who starts comes
+// only once they have all landed.
+#include "tests/ui/main_window_fixture.h"
+
+#include "cards/zugraphics_sprite.h"
+#include "ui/animation_box.h"
+#include "ui/flight_stage.h"
+
+#include <QTest>
+
+namespace {
+
+// Where the first card in the air was first drawn.
+class TFirstFrameStage : public TZuSpriteStage {
+public:
+    void ShowFrames(const std::vector<TZuFlightFrame>& frames) override
+    {
+        if (!seen && !frames.empty()) {
+            first = frames.front().at.toPoint();
+            seen = true;
+        }
+    }
+    QPoint first;
+    bool seen = false;
+};
+
+TEST_F(MainWindowTest, TheStartQuestionWaitsForTheDealToLandAndCardsFlyFromTheDeck)
+{
+    ASSERT_TRUE(StoreAnimation(dir.filePath("Zaviko.ini"), TAnimation::Slow));
+    TForm1& w = Make();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    for (int i = 0; i < 100 && Controller().FirstActivation(); ++i)
+        QApplication::processEvents();
+    ASSERT_FALSE(Controller().FirstActivation());
+    sink.shown.confirmReply = false; // "Ne": the match waits for "Pocni igru"
+
+    // Nothing lands by itself while the test looks.
+    w.Sprite()->SetFlightTime(600000);
+    TFirstFrameStage stage;
+    w.Sprite()->SetStage(&stage);
+    const std::size_t asked = sink.shown.confirmations.size() + sink.shown.information.size();
+    w.New1Click();
+    QApplication::processEvents();
+    EXPECT_GT(w.Sprite()->FlightsInAir(), 0);
+    EXPECT_EQ(sink.shown.confirmations.size() + sink.shown.information.size(), asked)
+        << "asked over cards still in the air";
+
+    const QWidget* deck = w.PlayerS->parentWidget()->findChild<QWidget*>("RealDeck");
+    ASSERT_NE(deck, nullptr);
+    EXPECT_TRUE(deck->isVisible()) << "the cards fly out of a deck the player sees";
+    ASSERT_TRUE(stage.seen);
+    EXPECT_TRUE(deck->geometry().contains(stage.first))
+        << stage.first.x() << "," << stage.first.y();
+
+    // Landed (as any key lands them), the question comes, once.
+    Controller().LandFlights();
+    QApplication::processEvents();
+    EXPECT_EQ(w.Sprite()->FlightsInAir(), 0);
+    EXPECT_EQ(sink.shown.confirmations.size() + sink.shown.information.size(), asked + 1);
+    w.Sprite()->SetStage(w.FlightStage());
+}
+
+} // namespace
