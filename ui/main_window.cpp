@@ -227,7 +227,8 @@ void TForm1::CreateTable()
     Talon1->move(112, 160);
     Talon2->move(112, 264);
 
-    // The deck the cards are dealt from, in the corner they fly out of; it
+    // The deck the cards are dealt from, in the corner they fly out of (the
+    // lower left one, clear of the left-hand seat's name and last move); it
     // thins as the hand goes on. Drawn when the window first shows.
     RealDeck = new TZuCardDeck(FTable, TZuDeckDrawing::WhenShown);
     RealDeck->setObjectName(QStringLiteral("RealDeck"));
