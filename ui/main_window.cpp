@@ -227,9 +227,9 @@ void TForm1::CreateTable()
     Talon1->move(112, 160);
     Talon2->move(112, 264);
 
-    // The deck the cards are dealt from, in the corner they fly out of (the
-    // lower left one, clear of the left-hand seat's name and last move); it
-    // thins as the hand goes on. Drawn when the window first shows.
+    // The deck the cards are dealt from, in the lower left corner (placed with
+    // the seats), clear of the names and the last moves; the cards fly out of
+    // it and it thins as the hand goes on. Drawn when the window first shows.
     RealDeck = new TZuCardDeck(FTable, TZuDeckDrawing::WhenShown);
     RealDeck->setObjectName(QStringLiteral("RealDeck"));
     RealDeck->move(16, 8);

@@ -216,8 +216,10 @@ void TForm1::ArrangeSeats()
     PlayerE->move(PlayerE->x(), sideTop);
     PlayerW->move(PlayerW->x(), sideTop);
     PlaceScorePanels();
-    // The deck in the lower left corner, under the left-hand seat's cards.
-    RealDeck->move(PlayerW->x(), clientHeight - barHeight - RealDeck->height() - 8);
+    // The deck in the lower left corner, beside the left-hand column, whose
+    // loose cards reach down to the corner, and left of the human's hand.
+    RealDeck->move(
+        PlayerW->x() + ZuCardWidth + 12, clientHeight - barHeight - RealDeck->height() - 8);
     const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
     // A long name shows whole up to a limit, cut at its end beyond it; the
     // right-hand seat's name steps left rather than off the table.
