@@ -40,6 +40,11 @@ TEST_F(MainWindowTest, TheStartQuestionWaitsForTheDealToLandAndCardsFlyFromTheDe
     w.Sprite()->SetFlightTime(600000);
     TFirstFrameStage stage;
     w.Sprite()->SetStage(&stage);
+    // The window's own stage back however the test ends: the sprite outlives it.
+    struct TRestore {
+        TForm1& w;
+        ~TRestore() { w.Sprite()->SetStage(w.FlightStage()); }
+    } restore { w };
     const std::size_t asked = sink.shown.confirmations.size() + sink.shown.information.size();
     w.New1Click();
     QApplication::processEvents();
@@ -59,7 +64,6 @@ TEST_F(MainWindowTest, TheStartQuestionWaitsForTheDealToLandAndCardsFlyFromTheDe
     QApplication::processEvents();
     EXPECT_EQ(w.Sprite()->FlightsInAir(), 0);
     EXPECT_EQ(sink.shown.confirmations.size() + sink.shown.information.size(), asked + 1);
-    w.Sprite()->SetStage(w.FlightStage());
 }
 
 } // namespace
