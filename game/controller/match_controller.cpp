@@ -270,6 +270,8 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
 
 void TMatchController::Shutdown()
 {
+    // A start question still waiting for the deal to land is not asked.
+    ++FMatchNumber;
     ClearHint();
     // Also frees the thread of a sequence that has ended, and lands its cards.
     StopSequence();

@@ -66,4 +66,29 @@ TEST_F(MainWindowTest, TheStartQuestionWaitsForTheDealToLandAndCardsFlyFromTheDe
     EXPECT_EQ(sink.shown.confirmations.size() + sink.shown.information.size(), asked + 1);
 }
 
+// Closed while the deal flies, the window asks nothing more: the start
+// question belonged to the match that closed.
+TEST_F(MainWindowTest, ClosingWhileTheDealFliesAsksNoStartQuestion)
+{
+    ASSERT_TRUE(StoreAnimation(dir.filePath("Zaviko.ini"), TAnimation::Slow));
+    TForm1& w = Make();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    for (int i = 0; i < 100 && Controller().FirstActivation(); ++i)
+        QApplication::processEvents();
+    w.Sprite()->SetFlightTime(600000);
+    w.New1Click();
+    ASSERT_GT(w.Sprite()->FlightsInAir(), 0);
+    const std::size_t confirmations = sink.shown.confirmations.size();
+    const std::size_t information = sink.shown.information.size();
+    EXPECT_TRUE(w.close());
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(w.Sprite()->FlightsInAir(), 0) << "closing lands the cards";
+    EXPECT_EQ(sink.shown.information.size(), information);
+    // At most the question whether to leave the match, never whether to start it.
+    for (std::size_t i = confirmations; i < sink.shown.confirmations.size(); ++i)
+        EXPECT_EQ(sink.shown.confirmations[i].find("Prvi na potezu"), std::string::npos);
+}
+
 } // namespace
