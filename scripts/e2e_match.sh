@@ -181,7 +181,8 @@ hand_point()
     local y=$((MENU_H + HAND_TOP + CARD_H / 2))
     if ((HAND_LEFT < 0)); then
         [[ -n "${HAND[0]}" ]] || return 1
-        HAND_LEFT=$(first_card_x "$y" 100 545)
+        # From right of the deck, which stands in the lower left corner.
+        HAND_LEFT=$(first_card_x "$y" 200 545)
         ((HAND_LEFT >= 0)) || return 1
     fi
     echo "$((HAND_LEFT + $1 * HAND_STEP + HAND_STEP / 2)) $y"

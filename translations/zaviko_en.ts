@@ -388,6 +388,14 @@
         <source>Tasteri</source>
         <translation>Keys</translation>
     </message>
+    <message>
+        <source>Pravila i tasteri, na ovom racunaru</source>
+        <translation>Rules and keys, on this computer</translation>
+    </message>
+    <message>
+        <source>Pomoc za Zaviko</source>
+        <translation>Zaviko help</translation>
+    </message>
 </context>
 <context>
     <name>TFDeckOverInfoDlg</name>
@@ -537,6 +545,10 @@
     <message>
         <source>Odustani</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Pre svakog poteza kompjutera igra ceka: broj u polju puta pola sekunde (0 = bez cekanja).</source>
+        <translation>Before each computer move the game waits this many half seconds (0 = no wait).</translation>
     </message>
 </context>
 <context>

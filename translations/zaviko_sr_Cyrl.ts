@@ -388,6 +388,14 @@
         <source>Tasteri</source>
         <translation>Тастери</translation>
     </message>
+    <message>
+        <source>Pravila i tasteri, na ovom racunaru</source>
+        <translation>Правила и тастери, на овом рачунару</translation>
+    </message>
+    <message>
+        <source>Pomoc za Zaviko</source>
+        <translation>Помоћ за Zaviko</translation>
+    </message>
 </context>
 <context>
     <name>TFDeckOverInfoDlg</name>
@@ -537,6 +545,10 @@
     <message>
         <source>Odustani</source>
         <translation>Одустани</translation>
+    </message>
+    <message>
+        <source>Pre svakog poteza kompjutera igra ceka: broj u polju puta pola sekunde (0 = bez cekanja).</source>
+        <translation>Пре сваког потеза компјутера игра чека: број у пољу пута пола секунде (0 = без чекања).</translation>
     </message>
 </context>
 <context>

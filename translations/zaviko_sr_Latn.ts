@@ -388,6 +388,14 @@
         <source>Tasteri</source>
         <translation>Tasteri</translation>
     </message>
+    <message>
+        <source>Pravila i tasteri, na ovom racunaru</source>
+        <translation>Pravila i tasteri, na ovom računaru</translation>
+    </message>
+    <message>
+        <source>Pomoc za Zaviko</source>
+        <translation>Pomoć za Zaviko</translation>
+    </message>
 </context>
 <context>
     <name>TFDeckOverInfoDlg</name>
@@ -537,6 +545,10 @@
     <message>
         <source>Odustani</source>
         <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Pre svakog poteza kompjutera igra ceka: broj u polju puta pola sekunde (0 = bez cekanja).</source>
+        <translation>Pre svakog poteza kompjutera igra čeka: broj u polju puta pola sekunde (0 = bez čekanja).</translation>
     </message>
 </context>
 <context>

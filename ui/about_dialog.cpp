@@ -43,7 +43,12 @@ TUrlLabel* Link(QWidget* parent, const QString& hint)
 
 } // namespace
 
-TFAbout::TFAbout(QWidget* parent)
+TAboutLinks TAboutLinks::Built()
+{
+    return { QStringLiteral(ZAVIKO_HOME_PAGE), QStringLiteral(ZAVIKO_MAIL) };
+}
+
+TFAbout::TFAbout(QWidget* parent, const TAboutLinks& links)
     : QDialog(parent)
 {
     setWindowTitle(tr("O Programu"));
@@ -67,20 +72,32 @@ TFAbout::TFAbout(QWidget* parent)
     Picture(this, "PictureTitle", CardFanPicture(ratio), 88 + dx, 24);
     PlaceCentred(new QLabel(ProgramVersionText(), this), "LabelVersion", 50 + dx, 56, 134, 13);
 
-    FWebLink = Link(this, tr("Zaviko na Webu"));
-    FWebLink->SetURL(QLatin1String(WebAddress)); // the whole address: no scheme of its own
-    FWebLink->setText(QLatin1String(WebAddress));
+    if (links.homePage.isEmpty()) {
+        // No page on the web to point at: the game's own page on this machine,
+        // in the help window, which the dialog closes to make way for.
+        FWebLink = Link(this, tr("Pravila i tasteri, na ovom racunaru"));
+        FWebLink->setText(tr("Pomoc za Zaviko"));
+        FWebLink->OnClick = [this](TUrlLabel*) {
+            FHelpAsked = true;
+            accept();
+        };
+    } else {
+        FWebLink = Link(this, tr("Zaviko na Webu"));
+        FWebLink->SetURL(links.homePage); // the whole address: no scheme of its own
+        FWebLink->setText(links.homePage);
+    }
     PlaceCentred(FWebLink, "LinkWeb", 41 + dx, 70, 153, 13);
 
     Picture(this, "PictureLogo", LogoPicture(ratio), 63 + dx, 104);
 
     FMailLink = Link(this, tr("Pisi autoru"));
     FMailLink->SetURLType(utMail);
-    FMailLink->SetURL(QLatin1String(MailAddress));
-    FMailLink->setText(QLatin1String(MailAddress));
+    FMailLink->SetURL(links.mail);
+    FMailLink->setText(links.mail);
     PlaceCentred(FMailLink, "LinkMail", 67 + dx, 120, 99, 13);
     // The link sits over the logo's lower edge; it must take the clicks.
     FMailLink->raise();
+    FMailLink->setVisible(!links.mail.isEmpty());
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("ButtonOK"));

@@ -4,6 +4,7 @@
 #include "ui/dialog_font.h"
 #include "ui/taken_cards_view.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,9 @@ namespace {
 
 constexpr int ClientWidth = 228;
 constexpr int ClientHeight = 277;
+constexpr int ButtonStep = 32; // from one seat's button to the next
+// Room a push button leaves between its edge and its caption.
+constexpr int ButtonPadding = 12;
 
 QLabel* MakeLabel(QWidget* parent, int top)
 {
@@ -54,6 +58,7 @@ TFDeckOverInfoDlg::TFDeckOverInfoDlg(QWidget* parent)
             FButtons[seat], &QPushButton::clicked, this, [this, seat] { ViewSeat(TSeat(seat)); });
 
     FOK = new QPushButton(tr("OK"), this);
+    FOK->setObjectName(QStringLiteral("ButtonOK"));
     FOK->setGeometry(80, 240, 75, 25);
     FOK->setDefault(true);
     connect(FOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -74,15 +79,32 @@ void TFDeckOverInfoDlg::SetPlayers(TZuCardGroup* South, TZuCardGroup* West, TZuC
     TZuCardGroup* East, int NumberOfPlayers)
 {
     FSeats = { South, West, North, East };
+    int shown = 0;
     for (int seat = 0; seat < 4; ++seat) {
         const TZuCardGroup* group = FSeats[seat];
-        FButtons[seat]->setText(group
-                ? ButtonText(
-                    QStringLiteral("%1 (%2)").arg(group->PlayerName()).arg(group->TakenCount()))
-                : QString());
+        if (group)
+            CaptionButton(seat, *group);
+        else
+            FButtons[seat]->setText(QString());
+        FButtons[seat]->setEnabled(group);
+        // The seats nobody plays in are not offered at all.
         const bool seated = NumberOfPlayers != 2 || seat == TSeat::South || seat == TSeat::North;
-        FButtons[seat]->setEnabled(group && seated);
+        FButtons[seat]->setVisible(seated);
+        if (seated) FButtons[seat]->move(FButtons[seat]->x(), 24 + ButtonStep * shown++);
     }
+    FShownButtons = shown;
+    FitLabels();
+}
+
+void TFDeckOverInfoDlg::CaptionButton(int seat, const TZuCardGroup& group)
+{
+    QPushButton* button = FButtons[seat];
+    const QString count = QStringLiteral(" (%1)").arg(group.TakenCount());
+    const QFontMetrics metrics(button->font());
+    const int room = button->width() - ButtonPadding - metrics.horizontalAdvance(count);
+    const QString name = metrics.elidedText(group.PlayerName(), Qt::ElideRight, room);
+    button->setText(ButtonText(name + count));
+    button->setToolTip(name == group.PlayerName() ? QString() : group.PlayerName() + count);
 }
 
 void TFDeckOverInfoDlg::SetLastTaker(const QString& Name)
@@ -165,10 +187,12 @@ void TFDeckOverInfoDlg::FitLabels()
     }
     const int width = std::max(ClientWidth, 16 + widest + 16);
     const int shift = (width - ClientWidth) / 2;
+    // The box holds the buttons of the seats that play, no empty rows.
+    const int fewer = ButtonStep * (4 - FShownButtons);
     if (FFigures) FFigures->move(16, 64);
-    FBox->move(16 + shift, 64 + figuresHeight);
-    FOK->move(80 + shift, 240 + figuresHeight);
-    setFixedSize(width, ClientHeight + figuresHeight);
+    FBox->setGeometry(16 + shift, 64 + figuresHeight, 193, 161 - fewer);
+    FOK->move(80 + shift, 240 + figuresHeight - fewer);
+    setFixedSize(width, ClientHeight + figuresHeight - fewer);
 }
 
 void TFDeckOverInfoDlg::ViewSeat(TSeat seat)

@@ -26,8 +26,9 @@ public:
     explicit TFDeckOverInfoDlg(QWidget* parent = nullptr);
     ~TFDeckOverInfoDlg() override;
 
-    // Captions the buttons "Name (count)"; with NumberOfPlayers 2 (the
-    // two-player game) the west and east buttons are disabled.
+    // Captions the buttons "Name (count)", a name too long for its button
+    // cut at its end and whole in the button's tooltip; with NumberOfPlayers
+    // 2 (the two-player game) only the south and north buttons show.
     void SetPlayers(TZuCardGroup* South, TZuCardGroup* West, TZuCardGroup* North,
         TZuCardGroup* East, int NumberOfPlayers);
     void SetLastTaker(const QString& Name);
@@ -52,6 +53,8 @@ public:
 private:
     QPushButton* MakeButton(QWidget* parent, int top);
     void FitLabels();
+    // The seat's caption, fitted to its button.
+    void CaptionButton(int seat, const TZuCardGroup& group);
 
     static bool FOpen;
     QGroupBox* FBox = nullptr;
@@ -60,6 +63,7 @@ private:
     QLabel* FMostCards = nullptr;
     QWidget* FFigures = nullptr;
     std::array<QPushButton*, 4> FButtons {};
+    int FShownButtons = 4;
     std::array<QPointer<TZuCardGroup>, 4> FSeats;
     QPointer<TFPregledKarata> FViewer;
 };

@@ -109,6 +109,12 @@ QString CurrentLanguage()
     return Installed().code;
 }
 
+QString DecimalText(double value, int decimals)
+{
+    const QString text = QString::number(value, 'f', decimals);
+    return CurrentLanguage() == QLatin1String("en") ? text : QString(text).replace('.', ',');
+}
+
 QString HelpFileIn(const QString& HelpFile, const QString& Code)
 {
     if (Code == QLatin1String(SourceLanguage) || !Known(Code)) return HelpFile;

@@ -32,6 +32,9 @@ QString ChosenLanguage(const QString& SettingsFile, const QLocale& System = QLoc
 // then in use.
 bool InstallLanguage(const QString& Code);
 QString CurrentLanguage();
+// How the language in use writes a decimal fraction: "1.50" in English,
+// "1,50" in Serbian, the source texts included.
+QString DecimalText(double value, int decimals);
 
 // The help page in a language: Zaviko.hlp becomes Zaviko.en.hlp and so on,
 // or stays Zaviko.hlp for the source language or when the translated page is missing.

@@ -15,6 +15,14 @@ TLanguageBox::TLanguageBox(QWidget* parent)
         FCombo->addItem(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
     FCombo->setGeometry(8, 18, 257, 22);
     SetLanguage(CurrentLanguage());
+    FShown = Language();
+}
+
+void TLanguageBox::ShowChoice(const QString& SettingsFile)
+{
+    const QString stored = StoredLanguage(SettingsFile);
+    SetLanguage(stored.isEmpty() ? CurrentLanguage() : stored);
+    FShown = Language();
 }
 
 QString TLanguageBox::Language() const
@@ -30,7 +38,7 @@ void TLanguageBox::SetLanguage(const QString& Code)
 
 bool TLanguageBox::Store(const QString& SettingsFile) const
 {
-    if (Language() == CurrentLanguage()) return false;
+    if (Language() == FShown) return false;
     try {
         StoreLanguage(SettingsFile, Language());
     } catch (const EIniFileException& e) {

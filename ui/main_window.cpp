@@ -235,11 +235,13 @@ void TForm1::CreateTable()
     Talon1->move(112, 160);
     Talon2->move(112, 264);
 
-    // Hidden here: it lays its cards out for the deals but draws nothing.
+    // The deck the cards are dealt from, in the lower left corner (placed with
+    // the seats), clear of the names and the last moves; the cards fly out of
+    // it and it thins as the hand goes on. Drawn when the window first shows.
     RealDeck = new TZuCardDeck(FTable, TZuDeckDrawing::WhenShown);
+    RealDeck->setObjectName(QStringLiteral("RealDeck"));
     RealDeck->move(16, 8);
     RealDeck->SetShowLastCard(false);
-    RealDeck->hide();
     Deck = new TZuVirtualDeck(this);
     Deck->SetShuffleCount(kStandardShufflePasses);
     Deck->SetVisualDeck(RealDeck);

@@ -10,6 +10,7 @@
 #include "ui/help_viewer.h"
 #include "ui/keyboard_play.h"
 #include "ui/language.h"
+#include "ui/mnemonics.h"
 #include "ui/move_history_panel.h"
 #include "ui/options_dialog.h"
 #include "ui/rename_dialog.h"
@@ -75,11 +76,15 @@ void TForm1::ShowTakenCards(int seat)
 void TForm1::ApplyNamesToMenus()
 {
     const char* items[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
+    QStringList names;
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         // An "&" in a name is a letter, not a menu accelerator.
-        QString name = FController->Seat(seat)->PlayerName();
-        Action(items[seat])->setText(name.replace('&', QStringLiteral("&&")));
+        names << FController->Seat(seat)->PlayerName().replace('&', QStringLiteral("&&"));
     }
+    // Each seat's item opens with its own letter, as every other item does.
+    names = WithLetters(names);
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        Action(items[seat])->setText(names[seat]);
     for (TScorePanel* panel : FPanels)
         if (panel) NameRowButtons(panel);
 }
@@ -153,6 +158,7 @@ void TForm1::About1Click()
     if (!Idle()) return;
     TFAbout dialog(this);
     dialog.exec();
+    if (dialog.HelpAsked()) Pomoc1Click();
 }
 
 void TForm1::Pomoc1Click()

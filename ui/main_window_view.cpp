@@ -5,6 +5,7 @@
 #include "game/controller/match_controller.h"
 #include "settings/ini.h"
 #include "ui/deck_over_dialog.h"
+#include "ui/fitted_text.h"
 #include "ui/hint_card.h"
 #include "ui/keyboard_play.h"
 #include "ui/score_grid/score_grid.h"
@@ -21,7 +22,12 @@
 
 void TForm1::SetStatusText(int panel, const QString& text)
 {
-    FStatus.at(panel)->setText(text);
+    // The first two panels have fixed widths: a long name must not push the
+    // text past their edge.
+    if (panel < 2)
+        ShowFitted(FStatus.at(panel), text);
+    else
+        FStatus.at(panel)->setText(text);
     FStatus.at(panel)->repaint();
 }
 
@@ -110,7 +116,10 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     dialog.SetHandFigures(display.figures);
     dialog.SetViewer(Overview());
     AnnounceHandEnd(display.gameMode);
+    // Nobody is on turn while the hand is summed up.
+    FNotes->ShowHumanOnTurn(false);
     dialog.Execute();
+    FNotes->ShowHumanOnTurn(FMarks->OnTurn() == SeatS);
 }
 
 void TForm1::CloseOverview()
@@ -207,9 +216,21 @@ void TForm1::ArrangeSeats()
     PlayerE->move(PlayerE->x(), sideTop);
     PlayerW->move(PlayerW->x(), sideTop);
     PlaceScorePanels();
+    // The deck in the lower left corner, beside the left-hand column, whose
+    // loose cards reach down to the corner, and left of the human's hand.
+    RealDeck->move(
+        PlayerW->x() + ZuCardWidth + 12, clientHeight - barHeight - RealDeck->height() - 8);
     const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
-    for (int seat = SeatS; seat <= SeatE; ++seat)
-        FLabels[seat]->move(seats[seat]->x(), seats[seat]->y() - 20);
+    // A long name shows whole up to a limit, cut at its end beyond it; the
+    // right-hand seat's name steps left rather than off the table.
+    constexpr int kNameRoom = 200;
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        QLabel* label = FLabels[seat];
+        ShowFitted(label, seats[seat]->PlayerName(), kNameRoom);
+        label->adjustSize();
+        const int x = std::min(seats[seat]->x(), ClientWidth - 4 - label->width());
+        label->move(x, seats[seat]->y() - 20);
+    }
     FMarks->Place();
     FNotes->Place(Talon1->geometry().united(Talon2->geometry()), FLabels[SeatS]);
 }

@@ -22,17 +22,17 @@ QChar MarkedLetter(const QString& text)
     return {};
 }
 
-// The text with '&' before its best free letter; unchanged when none is free.
-QString Marked(const QString& text, std::set<QChar>& used)
+// The text with '&' before a free letter: in the first pass only a word's
+// first letter, in the second any; unchanged when none is free.
+QString Marked(const QString& text, std::set<QChar>& used, bool wordStartsOnly)
 {
-    for (int pass = 0; pass < 2; ++pass)
-        for (int i = 0; i < text.size(); ++i) {
-            const QChar c = text[i].toLower();
-            const bool wordStart = i == 0 || !text[i - 1].isLetterOrNumber();
-            if (!c.isLetterOrNumber() || used.count(c) || (pass == 0 && !wordStart)) continue;
-            used.insert(c);
-            return text.left(i) + '&' + text.mid(i);
-        }
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i].toLower();
+        const bool wordStart = i == 0 || !text[i - 1].isLetterOrNumber();
+        if (!c.isLetterOrNumber() || used.count(c) || (wordStartsOnly && !wordStart)) continue;
+        used.insert(c);
+        return text.left(i) + '&' + text.mid(i);
+    }
     return text;
 }
 
@@ -61,15 +61,31 @@ void AssignMnemonics(QWidget* dialog)
     for (QGroupBox* g : groups)
         if (const QChar c = MarkedLetter(g->title()); !c.isNull()) used.insert(c);
     // Push buttons first, they are what a player presses most; then the
-    // choices, then the groups, which a letter only enters.
-    for (bool push : { true, false })
-        for (QAbstractButton* b : buttons)
-            if (bool(qobject_cast<QPushButton*>(b)) == push && !b->text().isEmpty()
-                && MarkedLetter(b->text()).isNull())
-                b->setText(Marked(b->text(), used));
-    for (QGroupBox* g : groups)
-        if (!g->title().isEmpty() && MarkedLetter(g->title()).isNull())
-            g->setTitle(Marked(g->title(), used));
+    // choices, then the groups, which a letter only enters. Every control
+    // gets the chance of a word's first letter before any control takes a
+    // letter inside a word: "Broj spilova" must not take the "J" of "Jezik".
+    for (bool wordStartsOnly : { true, false }) {
+        for (bool push : { true, false })
+            for (QAbstractButton* b : buttons)
+                if (bool(qobject_cast<QPushButton*>(b)) == push && !b->text().isEmpty()
+                    && MarkedLetter(b->text()).isNull())
+                    b->setText(Marked(b->text(), used, wordStartsOnly));
+        for (QGroupBox* g : groups)
+            if (!g->title().isEmpty() && MarkedLetter(g->title()).isNull())
+                g->setTitle(Marked(g->title(), used, wordStartsOnly));
+    }
+}
+
+QStringList WithLetters(const QStringList& texts)
+{
+    std::set<QChar> used;
+    for (const QString& text : texts)
+        if (const QChar c = MarkedLetter(text); !c.isNull()) used.insert(c);
+    QStringList marked = texts;
+    for (bool wordStartsOnly : { true, false })
+        for (QString& text : marked)
+            if (MarkedLetter(text).isNull()) text = Marked(text, used, wordStartsOnly);
+    return marked;
 }
 
 void AssignMnemonicsToDialogs()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class QWidget;
 
 // Alt+letter for every control of a dialog, in every language: each button,
@@ -12,3 +14,6 @@ void AssignMnemonics(QWidget* dialog);
 // Does so for every dialog of the application as it first shows (message
 // boxes keep Qt's own letters).
 void AssignMnemonicsToDialogs();
+// The texts of one menu's items with a letter each, chosen the same way; a
+// text must already show an ampersand of its own as "&&".
+QStringList WithLetters(const QStringList& texts);

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -38,22 +37,27 @@ QCheckBox* CheckBox(
         box, name, left, top, std::clamp(box->sizeHint().width(), w, std::max(w, room)), h);
 }
 
-// Values change only through the arrows, so the box never holds a text that
-// is not a number.
+// A value is typed or stepped with the arrows; the box takes only digits
+// within its range.
 QSpinBox* SpinEdit(QWidget* parent, const char* name, int max, int left, int top)
 {
     auto* spin = Placed(new QSpinBox(parent), name, left, top, 41, 22);
     spin->setRange(0, max);
-    // Read-only only in its text: the arrows and the arrow keys still step.
-    spin->findChild<QLineEdit*>()->setReadOnly(true);
     return spin;
 }
 
-void Label(QWidget* parent, const QString& text, int left, int top)
+// What a spin edit holds on accepting: a text left empty counts as its minimum.
+int SpinValue(QSpinBox* spin)
+{
+    return spin->cleanText().isEmpty() ? spin->minimum() : spin->value();
+}
+
+QLabel* Label(QWidget* parent, const QString& text, int left, int top)
 {
     auto* label = new QLabel(text, parent);
     label->move(left, top);
     label->adjustSize();
+    return label;
 }
 
 } // namespace
@@ -91,11 +95,18 @@ void TFOptions::BuildGameBox(QWidget* panel)
                            { tr("Pametno"), tr("Prosecno"), tr("Glupo"), tr("Majstor") }, 1, game),
         "RadioStrength", 16, 116, 241, 89);
     FStrength->SetDisplayOrder({ 3, 0, 1, 2 });
-    Label(game, tr("Kompjuter drzi otvorene karte (s) "), 16, 208);
+    QLabel* showTime = Label(game, tr("Kompjuter drzi otvorene karte (s) "), 16, 208);
     FShowTime = SpinEdit(game, "SpinShowTime", MaxCompPlayDelay, 192, 208);
     FShowTime->setValue(1);
-    Label(game, tr("Pauza izmedju igre 2 igraca (0.5s)"), 16, 232);
+    showTime->setBuddy(FShowTime);
+    QLabel* pause = Label(game, tr("Pauza izmedju igre 2 igraca (0.5s)"), 16, 232);
     FPause = SpinEdit(game, "SpinPause", MaxCompWaitForPlay, 192, 232);
+    pause->setBuddy(FPause);
+    // The caption is short; the tip says what waits and for how long.
+    const QString pauseTip = tr("Pre svakog poteza kompjutera igra ceka: "
+                                "broj u polju puta pola sekunde (0 = bez cekanja).");
+    pause->setToolTip(pauseTip);
+    FPause->setToolTip(pauseTip);
     FClockwise
         = CheckBox(game, "CheckClockwise", tr("Igra u smeru kazaljke na satu *"), 16, 256, 169, 17);
     FClockwise->setChecked(true);
@@ -153,7 +164,10 @@ void TFOptions::FillOptions(TIni* Settings, int NumberOfPlayers, int NumberOfDec
     FViewMine->setChecked(CanViewMyCollectedCards);
     FViewOthers->setChecked(CanViewOtherCollectedCards);
     FLog->setChecked(Log);
-    if (Settings) FAnimation->SetAnimation(ReadAnimation(Settings->FileName));
+    if (Settings) {
+        FAnimation->SetAnimation(ReadAnimation(Settings->FileName));
+        FLanguage->ShowChoice(Settings->FileName);
+    }
     AppearanceChanged = false;
 }
 
@@ -165,7 +179,7 @@ void TFOptions::Accept()
     if (FSettings) {
         try {
             FSettings->SetGameOptions(FPlayers->ItemIndex(), FDecks->ItemIndex(),
-                FStrength->ItemIndex(), FShowTime->value(), FPause->value(),
+                FStrength->ItemIndex(), SpinValue(FShowTime), SpinValue(FPause),
                 FClockwise->isChecked(), FCompTight->isChecked(), FHumanTight->isChecked(),
                 FViewMine->isChecked(), FViewOthers->isChecked(), FLog->isChecked());
         } catch (const EIniFileException& e) {

@@ -2,6 +2,7 @@
 
 #include "platform/message_sink.h"
 #include "ui/dialog_font.h"
+#include "ui/language.h"
 #include "game/controller/statistics_store.h"
 
 #include <QHBoxLayout>
@@ -28,10 +29,10 @@ QString Count(long long n)
 }
 
 // An average of nothing is shown as a dash, not as a zero the player earned.
-// The game's language writes a decimal comma.
+// Written as the language in use writes a fraction.
 QString Average(double value, long long of)
 {
-    return of ? QString::number(value, 'f', 2).replace('.', ',') : "-";
+    return of ? DecimalText(value, 2) : "-";
 }
 
 const std::array<TRow, 9>& Rows()

@@ -207,5 +207,9 @@ void TUrlLabel::leaveEvent(QEvent* event)
 void TUrlLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Click();
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+    if (OnClick)
+        OnClick(this);
+    else
+        Click();
 }

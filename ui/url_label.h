@@ -60,6 +60,9 @@ public:
     QString Bcc() const { return FBcc; }
     void SetBcc(const QString& Value);
 
+    // When set, a click calls it instead of handing the address on: a link
+    // to a page inside the program.
+    std::function<void(TUrlLabel* Sender)> OnClick;
     std::function<void(TUrlLabel* Sender)> OnMouseEnter;
     std::function<void(TUrlLabel* Sender)> OnMouseLeave;
 

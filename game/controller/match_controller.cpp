@@ -9,6 +9,7 @@
 #include "settings/program_files.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include "cards/zucard_deck.h"
 
@@ -124,6 +125,7 @@ void TMatchController::SetNumberOfDecks(int n)
 void TMatchController::NewGame(bool initial)
 {
     if (Stopping()) return;
+    ++FMatchNumber;
     if (Busy()) StopSequence();
     LandFlights();
     FPendingSequence.reset();
@@ -161,7 +163,24 @@ void TMatchController::NewGame(bool initial)
     FState.CurrentPlayer = FirstPlayerOfDraw(Random(FState.GameMode == kTwoPlayers ? 2 : 4));
     if (FState.CurrentPlayer == SeatS) SetWaitingToStart(false);
     ShowStatusTurn();
-    if (!FFirstActivation) AskToStart();
+    if (!FFirstActivation) AskWhenDealt();
+}
+
+void TMatchController::AskWhenDealt()
+{
+    // Asked while the deal still flies, the question would stand over cards
+    // in the air, and "Da" would start the computers' moves under them.
+    if (FFlightsUp == 0) {
+        AskToStart();
+        return;
+    }
+    SequenceFlightsDown([this, match = FMatchNumber] {
+        // Out of the landing itself: the question waits in an event loop of
+        // its own, which must not run inside the sprite's step.
+        QTimer::singleShot(0, FControls.PlayerS, [this, match] {
+            if (match == FMatchNumber) AskToStart();
+        });
+    });
 }
 
 void TMatchController::SetWaitingToStart(bool waiting)
@@ -231,6 +250,7 @@ void TMatchController::ShowLastMoves()
 void TMatchController::ResumeMatch(const TSavedMatch& match)
 {
     if (Stopping()) return;
+    ++FMatchNumber;
     if (Busy()) StopSequence();
     LandFlights();
     FPendingSequence.reset();
@@ -250,6 +270,8 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
 
 void TMatchController::Shutdown()
 {
+    // A start question still waiting for the deal to land is not asked.
+    ++FMatchNumber;
     ClearHint();
     // Also frees the thread of a sequence that has ended, and lands its cards.
     StopSequence();

@@ -58,6 +58,8 @@ public:
     void Start();
     void NewGame(bool initial);
     void AskToStart();
+    // AskToStart once the dealt cards have landed.
+    void AskWhenDealt();
     // "Pocni igru".
     void StartMatch();
     void SetNumberOfDecks(int n);
@@ -311,6 +313,9 @@ private:
     bool FLogEnabled = false;
     bool FFirstActivation = true;
     bool FWaitingToStart = false;
+    // Counts the matches started or resumed: a question waiting for a deal
+    // to land belongs to the match it was asked for.
+    int FMatchNumber = 0;
     bool FScoreTableShown = true;
     std::atomic<bool> FTableToMiddle { false };
     int FHintSlot = -1;

@@ -161,6 +161,8 @@ void TMatchController::ShowStatusCardsLeft()
     FView.SetStatusText(0,
         QCoreApplication::translate("TMatchController", "Ostalo karata u spilu: %1")
             .arg(CardsLeft()));
+    // The deck on the table shows while it has cards to deal.
+    if (TZuCardDeck* deck = FControls.Deck->VisualDeck()) deck->setVisible(CardsLeft() > 0);
 }
 
 void TMatchController::ShowStatusTurn()

@@ -286,6 +286,9 @@ void TMatchController::ShowGameOverOnGui(const QString& winner)
 {
     LogLine(QStringLiteral("Kraj partije. Pobednik je ") + winner);
     Report(MatchEndedEvent(FState));
+    // A match that is over has nobody on turn.
+    FView.SetStatusText(1, QString());
+    FView.MarkSeatOnTurn(kNoSeat);
     if (Stopping()) return;
     MessageSink().Information(QCoreApplication::translate("TMatchController",
         "Partija je gotova. Pobednik: %1\n\nIzaberi Igra | Nova za novu partiju.")

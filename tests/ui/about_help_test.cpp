@@ -1,8 +1,10 @@
 #include "tests/support/recording_sink.h"
+#include "tests/ui/main_window_fixture.h"
 #include "tests/ui/shell_recorder.h"
 #include "ui/about_dialog.h"
 #include "ui/about_version.h"
 #include "ui/help_viewer.h"
+#include "ui/language.h"
 #include "ui/url_label.h"
 
 #include <QCoreApplication>
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
@@ -37,23 +40,70 @@ TEST(AboutDialog, VersionLineNamesTheMonthFromOurOwnTable)
     EXPECT_TRUE(known) << shown.toStdString();
 }
 
-TEST(AboutDialog, LinksOpenTheProjectsOwnPageAndMail)
+// With addresses given to the build each link opens its own, clicked as a
+// player clicks; without them the web link leads to the game's own help and
+// the mail link is not shown.
+TEST(AboutDialog, LinksLeadWhereTheBuildSays)
 {
     TScopedShellRecorder shell;
-    TFAbout about;
-    struct Link {
-        TUrlLabel* label;
-        const char *text, *hint, *address;
-    };
-    const Link links[] = { { about.WebLink(), "https://zaviko.example.org/", "Zaviko na Webu",
-                               "https://zaviko.example.org/" },
-        { about.MailLink(), "zaviko@example.org", "Pisi autoru", "mailto:zaviko@example.org" } };
-    for (const Link& link : links) {
-        EXPECT_EQ(link.label->text(), link.text);
-        EXPECT_EQ(link.label->toolTip(), link.hint);
-        EXPECT_TRUE(link.label->Click());
+    {
+        TFAbout about(nullptr, { "https://zaviko.rs/", "autor@zaviko.rs" });
+        about.show();
+        struct Link {
+            TUrlLabel* label;
+            const char *text, *hint, *address;
+        };
+        const Link links[] = { { about.WebLink(), "https://zaviko.rs/", "Zaviko na Webu",
+                                   "https://zaviko.rs/" },
+            { about.MailLink(), "autor@zaviko.rs", "Pisi autoru", "mailto:autor@zaviko.rs" } };
+        for (const Link& link : links) {
+            EXPECT_EQ(link.label->text(), link.text);
+            EXPECT_EQ(link.label->toolTip(), link.hint);
+            EXPECT_TRUE(link.label->isVisible());
+            QTest::mouseClick(link.label, Qt::LeftButton);
+        }
+        EXPECT_EQ(shell.opened, QStringList({ links[0].address, links[1].address }));
+        EXPECT_FALSE(about.HelpAsked());
     }
-    EXPECT_EQ(shell.opened, QStringList({ links[0].address, links[1].address }));
+    shell.opened.clear();
+    TFAbout about(nullptr, {});
+    about.show();
+    EXPECT_TRUE(about.MailLink()->isHidden());
+    EXPECT_EQ(about.WebLink()->text(), "Pomoc za Zaviko");
+    QTest::mouseClick(about.WebLink(), Qt::LeftButton);
+    EXPECT_TRUE(about.HelpAsked());
+    EXPECT_FALSE(about.isVisible()) << "closed to make way for the help";
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+// The build here gives no addresses: "O Programu"'s web link opens the help
+// page shipped beside the game, in the help window.
+TEST_F(MainWindowTest, TheAboutBoxsWebLinkOpensTheShippedHelp)
+{
+    if (!TAboutLinks::Built().homePage.isEmpty()) GTEST_SKIP() << "built with a home page";
+    TScopedShellRecorder shell;
+    // "Pomoc" reads the page beside the running program: here, the tests'.
+    const QString page = HelpFileOf(QCoreApplication::applicationFilePath());
+    const bool copied = !QFile::exists(page)
+        && QFile::copy(HelpFileOf(QCoreApplication::applicationDirPath() + "/Zaviko"), page);
+    struct TRemove {
+        QString file;
+        ~TRemove()
+        {
+            if (!file.isEmpty()) QFile::remove(file);
+        }
+    } remove { copied ? page : QString() };
+    TForm1& w = Make();
+    ASSERT_TRUE(WithModal<TFAbout>([&] { w.About1Click(); },
+        [](TFAbout& about) { QTest::mouseClick(about.WebLink(), Qt::LeftButton); }));
+    THelpViewer* viewer = w.findChild<THelpViewer*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->Browser()->toPlainText().contains("Pravila"));
+    EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_TRUE(sink.shown.errors.empty());
+    viewer->close();
 }
 
 TEST(HelpViewer, HelpFileIsTheProgramsPathWithHlp)
@@ -96,6 +146,24 @@ TEST(HelpViewer, ShowsTheShippedPageAsHtml)
     EXPECT_FALSE(text.contains("<h1>")); // read as HTML, not as plain text
     EXPECT_TRUE(sink.shown.errors.empty());
     viewer->close(); // frees itself
+}
+
+// Each language's page says what the game does with a card that cannot take
+// the marked cards: the status bar's own words.
+TEST(HelpViewer, EachPageQuotesTheStatusBarForACardThatCannotTake)
+{
+    const QString shipped = HelpFileOf(QCoreApplication::applicationDirPath() + "/Zaviko");
+    for (const TLanguage& language : Languages()) {
+        const QString code = QString::fromLatin1(language.code);
+        ASSERT_TRUE(InstallLanguage(code)) << language.code;
+        QFile page(HelpFileIn(shipped, code));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+        const QString text = QString::fromUtf8(page.readAll()).simplified();
+        const QString notice = QCoreApplication::translate(
+            "TMatchController", "Oznacene karte ne mogu da se uzmu ovom kartom.");
+        EXPECT_TRUE(text.contains(notice)) << language.code;
+    }
+    InstallLanguage(QString::fromLatin1(SourceLanguage));
 }
 
 } // namespace

@@ -66,19 +66,50 @@ TEST_F(DeckOverDialog, ThreeWayTieInTheOrderGiven)
     EXPECT_GE(dialog.width(), dialog.MostCardsLabel()->geometry().right() + 16) << "not cut off";
 }
 
-TEST_F(DeckOverDialog, TwoPlayersDisableWestAndEast)
+// The two-player game offers the two seats that play, one under the other,
+// in a box and a dialog without the empty rows.
+TEST_F(DeckOverDialog, TwoPlayersShowOnlyTheSeatsThatPlay)
 {
     for (int seat = 0; seat < 4; ++seat)
         Seat(seat, "X", 3);
+    Fill(0);
+    const int fourHigh = dialog.height();
     for (int mode : { 0, 1, 2 }) {
         Fill(mode);
         const bool four = mode != 2;
-        EXPECT_TRUE(dialog.SeatButton(TFDeckOverInfoDlg::South)->isEnabled()) << mode;
-        EXPECT_TRUE(dialog.SeatButton(TFDeckOverInfoDlg::North)->isEnabled()) << mode;
-        EXPECT_EQ(dialog.SeatButton(TFDeckOverInfoDlg::West)->isEnabled(), four) << mode;
-        EXPECT_EQ(dialog.SeatButton(TFDeckOverInfoDlg::East)->isEnabled(), four) << mode;
-        EXPECT_EQ(Caption(TFDeckOverInfoDlg::West), "X (3)") << mode;
+        QPushButton* south = dialog.SeatButton(TFDeckOverInfoDlg::South);
+        QPushButton* north = dialog.SeatButton(TFDeckOverInfoDlg::North);
+        EXPECT_TRUE(south->isEnabled() && !south->isHidden()) << mode;
+        EXPECT_TRUE(north->isEnabled() && !north->isHidden()) << mode;
+        EXPECT_EQ(dialog.SeatButton(TFDeckOverInfoDlg::West)->isHidden(), !four) << mode;
+        EXPECT_EQ(dialog.SeatButton(TFDeckOverInfoDlg::East)->isHidden(), !four) << mode;
+        EXPECT_EQ(north->y() - south->y(), four ? 64 : 32) << mode;
+        EXPECT_EQ(dialog.height(), four ? fourHigh : fourHigh - 64) << mode;
+        const QWidget* box = north->parentWidget();
+        EXPECT_LT(north->geometry().bottom(), box->height()) << mode;
+        EXPECT_LT(box->geometry().bottom(), dialog.findChild<QPushButton*>("ButtonOK")->y());
     }
+}
+
+// A name too long for its button is cut at its end, never in the middle of
+// the count, and reads whole in the tooltip; a name that fits has none.
+TEST_F(DeckOverDialog, ALongNameIsCutAtItsEndAndWholeInTheTooltip)
+{
+    const QString longName = QStringLiteral("Aleksandar Veliki-Petrovic");
+    const QString accented = QString::fromUtf8("Bojana Đokić");
+    Seat(0, longName.toUtf8().constData(), 12);
+    Seat(1, accented.toUtf8().constData(), 7);
+    Seat(2, "Ja", 0);
+    Seat(3, "Zika", 25);
+    Fill(0);
+    QPushButton* south = dialog.SeatButton(TFDeckOverInfoDlg::South);
+    const QString caption = south->text();
+    EXPECT_TRUE(caption.startsWith("Aleksandar")) << caption.toStdString();
+    EXPECT_TRUE(caption.endsWith(QString::fromUtf8("\u2026 (12)"))) << caption.toStdString();
+    EXPECT_LE(south->fontMetrics().horizontalAdvance(caption), south->width() - 12);
+    EXPECT_EQ(south->toolTip(), longName + " (12)");
+    EXPECT_EQ(Caption(TFDeckOverInfoDlg::West), accented + " (7)");
+    EXPECT_EQ(dialog.SeatButton(TFDeckOverInfoDlg::West)->toolTip(), QString());
 }
 
 // Names are text, not markup, and an ampersand is not a shortcut mark.

@@ -7,6 +7,10 @@
 #include "ui/deck_over_dialog.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_panel.h"
+#include "ui/table_notes.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -80,5 +84,44 @@ TEST_P(MainWindowMatchTest, AWholeMatchEndsWithGameOverAfterEndOfHandDialogs)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, MainWindowMatchTest, ::testing::Values(0, 1, 2));
+
+// Under each end-of-hand dialog nobody is on turn and the human's name shows
+// as the others' do; the two-player dialog offers the two seats that play;
+// after the match nobody is on turn.
+TEST_F(MainWindowMatchTest, TheTwoPlayerHandEndsShowTheSeatsThatPlayAndNobodyOnTurn)
+{
+    SetOptions([](TIni& s) { s.NumberOfPlayers = kTwoPlayers; });
+    TForm1& w = Make();
+    QWidget* onTurn = w.TableNotes()->OnTurnMark();
+    int dialogs = 0, humanOnTurnBefore = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<TFDeckOverInfoDlg*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        ++dialogs;
+        EXPECT_TRUE(onTurn->isHidden()) << "hand " << dialogs;
+        EXPECT_TRUE(dialog->SeatButton(TFDeckOverInfoDlg::West)->isHidden());
+        EXPECT_TRUE(dialog->SeatButton(TFDeckOverInfoDlg::East)->isHidden());
+        for (TZuCardGroup* seat : { w.PlayerS, w.PlayerN }) {
+            const QLabel* name = seat->PlayerNameLabel();
+            EXPECT_TRUE(name->isVisibleTo(name->parentWidget())) << "hand " << dialogs;
+            EXPECT_FALSE(name->text().isEmpty());
+        }
+        dialog->close();
+    });
+    closer.start(1);
+    for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
+        humanOnTurnBefore += !onTurn->isHidden();
+        if (w.StartItemEnabled())
+            w.Pocniigru1Click();
+        else
+            HumanMove();
+        WaitIdle();
+    }
+    ASSERT_TRUE(Controller().GameOver());
+    EXPECT_GT(dialogs, 0);
+    EXPECT_GT(humanOnTurnBefore, 0) << "the note showed while the human played";
+    EXPECT_TRUE(onTurn->isHidden()) << "the match is over";
+}
 
 } // namespace

@@ -2,6 +2,7 @@
 // the layout after a deal.
 #include "tests/ui/main_window_fixture.h"
 
+#include "ui/language.h"
 #include "ui/options_dialog.h"
 #include "ui/radio_group.h"
 #include "ui/rename_dialog.h"
@@ -9,15 +10,19 @@
 #include "ui/score_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
+
+#include <set>
 
 namespace {
 
@@ -156,16 +161,44 @@ TEST_F(MainWindowTest, RenameReachesSeatsLabelsMenuItemsAndScoreRows)
         }));
     const char* items[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
     TPubStrGrid* grid = w.ScorePanel(0)->Grid();
+    std::set<QChar> letters;
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         TZuCardGroup* group = Controller().Seat(seat);
         EXPECT_EQ(group->PlayerName(), names[seat]);
         EXPECT_EQ(group->PlayerNameLabel()->text(), names[seat]);
         EXPECT_EQ(group->PlayerNameLabel()->textFormat(), Qt::PlainText);
-        // "&&" shows one "&" in a menu instead of underlining the next letter.
-        EXPECT_EQ(w.Action(items[seat])->text(), QString(names[seat]).replace("&", "&&"));
+        // Each item has a letter of its own; "&&" shows one "&" in a menu
+        // instead of underlining the next letter.
+        const QString item = w.Action(items[seat])->text();
+        const int mark = item.indexOf(QRegularExpression("&[^&]"));
+        ASSERT_GE(mark, 0) << item.toStdString();
+        EXPECT_TRUE(letters.insert(item[mark + 1].toLower()).second) << item.toStdString();
+        EXPECT_EQ(QString(item).remove(mark, 1), QString(names[seat]).replace("&", "&&"));
         EXPECT_EQ(grid->Cells(0, seat + 1), names[seat]);
     }
     EXPECT_EQ(TIni(dir.filePath("Zaviko.ini")).W, names[SeatW]);
+}
+
+// A language chosen shows when the options open again, while the window
+// speaks the one it started in until the next start; accepting again
+// neither stores nor says anything more.
+TEST_F(MainWindowTest, TheOptionsShowTheLanguageChosenForTheNextStart)
+{
+    TForm1& w = Make();
+    const QString started = CurrentLanguage();
+    auto options = [&](const std::function<void(QComboBox*)>& act) {
+        ASSERT_TRUE(WithModal<TFOptions>([&] { w.Opcije1Click(); },
+            [&](TFOptions& d) {
+                act(Child<QComboBox>(d, "ComboLanguage"));
+                Click(d, "ButtonAccept");
+            }));
+    };
+    options([](QComboBox* box) { box->setCurrentIndex(box->findData("sr_Cyrl")); });
+    ASSERT_EQ(sink.shown.information.size(), 1u);
+    options([](QComboBox* box) { EXPECT_EQ(box->currentData().toString(), "sr_Cyrl"); });
+    EXPECT_EQ(sink.shown.information.size(), 1u);
+    EXPECT_EQ(StoredLanguage(dir.filePath("Zaviko.ini")), "sr_Cyrl");
+    EXPECT_EQ(CurrentLanguage(), started);
 }
 
 TEST_F(MainWindowTest, LogTurnedOnInTheOptionsOpensAtOnceAndOffClosesIt)

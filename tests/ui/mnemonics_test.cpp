@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
@@ -102,4 +103,20 @@ TEST(Mnemonics, AltAndTheLetterPressesTheControl)
     EXPECT_TRUE(log->hasFocus());
     // The button shows itself pressed a moment before it toggles.
     EXPECT_TRUE(QTest::qWaitFor([&] { return log->isChecked() != was; }));
+}
+
+// Every control is offered a word's first letter before any control takes a
+// letter inside a word: "Jezik" keeps its "J" and Alt+J reaches the list.
+TEST(Mnemonics, AltJReachesTheLanguageList)
+{
+    TFOptions options;
+    options.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
+    AssignMnemonics(&options);
+    ExpectOneLetterEach(options);
+    EXPECT_EQ(options.findChild<QGroupBox*>("GroupJezik")->title(), QStringLiteral("&Jezik"));
+    QApplication::setActiveWindow(&options);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
+    QTest::keyClick(&options, 'j', Qt::AltModifier);
+    EXPECT_TRUE(options.findChild<QComboBox*>("ComboLanguage")->hasFocus());
 }

@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -124,18 +126,41 @@ TEST_F(OptionsDialog, CancelAfterChangesLeavesSettingsAndFileUntouched)
     EXPECT_EQ(ReadAll(Path()), before);
 }
 
-TEST_F(OptionsDialog, SpinEditsStepWithArrowsButTakeNoTyping)
+// A value is typed or stepped with the arrows; a box keeps to its range and
+// one left empty writes its minimum. The pause's tip says what it pauses.
+TEST_F(OptionsDialog, SpinEditsTakeTypedValuesAndArrows)
 {
-    FillFromSettings(); // show time 2
-    auto* spin = Find<QSpinBox>("SpinShowTime");
-    for (const auto& [key, text] : { std::pair { Qt::Key_7, "7" }, { Qt::Key_Backspace, "" } }) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
-        QApplication::sendEvent(spin, &press);
-    }
-    EXPECT_EQ(spin->value(), 2);
-    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-    QApplication::sendEvent(spin, &up);
-    EXPECT_EQ(spin->value(), 3);
+    FillFromSettings();
+    auto* show = Find<QSpinBox>("SpinShowTime");
+    auto* pause = Find<QSpinBox>("SpinPause");
+    auto retype = [](QSpinBox* spin, const char* text) {
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(spin, Qt::Key_Backspace);
+        QTest::keyClicks(spin, text);
+    };
+    retype(show, "7");
+    EXPECT_EQ(show->value(), 7);
+    QTest::keyClick(show, Qt::Key_Up);
+    EXPECT_EQ(show->value(), 8);
+    const int before = pause->value();
+    QTest::keyClick(pause, Qt::Key_Up);
+    ASSERT_EQ(pause->value(), before + 1);
+    retype(pause, "9"); // above 5: the box takes no such digit
+    EXPECT_EQ(pause->text(), "");
+    Click("ButtonAccept");
+    EXPECT_EQ(ini.CompPlayDelay, 8);
+    EXPECT_EQ(ini.CompWaitForPlay, 0);
+
+    const QString tip = pause->toolTip();
+    EXPECT_TRUE(tip.contains("kompjutera") && tip.contains("pola sekunde")) << tip.toStdString();
+    bool labelled = false;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->text() == "Pauza izmedju igre 2 igraca (0.5s)") {
+            labelled = true;
+            EXPECT_EQ(label->toolTip(), tip);
+            EXPECT_EQ(label->buddy(), pause);
+        }
+    EXPECT_TRUE(labelled) << "the caption stays as it is";
 }
 
 TEST_F(OptionsDialog, FileThatCannotBeWrittenIsReportedAndTheValuesHoldForTheRun)

@@ -6,6 +6,7 @@
 
 #include "settings/atomic_file.h"
 #include "settings/writer_lock.h"
+#include "ui/language.h"
 #include "ui/statistics_dialog.h"
 #include "game/controller/statistics_store.h"
 
@@ -207,22 +208,28 @@ TEST_F(StatisticsStoreTest, ResetAsksFirstAndEmptiesOnlyOnYes)
     EXPECT_EQ(cell(2, pairsOneDeck), "-");
 }
 
-TEST_F(StatisticsStoreTest, AveragesWriteTheDecimalComma)
+// Each language writes a fraction its own way: English "1.50", Serbian "1,50".
+TEST_F(StatisticsStoreTest, AveragesWriteTheDecimalSignOfTheLanguage)
 {
     TStatisticsStore store(Ini());
     store.Record(kWin);
     store.Record(kHand); // two clears and the bonus in one hand
     store.Record({ TMatchEventKind::HandEnded, kPairs, 0, 1, false });
-    TStatisticsDialog dialog(store);
     const int pairsOneDeck = kPairs * kStatisticDecks;
-    const char* expected[][2]
-        = { { "Prosecan rezultat", "112,00" }, { "Odnete table po deljenju", "1,50" },
-              { "Bonusi za najvise karata po deljenju", "0,50" } };
-    for (int row = 3; row <= 5; ++row) {
-        const auto& [caption, text] = expected[row - 3];
-        EXPECT_EQ(dialog.Table()->verticalHeaderItem(row)->text(), caption);
-        EXPECT_EQ(dialog.Table()->item(row, pairsOneDeck)->text(), text) << caption;
+    const char* averages[] = { "112#00", "1#50", "0#50" };
+    const std::pair<const char*, char> languages[]
+        = { { SourceLanguage, ',' }, { "en", '.' }, { "sr_Latn", ',' }, { "sr_Cyrl", ',' } };
+    for (const auto& [code, sign] : languages) {
+        ASSERT_TRUE(InstallLanguage(QString::fromLatin1(code))) << code;
+        TStatisticsDialog dialog(store);
+        for (int row = 3; row <= 5; ++row)
+            EXPECT_EQ(dialog.Table()->item(row, pairsOneDeck)->text(),
+                QString::fromLatin1(averages[row - 3]).replace(QChar('#'), QChar(sign)))
+                << code << " row " << row;
     }
+    ASSERT_TRUE(InstallLanguage(QString::fromLatin1(SourceLanguage)));
+    TStatisticsDialog dialog(store);
+    EXPECT_EQ(dialog.Table()->verticalHeaderItem(3)->text(), "Prosecan rezultat");
 }
 
 TEST_F(MainWindowTest, HintsReachTheStatisticsFileAndTheDialog)

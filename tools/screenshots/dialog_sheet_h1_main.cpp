@@ -120,6 +120,10 @@ bool CapturedCards(const QString& folder)
     dialog.SetPlayers(seats[0].get(), seats[1].get(), seats[2].get(), seats[3].get(), 2);
     dialog.SetMostCards({ seats[0].get() });
     ok &= Save(dialog, folder, "deck_over_two_players");
+    seats[0]->SetPlayerName("Aleksandar Veliki-Petrovic");
+    dialog.SetPlayers(seats[0].get(), seats[1].get(), seats[2].get(), seats[3].get(), 0);
+    dialog.SetMostCards({ seats[0].get() });
+    ok &= Save(dialog, folder, "deck_over_long_name");
     return ok;
 }
 

@@ -44,11 +44,12 @@ bool maximized = false;
 
 // A window on its own settings file, shown and laid out.
 struct TSheetWindow {
-    TSheetWindow(
-        int mode, int playDelay = 0, bool tight = true, TAnimation animation = TAnimation::Off)
+    TSheetWindow(int mode, int playDelay = 0, bool tight = true,
+        TAnimation animation = TAnimation::Off,
+        const QStringList& names = { "Ja", "Pera", "Mika", "Zika" })
     {
         TIni ini(dir.filePath("Zaviko.ini"));
-        ini.SetPlayerNames("Ja", "Pera", "Mika", "Zika");
+        ini.SetPlayerNames(names[0], names[1], names[2], names[3]);
         ini.SetGameOptions(mode, 0, 0, playDelay, 0, true, !tight, tight, true, true, false);
         StoreAnimation(ini.FileName, animation);
         form = std::make_unique<TForm1>(dir.path());
@@ -113,6 +114,17 @@ bool StartOfMatch(const QString& folder)
         ok &= Save(loose, folder, QStringLiteral("window_loose_mode%1").arg(mode));
     }
     return ok;
+}
+
+// Names too long for their places: whole where there is room, cut at
+// their end elsewhere.
+bool LongNames(const QString& folder)
+{
+    FixRandomSeed(8);
+    TSheetWindow w(kEachForHimself, 0, true, TAnimation::Off,
+        { QString::fromUtf8("Bojana Đokić"), "Aleksandar Veliki-Petrovic",
+            "Aleksandar Veliki-Petrovic Drugi", "Aleksandar Veliki-Petrovic Treci" });
+    return Save(w, folder, QStringLiteral("window_long_names"));
 }
 
 // West shows its capture for ten seconds; the picture is taken meanwhile.
@@ -332,6 +344,7 @@ int main(int argc, char** argv)
     maximized = args.contains(QStringLiteral("--maximized"));
     const qsizetype docsAt = args.indexOf(QStringLiteral("--docs"));
     bool ok = StartOfMatch(folder);
+    ok &= LongNames(folder);
     ok &= Reveal(folder);
     ok &= MarkedAndGrown(folder);
     ok &= Flight(folder);

@@ -2,8 +2,11 @@
 
 #include "ui/score_grid/score_grid.h"
 
+#include <QAbstractItemView>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -61,6 +64,31 @@ void TGridCellPainter::paint(
     painter->restore();
 }
 
+QString TGridCellPainter::ShownText(const QString& text, const QFont& font, int width)
+{
+    // The band of DrawText starts 2 pixels in; a text may run on to the
+    // cell's edge. One that does not fit is cut to the band.
+    const QString limited = text.left(MaxShownText);
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(limited) <= width - 2) return limited;
+    return metrics.elidedText(limited, Qt::ElideRight, width - 4);
+}
+
+bool TGridCellPainter::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+    const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (ShownText(text, option.font, option.rect.width()) == text.left(MaxShownText)) {
+        QToolTip::hideText();
+        event->ignore();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    return true;
+}
+
 // The text sits in a band one line high, centred in the cell, 2 pixels in
 // from either side.
 void TGridCellPainter::DrawText(
@@ -74,6 +102,6 @@ void TGridCellPainter::DrawText(
     painter->setClipRect(rect);
     painter->setFont(font.Font);
     painter->setPen(font.Color);
-    const QString text = index.data(Qt::DisplayRole).toString().left(MaxShownText);
+    const QString text = ShownText(index.data(Qt::DisplayRole).toString(), font.Font, rect.width());
     painter->drawText(band, HorizontalFlag(alignment) | Qt::AlignTop | Qt::TextExpandTabs, text);
 }

@@ -13,6 +13,13 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
         const QModelIndex& index) const override;
+    // A cell whose text is cut shows it whole in a tooltip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+        const QModelIndex& index) override;
+
+    // The text as a cell `width` pixels wide shows it in `font`: at most its
+    // first 255 characters, cut at the end with "…" when it does not fit.
+    static QString ShownText(const QString& text, const QFont& font, int width);
 
 private:
     void DrawText(QPainter* painter, const QRect& rect, const QModelIndex& index,
