@@ -10,6 +10,7 @@
 #include "ui/message_boxes.h"
 #include "ui/language.h"
 #include "ui/startup_steps.h"
+#include "ui/stop_signals.h"
 
 #include <QApplication>
 
@@ -44,6 +45,9 @@ int main(int argc, char* argv[])
     } else {
         TForm1 form;
         StartupSteps::Note("window_built");
+        // A stop the system sends closes the window as "Gotovo" does, the
+        // match kept, and the program ends normally.
+        CatchStopSignals(&form, [&form](int) { form.CloseOnStopSignal(); });
         form.show();
         StartupSteps::Note("window_shown");
         const auto probe = TFrameProbe::FromEnvironment(&form);
