@@ -158,9 +158,13 @@ TEST_F(SavedMatchTest, AMatchThatCannotBeSavedLeavesTheChoiceToThePlayer)
         { "Zatvori bez cuvanja", QString() } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
+        Make();
+        ShowAndSettle();
+        // The computers may have opened the match already.
+        form->MatchSaver().Flush();
+        QFile::remove(SaveFile());
         ASSERT_TRUE(QDir(dir.path()).mkpath("Zaviko.sav"));
         sink.shown.errors.clear();
-        Make();
         SeedWhereHumanStarts();
         OneMove();
         const int moves = Controller().State().MovesMade;
@@ -188,11 +192,10 @@ TEST_F(SavedMatchTest, AMatchThatCannotBeSavedLeavesTheChoiceToThePlayer)
                     }
             } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 dialog->selectFile(elsewhere);
-                dialog->accept();
+                static_cast<QDialog*>(dialog)->accept();
             }
         });
         driver.start(0);
-        form->show();
         EXPECT_TRUE(form->close());
         driver.stop();
         SetMessageSink(std::move(previous));
