@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Every message box the program shows goes through the one sink installed here,
 // so tests can record messages and answer confirmations instead of a person.
@@ -14,6 +15,15 @@ public:
     // that shows no buttons treats it as any other question.
     virtual bool DestructiveConfirmation(const std::string& text) { return Confirmation(text); }
     virtual void Error(const std::string& text) = 0;
+    // An error with a choice of what to do: the index of the answer chosen
+    // from `answers`, or -1 when no one can answer (a sink without buttons
+    // shows it as an error), which the caller takes as its last answer.
+    virtual int Choice(const std::string& text, const std::vector<std::string>& answers)
+    {
+        (void)answers;
+        Error(text);
+        return -1;
+    }
     virtual void Message(const std::string& text) = 0; // a plain box with OK
 };
 

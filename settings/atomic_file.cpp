@@ -1,5 +1,7 @@
 #include "settings/atomic_file.h"
 
+#include "settings/write_journal.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -28,6 +30,12 @@ const QString kTemporaryMark = QStringLiteral(".zaviko-tmp-");
 std::function<void(const QString&)>& BeforeReplaceHook()
 {
     static std::function<void(const QString&)> hook;
+    return hook;
+}
+
+std::function<bool(const QString&)>& NewFilesRefusedHook()
+{
+    static std::function<bool(const QString&)> hook;
     return hook;
 }
 
@@ -90,10 +98,10 @@ void KeepFirstBackup(const QString& target, const QString& suffix)
 // the test hook throws.
 class TTemporary {
 public:
-    explicit TTemporary(const QString& target)
+    TTemporary(const QString& target, bool refused)
         : FName(QFile::encodeName(TemporaryPattern(target)))
     {
-        FFd = ::mkostemp(FName.data(), O_CLOEXEC);
+        if (!refused) FFd = ::mkostemp(FName.data(), O_CLOEXEC);
     }
     ~TTemporary()
     {
@@ -115,18 +123,6 @@ private:
     bool FRenamed = false;
 };
 
-bool WriteInPlace(const QString& target, const QByteArray& data)
-{
-    const int fd = ::open(QFile::encodeName(target).constData(),
-        O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st { };
-    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0
-        && WriteAll(fd, data);
-    ::close(fd);
-    return ok;
-}
-
 } // namespace
 
 QString TemporaryPattern(const QString& path)
@@ -137,7 +133,7 @@ QString TemporaryPattern(const QString& path)
 bool WriteFileAtomically(const QString& path, const QByteArray& data, TInPlace inPlace)
 {
     QString reason;
-    return WriteFileAtomically(path, data, TAtomicWrite { inPlace, QString() }, reason);
+    return WriteFileAtomically(path, data, TAtomicWrite { inPlace, QString(), QString() }, reason);
 }
 
 bool WriteFileAtomically(
@@ -148,13 +144,14 @@ bool WriteFileAtomically(
     const std::optional<QString> target = WriteTarget(path, st, exists, reason);
     if (!target) return false;
     RemoveStaleTemporaries(*target);
-    TTemporary temp(*target);
+    const bool refusedByHook = NewFilesRefusedHook() && NewFilesRefusedHook()(*target);
+    TTemporary temp(*target, refusedByHook);
     if (temp.Fd() < 0) {
-        const int error = errno;
-        reason = SystemError();
+        const int error = refusedByHook ? EACCES : errno;
+        reason = QString::fromLocal8Bit(std::strerror(error));
         const bool folderRefused = error == EACCES || error == EPERM || error == EROFS;
         return folderRefused && exists && how.inPlace == TInPlace::Allow
-            && WriteInPlace(*target, data);
+            && WriteThroughJournal(*target, data, how.journalFolder, reason);
     }
     // The new file keeps the old one's permissions.
     if (::fchmod(temp.Fd(), exists ? (st.st_mode & 07777) : 0644) != 0
@@ -190,4 +187,9 @@ int RemoveStaleTemporaries(const QString& path, int minAgeSeconds)
 void SetBeforeReplaceHook(std::function<void(const QString& path)> hook)
 {
     BeforeReplaceHook() = std::move(hook);
+}
+
+void SetNewFilesRefusedHook(std::function<bool(const QString& target)> hook)
+{
+    NewFilesRefusedHook() = std::move(hook);
 }

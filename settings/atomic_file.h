@@ -19,7 +19,9 @@ enum class TInPlace {
 // at the end of a symbolic link there) is refused. A link to a regular file
 // is followed, so the link stays and its target gets the new data.
 // With TInPlace::Allow a folder that cannot be written still lets an existing
-// writable file be rewritten in place, which a crash may cut short.
+// writable file be rewritten in place, through a journal in the per-user
+// folder (see write_journal.h), so a crash leaves the old or the new file
+// once the next start has finished the journal.
 bool WriteFileAtomically(
     const QString& path, const QByteArray& data, TInPlace inPlace = TInPlace::Refuse);
 
@@ -31,6 +33,9 @@ struct TAtomicWrite {
     // already there is kept, so it holds the oldest version. The file itself
     // is never without a whole version, also during the backup.
     QString backupSuffix;
+    // Where an in-place rewrite keeps its journal; without one an in-place
+    // rewrite is refused.
+    QString journalFolder;
 };
 
 // WriteFileAtomically with a backup; on failure `reason` says why in a few
@@ -54,3 +59,8 @@ int RemoveStaleTemporaries(const QString& path, int minAgeSeconds = 60);
 // temporary file and before it replaces the old one. A hook that throws
 // stands for a crash at that moment. Pass nullptr to remove it.
 void SetBeforeReplaceHook(std::function<void(const QString& path)> hook);
+
+// Test hook: a hook that returns true for a target makes its folder refuse
+// new files, as a read-only folder does for a user without rights to it
+// (tests may run with rights to write everywhere). nullptr removes it.
+void SetNewFilesRefusedHook(std::function<bool(const QString& target)> hook);

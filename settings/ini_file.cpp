@@ -2,6 +2,7 @@
 
 #include "settings/atomic_file.h"
 #include "settings/player_files.h"
+#include "settings/write_journal.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -126,6 +127,9 @@ TIniFile::TIniFile(const QString& FileName, const QByteArray& Contents)
 
 void TIniFile::Load()
 {
+    // A rewrite in place that a kill cut short is finished before the file
+    // is read, so its cut text is never taken for the settings.
+    FinishJournaledWrite(FFileName, PerUserFolder());
     // Only a regular file within the limit: a pipe or a device in its place
     // would block the start or never end.
     QByteArray data;
@@ -278,7 +282,9 @@ void TIniFile::UpdateFile()
     const QByteArray lineEnd = FLineEnd.toLatin1();
     for (const QByteArray& line : FRaw)
         data += line + lineEnd;
-    if (!FReadable || !WriteFileAtomically(FFileName, data, TInPlace::Allow))
+    QString reason;
+    const TAtomicWrite how { TInPlace::Allow, QString(), PerUserFolder() };
+    if (!FReadable || !WriteFileAtomically(FFileName, data, how, reason))
         throw EIniFileException(FFileName);
     FChanged = false;
 }

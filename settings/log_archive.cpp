@@ -94,12 +94,28 @@ TLinkResult LinkToNewName(const QString& Source, const QString& Target)
     }
 }
 
+TLiveLinks LiveLogLinks(const QString& LogFileName, const QString& ArchiveFolder)
+{
+    struct stat live { };
+    if (::lstat(QFile::encodeName(LogFileName).constData(), &live) != 0 || !S_ISREG(live.st_mode)
+        || live.st_nlink < 2)
+        return TLiveLinks::Single;
+    const QString folder
+        = ArchiveFolder.isEmpty() ? QFileInfo(LogFileName).absolutePath() : ArchiveFolder;
+    const QStringList names = QDir(folder).entryList(
+        { QFileInfo(LogFileName).fileName() + QStringLiteral("-*") }, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        struct stat other { };
+        if (::lstat(QFile::encodeName(QDir(folder).filePath(name)).constData(), &other) == 0
+            && other.st_ino == live.st_ino && other.st_dev == live.st_dev)
+            return TLiveLinks::Archived;
+    }
+    return TLiveLinks::Foreign;
+}
+
 void FinishInterruptedArchive(const QString& LogFileName)
 {
-    const QByteArray path = QFile::encodeName(LogFileName);
-    struct stat info { };
-    if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink > 1)
-        ::unlink(path.constData());
+    ::unlink(QFile::encodeName(LogFileName).constData());
 }
 
 std::optional<QDateTime> FirstLineTime(int Handle, const QString& TimestampFormat)

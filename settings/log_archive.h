@@ -37,10 +37,17 @@ TLinkResult LinkToNewName(const QString& Source, const QString& Target);
 // behind.
 TCopyResult CopyToNewFile(int SourceHandle, const QString& Target);
 
+// What a second name of the live log means at the start.
+enum class TLiveLinks {
+    Single, // one name, or no regular file: nothing to do
+    Archived, // its archive in `ArchiveFolder`: an archive a crash cut short
+    Foreign, // a link made by someone else: its lines must still be archived
+};
+TLiveLinks LiveLogLinks(const QString& LogFileName, const QString& ArchiveFolder);
+
 // A crash between LinkToNewName and the removal of the live name leaves the
 // live file with a second name, its archive: the live name is then removed,
-// and the next open starts a new file. (A log someone else has hard-linked on
-// purpose is taken for such a leftover too.)
+// and the next open starts a new file.
 void FinishInterruptedArchive(const QString& LogFileName);
 
 // The time stamp of the open log's first line, read with the log's format:

@@ -72,7 +72,16 @@ void TLogFile::Loaded()
 void TLogFile::Open()
 {
     if (Active()) return;
-    FinishInterruptedArchive(FLogFileName);
+    switch (LiveLogLinks(FLogFileName, FArchiveDir)) {
+    case TLiveLinks::Archived:
+        FinishInterruptedArchive(FLogFileName);
+        break;
+    case TLiveLinks::Foreign:
+        ArchiveLinkedLog();
+        break;
+    case TLiveLinks::Single:
+        break;
+    }
     FStream = std::make_unique<TLogFileStream>(FLogFileName);
     ApplySyncModes();
     try {
@@ -274,6 +283,26 @@ void TLogFile::Archive()
         throw ELogBackupError(kBackupFailed);
     }
     StartNewFile(now);
+}
+
+// A log someone else gave a second name (a hard link to keep it, say) is
+// archived as the rotation would, so its lines stay among the log's files;
+// where that fails it is written on, never dropped.
+void TLogFile::ArchiveLinkedLog()
+{
+    const QDate today = FClock().date();
+    if (!FArchiveDir.isEmpty() && !QDir(FArchiveDir).exists()) QDir().mkdir(FArchiveDir);
+    TPlaced placed = PlaceArchive(today, [this](const QString& name) {
+        switch (LinkToNewName(FLogFileName, name)) {
+        case TLinkResult::Linked:
+            return TPlaced::Done;
+        case TLinkResult::Exists:
+            return TPlaced::Taken;
+        default:
+            return TPlaced::Failed;
+        }
+    });
+    if (placed == TPlaced::Done) FinishInterruptedArchive(FLogFileName);
 }
 
 void TLogFile::StartNewFile(const QDateTime& Now)

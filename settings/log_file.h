@@ -92,6 +92,7 @@ private:
     void Archive();
     TPlaced PlaceArchive(const QDate& Today, const std::function<TPlaced(const QString&)>& Place);
     void StartNewFile(const QDateTime& Now);
+    void ArchiveLinkedLog();
     QString SessionText(const char* Verb) const;
     // A new stream takes the log's deferred and background sync settings.
     void ApplySyncModes();

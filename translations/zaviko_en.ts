@@ -672,10 +672,6 @@ The match will be saved, so you can go on with it the next time you start the ga
         <translation>Go on with the unfinished match?</translation>
     </message>
     <message>
-        <source>Partija nije mogla da se sacuva.</source>
-        <translation>The match could not be saved.</translation>
-    </message>
-    <message>
         <source>&amp;Vrati potez</source>
         <translation>&amp;Undo Move</translation>
     </message>
@@ -730,6 +726,42 @@ The match will be saved, so you can go on with it the next time you start the ga
     <message>
         <source>Tok &amp;igre</source>
         <translation>Move &amp;History</translation>
+    </message>
+    <message>
+        <source>Partija u toku ne moze da se cuva u %1. Ako se igra prekine pre nego sto je zatvoris, partija ce biti izgubljena.</source>
+        <translation>The match in progress cannot be kept in %1. If the game stops before you close it, the match will be lost.</translation>
+    </message>
+    <message>
+        <source>Pokusaj ponovo</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>Sacuvaj drugde...</source>
+        <translation>Save elsewhere...</translation>
+    </message>
+    <message>
+        <source>Zatvori bez cuvanja</source>
+        <translation>Close without saving</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva.
+
+Fajl: %1</source>
+        <translation>The match could not be saved.
+
+File: %1</translation>
+    </message>
+    <message>
+        <source>Sacuvaj partiju</source>
+        <translation>Save the match</translation>
+    </message>
+    <message>
+        <source>Sacuvana partija (*.sav)</source>
+        <translation>Saved match (*.sav)</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva u %1 (%2).</source>
+        <translation>The match could not be saved in %1 (%2).</translation>
     </message>
 </context>
 <context>

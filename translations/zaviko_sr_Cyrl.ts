@@ -672,10 +672,6 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
         <translation>Настави започету партију?</translation>
     </message>
     <message>
-        <source>Partija nije mogla da se sacuva.</source>
-        <translation>Партија није могла да се сачува.</translation>
-    </message>
-    <message>
         <source>&amp;Vrati potez</source>
         <translation>&amp;Врати потез</translation>
     </message>
@@ -730,6 +726,42 @@ Partija ce biti sacuvana, pa mozes da je nastavis kad sledeci put pokrenes igru.
     <message>
         <source>Tok &amp;igre</source>
         <translation>Ток &amp;игре</translation>
+    </message>
+    <message>
+        <source>Partija u toku ne moze da se cuva u %1. Ako se igra prekine pre nego sto je zatvoris, partija ce biti izgubljena.</source>
+        <translation>Партија у току не може да се чува у %1. Ако се игра прекине пре него што је затвориш, партија ће бити изгубљена.</translation>
+    </message>
+    <message>
+        <source>Pokusaj ponovo</source>
+        <translation>Покушај поново</translation>
+    </message>
+    <message>
+        <source>Sacuvaj drugde...</source>
+        <translation>Сачувај другде...</translation>
+    </message>
+    <message>
+        <source>Zatvori bez cuvanja</source>
+        <translation>Затвори без чувања</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva.
+
+Fajl: %1</source>
+        <translation>Партија није могла да се сачува.
+
+Фајл: %1</translation>
+    </message>
+    <message>
+        <source>Sacuvaj partiju</source>
+        <translation>Сачувај партију</translation>
+    </message>
+    <message>
+        <source>Sacuvana partija (*.sav)</source>
+        <translation>Сачувана партија (*.sav)</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva u %1 (%2).</source>
+        <translation>Партија није могла да се сачува у %1 (%2).</translation>
     </message>
 </context>
 <context>

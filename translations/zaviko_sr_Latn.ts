@@ -672,10 +672,6 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
         <translation>Nastavi započetu partiju?</translation>
     </message>
     <message>
-        <source>Partija nije mogla da se sacuva.</source>
-        <translation>Partija nije mogla da se sačuva.</translation>
-    </message>
-    <message>
         <source>&amp;Vrati potez</source>
         <translation>&amp;Vrati potez</translation>
     </message>
@@ -730,6 +726,42 @@ Partija će biti sačuvana, pa možeš da je nastaviš kad sledeći put pokrene�
     <message>
         <source>Tok &amp;igre</source>
         <translation>Tok &amp;igre</translation>
+    </message>
+    <message>
+        <source>Partija u toku ne moze da se cuva u %1. Ako se igra prekine pre nego sto je zatvoris, partija ce biti izgubljena.</source>
+        <translation>Partija u toku ne može da se čuva u %1. Ako se igra prekine pre nego što je zatvoriš, partija će biti izgubljena.</translation>
+    </message>
+    <message>
+        <source>Pokusaj ponovo</source>
+        <translation>Pokušaj ponovo</translation>
+    </message>
+    <message>
+        <source>Sacuvaj drugde...</source>
+        <translation>Sačuvaj drugde...</translation>
+    </message>
+    <message>
+        <source>Zatvori bez cuvanja</source>
+        <translation>Zatvori bez čuvanja</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva.
+
+Fajl: %1</source>
+        <translation>Partija nije mogla da se sačuva.
+
+Fajl: %1</translation>
+    </message>
+    <message>
+        <source>Sacuvaj partiju</source>
+        <translation>Sačuvaj partiju</translation>
+    </message>
+    <message>
+        <source>Sacuvana partija (*.sav)</source>
+        <translation>Sačuvana partija (*.sav)</translation>
+    </message>
+    <message>
+        <source>Partija nije mogla da se sacuva u %1 (%2).</source>
+        <translation>Partija nije mogla da se sačuva u %1 (%2).</translation>
     </message>
 </context>
 <context>

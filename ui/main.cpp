@@ -11,6 +11,7 @@
 #include "ui/language.h"
 #include "ui/single_instance.h"
 #include "ui/startup_steps.h"
+#include "ui/stop_signals.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -66,6 +67,9 @@ int main(int argc, char* argv[])
         TForm1 form;
         window = &form;
         StartupSteps::Note("window_built");
+        // A stop the system sends closes the window as "Gotovo" does, the
+        // match kept, and the program ends normally.
+        CatchStopSignals(&form, [&form](int) { form.CloseOnStopSignal(); });
         form.show();
         StartupSteps::Note("window_shown");
         const auto probe = TFrameProbe::FromEnvironment(&form);

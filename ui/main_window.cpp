@@ -8,6 +8,7 @@
 #include "cards/zucard_pictures.h"
 #include "cards/zugraphics.h"
 #include "game/controller/match_controller.h"
+#include "game/controller/match_saver.h"
 #include "game/controller/statistics_store.h"
 #include "platform/message_sink.h"
 #include "ui/animation_box.h"
@@ -126,6 +127,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     // The start gave the seats their names.
     ApplyNamesToMenus();
     ShowSavedMatch();
+    KeepMatchesInProgress();
     CentreOnScreen();
     RestoreWindowSize();
     RestoreHistoryPanel();

@@ -19,6 +19,7 @@ class TFlightStage;
 class TKeyboardPlay;
 class TIni;
 class TMatchController;
+class TMatchSaver;
 class TMoveHistoryPanel;
 class TScorePanel;
 class THintCard;
@@ -127,6 +128,12 @@ public:
     TAnnouncer* Announcer() const { return FAnnouncer; }
     // "Vrati potez".
     void Vratipotez1Click();
+    // Keeps the match in progress on the disk after every move.
+    TMatchSaver& MatchSaver() const { return *FSaver; }
+    // Closes the window as "Gotovo" does, without asking: the system wants
+    // the program gone (a stop signal). A question open at the time is
+    // dismissed first; the match is kept for the next start.
+    void CloseOnStopSignal();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -173,6 +180,14 @@ private:
     // Asks whether to go on with it; true when it was offered, in which case
     // a declined match has been replaced by a fresh one and its start asked.
     bool OfferSavedMatch();
+    // From here on each completed move is kept on the disk (TMatchSaver).
+    void KeepMatchesInProgress();
+    // A write of the match in progress failed: said once a session.
+    void ReportKeepFailure();
+    // At close: the match under way written, or the player's choice when it
+    // cannot be (try again, save elsewhere, close without it).
+    void KeepMatchOnClose();
+    bool SaveMatchElsewhere(const TSavedMatch& match);
     void ApplyNamesToMenus();
     void CentreOnScreen();
     void DrawShownPicturesAhead();
@@ -213,10 +228,15 @@ private:
     // Before the controller, which reports to it until it goes.
     std::unique_ptr<TStatisticsStore> FStatistics;
     std::unique_ptr<TStatisticsStore> FUndoStatistics;
+    // Before the controller too: the controller hands it each move.
+    std::unique_ptr<TMatchSaver> FSaver;
     std::unique_ptr<TMatchController> FController;
     bool FCanViewMine = true;
     bool FCanViewOthers = true;
     bool FClosing = false;
+    bool FStopBySignal = false;
+    int FStopTries = 0;
+    bool FKeepFailureShown = false;
     // Shown at start and waiting for the player's answer.
     std::optional<TSavedMatch> FSavedMatch;
 };

@@ -213,8 +213,14 @@ bool TForm1::OfferSavedMatch()
     if (!FSavedMatch) return false;
     const TSavedMatch saved = *std::exchange(FSavedMatch, std::nullopt);
     const bool resume = MessageSink().Confirmation(tr("Nastavi zapocetu partiju?").toStdString());
-    // Offered once: a declined match is not offered again.
-    TSavedMatchStore(FSettings->FileName).Remove();
+    if (FStopBySignal) {
+        // The question was dismissed by a stop: the match waits for the next start.
+        FSavedMatch = saved;
+        return true;
+    }
+    // Offered once: a declined match is not offered again. A resumed one
+    // stays on the disk, as the match in progress.
+    if (!resume) TSavedMatchStore(FSettings->FileName).Remove();
     if (resume) {
         FController->ResumeMatch(saved);
     } else {
@@ -230,7 +236,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (FController && FController->MatchUnderway()
+    if (FController && FController->MatchUnderway() && !FStopBySignal
         && !MessageSink().Confirmation(tr(kAbandonClose).toStdString())) {
         event->ignore();
         return;
@@ -239,9 +245,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     // The worker stops before the log closes and before anything it uses goes.
     if (FController) {
         FController->Shutdown();
-        if (FController->MatchUnderway()
-            && !TSavedMatchStore(FSettings->FileName).Save(FController->SavedMatch()))
-            MessageSink().Error(tr("Partija nije mogla da se sacuva.").toStdString());
+        KeepMatchOnClose();
     }
     if (FOverview) FOverview->CloseIfOpen();
     KeepWindowSize();

@@ -8,6 +8,9 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 QPointer<QWidget>& Owner()
@@ -54,6 +57,25 @@ int Show(QMessageBox::Icon icon, const std::string& text, TButtons buttons)
     return box.buttonRole(box.clickedButton());
 }
 
+// The answers in the order given; the first is the default and Escape's, as
+// it throws nothing away.
+int ShowChoice(const std::string& text, const std::vector<std::string>& answers)
+{
+    QMessageBox box(QMessageBox::Warning, Title(), QString::fromStdString(text),
+        QMessageBox::NoButton, BoxParent());
+    box.setTextFormat(Qt::PlainText);
+    std::vector<QPushButton*> buttons;
+    for (const std::string& answer : answers)
+        buttons.push_back(box.addButton(QString::fromStdString(answer), QMessageBox::ActionRole));
+    if (!buttons.empty()) {
+        box.setDefaultButton(buttons.front());
+        box.setEscapeButton(buttons.front());
+    }
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? -1 : int(chosen - buttons.begin());
+}
+
 class TMessageBoxSink : public TMessageSink {
 public:
     void Information(const std::string& text) override
@@ -75,6 +97,10 @@ public:
     void Message(const std::string& text) override
     {
         Show(QMessageBox::NoIcon, text, TButtons::Ok);
+    }
+    int Choice(const std::string& text, const std::vector<std::string>& answers) override
+    {
+        return ShowChoice(text, answers);
     }
 };
 

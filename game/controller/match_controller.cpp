@@ -163,6 +163,8 @@ void TMatchController::NewGame(bool initial)
     FState.CurrentPlayer = FirstPlayerOfDraw(Random(FState.GameMode == kTwoPlayers ? 2 : 4));
     if (FState.CurrentPlayer == SeatS) SetWaitingToStart(false);
     ShowStatusTurn();
+    // The match this one replaces is kept no more.
+    ReportProgress();
     if (!FFirstActivation) AskWhenDealt();
 }
 
@@ -226,6 +228,15 @@ TSavedMatch TMatchController::SavedMatch() const
     return { FState, FLastMoves, RandomState(), FHandClears, FUndoUsed, FHistory, FUndo };
 }
 
+void TMatchController::ReportProgress()
+{
+    if (!OnMatchProgress) return;
+    if (Underway(FState))
+        OnMatchProgress(SavedMatch());
+    else
+        OnMatchProgress(std::nullopt);
+}
+
 void TMatchController::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
 {
     FLastMoves[seat] = { playedId, takenIds };
@@ -265,6 +276,7 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
     // After ShowState, which starts a prepared state with nothing to take back.
     FUndo = match.undo;
     LogLine(QStringLiteral("****** Nastavak sacuvane igre ******"));
+    ReportProgress();
     if (FState.CurrentPlayer != SeatS) StartSequence(true);
 }
 

@@ -125,6 +125,12 @@ public:
     // Told of every hand's end, match's end and hint shown, on the GUI thread.
     std::function<void(const TMatchEvent&)> OnMatchEvent;
 
+    // --- The match in progress ---
+    // Told on the GUI thread after every completed move (and a move taken
+    // back, and a match resumed) of the match to keep, or of nothing once no
+    // match is under way (it ended, or a new one has not begun).
+    std::function<void(const std::optional<TSavedMatch>&)> OnMatchProgress;
+
     // --- Settings the window changed ---
     // Names from the settings onto the seats and the score rows.
     void ApplyNames();
@@ -180,6 +186,8 @@ public:
     bool MatchUnderway() const { return Busy() ? FUnderway.load() : Underway(FState); }
     // The match as it stands, for saving; only between sequences.
     TSavedMatch SavedMatch() const;
+    // Tells OnMatchProgress of the match as it stands.
+    void ReportProgress();
     // Goes on with a saved match; a computer seat on turn plays at once.
     void ResumeMatch(const TSavedMatch& match);
     // Ends a computer's reveal at once (the space key, a click on the table);

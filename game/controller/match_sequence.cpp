@@ -116,7 +116,12 @@ void TMatchController::EndTurn()
     for (;;) {
         FinishTurn(FState, FWorker.Events());
         PublishProgress();
-        FWorker.RunOnGui([this] { ClearTableMarks(); });
+        // The move is complete (the hand refilled or ended): it is kept
+        // before the next one starts.
+        FWorker.RunOnGui([this] {
+            ClearTableMarks();
+            ReportProgress();
+        });
         if (FState.GameOver) {
             // Names belong to the GUI thread: a rename may change them.
             QString winner;

@@ -38,5 +38,6 @@ bool TMatchController::UndoMove()
     FUndoUsed = true;
     LogLine(Name(SeatS) + QStringLiteral(" vraca potez"));
     ShowNotice(QCoreApplication::translate("TMatchController", "Potez je vracen."));
+    ReportProgress();
     return true;
 }

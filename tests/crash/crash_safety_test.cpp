@@ -7,6 +7,7 @@
 #include "settings/atomic_file.h"
 #include "settings/ini.h"
 #include "settings/ini_file.h"
+#include "settings/write_journal.h"
 #include "ui/score_grid/score_grid_file.h"
 #include "tests/settings/file_helpers.h"
 
@@ -97,6 +98,40 @@ TEST_F(CrashSafety, SettingsFileIsAlwaysOneWholeVersion)
     // The next save clears what earlier kills left.
     EXPECT_EQ(RemoveStaleTemporaries(path, 60), 0);
     EXPECT_LE(FilesIn(dir.path()).size(), 2) << FilesIn(dir.path()).join(' ').toStdString();
+}
+
+// With the settings' folder refusing new files, each save rewrites the file
+// in place, which cuts it first: what a kill leaves may be cut, but the
+// journal in the per-user folder lets the next start finish the rewrite, so
+// the file it reads is always one whole version.
+TEST_F(CrashSafety, SettingsRewrittenInPlaceAreOneWholeVersionAfterTheNextStart)
+{
+    const QString path = FilePath("Zaviko.ini");
+    const TIni defaults(path);
+    // The writer's per-user folder, where its journal goes.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(FilePath("user")));
+    const QString journals = FilePath("user/crash_writer");
+    long first = 1, cut = 0, finished = 0;
+    std::set<long> seen;
+    const int rounds = qEnvironmentVariableIntValue("ZAVIKO_CRASH_ROUNDS") > 0
+        ? qEnvironmentVariableIntValue("ZAVIKO_CRASH_ROUNDS")
+        : 40;
+    for (int round = 0; round < rounds; ++round) {
+        RunAndKill("settings-in-place", path, first, 30000);
+        first += 100000;
+        if (SettingsVersion(path) < 0) ++cut;
+        if (FinishJournaledWrite(path, journals)) ++finished;
+        const long n = SettingsVersion(path);
+        ASSERT_GE(n, 0) << "round " << round << ":\n" << ReadAll(path).toStdString();
+        seen.insert(n);
+        // A whole file is never left for a journal to overwrite later.
+        ASSERT_FALSE(QFile::exists(JournalName(path, journals))) << round;
+    }
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_GT(seen.size(), size_t(rounds / 2));
+    std::printf("settings in place: %d kills, %zu versions seen, %ld cut, %ld finished\n", rounds,
+        seen.size(), cut, finished);
+    EXPECT_EQ(FilesIn(dir.path()), QStringList { "Zaviko.ini" });
 }
 
 // The number every cell holds, or -1 for a file that is damaged or mixed.

@@ -121,4 +121,22 @@ TEST_F(LogHardening, AnArchiveCutShortByACrashIsFinishedAtTheNextOpen)
     EXPECT_EQ(ReadAll(Path()), "new\r\n");
 }
 
+// A second name the player gave the log (a hard link elsewhere, to keep it)
+// is no archive of ours: the log is archived as the rotation does, so every
+// line it held stays among the log's files, and a new log begins.
+TEST_F(LogHardening, ALogLinkedElsewhereIsArchivedWithEveryLine)
+{
+    WriteAll(Path(), "first\r\nsecond\r\n");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("kept"));
+    const QString kept = dir.filePath("kept/mine.log");
+    ASSERT_EQ(
+        ::link(QFile::encodeName(Path()).constData(), QFile::encodeName(kept).constData()), 0);
+    log.Open();
+    log.Write("third\r\n");
+    log.Close();
+    EXPECT_EQ(ReadAll(Archive(1)), "first\r\nsecond\r\n");
+    EXPECT_EQ(ReadAll(Path()), "third\r\n");
+    EXPECT_EQ(ReadAll(kept), "first\r\nsecond\r\n");
+}
+
 } // namespace

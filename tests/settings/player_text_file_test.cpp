@@ -24,8 +24,8 @@ bool Write(const QString& path, const QByteArray& data, const QString& backupSuf
     QString* reason = nullptr)
 {
     QString why;
-    const bool written
-        = WriteFileAtomically(path, data, TAtomicWrite { TInPlace::Refuse, backupSuffix }, why);
+    const bool written = WriteFileAtomically(
+        path, data, TAtomicWrite { TInPlace::Refuse, backupSuffix, QString() }, why);
     if (reason) *reason = why;
     return written;
 }

@@ -2,14 +2,20 @@
 // asks first, closing asks and saves, and the next start offers to go on.
 #include "tests/ui/main_window_fixture.h"
 
+#include "game/controller/match_saver.h"
 #include "game/controller/saved_match_store.h"
 #include "tests/game/controller/stuck_search.h"
+#include "tests/settings/file_helpers.h"
+#include "ui/message_boxes.h"
 #include "ui/game_option_setting.h"
 #include "ui/move_history_panel.h"
 #include "ui/seat_marks.h"
 #include "ui/table_view.h"
 
 #include <QAccessible>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
@@ -52,6 +58,12 @@ protected:
         WaitIdle();
     }
     QString SaveFile() const { return dir.filePath("Zaviko.sav"); }
+    int SavedMoves() const
+    {
+        std::string error;
+        const auto match = LoadMatchText(ReadAll(SaveFile()).toStdString(), error);
+        return match ? match->state.MovesMade : -1;
+    }
 };
 
 TEST_F(SavedMatchTest, NovaAsksExactlyWhileAMatchIsUnderWay)
@@ -82,7 +94,9 @@ TEST_F(SavedMatchTest, ClosingSavesAndTheNextStartGoesOn)
     const TMatchState before = Controller().State();
     sink.shown.confirmReply = false;
     EXPECT_FALSE(form->close()); // declined: the window stays
-    EXPECT_FALSE(QFile::exists(SaveFile()));
+    // Kept after the move already, as a kill would find it.
+    EXPECT_TRUE(form->MatchSaver().Flush());
+    EXPECT_EQ(SavedMoves(), before.MovesMade);
     sink.shown.confirmReply = true;
     EXPECT_TRUE(form->close());
     ASSERT_TRUE(QFile::exists(SaveFile()));
@@ -96,7 +110,15 @@ TEST_F(SavedMatchTest, ClosingSavesAndTheNextStartGoesOn)
     EXPECT_EQ(Controller().State().hands, before.hands);
     EXPECT_EQ(Controller().State().Score, before.Score);
     EXPECT_EQ(Controller().State().MovesMade, before.MovesMade);
-    EXPECT_FALSE(QFile::exists(SaveFile())); // offered once
+    // Resumed, it is the match in progress, and stays on the disk as one.
+    form->MatchSaver().Flush();
+    EXPECT_EQ(SavedMoves(), before.MovesMade);
+    form.reset();
+    // Declined, it is offered no more.
+    sink.shown.confirmReply = false;
+    Make();
+    ShowAndSettle();
+    EXPECT_FALSE(QFile::exists(SaveFile()));
 }
 
 // A computer stuck in its move holds the window no longer than the stop's
@@ -144,6 +166,76 @@ TEST_F(SavedMatchTest, TheLastMovesComeBackWithTheResumedMatch)
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         EXPECT_EQ(form->SeatMarks()->Mark(seat)->text(), marks[seat]) << seat;
         EXPECT_EQ(form->SeatMarks()->Mark(seat)->isVisible(), !marks[seat].isEmpty()) << seat;
+    }
+}
+
+// A folder where the save belongs makes every write fail: the player is told
+// once while playing, and at the close the window stays while the real
+// message box offers the choice: try again (the folder gone, it saves), save
+// elsewhere (through the file dialog), or close and lose the match.
+TEST_F(SavedMatchTest, AMatchThatCannotBeSavedLeavesTheChoiceToThePlayer)
+{
+    const QString elsewhere = dir.filePath("elsewhere.sav");
+    const struct {
+        const char* button;
+        QString file; // where the match is found after the close, or none
+    } cases[] = { { "Pokusaj ponovo", SaveFile() }, { "Sacuvaj drugde...", elsewhere },
+        { "Zatvori bez cuvanja", QString() } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        Make();
+        ShowAndSettle();
+        // The computers may have opened the match already.
+        form->MatchSaver().Flush();
+        QFile::remove(SaveFile());
+        ASSERT_TRUE(QDir(dir.path()).mkpath("Zaviko.sav"));
+        sink.shown.errors.clear();
+        SeedWhereHumanStarts();
+        OneMove();
+        const int moves = Controller().State().MovesMade;
+        form->MatchSaver().Flush();
+        QApplication::processEvents();
+        ASSERT_EQ(sink.shown.errors.size(), 1u);
+        EXPECT_NE(
+            sink.shown.errors[0].find("Partija u toku ne moze da se cuva"), std::string::npos);
+
+        auto previous = SetMessageSink(MakeMessageBoxSink());
+        bool choiceShown = false, windowOpen = false;
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                const bool choice = box->text().startsWith("Partija nije mogla da se sacuva.");
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == (choice ? c.button : "Da")) {
+                        if (choice) {
+                            choiceShown = true;
+                            windowOpen = form->isVisible();
+                            if (c.file == SaveFile()) QDir(SaveFile()).removeRecursively();
+                        }
+                        button->click();
+                    }
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                dialog->selectFile(elsewhere);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        driver.start(0);
+        EXPECT_TRUE(form->close());
+        driver.stop();
+        SetMessageSink(std::move(previous));
+        EXPECT_TRUE(choiceShown);
+        EXPECT_TRUE(windowOpen);
+        form.reset();
+        if (!c.file.isEmpty()) {
+            std::string error;
+            const auto match = LoadMatchText(ReadAll(c.file).toStdString(), error);
+            ASSERT_TRUE(match) << error;
+            EXPECT_EQ(match->state.MovesMade, moves);
+        }
+        QDir(SaveFile()).removeRecursively();
+        QFile::remove(SaveFile());
+        QFile::remove(elsewhere);
     }
 }
 
