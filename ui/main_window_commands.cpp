@@ -44,14 +44,35 @@ const char* const kAbandonClose = QT_TRANSLATE_NOOP("TForm1",
     "Partija je u toku. Da li zelis da izadjes?\n\nPartija ce biti sacuvana, pa mozes da je "
     "nastavis kad sledeci put pokrenes igru.");
 
+// The match stands still while the player answers a question about it, and
+// through what the answer does; then it goes on, if it still runs.
+class TQuestionHold {
+public:
+    TQuestionHold(TMatchController* controller, bool asking)
+        : FController(asking ? controller : nullptr)
+    {
+        if (FController) FController->HoldMatch(true);
+    }
+    ~TQuestionHold()
+    {
+        if (FController) FController->HoldMatch(false);
+    }
+    TQuestionHold(const TQuestionHold&) = delete;
+    TQuestionHold& operator=(const TQuestionHold&) = delete;
+
+private:
+    TMatchController* const FController;
+};
+
 } // namespace
 
 void TForm1::New1Click()
 {
     if (!Idle()) return;
     // A single key press must not throw a match away.
-    if (FController->MatchUnderway() && !MessageSink().Confirmation(tr(kAbandonNew).toStdString()))
-        return;
+    const bool ask = FController->MatchUnderway();
+    const TQuestionHold hold(FController.get(), ask);
+    if (ask && !MessageSink().Confirmation(tr(kAbandonNew).toStdString())) return;
     FController->NewGame(false);
 }
 
@@ -224,8 +245,9 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (FController && FController->MatchUnderway()
-        && !MessageSink().Confirmation(tr(kAbandonClose).toStdString())) {
+    const bool ask = FController && FController->MatchUnderway();
+    const TQuestionHold hold(FController.get(), ask);
+    if (ask && !MessageSink().Confirmation(tr(kAbandonClose).toStdString())) {
         event->ignore();
         return;
     }
