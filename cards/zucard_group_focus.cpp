@@ -33,7 +33,14 @@ void TZuCardGroup::PaintFocusRing()
     const QRect ring = FocusRingRect();
     if (ring.isEmpty() || DrawLock() > 0) return;
     QPainter painter(this);
+    ZuPaintFocusRing(painter, ring);
+}
+
+void ZuPaintFocusRing(QPainter& painter, const QRect& ring)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
     // Dashes of sky blue on navy with a dark edge inside: they read on the
     // green table, on white faces and on an inverted (marked) card alike, and
     // never look like the solid gold ring a game may put round a card of its
@@ -50,6 +57,7 @@ void TZuCardGroup::PaintFocusRing()
     painter.drawRoundedRect(
         outer.adjusted(band / 2 + 0.5, band / 2 + 0.5, -band / 2 - 0.5, -band / 2 - 0.5), band / 2,
         band / 2);
+    painter.restore();
 }
 
 void TZuCardGroup::NotifyCardChanged(int slot)

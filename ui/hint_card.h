@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -28,7 +29,9 @@ public:
     // takes no clicks: they reach the hand beneath.
     void SetLook(const QColor& ring, QPoint lift, bool clickable);
 
-    // Shows the card of `slot` of `hand` over it; -1 hides it.
+    // Shows the card of `slot` of `hand` over it; -1 hides it. When the
+    // keys' ring is on that card of the hand, the raised card shows it too,
+    // inside its own ring: beneath, the raised card would hide it.
     void ShowSlot(TZuCardGroup* hand, int slot);
     int Slot() const { return FSlot; }
     std::function<void(int slot)> OnClick;
@@ -40,6 +43,7 @@ protected:
 
 private:
     QImage FPicture;
+    QPointer<TZuCardGroup> FHand;
     QColor FRing;
     QPoint FLift { 0, -HandLift };
     int FSlot = -1;

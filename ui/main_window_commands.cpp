@@ -8,6 +8,7 @@
 #include "ui/about_dialog.h"
 #include "ui/after_first_paint.h"
 #include "ui/help_viewer.h"
+#include "ui/hint_card.h"
 #include "ui/keyboard_play.h"
 #include "ui/language.h"
 #include "ui/move_history_panel.h"
@@ -267,6 +268,8 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
     if (FKeys && Idle() && FKeys->KeyPress(*event)) {
+        // The raised hint card shows the keys' ring when it is on its card.
+        if (FHintCard->isVisible()) FHintCard->update();
         event->accept();
         return;
     }
@@ -289,6 +292,7 @@ void TForm1::TablePress(QPoint at, Qt::MouseButton button)
     const bool background = !OnCardGroup(at);
     // The mouse plays now: the keyboard's ring goes until the next key.
     if (FKeys) FKeys->Hide();
+    FHintCard->update();
     if (FController && (background || button == Qt::LeftButton)) FController->FormMouseDown(button);
 }
 
@@ -296,6 +300,7 @@ void TForm1::mousePressEvent(QMouseEvent* event)
 {
     // Beside the table (a wider window's green margin) or on the status bar.
     if (FKeys) FKeys->Hide();
+    FHintCard->update();
     if (FController) FController->FormMouseDown(event->button());
     QMainWindow::mousePressEvent(event);
 }

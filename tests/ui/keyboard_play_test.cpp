@@ -397,6 +397,9 @@ TEST_F(KeyboardPlayTest, HThenEnterPlaysTheHintedCardWhoseRingDiffersFromTheKeys
     const int keysHue = HueAt(*w.PlayerS, { ring.left() + 1, ring.bottom() - 4 });
     const int hintHue = HueAt(*w.HintCard(), { 1, w.HintCard()->height() / 2 });
     EXPECT_GT(std::abs(keysHue - hintHue), 90) << keysHue << " " << hintHue;
+    // The raised card hides the hand's card: the keys' ring shows inside its own.
+    const int insideHue = HueAt(*w.HintCard(), { THintCard::Ring + 1, w.HintCard()->height() / 2 });
+    EXPECT_LT(std::abs(insideHue - keysHue), 40) << insideHue << " " << keysHue;
     Key(Qt::Key_Return);
     WaitIdle();
     EXPECT_EQ(Controller().SavedMatch().lastMoves[SeatS].playedId, hintedId);
