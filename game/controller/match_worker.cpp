@@ -148,8 +148,8 @@ std::optional<TComputerChoice> TMatchWorker::Choose(
     int seat, const std::function<TComputerChoice(const TSearchSettings&)>& choose)
 {
     // "Majstor"'s search asks between playouts whether to go on: a stop ends
-    // it and the sequence; a pause or a hold ends it too, and the move is searched
-    // again from the start once the pause is over. The search draws on its
+    // it and the sequence; a pause or a hold ends it too, and the move is
+    // searched again from the start once that is over. The search draws on its
     // own generators, seeded from the position, so the new search chooses
     // what the interrupted one would have.
     TSearchSettings search;
