@@ -12,6 +12,7 @@
 #include <vector>
 
 class QMimeData;
+class QPainter;
 class TZuCardGroup;
 
 enum TZuCascadeStyle { csNormal, csTight, csLoose };
@@ -296,3 +297,7 @@ private:
     bool FDrawingHeldCards = false; // drawing them in the first paint
     int FFocusedSlot = -1;
 };
+
+// Paints the keyboard's focus ring round `ring` as a group paints it, for a
+// widget that shows a group's card raised over it.
+void ZuPaintFocusRing(QPainter& painter, const QRect& ring);

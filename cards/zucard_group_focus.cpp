@@ -33,17 +33,31 @@ void TZuCardGroup::PaintFocusRing()
     const QRect ring = FocusRingRect();
     if (ring.isEmpty() || DrawLock() > 0) return;
     QPainter painter(this);
+    ZuPaintFocusRing(painter, ring);
+}
+
+void ZuPaintFocusRing(QPainter& painter, const QRect& ring)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // A gold band with a dark edge inside reads on the green table, on white
-    // faces and on an inverted (marked) card alike; it grows with the card.
+    painter.setBrush(Qt::NoBrush);
+    // Dashes of sky blue on navy with a dark edge inside: they read on the
+    // green table, on white faces and on an inverted (marked) card alike, and
+    // never look like the solid gold ring a game may put round a card of its
+    // own (a hint). The band grows with the card.
     const qreal band = std::max(3.0, std::max(ring.width(), ring.height()) / 24.0);
     const QRectF outer = QRectF(ring).adjusted(band / 2, band / 2, -band / 2, -band / 2);
-    painter.setPen(QPen(QColor(255, 200, 0), band));
+    painter.setPen(QPen(QColor(10, 30, 90), band));
     painter.drawRoundedRect(outer, band, band);
-    painter.setPen(QPen(QColor(40, 20, 0), std::max(1.0, band / 3)));
+    QPen dashes(QColor(80, 190, 255), band, Qt::CustomDashLine);
+    dashes.setDashPattern({ 2, 1.2 });
+    painter.setPen(dashes);
+    painter.drawRoundedRect(outer, band, band);
+    painter.setPen(QPen(QColor(10, 20, 40), std::max(1.0, band / 3)));
     painter.drawRoundedRect(
         outer.adjusted(band / 2 + 0.5, band / 2 + 0.5, -band / 2 - 0.5, -band / 2 - 0.5), band / 2,
         band / 2);
+    painter.restore();
 }
 
 void TZuCardGroup::NotifyCardChanged(int slot)

@@ -854,6 +854,21 @@ File: %1</translation>
     </message>
 </context>
 <context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>Enter igra kartu iz ruke; karte na talonu oznacava razmaknica.</source>
+        <translation>Enter plays a card from your hand; Space marks table cards.</translation>
+    </message>
+    <message>
+        <source>Razmaknica oznacava karte na talonu; kartu iz ruke igra Enter.</source>
+        <translation>Space marks table cards; Enter plays a card from your hand.</translation>
+    </message>
+    <message>
+        <source>Strelicama izaberi kartu iz ruke, pa je Enter igra.</source>
+        <translation>Choose a card from your hand with the arrows, then Enter plays it.</translation>
+    </message>
+</context>
+<context>
     <name>TLanguageBox</name>
     <message>
         <source>Jezik</source>

@@ -854,6 +854,21 @@ Fajl: %1</source>
     </message>
 </context>
 <context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>Enter igra kartu iz ruke; karte na talonu oznacava razmaknica.</source>
+        <translation>Enter игра карту из руке; карте на талону означава размакница.</translation>
+    </message>
+    <message>
+        <source>Razmaknica oznacava karte na talonu; kartu iz ruke igra Enter.</source>
+        <translation>Размакница означава карте на талону; карту из руке игра Enter.</translation>
+    </message>
+    <message>
+        <source>Strelicama izaberi kartu iz ruke, pa je Enter igra.</source>
+        <translation>Стрелицама изабери карту из руке, па је Enter игра.</translation>
+    </message>
+</context>
+<context>
     <name>TLanguageBox</name>
     <message>
         <source>Jezik</source>

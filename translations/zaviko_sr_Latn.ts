@@ -854,6 +854,21 @@ Fajl: %1</translation>
     </message>
 </context>
 <context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>Enter igra kartu iz ruke; karte na talonu oznacava razmaknica.</source>
+        <translation>Enter igra kartu iz ruke; karte na talonu označava razmaknica.</translation>
+    </message>
+    <message>
+        <source>Razmaknica oznacava karte na talonu; kartu iz ruke igra Enter.</source>
+        <translation>Razmaknica označava karte na talonu; kartu iz ruke igra Enter.</translation>
+    </message>
+    <message>
+        <source>Strelicama izaberi kartu iz ruke, pa je Enter igra.</source>
+        <translation>Strelicama izaberi kartu iz ruke, pa je Enter igra.</translation>
+    </message>
+</context>
+<context>
     <name>TLanguageBox</name>
     <message>
         <source>Jezik</source>

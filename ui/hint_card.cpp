@@ -39,6 +39,7 @@ void THintCard::ShowSlot(TZuCardGroup* hand, int slot)
         return;
     }
     FSlot = slot;
+    FHand = hand;
     // Drawn for the table's scale, as the hand's own cards are.
     const QImage* picture = card->Picture();
     FPicture = *CardPictureForScale(picture, picture->devicePixelRatio() * hand->ViewScale());
@@ -62,6 +63,8 @@ void THintCard::paintEvent(QPaintEvent*)
     painter.setBrush(Qt::NoBrush);
     const qreal half = Ring / 2.0;
     painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), 6, 6);
+    if (FHand && FSlot >= 0 && FHand->FocusedSlot() == FSlot)
+        ZuPaintFocusRing(painter, rect().adjusted(Ring, Ring, -Ring, -Ring));
 }
 
 void THintCard::mousePressEvent(QMouseEvent* event)

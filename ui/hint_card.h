@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -15,16 +16,22 @@ class THintCard : public QWidget {
     Q_OBJECT
 public:
     static constexpr int Ring = 3;
+    // How far a computer's revealed card moves toward the table.
     static constexpr int Lift = 18;
+    // How far the hint's card rises from the human's hand: enough to stand
+    // out, little enough that the human's name row fits above it.
+    static constexpr int HandLift = 8;
 
     explicit THintCard(QWidget* table);
 
     // The ring's colour and where the card is raised to from its place in
-    // the hand (up by Lift unless told otherwise). A card that is only shown
+    // the hand (up by HandLift unless told otherwise). A card that is only shown
     // takes no clicks: they reach the hand beneath.
     void SetLook(const QColor& ring, QPoint lift, bool clickable);
 
-    // Shows the card of `slot` of `hand` over it; -1 hides it.
+    // Shows the card of `slot` of `hand` over it; -1 hides it. When the
+    // keys' ring is on that card of the hand, the raised card shows it too,
+    // inside its own ring: beneath, the raised card would hide it.
     void ShowSlot(TZuCardGroup* hand, int slot);
     int Slot() const { return FSlot; }
     std::function<void(int slot)> OnClick;
@@ -36,7 +43,8 @@ protected:
 
 private:
     QImage FPicture;
+    QPointer<TZuCardGroup> FHand;
     QColor FRing;
-    QPoint FLift { 0, -Lift };
+    QPoint FLift { 0, -HandLift };
     int FSlot = -1;
 };

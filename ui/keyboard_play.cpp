@@ -3,12 +3,20 @@
 #include "cards/zucard_group.h"
 #include "game/controller/match_controller.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include <cstdlib>
 #include <limits>
 
 namespace {
+
+const char* const kEnterOnTable = QT_TRANSLATE_NOOP(
+    "TKeyboardPlay", "Enter igra kartu iz ruke; karte na talonu oznacava razmaknica.");
+const char* const kSpaceOnHand = QT_TRANSLATE_NOOP(
+    "TKeyboardPlay", "Razmaknica oznacava karte na talonu; kartu iz ruke igra Enter.");
+const char* const kNoRing
+    = QT_TRANSLATE_NOOP("TKeyboardPlay", "Strelicama izaberi kartu iz ruke, pa je Enter igra.");
 
 bool HasCard(const TZuCardGroup& group, int slot)
 {
@@ -151,7 +159,11 @@ void TKeyboardPlay::ChangeRow(int direction)
 
 void TKeyboardPlay::Mark()
 {
-    if (!FShown || FRow == RowHand || !HasCard(*Group(FRow), FSlot)) return;
+    if (!FShown || !HasCard(*Group(FRow), FSlot)) return;
+    if (FRow == RowHand) {
+        Explain(kSpaceOnHand);
+        return;
+    }
     TZuCardGroup* row = Group(FRow);
     bool playIt = false, faceDown = false;
     TZuTablePos pos = tpAuto;
@@ -161,7 +173,26 @@ void TKeyboardPlay::Mark()
 
 void TKeyboardPlay::PlayFocused()
 {
-    if (FShown && FRow == RowHand) PlaySlot(-1);
+    if (!FShown || !HasCard(*Group(FRow), FSlot)) {
+        // The ring shows where it was, or on the first card, as an arrow shows it.
+        Follow();
+        if (!FShown) ShowFirst();
+        Explain(kNoRing);
+    } else if (FRow != RowHand) {
+        Explain(kEnterOnTable);
+    } else {
+        PlaySlot(-1);
+    }
+}
+
+void TKeyboardPlay::Explain(const char* text)
+{
+    FController.ShowNotice(QCoreApplication::translate("TKeyboardPlay", text));
+}
+
+void TKeyboardPlay::FocusHand(int slot)
+{
+    if (HasCard(*Group(RowHand), slot)) Show(RowHand, slot);
 }
 
 void TKeyboardPlay::PlaySlot(int nth)
@@ -203,7 +234,16 @@ void TKeyboardPlay::ShowFirst()
 
 void TKeyboardPlay::Follow()
 {
+    const bool dealt = FHandWasEmpty && HasCards(RowHand);
+    FHandWasEmpty = !HasCards(RowHand);
     if (!FShown) return;
+    // The ring left the hand only because it had no cards; the hand's new
+    // cards are what the player plays next.
+    if (dealt) {
+        Hide();
+        ShowFirst();
+        return;
+    }
     const TZuCardGroup& group = *Group(FRow);
     if (HasCard(group, FSlot)) {
         Show(FRow, FSlot); // the slot count may have changed under it

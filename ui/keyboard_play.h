@@ -14,7 +14,8 @@ class TZuCardGroup;
 // or unmarks the focused table card, Enter plays the focused hand card (it
 // takes the marked cards, or goes to the table when none is marked), Escape
 // clears the marks and 1-6 play the hand's first to sixth card. The keys act
-// only while the human may move; otherwise the controller says why.
+// only while the human may move; otherwise the controller says why. A key
+// that can do nothing where the ring is says why too.
 class TKeyboardPlay {
 public:
     enum TRow { RowHand = 0, RowLower = 1, RowUpper = 2 };
@@ -26,8 +27,12 @@ public:
     bool KeyPress(const QKeyEvent& event);
     // The ring goes away, as when the mouse plays.
     void Hide();
-    // The ring, when shown, moves onto a card again after the table changed.
+    // The ring, when shown, moves onto a card again after the table changed;
+    // back to the hand when the hand, empty before, has been dealt again.
     void Follow();
+    // The ring goes to the hand's card in `slot` (the hint's card), so Enter
+    // plays it.
+    void FocusHand(int slot);
 
     bool Shown() const { return FShown; }
     TRow Row() const { return FRow; }
@@ -47,10 +52,14 @@ private:
     // The first place with a card, the hand first.
     void ShowFirst();
     bool HasCards(TRow row) const;
+    // Says in the status bar why a key did nothing.
+    void Explain(const char* text);
 
     std::array<QPointer<TZuCardGroup>, 3> FRows;
     TMatchController& FController;
     bool FShown = false;
     TRow FRow = RowHand;
     int FSlot = -1;
+    // The hand had no cards when last looked at: the ring went to the table.
+    bool FHandWasEmpty = false;
 };

@@ -13,6 +13,7 @@
 #include "platform/message_sink.h"
 #include "ui/animation_box.h"
 #include "ui/flight_stage.h"
+#include "ui/focus_return.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"
 #include "ui/game_option_setting.h"
@@ -82,6 +83,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     setFont(font);
     // Messages from the start on open over the table, not mid-screen.
     SetMessageOwner(this);
+    ReturnFocusOnClose(this);
 
     FSettings = std::make_unique<TIni>(fileName(".ini"));
     StartupSteps::Note("settings");

@@ -8,6 +8,7 @@
 #include "ui/about_dialog.h"
 #include "ui/after_first_paint.h"
 #include "ui/help_viewer.h"
+#include "ui/hint_card.h"
 #include "ui/keyboard_play.h"
 #include "ui/language.h"
 #include "ui/mnemonics.h"
@@ -45,14 +46,35 @@ const char* const kAbandonClose = QT_TRANSLATE_NOOP("TForm1",
     "Partija je u toku. Da li zelis da izadjes?\n\nPartija ce biti sacuvana, pa mozes da je "
     "nastavis kad sledeci put pokrenes igru.");
 
+// The match stands still while the player answers a question about it, and
+// through what the answer does; then it goes on, if it still runs.
+class TQuestionHold {
+public:
+    TQuestionHold(TMatchController* controller, bool asking)
+        : FController(asking ? controller : nullptr)
+    {
+        if (FController) FController->HoldMatch(true);
+    }
+    ~TQuestionHold()
+    {
+        if (FController) FController->HoldMatch(false);
+    }
+    TQuestionHold(const TQuestionHold&) = delete;
+    TQuestionHold& operator=(const TQuestionHold&) = delete;
+
+private:
+    TMatchController* const FController;
+};
+
 } // namespace
 
 void TForm1::New1Click()
 {
     if (!Idle()) return;
     // A single key press must not throw a match away.
-    if (FController->MatchUnderway() && !MessageSink().Confirmation(tr(kAbandonNew).toStdString()))
-        return;
+    const bool ask = FController->MatchUnderway();
+    const TQuestionHold hold(FController.get(), ask);
+    if (ask && !MessageSink().Confirmation(tr(kAbandonNew).toStdString())) return;
     FController->NewGame(false);
 }
 
@@ -236,8 +258,9 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (FController && FController->MatchUnderway() && !FStopBySignal
-        && !MessageSink().Confirmation(tr(kAbandonClose).toStdString())) {
+    const bool ask = FController && FController->MatchUnderway() && !FStopBySignal;
+    const TQuestionHold hold(FController.get(), ask);
+    if (ask && !MessageSink().Confirmation(tr(kAbandonClose).toStdString())) {
         event->ignore();
         return;
     }
@@ -255,6 +278,8 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
     if (FKeys && Idle() && FKeys->KeyPress(*event)) {
+        // The raised hint card shows the keys' ring when it is on its card.
+        if (FHintCard->isVisible()) FHintCard->update();
         event->accept();
         return;
     }
@@ -277,6 +302,7 @@ void TForm1::TablePress(QPoint at, Qt::MouseButton button)
     const bool background = !OnCardGroup(at);
     // The mouse plays now: the keyboard's ring goes until the next key.
     if (FKeys) FKeys->Hide();
+    FHintCard->update();
     if (FController && (background || button == Qt::LeftButton)) FController->FormMouseDown(button);
 }
 
@@ -284,6 +310,7 @@ void TForm1::mousePressEvent(QMouseEvent* event)
 {
     // Beside the table (a wider window's green margin) or on the status bar.
     if (FKeys) FKeys->Hide();
+    FHintCard->update();
     if (FController) FController->FormMouseDown(event->button());
     QMainWindow::mousePressEvent(event);
 }

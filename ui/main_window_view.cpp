@@ -141,6 +141,9 @@ void TForm1::ClearLastMoves()
 void TForm1::ShowHintCard(int slot)
 {
     FHintCard->ShowSlot(PlayerS, slot);
+    // The keys' ring goes with the hint, so Enter plays the hinted card
+    // with the table cards the hint marked.
+    if (slot >= 0 && FKeys) FKeys->FocusHand(slot);
 }
 
 void TForm1::MarkSeatOnTurn(int seat)
@@ -231,6 +234,10 @@ void TForm1::ArrangeSeats()
         const int x = std::min(seats[seat]->x(), ClientWidth - 4 - label->width());
         label->move(x, seats[seat]->y() - 20);
     }
+    // The human's name and last move stay readable above the hint's raised
+    // card; the mark, centred on the name, may be a little taller than it.
+    const int hintTop = PlayerS->y() - THintCard::HandLift - THintCard::Ring;
+    FLabels[SeatS]->move(PlayerS->x(), hintTop - 4 - FLabels[SeatS]->sizeHint().height());
     FMarks->Place();
     FNotes->Place(Talon1->geometry().united(Talon2->geometry()), FLabels[SeatS]);
 }

@@ -78,6 +78,12 @@ public:
     // T toggles the score table, P pauses; other keys do nothing.
     void FormKeyPress(QChar key);
     void TogglePause();
+    // While the player answers a question about the match under way (a new
+    // match, quitting), the match stands where it is: the cards in the air
+    // land at once and no computer moves until the hold ends; an answer
+    // that keeps the match goes on from there. A stop goes through a hold.
+    void HoldMatch(bool held);
+    bool MatchHeld() const { return FWorker.Held(); }
     void ToggleScoreTable();
     void ToggleTableMark(TZuSingleCard& card);
     // Clears the marks and Selection, and a hint's highlight with them.
@@ -85,6 +91,9 @@ public:
     // The human may make a move now. When not, the status bar says why and
     // the answer is false; for the keys, which have no card to click.
     bool KeyPlayAllowed();
+    // Shows text in the status bar's notice panel (unless "Igra pauzirana"
+    // holds it): why a key did nothing, or what a move did.
+    void ShowNotice(const QString& text);
 
     // --- Taking a move back ("Vrati potez") ---
     // The human is on turn in a hand where they have moved, nothing runs and
@@ -292,7 +301,8 @@ private:
     void ComputerCapture(const TMove& move);
     void ComputerLaysDown(int seat, int handSlot);
     void RevealHandCard(int seat, int handSlot, bool reveal);
-    void ShowNotice(const QString& text);
+    // Why the human may not move now ("Na potezu je ..."); empty when they may.
+    QString WhyNotOnTurn() const;
     // Each seat's last move, kept so a saved match shows them again.
     void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds);
     void ClearLastMoves();

@@ -13,7 +13,11 @@ bool TMatchController::HintAvailable() const
 bool TMatchController::ShowHint()
 {
     LandFlights();
-    if (!HintAvailable()) return false;
+    if (!HintAvailable()) {
+        // Off the human's turn the key says why, as the playing keys do.
+        if (!Stopping()) ShowNotice(WhyNotOnTurn());
+        return false;
+    }
     ClearTableMarks(); // also ends an earlier hint and drops its search
     // Every change of the state drops the search first, so the move that
     // arrives is one for the state as it stands then.

@@ -201,6 +201,14 @@ bool TMatchController::KeyPlayAllowed()
 {
     if (Stopping()) return false;
     LandFlights();
+    const QString why = WhyNotOnTurn();
+    if (why.isEmpty()) return true;
+    ShowNotice(why);
+    return false;
+}
+
+QString TMatchController::WhyNotOnTurn() const
+{
     QString why;
     if (FWaitingToStart)
         why = QCoreApplication::translate("TMatchController", kNotStarted);
@@ -212,9 +220,7 @@ bool TMatchController::KeyPlayAllowed()
     else if (FState.CurrentPlayer != SeatS)
         why = QCoreApplication::translate("TMatchController", "Na potezu je %1")
                   .arg(Name(FState.CurrentPlayer));
-    if (why.isEmpty()) return true;
-    ShowNotice(why);
-    return false;
+    return why;
 }
 
 void TMatchController::FormMouseDown(Qt::MouseButton button)
@@ -237,6 +243,12 @@ void TMatchController::FormKeyPress(QChar key)
         TogglePause();
     else if (k == ' ')
         SkipReveal();
+}
+
+void TMatchController::HoldMatch(bool held)
+{
+    if (held) LandFlights();
+    FWorker.SetHeld(held);
 }
 
 void TMatchController::TogglePause()

@@ -23,8 +23,12 @@ bool TMatchController::UndoMove()
 {
     LandFlights();
     if (!UndoAvailable()) {
-        if (!Busy() && !Stopping())
-            ShowNotice(QCoreApplication::translate("TMatchController", "Nema poteza za vracanje."));
+        // Off the human's turn that is the reason, as for every other key.
+        const QString why = WhyNotOnTurn();
+        if (!Stopping())
+            ShowNotice(why.isEmpty()
+                    ? QCoreApplication::translate("TMatchController", "Nema poteza za vracanje.")
+                    : why);
         return false;
     }
     const TUndoStep step = std::move(FUndo.back());

@@ -121,9 +121,24 @@ void TMatchWorker::SkipReveal()
 void TMatchWorker::Pace(int ms)
 {
     if (ms > 0) PaceEvent.WaitFor(ms);
+    WaitWhileHeld();
     // The pause holds the sequence here; a stop signals the event and ends it.
-    while (FPaused && !Terminated())
+    while ((FPaused || Holding()) && !Terminated())
         PaceEvent.WaitFor(50);
+}
+
+void TMatchWorker::SetHeld(bool held)
+{
+    FHeld = held;
+}
+
+void TMatchWorker::WaitWhileHeld()
+{
+    if (!Holding()) return;
+    if (TSequenceObserver* const observer = FObserver) observer->Held();
+    // A stop signals the event, which then stays set: the loop ends at once.
+    while (Holding())
+        PaceEvent.WaitFor(20);
 }
 
 void TMatchWorker::PaceReveal(int ms)
@@ -138,14 +153,14 @@ std::optional<TComputerChoice> TMatchWorker::Choose(
     int seat, const std::function<TComputerChoice(const TSearchSettings&)>& choose)
 {
     // "Majstor"'s search asks between playouts whether to go on: a stop ends
-    // it and the sequence; a pause ends it too, and the move is searched
-    // again from the start once the pause is over. The search draws on its
+    // it and the sequence; a pause or a hold ends it too, and the move is
+    // searched again from the start once that is over. The search draws on its
     // own generators, seeded from the position, so the new search chooses
     // what the interrupted one would have.
     TSearchSettings search;
     bool interrupted = false;
     search.stopped = [this, &interrupted] {
-        interrupted = interrupted || Terminated() || FPaused;
+        interrupted = interrupted || Terminated() || FPaused || FHeld;
         return interrupted;
     };
     for (;;) {
@@ -168,7 +183,21 @@ TMatchEvents& TMatchWorker::Events()
 void TMatchWorker::RunOnGui(const std::function<void()>& fn)
 {
     // What a body given up on would show is no longer the window's.
-    if (!FAbandoned) TThread::Synchronize(fn);
+    if (FAbandoned) return;
+    if (TThread::IsGuiThread()) {
+        fn();
+        return;
+    }
+    // A hand-off already on its way when the hold began does nothing on the
+    // GUI thread and is sent again when the hold ends.
+    for (bool ran = false; !ran && !FAbandoned;) {
+        WaitWhileHeld();
+        TThread::Synchronize([&] {
+            if (Holding() || FAbandoned) return;
+            ran = true;
+            fn();
+        });
+    }
 }
 
 void TMatchWorker::AwaitLanding(const std::function<void(std::function<void()> landed)>& launch)
@@ -182,10 +211,20 @@ void TMatchWorker::AwaitLanding(const std::function<void(std::function<void()> l
 
 void TMatchWorker::ShowWhileWaiting(const std::function<void()>& onGui)
 {
-    if (FAbandoned) return;
-    THandOffThread display(onGui);
-    display.SetPriority(QThread::LowestPriority);
-    // Without a thread of its own the display still shows, straight from here.
-    if (!display.Resume()) RunOnGui(onGui);
-    display.WaitFor();
+    // Held as RunOnGui is: the display shows once the hold has ended.
+    for (bool shown = false; !shown && !FAbandoned;) {
+        WaitWhileHeld();
+        THandOffThread display([&] {
+            if (Holding()) return;
+            shown = true;
+            onGui();
+        });
+        display.SetPriority(QThread::LowestPriority);
+        // Without a thread of its own the display still shows, straight from here.
+        if (!display.Resume()) {
+            RunOnGui(onGui);
+            return;
+        }
+        display.WaitFor();
+    }
 }

@@ -73,6 +73,12 @@ public:
     // Blocks until the sequence has ended, serving its hand-offs.
     void WaitFor();
     void SetPaused(bool paused) { FPaused = paused; }
+    // While held the sequence stands where it is: its waits hold, a search
+    // under way stops (to be made again, as after a pause) and every hand-off
+    // it sends waits on its thread until the hold ends, so nothing it shows
+    // moves on screen. A stop goes through a hold. For the questions asked
+    // about the match while it runs; the player's pause stays as it is.
+    void SetHeld(bool held);
     // Ends a computer's reveal at once; a pause holds it still.
     void SkipReveal();
     // A test's window on the sequences; null removes it. Before a Start.
@@ -80,6 +86,7 @@ public:
 
     bool Busy() const { return FBusy; }
     bool Paused() const { return FPaused; }
+    bool Held() const { return FHeld; }
     bool Stopping() const { return FStopping; }
     bool Revealing() const { return FRevealing; }
 
@@ -112,6 +119,10 @@ private:
     class TEvents;
 
     void Ended();
+    // The hold keeps the sequence here, on its thread, until it ends or a
+    // stop comes.
+    void WaitWhileHeld();
+    bool Holding() const { return FHeld && !Terminated(); }
 
     TSequenceDisplay& FDisplay;
     std::unique_ptr<TEvents> FEvents;
@@ -120,6 +131,7 @@ private:
     std::atomic<TSequenceObserver*> FObserver { nullptr };
     std::atomic<bool> FBusy { false };
     std::atomic<bool> FPaused { false };
+    std::atomic<bool> FHeld { false };
     std::atomic<bool> FStopping { false };
     std::atomic<bool> FRevealing { false };
     std::atomic<bool> FAbandoned { false };

@@ -14,4 +14,6 @@ public:
     virtual void SearchStarting(int /*seat*/) { }
     // A pause stopped that search; the move is searched again afterwards.
     virtual void SearchInterrupted(int /*seat*/) { }
+    // The sequence has come to the match's hold and stands there until it ends.
+    virtual void Held() { }
 };

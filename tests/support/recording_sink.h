@@ -2,6 +2,7 @@
 
 #include "platform/message_sink.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ public:
         // The confirmations asked with "No" for the default, also in `confirmations`.
         std::vector<std::string> destructive;
         bool confirmReply = true;
+        // Runs while a confirmation is asked, as the event loop runs while a
+        // real question is open.
+        std::function<void()> whileAsked;
     };
 
     static TShown& Install()
@@ -28,6 +32,7 @@ public:
     bool Confirmation(const std::string& t) override
     {
         FShown.confirmations.push_back(t);
+        if (FShown.whileAsked) FShown.whileAsked();
         return FShown.confirmReply;
     }
     bool DestructiveConfirmation(const std::string& t) override

@@ -6,6 +6,7 @@
 #include "tools/screenshots/window_positions.h"
 #include "ui/game_option_setting.h"
 #include "ui/hint_card.h"
+#include "ui/seat_marks.h"
 #include "ui/table_notes.h"
 
 #include <QLabel>
@@ -161,3 +162,30 @@ TEST_F(FollowableMovesTest, TheTableClosesUpTowardTheMiddleOnlyWhenChosen)
 }
 
 } // namespace
+
+TEST_F(FollowableMovesTest, TheHintsRaisedCardLeavesTheHumansNameAndLastMoveClear)
+{
+    for (bool tight : { false, true }) {
+        SCOPED_TRACE(tight ? "tight hand" : "loose hand");
+        SetOptions([&](TIni& s) { s.HumanCardsTight = tight; });
+        TForm1& w = OpenTable(SeatS);
+        TLastMoves last {};
+        last[SeatS] = { kQueenOfHearts, { 30, 31 } };
+        Controller().ShowState(OpenPosition(SeatS), last);
+        QTest::keyClick(&w, Qt::Key_H);
+        WaitForHint();
+        ASSERT_TRUE(w.HintCard()->isVisible());
+        const QLabel* name = w.PlayerS->PlayerNameLabel();
+        const QLabel* mark = w.SeatMarks()->Mark(SeatS);
+        ASSERT_TRUE(mark->isVisible());
+        // Whichever card the hint raises.
+        for (int slot = 0; slot < w.PlayerS->SlotCount(); ++slot) {
+            if (w.PlayerS->CardAt(slot)->Empty()) continue;
+            w.ShowHintCard(slot);
+            const QRect raised = w.HintCard()->geometry();
+            EXPECT_FALSE(raised.intersects(name->geometry())) << slot;
+            EXPECT_FALSE(raised.intersects(mark->geometry())) << slot;
+            EXPECT_LT(raised.y(), w.PlayerS->y()) << "the card still rises";
+        }
+    }
+}

@@ -7,6 +7,7 @@
 #include "game/rules/match_rules.h"
 #include "tools/screenshots/window_positions.h"
 #include "ui/deck_over_dialog.h"
+#include "ui/hint_card.h"
 #include "ui/keyboard_play.h"
 
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTest>
 
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -22,6 +24,12 @@ using TPlace = std::pair<int, int>; // keyboard row, slot
 constexpr auto Spade = [](int value) { return CardId(TIdSuit::Spades, value); };
 constexpr auto Heart = [](int value) { return CardId(TIdSuit::Hearts, value); };
 constexpr auto Diamond = [](int value) { return CardId(TIdSuit::Diamonds, value); };
+
+// The hue (0-359) of the colour at `at` in the widget as painted.
+int HueAt(QWidget& widget, QPoint at)
+{
+    return widget.grab().toImage().scaled(widget.size()).pixelColor(at).hue();
+}
 
 int MarkCount(TForm1& w)
 {
@@ -240,14 +248,20 @@ TEST_F(KeyboardPlayTest, KeysOffTheHumansTurnAreRefusedWithTheReason)
 {
     TForm1& w = Shown(OpenPosition(SeatW));
     const QString west = w.PlayerW->PlayerName();
-    for (Qt::Key key :
-        { Qt::Key_Right, Qt::Key_Space, Qt::Key_Return, Qt::Key_1, Qt::Key_Escape }) {
+    // The hint (H) and taking back (Ctrl+Z) give the same reason as the keys
+    // that play.
+    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = { { Qt::Key_Right, Qt::NoModifier },
+        { Qt::Key_Space, Qt::NoModifier }, { Qt::Key_Return, Qt::NoModifier },
+        { Qt::Key_1, Qt::NoModifier }, { Qt::Key_Escape, Qt::NoModifier },
+        { Qt::Key_H, Qt::NoModifier }, { Qt::Key_Z, Qt::ControlModifier } };
+    for (const auto& [key, modifier] : keys) {
         w.StatusPanel(2)->clear();
-        Key(key);
+        QTest::keyClick(&w, key, modifier);
         EXPECT_EQ(w.StatusPanel(2)->text(), QStringLiteral("Na potezu je %1").arg(west)) << key;
         EXPECT_FALSE(Keys().Shown());
     }
     EXPECT_EQ(Controller().State().MovesMade, 0);
+    EXPECT_EQ(Controller().HintSlot(), -1);
 
     // Before a computer opens a new match: the start is the reason.
     for (std::uint64_t seed = 1; seed < 200 && !w.StartItemEnabled(); ++seed) {
@@ -355,4 +369,70 @@ TEST_F(KeyboardPlayTest, CtrlZTakesTheMoveBackAndTheMenuOffersItOnlyWhenItCan)
     EXPECT_EQ(Controller().State(), start);
     EXPECT_FALSE(offered());
     EXPECT_FALSE(w.PlayerS->CardAt(0)->Empty()) << "the ace is back in the hand";
+}
+
+TEST_F(KeyboardPlayTest, HThenEnterPlaysTheHintedCardWhoseRingDiffersFromTheKeysRing)
+{
+    TForm1& w = Shown(OpenPosition(SeatS));
+    QTest::keyClick(&w, Qt::Key_H);
+    WaitForHint();
+    const int hinted = Controller().HintSlot();
+    ASSERT_GE(hinted, 0);
+    const int hintedId = w.PlayerS->CardAt(hinted)->ID();
+    const int marks = MarkCount(w);
+    // The keys' ring on another card of the hand, then the hint again.
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_Home);
+    if (Keys().Slot() == hinted) Key(Qt::Key_Right);
+    ASSERT_EQ(Keys().Row(), TKeyboardPlay::RowHand);
+    ASSERT_NE(Keys().Slot(), hinted);
+    QTest::keyClick(&w, Qt::Key_H);
+    WaitForHint();
+    ASSERT_EQ(Controller().HintSlot(), hinted);
+    EXPECT_EQ(At(), TPlace(TKeyboardPlay::RowHand, hinted)) << "the ring went to the hint";
+    ExpectOneRing();
+    EXPECT_EQ(MarkCount(w), marks) << "the hint's table cards stay marked";
+    // The two rings apart: the keys' on the hand, the hint's on its raised card.
+    const QRect ring = w.PlayerS->FocusRingRect();
+    const int keysHue = HueAt(*w.PlayerS, { ring.left() + 1, ring.bottom() - 4 });
+    const int hintHue = HueAt(*w.HintCard(), { 1, w.HintCard()->height() / 2 });
+    EXPECT_GT(std::abs(keysHue - hintHue), 90) << keysHue << " " << hintHue;
+    // The raised card hides the hand's card: the keys' ring shows inside its own.
+    const int insideHue = HueAt(*w.HintCard(), { THintCard::Ring + 1, w.HintCard()->height() / 2 });
+    EXPECT_LT(std::abs(insideHue - keysHue), 40) << insideHue << " " << keysHue;
+    Key(Qt::Key_Return);
+    WaitIdle();
+    EXPECT_EQ(Controller().SavedMatch().lastMoves[SeatS].playedId, hintedId);
+}
+
+TEST_F(KeyboardPlayTest, EnterOnTheTableSaysWhyAndAfterADealTheRingIsBackInTheHand)
+{
+    // Rows too full for the computers to empty them in one round.
+    std::array<THand, kSeatCount> hands {};
+    hands[SeatS] = HandOf(1, 2);
+    const auto rows = TableOf(20, 20);
+    TForm1& w = Shown(SheetPosition(kEachForHimself, rows[0], rows[1], hands, SeatS, {}));
+    Key(Qt::Key_Up); // shows the ring on the hand's one card
+    Key(Qt::Key_Up);
+    ASSERT_EQ(Keys().Row(), TKeyboardPlay::RowLower);
+    w.StatusPanel(2)->clear();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w.StatusPanel(2)->text(),
+        QStringLiteral("Enter igra kartu iz ruke; karte na talonu oznacava razmaknica."));
+    EXPECT_EQ(Controller().State().MovesMade, 0);
+    // Space on the hand's card says what it is for, and the hand's last card
+    // goes to the table: the ring moves to the table, the hands are dealt
+    // again, and the ring comes back to the hand.
+    Key(Qt::Key_Down);
+    w.StatusPanel(2)->clear();
+    Key(Qt::Key_Space);
+    EXPECT_EQ(w.StatusPanel(2)->text(),
+        QStringLiteral("Razmaknica oznacava karte na talonu; kartu iz ruke igra Enter."));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Keys().Row(), TKeyboardPlay::RowLower) << "the empty hand sent the ring away";
+    WaitIdle();
+    ASSERT_EQ(Controller().State().CurrentPlayer, SeatS);
+    ASSERT_FALSE(CardSlots(TKeyboardPlay::RowHand).empty()) << "the hands were dealt again";
+    EXPECT_EQ(Keys().Row(), TKeyboardPlay::RowHand);
+    ExpectOneRing();
 }

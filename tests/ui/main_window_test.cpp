@@ -2,6 +2,7 @@
 // the layout after a deal.
 #include "tests/ui/main_window_fixture.h"
 
+#include "ui/hint_card.h"
 #include "ui/language.h"
 #include "ui/options_dialog.h"
 #include "ui/radio_group.h"
@@ -261,9 +262,15 @@ void ExpectLayout(TForm1& w, int width, int panel)
     EXPECT_EQ(w.PlayerN->y(), 32);
     EXPECT_EQ(w.PlayerS->y(), 424);
     EXPECT_LE(w.PlayerS->geometry().bottom(), table);
-    for (TZuCardGroup* seat : { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE })
+    for (TZuCardGroup* seat : { w.PlayerW, w.PlayerN, w.PlayerE })
         EXPECT_EQ(seat->PlayerNameLabel()->pos(), seat->pos() - QPoint(0, 20))
             << seat->objectName().toStdString();
+    // The human's name, over the left of the hand, clear above the hint's
+    // raised card and below the table's lower row.
+    const QRect name = w.PlayerS->PlayerNameLabel()->geometry();
+    EXPECT_EQ(name.x(), w.PlayerS->x());
+    EXPECT_LT(name.bottom(), w.PlayerS->y() - THintCard::HandLift - THintCard::Ring);
+    EXPECT_GT(name.y(), w.Talon2->geometry().bottom());
     const TScorePanel* p = w.ScorePanel(panel);
     EXPECT_FALSE(p->isHidden());
     EXPECT_EQ(p->pos(), QPoint(TForm1::ClientWidth - p->width() - 4, table - p->height() - 4));
