@@ -142,3 +142,9 @@ odr: deps
 stress: configure
 	cmake --build $(BUILD_DIR) --target zaviko_stress
 	QT_QPA_PLATFORM=offscreen timeout 900 ./$(BUILD_DIR)/bin/zaviko_stress
+
+# The same checks in their short form for CI: 300 headless matches (every mode,
+# deck count, direction and strength still met) and 40 stopped controller matches.
+stress-short: configure
+	cmake --build $(BUILD_DIR) --target zaviko_stress
+	ZAVIKO_STRESS_SHORT=1 QT_QPA_PLATFORM=offscreen timeout 300 ./$(BUILD_DIR)/bin/zaviko_stress
