@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test bench screenshots fuzz-deck install-check tsan deps configure build clean asan fuzz-smoke stress
+.PHONY: run test bench screenshots fuzz-deck install-check tsan deps configure build clean asan fuzz-smoke stress odr stress-short
 
 run: build
 	./$(BUILD_DIR)/bin/Zaviko
@@ -122,9 +122,29 @@ asan: deps
 fuzz-smoke:
 	bash scripts/fuzz.sh 30
 
+# Every program of the build (the game, its library, the tests, the tools, the
+# benchmarks and zaviko_stress) built with gcc's link-time optimisation in its
+# own build folder: the link of each program sees all its translation units at
+# once, so a name defined twice with two meanings (a one-definition-rule
+# violation, which breaks memory at run time) fails the run. -O0 and no debug
+# information keep it short; -k 0 lists every violation, not just the first.
+ODR_DIR ?= build-odr
+ODR_FLAGS = -Wodr -Werror=odr -Wlto-type-mismatch -Werror=lto-type-mismatch
+odr: deps
+	cmake -S . -B $(ODR_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		"-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g0" "-DCMAKE_CXX_FLAGS=$(ODR_FLAGS)" \
+		-DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON
+	cmake --build $(ODR_DIR) --target zaviko_every_program -- -k 0
+
 # Long invariant-checked runs, not part of the normal tests: 1000 headless
 # matches over every mode, deck count and strength, and 200 matches through the
 # controller stopped by Nova or by closing at random moments. Prints its figures.
 stress: configure
 	cmake --build $(BUILD_DIR) --target zaviko_stress
 	QT_QPA_PLATFORM=offscreen timeout 900 ./$(BUILD_DIR)/bin/zaviko_stress
+
+# The same checks in their short form for CI: 300 headless matches (every mode,
+# deck count, direction and strength still met) and 40 stopped controller matches.
+stress-short: configure
+	cmake --build $(BUILD_DIR) --target zaviko_stress
+	ZAVIKO_STRESS_SHORT=1 QT_QPA_PLATFORM=offscreen timeout 300 ./$(BUILD_DIR)/bin/zaviko_stress

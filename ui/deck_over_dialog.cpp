@@ -132,7 +132,7 @@ void TFDeckOverInfoDlg::SetMostCards(const std::vector<TZuCardGroup*>& groups)
     FitLabels();
 }
 
-void TFDeckOverInfoDlg::SetHandFigures(const std::vector<THandFigures>& rows)
+void TFDeckOverInfoDlg::SetHandFigures(const std::vector<THandScoreRow>& rows)
 {
     delete FFigures;
     FFigures = nullptr;
@@ -152,7 +152,7 @@ void TFDeckOverInfoDlg::SetHandFigures(const std::vector<THandFigures>& rows)
         for (int column = 0; column < 3; ++column)
             grid->addWidget(text(heads[column]), 0, column + 1);
         for (int row = 0; row < int(rows.size()); ++row) {
-            const THandFigures& f = rows[row];
+            const THandScoreRow& f = rows[row];
             const int cells[] = { f.points, f.clears, f.bonus };
             grid->addWidget(text(f.name), row + 1, 0);
             for (int column = 0; column < 3; ++column) {

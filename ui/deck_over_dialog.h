@@ -37,7 +37,7 @@ public:
     void SetViewer(TFPregledKarata* Window);
     // The hand's card points, table clears and most-cards bonus of each seat
     // or pair, as a small table under the two lines; none shows no table.
-    void SetHandFigures(const std::vector<THandFigures>& rows);
+    void SetHandFigures(const std::vector<THandScoreRow>& rows);
     QWidget* FiguresTable() const { return FFigures; }
 
     // Shows the dialog modally; a request while one is open is ignored.

@@ -174,7 +174,7 @@ public:
     void SetFirstActivation(bool b) { FFirstActivation = b; }
     bool LogEnabled() const { return FLogEnabled; }
     // What each score row has scored in the hand under way.
-    std::vector<THandFigures> HandFigures() const;
+    std::vector<THandScoreRow> HandFigures() const;
     // After a capture the table's cards close up toward the middle of their
     // rows; off by default, when they stay in their slots.
     bool TableToMiddle() const { return FTableToMiddle; }

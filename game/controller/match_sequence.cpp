@@ -270,9 +270,9 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
     FView.ShowHandEnd(display);
 }
 
-std::vector<THandFigures> TMatchController::HandFigures() const
+std::vector<THandScoreRow> TMatchController::HandFigures() const
 {
-    std::vector<THandFigures> figures;
+    std::vector<THandScoreRow> figures;
     auto add = [&](int row, const QString& name) {
         const TScoreCells& cells = FState.handCells.at(row - 1);
         figures.push_back({ name, cells.points, cells.clears, cells.bonus });

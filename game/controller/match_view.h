@@ -12,7 +12,7 @@ class TZuCardGroup;
 // What the end-of-hand display shows: the four seats (for their taken cards),
 // the match's mode, who took the table's rest and who took the most cards.
 // One score row's part of a hand: a seat, or a pair named "S/N".
-struct THandFigures {
+struct THandScoreRow {
     QString name;
     int points = 0;
     int clears = 0;
@@ -25,7 +25,7 @@ struct THandEndDisplay {
     QString lastTakerName;
     std::vector<TZuCardGroup*> mostCards;
     // What each score row scored in the hand, in the score table's order.
-    std::vector<THandFigures> figures;
+    std::vector<THandScoreRow> figures;
 };
 
 // Everything the controller shows that is not a card group, the deck, the

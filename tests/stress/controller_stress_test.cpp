@@ -1,10 +1,11 @@
-// Two hundred matches through the controller, each stopped by "Nova" or by
-// closing the window at a random moment, a few played to their end, over
-// every mode and deck count; the invariants are checked after every move
-// and at every stop, and never more than one worker runs.
+// Two hundred matches (forty in the short form) through the controller, each
+// stopped by "Nova" or by closing the window at a random moment, a few played
+// to their end, over every mode and deck count; the invariants are checked
+// after every move and at every stop, and never more than one worker runs.
 #include "tests/game/controller/match_fixture.h"
 #include "tests/game/controller/sequence_counter.h"
 #include "tests/stress/match_invariants.h"
+#include "tests/stress/stress_length.h"
 
 #include <QTimer>
 
@@ -112,8 +113,9 @@ protected:
     int failures = 0;
 };
 
-TEST_F(ControllerStress, TwoHundredMatchesStoppedAtRandomMomentsKeepTheInvariants)
+TEST_F(ControllerStress, MatchesStoppedAtRandomMomentsKeepTheInvariants)
 {
+    const int rounds = StressMatches(200, 40);
     QTimer tick;
     tick.start(1);
     controller->Start();
@@ -121,7 +123,7 @@ TEST_F(ControllerStress, TwoHundredMatchesStoppedAtRandomMomentsKeepTheInvariant
     std::set<std::vector<int>> deals; // each match's deck after its deal
     QElapsedTimer timer;
     timer.start();
-    for (int round = 0; round < 200 && !HasFatalFailure() && failures == 0; ++round) {
+    for (int round = 0; round < rounds && !HasFatalFailure() && failures == 0; ++round) {
         SCOPED_TRACE(testing::Message() << "round " << round);
         if (round % 25 == 0)
             ToTheEnd();
@@ -150,14 +152,14 @@ TEST_F(ControllerStress, TwoHundredMatchesStoppedAtRandomMomentsKeepTheInvariant
         deals.insert(controller->State().deck);
     }
     // A fixed seed fixes the run, not each match: the matches are all dealt apart.
-    EXPECT_GE(deals.size(), 195u);
+    EXPECT_GE(deals.size(), std::size_t(rounds - 5));
     EXPECT_LE(sequences.MostAtOnce(), 1);
     EXPECT_TRUE(sink.shown.errors.empty()) << sink.shown.errors.front();
-    std::printf("controller: 200 matches, %d stopped by Nova, %d by closing, %d busy at the stop, "
+    std::printf("controller: %d matches, %d stopped by Nova, %d by closing, %d busy at the stop, "
                 "%d played to the end, deepest %d moves, %ld checks, most workers at once %d, "
                 "%zu different deals, %.1f s\n",
-        novas, closes, busyAtStop, ended, deepest, checks, sequences.MostAtOnce(), deals.size(),
-        timer.elapsed() / 1000.0);
+        rounds, novas, closes, busyAtStop, ended, deepest, checks, sequences.MostAtOnce(),
+        deals.size(), timer.elapsed() / 1000.0);
 }
 
 } // namespace
