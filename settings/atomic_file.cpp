@@ -49,18 +49,6 @@ void SyncFolder(const QString& path)
     ::close(fd);
 }
 
-bool WriteAll(int fd, const QByteArray& data)
-{
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += n;
-    }
-    return ::fsync(fd) == 0;
-}
-
 // The file the write lands in: `path` itself, or the regular file a link at
 // `path` points to. Nothing for a link that leads nowhere and for anything
 // but a regular file (a pipe would block, a device would take the data).
@@ -125,6 +113,18 @@ private:
 
 } // namespace
 
+bool WriteAllSynced(int fd, const QByteArray& data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += n;
+    }
+    return ::fsync(fd) == 0;
+}
+
 QString TemporaryPattern(const QString& path)
 {
     return QFileInfo(path).absoluteFilePath() + kTemporaryMark + QStringLiteral("XXXXXX");
@@ -155,7 +155,7 @@ bool WriteFileAtomically(
     }
     // The new file keeps the old one's permissions.
     if (::fchmod(temp.Fd(), exists ? (st.st_mode & 07777) : 0644) != 0
-        || !WriteAll(temp.Fd(), data))
+        || !WriteAllSynced(temp.Fd(), data))
         return reason = SystemError(), false;
     if (BeforeReplaceHook()) BeforeReplaceHook()(path);
     if (exists && !how.backupSuffix.isEmpty()) KeepFirstBackup(*target, how.backupSuffix);

@@ -48,6 +48,10 @@ bool WriteFileAtomically(
 // file so, which lets RemoveStaleTemporaries tell them apart beyond doubt.
 QString TemporaryPattern(const QString& path);
 
+// Writes all of `data` to the open file `fd` and syncs it to the disk; false
+// when either fails.
+bool WriteAllSynced(int fd, const QByteArray& data);
+
 // Removes what a killed writer left of its temporary copies of `path` (names
 // made from TemporaryPattern, regular files only) once they are older than
 // `minAgeSeconds`; a younger one may belong to a save under way in another

@@ -43,18 +43,6 @@ bool ParseJournal(const QByteArray& text, const QString& target, QByteArray& dat
     return true;
 }
 
-bool WriteAllSynced(int fd, const QByteArray& data)
-{
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += n;
-    }
-    return ::fsync(fd) == 0;
-}
-
 bool RewriteInPlace(const QString& target, const QByteArray& data)
 {
     const int fd = ::open(QFile::encodeName(target).constData(),
