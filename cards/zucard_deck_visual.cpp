@@ -101,6 +101,14 @@ void TZuCardDeck::paintEvent(QPaintEvent* event)
     TZuCustomCardControl::paintEvent(event);
 }
 
+void TZuCardDeck::RedrawAtPictureScale()
+{
+    // The new scale starts from a blank picture: without the stack drawn
+    // into it again, the deck would vanish from any table shown above 1x.
+    TZuCustomCardControl::RedrawAtPictureScale();
+    Redraw(true);
+}
+
 void TZuCardDeck::Loaded()
 {
     if (AutoEmpty()) SetDeckEmpty(true);

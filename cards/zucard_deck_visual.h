@@ -69,6 +69,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void RedrawAtPictureScale() override;
 
 private:
     // Where the top card lies on the stack of the present layers.

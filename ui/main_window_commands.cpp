@@ -217,7 +217,9 @@ void TForm1::FormActivate()
     if (!FController->FirstActivation()) return;
     FController->SetFirstActivation(false);
     if (OfferSavedMatch()) return;
-    FController->AskToStart();
+    // The start's deal may still fly (it left before the window showed):
+    // the question stands over the landed table, as after "Nova igra".
+    FController->AskWhenDealt();
 }
 
 void TForm1::ShowSavedMatch()

@@ -6,6 +6,7 @@
 #include "cards/zugraphics_sprite.h"
 #include "ui/animation_box.h"
 #include "ui/flight_stage.h"
+#include "ui/table_view.h"
 
 #include <QTest>
 
@@ -64,6 +65,67 @@ TEST_F(MainWindowTest, TheStartQuestionWaitsForTheDealToLandAndCardsFlyFromTheDe
     QApplication::processEvents();
     EXPECT_EQ(w.Sprite()->FlightsInAir(), 0);
     EXPECT_EQ(sink.shown.confirmations.size() + sink.shown.information.size(), asked + 1);
+}
+
+// The deck as the player sees it: drawn, not a blank patch of the table.
+bool DrawnDeck(QWidget& deck)
+{
+    const QImage picture = deck.grab().toImage();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != picture.pixel(0, 0)) return true;
+    return false;
+}
+
+// The first start deals before the window shows, so its deal may still fly
+// when the window asks who starts; maximised, the table is shown scaled up.
+TEST_F(MainWindowTest, TheFirstStartQuestionWaitsForTheDealFromTheDrawnDeckAtAnySize)
+{
+    // No size: the window's own; 1920x1080 as maximised on such a screen.
+    for (const QSize size : { QSize(), QSize(1920, 1080) }) {
+        SCOPED_TRACE(size.width());
+        form.reset();
+        ASSERT_TRUE(StoreAnimation(dir.filePath("Zaviko.ini"), TAnimation::Slow));
+        TForm1& w = Make();
+        // The start's deal, launched in the making, lands only when the test says.
+        w.Sprite()->SetFlightTime(600000);
+        sink.shown.confirmReply = false;
+        const std::size_t asked = sink.shown.confirmations.size() + sink.shown.information.size();
+        if (size.isValid()) w.resize(size);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.SettleTableScale();
+        for (int i = 0; i < 100 && Controller().FirstActivation(); ++i)
+            QApplication::processEvents();
+        ASSERT_FALSE(Controller().FirstActivation());
+        EXPECT_EQ(w.TableView()->Scale() > 1.0, size.isValid());
+
+        EXPECT_GT(w.Sprite()->FlightsInAir(), 0);
+        EXPECT_EQ(sink.shown.confirmations.size() + sink.shown.information.size(), asked)
+            << "asked over cards still in the air";
+        QWidget* deck = w.PlayerS->parentWidget()->findChild<QWidget*>("RealDeck");
+        ASSERT_NE(deck, nullptr);
+        EXPECT_TRUE(deck->isVisible());
+        EXPECT_TRUE(DrawnDeck(*deck)) << "the cards fly out of a deck the player sees";
+
+        Controller().LandFlights();
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        EXPECT_EQ(sink.shown.confirmations.size() + sink.shown.information.size(), asked + 1);
+
+        // The next deal at this size flies out of that deck too.
+        TFirstFrameStage stage;
+        w.Sprite()->SetStage(&stage);
+        struct TRestore {
+            TForm1& w;
+            ~TRestore() { w.Sprite()->SetStage(w.FlightStage()); }
+        } restore { w };
+        w.New1Click();
+        EXPECT_TRUE(DrawnDeck(*deck));
+        ASSERT_TRUE(stage.seen);
+        EXPECT_TRUE(deck->geometry().contains(stage.first))
+            << stage.first.x() << "," << stage.first.y();
+    }
 }
 
 // Closed while the deal flies, the window asks nothing more: the start
