@@ -254,7 +254,9 @@ TEST_F(SavedMatchTest, ADamagedSaveIsSetAsideAndTheGameStarts)
         ASSERT_EQ(sink.shown.errors.size(), 1u);
         EXPECT_NE(
             sink.shown.errors[0].find("Sacuvana partija ne moze da se nastavi"), std::string::npos);
-        EXPECT_FALSE(QFile::exists(SaveFile()));
+        // Gone, or already the fresh match in progress if a computer has moved.
+        form->MatchSaver().Flush();
+        EXPECT_TRUE(!QFile::exists(SaveFile()) || TSavedMatchStore(Settings().FileName).Load());
         EXPECT_TRUE(QFile::exists(SaveFile() + ".bad.1"));
         QFile::remove(SaveFile() + ".bad.1");
         EXPECT_EQ(Controller().CardsLeft(), 24); // a fresh match was dealt
