@@ -26,14 +26,24 @@ public:
     bool seen = false;
 };
 
-TEST_F(MainWindowTest, TheStartQuestionWaitsForTheDealToLandAndCardsFlyFromTheDeck)
+class DealFlightTest : public MainWindowTest {
+protected:
+    // The window shown with slow flights, once its first start has been handled.
+    TForm1& SlowWindowPastItsFirstStart()
+    {
+        EXPECT_TRUE(StoreAnimation(dir.filePath("Zaviko.ini"), TAnimation::Slow));
+        TForm1& w = Make();
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        for (int i = 0; i < 100 && Controller().FirstActivation(); ++i)
+            QApplication::processEvents();
+        return w;
+    }
+};
+
+TEST_F(DealFlightTest, TheStartQuestionWaitsForTheDealToLandAndCardsFlyFromTheDeck)
 {
-    ASSERT_TRUE(StoreAnimation(dir.filePath("Zaviko.ini"), TAnimation::Slow));
-    TForm1& w = Make();
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    for (int i = 0; i < 100 && Controller().FirstActivation(); ++i)
-        QApplication::processEvents();
+    TForm1& w = SlowWindowPastItsFirstStart();
     ASSERT_FALSE(Controller().FirstActivation());
     sink.shown.confirmReply = false; // "Ne": the match waits for "Pocni igru"
 
@@ -130,14 +140,9 @@ TEST_F(MainWindowTest, TheFirstStartQuestionWaitsForTheDealFromTheDrawnDeckAtAny
 
 // Closed while the deal flies, the window asks nothing more: the start
 // question belonged to the match that closed.
-TEST_F(MainWindowTest, ClosingWhileTheDealFliesAsksNoStartQuestion)
+TEST_F(DealFlightTest, ClosingWhileTheDealFliesAsksNoStartQuestion)
 {
-    ASSERT_TRUE(StoreAnimation(dir.filePath("Zaviko.ini"), TAnimation::Slow));
-    TForm1& w = Make();
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    for (int i = 0; i < 100 && Controller().FirstActivation(); ++i)
-        QApplication::processEvents();
+    TForm1& w = SlowWindowPastItsFirstStart();
     w.Sprite()->SetFlightTime(600000);
     w.New1Click();
     ASSERT_GT(w.Sprite()->FlightsInAir(), 0);
