@@ -1,4 +1,4 @@
-#include "cards/card_ids.h"
+#include "cards/ids/card_ids.h"
 #include "bench/ratio_report.h"
 #include "cards/zucard.h"
 #include "game/controller/card_collection.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+// Card IDs: a suit card's value plus its block's base (cards/ids/card_ids.h).
 constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 
 // One decision of a computer seat with a full hand on a full table of

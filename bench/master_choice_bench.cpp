@@ -1,6 +1,6 @@
 // One decision of "Majstor" on a full table, against "Pametno" on the same
 // cards; the goal is well under a millisecond.
-#include "cards/card_ids.h"
+#include "cards/ids/card_ids.h"
 #include "game/computer/computer_choice.h"
 #include "game/computer/master_choice.h"
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+// Card IDs: a suit card's value plus its block's base (cards/ids/card_ids.h).
 constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 
 // Twelve table cards, six in the hand, N holding six unseen ones: the

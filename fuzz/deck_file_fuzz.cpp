@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the deck-file reader: once as bytes in memory and
 // once as a file on disk, as a virtual deck reads it.
-#include "cards/zucard_deck_file.h"
-#include "cards/zucard_types.h"
+#include "cards/deck/zucard_deck_file.h"
+#include "cards/card/zucard_types.h"
 #include "platform/message_sink.h"
 
 #include <QByteArray>

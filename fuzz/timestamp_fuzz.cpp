@@ -2,7 +2,7 @@
 // reader. Input: 8 bytes of milliseconds since 1970, one byte choosing the
 // locale, then the format in UTF-8; the text after a NUL in the format is also
 // given to the reader as a stamp.
-#include "settings/timestamp_format.h"
+#include "log/timestamp_format.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "game/controller/log_failure_text.h"
 
-#include "settings/log_errors.h"
+#include "log/log_errors.h"
 
 #include <QCoreApplication>
 #include <QDir>

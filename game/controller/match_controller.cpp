@@ -5,13 +5,13 @@
 #include "platform/message_sink.h"
 #include "platform/random.h"
 #include "settings/ini.h"
-#include "settings/log_file.h"
+#include "log/log_file.h"
 #include "settings/program_files.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "cards/zucard_deck.h"
+#include "cards/deck/zucard_deck.h"
 
 TMatchController::TMatchController(
     const TMatchControls& controls, TIni& settings, TLogFile& log, TMatchView& view)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cards/zucard_group.h"
+#include "cards/group/zucard_group.h"
 #include "game/controller/card_collection.h"
 #include "game/rules/match_file.h"
 #include "game/rules/match_rules.h"

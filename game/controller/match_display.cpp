@@ -2,7 +2,7 @@
 // bar and the log. Runs on the GUI thread.
 #include "game/controller/match_controller.h"
 
-#include "cards/zucard_deck.h"
+#include "cards/deck/zucard_deck.h"
 
 #include <QCoreApplication>
 

@@ -3,8 +3,8 @@
 // the GUI thread, except AwaitFlights.
 #include "game/controller/match_controller.h"
 
-#include "cards/zucard_deck.h"
-#include "cards/zucard_pictures.h"
+#include "cards/deck/zucard_deck.h"
+#include "cards/pictures/zucard_pictures.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include "platform/message_sink.h"
 #include "platform/random.h"
 
-#include "cards/zucard_deck.h"
+#include "cards/deck/zucard_deck.h"
 
 #include <QCoreApplication>
 

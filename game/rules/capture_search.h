@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cards/card_ids.h"
+#include "cards/ids/card_ids.h"
 
 #include <array>
 #include <cstdint>

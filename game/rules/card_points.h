@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cards/card_ids.h"
+#include "cards/ids/card_ids.h"
 
 // What a card ID (2..53: clubs 2..14, diamonds 15..27, spades 28..40, hearts
 // 41..53, each running two to ace) means to the match. Plain constexpr code,

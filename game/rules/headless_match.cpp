@@ -3,7 +3,7 @@
 
 #include "game/rules/match_rules.h"
 
-#include "cards/id_shuffle.h"
+#include "cards/ids/id_shuffle.h"
 
 #include <random>
 #include <string>

@@ -52,7 +52,7 @@ TTableSlot PutCardOnTable(TMatchState& state, int id);
 // The cards of one (deckCount 0) or two (1) decks in ID order.
 std::vector<int> FreshDeck(int deckCount);
 // `passes` times over the deck, each card swaps with one drawn at random: the
-// card library deck's own shuffle (cards/id_shuffle.h).
+// card library deck's own shuffle (cards/ids/id_shuffle.h).
 void ShuffleDeck(std::vector<int>& deck, int passes, const TRandomDraw& random);
 // A new deck (next card last): the table is emptied and shrinks back to two
 // rows of six, four cards go to the table in the placement order, six to S

@@ -1,7 +1,7 @@
 // Seats, turns, the table and the deal, on the match's plain values.
 #include "game/rules/match_rules.h"
 
-#include "cards/id_shuffle.h"
+#include "cards/ids/id_shuffle.h"
 
 #include <algorithm>
 

@@ -5,9 +5,9 @@
 #include "cards/zucard.h"
 #include "game/computer/computer_choice.h"
 #include "game/rules/match_rules.h"
-#include "ui/announcer.h"
-#include "ui/deck_over_dialog.h"
-#include "ui/seat_marks.h"
+#include "ui/access/announcer.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "ui/window/seat_marks.h"
 
 #include <QAccessible>
 #include <QTest>

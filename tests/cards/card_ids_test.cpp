@@ -1,6 +1,6 @@
 // The card ID blocks every layer reads cards by, and their shuffle.
-#include "cards/card_ids.h"
-#include "cards/id_shuffle.h"
+#include "cards/ids/card_ids.h"
+#include "cards/ids/id_shuffle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Dealing into a card group: refill and append, the animation lock, the flights.
 #include "tests/cards/deck_fixture.h"
 
-#include "cards/zucard_group.h"
-#include "cards/zugraphics_sprite_quit.h"
+#include "cards/group/zucard_group.h"
+#include "cards/sprite/zugraphics_sprite_quit.h"
 
 class TDeckDealTest : public TDeckTest {
 protected:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cards/zucard_deck_file.h"
+#include "cards/deck/zucard_deck_file.h"
 
 #include <QByteArray>
 #include <QtEndian>

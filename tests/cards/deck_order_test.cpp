@@ -1,7 +1,7 @@
 // The order the deck deals its cards in, the shuffle, and Count.
 #include "tests/cards/deck_fixture.h"
 
-#include "cards/id_shuffle.h"
+#include "cards/ids/id_shuffle.h"
 #include "platform/random.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-#include "cards/zucard_pictures.h"
+#include "cards/pictures/zucard_pictures.h"
 
 // Nothing moves by itself on a drop: a group takes drops only through its
 // handlers, and whatever the handler moved shows on both groups at once.

@@ -1,5 +1,5 @@
 #include "cards/zucard.h"
-#include "cards/zucard_picture_loader.h"
+#include "cards/pictures/zucard_picture_loader.h"
 #include "tests/support/fake_card_owner.h"
 
 #include <QCoreApplication>

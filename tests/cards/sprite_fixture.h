@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cards/zugraphics.h"
-#include "cards/zugraphics_sprite_layer.h"
+#include "cards/sprite/zugraphics_sprite_layer.h"
 
 #include <QApplication>
 #include <QCloseEvent>

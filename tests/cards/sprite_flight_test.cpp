@@ -2,8 +2,8 @@
 // application's termination, the form's resize, the frame-driven flights' rate.
 #include "tests/cards/sprite_fixture.h"
 
-#include "cards/zugraphics_sprite_frames.h"
-#include "cards/zugraphics_sprite_quit.h"
+#include "cards/sprite/zugraphics_sprite_frames.h"
+#include "cards/sprite/zugraphics_sprite_quit.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

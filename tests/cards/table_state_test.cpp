@@ -1,6 +1,6 @@
 #include "tests/cards/table_fixture.h"
 
-#include "cards/zucard_pictures.h"
+#include "cards/pictures/zucard_pictures.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "tests/cards/table_fixture.h"
 
-#include "cards/zugraphics_sprite_quit.h"
+#include "cards/sprite/zugraphics_sprite_quit.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -8,17 +8,17 @@
 #include "game/rules/match_rules.h"
 #include "settings/atomic_file.h"
 #include "settings/ini.h"
-#include "settings/log_file.h"
+#include "log/log_file.h"
 #include "game/controller/saved_match_store.h"
 #include "ui/score_grid/score_grid.h"
 #include "game/controller/statistics_store.h"
 #include "cards/zucard.h"
-#include "cards/zucard_pictures.h"
+#include "cards/pictures/zucard_pictures.h"
 #include "game/controller/match_controller.h"
 #include "game/controller/match_saver.h"
 #include "platform/message_sink.h"
-#include "ui/main_window.h"
-#include "ui/stop_signals.h"
+#include "ui/window/main_window.h"
+#include "ui/desktop/stop_signals.h"
 
 #include <QCryptographicHash>
 #include <QDir>

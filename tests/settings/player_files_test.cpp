@@ -2,7 +2,7 @@
 // files are read or written, damaged files are set aside under new names, and
 // log lines never carry a raw control character.
 #include "settings/atomic_file.h"
-#include "settings/log_file.h"
+#include "log/log_file.h"
 #include "settings/player_files.h"
 #include "tests/settings/file_helpers.h"
 

@@ -1,11 +1,11 @@
 #include "tests/support/recording_sink.h"
 #include "tests/ui/main_window_fixture.h"
 #include "tests/ui/shell_recorder.h"
-#include "ui/about_dialog.h"
-#include "ui/about_version.h"
-#include "ui/help_viewer.h"
-#include "ui/language.h"
-#include "ui/url_label.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/about_version.h"
+#include "ui/dialogs/help_viewer.h"
+#include "ui/desktop/language.h"
+#include "ui/dialogs/url_label.h"
 
 #include <QCoreApplication>
 #include <QFile>

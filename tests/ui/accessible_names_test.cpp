@@ -4,11 +4,11 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "tools/screenshots/window_positions.h"
-#include "ui/announcer.h"
-#include "ui/card_words.h"
+#include "ui/access/announcer.h"
+#include "ui/access/card_words.h"
 #include "ui/score_grid/score_grid.h"
-#include "ui/score_panel.h"
-#include "ui/seat_marks.h"
+#include "ui/window/score_panel.h"
+#include "ui/window/seat_marks.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/after_first_paint.h"
+#include "ui/window/after_first_paint.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // would otherwise wait until the player closed them.
 #include "tests/ui/main_window_fixture.h"
 
-#include "ui/help_viewer.h"
+#include "ui/dialogs/help_viewer.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // only once they have all landed.
 #include "tests/ui/main_window_fixture.h"
 
-#include "cards/zugraphics_sprite.h"
-#include "ui/animation_box.h"
-#include "ui/flight_stage.h"
-#include "ui/table_view.h"
+#include "cards/sprite/zugraphics_sprite.h"
+#include "ui/window/animation_box.h"
+#include "ui/window/flight_stage.h"
+#include "ui/window/table_view.h"
 
 #include <QTest>
 

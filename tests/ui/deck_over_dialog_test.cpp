@@ -1,6 +1,6 @@
 #include "tests/ui/captured_cards_fixture.h"
-#include "ui/deck_over_dialog.h"
-#include "ui/taken_cards_view.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "ui/window/taken_cards_view.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,9 +2,9 @@
 // window: its keys work at once, with no click on it first.
 #include "tests/ui/main_window_fixture.h"
 
-#include "ui/about_dialog.h"
-#include "ui/message_boxes.h"
-#include "ui/options_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/message_boxes.h"
+#include "ui/dialogs/options_dialog.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

@@ -4,10 +4,10 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "tools/screenshots/window_positions.h"
-#include "ui/game_option_setting.h"
-#include "ui/hint_card.h"
-#include "ui/seat_marks.h"
-#include "ui/table_notes.h"
+#include "ui/window/game_option_setting.h"
+#include "ui/window/hint_card.h"
+#include "ui/window/seat_marks.h"
+#include "ui/window/table_notes.h"
 
 #include <QLabel>
 #include <QTest>

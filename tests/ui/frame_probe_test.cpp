@@ -1,4 +1,4 @@
-#include "ui/frame_probe.h"
+#include "ui/diagnostics/frame_probe.h"
 
 #include <QDateTime>
 #include <QFile>

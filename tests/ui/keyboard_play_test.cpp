@@ -6,9 +6,9 @@
 #include "game/computer/computer_choice.h"
 #include "game/rules/match_rules.h"
 #include "tools/screenshots/window_positions.h"
-#include "ui/deck_over_dialog.h"
-#include "ui/hint_card.h"
-#include "ui/keyboard_play.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "ui/window/hint_card.h"
+#include "ui/access/keyboard_play.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -4,9 +4,9 @@
 #include "settings/ini_file.h"
 #include "tests/support/recording_sink.h"
 #include "game/controller/game_text_shown.h"
-#include "ui/language.h"
-#include "ui/language_box.h"
-#include "ui/qt_texts.h"
+#include "ui/desktop/language.h"
+#include "ui/dialogs/language_box.h"
+#include "ui/desktop/qt_texts.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -2,10 +2,10 @@
 // the whole name in a tooltip. The names come through "Promena imena".
 #include "tests/ui/main_window_fixture.h"
 
-#include "ui/rename_dialog.h"
+#include "ui/dialogs/rename_dialog.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/score_grid/score_grid_painter.h"
-#include "ui/score_panel.h"
+#include "ui/window/score_panel.h"
 
 #include <QHelpEvent>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "platform/random.h"
 #include "settings/ini.h"
 #include "tests/support/recording_sink.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,10 +4,10 @@
 
 #include "game/computer/computer_choice.h"
 #include "game/rules/match_rules.h"
-#include "ui/deck_over_dialog.h"
+#include "ui/dialogs/deck_over_dialog.h"
 #include "ui/score_grid/score_grid.h"
-#include "ui/score_panel.h"
-#include "ui/table_notes.h"
+#include "ui/window/score_panel.h"
+#include "ui/window/table_notes.h"
 
 #include <QLabel>
 #include <QPushButton>

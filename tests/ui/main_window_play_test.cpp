@@ -5,13 +5,13 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "game/rules/match_rules.h"
-#include "ui/deck_over_dialog.h"
-#include "ui/hint_card.h"
-#include "ui/rename_dialog.h"
-#include "ui/score_panel.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "ui/window/hint_card.h"
+#include "ui/dialogs/rename_dialog.h"
+#include "ui/window/score_panel.h"
 #include "tools/screenshots/window_positions.h"
-#include "ui/seat_marks.h"
-#include "ui/taken_cards_view.h"
+#include "ui/window/seat_marks.h"
+#include "ui/window/taken_cards_view.h"
 
 #include <QLabel>
 #include <QLineEdit>

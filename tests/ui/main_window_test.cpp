@@ -2,13 +2,13 @@
 // the layout after a deal.
 #include "tests/ui/main_window_fixture.h"
 
-#include "ui/hint_card.h"
-#include "ui/language.h"
-#include "ui/options_dialog.h"
-#include "ui/radio_group.h"
-#include "ui/rename_dialog.h"
+#include "ui/window/hint_card.h"
+#include "ui/desktop/language.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/radio_group.h"
+#include "ui/dialogs/rename_dialog.h"
 #include "ui/score_grid/score_grid.h"
-#include "ui/score_panel.h"
+#include "ui/window/score_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // Alt+letter on every dialog control: a letter for each, none twice, and
 // the letter works.
-#include "ui/mnemonics.h"
-#include "ui/options_dialog.h"
-#include "ui/rename_dialog.h"
+#include "ui/dialogs/mnemonics.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/rename_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

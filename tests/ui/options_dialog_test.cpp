@@ -1,8 +1,8 @@
 #include "settings/ini.h"
 #include "tests/settings/file_helpers.h"
 #include "tests/support/recording_sink.h"
-#include "ui/options_dialog.h"
-#include "ui/radio_group.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/radio_group.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 
 #include "game/controller/sequence_observer.h"
 #include "tools/screenshots/window_positions.h"
-#include "ui/animation_box.h"
+#include "ui/window/animation_box.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "settings/ini.h"
 #include "tests/settings/file_helpers.h"
 #include "tests/support/recording_sink.h"
-#include "ui/rename_dialog.h"
+#include "ui/dialogs/rename_dialog.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -6,11 +6,11 @@
 #include "game/controller/saved_match_store.h"
 #include "tests/game/controller/stuck_search.h"
 #include "tests/settings/file_helpers.h"
-#include "ui/message_boxes.h"
-#include "ui/game_option_setting.h"
-#include "ui/move_history_panel.h"
-#include "ui/seat_marks.h"
-#include "ui/table_view.h"
+#include "ui/dialogs/message_boxes.h"
+#include "ui/window/game_option_setting.h"
+#include "ui/window/move_history_panel.h"
+#include "ui/window/seat_marks.h"
+#include "ui/window/table_view.h"
 
 #include <QAccessible>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shell_open.h"
+#include "ui/desktop/shell_open.h"
 
 #include <QStringList>
 #include <QUrl>

@@ -3,7 +3,7 @@
 // that was killed is taken over by the next start.
 #include "tests/ui/test_files.h"
 
-#include "ui/single_instance.h"
+#include "ui/desktop/single_instance.h"
 
 #include <QApplication>
 #include <QDateTime>

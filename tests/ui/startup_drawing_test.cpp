@@ -3,9 +3,9 @@
 // asked for.
 #include "tests/ui/main_window_fixture.h"
 
-#include "ui/deck_over_dialog.h"
-#include "ui/score_panel.h"
-#include "ui/taken_cards_view.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "ui/window/score_panel.h"
+#include "ui/window/taken_cards_view.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -6,8 +6,8 @@
 
 #include "settings/atomic_file.h"
 #include "settings/writer_lock.h"
-#include "ui/language.h"
-#include "ui/statistics_dialog.h"
+#include "ui/desktop/language.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "game/controller/statistics_store.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "tests/ui/captured_cards_fixture.h"
-#include "ui/taken_cards_view.h"
+#include "ui/window/taken_cards_view.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "tests/ui/shell_recorder.h"
-#include "ui/url_label.h"
+#include "ui/dialogs/url_label.h"
 
 #include <QApplication>
 #include <QEnterEvent>

@@ -3,15 +3,15 @@
 // Enter gives to a destructive question, and messages in the game's language.
 #include "tests/ui/main_window_fixture.h"
 
-#include "ui/about_dialog.h"
-#include "ui/help_viewer.h"
-#include "ui/key_list.h"
-#include "ui/language.h"
-#include "ui/message_boxes.h"
-#include "ui/options_dialog.h"
-#include "ui/rename_dialog.h"
-#include "ui/score_panel.h"
-#include "ui/statistics_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_viewer.h"
+#include "ui/access/key_list.h"
+#include "ui/desktop/language.h"
+#include "ui/dialogs/message_boxes.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/rename_dialog.h"
+#include "ui/window/score_panel.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "game/controller/statistics_store.h"
 
 #include <QDir>

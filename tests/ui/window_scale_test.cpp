@@ -3,9 +3,9 @@
 // size kept in the settings from one run to the next.
 #include "tests/ui/main_window_fixture.h"
 
-#include "ui/score_panel.h"
-#include "ui/table_view.h"
-#include "ui/window_size_setting.h"
+#include "ui/window/score_panel.h"
+#include "ui/window/table_view.h"
+#include "ui/window/window_size_setting.h"
 
 #include <QLabel>
 #include <QMenuBar>

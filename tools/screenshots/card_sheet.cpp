@@ -1,6 +1,6 @@
 #include "tools/screenshots/card_sheet.h"
 
-#include "cards/zucard_pictures.h"
+#include "cards/pictures/zucard_pictures.h"
 
 #include <QPainter>
 

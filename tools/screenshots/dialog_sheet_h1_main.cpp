@@ -3,10 +3,10 @@
 // Usage: zaviko_dialog_sheet_h1 <folder>
 
 #include "cards/zucard.h"
-#include "ui/deck_over_dialog.h"
-#include "ui/dialog_font.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "ui/dialogs/dialog_font.h"
 #include "ui/score_grid/score_grid.h"
-#include "ui/taken_cards_view.h"
+#include "ui/window/taken_cards_view.h"
 
 #include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"

@@ -1,10 +1,10 @@
 // Renders the options, rename and About dialogs and the help viewer to PNG
 // files, filled as the main window fills them.
 #include "settings/ini.h"
-#include "ui/about_dialog.h"
-#include "ui/help_viewer.h"
-#include "ui/options_dialog.h"
-#include "ui/rename_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_viewer.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/rename_dialog.h"
 
 #include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"

@@ -4,7 +4,7 @@
 // sr_Cyrl), or the source texts when it is not set, so each language's
 // windows can be looked at.
 
-#include "ui/language.h"
+#include "ui/desktop/language.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #include "tools/screenshots/sheet_program.h"
 
-#include "cards/zucard_pictures.h"
+#include "cards/pictures/zucard_pictures.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Renders the "Statistika" dialog to PNG files: empty, and after a few
 // matches in two modes.
 #include "game/controller/statistics_store.h"
-#include "ui/statistics_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 
 #include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"

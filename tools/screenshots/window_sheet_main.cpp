@@ -14,9 +14,9 @@
 #include "platform/message_sink.h"
 #include "platform/random.h"
 #include "settings/ini.h"
-#include "ui/animation_box.h"
-#include "ui/deck_over_dialog.h"
-#include "ui/main_window.h"
+#include "ui/window/animation_box.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "ui/window/main_window.h"
 #include "tools/screenshots/window_positions.h"
 
 #include "tools/screenshots/sheet_language.h"

@@ -2,7 +2,7 @@
 
 // What the computer choice tests share: a readable form of a choice and the
 // check that two choices are the same move.
-#include "cards/card_ids.h"
+#include "cards/ids/card_ids.h"
 #include "game/computer/computer_choice.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 
 namespace choice_test {
 
-// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+// Card IDs: a suit card's value plus its block's base (cards/ids/card_ids.h).
 constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 constexpr int kNoCard = 0;
 

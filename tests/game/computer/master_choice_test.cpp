@@ -1,6 +1,6 @@
 // "Majstor" on hand-made positions and on positions of played matches: what
 // it weighs, that its captures are legal, and that it never peeks.
-#include "cards/card_ids.h"
+#include "cards/ids/card_ids.h"
 #include "game/computer/master_choice.h"
 
 #include "game/rules/computer_move.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-// Card IDs: a suit card's value plus its block's base (cards/card_ids.h).
+// Card IDs: a suit card's value plus its block's base (cards/ids/card_ids.h).
 constexpr int D = kDiamondsBase, S = kSpadesBase, H = kHeartsBase;
 
 // S to play in a two-player hand early on: N holds six unseen cards.

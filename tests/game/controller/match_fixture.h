@@ -5,7 +5,7 @@
 #include "game/controller/match_controller.h"
 #include "platform/random.h"
 #include "settings/ini.h"
-#include "settings/log_file.h"
+#include "log/log_file.h"
 #include "tests/support/recording_sink.h"
 
 #include <QCoreApplication>

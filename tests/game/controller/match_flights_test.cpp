@@ -5,7 +5,7 @@
 // to the hand's last taker.
 #include "tests/game/controller/match_fixture.h"
 
-#include "cards/zugraphics_sprite.h"
+#include "cards/sprite/zugraphics_sprite.h"
 
 namespace {
 

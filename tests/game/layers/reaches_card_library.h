@@ -2,4 +2,4 @@
 
 // Proof that the layer check refuses a header of a layer above: this compiles
 // as plain C++, yet names the card library.
-#include "cards/zucard_types.h"
+#include "cards/card/zucard_types.h"

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "cards/card/zucard_types.h"
+
+#include <QImage>
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+// The process-wide card picture table: picture 1 is empty, 2..55 the faces by
+// card ID, 56..70 the backs in back-type order. The first user loads the
+// card-image library and checks that it has every picture; each picture is
+// drawn from it when first asked for, on any thread. The last user frees them.
+constexpr int ZuPictureCount = 70;
+constexpr int ZuFirstBackPicture = 56;
+
+// Raised when the image library cannot be loaded or lacks a picture.
+class EResNotFound : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+void AcquireCardPictures();
+// The last user's release first waits for the pictures being drawn ahead.
+void ReleaseCardPictures();
+int CardPictureUsers();
+
+// Draws the pictures `numbers` (in that order) on a thread of its own, so a
+// paint that shows them soon finds them drawn. Whichever thread asks for a
+// picture first draws it, the same picture either way; a second call ends the
+// first's drawing at its next picture. Needs a user; does nothing when every
+// picture was drawn at the start or the system refuses the thread.
+void DrawCardPicturesAhead(std::vector<int> numbers);
+// The same for the pictures at another scale (CardPictureForScale's), once a
+// view has settled on it: a table made larger draws each card at the new size
+// once, and a frame that asks for several at once would wait for them all.
+void DrawScaledPicturesAhead(std::vector<int> numbers, qreal scale);
+
+// The picture with the given number (1..70); keyed-out background, outline drawn.
+// The pointer stays the same while the table has users.
+const QImage* CardPicture(int number);
+// Whether picture `number` has been drawn (always, for a library that cannot
+// tell what it has without drawing it).
+bool CardPictureDrawn(int number);
+
+inline int BackPictureNumber(TZuCardBackType back)
+{
+    return ZuFirstBackPicture + back;
+}
+
+// The same picture drawn for a target whose device pixel ratio is `scale` (a
+// view that shows the cards larger): `picture` itself when it has that ratio
+// already, else the picture drawn anew at that scale on first use and kept
+// until another scale is asked for or the table is freed. Raises EResNotFound
+// as the loading does.
+const QImage* CardPictureForScale(const QImage* picture, qreal scale);
+
+// The library's resource identifier for a picture number 2..70.
+int CardPictureResource(int pictureNumber);
+
+// Where the library is looked for: the program's folder and the plain name
+// "zucards" unless a test points elsewhere. An empty path restores the default.
+void SetCardPictureLibrary(const QString& path);
+QString CardPictureLibrary();
+
+// The pixel scale the next load uses: 1 or 2, or 0 to follow the screens
+// (2 when any screen has a device pixel ratio above 1).
+void SetCardPictureScale(int scale);

@@ -1,8 +1,0 @@
-#include "cards/zucard_deck_source.h"
-
-#include "cards/zucard_deck_file.h"
-
-TZuDeckFileReader BuiltInDeckFileReader()
-{
-    return ReadDeckFile;
-}

@@ -1,0 +1,192 @@
+#include "ui/dialogs/options_dialog.h"
+
+#include "platform/message_sink.h"
+#include "settings/ini.h"
+#include "settings/ini_file.h"
+#include "ui/window/animation_box.h"
+#include "ui/dialogs/dialog_font.h"
+#include "ui/dialogs/language_box.h"
+#include "ui/dialogs/radio_group.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <algorithm>
+
+namespace {
+
+template <typename W> W* Placed(W* widget, const char* name, int left, int top, int w, int h)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, w, h);
+    return widget;
+}
+
+// A caption wider than its box in the font in use grows into the room left
+// in its group, so it is not cut off.
+QCheckBox* CheckBox(
+    QWidget* parent, const char* name, const QString& text, int left, int top, int w, int h)
+{
+    auto* box = new QCheckBox(text, parent);
+    const int room = parent->width() - left - 4;
+    return Placed(
+        box, name, left, top, std::clamp(box->sizeHint().width(), w, std::max(w, room)), h);
+}
+
+// A value is typed or stepped with the arrows; the box takes only digits
+// within its range.
+QSpinBox* SpinEdit(QWidget* parent, const char* name, int max, int left, int top)
+{
+    auto* spin = Placed(new QSpinBox(parent), name, left, top, 41, 22);
+    spin->setRange(0, max);
+    return spin;
+}
+
+// What a spin edit holds on accepting: a text left empty counts as its minimum.
+int SpinValue(QSpinBox* spin)
+{
+    return spin->cleanText().isEmpty() ? spin->minimum() : spin->value();
+}
+
+QLabel* Label(QWidget* parent, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TFOptions::TFOptions(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Opcije"));
+    setFont(DialogFont());
+    setFixedSize(ClientWidth, ClientHeight);
+    auto* panel = Placed(new QWidget(this), "Panel", 0, 0, ClientWidth, ClientHeight);
+    BuildGameBox(panel);
+    BuildOtherBoxes(panel);
+    SetTabOrder();
+    connect(FCompTight, &QCheckBox::clicked, this, [this] { AppearanceChanged = true; });
+    connect(FHumanTight, &QCheckBox::clicked, this, [this] { AppearanceChanged = true; });
+    connect(FAccept, &QPushButton::clicked, this, &TFOptions::Accept);
+    connect(FCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFOptions::BuildGameBox(QWidget* panel)
+{
+    auto* game = Placed(new QGroupBox(tr("Igra"), panel), "GroupIgra", 16, 8, 273, 281);
+    FPlayers = new TRadioGroup(tr("Broj igraca * "),
+        { tr("4 igraca, svako za sebe"), tr("4 igraca u parove"), tr("2 igraca") }, 0, game);
+    // Each box as wide as its longest item, the decks box giving way.
+    const int playersWidth = std::max(145, FPlayers->NeededWidth());
+    Placed(FPlayers, "RadioPlayers", 16, 24, playersWidth, 89);
+    const int decksLeft = std::max(176, 16 + playersWidth + 6);
+    FDecks = Placed(new TRadioGroup(tr("Broj spilova * "),
+                        { QStringLiteral("1"), QStringLiteral("2") }, 0, game),
+        "RadioDecks", decksLeft, 24, 257 - decksLeft, 89);
+    // Item indexes are the stored strengths; the box lists them strongest first.
+    FStrength = Placed(new TRadioGroup(tr("Kompjuter se trudi da igra "),
+                           { tr("Pametno"), tr("Prosecno"), tr("Glupo"), tr("Majstor") }, 1, game),
+        "RadioStrength", 16, 116, 241, 89);
+    FStrength->SetDisplayOrder({ 3, 0, 1, 2 });
+    QLabel* showTime = Label(game, tr("Kompjuter drzi otvorene karte (s) "), 16, 208);
+    FShowTime = SpinEdit(game, "SpinShowTime", MaxCompPlayDelay, 192, 208);
+    FShowTime->setValue(1);
+    showTime->setBuddy(FShowTime);
+    QLabel* pause = Label(game, tr("Pauza izmedju igre 2 igraca (0.5s)"), 16, 232);
+    FPause = SpinEdit(game, "SpinPause", MaxCompWaitForPlay, 192, 232);
+    pause->setBuddy(FPause);
+    // The caption is short; the tip says what waits and for how long.
+    const QString pauseTip = tr("Pre svakog poteza kompjutera igra ceka: "
+                                "broj u polju puta pola sekunde (0 = bez cekanja).");
+    pause->setToolTip(pauseTip);
+    FPause->setToolTip(pauseTip);
+    FClockwise
+        = CheckBox(game, "CheckClockwise", tr("Igra u smeru kazaljke na satu *"), 16, 256, 169, 17);
+    FClockwise->setChecked(true);
+}
+
+void TFOptions::BuildOtherBoxes(QWidget* panel)
+{
+    auto* look = Placed(new QGroupBox(tr("Izgled"), panel), "GroupIzgled", 304, 8, 273, 41);
+    FCompTight = CheckBox(look, "CheckCompCardsTight", tr("Karte igraca zgusnute"), 8, 16, 129, 17);
+    FHumanTight
+        = CheckBox(look, "CheckHumanCardsTight", tr("Moje karte zgusnute"), 144, 16, 121, 17);
+    auto* cheat = Placed(new QGroupBox(tr("Varanje "), panel), "GroupVaranje", 304, 56, 273, 57);
+    FViewMine = CheckBox(
+        cheat, "CheckViewMine", tr("Dozvoli da gledam u karte koje sam pokupio"), 8, 16, 249, 17);
+    FViewOthers = CheckBox(cheat, "CheckViewOthers",
+        tr("Dozvoli da gledam u karte koje su drugi pokupili"), 8, 32, 249, 17);
+    auto* misc = Placed(new QGroupBox(tr("Razno"), panel), "GroupRazno", 304, 120, 273, 41);
+    FLog = CheckBox(misc, "CheckLog", tr("Loguj partiju (u Zaviko.log)"), 8, 16, 153, 17);
+    FAnimation = Placed(new TAnimationBox(panel), "GroupAnimacija", 304, 168, 273, 49);
+    Label(panel, tr("* Opcija se aktivira kad pocne nova igra"), 306, 230);
+    FLanguage = Placed(new TLanguageBox(panel), "GroupJezik", 304, 250, 273, 49);
+    FAccept = Placed(new QPushButton(tr("Prihvati"), panel), "ButtonAccept", 416, 310, 75, 25);
+    FAccept->setDefault(true);
+    FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 310, 75, 25);
+}
+
+// Buttons first, then the boxes on the right, then the game box, log last.
+void TFOptions::SetTabOrder()
+{
+    std::vector<QWidget*> order { FAccept, FCancel, FViewMine, FViewOthers, FCompTight, FHumanTight,
+        FShowTime, FPause, FClockwise };
+    for (TRadioGroup* group : { FStrength, FDecks, FPlayers })
+        for (int i = 0; i < group->Count(); ++i)
+            order.push_back(group->ItemAt(i));
+    order.push_back(FLog);
+    order.push_back(FAnimation->Combo());
+    order.push_back(FLanguage->Combo());
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TFOptions::FillOptions(TIni* Settings, int NumberOfPlayers, int NumberOfDecks, int CompPlays,
+    int CompPlayDelay, int CompWaitForPlay, bool Clockwise, bool CompCardsTight,
+    bool HumanCardsTight, bool CanViewMyCollectedCards, bool CanViewOtherCollectedCards, bool Log)
+{
+    FSettings = Settings;
+    FStrength->SetItemIndex(CompPlays);
+    FDecks->SetItemIndex(NumberOfDecks);
+    FPlayers->SetItemIndex(NumberOfPlayers);
+    FShowTime->setValue(CompPlayDelay); // the spin edits clamp to their ranges
+    FPause->setValue(CompWaitForPlay);
+    FClockwise->setChecked(Clockwise);
+    FCompTight->setChecked(CompCardsTight);
+    FHumanTight->setChecked(HumanCardsTight);
+    FViewMine->setChecked(CanViewMyCollectedCards);
+    FViewOthers->setChecked(CanViewOtherCollectedCards);
+    FLog->setChecked(Log);
+    if (Settings) {
+        FAnimation->SetAnimation(ReadAnimation(Settings->FileName));
+        FLanguage->ShowChoice(Settings->FileName);
+    }
+    AppearanceChanged = false;
+}
+
+// The settings object keeps the new values for the run even when its file
+// cannot be written, so the dialog still closes with OK and the window applies
+// them; the player learns that they will not be kept.
+void TFOptions::Accept()
+{
+    if (FSettings) {
+        try {
+            FSettings->SetGameOptions(FPlayers->ItemIndex(), FDecks->ItemIndex(),
+                FStrength->ItemIndex(), SpinValue(FShowTime), SpinValue(FPause),
+                FClockwise->isChecked(), FCompTight->isChecked(), FHumanTight->isChecked(),
+                FViewMine->isChecked(), FViewOthers->isChecked(), FLog->isChecked());
+        } catch (const EIniFileException& e) {
+            MessageSink().Error(e.ShownText().toStdString());
+        }
+        StoreAnimation(FSettings->FileName, FAnimation->Animation());
+        FLanguage->Store(FSettings->FileName);
+    }
+    accept();
+}

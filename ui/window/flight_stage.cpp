@@ -1,0 +1,83 @@
+#include "ui/window/flight_stage.h"
+
+#include "cards/pictures/zucard_pictures.h"
+#include "cards/card/zucard_types.h"
+#include "ui/diagnostics/flight_figures.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <ctime>
+
+TFlightFigures& FlightFigures()
+{
+    static TFlightFigures figures;
+    return figures;
+}
+
+qint64 ThreadCpuNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+TFlightStage::TFlightStage()
+{
+    // Over the table's proxy, which sits at z 0.
+    setZValue(1);
+    setAcceptedMouseButtons(Qt::NoButton);
+}
+
+QRectF TFlightStage::boundingRect() const
+{
+    return FArea;
+}
+
+void TFlightStage::SetArea(const QRectF& area)
+{
+    prepareGeometryChange();
+    FArea = area;
+}
+
+void TFlightStage::ShowFrames(const std::vector<TZuFlightFrame>& frames)
+{
+    // Only the places left and the places taken are drawn again.
+    for (const TShown& shown : FShown)
+        update(shown.place);
+    FShown.clear();
+    Count(!frames.empty());
+    for (const TZuFlightFrame& frame : frames) {
+        if (!frame.picture || frame.picture->isNull()) continue;
+        const QImage* picture = CardPictureForScale(frame.picture, FScale);
+        // Whole table pixels at the view's scale, so the picture is copied
+        // pixel for pixel rather than smoothed.
+        const QPointF at(
+            qRound(frame.at.x() * FScale) / FScale, qRound(frame.at.y() * FScale) / FScale);
+        const QRectF place(at, QSizeF(ZuCardWidth, ZuCardHeight));
+        FShown.push_back({ *picture, place });
+    }
+    for (const TShown& shown : FShown)
+        update(shown.place);
+}
+
+void TFlightStage::Count(bool flying)
+{
+    TFlightFigures& figures = FlightFigures();
+    if (figures.flying) {
+        const qint64 gap = FSinceFrame.nsecsElapsed();
+        figures.flyingNs += gap;
+        figures.longestGapNs = std::max(figures.longestGapNs, gap);
+        figures.gapsOver17ms += gap > 16'700'000;
+        figures.gapsOver25ms += gap > 25'000'000;
+    }
+    figures.flying = flying;
+    if (flying) ++figures.frames;
+    FSinceFrame.start();
+}
+
+void TFlightStage::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    for (const TShown& shown : FShown)
+        painter->drawImage(shown.place, shown.picture);
+}

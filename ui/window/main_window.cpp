@@ -1,0 +1,488 @@
+// The window's parts: the table with its card groups, the score panels, the
+// menus and the status bar; the start-up runs the controller's.
+#include "ui/window/main_window.h"
+
+#include "cards/ids/card_ids.h"
+#include "cards/ids/id_shuffle.h"
+#include "cards/zucard.h"
+#include "cards/pictures/zucard_pictures.h"
+#include "cards/zugraphics.h"
+#include "game/controller/match_controller.h"
+#include "game/controller/match_saver.h"
+#include "game/controller/statistics_store.h"
+#include "platform/message_sink.h"
+#include "ui/window/animation_box.h"
+#include "ui/window/flight_stage.h"
+#include "ui/access/focus_return.h"
+#include "settings/ini.h"
+#include "settings/program_files.h"
+#include "ui/window/game_option_setting.h"
+#include "ui/window/hint_card.h"
+#include "ui/access/keyboard_play.h"
+#include "ui/dialogs/message_boxes.h"
+#include "ui/window/move_history_panel.h"
+#include "ui/score_grid/score_grid.h"
+#include "ui/window/score_panel.h"
+#include "ui/window/seat_marks.h"
+#include "ui/diagnostics/startup_steps.h"
+#include "ui/window/table_notes.h"
+#include "ui/window/table_view.h"
+#include "ui/window/taken_cards_view.h"
+#include "ui/window/window_size_setting.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGraphicsScene>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QColor clGreen(0x00, 0x80, 0x00);
+const QString kTableToMiddleKey = QStringLiteral("TableToMiddle");
+
+void MakeBoldLabel(QLabel* label)
+{
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : TForm1(QString(), parent)
+{
+}
+
+TForm1::TForm1(const QString& filesFolder, QWidget* parent)
+    : QMainWindow(parent)
+{
+    auto fileName = [&filesFolder](const char* extension) {
+        const QString ext = QString::fromLatin1(extension);
+        return filesFolder.isEmpty() ? ProgramFileName(ext)
+                                     : QDir(filesFolder).filePath(QStringLiteral("Zaviko") + ext);
+    };
+    setWindowTitle(QStringLiteral("Zaviko"));
+    setObjectName(QStringLiteral("Form1"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    // Messages from the start on open over the table, not mid-screen.
+    SetMessageOwner(this);
+    ReturnFocusOnClose(this);
+
+    FSettings = std::make_unique<TIni>(fileName(".ini"));
+    StartupSteps::Note("settings");
+    CreateTable();
+    CreateStatusBar();
+    CreateTableView();
+    CreateHistoryPanel();
+    CreateMenus();
+    StartupSteps::Note("window_parts");
+
+    const QString logName = fileName(".log");
+    LogFile.SetLogFileName(logName);
+    LogFile.SetArchiveDir(QFileInfo(logName).absolutePath());
+    LogFile.SetOptions(logSession);
+    LogFile.SetMaxSize(1048576);
+    LogFile.SetArchiveMode(bkSize);
+    LogFile.SetTimestampFormat(QStringLiteral("dd/mmm/yyyy hh:nn:ss "));
+    // The start's lines reach the file at once; the disk gets them after the
+    // window's first paint (FormActivate), so its syncs do not hold it back.
+    LogFile.DeferSync();
+    // Each later line is on the disk as soon as the disk takes it, without
+    // holding up the GUI thread: a busy disk took hundreds of ms a line.
+    LogFile.SetSyncInBackground(true);
+
+    FController = std::make_unique<TMatchController>(
+        TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,
+        LogFile, *this);
+    FStatistics = std::make_unique<TStatisticsStore>(FSettings->FileName);
+    FUndoStatistics
+        = std::make_unique<TStatisticsStore>(FSettings->FileName, TStatisticsStore::kUndoExtension);
+    FController->OnMatchEvent = [this](const TMatchEvent& event) {
+        (event.undoUsed ? FUndoStatistics : FStatistics)->Record(event);
+    };
+    StartupSteps::Note("dialogs_and_controller");
+    ConnectCards();
+    ApplyAnimation();
+    CreateAccessibility();
+    FController->SetTableToMiddle(Action("Talonkasredini1")->isChecked());
+    ApplyViewPermissions();
+    ApplyCascadeStyles();
+    FController->Start();
+    StartupSteps::Note("deal");
+    // The start gave the seats their names.
+    ApplyNamesToMenus();
+    ShowSavedMatch();
+    KeepMatchesInProgress();
+    CentreOnScreen();
+    RestoreWindowSize();
+    RestoreHistoryPanel();
+    StartupSteps::Note("saved_match_and_placing");
+}
+
+TFPregledKarata* TForm1::Overview()
+{
+    if (!FOverview) FOverview = new TFPregledKarata(this);
+    return FOverview;
+}
+
+void TForm1::DrawShownPicturesAhead()
+{
+    // Drawn on another core while the shown window is laid out and exposed,
+    // so its first paint copies the dealt cards' pictures instead of drawing them.
+    std::vector<int> numbers;
+    for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 }) {
+        if (group->isHidden()) continue;
+        for (int slot = 0; slot < group->SlotCount(); ++slot) {
+            const TZuSingleCard& card = *group->CardAt(slot);
+            if (!card.Empty()) numbers.push_back(card.PictureNumber());
+        }
+    }
+    DrawCardPicturesAhead(std::move(numbers));
+}
+
+void TForm1::CentreOnScreen()
+{
+    adjustSize();
+    // The table at 1x is the smallest the window gets.
+    setMinimumSize(size());
+    FTableMinimum = size();
+    const QRect screenArea = screen()->availableGeometry();
+    move(screenArea.center() - rect().center());
+}
+
+void TForm1::RestoreWindowSize()
+{
+    const std::optional<TKeptWindowSize> kept = ReadWindowSize(FSettings->FileName);
+    if (!kept) return;
+    const QRect screenArea = screen()->availableGeometry();
+    const QSize size = kept->size.expandedTo(minimumSize())
+                           .boundedTo(screenArea.size().expandedTo(minimumSize()));
+    resize(size);
+    move(screenArea.center() - rect().center());
+    if (kept->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::KeepWindowSize()
+{
+    const bool maximized = isMaximized();
+    const QSize size = maximized ? normalGeometry().size() : this->size();
+    StoreWindowSize(
+        FSettings->FileName, TKeptWindowSize { size.isValid() ? size : this->size(), maximized });
+}
+
+TForm1::~TForm1()
+{
+    // Qt hides the panel as it takes the window apart: that is no choice to keep.
+    if (FHistory) FHistory->toggleViewAction()->disconnect(this);
+    // The worker must be gone before the groups and the log it uses.
+    if (FController) FController->Shutdown();
+    // A computer sequence stuck past its stop still reads the match: the
+    // controller stays for the few moments left to the process.
+    if (FController && FController->SequenceAbandoned()) {
+        static auto* const kept = new std::vector<std::unique_ptr<TMatchController>>;
+        kept->push_back(std::move(FController));
+    }
+    FController.reset();
+}
+
+void TForm1::CreateTable()
+{
+    // The view made next takes the table as its own.
+    FTable = new TTableSurface();
+    FTable->setObjectName(QStringLiteral("Table"));
+    // A window of its own inside the view: it takes the window's font itself.
+    FTable->setFont(font());
+    FTable->setAutoFillBackground(true);
+    QPalette palette = FTable->palette();
+    palette.setColor(QPalette::Window, clGreen);
+    FTable->setPalette(palette);
+
+    PlayerN = CreateSeat("PlayerN", { 264, 32 }, FLabels[2], { 264, 8 });
+    PlayerW = CreateSeat("PlayerW", { 16, 184 }, FLabels[1], { 8, 144 });
+    PlayerE = CreateSeat("PlayerE", { 688, 200 }, FLabels[3], { 680, 168 });
+    PlayerS = CreateSeat("PlayerS", { 288, 424 }, FLabels[0], { 288, 392 });
+    PlayerW->SetCascadeSide(csDown);
+    PlayerE->SetCascadeSide(csDown);
+    PlayerS->SetShowAutoTight(true);
+    PlayerS->SetShowBack(false);
+
+    for (TZuCardGroup** talon : { &Talon1, &Talon2 }) {
+        auto* group = new TZuCardGroup(FTable);
+        group->HoldDrawingUntilShown();
+        group->setObjectName(talon == &Talon1 ? "Talon1" : "Talon2");
+        group->SetShowBack(false);
+        group->SetAutoEmpty(true);
+        group->SetCascadeStyle(csNormal);
+        for (int i = 0; i < 6; ++i)
+            group->CardList().Add().Card().SetEmpty(true);
+        group->SetAutoSize(true);
+        *talon = group;
+    }
+    Talon1->SetShowAutoTight(true);
+    Talon1->move(112, 160);
+    Talon2->move(112, 264);
+
+    // The deck the cards are dealt from, in the lower left corner (placed with
+    // the seats), clear of the names and the last moves; the cards fly out of
+    // it and it thins as the hand goes on. Drawn when the window first shows.
+    RealDeck = new TZuCardDeck(FTable, TZuDeckDrawing::WhenShown);
+    RealDeck->setObjectName(QStringLiteral("RealDeck"));
+    RealDeck->move(16, 8);
+    RealDeck->SetShowLastCard(false);
+    Deck = new TZuVirtualDeck(this);
+    Deck->SetShuffleCount(kStandardShufflePasses);
+    Deck->SetVisualDeck(RealDeck);
+    Deck->SetOriginX(59);
+    Deck->SetOriginY(34);
+    // Connected to the card groups only while "Animacija" is on; otherwise
+    // cards appear in place without flying.
+    ZuSprite1 = new TZuSprite(FTable);
+    FMarks = new TSeatMarks(FTable, FLabels);
+    FHintCard = new THintCard(FTable);
+    // A computer's revealed card, raised toward the table in a white ring.
+    FRevealCard = new THintCard(FTable);
+    FRevealCard->setObjectName(QStringLiteral("RevealedCard"));
+    FNotes = new TTableNotes(FTable);
+    FHintCard->OnClick = [this](int slot) {
+        bool playIt = false, faceDown = false;
+        TZuTablePos pos = PlayerS->TablePlayPos();
+        PlayerS->OnCardClick(
+            PlayerS, PlayerS->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
+    };
+}
+
+TZuCardGroup* TForm1::CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt)
+{
+    auto* group = new TZuCardGroup(FTable);
+    // The start deals twice and lays the table out again once the window's
+    // frame is known: the cards are drawn once, when they first show.
+    group->HoldDrawingUntilShown();
+    group->setObjectName(QString::fromLatin1(name));
+    group->SetCascadeStyle(csLoose);
+    group->SetAutoSize(true);
+    group->move(at);
+    label = new QLabel(FTable);
+    MakeBoldLabel(label);
+    label->move(labelAt);
+    group->SetPlayerNameLabel(label);
+    return group;
+}
+
+TScorePanel* TForm1::ScorePanel(int grid)
+{
+    TScorePanel*& panel = FPanels.at(grid);
+    if (!panel) panel = MakeScorePanel(grid);
+    return panel;
+}
+
+TScorePanel* TForm1::MakeScorePanel(int grid)
+{
+    using B = TScorePanel::TRowButton;
+    TScorePanel* panel = grid == 0
+        ? new TScorePanel(
+            FTable, 5, { B { 1, SeatS }, B { 2, SeatW }, B { 3, SeatN }, B { 4, SeatE } }, 199, 215)
+        : grid == 1 ? new TScorePanel(FTable, 3,
+              { B { 1, SeatS }, B { 1, SeatN }, B { 2, SeatW }, B { 2, SeatE } }, 223, 255)
+                    : new TScorePanel(FTable, 3, { B { 1, SeatS }, B { 2, SeatN } }, 199, 215);
+    panel->hide();
+    panel->OnSeatClick = [this](int seat) { ShowTakenCards(seat); };
+    for (int row = 0; row < panel->Grid()->RowCount(); ++row)
+        for (int column = 0; column < 5; ++column)
+            panel->Grid()->SetCells(column, row, QString());
+    EnableRowButtons(panel);
+    if (FController) NameRowButtons(panel);
+    PlaceScorePanels();
+    return panel;
+}
+
+void TForm1::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    const int widths[] = { 150, 150, 50 };
+    for (int i = 0; i < 3; ++i) {
+        FStatus[i] = new QLabel(bar);
+        FStatus[i]->setTextFormat(Qt::PlainText);
+        FStatus[i]->setFixedWidth(widths[i]);
+        FStatus[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addWidget(FStatus[i], i == 2 ? 1 : 0);
+    }
+    FStatus[2]->setMinimumWidth(widths[2]);
+    FStatus[2]->setMaximumWidth(QWIDGETSIZE_MAX);
+    // The table and the bar together fill the client area under the menu.
+    FTable->setFixedSize(ClientWidth, ClientHeight - bar->sizeHint().height());
+}
+
+void TForm1::CreateTableView()
+{
+    FView = new TTableView(FTable, this);
+    setCentralWidget(FView);
+    FView->OnScaleSettled = [this](qreal scale) { ApplyTableScale(scale); };
+    FFlightStage = new TFlightStage();
+    // Room around the table for a card flying off its edge.
+    FFlightStage->SetArea(
+        QRectF(FTable->rect()).adjusted(-ZuCardWidth, -ZuCardHeight, ZuCardWidth, ZuCardHeight));
+    FView->scene()->addItem(FFlightStage);
+    FFlightStage->SetPictureScale(std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0));
+    ZuSprite1->SetStage(FFlightStage);
+    FTable->OnPress = [this](QPoint at, Qt::MouseButton button) { TablePress(at, button); };
+}
+
+void TForm1::ApplyTableScale(qreal scale)
+{
+    for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 })
+        group->SetViewScale(scale);
+    RealDeck->SetViewScale(scale);
+    // As the groups draw their pictures: whole device pixels, at the view's scale.
+    const qreal pictureScale = scale * std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0);
+    FFlightStage->SetPictureScale(pictureScale);
+    // The groups drew their cards at the new scale just now; the other faces
+    // are drawn on another core, so a deal or a flight finds its card drawn.
+    std::vector<int> faces;
+    for (int id = kFirstCardId; id <= kLastSuitCardId; ++id)
+        faces.push_back(id);
+    DrawScaledPicturesAhead(std::move(faces), pictureScale);
+    // The raised hint card is a copy of its card's picture: copy it anew.
+    if (FHintCard->Slot() >= 0) FHintCard->ShowSlot(PlayerS, FHintCard->Slot());
+    if (FRevealCard->Slot() >= 0) ShowRevealedCard(FRevealSeat, FRevealCard->Slot());
+}
+
+void TForm1::ApplyAnimation()
+{
+    // A change lands what is in the air first: no card is left flying.
+    if (FController) FController->LandFlights();
+    const int ms = FlightTimeMs(ReadAnimation(FSettings->FileName));
+    ZuSprite1->SetFlightTime(ms);
+    for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 })
+        group->SetSprite(ms > 0 ? ZuSprite1 : nullptr);
+}
+
+void TForm1::SettleTableScale()
+{
+    FView->SettleNow();
+}
+
+QRect TForm1::TableToWindow(const QRect& r) const
+{
+    return FView->FromTable(r).translated(FView->mapTo(this, QPoint(0, 0)));
+}
+
+QAction* TForm1::Action(const char* name) const
+{
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void TForm1::CreateMenus()
+{
+    auto add = [this](QMenu* menu, const char* name, const QString& caption,
+                   const QKeySequence& key, void (TForm1::*command)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty()) action->setShortcut(key);
+        if (command) connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    // "&" marks each item's letter for Alt and for the open menu; items that
+    // open a dialog end in "...".
+    QMenu* game = menuBar()->addMenu(tr("&Igra"));
+    add(game, "New1", tr("&Nova"), QKeySequence(Qt::Key_N), &TForm1::New1Click);
+    add(game, "Pocniigru1", tr("&Pocni igru"), {}, &TForm1::Pocniigru1Click);
+    // "Savet" shows Majstor's move for the human. The menu shows it disabled
+    // off the human's turn; the key always reaches the controller, which
+    // then refuses.
+    QAction* hint = add(game, "Savet1", tr("&Savet"), QKeySequence(Qt::Key_H), nullptr);
+    connect(hint, &QAction::triggered, this, [this] {
+        if (FController) FController->ShowHint();
+    });
+    connect(game, &QMenu::aboutToShow, hint,
+        [this, hint] { hint->setEnabled(FController && FController->HintAvailable()); });
+    connect(game, &QMenu::aboutToHide, hint, [hint] { hint->setEnabled(true); });
+    // Like the hint: shown disabled when nothing can be taken back, while the
+    // key always asks the controller, which then says why not.
+    QAction* undo = add(game, "Vratipotez1", tr("&Vrati potez"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+        &TForm1::Vratipotez1Click);
+    connect(game, &QMenu::aboutToShow, undo,
+        [this, undo] { undo->setEnabled(FController && FController->UndoAvailable()); });
+    connect(game, &QMenu::aboutToHide, undo, [undo] { undo->setEnabled(true); });
+    game->addSeparator();
+    add(game, "Gotovo1", tr("&Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
+    connect(Action("Gotovo1"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu(tr("&Opcije"));
+    QAction* table
+        = add(options, "Tabelavidljiva1", tr("&Tabela vidljiva"), QKeySequence(Qt::Key_T), nullptr);
+    table->setCheckable(true);
+    table->setChecked(true);
+    connect(table, &QAction::triggered, this, [this, table] {
+        // The controller flips the mark itself; undo the action's own flip.
+        table->setChecked(!table->isChecked());
+        if (FController) FController->ToggleScoreTable();
+    });
+    // Off by default: the table's cards stay in their slots.
+    QAction* middle = add(options, "Talonkasredini1", tr("Karte talona ka s&redini"), {}, nullptr);
+    middle->setCheckable(true);
+    middle->setChecked(ReadGameOption(FSettings->FileName, kTableToMiddleKey, false));
+    connect(middle, &QAction::toggled, this, [this](bool on) {
+        if (FController) FController->SetTableToMiddle(on);
+        StoreGameOption(FSettings->FileName, kTableToMiddleKey, on);
+    });
+    // The dock's own action: its check follows the panel's close button too.
+    QAction* history = FHistory->toggleViewAction();
+    history->setText(tr("Tok &igre"));
+    history->setObjectName(QStringLiteral("Tokigre1"));
+    options->addAction(history);
+    FTakenMenu = options->addMenu(tr("Po&kupljene karte"));
+    FTakenMenu->menuAction()->setObjectName(QStringLiteral("Pokupljenekarte1"));
+    const char* seatItems[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
+    for (int seat : { SeatS, SeatW, SeatN, SeatE }) {
+        if (seat == SeatW) FTakenMenu->addSeparator();
+        QAction* item = add(FTakenMenu, seatItems[seat], QString(), {}, nullptr);
+        connect(item, &QAction::triggered, this, [this, seat] { ShowTakenCards(seat); });
+    }
+    // Whatever changed a name since, the items read the seats' names now.
+    connect(FTakenMenu, &QMenu::aboutToShow, this, [this] { ApplyNamesToMenus(); });
+    add(options, "Promenaimena1", tr("&Promena imena..."), {}, &TForm1::Promenaimena1Click);
+    add(options, "Opcije1", tr("&Opcije..."), {}, &TForm1::Opcije1Click);
+    add(options, "Statistika1", tr("&Statistika..."), {}, &TForm1::Statistika1Click);
+
+    QMenu* help = menuBar()->addMenu(tr("&Pomoc"));
+    add(help, "Pomoc1", tr("&Pomoc..."), QKeySequence(Qt::Key_F1), &TForm1::Pomoc1Click);
+    help->addSeparator();
+    add(help, "About1", tr("&O Programu..."), {}, &TForm1::About1Click);
+}
+
+void TForm1::ConnectCards()
+{
+    using namespace std::placeholders;
+    for (TZuCardGroup* seat : { PlayerS, PlayerW, PlayerN, PlayerE })
+        seat->OnCardClick
+            = [this](TZuCardGroup* sender, TZuSingleCard* card, int position, bool& playIt,
+                  TZuTablePos& tablePos, bool& faceDown, Qt::MouseButton button) {
+                  FController->PlayerSCardClick(
+                      sender, card, position, playIt, tablePos, faceDown, button);
+              };
+    for (TZuCardGroup* talon : { Talon1, Talon2 })
+        talon->OnCardClick
+            = [this](TZuCardGroup* sender, TZuSingleCard* card, int position, bool& playIt,
+                  TZuTablePos& tablePos, bool& faceDown, Qt::MouseButton button) {
+                  FController->Talon1CardClick(
+                      sender, card, position, playIt, tablePos, faceDown, button);
+              };
+}

@@ -1,0 +1,242 @@
+#pragma once
+
+#include "game/rules/match_file.h"
+#include "game/controller/match_view.h"
+#include "log/log_file.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class TAnnouncer;
+class TFPregledKarata;
+class TFlightStage;
+class TKeyboardPlay;
+class TIni;
+class TMatchController;
+class TMatchSaver;
+class TMoveHistoryPanel;
+class TScorePanel;
+class THintCard;
+class TSeatMarks;
+class TStatisticsStore;
+class TTableNotes;
+class TTableSurface;
+class TTableView;
+class TZuCardDeck;
+class TZuCardGroup;
+class TZuSprite;
+class TZuVirtualDeck;
+
+// The game's window: the green table with the four hands, the two table
+// rows, the score panel and the status bar, and the menus. It shows what the
+// match controller tells it and turns the player's input into its calls.
+class TForm1 : public QMainWindow, public TMatchView {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 772;
+    static constexpr int ClientHeight = 554; // under the menu bar, status bar included
+
+    // Settings and log beside the program (ProgramFileName).
+    explicit TForm1(QWidget* parent = nullptr);
+    // Settings and log in `filesFolder` as Zaviko.ini and Zaviko.log, for the
+    // tests and the screenshot programs, whose own folder is the build's.
+    explicit TForm1(const QString& filesFolder, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TMatchController& Controller() const { return *FController; }
+    TIni& Settings() const { return *FSettings; }
+    TStatisticsStore& Statistics() const { return *FStatistics; }
+    // The matches in which a move was taken back, counted apart.
+    TStatisticsStore& UndoStatistics() const { return *FUndoStatistics; }
+    TZuCardGroup* PlayerS = nullptr;
+    TZuCardGroup* PlayerW = nullptr;
+    TZuCardGroup* PlayerN = nullptr;
+    TZuCardGroup* PlayerE = nullptr;
+    TZuCardGroup* Talon1 = nullptr;
+    TZuCardGroup* Talon2 = nullptr;
+    // The captured-cards view, made when first needed and kept for the run.
+    TFPregledKarata* Overview();
+    // A score grid's panel: the one the match shows is made at start, the
+    // others when first asked for.
+    TScorePanel* ScorePanel(int grid);
+    QAction* Action(const char* name) const;
+    QLabel* StatusPanel(int i) const { return FStatus.at(i); }
+    // The height of the table under the menu: the client area above the status bar.
+    int TableHeight() const;
+    // The table at any window size: its layout stays in 1x table units.
+    TTableView* TableView() const { return FView; }
+    // A table widget's place in the window's coordinates, as shown now.
+    QRect TableToWindow(const QRect& r) const;
+    // Draws the card pictures for the table's present scale at once, rather
+    // than when the resize settles.
+    void SettleTableScale();
+    // Cards fly at the speed of "Animacija" in the settings, or not at all.
+    void ApplyAnimation();
+    TFlightStage* FlightStage() const { return FFlightStage; }
+    TZuSprite* Sprite() const { return ZuSprite1; }
+
+    // Menu commands.
+    void New1Click();
+    void Pocniigru1Click();
+    void Promenaimena1Click();
+    void Opcije1Click();
+    void Statistika1Click();
+    void About1Click();
+    void Pomoc1Click();
+    void ShowTakenCards(int seat);
+    void ApplyViewPermissions();
+    void ApplyCascadeStyles();
+
+    // What the menu shows now, for tests and the screenshot programs.
+    bool ScoreTableChecked() const;
+    bool StartItemEnabled() const;
+
+    // TMatchView
+    void SetStatusText(int panel, const QString& text) override;
+    void SetScoreCell(int grid, int column, int row, const QString& text) override;
+    void SetScoreColumnWidths(int grid, const std::array<int, 5>& widths) override;
+    void RefreshScoreGrid(int grid) override;
+    void SetScorePanelVisible(int grid, bool visible) override;
+    void SetScoreTableChecked(bool checked) override;
+    void SetStartItemEnabled(bool enabled) override;
+    void SetSideSeatsVisible(bool visible) override;
+    void ArrangeTable() override;
+    void RepaintWindow() override;
+    void ShowHandEnd(const THandEndDisplay& display) override;
+    void CloseOverview() override;
+    void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds) override;
+    void ClearLastMoves() override;
+    void MarkSeatOnTurn(int seat) override;
+    void ShowHintCard(int slot) override;
+    void ShowRevealedCard(int seat, int slot) override;
+    void ShowPaused(bool paused) override;
+    void ShowMarkedCards(const std::vector<int>& ids) override;
+    void ShowHistory(const TMoveHistory& history) override;
+    // "Tok igre", docked beside the table; shown or hidden by its menu item.
+    TMoveHistoryPanel* HistoryPanel() const { return FHistory; }
+    THintCard* RevealedCard() const { return FRevealCard; }
+    TTableNotes* TableNotes() const { return FNotes; }
+    THintCard* HintCard() const { return FHintCard; }
+    TSeatMarks* SeatMarks() const { return FMarks; }
+    TKeyboardPlay* Keys() const { return FKeys.get(); }
+    TAnnouncer* Announcer() const { return FAnnouncer; }
+    // "Vrati potez".
+    void Vratipotez1Click();
+    // Keeps the match in progress on the disk after every move.
+    TMatchSaver& MatchSaver() const { return *FSaver; }
+    // Closes the window as "Gotovo" does, without asking: the system wants
+    // the program gone (a stop signal). A question open at the time is
+    // dismissed first; the match is kept for the next start.
+    void CloseOnStopSignal();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void CreateTable();
+    TZuCardGroup* CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt);
+    TScorePanel* MakeScorePanel(int grid);
+    // The row buttons' tooltips (whose cards each opens) and whether each opens.
+    void NameRowButtons(TScorePanel* panel);
+    void EnableRowButtons(TScorePanel* panel);
+    void CreateMenus();
+    void CreateStatusBar();
+    void CreateTableView();
+    void CreateHistoryPanel();
+    // The panel as the settings keep it, once the window has its size.
+    void RestoreHistoryPanel();
+    // The window grows or shrinks by the panel, so the table keeps its scale.
+    void FitHistoryPanel(bool shown);
+    // The size the player left the window at, from the settings.
+    void RestoreWindowSize();
+    void KeepWindowSize();
+    // The card controls draw their pictures for the table shown at `scale`.
+    void ApplyTableScale(qreal scale);
+    // A press on the table, in table coordinates.
+    void TablePress(QPoint at, Qt::MouseButton button);
+    void ConnectCards();
+    // The keys that play, the names a screen reader reads and its announcer.
+    void CreateAccessibility();
+    // Each seat's name as read: whose cards, and whether it is on turn.
+    void NameSeatsForReaders(int seatOnTurn);
+    // The score cells of one grid read as "row, column: value", after the
+    // cell at `column`, `row` changed: a header renames its column's cells,
+    // a seat's name its row's, a score only itself.
+    void NameScoreCells(int grid, int column, int row);
+    void AnnounceMove(int seat, int playedId, const std::vector<int>& takenIds);
+    void AnnounceHandEnd(int gameMode);
+    void FormActivate();
+    // Reads the match saved when the window last closed and shows its table.
+    void ShowSavedMatch();
+    // Asks whether to go on with it; true when it was offered, in which case
+    // a declined match has been replaced by a fresh one and its start asked.
+    bool OfferSavedMatch();
+    // From here on each completed move is kept on the disk (TMatchSaver).
+    void KeepMatchesInProgress();
+    // A write of the match in progress failed: said once a session.
+    void ReportKeepFailure();
+    // At close: the match under way written, or the player's choice when it
+    // cannot be (try again, save elsewhere, close without it).
+    void KeepMatchOnClose();
+    bool SaveMatchElsewhere(const TSavedMatch& match);
+    void ApplyNamesToMenus();
+    void CentreOnScreen();
+    void DrawShownPicturesAhead();
+    void ArrangeSeats();
+    // The score panels in the bottom-right corner, clear of the human's hand.
+    void PlaceScorePanels();
+    int WindowWidth() const;
+    int StatusBarHeight() const;
+    bool Idle() const;
+    // True when the point (in window coordinates) lies on a card group.
+    bool OnCardGroup(QPoint at) const;
+
+    std::unique_ptr<TIni> FSettings;
+    TLogFile LogFile;
+    TTableSurface* FTable = nullptr;
+    TTableView* FView = nullptr;
+    std::array<QLabel*, 4> FLabels {}; // S, W, N, E
+    TSeatMarks* FMarks = nullptr;
+    THintCard* FHintCard = nullptr;
+    TAnnouncer* FAnnouncer = nullptr;
+    std::unique_ptr<TKeyboardPlay> FKeys;
+    THintCard* FRevealCard = nullptr;
+    int FRevealSeat = -1;
+    TTableNotes* FNotes = nullptr;
+    TMoveHistoryPanel* FHistory = nullptr;
+    // Whether the player has the history panel open.
+    bool FHistoryShown = false;
+    // The window's smallest size without the history panel: the table at 1x.
+    QSize FTableMinimum;
+    std::array<QLabel*, 3> FStatus {};
+    std::array<TScorePanel*, 3> FPanels {}; // null until made
+    TZuCardDeck* RealDeck = nullptr;
+    TZuVirtualDeck* Deck = nullptr;
+    TZuSprite* ZuSprite1 = nullptr;
+    TFlightStage* FFlightStage = nullptr;
+    TFPregledKarata* FOverview = nullptr;
+    QMenu* FTakenMenu = nullptr;
+    // Before the controller, which reports to it until it goes.
+    std::unique_ptr<TStatisticsStore> FStatistics;
+    std::unique_ptr<TStatisticsStore> FUndoStatistics;
+    // Before the controller too: the controller hands it each move.
+    std::unique_ptr<TMatchSaver> FSaver;
+    std::unique_ptr<TMatchController> FController;
+    bool FCanViewMine = true;
+    bool FCanViewOthers = true;
+    bool FClosing = false;
+    bool FStopBySignal = false;
+    int FStopTries = 0;
+    bool FKeepFailureShown = false;
+    // Shown at start and waiting for the player's answer.
+    std::optional<TSavedMatch> FSavedMatch;
+};

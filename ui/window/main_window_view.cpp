@@ -1,0 +1,284 @@
+// What the match controller shows through the window, and the layout.
+#include "ui/window/main_window.h"
+
+#include "cards/zucard.h"
+#include "game/controller/match_controller.h"
+#include "settings/ini.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "ui/window/fitted_text.h"
+#include "ui/window/hint_card.h"
+#include "ui/access/keyboard_play.h"
+#include "ui/score_grid/score_grid.h"
+#include "ui/window/score_panel.h"
+#include "ui/window/seat_marks.h"
+#include "ui/window/table_notes.h"
+#include "ui/window/table_view.h"
+#include "ui/window/taken_cards_view.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QStatusBar>
+
+void TForm1::SetStatusText(int panel, const QString& text)
+{
+    // The first two panels have fixed widths: a long name must not push the
+    // text past their edge.
+    if (panel < 2)
+        ShowFitted(FStatus.at(panel), text);
+    else
+        FStatus.at(panel)->setText(text);
+    FStatus.at(panel)->repaint();
+}
+
+void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
+{
+    ScorePanel(grid)->Grid()->SetCellIfChanged(column, row, text);
+    NameScoreCells(grid, column, row);
+}
+
+void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
+{
+    TPubStrGrid* cells = ScorePanel(grid)->Grid();
+    // A translated header wider than its column takes what it needs (2
+    // pixels in, 1 clear of the line) from the names' column: the grid keeps
+    // its width, so the "Total" column stays whole too.
+    std::array<int, 5> fitted = widths;
+    const QFontMetrics metrics(cells->font());
+    for (int column = 1; column < 5; ++column) {
+        const int need = metrics.horizontalAdvance(cells->Cells(column, 0)) + 3;
+        if (need <= fitted[column]) continue;
+        fitted[0] -= need - fitted[column];
+        fitted[column] = need;
+    }
+    // The widths are of the text; Qt counts the grid line in.
+    for (int column = 0; column < 5; ++column)
+        cells->SetColWidths(column, fitted[column] + 1);
+}
+
+void TForm1::RefreshScoreGrid(int grid)
+{
+    ScorePanel(grid)->Grid()->ClearSelection();
+    ScorePanel(grid)->Grid()->RepaintNow();
+}
+
+void TForm1::SetScorePanelVisible(int grid, bool visible)
+{
+    // A panel never shown is not made to be hidden, and then nothing moves.
+    if (!visible && !FPanels.at(grid)) return;
+    ScorePanel(grid)->setVisible(visible);
+    // The human's hand steps aside for the panel only while it shows.
+    ArrangeSeats();
+}
+
+bool TForm1::ScoreTableChecked() const
+{
+    return Action("Tabelavidljiva1")->isChecked();
+}
+
+void TForm1::SetScoreTableChecked(bool checked)
+{
+    Action("Tabelavidljiva1")->setChecked(checked);
+}
+
+bool TForm1::StartItemEnabled() const
+{
+    return Action("Pocniigru1")->isEnabled();
+}
+
+void TForm1::SetStartItemEnabled(bool enabled)
+{
+    Action("Pocniigru1")->setEnabled(enabled);
+}
+
+void TForm1::SetSideSeatsVisible(bool visible)
+{
+    for (QWidget* w : { static_cast<QWidget*>(PlayerW), static_cast<QWidget*>(PlayerE),
+             static_cast<QWidget*>(FLabels[1]), static_cast<QWidget*>(FLabels[3]) })
+        w->setVisible(visible);
+    Action("PlayerW1")->setVisible(visible);
+    Action("PlayerE1")->setVisible(visible);
+    FMarks->Place();
+}
+
+void TForm1::RepaintWindow()
+{
+    repaint();
+}
+
+void TForm1::ShowHandEnd(const THandEndDisplay& display)
+{
+    TFDeckOverInfoDlg dialog(this);
+    dialog.SetPlayers(display.seats[SeatS], display.seats[SeatW], display.seats[SeatN],
+        display.seats[SeatE], display.gameMode);
+    dialog.SetLastTaker(display.lastTakerName);
+    dialog.SetMostCards(display.mostCards);
+    dialog.SetHandFigures(display.figures);
+    dialog.SetViewer(Overview());
+    AnnounceHandEnd(display.gameMode);
+    // Nobody is on turn while the hand is summed up.
+    FNotes->ShowHumanOnTurn(false);
+    dialog.Execute();
+    FNotes->ShowHumanOnTurn(FMarks->OnTurn() == SeatS);
+}
+
+void TForm1::CloseOverview()
+{
+    if (FOverview) FOverview->CloseIfOpen();
+}
+
+void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
+{
+    FMarks->ShowLastMove(seat, playedId, takenIds);
+    AnnounceMove(seat, playedId, takenIds);
+}
+
+void TForm1::ClearLastMoves()
+{
+    FMarks->Clear();
+}
+
+void TForm1::ShowHintCard(int slot)
+{
+    FHintCard->ShowSlot(PlayerS, slot);
+    // The keys' ring goes with the hint, so Enter plays the hinted card
+    // with the table cards the hint marked.
+    if (slot >= 0 && FKeys) FKeys->FocusHand(slot);
+}
+
+void TForm1::MarkSeatOnTurn(int seat)
+{
+    FMarks->MarkOnTurn(seat);
+    NameSeatsForReaders(seat);
+    if (seat == SeatS && FKeys) FKeys->Follow();
+    FNotes->ShowHumanOnTurn(seat == SeatS);
+}
+
+void TForm1::ShowRevealedCard(int seat, int slot)
+{
+    const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
+    if (seat < SeatW || seat > SeatE || slot < 0) {
+        FRevealSeat = -1;
+        FRevealCard->ShowSlot(nullptr, -1);
+        return;
+    }
+    // Toward the table: down from the top row, inward from the side columns.
+    constexpr int lift = THintCard::Lift;
+    const QPoint toward = seat == SeatN ? QPoint(0, lift)
+        : seat == SeatW                 ? QPoint(lift, 0)
+                                        : QPoint(-lift, 0);
+    FRevealCard->SetLook(Qt::white, toward, false);
+    FRevealSeat = seat;
+    FRevealCard->ShowSlot(seats[seat], slot);
+}
+
+void TForm1::ShowPaused(bool paused)
+{
+    FNotes->ShowPaused(paused);
+}
+
+void TForm1::ShowMarkedCards(const std::vector<int>& ids)
+{
+    FNotes->ShowMarkedCards(ids);
+}
+
+int TForm1::TableHeight() const
+{
+    return FTable->height();
+}
+
+int TForm1::WindowWidth() const
+{
+    // The outer width at 1x, frame included, as the window manager reports
+    // it once the window is on the screen; a larger window shows the same
+    // layout scaled.
+    return ClientWidth + (isVisible() ? std::max(0, frameGeometry().width() - width()) : 0);
+}
+
+void TForm1::ApplyCascadeStyles()
+{
+    PlayerS->SetCascadeStyle(FSettings->HumanCardsTight ? csTight : csLoose);
+    for (TZuCardGroup* seat : { PlayerW, PlayerN, PlayerE })
+        seat->SetCascadeStyle(FSettings->CompCardsTight ? csTight : csLoose);
+}
+
+int TForm1::StatusBarHeight() const
+{
+    // The table's fixed height gives the bar's even before the window is
+    // first laid out, when the bar still has a widget's default height.
+    return ClientHeight - FTable->height();
+}
+
+void TForm1::ArrangeSeats()
+{
+    const int clientHeight = ClientHeight;
+    const int barHeight = StatusBarHeight();
+    PlayerN->move((WindowWidth() - PlayerN->width()) / 2, PlayerN->y());
+    PlayerS->move((WindowWidth() - PlayerS->width()) / 2, PlayerS->y());
+    const int sideTop = (clientHeight - barHeight - PlayerE->height()) / 2;
+    PlayerE->move(PlayerE->x(), sideTop);
+    PlayerW->move(PlayerW->x(), sideTop);
+    PlaceScorePanels();
+    // The deck in the lower left corner, beside the left-hand column, whose
+    // loose cards reach down to the corner, and left of the human's hand.
+    RealDeck->move(
+        PlayerW->x() + ZuCardWidth + 12, clientHeight - barHeight - RealDeck->height() - 8);
+    const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
+    // A long name shows whole up to a limit, cut at its end beyond it; the
+    // right-hand seat's name steps left rather than off the table.
+    constexpr int kNameRoom = 200;
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        QLabel* label = FLabels[seat];
+        ShowFitted(label, seats[seat]->PlayerName(), kNameRoom);
+        label->adjustSize();
+        const int x = std::min(seats[seat]->x(), ClientWidth - 4 - label->width());
+        label->move(x, seats[seat]->y() - 20);
+    }
+    // The human's name and last move stay readable above the hint's raised
+    // card; the mark, centred on the name, may be a little taller than it.
+    const int hintTop = PlayerS->y() - THintCard::HandLift - THintCard::Ring;
+    FLabels[SeatS]->move(PlayerS->x(), hintTop - 4 - FLabels[SeatS]->sizeHint().height());
+    FMarks->Place();
+    FNotes->Place(Talon1->geometry().united(Talon2->geometry()), FLabels[SeatS]);
+}
+
+void TForm1::PlaceScorePanels()
+{
+    constexpr int kGap = 4;
+    const int table = ClientHeight - StatusBarHeight();
+    for (TScorePanel* panel : FPanels)
+        if (panel) panel->move(ClientWidth - panel->width() - kGap, table - panel->height() - kGap);
+    // The panel keeps its corner; a wide hand beneath it steps left, and as
+    // far as the left column allows. Only when even that is not enough does
+    // the panel rise above the hand.
+    for (TScorePanel* panel : FPanels) {
+        if (!panel || panel->isHidden() || !panel->geometry().intersects(PlayerS->geometry()))
+            continue;
+        const int leftmost = PlayerW->isHidden() ? kGap : PlayerW->geometry().right() + 1 + kGap;
+        PlayerS->move(std::max(leftmost, panel->x() - kGap - PlayerS->width()), PlayerS->y());
+        if (panel->geometry().intersects(PlayerS->geometry()))
+            panel->move(panel->x(), PlayerS->y() - kGap - panel->height());
+    }
+}
+
+void TForm1::ArrangeTable()
+{
+    // A crowded table keeps its width: its cards step closer together.
+    for (TZuCardGroup* talon : { Talon1, Talon2 }) {
+        if (talon->SlotCount() > 6) {
+            talon->SetAutoTight(true);
+            talon->resize(451, 96);
+            talon->AdjustTightness();
+        } else if (talon->CascadeStyle() != csNormal) {
+            talon->SetCascadeStyle(csNormal);
+            talon->SetAutoSize(true);
+        }
+    }
+    const int clientHeight = ClientHeight;
+    const int barHeight = StatusBarHeight();
+    Talon1->move((WindowWidth() - Talon1->width()) / 2,
+        (clientHeight - (barHeight + Talon1->height() + Talon2->height())) / 2);
+    Talon2->move(Talon1->x(), Talon1->y() + Talon1->height() + 10);
+    ApplyCascadeStyles();
+    ArrangeSeats();
+}
