@@ -8,7 +8,7 @@ run: build
 	./$(BUILD_DIR)/bin/Zaviko
 
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j$$(nproc)
 
 bench: build
 	./$(BUILD_DIR)/bin/zaviko_bench
@@ -99,14 +99,15 @@ fuzz-deck:
 	bash scripts/fuzz.sh $(FUZZ_SECONDS) deck_file
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# in its own build folder: -O1 keeps the build and the run short, any undefined
+# in its own build folder: -O1 and line tables only (-g1, enough for the
+# reports' file and line) keep the build and the run short, any undefined
 # behaviour ends the test at once, and leaks are reported except the few inside
 # system libraries named in scripts/lsan-suppressions.txt.
 ASAN_DIR ?= build-asan
 ASAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 asan: deps
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g" "-DCMAKE_CXX_FLAGS=$(ASAN_FLAGS)" \
+		"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" "-DCMAKE_CXX_FLAGS=$(ASAN_FLAGS)" \
 		"-DCMAKE_EXE_LINKER_FLAGS=$(ASAN_FLAGS)" "-DCMAKE_SHARED_LINKER_FLAGS=$(ASAN_FLAGS)" \
 		-DZAVIKO_TEST_TIMEOUT=600
 	cmake --build $(ASAN_DIR) --target zaviko_tests -j2
@@ -126,14 +127,17 @@ fuzz-smoke:
 # benchmarks and zaviko_stress) built with gcc's link-time optimisation in its
 # own build folder: the link of each program sees all its translation units at
 # once, so a name defined twice with two meanings (a one-definition-rule
-# violation, which breaks memory at run time) fails the run. -O0 and no debug
-# information keep it short; -k 0 lists every violation, not just the first.
+# violation, which breaks memory at run time) fails the run. The links merge
+# into relocatable objects without making machine code (scripts/odr-link.sh);
+# -O0 and no debug information keep the compiles short; -k 0 lists every
+# violation, not just the first.
 ODR_DIR ?= build-odr
 ODR_FLAGS = -Wodr -Werror=odr -Wlto-type-mismatch -Werror=lto-type-mismatch
 odr: deps
 	cmake -S . -B $(ODR_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		"-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g0" "-DCMAKE_CXX_FLAGS=$(ODR_FLAGS)" \
-		-DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON
+		-DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON \
+		-DCMAKE_CXX_LINKER_LAUNCHER=$(CURDIR)/scripts/odr-link.sh
 	cmake --build $(ODR_DIR) --target zaviko_every_program -- -k 0
 
 # Long invariant-checked runs, not part of the normal tests: 1000 headless
@@ -148,3 +152,12 @@ stress: configure
 stress-short: configure
 	cmake --build $(BUILD_DIR) --target zaviko_stress
 	ZAVIKO_STRESS_SHORT=1 QT_QPA_PLATFORM=offscreen timeout 300 ./$(BUILD_DIR)/bin/zaviko_stress
+
+# Every C++ file as .clang-format lays it out, and every shell script free of
+# shellcheck's warnings (.shellcheckrc lets it follow the scripts' sources).
+lint:
+	bash scripts/install-deps.sh clang-format shellcheck
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+	git ls-files -z '*.sh' .ci/run | xargs -0 shellcheck -x -S warning
+
+.PHONY: lint

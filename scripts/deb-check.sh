@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # Runs inside xvfb-run as the user: start, answer the start prompt, close.
 if [[ "${1:-}" == "--play" ]]; then
     OUT=$2
+    # shellcheck source=scripts/e2e_lib.sh
     source "$here/e2e_lib.sh"
     # The window's layout as the installed program reports it.
     layout=$(QT_QPA_PLATFORM=offscreen /usr/lib/games/zaviko/Zaviko --print-layout 2> /dev/null) \

@@ -6,7 +6,6 @@
 #   scripts/deb.sh [out-dir]      (default: build-deb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 out=$(mkdir -p "${1:-build-deb}" && cd "${1:-build-deb}" && pwd)
 
 bash scripts/install-deps.sh debhelper dpkg-dev lintian fakeroot

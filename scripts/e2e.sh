@@ -10,7 +10,9 @@
 set -uo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
+# shellcheck source=scripts/e2e_lib.sh
 source "$here/e2e_lib.sh"
+# shellcheck source=scripts/e2e_match.sh
 source "$here/e2e_match.sh"
 
 whole_match()
@@ -90,7 +92,7 @@ interruptions()
     prepare_folder "$BUILD" "$dir"
     write_settings "$dir" 2 0
     LOG=$dir/Zaviko.log
-    LOG_DONE=0 LAST_MOVER="" ON_TURN="" MY_MOVES=0
+    LOG_DONE=0 ON_TURN="" MY_MOVES=0
     start_program "$dir"
     wait_computer_move
     shot computer-move-before-nova
@@ -114,7 +116,7 @@ if [[ "${1:-}" == "--inside" ]]; then
     BUILD=$2 WORK=$3 OUT=$4
     read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime
-    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     whole_match
     keys_match
     interruptions

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for driving the real program in an X server with xdotool, sourced by
 # scripts/e2e.sh and scripts/perf.sh. They run inside xvfb-run (no window
 # manager: the main window sits at 0,0 without a frame).

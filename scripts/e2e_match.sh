@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Plays a whole match in the real window as a person would, sourced after
 # scripts/e2e_lib.sh. What is where comes from the game log (every deal and
 # move is a line) and from the window's pixels; the settings of write_settings
@@ -25,7 +26,6 @@ forget_match()
     HAND=()
     TABLE=()
     TABLE_OK=0
-    LAST_MOVER=""
     ON_TURN="" # index into SEATS; empty until the match's first move
     GAME_OVER=0
     HAND_ENDS=0
@@ -67,7 +67,6 @@ table_take()
 moved()
 {
     local i
-    LAST_MOVER=$1
     for i in "${!SEATS[@]}"; do
         [[ "${SEATS[i]}" == "$1" ]] && ON_TURN=$(((i + 1) % ${#SEATS[@]}))
     done
@@ -123,7 +122,7 @@ read_line()
         HAND_ENDS=$((HAND_ENDS + 1))
         [[ -n "$ON_TURN" ]] && ON_TURN=$(((ON_TURN + 1) % ${#SEATS[@]}))
         ;;
-    "****** Nova igra ******"*) ON_TURN="" LAST_MOVER="" ;;
+    "****** Nova igra ******"*) ON_TURN="" ;;
     "Kraj partije. Pobednik je"*) GAME_OVER=1 ;;
     esac
 }
@@ -249,7 +248,7 @@ keys_in_main()
 # row's cards before it, and space.
 mark_by_keys()
 {
-    local row=$(($1 / 6)) slot=$(($1 % 6)) k before=0 ups=1 lower=0
+    local row=$(($1 / 6)) slot=$(($1 % 6)) k ups=1 lower=0
     for k in 6 7 8 9 10 11; do [[ -n "${TABLE[k]}" ]] && lower=1; done
     ((row == 0 && lower)) && ups=2
     local keys=(Down Down Down)
@@ -306,6 +305,7 @@ human_move()
     ((NEED_LAYOUT)) && [[ "$(hand_count)" -eq 6 ]] && check_layout
     if ((TALON_TOP > 0)) && pick=$(find_capture); then
         read -r j i <<< "$pick"
+        # shellcheck disable=SC2046 # the point is two words, x and y
         click_at $(slot_point "$j")
         ((MY_CAPTURES == 0)) && { sleep 0.1; shot marked-table-card; }
         play_slot "$i" && return 0

@@ -73,10 +73,10 @@ mv "$work/installed" "$work/moved"
 prefix=$work/moved
 
 files=(bin/zaviko lib/zaviko/Zaviko lib/zaviko/libzucards.so
-       share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-       share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zaviko.6)
+       "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+       "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/zaviko.6)
 for size in 16 32 48 64 128 256; do
-    files+=(share/icons/hicolor/${size}x${size}/apps/$id.png)
+    files+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 for f in "${files[@]}"; do
     [[ -e "$prefix/$f" ]] || { echo "missing after install: $f"; exit 1; }

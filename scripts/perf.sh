@@ -29,7 +29,9 @@
 set -uo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
+# shellcheck source=scripts/e2e_lib.sh
 source "$here/e2e_lib.sh"
+# shellcheck source=scripts/e2e_match.sh
 source "$here/e2e_match.sh"
 
 frame_value() { awk -v key="$1" '$1 == key { print $2 }' "$2"; }
@@ -243,7 +245,7 @@ if [[ "${1:-}" == "--inside" ]]; then
     NO_SHOTS=1
     read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime
-    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     echo "Load average: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) processors"
     if [[ -n "${PERF_FLIGHTS_ONLY:-}" ]]; then
         measure_flights_match
