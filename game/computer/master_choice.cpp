@@ -2,6 +2,7 @@
 
 #include "game/rules/card_points.h"
 #include "game/rules/match_rules.h"
+#include "game/computer/move_candidates.h"
 #include "game/computer/reply_estimate.h"
 #include "game/computer/table_captures.h"
 
@@ -44,17 +45,6 @@ TMasterSearch::TMasterSearch(const TSeatKnowledge& knowledge)
 {
     for (int id : k.table)
         table.push_back(CandidateOf(id));
-}
-
-// For each value only its first slot of each point count is tried: two such
-// cards make the same move.
-bool FirstOfItsKind(const THand& hand, int slot)
-{
-    for (int s = 0; s < slot; ++s)
-        if (hand[s] != kNoCard && CardValue(hand[s]) == CardValue(hand[slot])
-            && CardPoints(hand[s]) == CardPoints(hand[slot]))
-            return false;
-    return true;
 }
 
 void TMasterSearch::AddCaptures()

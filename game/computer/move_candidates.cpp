@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <numeric>
 
-namespace {
-
 bool FirstOfItsKind(const THand& hand, int slot)
 {
     for (int s = 0; s < slot; ++s)
@@ -17,8 +15,6 @@ bool FirstOfItsKind(const THand& hand, int slot)
             return false;
     return true;
 }
-
-} // namespace
 
 bool SameMove(const TComputerChoice& a, const TComputerChoice& b)
 {

@@ -25,3 +25,7 @@ std::vector<TMoveCandidate> StrongestCandidates(
     std::vector<TMoveCandidate> candidates, const TComputerChoice& keep, int most);
 
 bool SameMove(const TComputerChoice& a, const TComputerChoice& b);
+
+// Whether `slot` holds the first hand card of its value and point count: two
+// such cards make the same move, so every search offers only the first.
+bool FirstOfItsKind(const THand& hand, int slot);
