@@ -1,11 +1,22 @@
 # One command each on a fresh Debian 12 machine: `make run`, `make test`, `make bench`.
+# docs/DEVELOPING.md describes every target.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test bench screenshots fuzz-deck install-check tsan deps configure build clean asan fuzz-smoke stress odr stress-short
+.PHONY: run game test bench screenshots fuzz-deck install-check tsan deps game-deps configure build clean asan fuzz-smoke stress odr stress-short
 
-run: build
+# A player's path: only the packages the game needs, only the game built (the
+# program with its card library, help pages and translations).
+run: game
 	./$(BUILD_DIR)/bin/Zaviko
+
+# A build folder made here starts without the tests, tools and benchmarks, so
+# configuring needs none of their libraries; one made by `make test` (or any
+# developer's target) keeps them, and only the program is rebuilt.
+game: game-deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		$(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DZAVIKO_DEVELOPMENT=OFF)
+	cmake --build $(BUILD_DIR) --target Zaviko
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j$$(nproc)
@@ -84,8 +95,13 @@ tsan: deps
 deps:
 	bash scripts/install-deps.sh
 
+game-deps:
+	bash scripts/install-deps.sh --game
+
+# The developer's build: everything, the tests, tools and benchmarks included,
+# also in a folder `make run` made.
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZAVIKO_DEVELOPMENT=ON
 
 build: configure
 	cmake --build $(BUILD_DIR)

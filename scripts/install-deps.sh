@@ -1,17 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the screenshots and the
-# install check need, only those that are missing, and any further packages
-# named as arguments (the fuzz build adds its compiler). Uses sudo when not run
-# as root.
+# Installs the Debian packages Zaviko needs, only those that are missing, and
+# any further packages named as arguments (the fuzz build adds its compiler,
+# the package build debhelper). Uses sudo when not run as root.
+#
+#   scripts/install-deps.sh [--game] [package...]
+#
+# --game installs only what building and running the game needs, so a player's
+# `make run` waits for no test, tool or benchmark library; without it the set
+# for the tests, the benchmarks, the screenshots and the checks under Xvfb is
+# added.
 set -euo pipefail
 
-# qt6-tools-dev holds the CMake side of lupdate and lrelease (qt6-l10n-tools);
-# qt6-translations-l10n holds Qt's own translations of its dialogs.
-# at-spi2-core and D-Bus give the accessibility tests a live bus.
-packages=(cmake ninja-build g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream
-          at-spi2-core dbus-daemon dbus-bin "$@")
+# qt6-tools-dev holds the CMake side of lupdate and lrelease (qt6-l10n-tools),
+# which compile the translations into the program; qt6-translations-l10n holds
+# Qt's own translations of its dialogs, read at run time.
+game=(cmake ninja-build g++ make qt6-base-dev
+      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+# The test and benchmark libraries; Xvfb, xdotool and ImageMagick for the
+# end-to-end runs and the screenshots; the desktop-file and AppStream
+# validators for the install check; at-spi2-core and D-Bus give the
+# accessibility tests a live bus.
+development=(libgtest-dev libgmock-dev libbenchmark-dev
+             xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream
+             at-spi2-core dbus-daemon dbus-bin)
+
+packages=("${game[@]}")
+if [[ ${1:-} == --game ]]; then
+    shift
+else
+    packages+=("${development[@]}")
+fi
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
