@@ -25,29 +25,29 @@ bench: build
 	./$(BUILD_DIR)/bin/zaviko_bench
 
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_screenshots $(BUILD_DIR)/screenshots
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_group_sheet $(BUILD_DIR)/screenshots/groups
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_deck_sheet $(BUILD_DIR)/screenshots/decks-2x --scale 2
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h2 $(BUILD_DIR)/screenshots/dialogs
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets cards $(BUILD_DIR)/screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets groups $(BUILD_DIR)/screenshots/groups
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets decks $(BUILD_DIR)/screenshots/decks
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets decks $(BUILD_DIR)/screenshots/decks-2x --scale 2
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets dialogs $(BUILD_DIR)/screenshots/dialogs
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/trick_table --screenshot $(BUILD_DIR)/screenshots/trick_table.png
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h1 $(BUILD_DIR)/screenshots/dialogs-h1
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_statistics_sheet $(BUILD_DIR)/screenshots/statistics
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_window_sheet $(BUILD_DIR)/screenshots/window
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets scores $(BUILD_DIR)/screenshots/scores
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets statistics $(BUILD_DIR)/screenshots/statistics
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets window $(BUILD_DIR)/screenshots/window
 	# Maximised on a 1920 x 1080 screen; the README's picture is of this window.
 	QT_QPA_PLATFORM=offscreen:configfile=tools/screenshots/screen_1920x1080.json \
-		./$(BUILD_DIR)/bin/zaviko_window_sheet $(BUILD_DIR)/screenshots/window-maximized \
+		./$(BUILD_DIR)/bin/zaviko_sheets window $(BUILD_DIR)/screenshots/window-maximized \
 		--maximized --docs docs/screenshot.png
-	QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_window_sheet \
+	QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets window \
 		$(BUILD_DIR)/screenshots/window-2x
 	# The window and the dialogs once more in each translation.
 	for lang in en sr_Latn sr_Cyrl; do \
 		out=$(BUILD_DIR)/screenshots/$$lang; \
 		export ZAVIKO_LANGUAGE=$$lang QT_QPA_PLATFORM=offscreen; \
-		./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h2 $$out/dialogs && \
-		./$(BUILD_DIR)/bin/zaviko_dialog_sheet_h1 $$out/dialogs-h1 && \
-		./$(BUILD_DIR)/bin/zaviko_statistics_sheet $$out/statistics && \
-		./$(BUILD_DIR)/bin/zaviko_window_sheet $$out/window || exit 1; \
+		./$(BUILD_DIR)/bin/zaviko_sheets dialogs $$out/dialogs && \
+		./$(BUILD_DIR)/bin/zaviko_sheets scores $$out/scores && \
+		./$(BUILD_DIR)/bin/zaviko_sheets statistics $$out/statistics && \
+		./$(BUILD_DIR)/bin/zaviko_sheets window $$out/window || exit 1; \
 	done
 	@echo "Screenshots in $(BUILD_DIR)/screenshots"
 

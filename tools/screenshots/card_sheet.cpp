@@ -1,8 +1,13 @@
-#include "tools/screenshots/card_sheet.h"
-
+// Writes cards_1x.png and cards_2x.png: all 69 pictures of the picture table on
+// the table's green, thirteen to a row so that each suit fills one row.
 #include "cards/pictures/zucard_pictures.h"
 
+#include "tools/screenshots/sheet_program.h"
+#include "tools/screenshots/sheets.h"
+
 #include <QPainter>
+
+#include <cstdio>
 
 namespace {
 
@@ -30,9 +35,8 @@ QImage cardSheet(int scale)
     return sheet;
 }
 
-} // namespace
-
-bool writeCardSheets(const QDir& folder, QString* error)
+// cards_1x.png and cards_2x.png, or false with a reason in `error`.
+bool WriteCardSheets(const QDir& folder, QString* error)
 {
     for (const int scale : { 1, 2 }) {
         SetCardPictureScale(scale);
@@ -52,4 +56,19 @@ bool writeCardSheets(const QDir& folder, QString* error)
     }
     SetCardPictureScale(0);
     return true;
+}
+
+} // namespace
+
+int RunCardSheet(int argc, char** argv)
+{
+    TSheetProgram program(argc, argv, snNothing);
+    if (!program.Ready()) return 1;
+    QString error;
+    if (!WriteCardSheets(program.Dir(), &error)) {
+        std::fprintf(stderr, "%s cards: %s\n", argv[0], qPrintable(error));
+        return 1;
+    }
+    std::printf("cards sheet written to %s\n", qPrintable(program.Dir().absolutePath()));
+    return 0;
 }

@@ -1,10 +1,10 @@
 // Writes PNGs of the main window: the start of a match in each mode, a
 // computer's reveal, marked table cards, a grown table of 16 cards, the
 // end-of-hand dialog over the window, the move history beside it and, with --docs, a match in
-// progress for the README. Run with QT_SCALE_FACTOR=2 for the hi-DPI pictures; with
+// progress for the README's picture. Run with QT_SCALE_FACTOR=2 for the hi-DPI pictures; with
 // --maximized every window is maximised on the screen it gets (the offscreen
 // platform's configfile option gives that screen its size).
-// Usage: zaviko_window_sheet <folder> [--maximized] [--docs <png>]
+// Usage: zaviko_sheets window <folder> [--maximized] [--docs <png>]
 
 #include "cards/zucard.h"
 #include "game/computer/computer_choice.h"
@@ -21,6 +21,7 @@
 
 #include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"
+#include "tools/screenshots/sheets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -334,7 +335,7 @@ bool History(const QString& folder)
 
 } // namespace
 
-int main(int argc, char** argv)
+int RunWindowSheet(int argc, char** argv)
 {
     // Messages go to the standard error stream; the start prompt is answered "No".
     TSheetProgram program(argc, argv, snCardPictures);

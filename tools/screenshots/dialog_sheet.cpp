@@ -8,10 +8,11 @@
 
 #include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"
+#include "tools/screenshots/sheets.h"
 
 #include <QTextBrowser>
 
-int main(int argc, char* argv[])
+int RunDialogSheet(int argc, char** argv)
 {
     TSheetProgram program(argc, argv, snSettingsFolder);
     if (!program.Ready() || !InstallSheetLanguage()) return 1;

@@ -1,11 +1,12 @@
 // Writes PNGs of card groups as the game shows them on its green table:
 // a six-card hand in every cascade style and side, face up and face down, a
 // tight hand with gaps, a table row with empty slots and one with a marked card.
-// Usage: zaviko_group_sheet <folder>
+// Usage: zaviko_sheets groups <folder>
 
 #include "cards/zucard.h"
 
 #include "tools/screenshots/sheet_program.h"
+#include "tools/screenshots/sheets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -85,7 +86,7 @@ const char* StyleName(TZuCascadeStyle style)
 
 } // namespace
 
-int main(int argc, char** argv)
+int RunGroupSheet(int argc, char** argv)
 {
     // The pictures are held for the whole run: groups come and go.
     TSheetProgram program(argc, argv, snCardPictures);

@@ -1,6 +1,6 @@
 // Writes PNGs of the score tables of the three game modes, the end-of-hand
 // dialog and the captured-cards view with 30 and with 104 cards.
-// Usage: zaviko_dialog_sheet_h1 <folder>
+// Usage: zaviko_sheets scores <folder>
 
 #include "cards/zucard.h"
 #include "ui/dialogs/deck_over_dialog.h"
@@ -10,6 +10,7 @@
 
 #include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"
+#include "tools/screenshots/sheets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -129,7 +130,7 @@ bool CapturedCards(const QString& folder)
 
 } // namespace
 
-int main(int argc, char** argv)
+int RunScoreSheet(int argc, char** argv)
 {
     TSheetProgram program(argc, argv, snCardPictures);
     if (!program.Ready() || !InstallSheetLanguage()) return 1;

@@ -4,6 +4,7 @@
 #include "cards/zucard.h"
 
 #include "tools/screenshots/sheet_program.h"
+#include "tools/screenshots/sheets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,7 +80,7 @@ bool Write(const QDir& folder, const QString& name, const QImage& image)
 
 } // namespace
 
-int main(int argc, char** argv)
+int RunDeckSheet(int argc, char** argv)
 {
     const char* folderArg = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -89,7 +90,7 @@ int main(int argc, char** argv)
             folderArg = argv[i];
     }
     if (!folderArg) {
-        std::fprintf(stderr, "usage: %s [--scale 2] FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s decks [--scale 2] FOLDER\n", argv[0]);
         return 2;
     }
     TSheetProgram program(argc, argv, snNothing, folderArg);

@@ -5,6 +5,7 @@
 
 #include "tools/screenshots/sheet_language.h"
 #include "tools/screenshots/sheet_program.h"
+#include "tools/screenshots/sheets.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ void PlaySomeMatches(TStatisticsStore& store)
 
 } // namespace
 
-int main(int argc, char* argv[])
+int RunStatisticsSheet(int argc, char** argv)
 {
     TSheetProgram program(argc, argv, snSettingsFolder);
     if (!program.Ready() || !InstallSheetLanguage()) return 1;
