@@ -13,9 +13,10 @@ set -euo pipefail
 
 # qt6-tools-dev holds the CMake side of lupdate and lrelease (qt6-l10n-tools),
 # which compile the translations into the program; qt6-translations-l10n holds
-# Qt's own translations of its dialogs, read at run time.
+# Qt's own translations of its dialogs, read at run time; qt6-websockets-dev
+# the table server's and the network client's WebSocket.
 game=(cmake ninja-build g++ make qt6-base-dev
-      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-websockets-dev)
 # The test and benchmark libraries; Xvfb, xdotool and ImageMagick for the
 # end-to-end runs and the screenshots; the desktop-file and AppStream
 # validators for the install check; at-spi2-core and D-Bus give the

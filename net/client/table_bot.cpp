@@ -1,0 +1,37 @@
+#include "net/client/table_bot.h"
+
+#include "game/computer/hidden_sampler.h"
+#include "game/computer/seat_choice.h"
+#include "net/protocol/wire_card.h"
+
+namespace zaviko::net {
+
+static_assert(kViewHiddenCard == kHiddenCard, "A view's hidden card is the search's");
+
+TTableBot::TTableBot(int strength, std::uint64_t seed, QObject* parent)
+    : QObject(parent)
+    , FClient(this)
+    , FStrength(strength)
+    , FGenerator(seed)
+{
+    FClient.state = [this](const TSeatView& view) { Consider(view); };
+}
+
+void TTableBot::Consider(const TSeatView& view)
+{
+    const TMatchState& s = view.state;
+    const int seat = view.viewer;
+    // One move per turn: a turn is named by the moves made before it.
+    if (s.GameOver || s.CurrentPlayer != seat || HandEmpty(s, seat)
+        || s.MovesMade == FLastMoveCount)
+        return;
+    const int r = std::uniform_int_distribution<int>(0, 9)(FGenerator);
+    const TComputerChoice choice = ChooseSeatMove(s, seat, FStrength, r);
+    if (choice.handSlot < 0) return;
+    FLastMoveCount = s.MovesMade;
+    ++FMovesSent;
+    FClient.Send(MoveRequest(MoveOfChoice(s, seat, choice)));
+    if (moved) moved(s.MovesMade);
+}
+
+} // namespace zaviko::net
