@@ -54,6 +54,8 @@ void TConnection::Send(const QByteArray& message)
     FSocket->sendTextMessage(QString::fromUtf8(message));
     if (FSocket->bytesToWrite() > FOptions.maxPendingBytes) {
         // A client this far behind is treated as gone: its output is dropped.
+        if (FOptions.log)
+            FOptions.log(QStringLiteral("%1 dropped: output backlog").arg(FAddress.toString()));
         FSocket->abort();
         Gone();
     }
@@ -69,6 +71,8 @@ void TConnection::Refuse(ErrorCode code)
 bool TConnection::KeepAlive()
 {
     if (FHeard.elapsed() > FOptions.silenceMs) {
+        if (FOptions.log)
+            FOptions.log(QStringLiteral("%1 dropped: silent").arg(FAddress.toString()));
         FSocket->abort();
         Gone();
         return false;
