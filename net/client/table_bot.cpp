@@ -22,7 +22,7 @@ void TTableBot::Consider(const TSeatView& view)
     const TMatchState& s = view.state;
     const int seat = view.viewer;
     // One move per turn: a turn is named by the moves made before it.
-    if (s.GameOver || s.CurrentPlayer != seat || HandEmpty(s, seat)
+    if (!playing || s.GameOver || s.CurrentPlayer != seat || HandEmpty(s, seat)
         || s.MovesMade == FLastMoveCount)
         return;
     const int r = std::uniform_int_distribution<int>(0, 9)(FGenerator);

@@ -16,6 +16,8 @@ public:
 
     TTableClient& Client() { return FClient; }
     int MovesSent() const { return FMovesSent; }
+    // Off: the bot only listens (a test's client that moves by hand).
+    bool playing = true;
     // After each move sent, with the moves made before it.
     std::function<void(int movesBefore)> moved;
 

@@ -26,6 +26,7 @@ bool RunUntil(const std::function<bool()>& done, int guardMs)
 
 TRecorder::TRecorder()
 {
+    bot.playing = false;
     client.message = [this](const QJsonObject& m) { messages.push_back(m); };
     client.disconnected = [this] { closed = true; };
 }

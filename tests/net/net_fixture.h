@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/rules/computer_move.h"
 #include "net/client/table_bot.h"
 #include "net/server/table_server.h"
 
@@ -22,7 +23,9 @@ bool RunUntil(const std::function<bool()>& done, int guardMs = 60000);
 // A client that keeps every message it is sent.
 struct TRecorder {
     TRecorder();
-    TTableClient client;
+    // Plays its seat as "Pametno" once `playing` is set.
+    TTableBot bot { csPametno, 1 };
+    TTableClient& client = bot.Client();
     std::vector<QJsonObject> messages;
     bool closed = false;
     // The codes of the error messages received so far.

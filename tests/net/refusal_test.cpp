@@ -64,7 +64,7 @@ TEST(NetRefusal, EveryKindOfBadInputIsRefusedWithItsCodeAndChangesNothing)
     // A hand card and a table card it cannot take.
     QString illegal;
     for (int slot = 0; slot < kHandSlots && illegal.isEmpty(); ++slot)
-        for (const TTableSlot& place : TableSlots(before))
+        for (const TTableSlot& place : { TTableSlot { 0, 2 }, TTableSlot { 1, 3 }, TTableSlot { 0, 0 } })
             if (hand[slot] != kNoCard && !IsLegalCapture(before, seat, slot, std::vector { place })) {
                 illegal = QStringLiteral(R"({"type":"move","card":%1,"take":[[%2,%3]]})")
                               .arg(slot)
@@ -105,6 +105,9 @@ TEST(NetRefusal, EveryKindOfBadInputIsRefusedWithItsCodeAndChangesNothing)
         { &mover, OpenRequest("Opet", {}), "already_seated" },
         { &mover, JoinRequest("Opet", "t", "c"), "already_seated" },
     };
+    // Whatever the last moves sent is read before the first case.
+    for (TRecorder* r : { &mover, &other })
+        ASSERT_EQ(r->Refusal(R"({"type":"x"})"), "unknown_type");
     for (const TCase& c : cases) {
         TRecorder& silent = c.from == &mover ? other : mover;
         const std::size_t heard = silent.messages.size();

@@ -64,6 +64,7 @@ TEST(NetSeats, ADroppedPlayerIsPlayedByAComputerAndTakesTheSeatBackWithTheWholeT
     host.client.Send(SeatRequest(SeatN, SeatUse::Computer, csPametno));
     host.client.Send(SeatRequest(SeatE, SeatUse::Computer, csPametno));
     ASSERT_TRUE(fx.Join(guest, host));
+    host.bot.playing = true;
     host.client.Send(StartRequest());
     const QString key = guest.client.Key();
     guest.client.Close();
@@ -127,10 +128,17 @@ bool RawJoin(QTcpSocket& socket, quint16 port, const QByteArray& frame)
                  "Sec-WebSocket-Version: 13\r\n\r\n");
     if (!RunUntil([&] { return socket.bytesAvailable() > 0; })) return false;
     socket.readAll();
+    // Qt reads ahead into its own buffer; bounded, it leaves the rest unread.
+    socket.setReadBufferSize(16);
     QByteArray wire("\x81");
-    wire += char(0x80 | 126);
-    wire += char(frame.size() >> 8);
-    wire += char(frame.size() & 0xff);
+    // The shortest length form, as the protocol demands of every frame.
+    if (frame.size() < 126) {
+        wire += char(0x80 | frame.size());
+    } else {
+        wire += char(0x80 | 126);
+        wire += char(frame.size() >> 8);
+        wire += char(frame.size() & 0xff);
+    }
     wire += QByteArray(4, '\0'); // a zero mask leaves the payload as it is
     socket.write(wire + frame);
     return true;
