@@ -79,6 +79,16 @@ deb-check: deb
 
 .PHONY: deb deb-check
 
+# One zaviko-server process and 10, 100 and 1,000 tables of four bots on
+# loopback: moves per second, move-to-every-seat latency, server memory per
+# table and processor share (docs/PERFORMANCE.md keeps the figures).
+NET_LOAD_SECONDS ?= 10
+net-load: configure
+	cmake --build $(BUILD_DIR) --target zaviko_net_load zaviko-server
+	./$(BUILD_DIR)/bin/zaviko_net_load --sizes 10,100,1000 --seconds $(NET_LOAD_SECONDS)
+
+.PHONY: net-load
+
 # The rules and computer tests (capture search, computer choices, saved-match
 # and statistics formats, headless matches on several threads at once) under
 # ThreadSanitizer, in their own build folder; any report fails the run. Both

@@ -53,9 +53,19 @@ files=$(dpkg -L zaviko)
 for f in /usr/games/zaviko /usr/lib/games/zaviko/Zaviko /usr/lib/games/zaviko/libzucards.so \
     /usr/lib/games/zaviko/Zaviko.hlp /usr/share/applications/org.zaviko.Zaviko.desktop \
     /usr/share/metainfo/org.zaviko.Zaviko.metainfo.xml /usr/share/man/man6/zaviko.6.gz \
-    /usr/share/icons/hicolor/scalable/apps/org.zaviko.Zaviko.svg; do
+    /usr/share/icons/hicolor/scalable/apps/org.zaviko.Zaviko.svg /usr/games/zaviko-server \
+    /usr/share/man/man6/zaviko-server.6.gz /lib/systemd/system/zaviko-server.service; do
     [[ -e "$f" ]] || { echo "missing after install: $f"; exit 1; }
 done
+# The table server comes installed but off: enabled only by the administrator.
+if command -v systemctl > /dev/null && [[ -d /run/systemd/system ]]; then
+    [[ $(systemctl is-enabled zaviko-server 2> /dev/null || true) != enabled ]] \
+        || { echo "zaviko-server is enabled on install"; exit 1; }
+fi
+# It starts without a display and names its port.
+port=$(timeout 5 /usr/games/zaviko-server --port 0 --bind 127.0.0.1 2> /dev/null | head -1 || true)
+[[ "$port" =~ ^[0-9]+$ ]] || { echo "the installed zaviko-server did not start"; exit 1; }
+echo "  the installed table server starts (port $port)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -5,13 +5,13 @@
 # takes over 10 s or more than 2 GB ends the run with its file in build-fuzz/.
 # clang and its fuzzer runtime come from Debian's packages, installed here
 # only when missing (the normal build does not need them).
-# Usage: scripts/fuzz.sh <seconds> [name...]   (names: deck_file settings_ini score_grid timestamp match_file)
+# Usage: scripts/fuzz.sh <seconds> [name...]   (names: deck_file settings_ini score_grid timestamp match_file match_statistics client_message)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh <seconds> [name...]}
 shift
 names=("$@")
-[[ ${#names[@]} -gt 0 ]] || names=(deck_file settings_ini score_grid timestamp match_file match_statistics)
+[[ ${#names[@]} -gt 0 ]] || names=(deck_file settings_ini score_grid timestamp match_file match_statistics client_message)
 
 bash scripts/install-deps.sh clang libclang-rt-14-dev
 

@@ -17,14 +17,13 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Plays a Zaviko seat by invitation."));
     parser.addHelpOption();
     parser.addPositionalArgument("link", "The invitation, zaviko://HOST:PORT/TABLE/CODE.");
-    const QCommandLineOption strength("strength", "0 Pametno, 1 Prosecno, 2 Glupo, 3 Majstor.",
-        "n", "0");
+    const QCommandLineOption strength(
+        "strength", "0 Pametno, 1 Prosecno, 2 Glupo, 3 Majstor.", "n", "0");
     const QCommandLineOption name("name", "The seat's name.", "name", "Bot");
     const QCommandLineOption secure("secure", "Connect with wss://.");
     parser.addOptions({ strength, name, secure });
     parser.process(app);
-    const auto invitation
-        = ParseInvitation(parser.positionalArguments().value(0));
+    const auto invitation = ParseInvitation(parser.positionalArguments().value(0));
     if (!invitation) {
         std::fprintf(stderr, "not an invitation link\n");
         return 2;
@@ -34,9 +33,8 @@ int main(int argc, char* argv[])
     client.connected = [&] {
         client.Send(JoinRequest(parser.value(name), invitation->table, invitation->code));
     };
-    client.refused = [&](const QString& code) {
-        std::fprintf(stderr, "refused: %s\n", qPrintable(code));
-    };
+    client.refused
+        = [&](const QString& code) { std::fprintf(stderr, "refused: %s\n", qPrintable(code)); };
     client.state = [&, consider = client.state](const TSeatView& view) {
         consider(view);
         if (view.state.GameOver) {

@@ -14,16 +14,16 @@ TLoadTable::TLoadTable(const QUrl& server, int index, const QElapsedTimer& clock
     for (int seat = 0; seat < kSeatCount; ++seat) {
         FBots[seat] = std::make_unique<TTableBot>(csPametno, std::uint64_t(index) * 4 + seat, this);
         TTableBot& bot = *FBots[seat];
-        bot.moved = [this](int before) { FInFlight.insert(before + 1, { FClock.nsecsElapsed() / 1000, 0 }); };
+        bot.moved = [this](int before) {
+            FInFlight.insert(before + 1, { FClock.nsecsElapsed() / 1000, 0 });
+        };
         TTableClient& client = bot.Client();
         client.message = [this, seat](const QJsonObject& m) { Arrived(seat, m); };
         client.refused = [this](const QString&) { FFailed = true; };
         client.disconnected = [this] { FFailed = true; };
     }
     TTableClient& host = FBots[0]->Client();
-    host.connected = [&host] {
-        host.Send(OpenRequest(QStringLiteral("Host"), TTableOptions {}));
-    };
+    host.connected = [&host] { host.Send(OpenRequest(QStringLiteral("Host"), TTableOptions {})); };
     host.Connect(FServer);
 }
 
@@ -38,8 +38,8 @@ void TLoadTable::Welcomed(const QJsonObject& message)
     for (int seat = 1; seat < kSeatCount; ++seat) {
         TTableClient& client = FBots[seat]->Client();
         client.connected = [&client, invitation, seat] {
-            client.Send(JoinRequest(QStringLiteral("Bot %1").arg(seat), invitation->table,
-                invitation->code));
+            client.Send(JoinRequest(
+                QStringLiteral("Bot %1").arg(seat), invitation->table, invitation->code));
         };
         client.Connect(FServer);
     }
@@ -62,8 +62,7 @@ void TLoadTable::Arrived(int seat, const QJsonObject& m)
     const QJsonObject event = m.value("event").toObject();
     const QString kind = event.value("kind").toString();
     if (kind == QLatin1String("start")) FPlaying = true;
-    if (kind == QLatin1String("gameOver") && seat == SeatS)
-        host.Send(StartRequest());
+    if (kind == QLatin1String("gameOver") && seat == SeatS) host.Send(StartRequest());
     if (kind != QLatin1String("move")) return;
     const auto it = FInFlight.find(m.value("moves").toInt());
     if (it == FInFlight.end()) return;

@@ -45,8 +45,9 @@ TFigures RunSize(const QString& serverPath, int tables, double seconds, long mov
     QProcess server;
     server.setProcessChannelMode(QProcess::SeparateChannels);
     server.setStandardErrorFile(QProcess::nullDevice());
-    server.start(serverPath, { "--port", "0", "--bind", "127.0.0.1", "--max-tables",
-                                 QString::number(tables), "--seed", "1" });
+    server.start(serverPath,
+        { "--port", "0", "--bind", "127.0.0.1", "--max-tables", QString::number(tables), "--seed",
+            "1" });
     if (!server.waitForStarted() || !server.waitForReadyRead(10000)) {
         f.failed = true;
         return f;
@@ -77,12 +78,14 @@ TFigures RunSize(const QString& serverPath, int tables, double seconds, long mov
     qint64 startMs = 0;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        const bool failed = std::any_of(all.begin(), all.end(), [](auto& t) { return t->Failed(); });
+        const bool failed
+            = std::any_of(all.begin(), all.end(), [](auto& t) { return t->Failed(); });
         if (failed) {
             f.failed = true;
             return loop.quit();
         }
-        if (!measuring && std::all_of(all.begin(), all.end(), [](auto& t) { return t->Playing(); })) {
+        if (!measuring
+            && std::all_of(all.begin(), all.end(), [](auto& t) { return t->Playing(); })) {
             measuring = true;
             startMs = clock.elapsed();
             cpuStart = ProcessorSeconds(pid);
@@ -106,7 +109,8 @@ TFigures RunSize(const QString& serverPath, int tables, double seconds, long mov
 void Print(TFigures& f)
 {
     if (f.failed) {
-        std::printf("%5d tables: FAILED (a table could not be opened, joined or played)\n", f.tables);
+        std::printf(
+            "%5d tables: FAILED (a table could not be opened, joined or played)\n", f.tables);
         return;
     }
     const qint64 median = Percentile(f.latencies, 0.5), p99 = Percentile(f.latencies, 0.99);
@@ -127,12 +131,15 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription("Load figures of zaviko-server with bot tables on loopback.");
     parser.addHelpOption();
-    const QCommandLineOption sizes("sizes", "Table counts, comma-separated.", "list", "10,100,1000");
+    const QCommandLineOption sizes(
+        "sizes", "Table counts, comma-separated.", "list", "10,100,1000");
     const QCommandLineOption seconds("seconds", "Measured seconds per size.", "s", "10");
-    const QCommandLineOption moves("moves", "End each size after this many moves instead.", "n", "0");
+    const QCommandLineOption moves(
+        "moves", "End each size after this many moves instead.", "n", "0");
     parser.addOptions({ sizes, seconds, moves });
     parser.process(app);
-    const QString serverPath = QDir(QCoreApplication::applicationDirPath()).filePath("zaviko-server");
+    const QString serverPath
+        = QDir(QCoreApplication::applicationDirPath()).filePath("zaviko-server");
     bool failed = false;
     for (const QString& size : parser.value(sizes).split(',')) {
         TFigures f = RunSize(serverPath, size.toInt(), parser.value(seconds).toDouble(),

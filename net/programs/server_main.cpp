@@ -59,7 +59,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption port("port", "Port to listen on (default 7461).", "port", "7461");
     const QCommandLineOption bind("bind", "Address to listen on (default all).", "address");
     const QCommandLineOption tables("max-tables", "Most tables at once (default 100).", "n", "100");
-    const QCommandLineOption certificate("certificate", "PEM certificate chain for wss://.", "file");
+    const QCommandLineOption certificate(
+        "certificate", "PEM certificate chain for wss://.", "file");
     const QCommandLineOption key("key", "PEM private key for wss://.", "file");
     const QCommandLineOption host("public-host", "Host name invitation links give.", "name");
     const QCommandLineOption seed("seed", "Fixed match seeds, for tests only.", "n");
@@ -80,7 +81,8 @@ int main(int argc, char* argv[])
         Say(QStringLiteral("--certificate and --key go together"));
         return 2;
     }
-    if (parser.isSet(certificate) && !LoadTls(parser.value(certificate), parser.value(key), options))
+    if (parser.isSet(certificate)
+        && !LoadTls(parser.value(certificate), parser.value(key), options))
         return 2;
     options.log = Say;
 

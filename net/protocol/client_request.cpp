@@ -24,7 +24,8 @@ QByteArray OpenRequest(const QString& name, const TTableOptions& o)
         { "strength", o.strength }, { "turnSeconds", o.turnSeconds } });
 }
 
-QByteArray JoinRequest(const QString& name, const QString& table, const QString& code, const QString& key)
+QByteArray JoinRequest(
+    const QString& name, const QString& table, const QString& code, const QString& key)
 {
     QJsonObject o { { "type", "join" }, { "protocol", kProtocolVersion }, { "name", name },
         { "table", table }, { "code", code } };

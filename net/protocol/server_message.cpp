@@ -37,7 +37,8 @@ QJsonArray Hand(const THand& hand, bool own)
     QJsonArray array;
     for (int id : hand)
         array.append(id == kNoCard ? QJsonValue(QJsonValue::Null)
-                                   : own ? QJsonValue(CardText(id)) : QJsonValue(kHiddenCardText));
+                : own              ? QJsonValue(CardText(id))
+                                   : QJsonValue(kHiddenCardText));
     return array;
 }
 
@@ -98,8 +99,8 @@ QString SeatKindName(SeatKind kind)
 
 QByteArray HelloMessage()
 {
-    return Compact({ { "type", "hello" }, { "protocol", kProtocolVersion },
-        { "server", "zaviko-server" } });
+    return Compact(
+        { { "type", "hello" }, { "protocol", kProtocolVersion }, { "server", "zaviko-server" } });
 }
 
 QByteArray WelcomeMessage(const QString& table, int seat, const QString& key, bool host,
@@ -119,10 +120,10 @@ QByteArray SeatsMessage(const std::vector<TSeatInfo>& seats, int host, bool star
 {
     QJsonArray array;
     for (const TSeatInfo& s : seats)
-        array.append(QJsonObject { { "kind", SeatKindName(s.kind) }, { "name", s.name },
-            { "strength", s.strength } });
-    return Compact({ { "type", "seats" }, { "seats", array }, { "host", host },
-        { "started", started } });
+        array.append(QJsonObject {
+            { "kind", SeatKindName(s.kind) }, { "name", s.name }, { "strength", s.strength } });
+    return Compact(
+        { { "type", "seats" }, { "seats", array }, { "host", host }, { "started", started } });
 }
 
 QByteArray StateMessage(const TMatchState& s, int viewer, const TMatchEvent& event)
@@ -149,8 +150,8 @@ QByteArray ChatMessage(int seat, const QString& name, const QString& text)
 
 QByteArray ErrorMessage(ErrorCode code)
 {
-    return Compact({ { "type", "error" }, { "code", ErrorName(code) },
-        { "message", ErrorText(code) } });
+    return Compact(
+        { { "type", "error" }, { "code", ErrorName(code) }, { "message", ErrorText(code) } });
 }
 
 } // namespace zaviko::net

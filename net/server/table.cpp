@@ -79,8 +79,9 @@ void TTable::Sit(TConnection& c, int seat, const QString& name, bool fresh)
     }
     c.table = this;
     c.seat = seat;
-    Log(QStringLiteral("seat %1 %2 by %3").arg(seat).arg(fresh ? "taken" : "taken back",
-        c.Address().toString()));
+    Log(QStringLiteral("seat %1 %2 by %3")
+            .arg(seat)
+            .arg(fresh ? "taken" : "taken back", c.Address().toString()));
     c.Send(WelcomeMessage(FId, seat, s.key, seat == SeatS, FCode, FLink));
     SendSeats();
     // A seat taken back mid-match gets the whole table anew.

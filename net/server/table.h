@@ -32,8 +32,8 @@ struct TSeat {
 
 class TTable : public QObject {
 public:
-    TTable(const QString& id, const QString& link, const TTableOptions& options,
-        std::uint64_t seed, const TServerOptions& server);
+    TTable(const QString& id, const QString& link, const TTableOptions& options, std::uint64_t seed,
+        const TServerOptions& server);
 
     const QString& Id() const { return FId; }
     const QString& Code() const { return FCode; }

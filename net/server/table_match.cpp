@@ -54,8 +54,10 @@ std::optional<ErrorCode> TTableMatch::Refusal(const TMove& move) const
 void TTableMatch::Play(const TMove& move)
 {
     const TMoveOutcome outcome = ApplyMove(FState, move);
-    FPendingMove = TMatchEvent { .kind = EventKind::Move, .seat = move.seat,
-        .played = outcome.playedId, .ids = outcome.ids,
+    FPendingMove = TMatchEvent { .kind = EventKind::Move,
+        .seat = move.seat,
+        .played = outcome.playedId,
+        .ids = outcome.ids,
         .placed = move.take.empty() ? outcome.placed : TTableSlot { -1, -1 },
         .cleared = outcome.tableCleared };
     FinishTurn(FState, *this);
@@ -92,8 +94,11 @@ void TTableMatch::Dealt(const TMatchState& state, bool newDeck)
 
 void TTableMatch::HandEnded(const TMatchState& state, const THandEnd& end)
 {
-    FChanged(state, { .kind = EventKind::HandEnd, .seat = end.restTaker, .ids = end.restIds,
-        .bonus = end.bonusSeats });
+    FChanged(state,
+        { .kind = EventKind::HandEnd,
+            .seat = end.restTaker,
+            .ids = end.restIds,
+            .bonus = end.bonusSeats });
 }
 
 } // namespace zaviko::net

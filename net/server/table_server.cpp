@@ -34,8 +34,8 @@ protected:
         // Moves are small frames that must leave at once, not wait for more.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         if (options.sendBufferBytes > 0)
-            socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption,
-                options.sendBufferBytes);
+            socket->setSocketOption(
+                QAbstractSocket::SendBufferSizeSocketOption, options.sendBufferBytes);
         if (!options.tls) return FServer.Accept(socket);
         auto* tls = static_cast<QSslSocket*>(socket);
         tls->setSslConfiguration(*options.tls);
@@ -132,8 +132,8 @@ void TTableServer::Open(TConnection& c, const TClientMessage& m)
 {
     if (FTables.size() >= FOptions.maxTables) return c.Refuse(ErrorCode::TooManyTables);
     const QString id = RandomSecret(64);
-    const std::uint64_t seed = FOptions.seed ? *FOptions.seed + FTablesOpened
-                                             : QRandomGenerator::system()->generate64();
+    const std::uint64_t seed
+        = FOptions.seed ? *FOptions.seed + FTablesOpened : QRandomGenerator::system()->generate64();
     ++FTablesOpened;
     auto* table = new TTable(id, LinkBase(id), m.options, seed, FOptions);
     table->setParent(this);

@@ -42,7 +42,7 @@ void TWrongCodeThrottle::Forget(qint64 now)
 {
     for (auto it = FRecords.begin(); it != FRecords.end();)
         it = now - it->last > kMemoryMs || FRecords.size() >= kMostRecords ? FRecords.erase(it)
-                                                                            : std::next(it);
+                                                                           : std::next(it);
 }
 
 } // namespace zaviko::net

@@ -74,9 +74,8 @@ void CardsIn(const QJsonValue& v, std::vector<int>& ids)
 
 bool Visible(const TMatchState& s, int seat, int id)
 {
-    const auto has = [id](const auto& list) {
-        return std::find(list.begin(), list.end(), id) != list.end();
-    };
+    const auto has
+        = [id](const auto& list) { return std::find(list.begin(), list.end(), id) != list.end(); };
     if (has(s.hands[seat]) || has(s.table[0]) || has(s.table[1])) return true;
     return std::any_of(s.taken.begin(), s.taken.end(), has);
 }
@@ -117,11 +116,11 @@ std::vector<TMoveText> NetworkMoves(const TMatchCase& c, std::uint64_t seed, TSe
         std::vector<int> took;
         for (const QJsonValue& card : e.value("took").toArray())
             took.push_back(CardOfText(card.toString()));
-        moves.push_back(MoveText(e.value("seat").toInt(), CardOfText(e.value("card").toString()), took));
+        moves.push_back(
+            MoveText(e.value("seat").toInt(), CardOfText(e.value("card").toString()), took));
     };
-    const auto over = [](TTableBot& bot) {
-        return bot.Client().View() && bot.Client().View()->state.GameOver;
-    };
+    const auto over
+        = [](TTableBot& bot) { return bot.Client().View() && bot.Client().View()->state.GameOver; };
     host.Client().Connect(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(fx.Port())));
     EXPECT_TRUE(RunUntil([&] { return host.Client().Socket().isValid(); }));
     host.Client().Send(OpenRequest("Host", { c.mode, c.decks, true, csPametno, 0 }));

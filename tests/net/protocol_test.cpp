@@ -24,7 +24,8 @@ TEST(NetProtocol, DecoderAcceptsEachMessageAndRefusesEveryMalformedOne)
 {
     const TFrameCase cases[] = {
         { R"({"type":"open","protocol":1,"name":"Ana","mode":1,"decks":1})", std::nullopt },
-        { R"({"type":"join","protocol":1,"name":"Bo","table":"ab","code":"cd","key":"ef"})", std::nullopt },
+        { R"({"type":"join","protocol":1,"name":"Bo","table":"ab","code":"cd","key":"ef"})",
+            std::nullopt },
         { R"({"type":"start"})", std::nullopt },
         { R"({"type":"seat","seat":2,"use":"free"})", std::nullopt },
         { R"({"type":"move","card":5,"take":[[0,1],[1,0]]})", std::nullopt },
@@ -49,7 +50,8 @@ TEST(NetProtocol, DecoderAcceptsEachMessageAndRefusesEveryMalformedOne)
         { R"({"type":"open","protocol":2,"name":"A","mode":0,"decks":0})", ErrorCode::Version },
         { R"({"type":"open","protocol":1,"name":"AAAAAAAAAAAAAAAAAAAAAAAAA","mode":0,"decks":0})",
             ErrorCode::NameTooLong },
-        { R"({"type":"open","protocol":1,"name":"  ","mode":0,"decks":0})", ErrorCode::NameTooLong },
+        { R"({"type":"open","protocol":1,"name":"  ","mode":0,"decks":0})",
+            ErrorCode::NameTooLong },
         { R"({"type":"join","protocol":1,"name":"A\u001b[2J","table":"a","code":"b"})",
             ErrorCode::ControlChars },
         { R"({"type":"chat","text":"red\nnovi red"})", ErrorCode::ControlChars },
@@ -100,7 +102,8 @@ TEST(NetProtocol, CardNamesAndInvitationsReadBackExactly)
     EXPECT_EQ(link->table, "ab12");
     EXPECT_EQ(link->code, "cd34");
     EXPECT_EQ(ServerUrl(*link, true).toString(), "wss://igra.example.org:7461/");
-    for (const char* bad : { "http://h:1/a/b", "zaviko://h/a/b", "zaviko://h:1/a", "zaviko://h:1/a/b/c" })
+    for (const char* bad :
+        { "http://h:1/a/b", "zaviko://h/a/b", "zaviko://h:1/a", "zaviko://h:1/a/b/c" })
         EXPECT_FALSE(ParseInvitation(bad)) << bad;
 }
 

@@ -64,8 +64,10 @@ TEST(NetRefusal, EveryKindOfBadInputIsRefusedWithItsCodeAndChangesNothing)
     // A hand card and a table card it cannot take.
     QString illegal;
     for (int slot = 0; slot < kHandSlots && illegal.isEmpty(); ++slot)
-        for (const TTableSlot& place : { TTableSlot { 0, 2 }, TTableSlot { 1, 3 }, TTableSlot { 0, 0 } })
-            if (hand[slot] != kNoCard && !IsLegalCapture(before, seat, slot, std::vector { place })) {
+        for (const TTableSlot& place :
+            { TTableSlot { 0, 2 }, TTableSlot { 1, 3 }, TTableSlot { 0, 0 } })
+            if (hand[slot] != kNoCard
+                && !IsLegalCapture(before, seat, slot, std::vector { place })) {
                 illegal = QStringLiteral(R"({"type":"move","card":%1,"take":[[%2,%3]]})")
                               .arg(slot)
                               .arg(place.row)
@@ -92,14 +94,17 @@ TEST(NetRefusal, EveryKindOfBadInputIsRefusedWithItsCodeAndChangesNothing)
         { &mover, R"({"type":"fold"})", "unknown_type" },
         { &mover, R"({"type":"move","card":"0","take":[]})", "bad_field" },
         { &mover, R"({"type":"move","card":0,"take":[],"seat":1})", "bad_field" },
-        { &mover, Json(QStringLiteral(R"({"type":"move","card":%1,"take":[]})").arg(empty)), "no_card" },
+        { &mover, Json(QStringLiteral(R"({"type":"move","card":%1,"take":[]})").arg(empty)),
+            "no_card" },
         { &mover, Json(illegal), "illegal_capture" },
-        { &mover, Json(QStringLiteral(R"({"type":"move","card":%1,"take":[[0,0],[0,0]]})").arg(legal)),
+        { &mover,
+            Json(QStringLiteral(R"({"type":"move","card":%1,"take":[[0,0],[0,0]]})").arg(legal)),
             "illegal_capture" },
         { &other, layDown, "not_your_turn" },
         { &mover, ChatRequest(QString(201, QLatin1Char('y'))), "text_too_long" },
         { &mover, ChatRequest(QStringLiteral("zvono\a")), "control_chars" },
-        { &other, StartRequest(), host.client.Seat() == other.client.Seat() ? "started" : "not_host" },
+        { &other, StartRequest(),
+            host.client.Seat() == other.client.Seat() ? "started" : "not_host" },
         { &host, StartRequest(), "started" },
         { &host, SeatRequest(SeatS, SeatUse::Free), "bad_seat" },
         { &mover, OpenRequest("Opet", {}), "already_seated" },
@@ -134,8 +139,8 @@ TEST(NetRefusal, ChatReachesEverySeatVerbatimWithTheSendersNameAndChangesNothing
     t.guest.client.Send(ChatRequest(line));
     for (TRecorder* r : { &t.host, &t.guest })
         EXPECT_TRUE(r->Await([&](const QJsonObject& m) {
-            return m.value("type") == "chat" && m.value("text") == line && m.value("name") == "Guest"
-                && m.value("seat") == SeatW;
+            return m.value("type") == "chat" && m.value("text") == line
+                && m.value("name") == "Guest" && m.value("seat") == SeatW;
         }));
     EXPECT_TRUE(t.Match() == before);
 }

@@ -164,7 +164,8 @@ TEST(NetSeats, AClientThatNeverReadsIsDroppedOnceItsBacklogPassesTheBound)
     ASSERT_TRUE(RunUntil([&] { return SeatKindAt(host, SeatN) == "person"; }));
     host.client.Send(StartRequest());
     ASSERT_TRUE(RunUntil([&] { return SeatKindAt(host, SeatN) == "away"; }, 120000));
-    EXPECT_TRUE(fx.Log().filter("dropped: output backlog").size() == 1) << qPrintable(fx.Log().join('\n'));
+    EXPECT_TRUE(fx.Log().filter("dropped: output backlog").size() == 1)
+        << qPrintable(fx.Log().join('\n'));
 }
 
 TEST(NetSeats, AConnectionThatAnswersNoPingIsFoundDeadAndALiveOneStays)
