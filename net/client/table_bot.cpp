@@ -14,7 +14,12 @@ TTableBot::TTableBot(int strength, std::uint64_t seed, QObject* parent)
     , FStrength(strength)
     , FGenerator(seed)
 {
-    FClient.state = [this](const TSeatView& view) { Consider(view); };
+    // Only the seat on turn decodes the whole state: a table's other three
+    // seats just read who is on turn.
+    FClient.stateMessage = [this](const QJsonObject& m) {
+        if (playing && m.value("turn") == m.value("you") && !m.value("over").toBool())
+            if (const auto& view = FClient.View()) Consider(*view);
+    };
 }
 
 void TTableBot::Consider(const TSeatView& view)

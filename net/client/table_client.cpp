@@ -31,6 +31,15 @@ void TTableClient::SendRaw(const QByteArray& frame)
     FSocket.sendTextMessage(QString::fromUtf8(frame));
 }
 
+const std::optional<TSeatView>& TTableClient::View() const
+{
+    if (FViewStale) {
+        FView = DecodeStateMessage(FLastState);
+        FViewStale = false;
+    }
+    return FView;
+}
+
 void TTableClient::Text(const QString& text)
 {
     const QJsonObject m = QJsonDocument::fromJson(text.toUtf8()).object();
@@ -42,10 +51,12 @@ void TTableClient::Text(const QString& text)
     } else if (type == QLatin1String("seats")) {
         FSeats = m;
     } else if (type == QLatin1String("state")) {
-        FView = DecodeStateMessage(m);
+        FLastState = m;
+        FViewStale = true;
     }
     if (message) message(m);
-    if (type == QLatin1String("state") && FView && state) state(*FView);
+    if (type == QLatin1String("state") && stateMessage) stateMessage(m);
+    if (type == QLatin1String("state") && state && View()) state(*View());
     if (type == QLatin1String("error") && refused) refused(m.value("code").toString());
 }
 

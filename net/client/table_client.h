@@ -31,7 +31,8 @@ public:
     int Seat() const { return FSeat; }
     const QString& Key() const { return FKey; }
     const QString& Link() const { return FLink; }
-    const std::optional<TSeatView>& View() const { return FView; }
+    // Read from the last state message when first asked for.
+    const std::optional<TSeatView>& View() const;
     const QJsonObject& Seats() const { return FSeats; }
 
     std::function<void()> connected;
@@ -39,6 +40,8 @@ public:
     // Every message, after the client's own record of it is updated.
     std::function<void(const QJsonObject&)> message;
     std::function<void(const TSeatView&)> state;
+    // The same undecoded, for a reader that looks at a field or two first.
+    std::function<void(const QJsonObject&)> stateMessage;
     std::function<void(const QString& code)> refused;
 
 private:
@@ -47,7 +50,9 @@ private:
     QWebSocket FSocket;
     int FSeat = -1;
     QString FKey, FLink;
-    std::optional<TSeatView> FView;
+    QJsonObject FLastState;
+    mutable std::optional<TSeatView> FView;
+    mutable bool FViewStale = false;
     QJsonObject FSeats;
 };
 

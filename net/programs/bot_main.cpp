@@ -35,8 +35,7 @@ int main(int argc, char* argv[])
     };
     client.refused
         = [&](const QString& code) { std::fprintf(stderr, "refused: %s\n", qPrintable(code)); };
-    client.state = [&, consider = client.state](const TSeatView& view) {
-        consider(view);
+    client.state = [&](const TSeatView& view) {
         if (view.state.GameOver) {
             std::printf("match over: %d %d %d %d\n", view.state.Score[0], view.state.Score[1],
                 view.state.Score[2], view.state.Score[3]);
