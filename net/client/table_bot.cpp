@@ -4,6 +4,8 @@
 #include "game/computer/seat_choice.h"
 #include "net/protocol/wire_card.h"
 
+#include <QTimer>
+
 namespace zaviko::net {
 
 static_assert(kViewHiddenCard == kHiddenCard, "A view's hidden card is the search's");
@@ -35,8 +37,16 @@ void TTableBot::Consider(const TSeatView& view)
     if (choice.handSlot < 0) return;
     FLastMoveCount = s.MovesMade;
     ++FMovesSent;
-    FClient.Send(MoveRequest(MoveOfChoice(s, seat, choice)));
-    if (moved) moved(s.MovesMade);
+    const QByteArray request = MoveRequest(MoveOfChoice(s, seat, choice));
+    const int before = s.MovesMade;
+    const auto send = [this, request, before] {
+        FClient.Send(request);
+        if (moved) moved(before);
+    };
+    if (thinkMs > 0)
+        QTimer::singleShot(thinkMs, this, send);
+    else
+        send();
 }
 
 } // namespace zaviko::net

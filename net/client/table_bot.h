@@ -18,6 +18,8 @@ public:
     int MovesSent() const { return FMovesSent; }
     // Off: the bot only listens (a test's client that moves by hand).
     bool playing = true;
+    // A pause before each move, as a person takes (the load program's paced runs).
+    int thinkMs = 0;
     // After each move sent, with the moves made before it.
     std::function<void(int movesBefore)> moved;
 

@@ -7,13 +7,14 @@
 
 namespace zaviko::net {
 
-TLoadTable::TLoadTable(const QUrl& server, int index, const QElapsedTimer& clock)
+TLoadTable::TLoadTable(const QUrl& server, int index, const QElapsedTimer& clock, int thinkMs)
     : FServer(server)
     , FClock(clock)
 {
     for (int seat = 0; seat < kSeatCount; ++seat) {
         FBots[seat] = std::make_unique<TTableBot>(csPametno, std::uint64_t(index) * 4 + seat, this);
         TTableBot& bot = *FBots[seat];
+        bot.thinkMs = thinkMs;
         bot.moved = [this](int before) {
             FInFlight.insert(before + 1, { FClock.nsecsElapsed() / 1000, 0 });
         };

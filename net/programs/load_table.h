@@ -19,7 +19,7 @@ namespace zaviko::net {
 
 class TLoadTable : public QObject {
 public:
-    TLoadTable(const QUrl& server, int index, const QElapsedTimer& clock);
+    TLoadTable(const QUrl& server, int index, const QElapsedTimer& clock, int thinkMs);
 
     bool Playing() const { return FPlaying; }
     bool Failed() const { return FFailed; }

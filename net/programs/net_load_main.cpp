@@ -38,7 +38,7 @@ qint64 Percentile(std::vector<qint64>& values, double p)
 
 // Runs one size against a fresh server; the event loop turns until every
 // table plays and then for `seconds` (or until `moves` are made).
-TFigures RunSize(const QString& serverPath, int tables, double seconds, long moves)
+TFigures RunSize(const QString& serverPath, int tables, double seconds, long moves, int thinkMs)
 {
     TFigures f;
     f.tables = tables;
@@ -67,7 +67,7 @@ TFigures RunSize(const QString& serverPath, int tables, double seconds, long mov
     bool measuring = false;
     QEventLoop loop;
     for (int i = 0; i < tables; ++i) {
-        all.push_back(std::make_unique<TLoadTable>(url, i, clock));
+        all.push_back(std::make_unique<TLoadTable>(url, i, clock, thinkMs));
         all.back()->delivered = [&](qint64 us) {
             if (!measuring) return;
             f.latencies.push_back(us);
@@ -136,14 +136,16 @@ int main(int argc, char* argv[])
     const QCommandLineOption seconds("seconds", "Measured seconds per size.", "s", "10");
     const QCommandLineOption moves(
         "moves", "End each size after this many moves instead.", "n", "0");
-    parser.addOptions({ sizes, seconds, moves });
+    const QCommandLineOption think("think-ms", "Each bot waits this long before a move "
+                                               "(0: full speed).", "ms", "0");
+    parser.addOptions({ sizes, seconds, moves, think });
     parser.process(app);
     const QString serverPath
         = QDir(QCoreApplication::applicationDirPath()).filePath("zaviko-server");
     bool failed = false;
     for (const QString& size : parser.value(sizes).split(',')) {
         TFigures f = RunSize(serverPath, size.toInt(), parser.value(seconds).toDouble(),
-            parser.value(moves).toLong());
+            parser.value(moves).toLong(), parser.value(think).toInt());
         Print(f);
         failed = failed || f.failed || f.moves == 0;
     }

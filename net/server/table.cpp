@@ -18,7 +18,7 @@ TTable::TTable(const QString& id, const QString& link, const TTableOptions& opti
     , FServer(server)
 {
     for (int seat = SeatS; seat <= SeatE; ++seat) {
-        TSeat& s = FSeats[seat];
+        TTableSeat& s = FSeats[seat];
         s.strength = options.strength;
         s.away.setSingleShot(true);
         connect(&s.away, &QTimer::timeout, this, [this, seat] { Expire(seat); });
@@ -29,7 +29,7 @@ TTable::TTable(const QString& id, const QString& link, const TTableOptions& opti
 
 bool TTable::Deserted() const
 {
-    for (const TSeat& s : FSeats)
+    for (const TTableSeat& s : FSeats)
         if (s.kind == SeatKind::Person || s.kind == SeatKind::Away) return false;
     return true;
 }
@@ -59,7 +59,7 @@ void TTable::Join(TConnection& c, const QString& name)
 void TTable::Return(TConnection& c, const QString& key)
 {
     for (int seat = SeatS; seat <= SeatE; ++seat) {
-        TSeat& s = FSeats[seat];
+        TTableSeat& s = FSeats[seat];
         if (s.key.isEmpty() || !SecretsEqual(s.key, key)) continue;
         if (s.kind == SeatKind::Person) return c.Refuse(ErrorCode::SeatInUse);
         s.away.stop();
@@ -70,7 +70,7 @@ void TTable::Return(TConnection& c, const QString& key)
 
 void TTable::Sit(TConnection& c, int seat, const QString& name, bool fresh)
 {
-    TSeat& s = FSeats[seat];
+    TTableSeat& s = FSeats[seat];
     s.kind = SeatKind::Person;
     s.connection = &c;
     if (fresh) {
@@ -93,7 +93,7 @@ void TTable::Dropped(TConnection& c)
 {
     const int seat = c.seat;
     if (seat < 0 || FSeats[seat].connection != &c) return;
-    TSeat& s = FSeats[seat];
+    TTableSeat& s = FSeats[seat];
     s.kind = SeatKind::Away;
     s.connection = nullptr;
     s.away.start(FServer.awayMs);
@@ -104,7 +104,7 @@ void TTable::Dropped(TConnection& c)
 
 void TTable::Expire(int seat)
 {
-    TSeat& s = FSeats[seat];
+    TTableSeat& s = FSeats[seat];
     if (s.kind != SeatKind::Away) return;
     s.kind = SeatKind::Computer;
     s.key.clear();
@@ -135,7 +135,7 @@ void TTable::SetSeat(TConnection& host, const TClientMessage& m)
     if (host.seat != SeatS) return host.Refuse(ErrorCode::NotHost);
     if (m.seat == SeatS || !SeatPlays(FOptions.mode, m.seat))
         return host.Refuse(ErrorCode::BadSeat);
-    TSeat& s = FSeats[m.seat];
+    TTableSeat& s = FSeats[m.seat];
     if (TConnection* held = s.connection) {
         held->table = nullptr;
         held->seat = -1;
@@ -182,7 +182,7 @@ void TTable::Chat(TConnection& c, const QString& text)
 {
     if (!c.ChatWithinRate()) return c.Refuse(ErrorCode::Flood);
     const QByteArray line = ChatMessage(c.seat, FSeats[c.seat].name, text);
-    for (TSeat& s : FSeats)
+    for (TTableSeat& s : FSeats)
         if (s.connection) s.connection->Send(line);
 }
 
@@ -206,10 +206,10 @@ void TTable::SendState(int seat, const TMatchEvent& event)
 void TTable::SendSeats()
 {
     std::vector<TSeatInfo> seats;
-    for (const TSeat& s : FSeats)
+    for (const TTableSeat& s : FSeats)
         seats.push_back({ s.kind, s.name, s.strength });
     const QByteArray message = SeatsMessage(seats, SeatS, FMatch && !FMatch->Over());
-    for (TSeat& s : FSeats)
+    for (TTableSeat& s : FSeats)
         if (s.connection) s.connection->Send(message);
 }
 

@@ -21,7 +21,7 @@ namespace zaviko::net {
 
 class TConnection;
 
-struct TSeat {
+struct TTableSeat {
     SeatKind kind = SeatKind::Free;
     QString name;
     QString key;
@@ -72,7 +72,7 @@ private:
     std::uint64_t FSeed;
     int FMatches = 0;
     const TServerOptions& FServer;
-    std::array<TSeat, kSeatCount> FSeats;
+    std::array<TTableSeat, kSeatCount> FSeats;
     std::unique_ptr<TTableMatch> FMatch;
     QTimer FTurnTimer;
     int FTimedMove = -1; // the move count the turn timer was set for
