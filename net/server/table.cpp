@@ -4,7 +4,12 @@
 #include "net/server/connection.h"
 #include "net/server/secret.h"
 
+#include <QFuture>
+#include <QPromise>
 #include <QRandomGenerator>
+#include <QThreadPool>
+
+#include <memory>
 
 namespace zaviko::net {
 
@@ -237,10 +242,7 @@ void TTable::Step()
     FStepQueued = false;
     if (!FMatch || FMatch->Over()) return;
     const int seat = FMatch->Turn();
-    if (ComputerPlays(seat)) {
-        FMatch->Play(FMatch->ComputerMove(ComputerStrength(seat)));
-        return ScheduleStep();
-    }
+    if (ComputerPlays(seat)) return Think(ComputerStrength(seat));
     if (FOptions.turnSeconds > 0 && FTimedMove != FMatch->State().MovesMade) {
         FTimedMove = FMatch->State().MovesMade;
         FTurnTimer.start(FOptions.turnSeconds * FServer.turnUnitMs);
@@ -250,9 +252,31 @@ void TTable::Step()
 void TTable::TurnTimedOut()
 {
     if (!FMatch || FMatch->Over() || FTimedMove != FMatch->State().MovesMade) return;
-    Log(QStringLiteral("turn timer ran out for seat %1").arg(FMatch->Turn()));
-    FMatch->Play(FMatch->ComputerMove(FOptions.strength));
-    ScheduleStep();
+    Think(FOptions.strength);
+}
+
+void TTable::Think(int strength)
+{
+    if (FThinking) return;
+    FThinking = true;
+    const TTableMatch* match = FMatch.get();
+    const int made = match->State().MovesMade, generation = FMatches;
+    auto promise = std::make_shared<QPromise<TMove>>();
+    QFuture<TMove> future = promise->future();
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, task = match->ComputerMoveTask(strength)] {
+        promise->addResult(task());
+        promise->finish();
+    });
+    // Back on the table's thread; dropped with the table. A move made
+    // meanwhile (a player back in time for the turn) makes the choice stale.
+    future.then(this, [this, match, made, generation](const TMove& move) {
+        FThinking = false;
+        if (FMatches == generation && FMatch.get() == match && !match->Over()
+            && match->State().MovesMade == made)
+            FMatch->Play(move);
+        ScheduleStep();
+    });
 }
 
 } // namespace zaviko::net

@@ -64,6 +64,9 @@ private:
     void ScheduleStep();
     void Step();
     void TurnTimedOut();
+    // A computer move for the seat on turn, chosen on a worker thread so that
+    // a long search never holds up the other tables' clients.
+    void Think(int strength);
     void Expire(int seat);
     void Log(const QString& line) const;
 
@@ -77,6 +80,7 @@ private:
     QTimer FTurnTimer;
     int FTimedMove = -1; // the move count the turn timer was set for
     bool FStepQueued = false;
+    bool FThinking = false;
 };
 
 } // namespace zaviko::net

@@ -64,10 +64,12 @@ void TTableMatch::Play(const TMove& move)
     NextTurn();
 }
 
-TMove TTableMatch::ComputerMove(int strength) const
+std::function<TMove()> TTableMatch::ComputerMoveTask(int strength) const
 {
-    const int seat = FState.CurrentPlayer;
-    return MoveOfChoice(FState, seat, ChooseSeatMove(FState, seat, strength, FDraw));
+    return [state = FState, draw = FDraw, strength] {
+        const int seat = state.CurrentPlayer;
+        return MoveOfChoice(state, seat, ChooseSeatMove(state, seat, strength, draw));
+    };
 }
 
 std::vector<int> TTableMatch::NewDeck(int deckCount)

@@ -43,8 +43,9 @@ public:
     // Makes a move Refusal accepted, then ends the turn.
     void Play(const TMove& move);
     // The computer's move for the seat on turn at a strength, from what that
-    // seat may know (the weaker strengths from its hand and the table).
-    TMove ComputerMove(int strength) const;
+    // seat may know (the weaker strengths from its hand and the table), as a
+    // task on a copy of the position that may run on another thread.
+    std::function<TMove()> ComputerMoveTask(int strength) const;
 
 private:
     std::vector<int> NewDeck(int deckCount) override;
