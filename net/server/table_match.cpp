@@ -1,6 +1,6 @@
 #include "net/server/table_match.h"
 
-#include "cards/id_shuffle.h"
+#include "cards/ids/id_shuffle.h"
 #include "game/computer/seat_choice.h"
 
 #include <algorithm>
