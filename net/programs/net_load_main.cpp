@@ -136,8 +136,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption seconds("seconds", "Measured seconds per size.", "s", "10");
     const QCommandLineOption moves(
         "moves", "End each size after this many moves instead.", "n", "0");
-    const QCommandLineOption think("think-ms", "Each bot waits this long before a move "
-                                               "(0: full speed).", "ms", "0");
+    const QCommandLineOption think("think-ms",
+        "Each bot waits this long before a move "
+        "(0: full speed).",
+        "ms", "0");
     parser.addOptions({ sizes, seconds, moves, think });
     parser.process(app);
     const QString serverPath
