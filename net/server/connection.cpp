@@ -15,6 +15,7 @@ TConnection::TConnection(QWebSocket* socket, const TServerOptions& options)
 {
     FSocket->setParent(this);
     FHeard.start();
+    FAge.start();
     // Past the protocol's own bound the frame is still read and refused with a
     // code; past this one Qt closes the connection without reading it.
     FSocket->setMaxAllowedIncomingFrameSize(kHardFrameBytes);

@@ -41,6 +41,7 @@ public:
     void Close();
 
     QHostAddress Address() const { return FAddress; }
+    qint64 AgeMs() const { return FAge.elapsed(); }
     QPointer<TTable> table;
     int seat = -1;
     int refusals = 0;
@@ -54,7 +55,7 @@ private:
     const TServerOptions& FOptions;
     QHostAddress FAddress;
     TTokenBucket FMessages, FChat;
-    QElapsedTimer FHeard;
+    QElapsedTimer FHeard, FAge;
     bool FGone = false;
 };
 

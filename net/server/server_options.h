@@ -30,6 +30,10 @@ struct TServerOptions {
     // A connection silent this long (pings unanswered) is dead.
     int pingIntervalMs = 5000;
     int silenceMs = 20000;
+    // Connections at once (0: four per table and 64 more); past it a new one
+    // is closed at once. One that takes no seat in this time is closed too.
+    int maxConnections = 0;
+    int unseatedMs = 60 * 1000;
     // How long a dropped seat's key can take the seat back.
     int awayMs = 10 * 60 * 1000;
     // One second of a table's turn timer, shorter in tests.

@@ -97,7 +97,15 @@ void TTableServer::Accept(QTcpSocket* socket)
 
 void TTableServer::Connected()
 {
+    const int most
+        = FOptions.maxConnections > 0 ? FOptions.maxConnections : 4 * FOptions.maxTables + 64;
     while (QWebSocket* socket = FSockets.nextPendingConnection()) {
+        if (FConnections.size() >= most) {
+            // 1013, "try again later" (RFC 6455 registry), which Qt does not name.
+            socket->close(QWebSocketProtocol::CloseCode(1013));
+            socket->deleteLater();
+            continue;
+        }
         auto* c = new TConnection(socket, FOptions);
         c->setParent(this);
         c->received = [this](TConnection& from, const QByteArray& frame) { Received(from, frame); };
@@ -181,7 +189,11 @@ void TTableServer::Ping()
     // A copy: a dead connection leaves the set while it is walked.
     const QList<TConnection*> connections = FConnections.values();
     for (TConnection* c : connections)
-        c->KeepAlive();
+        // A connection that never sits down holds a place for nothing.
+        if (!c->table && c->seat < 0 && c->AgeMs() > FOptions.unseatedMs)
+            c->Close();
+        else
+            c->KeepAlive();
 }
 
 } // namespace zaviko::net

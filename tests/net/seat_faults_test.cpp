@@ -186,3 +186,27 @@ TEST(NetSeats, AConnectionThatAnswersNoPingIsFoundDeadAndALiveOneStays)
 }
 
 } // namespace
+
+namespace {
+
+TEST(NetSeats, ConnectionsPastTheBoundAndOnesThatNeverSitAreClosed)
+{
+    TServerOptions options = TNetFixture::TestOptions();
+    options.maxConnections = 2;
+    options.pingIntervalMs = 10;
+    options.unseatedMs = 50;
+    TNetFixture fx(options);
+    TRecorder host, idle, third;
+    fx.Open(host, {});
+    ASSERT_TRUE(idle.Connect(fx.Port()));
+    // The third is over the bound: closed before any greeting.
+    third.client.Connect(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(fx.Port())));
+    ASSERT_TRUE(RunUntil([&] { return third.closed; }));
+    EXPECT_TRUE(third.messages.empty());
+    // The idle one never sits down and is let go; the seated host stays.
+    ASSERT_TRUE(RunUntil([&] { return idle.closed; }));
+    EXPECT_FALSE(host.closed);
+    EXPECT_EQ(fx.Server().ConnectionCount(), 1);
+}
+
+} // namespace
