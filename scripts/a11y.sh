@@ -139,8 +139,27 @@ read_keys()
 {
     echo "  reads the game by keys"
     local k
-    for k in ${READ_KEYS:-}; do say_keys "$k"; done
+    # The table, the hand, the last moves, the scores, the deck, the turn, and
+    # the last words again.
+    for k in s i r l o b k; do say_keys "$k"; done
     READ_DONE=1
+    TURNS_HEARD=$(turns_heard)
+}
+
+# How often the game has said that the human is on turn.
+turns_heard()
+{
+    grep -c -- "DATA:|Na potezu: $ME\."$'\r'"\?$" "$OUT/speechd-protocol.log" 2> /dev/null
+}
+
+# The human moves when the game has said it is his turn, as a listener does.
+human_on_turn()
+{
+    [[ "$(hand_count)" -gt 0 ]] || return 1
+    local heard
+    heard=$(turns_heard)
+    ((heard > TURNS_HEARD)) || return 1
+    TURNS_HEARD=$heard
 }
 
 # Plays until the end-of-hand dialog; a key off the human's turn is pressed
@@ -149,7 +168,7 @@ play_hand()
 {
     local deadline=$(($(now_ms) + 150 * 1000)) d
     LOG_CHANGED=$(now_ms)
-    REFUSED_DONE=0 READ_DONE=0 OFF_TURN_DONE=0
+    REFUSED_DONE=0 READ_DONE=0 OFF_TURN_DONE=0 TURNS_HEARD=0
     while (($(now_ms) < deadline)); do
         alive || fail "the program ended during the hand"
         read_log
@@ -177,8 +196,17 @@ play_hand()
     fail "the hand did not end within 150 s"
 }
 
+# Ends what this run started, also when it fails.
+stop_services()
+{
+    [[ -n "${ORCA_PID:-}" ]] && kill "$ORCA_PID" 2> /dev/null
+    [[ -n "${SPEECHD_PID:-}" ]] && kill "$SPEECHD_PID" 2> /dev/null
+    ORCA_PID="" SPEECHD_PID=""
+}
+
 inside()
 {
+    trap stop_services EXIT
     BUILD=$1 WORK=$2 OUT=$3
     read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
@@ -204,6 +232,9 @@ inside()
     shot hand-end
     echo "  $MY_MOVES moves by the human ($MY_CAPTURES captures); the hand's end"
     # The end-of-hand dialog, by keys: it closes with Escape.
+    # A listener waits until the dialog has been read.
+    wait_file "$OUT/orca-debug.txt" 15 "SPEECH OUTPUT: 'Pokupljene karte" \
+        || fail "Orca did not read the end-of-hand dialog within 15 s"
     local d
     d=$(dialogs | head -n 1)
     xdotool windowfocus "$d" 2> /dev/null
@@ -211,10 +242,8 @@ inside()
     xdotool key Escape
     sleep 1
     close_and_check
-    kill "$ORCA_PID" 2> /dev/null
+    stop_services
     sleep 0.5
-    kill "$SPEECHD_PID" 2> /dev/null
-    wait "$ORCA_PID" "$SPEECHD_PID" 2> /dev/null
     /usr/bin/python3 "$here/a11y_check.py" --game-log "$LOG" \
         --speechd "$OUT/speechd-protocol.log" --orca "$OUT/orca-debug.txt" \
         --transcript "$OUT/transcript.txt" || fail "what was heard is not the hand that was played"
