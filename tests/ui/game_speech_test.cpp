@@ -198,7 +198,13 @@ TEST_F(GameSpeechTest, TheRoundIsToldOnceAndInOrder)
             CardWords::Move(Controller().Seat(seat)->PlayerName(), move.playedId, move.takenIds));
         expected.push_back(SpeechWords::Turn(Controller().Seat((seat + 1) % 4)->PlayerName()));
     }
-    EXPECT_EQ(Texts(said, TSpeaker::TWhen::Queue), expected);
+    std::string got;
+    for (const QString& t : Texts(said, TSpeaker::TWhen::Queue))
+        got += t.toStdString() + "|";
+    std::string want;
+    for (const QString& t : expected)
+        want += t.toStdString() + "|";
+    EXPECT_EQ(got, want);
     // The last move of every seat, read by O, in the seats' order.
     EXPECT_EQ(w.Speech().LastMoves()[SeatE], expected[6]);
 }

@@ -36,7 +36,9 @@ void TGameSpeech::Say(const QString& text, TSpeaker::TWhen when)
     // The same words again would tell the listener nothing new.
     if (text == FLast && when == TSpeaker::TWhen::Queue) return;
     FLast = text;
-    if (On() && Speaker()) Speaker()->Say(text, when);
+    if (!On() || !Speaker()) return;
+    FSpoke = true;
+    Speaker()->Say(text, when);
 }
 
 void TGameSpeech::Prepare()
@@ -47,7 +49,9 @@ void TGameSpeech::Prepare()
 void TGameSpeech::Move(int seat, const QString& text)
 {
     if (seat >= 0 && seat < int(FLastMoves.size())) FLastMoves[std::size_t(seat)] = text;
-    FTurnSaid = -1;
+    // The seat that has just moved is not on turn next: a mark of it before
+    // the turn passes on is no news.
+    FTurnSaid = seat;
     Say(text, TSpeaker::TWhen::Queue);
 }
 

@@ -43,6 +43,8 @@ public:
     void Repeat();
 
     QString Last() const { return FLast; }
+    // Whether anything has been said yet.
+    bool Spoke() const { return FSpoke; }
     // Each seat's last move (S, W, N, E), empty before its first.
     const std::array<QString, 4>& LastMoves() const { return FLastMoves; }
     void ClearLastMoves();
@@ -56,6 +58,7 @@ private:
     bool FOn = false;
     std::function<bool()> FOnRule;
     QString FLast;
+    bool FSpoke = false;
     // The seat whose turn was said last; a move makes the next turn news.
     int FTurnSaid = -1;
     std::array<QString, 4> FLastMoves;

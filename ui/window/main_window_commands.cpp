@@ -217,8 +217,10 @@ void TForm1::showEvent(QShowEvent* event)
                 FSpeech->Prepare();
                 // The seat on turn was marked before a screen reader could
                 // have switched the speech on.
-                FSpeech->ForgetTurn();
-                SpeakTurn(FController->State().CurrentPlayer);
+                if (!FSpeech->Spoke()) {
+                    FSpeech->ForgetTurn();
+                    SpeakTurn(FController->State().CurrentPlayer);
+                }
             }
             FormActivate();
         });
