@@ -79,6 +79,9 @@ AudioALSADevice "null"
 AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 EOF
+    # A client that loses this server must not start another one.
+    mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+    echo DisableAutoSpawn > "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
     speech-dispatcher --run-single --config-dir "$conf" --timeout 0 > "$OUT/speechd.out" 2>&1 &
     SPEECHD_PID=$!
     local deadline=$(($(now_ms) + 10000))
@@ -199,7 +202,18 @@ play_hand()
 # Ends what this run started, also when it fails.
 stop_services()
 {
-    [[ -n "${ORCA_PID:-}" ]] && kill "$ORCA_PID" 2> /dev/null
+    # Orca first and for good: left running it would start a speech server
+    # of its own once this run's is gone.
+    if [[ -n "${ORCA_PID:-}" ]]; then
+        kill "$ORCA_PID" 2> /dev/null
+        local _
+        for _ in $(seq 20); do
+            kill -0 "$ORCA_PID" 2> /dev/null || break
+            sleep 0.1
+        done
+        kill -9 "$ORCA_PID" 2> /dev/null
+        wait "$ORCA_PID" 2> /dev/null
+    fi
     [[ -n "${SPEECHD_PID:-}" ]] && kill "$SPEECHD_PID" 2> /dev/null
     ORCA_PID="" SPEECHD_PID=""
 }

@@ -104,6 +104,10 @@ class Check:
 def check_game(moves, game, check):
     """The game's speech against the moves of the log."""
     texts = [t for _, _, t in game]
+    # The hand ends with its points; what is said after is the next hand's.
+    ends = [i for i, t in enumerate(texts) if t.startswith("Kraj ruke")]
+    if ends:
+        texts = texts[:ends[0] + 1]
     moved = {sentence for _, sentence in moves}
     # Every move once, and in the order played.
     where = []
