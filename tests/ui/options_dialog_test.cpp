@@ -236,3 +236,33 @@ TEST_F(OptionsDialog, EveryRadioItemShowsItsWholeCaptionInsideItsBox)
 }
 
 } // namespace
+
+TEST_F(OptionsDialog, TabGoesDownTheLeftColumnThenTheRightThenTheButtons)
+{
+    FillFromSettings();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    // The checked item of each radio group is its one stop.
+    const auto checked = [&](const char* group) -> QString {
+        for (QRadioButton* item : Find<QWidget>(group)->findChildren<QRadioButton*>())
+            if (item->isChecked()) return QStringLiteral("%1 item").arg(group);
+        return QString();
+    };
+    const QStringList expected { checked("RadioPlayers"), checked("RadioDecks"),
+        checked("RadioStrength"), "SpinShowTime", "SpinPause", "CheckClockwise",
+        "CheckCompCardsTight", "CheckHumanCardsTight", "CheckViewMine", "CheckViewOthers",
+        "CheckLog", "CheckSpeech", "ComboAnimation", "ComboLanguage", "ButtonAccept",
+        "ButtonCancel" };
+    dialog.findChild<QRadioButton*>()->setFocus(); // an item of the players' group
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QString name = focus->objectName();
+        if (qobject_cast<QRadioButton*>(focus))
+            name = focus->parentWidget()->objectName() + " item";
+        visited << name;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.join(", ").toStdString(), expected.join(", ").toStdString());
+}

@@ -138,18 +138,18 @@ void TFOptions::BuildOtherBoxes(QWidget* panel)
     FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 310, 75, 25);
 }
 
-// Buttons first, then the boxes on the right, then the game box, log last.
+// Tab goes down the left column (the game box), then down the right one,
+// then to the buttons: the order a reader meets the options in.
 void TFOptions::SetTabOrder()
 {
-    std::vector<QWidget*> order { FAccept, FCancel, FViewMine, FViewOthers, FCompTight, FHumanTight,
-        FShowTime, FPause, FClockwise };
-    for (TRadioGroup* group : { FStrength, FDecks, FPlayers })
+    std::vector<QWidget*> order;
+    for (TRadioGroup* group : { FPlayers, FDecks, FStrength })
         for (int i = 0; i < group->Count(); ++i)
             order.push_back(group->ItemAt(i));
-    order.push_back(FLog);
-    order.push_back(FSpeech);
-    order.push_back(FAnimation->Combo());
-    order.push_back(FLanguage->Combo());
+    for (QWidget* w : std::initializer_list<QWidget*> { FShowTime, FPause, FClockwise, FCompTight,
+             FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FAnimation->Combo(),
+             FLanguage->Combo(), FAccept, FCancel })
+        order.push_back(w);
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
