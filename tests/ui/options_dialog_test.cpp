@@ -4,6 +4,7 @@
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/radio_group.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -265,4 +266,28 @@ TEST_F(OptionsDialog, TabGoesDownTheLeftColumnThenTheRightThenTheButtons)
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     EXPECT_EQ(visited.join(", ").toStdString(), expected.join(", ").toStdString());
+}
+
+// A screen reader names each box by its caption and each radio item's group.
+TEST_F(OptionsDialog, SpinBoxesAndRadioGroupsCarryTheirCaptions)
+{
+    FillFromSettings();
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)
+            ->text(QAccessible::Name)
+            .trimmed()
+            .toStdString();
+    };
+    EXPECT_EQ(name(Find<QSpinBox>("SpinShowTime")), "Kompjuter drzi otvorene karte (s)");
+    EXPECT_EQ(name(Find<QSpinBox>("SpinPause")), "Pauza izmedju igre 2 igraca (0.5s)");
+    EXPECT_EQ(name(Find<QCheckBox>("CheckSpeech")), "Govor");
+    for (const char* group : { "RadioPlayers", "RadioDecks", "RadioStrength" }) {
+        QWidget* box = Find<QWidget>(group);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Grouping)
+            << group;
+        EXPECT_FALSE(name(box).empty()) << group;
+        // Each item lies inside its named group in the reader's tree.
+        for (QRadioButton* item : box->findChildren<QRadioButton*>())
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(item)->parent()->object(), box);
+    }
 }
