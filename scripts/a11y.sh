@@ -20,7 +20,9 @@
 set -uo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
+# shellcheck source=scripts/e2e_lib.sh
 source "$here/e2e_lib.sh"
+# shellcheck source=scripts/e2e_match.sh
 source "$here/e2e_match.sh"
 
 # The Debian packages of the screen reader's side.
@@ -225,7 +227,8 @@ inside()
     read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
     export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
-    mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
+    mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
+    chmod 700 "$XDG_RUNTIME_DIR"
     start_bus
     start_speech
     start_orca
@@ -233,7 +236,7 @@ inside()
 
     local dir=$WORK/game
     forget_match
-    KEYS_ONLY=1 QUIET_MS=600
+    KEYS_ONLY=1
     prepare_folder "$BUILD" "$dir"
     # A second between the computers' moves, as a listener needs.
     write_settings "$dir" 1 0
