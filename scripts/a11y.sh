@@ -261,7 +261,8 @@ inside()
     close_and_check
     stop_services
     sleep 0.5
-    /usr/bin/python3 "$here/a11y_check.py" --game-log "$LOG" \
+    cp "$LOG" "$OUT/Zaviko.log"
+    /usr/bin/python3 "$here/a11y_check.py" --game-log "$OUT/Zaviko.log" \
         --speechd "$OUT/speechd-protocol.log" --orca "$OUT/orca-debug.txt" \
         --transcript "$OUT/transcript.txt" || fail "what was heard is not the hand that was played"
     echo "a11y passed; transcript in $OUT/transcript.txt"
