@@ -3,6 +3,8 @@
 #include <QTextToSpeech>
 
 #include <deque>
+#include <exception>
+#include <vector>
 
 // The engine and its queue, on the speech thread; every call comes queued.
 class TSpeechWorker : public QObject {
@@ -12,9 +14,22 @@ public:
     {
     }
 
+    // The speech server missing or gone makes the engine fail, in some
+    // versions by throwing; the game then stays silent and plays on.
     bool Ready()
     {
         if (FEngine || FFailed) return FEngine != nullptr;
+        try {
+            return MakeEngine();
+        } catch (const std::exception&) {
+            FEngine = nullptr;
+            FFailed = true;
+            return false;
+        }
+    }
+
+    bool MakeEngine()
+    {
         // speech-dispatcher where its plugin is installed: the screen
         // reader's own server.
         FEngine = QTextToSpeech::availableEngines().contains(QStringLiteral("speechd"))
@@ -43,6 +58,15 @@ public:
     void Say(const QString& text, bool interrupt)
     {
         if (!Ready()) return;
+        try {
+            SayNow(text, interrupt);
+        } catch (const std::exception&) {
+            FWaiting.clear();
+        }
+    }
+
+    void SayNow(const QString& text, bool interrupt)
+    {
         if (interrupt) {
             // An answer cuts off what is said now and the answers that
             // wait; the game's flow that waits still follows it.
@@ -87,24 +111,29 @@ private:
 };
 
 TTextToSpeechSpeaker::TTextToSpeechSpeaker(const QLocale& language)
-    : FWorker(new TSpeechWorker(language))
+    : FThread(new QThread)
+    , FWorker(new TSpeechWorker(language))
 {
-    FThread.setObjectName(QStringLiteral("speech"));
-    FWorker->moveToThread(&FThread);
-    QObject::connect(&FThread, &QThread::finished, FWorker, &QObject::deleteLater);
-    FThread.start();
+    FThread->setObjectName(QStringLiteral("speech"));
+    FWorker->moveToThread(FThread);
+    QObject::connect(FThread, &QThread::finished, FWorker, &QObject::deleteLater);
+    FThread->start();
 }
 
 TTextToSpeechSpeaker::~TTextToSpeechSpeaker()
 {
     // What is still being said would go on after the window is gone.
     QMetaObject::invokeMethod(FWorker, [w = FWorker] { w->Stop(); });
-    FThread.quit();
-    // A server that does not answer must not hold up the program's end.
-    if (!FThread.wait(3000)) {
-        FThread.terminate();
-        FThread.wait();
+    FThread->quit();
+    // A server still being reached (listing its voices takes seconds) must
+    // not hold up the window's close: the thread is left to end with the
+    // process. Cutting it short would unwind through the speech library.
+    if (FThread->wait(1000)) {
+        delete FThread;
+        return;
     }
+    static auto* const kept = new std::vector<QThread*>;
+    kept->push_back(FThread);
 }
 
 void TTextToSpeechSpeaker::Say(const QString& text, TWhen when)

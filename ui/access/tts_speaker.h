@@ -25,6 +25,6 @@ public:
     void Prepare() override;
 
 private:
-    QThread FThread;
+    QThread* FThread;
     TSpeechWorker* FWorker = nullptr;
 };
