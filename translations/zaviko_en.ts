@@ -299,11 +299,11 @@
     </message>
     <message>
         <source>Na potezu: %1.</source>
-        <translation>%1's turn.</translation>
+        <translation>%1&apos;s turn.</translation>
     </message>
     <message>
         <source>Niko nije na potezu.</source>
-        <translation>Nobody's turn.</translation>
+        <translation>Nobody&apos;s turn.</translation>
     </message>
     <message>
         <source>%1 oznacena.</source>
