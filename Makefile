@@ -69,6 +69,15 @@ perf: build
 
 .PHONY: e2e perf
 
+# A hand played by keys alone under Orca, with speech-dispatcher and espeak-ng
+# on a null audio device, in Xvfb; fails unless every move, the turns, a mark,
+# a refused capture and the hand's end with its points were heard once each,
+# in order. The transcript is in $(BUILD_DIR)/a11y/transcript.txt.
+a11y: build
+	bash scripts/a11y.sh $(BUILD_DIR)
+
+.PHONY: a11y
+
 # The Debian package (debian/, dh with CMake) in build-deb/, checked by lintian;
 # deb-check installs it with apt, plays it under Xvfb and removes it again.
 deb:

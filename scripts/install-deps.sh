@@ -14,9 +14,14 @@ set -euo pipefail
 # qt6-tools-dev holds the CMake side of lupdate and lrelease (qt6-l10n-tools),
 # which compile the translations into the program; qt6-translations-l10n holds
 # Qt's own translations of its dialogs, read at run time; qt6-websockets-dev
-# the table server's and the network client's WebSocket.
+# the table server's and the network client's WebSocket. qt6-speech-dev is
+# the game's own speech (Qt TextToSpeech); its speech-dispatcher plugin speaks
+# with the player's screen reader voice. Its CMake package needs
+# Qt6QmlIntegration, which qt6-declarative-dev holds and qt6-speech-dev does
+# not pull in.
 game=(cmake ninja-build g++ make qt6-base-dev
-      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-websockets-dev)
+      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-websockets-dev
+      qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev)
 # The test and benchmark libraries; Xvfb, xdotool and ImageMagick for the
 # end-to-end runs and the screenshots; the desktop-file and AppStream
 # validators for the install check; at-spi2-core and D-Bus give the

@@ -292,6 +292,94 @@
     </message>
 </context>
 <context>
+    <name>SpeechWords</name>
+    <message>
+        <source>prazan</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1.</source>
+        <translation>%1&apos;s turn.</translation>
+    </message>
+    <message>
+        <source>Niko nije na potezu.</source>
+        <translation>Nobody&apos;s turn.</translation>
+    </message>
+    <message>
+        <source>%1 oznacena.</source>
+        <translation>%1 marked.</translation>
+    </message>
+    <message>
+        <source>%1 nije oznacena.</source>
+        <translation>%1 not marked.</translation>
+    </message>
+    <message>
+        <source>Nista nije oznaceno.</source>
+        <translation>Nothing is marked.</translation>
+    </message>
+    <message>
+        <source>Nema oznacenih karata.</source>
+        <translation>No cards are marked.</translation>
+    </message>
+    <message>
+        <source>Kraj reda.</source>
+        <translation>End of the row.</translation>
+    </message>
+    <message>
+        <source>Pocetak reda.</source>
+        <translation>Start of the row.</translation>
+    </message>
+    <message>
+        <source>Nema reda iznad.</source>
+        <translation>No row above.</translation>
+    </message>
+    <message>
+        <source>Nema reda ispod.</source>
+        <translation>No row below.</translation>
+    </message>
+    <message>
+        <source>%1, %2 od %3</source>
+        <extracomment>A card under the keys&apos; ring and its place in its row: &quot;5 karo, 2 od 6&quot;.</extracomment>
+        <translation>%1, %2 of %3</translation>
+    </message>
+    <message>
+        <source>Nove karte podeljene. %1.</source>
+        <translation>New cards dealt. %1.</translation>
+    </message>
+    <message>
+        <source>Kraj partije. %1.</source>
+        <translation>End of the match. %1.</translation>
+    </message>
+    <message>
+        <source>Savet: stavi %1 na talon.</source>
+        <translation>Hint: put the %1 on the table.</translation>
+    </message>
+    <message>
+        <source>Savet: nosi %1 kartom %2.</source>
+        <translation>Hint: take the %1 with the %2.</translation>
+    </message>
+    <message>
+        <source>Gornji red: %1. Donji red: %2.</source>
+        <translation>Upper row: %1. Lower row: %2.</translation>
+    </message>
+    <message>
+        <source>Nemas karata u ruci.</source>
+        <translation>You have no cards in your hand.</translation>
+    </message>
+    <message>
+        <source>Tvoje karte: %1.</source>
+        <translation>Your cards: %1.</translation>
+    </message>
+    <message>
+        <source>Jos niko nije igrao.</source>
+        <translation>Nobody has played yet.</translation>
+    </message>
+    <message>
+        <source>Poeni: %1.</source>
+        <translation>Points: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAnimationBox</name>
     <message>
         <source>Animacija</source>
@@ -549,6 +637,14 @@
     <message>
         <source>Pre svakog poteza kompjutera igra ceka: broj u polju puta pola sekunde (0 = bez cekanja).</source>
         <translation>Before each computer move the game waits this many half seconds (0 = no wait).</translation>
+    </message>
+    <message>
+        <source>Govor</source>
+        <translation>Speech</translation>
+    </message>
+    <message>
+        <source>Igra sama izgovara poteze, ko je na potezu i odgovore na tastere.</source>
+        <translation>The game itself speaks the moves, whose turn it is and the answers to keys.</translation>
     </message>
 </context>
 <context>
@@ -851,6 +947,34 @@ File: %1</translation>
     <message>
         <source>meni ili dugme</source>
         <translation>a menu or a button</translation>
+    </message>
+    <message>
+        <source>procitaj sto</source>
+        <translation>read the table</translation>
+    </message>
+    <message>
+        <source>procitaj tvoje karte</source>
+        <translation>read your cards</translation>
+    </message>
+    <message>
+        <source>procitaj poslednje poteze</source>
+        <translation>read the last moves</translation>
+    </message>
+    <message>
+        <source>procitaj poene</source>
+        <translation>read the points</translation>
+    </message>
+    <message>
+        <source>procitaj karte u spilu</source>
+        <translation>read the cards left in the deck</translation>
+    </message>
+    <message>
+        <source>ko je na potezu</source>
+        <translation>whose turn it is</translation>
+    </message>
+    <message>
+        <source>ponovi poslednje izgovoreno</source>
+        <translation>repeat the last words</translation>
     </message>
 </context>
 <context>

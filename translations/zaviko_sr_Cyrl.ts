@@ -292,6 +292,94 @@
     </message>
 </context>
 <context>
+    <name>SpeechWords</name>
+    <message>
+        <source>prazan</source>
+        <translation>празан</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1.</source>
+        <translation>На потезу: %1.</translation>
+    </message>
+    <message>
+        <source>Niko nije na potezu.</source>
+        <translation>Нико није на потезу.</translation>
+    </message>
+    <message>
+        <source>%1 oznacena.</source>
+        <translation>%1 означена.</translation>
+    </message>
+    <message>
+        <source>%1 nije oznacena.</source>
+        <translation>%1 није означена.</translation>
+    </message>
+    <message>
+        <source>Nista nije oznaceno.</source>
+        <translation>Ништа није означено.</translation>
+    </message>
+    <message>
+        <source>Nema oznacenih karata.</source>
+        <translation>Нема означених карата.</translation>
+    </message>
+    <message>
+        <source>Kraj reda.</source>
+        <translation>Крај реда.</translation>
+    </message>
+    <message>
+        <source>Pocetak reda.</source>
+        <translation>Почетак реда.</translation>
+    </message>
+    <message>
+        <source>Nema reda iznad.</source>
+        <translation>Нема реда изнад.</translation>
+    </message>
+    <message>
+        <source>Nema reda ispod.</source>
+        <translation>Нема реда испод.</translation>
+    </message>
+    <message>
+        <source>%1, %2 od %3</source>
+        <extracomment>A card under the keys&apos; ring and its place in its row: &quot;5 karo, 2 od 6&quot;.</extracomment>
+        <translation>%1, %2 од %3</translation>
+    </message>
+    <message>
+        <source>Nove karte podeljene. %1.</source>
+        <translation>Нове карте подељене. %1.</translation>
+    </message>
+    <message>
+        <source>Kraj partije. %1.</source>
+        <translation>Крај партије. %1.</translation>
+    </message>
+    <message>
+        <source>Savet: stavi %1 na talon.</source>
+        <translation>Савет: стави %1 на талон.</translation>
+    </message>
+    <message>
+        <source>Savet: nosi %1 kartom %2.</source>
+        <translation>Савет: носи %1 картом %2.</translation>
+    </message>
+    <message>
+        <source>Gornji red: %1. Donji red: %2.</source>
+        <translation>Горњи ред: %1. Доњи ред: %2.</translation>
+    </message>
+    <message>
+        <source>Nemas karata u ruci.</source>
+        <translation>Немаш карата у руци.</translation>
+    </message>
+    <message>
+        <source>Tvoje karte: %1.</source>
+        <translation>Твоје карте: %1.</translation>
+    </message>
+    <message>
+        <source>Jos niko nije igrao.</source>
+        <translation>Још нико није играо.</translation>
+    </message>
+    <message>
+        <source>Poeni: %1.</source>
+        <translation>Поени: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAnimationBox</name>
     <message>
         <source>Animacija</source>
@@ -549,6 +637,14 @@
     <message>
         <source>Pre svakog poteza kompjutera igra ceka: broj u polju puta pola sekunde (0 = bez cekanja).</source>
         <translation>Пре сваког потеза компјутера игра чека: број у пољу пута пола секунде (0 = без чекања).</translation>
+    </message>
+    <message>
+        <source>Govor</source>
+        <translation>Говор</translation>
+    </message>
+    <message>
+        <source>Igra sama izgovara poteze, ko je na potezu i odgovore na tastere.</source>
+        <translation>Игра сама изговара потезе, ко је на потезу и одговоре на тастере.</translation>
     </message>
 </context>
 <context>
@@ -851,6 +947,34 @@ Fajl: %1</source>
     <message>
         <source>meni ili dugme</source>
         <translation>мени или дугме</translation>
+    </message>
+    <message>
+        <source>procitaj sto</source>
+        <translation>прочитај сто</translation>
+    </message>
+    <message>
+        <source>procitaj tvoje karte</source>
+        <translation>прочитај твоје карте</translation>
+    </message>
+    <message>
+        <source>procitaj poslednje poteze</source>
+        <translation>прочитај последње потезе</translation>
+    </message>
+    <message>
+        <source>procitaj poene</source>
+        <translation>прочитај поене</translation>
+    </message>
+    <message>
+        <source>procitaj karte u spilu</source>
+        <translation>прочитај карте у шпилу</translation>
+    </message>
+    <message>
+        <source>ko je na potezu</source>
+        <translation>ко је на потезу</translation>
+    </message>
+    <message>
+        <source>ponovi poslednje izgovoreno</source>
+        <translation>понови последње изговорено</translation>
     </message>
 </context>
 <context>

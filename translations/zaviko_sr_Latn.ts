@@ -292,6 +292,94 @@
     </message>
 </context>
 <context>
+    <name>SpeechWords</name>
+    <message>
+        <source>prazan</source>
+        <translation>prazan</translation>
+    </message>
+    <message>
+        <source>Na potezu: %1.</source>
+        <translation>Na potezu: %1.</translation>
+    </message>
+    <message>
+        <source>Niko nije na potezu.</source>
+        <translation>Niko nije na potezu.</translation>
+    </message>
+    <message>
+        <source>%1 oznacena.</source>
+        <translation>%1 označena.</translation>
+    </message>
+    <message>
+        <source>%1 nije oznacena.</source>
+        <translation>%1 nije označena.</translation>
+    </message>
+    <message>
+        <source>Nista nije oznaceno.</source>
+        <translation>Ništa nije označeno.</translation>
+    </message>
+    <message>
+        <source>Nema oznacenih karata.</source>
+        <translation>Nema označenih karata.</translation>
+    </message>
+    <message>
+        <source>Kraj reda.</source>
+        <translation>Kraj reda.</translation>
+    </message>
+    <message>
+        <source>Pocetak reda.</source>
+        <translation>Početak reda.</translation>
+    </message>
+    <message>
+        <source>Nema reda iznad.</source>
+        <translation>Nema reda iznad.</translation>
+    </message>
+    <message>
+        <source>Nema reda ispod.</source>
+        <translation>Nema reda ispod.</translation>
+    </message>
+    <message>
+        <source>%1, %2 od %3</source>
+        <extracomment>A card under the keys&apos; ring and its place in its row: &quot;5 karo, 2 od 6&quot;.</extracomment>
+        <translation>%1, %2 od %3</translation>
+    </message>
+    <message>
+        <source>Nove karte podeljene. %1.</source>
+        <translation>Nove karte podeljene. %1.</translation>
+    </message>
+    <message>
+        <source>Kraj partije. %1.</source>
+        <translation>Kraj partije. %1.</translation>
+    </message>
+    <message>
+        <source>Savet: stavi %1 na talon.</source>
+        <translation>Savet: stavi %1 na talon.</translation>
+    </message>
+    <message>
+        <source>Savet: nosi %1 kartom %2.</source>
+        <translation>Savet: nosi %1 kartom %2.</translation>
+    </message>
+    <message>
+        <source>Gornji red: %1. Donji red: %2.</source>
+        <translation>Gornji red: %1. Donji red: %2.</translation>
+    </message>
+    <message>
+        <source>Nemas karata u ruci.</source>
+        <translation>Nemaš karata u ruci.</translation>
+    </message>
+    <message>
+        <source>Tvoje karte: %1.</source>
+        <translation>Tvoje karte: %1.</translation>
+    </message>
+    <message>
+        <source>Jos niko nije igrao.</source>
+        <translation>Još niko nije igrao.</translation>
+    </message>
+    <message>
+        <source>Poeni: %1.</source>
+        <translation>Poeni: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAnimationBox</name>
     <message>
         <source>Animacija</source>
@@ -549,6 +637,14 @@
     <message>
         <source>Pre svakog poteza kompjutera igra ceka: broj u polju puta pola sekunde (0 = bez cekanja).</source>
         <translation>Pre svakog poteza kompjutera igra čeka: broj u polju puta pola sekunde (0 = bez čekanja).</translation>
+    </message>
+    <message>
+        <source>Govor</source>
+        <translation>Govor</translation>
+    </message>
+    <message>
+        <source>Igra sama izgovara poteze, ko je na potezu i odgovore na tastere.</source>
+        <translation>Igra sama izgovara poteze, ko je na potezu i odgovore na tastere.</translation>
     </message>
 </context>
 <context>
@@ -851,6 +947,34 @@ Fajl: %1</translation>
     <message>
         <source>meni ili dugme</source>
         <translation>meni ili dugme</translation>
+    </message>
+    <message>
+        <source>procitaj sto</source>
+        <translation>pročitaj sto</translation>
+    </message>
+    <message>
+        <source>procitaj tvoje karte</source>
+        <translation>pročitaj tvoje karte</translation>
+    </message>
+    <message>
+        <source>procitaj poslednje poteze</source>
+        <translation>pročitaj poslednje poteze</translation>
+    </message>
+    <message>
+        <source>procitaj poene</source>
+        <translation>pročitaj poene</translation>
+    </message>
+    <message>
+        <source>procitaj karte u spilu</source>
+        <translation>pročitaj karte u špilu</translation>
+    </message>
+    <message>
+        <source>ko je na potezu</source>
+        <translation>ko je na potezu</translation>
+    </message>
+    <message>
+        <source>ponovi poslednje izgovoreno</source>
+        <translation>ponovi poslednje izgovoreno</translation>
     </message>
 </context>
 <context>

@@ -81,35 +81,51 @@ public:
         for (QAccessible::Id id : FSlots)
             QAccessible::deleteAccessibleInterface(id);
     }
-    int childCount() const override { return Group()->SlotCount(); }
+    // Only the cards the group holds are items: a reader counts what is
+    // there, and a card's place in the hand is the number key that plays it.
+    int childCount() const override { return int(HeldSlots().size()); }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= childCount()) return nullptr;
-        // Slots are made once and kept for as long as the group's interface.
-        while (int(FSlots.size()) <= index)
-            FSlots.push_back(QAccessible::registerAccessibleInterface(
-                new TZuCardAccessible(Group(), int(FSlots.size()))));
-        return QAccessible::accessibleInterface(FSlots[std::size_t(index)]);
+        const std::vector<int> held = HeldSlots();
+        if (index < 0 || index >= int(held.size())) return nullptr;
+        return SlotInterface(held[std::size_t(index)]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (std::size_t i = 0; i < FSlots.size(); ++i)
-            if (QAccessible::accessibleInterface(FSlots[i]) == child) return int(i);
+        for (std::size_t slot = 0; slot < FSlots.size(); ++slot)
+            if (QAccessible::accessibleInterface(FSlots[slot]) == child)
+                return ZuCardPlace(*Group(), int(slot));
         return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
         const QPoint at = Group()->mapFromGlobal(QPoint(x, y));
         const int slot = Group()->HitTest(at.x(), at.y());
-        return slot >= 0 ? child(slot) : nullptr;
+        return ZuCardPlace(*Group(), slot) >= 0 ? SlotInterface(slot) : nullptr;
     }
     QAccessibleInterface* focusChild() const override
     {
-        return Group()->FocusedSlot() >= 0 ? child(Group()->FocusedSlot()) : nullptr;
+        const int slot = Group()->FocusedSlot();
+        return ZuCardPlace(*Group(), slot) >= 0 ? SlotInterface(slot) : nullptr;
     }
 
 private:
     TZuCardGroup* Group() const { return static_cast<TZuCardGroup*>(widget()); }
+    std::vector<int> HeldSlots() const
+    {
+        std::vector<int> held;
+        for (int slot = 0; slot < Group()->SlotCount(); ++slot)
+            if (!Group()->CardAt(slot)->Empty()) held.push_back(slot);
+        return held;
+    }
+    // Each slot's interface is made once and kept for as long as the group's.
+    QAccessibleInterface* SlotInterface(int slot) const
+    {
+        while (int(FSlots.size()) <= slot)
+            FSlots.push_back(QAccessible::registerAccessibleInterface(
+                new TZuCardAccessible(Group(), int(FSlots.size()))));
+        return QAccessible::accessibleInterface(FSlots[std::size_t(slot)]);
+    }
     mutable std::vector<QAccessible::Id> FSlots;
 };
 
@@ -130,22 +146,40 @@ void ZuInstallCardAccessibility()
     (void)installed;
 }
 
+int ZuCardPlace(const TZuCardGroup& group, int slot)
+{
+    if (slot < 0 || slot >= group.SlotCount() || group.CardAt(slot)->Empty()) return -1;
+    int place = 0;
+    for (int s = 0; s < slot; ++s)
+        place += !group.CardAt(s)->Empty();
+    return place;
+}
+
 void ZuNotifyCardChanged(TZuCardGroup& group, int slot)
 {
+    const int place = ZuCardPlace(group, slot);
+    if (place < 0) {
+        // A card left: the list has one item fewer, and the places after it moved.
+        QAccessibleEvent reorder(&group, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+        return;
+    }
     QAccessible::State changed;
     changed.selected = true;
     changed.invisible = true;
     QAccessibleStateChangeEvent state(&group, changed);
-    state.setChild(slot);
+    state.setChild(place);
     QAccessible::updateAccessibility(&state);
     QAccessibleEvent name(&group, QAccessible::NameChanged);
-    name.setChild(slot);
+    name.setChild(place);
     QAccessible::updateAccessibility(&name);
 }
 
 void ZuNotifyCardFocus(TZuCardGroup& group, int slot)
 {
+    const int place = ZuCardPlace(group, slot);
+    if (place < 0) return;
     QAccessibleEvent focus(&group, QAccessible::Focus);
-    focus.setChild(slot);
+    focus.setChild(place);
     QAccessible::updateAccessibility(&focus);
 }

@@ -3,6 +3,8 @@
 // need a live accessibility bus: tests/accessibility).
 #include "tests/cards/group_fixture.h"
 
+#include "cards/group/zucard_group_accessible.h"
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 
@@ -90,7 +92,8 @@ TEST_F(GroupTest, AssistiveTechnologyReadsTheSlotsWithTheirWordsAndStates)
     ASSERT_TRUE(list);
     EXPECT_EQ(list->role(), QAccessible::List);
     EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Talon"));
-    ASSERT_EQ(list->childCount(), 3);
+    // The empty slot is no item: a reader counts the cards the group holds.
+    ASSERT_EQ(list->childCount(), 2);
     EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("1"))
         << "without words a card reads as its slot";
     group.AccessibleCardText
@@ -98,30 +101,41 @@ TEST_F(GroupTest, AssistiveTechnologyReadsTheSlotsWithTheirWordsAndStates)
     QAccessibleInterface* first = list->child(0);
     EXPECT_EQ(first->role(), QAccessible::ListItem);
     EXPECT_EQ(first->text(QAccessible::Name), QStringLiteral("card 10"));
-    EXPECT_EQ(list->child(2)->text(QAccessible::Name), QStringLiteral("card 36"));
+    QAccessibleInterface* third = list->child(1);
+    EXPECT_EQ(third->text(QAccessible::Name), QStringLiteral("card 36"));
     EXPECT_EQ(first->parent(), list);
-    EXPECT_EQ(list->indexOfChild(list->child(2)), 2);
+    EXPECT_EQ(list->indexOfChild(third), 1) << "the second card held, the third slot";
+    EXPECT_EQ(ZuCardPlace(group, 2), 1);
+    EXPECT_EQ(ZuCardPlace(group, 1), -1);
 
-    EXPECT_TRUE(list->child(1)->state().invisible) << "an empty slot";
-    EXPECT_TRUE(list->child(1)->text(QAccessible::Name).isEmpty());
     EXPECT_FALSE(first->state().invisible);
     EXPECT_FALSE(first->state().selected);
     group.CardAt(0)->SetNegative(true);
     EXPECT_TRUE(first->state().selected) << "a marked card is selected";
-    EXPECT_FALSE(list->child(2)->state().focused);
+    EXPECT_FALSE(third->state().focused);
     group.SetFocusedSlot(2);
-    EXPECT_TRUE(list->child(2)->state().focused);
-    EXPECT_EQ(list->focusChild(), list->child(2));
+    EXPECT_TRUE(third->state().focused);
+    EXPECT_EQ(list->focusChild(), third);
     const QRect shown = Shown(group, 2);
-    EXPECT_EQ(list->child(2)->rect(), QRect(group.mapToGlobal(shown.topLeft()), shown.size()));
+    EXPECT_EQ(third->rect(), QRect(group.mapToGlobal(shown.topLeft()), shown.size()));
     const QPoint middle = group.mapToGlobal(shown.center());
-    EXPECT_EQ(list->childAt(middle.x(), middle.y()), list->child(2));
+    EXPECT_EQ(list->childAt(middle.x(), middle.y()), third);
 
-    // Slots added later are children too; slots gone are invalid.
+    // A card that comes is an item in its place; one that leaves takes its
+    // item and moves the places after it.
+    group.CardAt(1)->SetEmpty(false);
+    group.CardAt(1)->SetID(5);
+    ASSERT_EQ(list->childCount(), 3);
+    EXPECT_EQ(list->indexOfChild(third), 2);
+    group.CardAt(0)->SetEmpty(true);
+    ASSERT_EQ(list->childCount(), 2);
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("card 5"));
+    EXPECT_EQ(list->indexOfChild(third), 1);
+    EXPECT_EQ(list->indexOfChild(first), -1);
     group.CardList().Add().Card().SetID(20);
-    ASSERT_EQ(list->childCount(), 4);
-    EXPECT_EQ(list->child(3)->text(QAccessible::Name), QStringLiteral("card 20"));
-    QAccessibleInterface* last = list->child(3);
+    ASSERT_EQ(list->childCount(), 3);
+    EXPECT_EQ(list->child(2)->text(QAccessible::Name), QStringLiteral("card 20"));
+    QAccessibleInterface* last = list->child(2);
     group.CardList().Delete(3);
     EXPECT_FALSE(last->isValid());
 }

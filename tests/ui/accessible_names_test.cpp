@@ -22,10 +22,16 @@ QString Name(QObject* object)
     return i ? i->text(QAccessible::Name) : QStringLiteral("<none>");
 }
 
-QAccessibleInterface* Slot(TZuCardGroup* group, int slot)
+// The list item at `place`: the cards a group holds, left to right.
+QAccessibleInterface* Item(TZuCardGroup* group, int place)
 {
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(group);
-    return list ? list->child(slot) : nullptr;
+    return list ? list->child(place) : nullptr;
+}
+
+int Items(TZuCardGroup* group)
+{
+    return QAccessible::queryAccessibleInterface(group)->childCount();
 }
 
 constexpr auto Spade = [](int value) { return CardId(TIdSuit::Spades, value); };
@@ -64,17 +70,22 @@ TEST_F(AccessibleNamesTest, CardsSeatsStatusAndScoreCellsHaveTheirNamesAndStates
     Controller().ShowState(OpenPosition(SeatS));
 
     // The human's cards by name; the computers' only as cards.
-    QAccessibleInterface* ace = Slot(w.PlayerS, 0);
+    QAccessibleInterface* ace = Item(w.PlayerS, 0);
     ASSERT_TRUE(ace);
     EXPECT_EQ(ace->text(QAccessible::Name), QStringLiteral("as pik"));
     EXPECT_EQ(ace->role(), QAccessible::ListItem);
-    EXPECT_TRUE(Slot(w.PlayerS, 2)->state().invisible) << "a played slot";
+    // A played slot is no item: the items count the cards held, and an
+    // item's place is the number key that plays it (3, the queen of clubs).
+    EXPECT_EQ(Items(w.PlayerS), 5);
+    EXPECT_EQ(Item(w.PlayerS, 2)->text(QAccessible::Name), QStringLiteral("dama tref"));
+    EXPECT_EQ(Items(w.Talon1), 2);
+    EXPECT_EQ(Items(w.Talon2), 3);
     for (TZuCardGroup* seat : { w.PlayerW, w.PlayerN, w.PlayerE })
-        for (int slot = 0; slot < kHandSlots; ++slot)
-            EXPECT_EQ(Slot(seat, slot)->text(QAccessible::Name), QStringLiteral("okrenuta karta"));
+        for (int place = 0; place < kHandSlots; ++place)
+            EXPECT_EQ(Item(seat, place)->text(QAccessible::Name), QStringLiteral("okrenuta karta"));
 
     // A marked table card says so, and is selected.
-    QAccessibleInterface* four = Slot(w.Talon1, 2);
+    QAccessibleInterface* four = Item(w.Talon1, 0);
     EXPECT_EQ(four->text(QAccessible::Name), QStringLiteral("4 pik"));
     bool playIt = false, faceDown = false;
     TZuTablePos pos = tpAuto;

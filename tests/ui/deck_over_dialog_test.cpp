@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <array>
@@ -152,6 +153,40 @@ TEST_F(DeckOverDialog, SeatButtonOpensTheView)
     });
     EXPECT_EQ(dialog.Execute(), QDialog::Accepted);
     EXPECT_TRUE(seen);
+}
+
+// Enter on a focused seat button opens that seat's cards; the dialog stays.
+TEST_F(DeckOverDialog, EnterOnAFocusedSeatButtonOpensItsCards)
+{
+    Seat(0, "Ja", 30);
+    Seat(2, "Pera", 3);
+    Fill(2);
+    TFPregledKarata view;
+    dialog.SetViewer(&view);
+    bool seen = false, stayed = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        QPushButton* north = dialog.SeatButton(TFDeckOverInfoDlg::North);
+        north->setFocus();
+        QTest::keyClick(north, Qt::Key_Return);
+        seen = view.IsOpen() && view.windowTitle() == "Karte koje je odneo Pera";
+        view.CloseIfOpen();
+        stayed = dialog.isVisible();
+        dialog.accept();
+    });
+    dialog.Execute();
+    EXPECT_TRUE(seen) << "Enter opened the seat's cards";
+    EXPECT_TRUE(stayed) << "and did not close the dialog";
+    // Opened anew, the dialog is on OK: Enter closes it and opens nothing.
+    QString focused;
+    QTimer::singleShot(0, &dialog, [&] {
+        QWidget* focus = dialog.focusWidget();
+        focused = focus ? focus->objectName() : QString();
+        if (focus) QTest::keyClick(focus, Qt::Key_Return);
+        if (dialog.isVisible()) dialog.reject();
+    });
+    EXPECT_EQ(dialog.Execute(), QDialog::Accepted);
+    EXPECT_EQ(focused.toStdString(), "ButtonOK");
+    EXPECT_FALSE(view.IsOpen());
 }
 
 TEST_F(DeckOverDialog, OnlyOneOpenAtATime)

@@ -4,6 +4,7 @@
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/radio_group.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -236,3 +237,57 @@ TEST_F(OptionsDialog, EveryRadioItemShowsItsWholeCaptionInsideItsBox)
 }
 
 } // namespace
+
+TEST_F(OptionsDialog, TabGoesDownTheLeftColumnThenTheRightThenTheButtons)
+{
+    FillFromSettings();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    // The checked item of each radio group is its one stop.
+    const auto checked = [&](const char* group) -> QString {
+        for (QRadioButton* item : Find<QWidget>(group)->findChildren<QRadioButton*>())
+            if (item->isChecked()) return QStringLiteral("%1 item").arg(group);
+        return QString();
+    };
+    const QStringList expected { checked("RadioPlayers"), checked("RadioDecks"),
+        checked("RadioStrength"), "SpinShowTime", "SpinPause", "CheckClockwise",
+        "CheckCompCardsTight", "CheckHumanCardsTight", "CheckViewMine", "CheckViewOthers",
+        "CheckLog", "CheckSpeech", "ComboAnimation", "ComboLanguage", "ButtonAccept",
+        "ButtonCancel" };
+    dialog.findChild<QRadioButton*>()->setFocus(); // an item of the players' group
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QString name = focus->objectName();
+        if (qobject_cast<QRadioButton*>(focus))
+            name = focus->parentWidget()->objectName() + " item";
+        visited << name;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.join(", ").toStdString(), expected.join(", ").toStdString());
+}
+
+// A screen reader names each box by its caption and each radio item's group.
+TEST_F(OptionsDialog, SpinBoxesAndRadioGroupsCarryTheirCaptions)
+{
+    FillFromSettings();
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)
+            ->text(QAccessible::Name)
+            .trimmed()
+            .toStdString();
+    };
+    EXPECT_EQ(name(Find<QSpinBox>("SpinShowTime")), "Kompjuter drzi otvorene karte (s)");
+    EXPECT_EQ(name(Find<QSpinBox>("SpinPause")), "Pauza izmedju igre 2 igraca (0.5s)");
+    EXPECT_EQ(name(Find<QCheckBox>("CheckSpeech")), "Govor");
+    for (const char* group : { "RadioPlayers", "RadioDecks", "RadioStrength" }) {
+        QWidget* box = Find<QWidget>(group);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Grouping)
+            << group;
+        EXPECT_FALSE(name(box).empty()) << group;
+        // Each item lies inside its named group in the reader's tree.
+        for (QRadioButton* item : box->findChildren<QRadioButton*>())
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(item)->parent()->object(), box);
+    }
+}

@@ -41,5 +41,10 @@ int RunDialogSheet(int argc, char** argv)
     ok &= SaveSheet(help, folder, "help-primer");
     help.Browser()->scrollToAnchor(QStringLiteral("opcije"));
     ok &= SaveSheet(help, folder, "help-opcije");
+    // The keys and the section on playing by ear.
+    help.Browser()->scrollToAnchor(QStringLiteral("tasteri"));
+    ok &= SaveSheet(help, folder, "help-tasteri");
+    help.Browser()->scrollToAnchor(QStringLiteral("sluh"));
+    ok &= SaveSheet(help, folder, "help-sluh");
     return ok ? 0 : 1;
 }

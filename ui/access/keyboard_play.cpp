@@ -2,6 +2,9 @@
 
 #include "cards/group/zucard_group.h"
 #include "game/controller/match_controller.h"
+#include "ui/access/card_words.h"
+#include "ui/access/speech_words.h"
+#include "ui/window/table_notes.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -72,7 +75,7 @@ bool TKeyboardPlay::KeyPress(const QKeyEvent& event)
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         PlayFocused();
     } else if (key == Qt::Key_Escape) {
-        FController.ClearTableMarks();
+        ClearMarks();
     } else {
         Move(key);
     }
@@ -121,6 +124,8 @@ void TKeyboardPlay::Step(int direction)
             Show(FRow, slot);
             return;
         }
+    // The ring stays: without words the player would not know why.
+    Answer(SpeechWords::RowEdge(direction > 0));
 }
 
 void TKeyboardPlay::ToEnd(bool last)
@@ -155,6 +160,7 @@ void TKeyboardPlay::ChangeRow(int direction)
         Show(TRow(row), best);
         return;
     }
+    Answer(SpeechWords::NoRow(direction > 0));
 }
 
 void TKeyboardPlay::Mark()
@@ -167,8 +173,37 @@ void TKeyboardPlay::Mark()
     TZuCardGroup* row = Group(FRow);
     bool playIt = false, faceDown = false;
     TZuTablePos pos = tpAuto;
+    const TZuSingleCard& card = *row->CardAt(FSlot);
+    const bool was = card.Negative();
     FController.Talon1CardClick(
         row, row->CardAt(FSlot), FSlot, playIt, pos, faceDown, Qt::LeftButton);
+    // A refused mark (too many cards) has its own message.
+    if (card.Negative() != was)
+        Answer(SpeechWords::Mark(card.ID(), card.Negative(), TTableNotes::SumText(MarkedIds())));
+}
+
+void TKeyboardPlay::ClearMarks()
+{
+    const bool any = !MarkedIds().empty();
+    FController.ClearTableMarks();
+    Answer(any ? SpeechWords::MarksCleared() : SpeechWords::NoMarks());
+}
+
+std::vector<int> TKeyboardPlay::MarkedIds() const
+{
+    std::vector<int> ids;
+    for (TRow row : { RowUpper, RowLower }) {
+        const TZuCardGroup* group = Group(row);
+        for (int slot = 0; group && slot < group->SlotCount(); ++slot)
+            if (HasCard(*group, slot) && group->CardAt(slot)->Negative())
+                ids.push_back(group->CardAt(slot)->ID());
+    }
+    return ids;
+}
+
+void TKeyboardPlay::Answer(const QString& text) const
+{
+    if (OnAnswer) OnAnswer(text);
 }
 
 void TKeyboardPlay::PlayFocused()
@@ -214,9 +249,21 @@ void TKeyboardPlay::Show(TRow row, int slot)
 {
     for (int r = RowHand; r <= RowUpper; ++r)
         if (Group(TRow(r))) Group(TRow(r))->SetFocusedSlot(r == row ? slot : -1);
+    const bool moved = !FShown || FRow != row || FSlot != slot;
     FShown = true;
     FRow = row;
     FSlot = slot;
+    if (SpeakFocus && SpeakFocus() && moved && HasCard(*Group(row), slot)) {
+        // The place counts the cards the row holds, as the number keys do.
+        const TZuCardGroup& group = *Group(row);
+        int place = 0, count = 0;
+        for (int s = 0; s < group.SlotCount(); ++s)
+            if (HasCard(group, s)) {
+                ++count;
+                if (s <= slot) ++place;
+            }
+        Answer(SpeechWords::Focused(CardWords::CardOnScreen(*group.CardAt(slot)), place, count));
+    }
 }
 
 void TKeyboardPlay::ShowFirst()

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class QKeyEvent;
 class TMatchController;
@@ -34,6 +37,13 @@ public:
     // plays it.
     void FocusHand(int slot);
 
+    // Said to the player when a key has an answer the screen reader cannot
+    // give: a row's edge, a row that is not there, a mark and the new sum,
+    // the marks cleared. With SpeakFocus also each card the ring moves to,
+    // for a player who hears the game without a screen reader.
+    std::function<void(const QString&)> OnAnswer;
+    std::function<bool()> SpeakFocus;
+
     bool Shown() const { return FShown; }
     TRow Row() const { return FRow; }
     int Slot() const { return FSlot; }
@@ -45,6 +55,10 @@ private:
     void ToEnd(bool last);
     void ChangeRow(int direction);
     void Mark();
+    void ClearMarks();
+    void Answer(const QString& text) const;
+    // The table cards marked now, upper row first.
+    std::vector<int> MarkedIds() const;
     void PlayFocused();
     void PlaySlot(int slot);
     // Puts the ring on (row, slot), or the nearest card of the row.

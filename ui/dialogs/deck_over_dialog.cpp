@@ -71,7 +71,9 @@ QPushButton* TFDeckOverInfoDlg::MakeButton(QWidget* parent, int top)
 {
     auto* button = new QPushButton(parent);
     button->setGeometry(32, top, 129, 25);
-    button->setAutoDefault(false);
+    // Enter on a seat's focused button opens that seat's cards, as a player
+    // on the keyboard expects; elsewhere Enter is OK's.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -209,5 +211,7 @@ int TFDeckOverInfoDlg::Execute()
     struct TClear {
         ~TClear() { FOpen = false; }
     } clear;
+    // The dialog opens on OK, so Enter closes it until a seat's button is chosen.
+    FOK->setFocus();
     return exec();
 }

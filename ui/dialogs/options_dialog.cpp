@@ -4,6 +4,7 @@
 #include "settings/ini.h"
 #include "settings/ini_file.h"
 #include "ui/window/animation_box.h"
+#include "ui/window/game_option_setting.h"
 #include "ui/dialogs/dialog_font.h"
 #include "ui/dialogs/language_box.h"
 #include "ui/dialogs/radio_group.h"
@@ -125,6 +126,10 @@ void TFOptions::BuildOtherBoxes(QWidget* panel)
         tr("Dozvoli da gledam u karte koje su drugi pokupili"), 8, 32, 249, 17);
     auto* misc = Placed(new QGroupBox(tr("Razno"), panel), "GroupRazno", 304, 120, 273, 41);
     FLog = CheckBox(misc, "CheckLog", tr("Loguj partiju (u Zaviko.log)"), 8, 16, 153, 17);
+    FSpeech = CheckBox(
+        misc, "CheckSpeech", tr("Govor"), std::max(168, FLog->geometry().right() + 8), 16, 60, 17);
+    FSpeech->setToolTip(tr("Igra sama izgovara poteze, ko je na potezu i odgovore na tastere."));
+    connect(FSpeech, &QCheckBox::clicked, this, [this] { FSpeechChanged = true; });
     FAnimation = Placed(new TAnimationBox(panel), "GroupAnimacija", 304, 168, 273, 49);
     Label(panel, tr("* Opcija se aktivira kad pocne nova igra"), 306, 230);
     FLanguage = Placed(new TLanguageBox(panel), "GroupJezik", 304, 250, 273, 49);
@@ -133,17 +138,18 @@ void TFOptions::BuildOtherBoxes(QWidget* panel)
     FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 310, 75, 25);
 }
 
-// Buttons first, then the boxes on the right, then the game box, log last.
+// Tab goes down the left column (the game box), then down the right one,
+// then to the buttons: the order a reader meets the options in.
 void TFOptions::SetTabOrder()
 {
-    std::vector<QWidget*> order { FAccept, FCancel, FViewMine, FViewOthers, FCompTight, FHumanTight,
-        FShowTime, FPause, FClockwise };
-    for (TRadioGroup* group : { FStrength, FDecks, FPlayers })
+    std::vector<QWidget*> order;
+    for (TRadioGroup* group : { FPlayers, FDecks, FStrength })
         for (int i = 0; i < group->Count(); ++i)
             order.push_back(group->ItemAt(i));
-    order.push_back(FLog);
-    order.push_back(FAnimation->Combo());
-    order.push_back(FLanguage->Combo());
+    for (QWidget* w : std::initializer_list<QWidget*> { FShowTime, FPause, FClockwise, FCompTight,
+             FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FAnimation->Combo(),
+             FLanguage->Combo(), FAccept, FCancel })
+        order.push_back(w);
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -171,6 +177,12 @@ void TFOptions::FillOptions(TIni* Settings, int NumberOfPlayers, int NumberOfDec
     AppearanceChanged = false;
 }
 
+void TFOptions::FillSpeech(bool on)
+{
+    FSpeech->setChecked(on);
+    FSpeechChanged = false;
+}
+
 // The settings object keeps the new values for the run even when its file
 // cannot be written, so the dialog still closes with OK and the window applies
 // them; the player learns that they will not be kept.
@@ -186,6 +198,8 @@ void TFOptions::Accept()
             MessageSink().Error(e.ShownText().toStdString());
         }
         StoreAnimation(FSettings->FileName, FAnimation->Animation());
+        if (FSpeechChanged)
+            StoreGameOption(FSettings->FileName, QStringLiteral("Speech"), FSpeech->isChecked());
         FLanguage->Store(FSettings->FileName);
     }
     accept();

@@ -36,6 +36,11 @@ public:
     // state: the main window then lays the hands out again.
     bool AppearanceChanged = false;
 
+    // "Govor": checked as the game speaks now; stored only when the player
+    // changed it, so a game never told stays with the screen reader.
+    void FillSpeech(bool on);
+    QCheckBox* SpeechBox() const { return FSpeech; }
+
 private:
     void BuildGameBox(QWidget* panel);
     void BuildOtherBoxes(QWidget* panel);
@@ -54,6 +59,8 @@ private:
     QCheckBox* FViewMine = nullptr;
     QCheckBox* FViewOthers = nullptr;
     QCheckBox* FLog = nullptr;
+    QCheckBox* FSpeech = nullptr;
+    bool FSpeechChanged = false;
     TLanguageBox* FLanguage = nullptr;
     TAnimationBox* FAnimation = nullptr;
     QPushButton* FAccept = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/message_sink.h"
 #include "ui/window/animation_box.h"
 #include "ui/window/flight_stage.h"
+#include "ui/access/game_speech.h"
 #include "ui/access/focus_return.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"

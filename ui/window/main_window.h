@@ -14,6 +14,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class TAnnouncer;
+class TGameSpeech;
+class QKeyEvent;
 class TFPregledKarata;
 class TFlightStage;
 class TKeyboardPlay;
@@ -126,6 +128,14 @@ public:
     TSeatMarks* SeatMarks() const { return FMarks; }
     TKeyboardPlay* Keys() const { return FKeys.get(); }
     TAnnouncer* Announcer() const { return FAnnouncer; }
+    // The game's own speech ("Govor"); the tests give it a recorder.
+    TGameSpeech& Speech() const { return *FSpeech; }
+    // "Govor" as the settings have it now: the player's choice, or on while a
+    // screen reader runs.
+    void ApplySpeechSetting();
+    bool SpeechOn() const;
+    // True when the player chose "Govor" on or off; `on` gets the choice.
+    bool SpeechChosen(bool* on) const;
     // "Vrati potez".
     void Vratipotez1Click();
     // Keeps the match in progress on the disk after every move.
@@ -173,6 +183,14 @@ private:
     // a seat's name its row's, a score only itself.
     void NameScoreCells(int grid, int column, int row);
     void AnnounceMove(int seat, int playedId, const std::vector<int>& takenIds);
+    void CreateSpeech();
+    // The score table's "name total" of each row, as the hand's end says them.
+    QStringList ScoreTotals(int gameMode) const;
+    void SpeakStatus(int panel, const QString& text);
+    void SpeakTurn(int seat);
+    void SpeakHint(int slot);
+    // The keys that read the game (S, R, O, B, K, I, L); true when handled.
+    bool ReadKey(const QKeyEvent& event);
     void AnnounceHandEnd(int gameMode);
     void FormActivate();
     // Reads the match saved when the window last closed and shows its table.
@@ -209,6 +227,11 @@ private:
     THintCard* FHintCard = nullptr;
     TAnnouncer* FAnnouncer = nullptr;
     std::unique_ptr<TKeyboardPlay> FKeys;
+    std::unique_ptr<TGameSpeech> FSpeech;
+    // The deck's count last said with a deal.
+    QString FDeckText;
+    // The seat marked on turn while no hand had cards, said after the deal.
+    int FTurnAfterDeal = -1;
     THintCard* FRevealCard = nullptr;
     int FRevealSeat = -1;
     TTableNotes* FNotes = nullptr;

@@ -4,6 +4,7 @@
 
 #include "cards/zucard.h"
 #include "game/controller/match_controller.h"
+#include "ui/access/game_speech.h"
 #include "ui/access/announcer.h"
 #include "ui/access/card_words.h"
 #include "ui/access/keyboard_play.h"
@@ -39,6 +40,7 @@ void TForm1::CreateAccessibility()
     for (int i = 0; i < 3; ++i)
         FStatus[i]->setAccessibleDescription(tr("Statusna linija"));
     NameSeatsForReaders(FController->State().CurrentPlayer);
+    CreateSpeech();
 }
 
 void TForm1::NameSeatsForReaders(int seatOnTurn)
@@ -77,15 +79,12 @@ void TForm1::AnnounceMove(int seat, int playedId, const std::vector<int>& takenI
     const QString move = CardWords::Move(FController->Seat(seat)->PlayerName(), playedId, takenIds);
     FMarks->Mark(seat)->setAccessibleName(move);
     FAnnouncer->Announce(move);
+    if (FSpeech) FSpeech->Move(seat, move);
 }
 
 void TForm1::AnnounceHandEnd(int gameMode)
 {
-    const int grid = gameMode == kPairs ? 1 : gameMode == kTwoPlayers ? 2 : 0;
-    const TPubStrGrid* cells = ScorePanel(grid)->Grid();
-    QStringList totals;
-    for (int row = 1; row < cells->RowCount(); ++row)
-        if (!cells->Cells(0, row).isEmpty())
-            totals << tr("%1 %2").arg(cells->Cells(0, row), cells->Cells(4, row));
-    FAnnouncer->Announce(tr("Kraj ruke. %1.").arg(totals.join(QStringLiteral(", "))));
+    const QString text = tr("Kraj ruke. %1.").arg(ScoreTotals(gameMode).join(QStringLiteral(", ")));
+    FAnnouncer->Announce(text);
+    if (FSpeech) FSpeech->Flow(text);
 }

@@ -1,6 +1,8 @@
 // The menu commands, the exchanges with the dialogs and the window's events.
 #include "ui/window/main_window.h"
 
+#include "ui/access/game_speech.h"
+
 #include "cards/zucard.h"
 #include "game/controller/match_controller.h"
 #include "platform/message_sink.h"
@@ -165,8 +167,10 @@ void TForm1::Opcije1Click()
     dialog.FillOptions(FSettings.get(), s.NumberOfPlayers, s.NumberOfDecks, FSettings->CompPlays,
         s.CompPlayDelay, s.CompWaitForPlay, s.Clockwise, s.CompCardsTight, s.HumanCardsTight,
         FCanViewMine, FCanViewOthers, FController->LogEnabled());
+    dialog.FillSpeech(SpeechOn());
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyOptions();
+    ApplySpeechSetting();
     ApplyAnimation();
     if (dialog.AppearanceChanged) {
         ApplyCascadeStyles();
@@ -206,8 +210,20 @@ void TForm1::showEvent(QShowEvent* event)
         // From the event loop, once the window is on its way to the screen:
         // until then the other core is the show's.
         QTimer::singleShot(0, this, [this] { DrawShownPicturesAhead(); });
-        // The start prompt waits until the dealt table has been painted.
-        CallAfterFirstPaint(this, [this] { FormActivate(); });
+        // The start prompt waits until the dealt table has been painted; the
+        // speech server is reached before it, not during the first move.
+        CallAfterFirstPaint(this, [this] {
+            if (FSpeech) {
+                FSpeech->Prepare();
+                // The seat on turn was marked before a screen reader could
+                // have switched the speech on.
+                if (!FSpeech->Spoke()) {
+                    FSpeech->ForgetTurn();
+                    SpeakTurn(FController->State().CurrentPlayer);
+                }
+            }
+            FormActivate();
+        });
     }
 }
 
@@ -279,6 +295,10 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
+    if (Idle() && ReadKey(*event)) {
+        event->accept();
+        return;
+    }
     if (FKeys && Idle() && FKeys->KeyPress(*event)) {
         // The raised hint card shows the keys' ring when it is on its card.
         if (FHintCard->isVisible()) FHintCard->update();

@@ -7,6 +7,7 @@
 #include "ui/dialogs/deck_over_dialog.h"
 #include "ui/window/fitted_text.h"
 #include "ui/window/hint_card.h"
+#include "ui/access/game_speech.h"
 #include "ui/access/keyboard_play.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/window/score_panel.h"
@@ -29,6 +30,7 @@ void TForm1::SetStatusText(int panel, const QString& text)
     else
         FStatus.at(panel)->setText(text);
     FStatus.at(panel)->repaint();
+    SpeakStatus(panel, text);
 }
 
 void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
@@ -136,6 +138,7 @@ void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenI
 void TForm1::ClearLastMoves()
 {
     FMarks->Clear();
+    if (FSpeech) FSpeech->ClearLastMoves();
 }
 
 void TForm1::ShowHintCard(int slot)
@@ -144,12 +147,14 @@ void TForm1::ShowHintCard(int slot)
     // The keys' ring goes with the hint, so Enter plays the hinted card
     // with the table cards the hint marked.
     if (slot >= 0 && FKeys) FKeys->FocusHand(slot);
+    SpeakHint(slot);
 }
 
 void TForm1::MarkSeatOnTurn(int seat)
 {
     FMarks->MarkOnTurn(seat);
     NameSeatsForReaders(seat);
+    SpeakTurn(seat);
     if (seat == SeatS && FKeys) FKeys->Follow();
     FNotes->ShowHumanOnTurn(seat == SeatS);
 }
