@@ -3,8 +3,6 @@
 
 #include "game/rules/match_rules.h"
 
-#include "cards/ids/id_shuffle.h"
-
 #include <random>
 #include <string>
 
@@ -18,12 +16,7 @@ public:
     {
     }
 
-    std::vector<int> NewDeck(int deckCount) override
-    {
-        std::vector<int> deck = FreshDeck(deckCount);
-        ShuffleDeck(deck, kStandardShufflePasses, FDraw);
-        return deck;
-    }
+    std::vector<int> NewDeck(int deckCount) override { return ShuffledDeck(deckCount, FDraw); }
 
     void HandEnded(const TMatchState& state, const THandEnd& end) override
     {

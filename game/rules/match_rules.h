@@ -54,6 +54,9 @@ std::vector<int> FreshDeck(int deckCount);
 // `passes` times over the deck, each card swaps with one drawn at random: the
 // card library deck's own shuffle (cards/ids/id_shuffle.h).
 void ShuffleDeck(std::vector<int>& deck, int passes, const TRandomDraw& random);
+// A fresh deck shuffled as the game shuffles it (kStandardShufflePasses): the
+// deck of every deal a match on plain values makes.
+std::vector<int> ShuffledDeck(int deckCount, const TRandomDraw& random);
 // A new deck (next card last): the table is emptied and shrinks back to two
 // rows of six, four cards go to the table in the placement order, six to S
 // and N and, unless two play, six to E and W; with two players E and W

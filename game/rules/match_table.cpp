@@ -97,6 +97,13 @@ void ShuffleDeck(std::vector<int>& deck, int passes, const TRandomDraw& random)
     ShuffleIds(deck, passes, random);
 }
 
+std::vector<int> ShuffledDeck(int deckCount, const TRandomDraw& random)
+{
+    std::vector<int> deck = FreshDeck(deckCount);
+    ShuffleDeck(deck, kStandardShufflePasses, random);
+    return deck;
+}
+
 namespace {
 
 int Draw(TMatchState& state)

@@ -1,6 +1,5 @@
 #include "net/server/table_match.h"
 
-#include "cards/ids/id_shuffle.h"
 #include "game/computer/seat_choice.h"
 
 #include <algorithm>
@@ -74,9 +73,7 @@ std::function<TMove()> TTableMatch::ComputerMoveTask(int strength) const
 
 std::vector<int> TTableMatch::NewDeck(int deckCount)
 {
-    std::vector<int> deck = FreshDeck(deckCount);
-    ShuffleDeck(deck, kStandardShufflePasses, [this](int n) { return Draw(n); });
-    return deck;
+    return ShuffledDeck(deckCount, [this](int n) { return Draw(n); });
 }
 
 // The move is told here, with the next seat on turn and before any refill,

@@ -104,11 +104,8 @@ void TForm1::SpeakTurn(int seat)
     if (!FSpeech) return;
     if (seat >= SeatS && seat <= SeatE) {
         // At a hand's end the seat marked on turn has no cards to play.
-        const TZuCardGroup* hand = FController->Seat(seat);
-        bool holds = false;
-        for (int slot = 0; hand && slot < hand->SlotCount(); ++slot)
-            holds = holds || !hand->CardAt(slot)->Empty();
-        if (!holds) {
+        TZuCardGroup* hand = FController->Seat(seat);
+        if (!hand || hand->NonEmptyCount() == 0) {
             // Said after the deal that gives it cards.
             FTurnAfterDeal = seat;
             return;
