@@ -19,6 +19,20 @@ std::optional<std::uint64_t>& FixedSeed()
     return seed;
 }
 
+// Counts the seeds fixed, so each generator knows whether it has begun the
+// sequence of the seed fixed last. Tests fix seeds on the GUI thread before
+// a match draws.
+std::uint64_t& SeedEpoch()
+{
+    static std::uint64_t epoch = 0;
+    return epoch;
+}
+
+std::uint64_t ClockSeed()
+{
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
 // More draws than a sound generator needs once in 2^58 draws of any n.
 constexpr int kMaxRedraws = 64;
 
@@ -67,6 +81,37 @@ int RandomBelow(std::mt19937_64& engine, int n)
     return int(product >> 64);
 }
 
+int TRandomGenerator::Below(int n)
+{
+    return RandomBelow(FEngine, n);
+}
+
+void TRandomGenerator::Reseed()
+{
+    if (!FixedSeed()) {
+        FEngine.seed(ClockSeed());
+        return;
+    }
+    // A fixed seed fixes the run from where it was set: re-seeding with it at
+    // every Reseed would give every match and every deck the same draws.
+    if (FSeedEpoch == SeedEpoch()) return;
+    FSeedEpoch = SeedEpoch();
+    FEngine.seed(*FixedSeed());
+}
+
+std::string TRandomGenerator::State() const
+{
+    return Text(FEngine);
+}
+
+bool TRandomGenerator::SetState(const std::string& state)
+{
+    const std::optional<std::mt19937_64> restored = Read(state);
+    if (!restored) return false;
+    FEngine = *restored;
+    return true;
+}
+
 int Random(int n)
 {
     return RandomBelow(Generator(), n);
@@ -74,16 +119,14 @@ int Random(int n)
 
 void Randomize()
 {
-    // A fixed seed fixes the run from where it was set: re-seeding with it
-    // here would give every match and every deck the same draws.
     if (FixedSeed()) return;
-    Generator().seed(
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    Generator().seed(ClockSeed());
 }
 
 void FixRandomSeed(std::uint64_t seed)
 {
     FixedSeed() = seed;
+    ++SeedEpoch();
     Generator().seed(seed);
 }
 
@@ -94,9 +137,7 @@ void ReleaseRandomSeed()
 
 std::string RandomState()
 {
-    std::ostringstream out;
-    out << Generator();
-    return out.str();
+    return Text(Generator());
 }
 
 bool SetRandomState(const std::string& state)

@@ -5,22 +5,47 @@
 #include <random>
 #include <string>
 
-// The one process-wide random generator of the program.
+// A random generator of its own for whoever draws: each match owns one, so
+// its deals and draws depend on nothing else the program draws, and its state
+// (kept by undo and the saved match) is the match's alone. Not synchronised:
+// one thread draws at a time, as the match's GUI thread and worker do.
+class TRandomGenerator {
+public:
+    // A uniform integer in 0..n-1 (0 when n <= 0).
+    int Below(int n);
+    int operator()(int n) { return Below(n); }
+    // Re-seeds from the clock, unless a test has fixed the seed (FixRandomSeed):
+    // then the first Reseed after the seed was fixed seeds with it and later
+    // ones keep the sequence going.
+    void Reseed();
+    // The whole state as text, and back; SetState refuses (false, state
+    // unchanged) text that is not such a state.
+    std::string State() const;
+    bool SetState(const std::string& state);
+
+private:
+    std::mt19937_64 FEngine { 5489u };
+    // The fixed seed's setting this generator was last seeded with.
+    std::uint64_t FSeedEpoch = 0;
+};
+
+// The card library's own generator (random design-time cards, a deck
+// prepared without a generator of its user's).
 // Random(n) gives a uniform integer in 0..n-1 (0 when n <= 0).
 int Random(int n);
 
-// Re-seeds the generator from the clock, unless a test has fixed the seed.
+// Re-seeds the card library's generator from the clock, unless a test has
+// fixed the seed.
 void Randomize();
 
-// Test hook: seeds the generator once and makes Randomize keep its sequence,
-// so a whole run repeats while its matches and decks still differ; with
-// ReleaseRandomSeed, Randomize goes back to the clock.
+// Test hook: seeds the card library's generator at once, and every
+// TRandomGenerator at its next Reseed, with `seed`; Randomize and Reseed then
+// keep their sequences, so a whole run repeats while its matches and decks
+// still differ. With ReleaseRandomSeed they go back to the clock.
 void FixRandomSeed(std::uint64_t seed);
 void ReleaseRandomSeed();
 
-// The generator's whole state as text, and back: a saved match goes on with
-// exactly the draws it would have had. SetRandomState refuses (false, state
-// unchanged) text that is not such a state.
+// The card library's generator's whole state as text, and back.
 std::string RandomState();
 bool SetRandomState(const std::string& state);
 // Whether the text is a whole such state, with nothing cut off or added, of a

@@ -102,8 +102,18 @@ bool TZuVirtualDeck::ReadCustomDeck()
 
 void TZuVirtualDeck::PrepareDeck()
 {
-    TZuAnimationLockGuard lock;
     Randomize();
+    Prepare(Random);
+}
+
+void TZuVirtualDeck::PrepareDeck(TRandomGenerator& random)
+{
+    Prepare([&random](int n) { return random.Below(n); });
+}
+
+void TZuVirtualDeck::Prepare(const std::function<int(int)>& draw)
+{
+    TZuAnimationLockGuard lock;
     FTotal = FIncludedCards.Count();
     if (FCustomDeck) {
         // A custom deck has no more cards than its file's valid entries.
@@ -112,15 +122,10 @@ void TZuVirtualDeck::PrepareDeck()
     } else {
         FIncludedCards.FillList(FRemaining);
     }
-    Shuffle();
+    ShuffleIds(std::span<int>(FRemaining.data(), std::size_t(FTotal)), FShuffleCount, draw);
     FPosition = int(FRemaining.size()) - 1;
     ShowPrepared();
     if (AfterPrepareDeck) AfterPrepareDeck(this);
-}
-
-void TZuVirtualDeck::Shuffle()
-{
-    ShuffleIds(std::span<int>(FRemaining.data(), std::size_t(FTotal)), FShuffleCount, Random);
 }
 
 void TZuVirtualDeck::ShowPrepared()

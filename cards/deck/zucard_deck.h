@@ -12,13 +12,14 @@
 #include <functional>
 #include <vector>
 
+class TRandomGenerator;
 class TZuCardGroup;
 class TZuVirtualDeck;
 
 using TZuVirtualDeckNotifyEvent = std::function<void(TZuVirtualDeck* sender)>;
 
 // The logical deck: builds the card IDs from the included cards (or a deck
-// file), shuffles them with the process-wide generator, hands out the next
+// file), shuffles them (with its user's generator, or the card library's own), hands out the next
 // card and deals into card groups. It drives a connected visual deck as cards
 // are taken and flies dealt cards with a connected sprite.
 class TZuVirtualDeck : public QObject {
@@ -55,8 +56,10 @@ public:
 
     TZuVirtualDeckNotifyEvent AfterPrepareDeck;
 
-    // Builds, shuffles and shows a fresh deck.
+    // Builds, shuffles and shows a fresh deck: with the card library's own
+    // generator, re-seeded first, or with the user's generator as it stands.
     void PrepareDeck();
+    void PrepareDeck(TRandomGenerator& random);
     // Takes the next card: its ID, or -1 once the deck is exhausted.
     int NextCard();
     // Cards not yet taken.
@@ -73,7 +76,7 @@ public:
     void Loaded();
 
 private:
-    void Shuffle();
+    void Prepare(const std::function<int(int)>& draw);
     void ShowPrepared();
     void ThinStack(int position);
     void EmptyStack();

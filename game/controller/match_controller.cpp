@@ -20,6 +20,9 @@ TMatchController::TMatchController(
     , LogFile(log)
     , FView(view)
 {
+    FFlights.OnCardLanded = [this] {
+        if (OnCardLanded) OnCardLanded();
+    };
 }
 
 TMatchController::~TMatchController()
@@ -129,11 +132,10 @@ void TMatchController::NewGame(bool initial)
     if (Busy()) StopSequence();
     LandFlights();
     FPendingSequence.reset();
-    FUndo.clear();
-    FUndoUsed = false;
+    FUndo.Clear();
     FHistory.clear();
     FView.ShowHistory(FHistory);
-    Randomize();
+    FRandom.Reseed();
     ::StartMatch(FState, initial ? kEachForHimself : Settings.NumberOfPlayers,
         Settings.NumberOfDecks, Settings.Clockwise);
     FHandClears = 0;
@@ -159,8 +161,8 @@ void TMatchController::NewGame(bool initial)
     DealCards(true, !initial);
     if (initial) return;
     SetWaitingToStart(true);
-    Randomize();
-    FState.CurrentPlayer = FirstPlayerOfDraw(Random(FState.GameMode == kTwoPlayers ? 2 : 4));
+    FRandom.Reseed();
+    FState.CurrentPlayer = FirstPlayerOfDraw(FRandom.Below(FState.GameMode == kTwoPlayers ? 2 : 4));
     if (FState.CurrentPlayer == SeatS) SetWaitingToStart(false);
     ShowStatusTurn();
     // The match this one replaces is kept no more.
@@ -172,7 +174,7 @@ void TMatchController::AskWhenDealt()
 {
     // Asked while the deal still flies, the question would stand over cards
     // in the air, and "Da" would start the computers' moves under them.
-    if (FFlightsUp == 0) {
+    if (FFlights.Up() == 0) {
         AskToStart();
         return;
     }
@@ -225,7 +227,8 @@ void TMatchController::StartMatch()
 
 TSavedMatch TMatchController::SavedMatch() const
 {
-    return { FState, FLastMoves, RandomState(), FHandClears, FUndoUsed, FHistory, FUndo };
+    return { FState, FLastMoves, FRandom.State(), FHandClears, FUndo.Used(), FHistory,
+        FUndo.Steps() };
 }
 
 void TMatchController::ReportProgress()
@@ -265,16 +268,15 @@ void TMatchController::ResumeMatch(const TSavedMatch& match)
     if (Busy()) StopSequence();
     LandFlights();
     FPendingSequence.reset();
-    SetRandomState(match.randomState);
+    FRandom.SetState(match.randomState);
     FHandClears = match.humanClears;
-    FUndoUsed = match.undoUsed;
     ClearTableMarks();
     SetNumberOfDecks(match.state.DeckCount);
     ClearLastMoves();
     FView.SetStatusText(2, QString());
     ShowState(match.state, match.lastMoves, match.history);
     // After ShowState, which starts a prepared state with nothing to take back.
-    FUndo = match.undo;
+    FUndo.Restore(match.undo, match.undoUsed);
     LogLine(QStringLiteral("****** Nastavak sacuvane igre ******"));
     ReportProgress();
     if (FState.CurrentPlayer != SeatS) StartSequence(true);

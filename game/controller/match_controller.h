@@ -2,12 +2,15 @@
 
 #include "cards/group/zucard_group.h"
 #include "game/controller/card_collection.h"
+#include "game/controller/card_flights.h"
 #include "game/rules/match_file.h"
 #include "game/rules/match_rules.h"
 #include "game/rules/match_statistics.h"
 #include "game/controller/hint_search.h"
 #include "game/controller/match_view.h"
 #include "game/controller/match_worker.h"
+#include "game/controller/undo_history.h"
+#include "platform/random.h"
 
 #include <QString>
 
@@ -104,9 +107,9 @@ public:
     // again what it drew then. False when no move can be taken back.
     bool UndoMove();
     // How many of the human's moves in this hand can be taken back.
-    int UndoDepth() const { return int(FUndo.size()); }
+    int UndoDepth() const { return FUndo.Depth(); }
     // A move has been taken back in this match (the statistics count it apart).
-    bool UndoUsed() const { return FUndoUsed; }
+    bool UndoUsed() const { return FUndo.Used(); }
 
     // --- The match's moves ("Tok igre") ---
     // Every move of the match, hand by hand, as the last-move marks show
@@ -222,7 +225,7 @@ public:
     // the sequence waits for its flights before it goes on.
     bool FlightsOn() const;
     // The cards in the air now.
-    int FlightsUp() const { return FFlightsUp; }
+    int FlightsUp() const { return FFlights.Up(); }
     // Every card in the air lands now ("Nova", closing, the pause, space).
     void LandFlights();
     // After each card has landed and shows where it belongs; for tests.
@@ -249,7 +252,7 @@ private:
     void SequenceDealt(bool newDeck) override { ShowDeal(newDeck, true, true); }
     void SequenceRestTaken(const THandEnd& end) override;
     void SequenceFlightsDown(std::function<void()> landed) override;
-    bool SequenceFlying() const override { return FFlightsUp > 0; }
+    bool SequenceFlying() const override { return FFlights.Up() > 0; }
     void SequenceHandEnded(const THandEnd& end) override { ShowHandEndOnGui(end); }
     void SequenceEnded() override;
 
@@ -281,11 +284,7 @@ private:
     void ShowHandEndOnGui(const THandEnd& end);
     void ShowGameOverOnGui(const QString& winner);
     void ShowDeal(bool newDeck, bool logIt, bool fly = false);
-    // The flights' side of the display (match_flights.cpp).
-    bool Landing(const TZuCardGroup* group, int slot) const;
-    void Landed(const TZuCardGroup* group, int slot);
-    void Launch(TZuCardGroup& group, QPoint from, QPoint to, const QImage* picture, int delayMs,
-        std::function<void()> landed);
+    // What flies (match_flights.cpp); TCardFlights keeps them in the air.
     // The cards just dealt fly from the deck: their slots stay empty till then.
     void FlyDeal(bool newDeck);
     // The card laid down from hand slot handSlot flies to where the rules put it.
@@ -322,6 +321,9 @@ private:
     TMatchView& FView;
     TMatchState FState;
     TCardCollection FSelection;
+    // The match's own generator: its deals, the opener and the computers'
+    // draws; undo and the saved match keep its state.
+    TRandomGenerator FRandom;
     TMatchWorker FWorker { *this };
     THintSearch FHint;
 
@@ -343,13 +345,7 @@ private:
     std::atomic<bool> FUnderway { false };
     // The sequence after the human's move, when its thread was refused.
     std::optional<bool> FPendingSequence;
-    // The slots whose card is still in the air.
-    std::vector<std::pair<const TZuCardGroup*, int>> FLanding;
-    std::atomic<int> FFlightsUp { 0 };
-    // Told when the last card in the air is down.
-    std::vector<std::function<void()>> FWhenDown;
-    // The human's moves of the hand under way, the latest last.
-    std::vector<TUndoStep> FUndo;
-    bool FUndoUsed = false;
+    TCardFlights FFlights;
+    TUndoHistory FUndo;
     TMoveHistory FHistory;
 };

@@ -27,8 +27,8 @@ void TMatchController::ShowHands()
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         TZuCardGroup& group = *Seat(seat);
         for (int slot = 0; slot < kHandSlots && slot < group.SlotCount(); ++slot)
-            ShowCard(
-                *group.CardAt(slot), Landing(&group, slot) ? kNoCard : FState.hands[seat][slot]);
+            ShowCard(*group.CardAt(slot),
+                FFlights.Landing(&group, slot) ? kNoCard : FState.hands[seat][slot]);
     }
 }
 
@@ -49,7 +49,7 @@ void TMatchController::ShowTable()
             resized = true;
         }
         for (int slot = 0; slot < int(rowIds.size()); ++slot)
-            ShowCard(*group.CardAt(slot), Landing(&group, slot) ? kNoCard : rowIds[slot]);
+            ShowCard(*group.CardAt(slot), FFlights.Landing(&group, slot) ? kNoCard : rowIds[slot]);
     }
     if (resized) FView.ArrangeTable();
 }
@@ -71,7 +71,8 @@ void TMatchController::ShowTaken()
 void TMatchController::DealCards(bool newDeck, bool logIt)
 {
     if (newDeck) {
-        FControls.Deck->PrepareDeck();
+        FRandom.Reseed();
+        FControls.Deck->PrepareDeck(FRandom);
         DealNewDeck(FState, FControls.Deck->Remaining());
     } else {
         DealRest(FState);
@@ -126,7 +127,7 @@ void TMatchController::ShowState(
     if (Busy() || Stopping()) return;
     ClearHint();
     // A prepared state has no moves before it to take back.
-    FUndo.clear();
+    FUndo.EndHand();
     FHistory = history;
     FView.ShowHistory(FHistory);
     ShowWholeState(state, lastMoves);

@@ -1,6 +1,6 @@
-// Card flights: what the controller flies with the card groups' sprite, and
-// the bookkeeping that keeps every card in one place while it flies. Runs on
-// the GUI thread, except AwaitFlights.
+// Card flights: what the controller flies with the card groups' sprite
+// (TCardFlights keeps every card in one place while it flies). Runs on the
+// GUI thread, except AwaitFlights.
 #include "game/controller/match_controller.h"
 
 #include "cards/deck/zucard_deck.h"
@@ -23,51 +23,19 @@ bool TMatchController::FlightsOn() const
     return FControls.PlayerS->FramesFly() && FControls.PlayerS->isVisible();
 }
 
-bool TMatchController::Landing(const TZuCardGroup* group, int slot) const
-{
-    return std::find(FLanding.begin(), FLanding.end(), std::make_pair(group, slot))
-        != FLanding.end();
-}
-
-void TMatchController::Landed(const TZuCardGroup* group, int slot)
-{
-    const auto it = std::find(FLanding.begin(), FLanding.end(), std::make_pair(group, slot));
-    if (it != FLanding.end()) FLanding.erase(it);
-}
-
 void TMatchController::LandFlights()
 {
-    if (FFlightsUp == 0) return;
-    if (TZuSprite* sprite = FControls.PlayerS->Sprite()) sprite->LandAll();
-}
-
-void TMatchController::Launch(TZuCardGroup& group, QPoint from, QPoint to, const QImage* picture,
-    int delayMs, std::function<void()> landed)
-{
-    ++FFlightsUp;
-    group.FlyCard(from, to, picture, delayMs, [this, landed = std::move(landed)] {
-        if (landed) landed();
-        --FFlightsUp;
-        if (OnCardLanded) OnCardLanded();
-        if (FFlightsUp > 0) return;
-        std::vector<std::function<void()>> down;
-        down.swap(FWhenDown);
-        for (const auto& told : down)
-            told();
-    });
+    FFlights.LandAll(FControls.PlayerS->Sprite());
 }
 
 void TMatchController::SequenceFlightsDown(std::function<void()> landed)
 {
-    if (FFlightsUp == 0)
-        landed();
-    else
-        FWhenDown.push_back(std::move(landed));
+    FFlights.WhenDown(std::move(landed));
 }
 
 void TMatchController::AwaitFlights()
 {
-    if (FFlightsUp == 0) return;
+    if (FFlights.Up() == 0) return;
     FWorker.AwaitLanding(
         [this](std::function<void()> landed) { SequenceFlightsDown(std::move(landed)); });
 }
@@ -96,7 +64,7 @@ void TMatchController::FlyDeal(bool newDeck)
             dealt.push_back({ place.row == 0 ? FControls.Talon1 : FControls.Talon2, place.slot,
                 FState.table[place.row][place.slot] });
     for (const TDealt& d : dealt)
-        FLanding.emplace_back(d.group, d.slot);
+        FFlights.ExpectLanding(d.group, d.slot);
     ShowTable();
     ShowHands();
     if (newDeck) FView.ArrangeTable();
@@ -107,9 +75,9 @@ void TMatchController::FlyDeal(bool newDeck)
     for (const TDealt& d : dealt) {
         TZuSingleCard* card = d.group->CardAt(d.slot);
         const QImage* picture = d.group->ShowBack() ? card->BackImage() : CardPicture(d.id);
-        Launch(*d.group, deck, CornerOf(*card), picture, delay,
+        FFlights.Launch(*d.group, deck, CornerOf(*card), picture, delay,
             [this, group = d.group, slot = d.slot] {
-                Landed(group, slot);
+                FFlights.Landed(group, slot);
                 ShowTable();
                 ShowHands();
             });
@@ -130,13 +98,13 @@ void TMatchController::FlyLaidCard(int seat, int handSlot, int id)
         if (FState.table[place.row][place.slot] == id && (!shown || shown->Empty())) target = place;
     }
     TZuCardGroup* row = target.row == 0 ? FControls.Talon1 : FControls.Talon2;
-    if (target.row >= 0) FLanding.emplace_back(row, target.slot);
+    if (target.row >= 0) FFlights.ExpectLanding(row, target.slot);
     ShowHands();
     ShowTable();
     if (target.row < 0) return; // nothing to fly to: it shows already
-    Launch(hand, from, CornerOf(*row->CardAt(target.slot)), CardPicture(id), 0,
+    FFlights.Launch(hand, from, CornerOf(*row->CardAt(target.slot)), CardPicture(id), 0,
         [this, row, slot = target.slot] {
-            Landed(row, slot);
+            FFlights.Landed(row, slot);
             ShowTable();
         });
 }
@@ -175,9 +143,9 @@ void TMatchController::SweepInto(
     // Into the middle of the taker's hand, where its taken cards go.
     const QPoint to = taker.geometry().center() - QPoint(ZuCardWidth / 2, ZuCardHeight / 2);
     for (const auto& [from, id] : cards)
-        Launch(taker, from, to, CardPicture(id), 0, [this, group = &taker, id = id] {
+        FFlights.Launch(taker, from, to, CardPicture(id), 0, [this, group = &taker, id = id] {
             group->TakeCards({ id });
             // The last one down: the list in the state's order.
-            if (FFlightsUp == 1) ShowTaken();
+            if (FFlights.Up() == 1) ShowTaken();
         });
 }

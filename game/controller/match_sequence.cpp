@@ -30,13 +30,14 @@ void TMatchController::Report(const TMatchEvent& event)
 {
     if (!OnMatchEvent) return;
     TMatchEvent marked = event;
-    marked.undoUsed = FUndoUsed;
+    marked.undoUsed = FUndo.Used();
     OnMatchEvent(marked);
 }
 
 std::vector<int> TMatchController::SequenceNewDeck()
 {
-    FControls.Deck->PrepareDeck();
+    FRandom.Reseed();
+    FControls.Deck->PrepareDeck(FRandom);
     return FControls.Deck->Remaining();
 }
 
@@ -147,7 +148,7 @@ bool TMatchController::PlayerNBeforePlay(int seat)
     // next move on, never in the middle of one; the draw too, so a move
     // chosen again after a pause is chosen from the same randomness.
     const int strength = CompPlays;
-    const int r = Random(10);
+    const int r = FRandom.Below(10);
     const std::optional<TComputerChoice> choice
         = FWorker.Choose(seat, [this, seat, strength, r](const TSearchSettings& search) {
               return ChooseSeatMoveWith(FState, seat, strength, r, search);
@@ -235,7 +236,7 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
 {
     // The hand has ended by the rules, also in a match being abandoned; its
     // moves can no longer be taken back.
-    FUndo.clear();
+    FUndo.EndHand();
     Report(HandEndedEvent(FState, end, FHandClears));
     FHandClears = 0;
     ShowTable();

@@ -10,12 +10,12 @@ void TMatchController::RememberForUndo()
 {
     // The state is values and the generator's state is text, so the step is
     // the whole match: the computers' answers repeat from it draw for draw.
-    FUndo.push_back({ FState, FLastMoves, RandomState(), FHandClears, FHistory.size() });
+    FUndo.Remember({ FState, FLastMoves, FRandom.State(), FHandClears, FHistory.size() });
 }
 
 bool TMatchController::UndoAvailable() const
 {
-    return !FUndo.empty() && !Busy() && !Stopping() && !FWaitingToStart && !FState.GameOver
+    return !FUndo.Empty() && !Busy() && !Stopping() && !FWaitingToStart && !FState.GameOver
         && FState.CurrentPlayer == SeatS && !FPendingSequence;
 }
 
@@ -31,15 +31,13 @@ bool TMatchController::UndoMove()
                     : why);
         return false;
     }
-    const TUndoStep step = std::move(FUndo.back());
-    FUndo.pop_back();
+    const TUndoStep step = *FUndo.TakeBack();
     ClearTableMarks();
     ShowWholeState(step.state, step.lastMoves);
-    SetRandomState(step.randomState);
+    FRandom.SetState(step.randomState);
     FHandClears = step.humanClears;
     FHistory.resize(step.historySize);
     FView.ShowHistory(FHistory);
-    FUndoUsed = true;
     LogLine(Name(SeatS) + QStringLiteral(" vraca potez"));
     ShowNotice(QCoreApplication::translate("TMatchController", "Potez je vracen."));
     ReportProgress();

@@ -92,3 +92,32 @@ TEST(Random, DrawsAreThoseOfTheStandardDistribution)
     }
     EXPECT_EQ(ours, standard);
 }
+
+// Each generator begins the fixed seed's sequence at its first Reseed and
+// goes on with it, whatever other generators draw; its state resumes it.
+TEST(Random, GeneratorsOfTheirOwnEachFollowTheFixedSeed)
+{
+    const auto draws = [](TRandomGenerator& generator) {
+        std::vector<int> out;
+        for (int i = 0; i < 8; ++i)
+            out.push_back(generator.Below(1000));
+        return out;
+    };
+    FixRandomSeed(9);
+    TRandomGenerator a;
+    TRandomGenerator b;
+    a.Reseed();
+    const std::vector<int> first = draws(a);
+    Random(52);
+    b.Reseed();
+    EXPECT_EQ(draws(b), first) << "the card library's draw is not the generator's";
+    const std::string state = a.State();
+    a.Reseed();
+    const std::vector<int> next = draws(a);
+    EXPECT_NE(next, first) << "a second Reseed keeps the sequence going";
+    ASSERT_TRUE(b.SetState(state));
+    EXPECT_EQ(draws(b), next);
+    EXPECT_FALSE(b.SetState("7 8 9"));
+    EXPECT_EQ(b.State(), a.State()) << "a refused state leaves the generator as it was";
+    ReleaseRandomSeed();
+}

@@ -16,8 +16,8 @@ TEST_F(MainWindowTest, AboutHelpAndStatisticsWaitForAStop)
         FixRandomSeed(seed);
         w.New1Click();
     }
-    for (const char* item : { "About1", "Pomoc1", "Statistika1" }) {
-        SCOPED_TRACE(item);
+    for (QAction* item : { w.Menu().About, w.Menu().Help, w.Menu().Statistics }) {
+        SCOPED_TRACE(item->objectName().toStdString());
         w.Pocniigru1Click();
         ASSERT_TRUE(Controller().Busy());
         bool stopping = false;
@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, AboutHelpAndStatisticsWaitForAStop)
                         }
                     },
                     Qt::QueuedConnection);
-                w.Action(item)->trigger();
+                item->trigger();
             },
             Qt::QueuedConnection);
         const std::size_t errors = sink.shown.errors.size();

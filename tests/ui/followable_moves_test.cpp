@@ -132,7 +132,7 @@ TEST_F(FollowableMovesTest, TheTableClosesUpTowardTheMiddleOnlyWhenChosen)
     for (bool chosen : { false, true }) {
         SCOPED_TRACE(chosen ? "chosen" : "default");
         TForm1& w = OpenTable(SeatS);
-        QAction* item = w.Action("Talonkasredini1");
+        QAction* item = w.Menu().TableToMiddle;
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(item->isChecked(), false) << "off unless chosen";
         if (chosen) item->trigger();
@@ -153,9 +153,9 @@ TEST_F(FollowableMovesTest, TheTableClosesUpTowardTheMiddleOnlyWhenChosen)
         if (chosen) {
             // The next start keeps the choice.
             TForm1& again = Make();
-            EXPECT_TRUE(again.Action("Talonkasredini1")->isChecked());
+            EXPECT_TRUE(again.Menu().TableToMiddle->isChecked());
             EXPECT_TRUE(Controller().TableToMiddle());
-            again.Action("Talonkasredini1")->trigger();
+            again.Menu().TableToMiddle->trigger();
         }
         form.reset();
     }

@@ -347,10 +347,10 @@ TEST_F(KeyboardPlayTest, AWholeMatchIsPlayedByKeysAlone)
 TEST_F(KeyboardPlayTest, CtrlZTakesTheMoveBackAndTheMenuOffersItOnlyWhenItCan)
 {
     TForm1& w = Shown(OpenPosition(SeatS));
-    QAction* undo = w.Action("Vratipotez1");
+    QAction* undo = w.Menu().Undo;
     ASSERT_TRUE(undo);
     EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QMenu* game = qobject_cast<QMenu*>(w.Action("New1")->parent());
+    QMenu* game = w.Menu().Game;
     ASSERT_TRUE(game);
     EXPECT_TRUE(game->actions().contains(undo));
     auto offered = [&] {

@@ -144,9 +144,9 @@ TEST_F(MainWindowPlayTest, TheCapturedCardsViewOpensFromTheEndOfHandDialog)
 
 TEST_F(MainWindowPlayTest, SeatNamesShowInTheMenuStatusAndLabelsInEveryModeAndAfterARename)
 {
-    const char* items[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
     // An item's text less its Alt letter's mark (these names have no "&").
-    auto item = [&](int seat) { return form->Action(items[seat])->text().remove('&'); };
+    auto item
+        = [&](int seat) { return form->Menu().TakenBy[std::size_t(seat)]->text().remove('&'); };
     for (int mode = 0; mode < 3; ++mode) {
         SCOPED_TRACE(testing::Message() << "mode " << mode);
         SetOptions([&](TIni& s) { s.NumberOfPlayers = mode; });
@@ -154,7 +154,7 @@ TEST_F(MainWindowPlayTest, SeatNamesShowInTheMenuStatusAndLabelsInEveryModeAndAf
         sink.shown.confirmReply = false;
         for (int seat = SeatS; seat <= SeatE; ++seat)
             EXPECT_EQ(item(seat), Controller().Seat(seat)->PlayerName());
-        EXPECT_EQ(w.Action("PlayerW1")->isVisible(), mode != kTwoPlayers);
+        EXPECT_EQ(w.Menu().TakenBy[1]->isVisible(), mode != kTwoPlayers);
     }
 
     TForm1& w = *form;

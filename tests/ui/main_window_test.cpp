@@ -55,10 +55,10 @@ TEST_F(MainWindowTest, ViewPermissionsEnableTheRowButtonsAndMenuItems)
             s.CanViewOtherCollectedCards = c.others;
         });
         TForm1& w = Make();
-        EXPECT_EQ(w.Action("Pokupljenekarte1")->isEnabled(), c.mine || c.others);
-        EXPECT_EQ(w.Action("PlayerS1")->isEnabled(), c.mine);
-        for (const char* item : { "PlayerW1", "PlayerN1", "PlayerE1" })
-            EXPECT_EQ(w.Action(item)->isEnabled(), c.others) << item;
+        EXPECT_EQ(w.Menu().Taken->menuAction()->isEnabled(), c.mine || c.others);
+        EXPECT_EQ(w.Menu().TakenBy[0]->isEnabled(), c.mine);
+        for (int seat : { SeatW, SeatN, SeatE })
+            EXPECT_EQ(w.Menu().TakenBy[std::size_t(seat)]->isEnabled(), c.others) << seat;
         for (int grid = 0; grid < 3; ++grid)
             for (std::size_t i = 0; i < kButtonSeats[grid].size(); ++i)
                 EXPECT_EQ(w.ScorePanel(grid)->Buttons()[i]->isEnabled(),
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, PlayersAndDecksFromTheOptionsWaitForNova)
     EXPECT_EQ(Controller().GameMode(), 0);
     EXPECT_EQ(w.StatusPanel(0)->text(), "Ostalo karata u spilu: 24");
     EXPECT_FALSE(w.PlayerW->isHidden());
-    EXPECT_TRUE(w.Action("PlayerE1")->isVisible());
+    EXPECT_TRUE(w.Menu().TakenBy[3]->isVisible());
     EXPECT_FALSE(w.ScorePanel(0)->isHidden());
 
     w.New1Click();
@@ -106,9 +106,9 @@ TEST_F(MainWindowTest, PlayersAndDecksFromTheOptionsWaitForNova)
         EXPECT_TRUE(seat->PlayerNameLabel()->isHidden());
     }
     EXPECT_FALSE(w.PlayerN->isHidden());
-    EXPECT_FALSE(w.Action("PlayerW1")->isVisible());
-    EXPECT_FALSE(w.Action("PlayerE1")->isVisible());
-    EXPECT_TRUE(w.Action("PlayerN1")->isVisible());
+    EXPECT_FALSE(w.Menu().TakenBy[1]->isVisible());
+    EXPECT_FALSE(w.Menu().TakenBy[3]->isVisible());
+    EXPECT_TRUE(w.Menu().TakenBy[2]->isVisible());
     EXPECT_TRUE(w.ScorePanel(0)->isHidden());
     EXPECT_FALSE(w.ScorePanel(2)->isHidden());
 }
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, CancellingOptionsOrRenameChangesNothing)
     EXPECT_FALSE(s.Log);
     EXPECT_TRUE(s.HumanCardsTight);
     EXPECT_FALSE(Controller().LogEnabled());
-    EXPECT_TRUE(w.Action("PlayerS1")->isEnabled());
+    EXPECT_TRUE(w.Menu().TakenBy[0]->isEnabled());
     EXPECT_EQ(w.PlayerS->CascadeStyle(), csTight);
     EXPECT_EQ(w.PlayerS->PlayerName(), "Lazor");
     EXPECT_EQ(w.PlayerS->PlayerNameLabel()->text(), "Lazor");
@@ -160,7 +160,6 @@ TEST_F(MainWindowTest, RenameReachesSeatsLabelsMenuItemsAndScoreRows)
                 Child<QLineEdit>(d, edits[seat])->setText(names[seat]);
             Click(d, "ButtonAccept");
         }));
-    const char* items[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
     TPubStrGrid* grid = w.ScorePanel(0)->Grid();
     std::set<QChar> letters;
     for (int seat = SeatS; seat <= SeatE; ++seat) {
@@ -170,7 +169,7 @@ TEST_F(MainWindowTest, RenameReachesSeatsLabelsMenuItemsAndScoreRows)
         EXPECT_EQ(group->PlayerNameLabel()->textFormat(), Qt::PlainText);
         // Each item has a letter of its own; "&&" shows one "&" in a menu
         // instead of underlining the next letter.
-        const QString item = w.Action(items[seat])->text();
+        const QString item = w.Menu().TakenBy[std::size_t(seat)]->text();
         const int mark = item.indexOf(QRegularExpression("&[^&]"));
         ASSERT_GE(mark, 0) << item.toStdString();
         EXPECT_TRUE(letters.insert(item[mark + 1].toLower()).second) << item.toStdString();
@@ -230,7 +229,7 @@ TEST_F(MainWindowTest, OnePressOfTTogglesTheScoreTableOnce)
         EXPECT_EQ(w.ScorePanel(0)->isHidden(), !shown) << how;
     };
     expectShown(true, "at start");
-    w.Action("Tabelavidljiva1")->trigger();
+    w.Menu().ScoreTable->trigger();
     expectShown(false, "menu item");
     QKeyEvent press(QEvent::KeyPress, Qt::Key_T, Qt::NoModifier, QStringLiteral("t"));
     QApplication::sendEvent(&w, &press);

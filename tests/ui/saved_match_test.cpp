@@ -274,7 +274,7 @@ TEST_F(SavedMatchTest, TheHistoryPanelAndItsMovesComeBackWithTheResumedMatch)
     const int tableWidth = form->TableView()->width();
     TMoveHistoryPanel* panel = form->HistoryPanel();
     EXPECT_FALSE(panel->isVisible());
-    form->Action("Tokigre1")->trigger();
+    form->Menu().History->trigger();
     QApplication::processEvents();
     ASSERT_TRUE(panel->isVisible());
     EXPECT_EQ(form->TableView()->width(), tableWidth) << "the window grows by the panel";
@@ -307,7 +307,7 @@ TEST_F(SavedMatchTest, TheHistoryPanelAndItsMovesComeBackWithTheResumedMatch)
     EXPECT_LT(form->HistoryPanel()->MovesShown(), int(moves.size()));
     EXPECT_EQ(form->HistoryPanel()->MovesShown(), int(Controller().History().size()));
     const int withPanel = form->width();
-    form->Action("Tokigre1")->trigger();
+    form->Menu().History->trigger();
     EXPECT_FALSE(form->HistoryPanel()->isVisible());
     QApplication::processEvents();
     EXPECT_LT(form->width(), withPanel);

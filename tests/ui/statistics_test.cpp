@@ -236,11 +236,11 @@ TEST_F(MainWindowTest, HintsReachTheStatisticsFileAndTheDialog)
 {
     Make();
     SeedWhereHumanStarts();
-    QAction* item = form->Action("Statistika1");
+    QAction* item = form->Menu().Statistics;
     ASSERT_TRUE(item);
     EXPECT_EQ(item->text(), "&Statistika...");
     ASSERT_TRUE(Controller().HintAvailable());
-    form->Action("Savet1")->trigger();
+    form->Menu().Hint->trigger();
     WaitForHint();
     const TMatchState& s = Controller().State();
     TStatisticsStore reread(dir.filePath("Zaviko.ini"));
@@ -270,7 +270,7 @@ TEST_F(MainWindowTest, AMatchWithAMoveTakenBackIsCountedApart)
     WaitIdle();
     form->Vratipotez1Click();
     ASSERT_TRUE(Controller().UndoUsed());
-    form->Action("Savet1")->trigger();
+    form->Menu().Hint->trigger();
     WaitForHint();
     const TMatchState& s = Controller().State();
     TStatisticsStore apart(dir.filePath("Zaviko.ini"), TStatisticsStore::kUndoExtension);

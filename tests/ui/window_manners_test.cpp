@@ -14,6 +14,7 @@
 #include "ui/dialogs/statistics_dialog.h"
 #include "game/controller/statistics_store.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,17 +96,18 @@ TEST_F(WindowManners, MessageBoxesAndDialogsOpenCentredOverTheWindow)
     form->Pocniigru1Click();
     EXPECT_TRUE(seen);
 
-    const char* items[] = { "Opcije1", "Promenaimena1", "Statistika1", "About1" };
-    for (const char* item : items) {
+    const TMenuActions& menu = form->Menu();
+    for (QAction* action : { menu.Options, menu.Rename, menu.Statistics, menu.About }) {
+        const std::string item = action->objectName().toStdString();
         bool opened = false;
         QTimer::singleShot(0, form.get(), [&] {
             auto* dialog = qobject_cast<QDialog*>(WaitForModal());
             if (!dialog) return;
             opened = true;
-            ExpectCentredOver(*dialog, *form, item);
+            ExpectCentredOver(*dialog, *form, item.c_str());
             dialog->reject();
         });
-        form->Action(item)->trigger();
+        action->trigger();
         EXPECT_TRUE(opened) << item;
     }
 }
@@ -155,7 +157,7 @@ TEST_F(WindowManners, MenusCarryLettersAndDialogItemsEndInDots)
         { "About1", "&O Programu...", {} },
     };
     for (const Item& item : items) {
-        QAction* action = form->Action(item.name);
+        auto* action = form->findChild<QAction*>(QString::fromLatin1(item.name));
         ASSERT_TRUE(action) << item.name;
         EXPECT_EQ(action->text(), item.text);
         EXPECT_EQ(action->shortcut(), item.key) << item.name;

@@ -326,7 +326,7 @@ bool History(const QString& folder)
 {
     FixRandomSeed(31);
     TSheetWindow w(kTwoPlayers);
-    w.form->Action("Tokigre1")->trigger();
+    w.form->Menu().History->trigger();
     TSheetWindow::Settle();
     w.form->SettleTableScale();
     PlayUntil(w, [](const TMatchState& s) { return s.HandsPlayed >= 1 && s.MovesMade >= 54; });

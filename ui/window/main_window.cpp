@@ -49,7 +49,6 @@
 namespace {
 
 const QColor clGreen(0x00, 0x80, 0x00);
-const QString kTableToMiddleKey = QStringLiteral("TableToMiddle");
 
 void MakeBoldLabel(QLabel* label)
 {
@@ -122,7 +121,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     ConnectCards();
     ApplyAnimation();
     CreateAccessibility();
-    FController->SetTableToMiddle(Action("Talonkasredini1")->isChecked());
+    FController->SetTableToMiddle(FMenu.TableToMiddle->isChecked());
     ApplyViewPermissions();
     ApplyCascadeStyles();
     FController->Start();
@@ -383,90 +382,6 @@ void TForm1::SettleTableScale()
 QRect TForm1::TableToWindow(const QRect& r) const
 {
     return FView->FromTable(r).translated(FView->mapTo(this, QPoint(0, 0)));
-}
-
-QAction* TForm1::Action(const char* name) const
-{
-    return findChild<QAction*>(QString::fromLatin1(name));
-}
-
-void TForm1::CreateMenus()
-{
-    auto add = [this](QMenu* menu, const char* name, const QString& caption,
-                   const QKeySequence& key, void (TForm1::*command)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty()) action->setShortcut(key);
-        if (command) connect(action, &QAction::triggered, this, command);
-        return action;
-    };
-    // "&" marks each item's letter for Alt and for the open menu; items that
-    // open a dialog end in "...".
-    QMenu* game = menuBar()->addMenu(tr("&Igra"));
-    add(game, "New1", tr("&Nova"), QKeySequence(Qt::Key_N), &TForm1::New1Click);
-    add(game, "Pocniigru1", tr("&Pocni igru"), {}, &TForm1::Pocniigru1Click);
-    // "Savet" shows Majstor's move for the human. The menu shows it disabled
-    // off the human's turn; the key always reaches the controller, which
-    // then refuses.
-    QAction* hint = add(game, "Savet1", tr("&Savet"), QKeySequence(Qt::Key_H), nullptr);
-    connect(hint, &QAction::triggered, this, [this] {
-        if (FController) FController->ShowHint();
-    });
-    connect(game, &QMenu::aboutToShow, hint,
-        [this, hint] { hint->setEnabled(FController && FController->HintAvailable()); });
-    connect(game, &QMenu::aboutToHide, hint, [hint] { hint->setEnabled(true); });
-    // Like the hint: shown disabled when nothing can be taken back, while the
-    // key always asks the controller, which then says why not.
-    QAction* undo = add(game, "Vratipotez1", tr("&Vrati potez"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-        &TForm1::Vratipotez1Click);
-    connect(game, &QMenu::aboutToShow, undo,
-        [this, undo] { undo->setEnabled(FController && FController->UndoAvailable()); });
-    connect(game, &QMenu::aboutToHide, undo, [undo] { undo->setEnabled(true); });
-    game->addSeparator();
-    add(game, "Gotovo1", tr("&Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
-    connect(Action("Gotovo1"), &QAction::triggered, this, &QWidget::close);
-
-    QMenu* options = menuBar()->addMenu(tr("&Opcije"));
-    QAction* table
-        = add(options, "Tabelavidljiva1", tr("&Tabela vidljiva"), QKeySequence(Qt::Key_T), nullptr);
-    table->setCheckable(true);
-    table->setChecked(true);
-    connect(table, &QAction::triggered, this, [this, table] {
-        // The controller flips the mark itself; undo the action's own flip.
-        table->setChecked(!table->isChecked());
-        if (FController) FController->ToggleScoreTable();
-    });
-    // Off by default: the table's cards stay in their slots.
-    QAction* middle = add(options, "Talonkasredini1", tr("Karte talona ka s&redini"), {}, nullptr);
-    middle->setCheckable(true);
-    middle->setChecked(ReadGameOption(FSettings->FileName, kTableToMiddleKey, false));
-    connect(middle, &QAction::toggled, this, [this](bool on) {
-        if (FController) FController->SetTableToMiddle(on);
-        StoreGameOption(FSettings->FileName, kTableToMiddleKey, on);
-    });
-    // The dock's own action: its check follows the panel's close button too.
-    QAction* history = FHistory->toggleViewAction();
-    history->setText(tr("Tok &igre"));
-    history->setObjectName(QStringLiteral("Tokigre1"));
-    options->addAction(history);
-    FTakenMenu = options->addMenu(tr("Po&kupljene karte"));
-    FTakenMenu->menuAction()->setObjectName(QStringLiteral("Pokupljenekarte1"));
-    const char* seatItems[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
-    for (int seat : { SeatS, SeatW, SeatN, SeatE }) {
-        if (seat == SeatW) FTakenMenu->addSeparator();
-        QAction* item = add(FTakenMenu, seatItems[seat], QString(), {}, nullptr);
-        connect(item, &QAction::triggered, this, [this, seat] { ShowTakenCards(seat); });
-    }
-    // Whatever changed a name since, the items read the seats' names now.
-    connect(FTakenMenu, &QMenu::aboutToShow, this, [this] { ApplyNamesToMenus(); });
-    add(options, "Promenaimena1", tr("&Promena imena..."), {}, &TForm1::Promenaimena1Click);
-    add(options, "Opcije1", tr("&Opcije..."), {}, &TForm1::Opcije1Click);
-    add(options, "Statistika1", tr("&Statistika..."), {}, &TForm1::Statistika1Click);
-
-    QMenu* help = menuBar()->addMenu(tr("&Pomoc"));
-    add(help, "Pomoc1", tr("&Pomoc..."), QKeySequence(Qt::Key_F1), &TForm1::Pomoc1Click);
-    help->addSeparator();
-    add(help, "About1", tr("&O Programu..."), {}, &TForm1::About1Click);
 }
 
 void TForm1::ConnectCards()

@@ -3,6 +3,7 @@
 #include "game/rules/match_file.h"
 #include "game/controller/match_view.h"
 #include "log/log_file.h"
+#include "ui/window/menu_actions.h"
 
 #include <QMainWindow>
 
@@ -67,7 +68,8 @@ public:
     // A score grid's panel: the one the match shows is made at start, the
     // others when first asked for.
     TScorePanel* ScorePanel(int grid);
-    QAction* Action(const char* name) const;
+    // The menu items, as made.
+    const TMenuActions& Menu() const { return FMenu; }
     QLabel* StatusPanel(int i) const { return FStatus.at(i); }
     // The height of the table under the menu: the client area above the status bar.
     int TableHeight() const;
@@ -247,7 +249,7 @@ private:
     TZuSprite* ZuSprite1 = nullptr;
     TFlightStage* FFlightStage = nullptr;
     TFPregledKarata* FOverview = nullptr;
-    QMenu* FTakenMenu = nullptr;
+    TMenuActions FMenu;
     // Before the controller, which reports to it until it goes.
     std::unique_ptr<TStatisticsStore> FStatistics;
     std::unique_ptr<TStatisticsStore> FUndoStatistics;

@@ -97,22 +97,6 @@ void TForm1::ShowTakenCards(int seat)
     if (Idle()) Overview()->ShowTakenBy(*FController->Seat(seat));
 }
 
-void TForm1::ApplyNamesToMenus()
-{
-    const char* items[] = { "PlayerS1", "PlayerW1", "PlayerN1", "PlayerE1" };
-    QStringList names;
-    for (int seat = SeatS; seat <= SeatE; ++seat) {
-        // An "&" in a name is a letter, not a menu accelerator.
-        names << FController->Seat(seat)->PlayerName().replace('&', QStringLiteral("&&"));
-    }
-    // Each seat's item opens with its own letter, as every other item does.
-    names = WithLetters(names);
-    for (int seat = SeatS; seat <= SeatE; ++seat)
-        Action(items[seat])->setText(names[seat]);
-    for (TScorePanel* panel : FPanels)
-        if (panel) NameRowButtons(panel);
-}
-
 void TForm1::NameRowButtons(TScorePanel* panel)
 {
     // A row's "»" says whose cards it opens.
@@ -129,10 +113,9 @@ void TForm1::ApplyViewPermissions()
     FCanViewOthers = FSettings->CanViewOtherCollectedCards;
     for (TScorePanel* panel : FPanels)
         if (panel) EnableRowButtons(panel);
-    Action("PlayerS1")->setEnabled(FCanViewMine);
-    for (const char* item : { "PlayerW1", "PlayerN1", "PlayerE1" })
-        Action(item)->setEnabled(FCanViewOthers);
-    FTakenMenu->setEnabled(FCanViewMine || FCanViewOthers);
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        FMenu.TakenBy[std::size_t(seat)]->setEnabled(seat == SeatS ? FCanViewMine : FCanViewOthers);
+    FMenu.Taken->setEnabled(FCanViewMine || FCanViewOthers);
 }
 
 void TForm1::EnableRowButtons(TScorePanel* panel)

@@ -75,22 +75,22 @@ void TForm1::SetScorePanelVisible(int grid, bool visible)
 
 bool TForm1::ScoreTableChecked() const
 {
-    return Action("Tabelavidljiva1")->isChecked();
+    return FMenu.ScoreTable->isChecked();
 }
 
 void TForm1::SetScoreTableChecked(bool checked)
 {
-    Action("Tabelavidljiva1")->setChecked(checked);
+    FMenu.ScoreTable->setChecked(checked);
 }
 
 bool TForm1::StartItemEnabled() const
 {
-    return Action("Pocniigru1")->isEnabled();
+    return FMenu.StartMatch->isEnabled();
 }
 
 void TForm1::SetStartItemEnabled(bool enabled)
 {
-    Action("Pocniigru1")->setEnabled(enabled);
+    FMenu.StartMatch->setEnabled(enabled);
 }
 
 void TForm1::SetSideSeatsVisible(bool visible)
@@ -98,8 +98,8 @@ void TForm1::SetSideSeatsVisible(bool visible)
     for (QWidget* w : { static_cast<QWidget*>(PlayerW), static_cast<QWidget*>(PlayerE),
              static_cast<QWidget*>(FLabels[1]), static_cast<QWidget*>(FLabels[3]) })
         w->setVisible(visible);
-    Action("PlayerW1")->setVisible(visible);
-    Action("PlayerE1")->setVisible(visible);
+    FMenu.TakenBy[SeatW]->setVisible(visible);
+    FMenu.TakenBy[SeatE]->setVisible(visible);
     FMarks->Place();
 }
 

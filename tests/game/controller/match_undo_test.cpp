@@ -20,8 +20,8 @@ protected:
     };
     TPoint Now() const
     {
-        return { controller->State(), controller->SavedMatch().lastMoves, RandomState(),
-            controller->History() };
+        return { controller->State(), controller->SavedMatch().lastMoves,
+            controller->SavedMatch().randomState, controller->History() };
     }
     void ExpectAt(const TPoint& point)
     {
@@ -30,7 +30,8 @@ protected:
         EXPECT_TRUE(controller->History() == point.history)
             << "the history keeps no move taken back";
         EXPECT_TRUE(view.history == controller->History());
-        EXPECT_EQ(RandomState(), point.random) << "the computers would draw otherwise";
+        EXPECT_EQ(controller->SavedMatch().randomState, point.random)
+            << "the computers would draw otherwise";
         ExpectGroupsShowState();
         EXPECT_EQ(controller->Selection().Count(), 0);
         EXPECT_EQ(view.status[0],

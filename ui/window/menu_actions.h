@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+class QAction;
+class QMenu;
+
+// The window's menu items that the window and its tests reach after the menus
+// are made: kept here as they are made, never looked up by name.
+struct TMenuActions {
+    // "Igra"
+    QMenu* Game = nullptr;
+    QAction* New = nullptr;
+    QAction* StartMatch = nullptr;
+    QAction* Hint = nullptr;
+    QAction* Undo = nullptr;
+    QAction* Quit = nullptr;
+    // "Opcije"
+    QAction* ScoreTable = nullptr;
+    QAction* TableToMiddle = nullptr;
+    QAction* History = nullptr;
+    QMenu* Taken = nullptr;
+    // The seats' items of "Pokupljene karte", S W N E.
+    std::array<QAction*, 4> TakenBy {};
+    QAction* Rename = nullptr;
+    QAction* Options = nullptr;
+    QAction* Statistics = nullptr;
+    // "Pomoc"
+    QAction* Help = nullptr;
+    QAction* About = nullptr;
+};
