@@ -1,11 +1,15 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/rules/capture_search.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
+
+namespace zaviko::computer {
 
 // The computer's candidate sets walked on plain card values: every set of one
 // to five table positions, in the order of getAllPossibleCollections, without
@@ -126,3 +130,5 @@ template <class Visit> bool WalkCandidates(std::span<const TCandidateCard> cards
         if (!WalkCandidatesOfSize(cards, size, visit)) return false;
     return true;
 }
+
+} // namespace zaviko::computer

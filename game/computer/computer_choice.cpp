@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+namespace zaviko::computer {
+
 namespace {
 
 using TSlots = std::uint32_t; // bit s: hand slot s
@@ -171,3 +173,5 @@ TComputerChoice ChooseComputerMove(
         choice.handSlot = compPlays == csGlupo ? FirstCard(hand) : LowestCard(hand);
     return choice;
 }
+
+} // namespace zaviko::computer

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/rules/computer_move.h"
 
 #include <span>
 #include <vector>
+
+namespace zaviko::computer {
 
 // handIds: the seat's hand slots in slot order, 0 for an empty slot (at most
 // 32 slots, usually 6). tableIds: the non-empty table cards in table-position
@@ -19,3 +23,5 @@
 // other strength plays as "Pametno".
 TComputerChoice ChooseComputerMove(
     std::span<const int> handIds, std::span<const int> tableIds, int compPlays, int r);
+
+} // namespace zaviko::computer

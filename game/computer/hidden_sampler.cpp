@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+namespace zaviko::computer {
+
 TMatchState PublicState(const TMatchState& state, int seat)
 {
     TMatchState view = state;
@@ -40,3 +42,5 @@ TMatchState SampleHiddenCards(
     }
     return sample;
 }
+
+} // namespace zaviko::computer

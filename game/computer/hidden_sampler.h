@@ -1,9 +1,13 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/rules/match_state.h"
 #include "game/computer/seat_knowledge.h"
 
 #include <random>
+
+namespace zaviko::computer {
 
 // The search player's view of a position: the state with every card the seat
 // cannot see taken out, and fresh guesses of those cards dealt back in.
@@ -22,3 +26,5 @@ TMatchState PublicState(const TMatchState& state, int seat);
 // not add up (knowledge of another position).
 TMatchState SampleHiddenCards(
     const TMatchState& publicState, const TSeatKnowledge& knowledge, std::mt19937_64& generator);
+
+} // namespace zaviko::computer

@@ -10,6 +10,8 @@
 #include <bit>
 #include <vector>
 
+namespace zaviko::computer {
+
 namespace {
 
 // One move under consideration; its table positions lie in a shared list.
@@ -154,3 +156,5 @@ TComputerChoice ChooseMasterMove(const TSeatKnowledge& knowledge)
     if (best->capture) choice.tablePositions.assign(taken, taken + best->size);
     return choice;
 }
+
+} // namespace zaviko::computer

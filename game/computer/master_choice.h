@@ -1,7 +1,11 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/computer/computer_choice.h"
 #include "game/computer/seat_knowledge.h"
+
+namespace zaviko::computer {
 
 // "Majstor": the strongest computer seat, and the hint's advice for the
 // human. It decides on what the seat can know (seat_knowledge.h) and nothing
@@ -16,3 +20,5 @@
 // wins, then the one met first: captures in candidate order, then lay-downs
 // in slot order.
 TComputerChoice ChooseMasterMove(const TSeatKnowledge& knowledge);
+
+} // namespace zaviko::computer

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <numeric>
 
+namespace zaviko::computer {
+
 bool FirstOfItsKind(const THand& hand, int slot)
 {
     for (int s = 0; s < slot; ++s)
@@ -79,3 +81,5 @@ std::vector<TMoveCandidate> StrongestCandidates(
         strongest.push_back(std::move(candidates[i]));
     return strongest;
 }
+
+} // namespace zaviko::computer

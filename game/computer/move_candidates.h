@@ -1,9 +1,13 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/computer/computer_choice.h"
 #include "game/computer/seat_knowledge.h"
 
 #include <vector>
+
+namespace zaviko::computer {
 
 // The moves a seat can make, each once: every capture (sets of one to five
 // table cards, and the whole table) in candidate order with the hand slots
@@ -29,3 +33,5 @@ bool SameMove(const TComputerChoice& a, const TComputerChoice& b);
 // Whether `slot` holds the first hand card of its value and point count: two
 // such cards make the same move, so every search offers only the first.
 bool FirstOfItsKind(const THand& hand, int slot);
+
+} // namespace zaviko::computer

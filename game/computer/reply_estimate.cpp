@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace zaviko::computer {
+
 namespace {
 
 constexpr int kCardsPerDeck = 52;
@@ -131,3 +133,5 @@ double ExpectedReply(std::span<const TCandidateCard> table, const TUnseenHand& h
     }
     return expected;
 }
+
+} // namespace zaviko::computer

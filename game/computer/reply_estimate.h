@@ -1,10 +1,14 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/computer/candidate_walk.h"
 #include "game/computer/seat_knowledge.h"
 
 #include <array>
 #include <span>
+
+namespace zaviko::computer {
 
 // What a seat is likely to gain from a table when its cards are unseen: for
 // each card value, its best capture there; each weighed by the chance that
@@ -45,3 +49,5 @@ inline double CaptureGain(int points, int cards, bool clear, double raceWeight)
 // The expected best gain of the unseen hand's next move on the table: a
 // capture, or nothing when it lays a card down.
 double ExpectedReply(std::span<const TCandidateCard> table, const TUnseenHand& hand);
+
+} // namespace zaviko::computer

@@ -15,6 +15,8 @@
 #include <random>
 #include <thread>
 
+namespace zaviko::computer {
+
 namespace {
 
 constexpr int kCardsPerDeck = 52;
@@ -212,3 +214,5 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     if (mean <= kTrustedLead * error) result.choice = heuristic;
     return result;
 }
+
+} // namespace zaviko::computer

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/computer/computer_choice.h"
 #include "game/rules/match_state.h"
 
 #include <functional>
+
+namespace zaviko::computer {
 
 // "Majstor": a search over the cards the seat cannot see. Each sample deals
 // the unseen cards anew, consistently with what the seat knows
@@ -59,3 +63,5 @@ struct TSearchResult {
 int DefaultSearchBudget(int gameMode, int deckCount);
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings = {});
+
+} // namespace zaviko::computer

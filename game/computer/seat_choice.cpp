@@ -4,6 +4,8 @@
 #include "game/rules/match_rules.h"
 #include "game/computer/seat_knowledge.h"
 
+namespace zaviko::computer {
+
 TComputerChoice ChooseSeatMoveWith(
     const TMatchState& state, int seat, int strength, int r, const TSearchSettings& search)
 {
@@ -16,3 +18,5 @@ TComputerChoice ChooseSeatMove(const TMatchState& state, int seat, int strength,
 {
     return ChooseSeatMoveWith(state, seat, strength, r, {});
 }
+
+} // namespace zaviko::computer

@@ -2,6 +2,8 @@
 
 #include "game/rules/match_rules.h"
 
+namespace zaviko::computer {
+
 TSeatKnowledge SeatKnowledgeOf(const TMatchState& state, int seat)
 {
     TSeatKnowledge k;
@@ -37,3 +39,5 @@ std::array<int, kCardIds> UnseenCards(const TSeatKnowledge& knowledge)
         remove(id);
     return unseen;
 }
+
+} // namespace zaviko::computer

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/rules/match_state.h"
 
 #include <array>
 #include <vector>
+
+namespace zaviko::computer {
 
 // What a person sitting at a seat can know during a hand: the own hand, the
 // table, every card taken so far (captures are made in the open), how many
@@ -36,3 +40,5 @@ TSeatKnowledge SeatKnowledgeOf(const TMatchState& state, int seat);
 // How many copies of each ID the seat cannot see: in the other hands or the
 // deck. One copy per deck, less the seen ones, the own hand and the table.
 std::array<int, kCardIds> UnseenCards(const TSeatKnowledge& knowledge);
+
+} // namespace zaviko::computer

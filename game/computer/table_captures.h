@@ -1,10 +1,14 @@
 #pragma once
 
+#include "game/computer/computer_namespace.h"
+
 #include "game/computer/candidate_walk.h"
 #include "game/rules/capture_search.h"
 
 #include <bit>
 #include <span>
+
+namespace zaviko::computer {
 
 // The captures a table offers, by target: a hand card of value v takes a set
 // when the set splits into groups of CaptureTarget(v) (a lone card by equal
@@ -81,3 +85,5 @@ void ForEachTableCapture(
         WalkCandidatesOfSize(cards, size, test);
     wholeTable();
 }
+
+} // namespace zaviko::computer

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include <stdexcept>
 #include <string>
+
+namespace zaviko::rules {
 
 // A hand card was asked to take an empty set of table cards.
 class EInvalidPlay : public std::runtime_error {
@@ -23,3 +27,5 @@ public:
 
 inline constexpr const char* kNoMarkedCardsText = "Nisu selektovane karte na tabli";
 inline constexpr const char* kTablePositionText = "Moja greska!";
+
+} // namespace zaviko::rules

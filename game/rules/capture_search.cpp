@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+namespace zaviko::rules {
+
 namespace {
 
 // Up to six cards, every subset is looked at once: whether it can form one
@@ -198,3 +200,5 @@ bool CanTakeValues(int handValue, std::span<const int> tableValues)
 {
     return TCaptureValues(tableValues).TakenBy(handValue);
 }
+
+} // namespace zaviko::rules

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include "cards/ids/card_ids.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
 #include <stdexcept>
+
+namespace zaviko::rules {
 
 // The capture rule on plain card values (2..10, jack 11, queen 12, king 13,
 // ace 14, joker 15), so that the rule can be decided without any card object.
@@ -121,3 +125,5 @@ private:
 // TCaptureValues' answers for a set given as one list of card values.
 bool SplitsIntoGroupsOf(std::span<const int> cardValues, int target);
 bool CanTakeValues(int handValue, std::span<const int> tableValues);
+
+} // namespace zaviko::rules

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include "cards/ids/card_ids.h"
+
+namespace zaviko::rules {
 
 // What a card ID (2..53: clubs 2..14, diamonds 15..27, spades 28..40, hearts
 // 41..53, each running two to ace) means to the match. Plain constexpr code,
@@ -25,3 +29,5 @@ constexpr int CardPoints(int id)
     if (id >= 49 && id <= 53) return 1; // hearts ten to ace
     return 0;
 }
+
+} // namespace zaviko::rules

@@ -2,6 +2,8 @@
 
 #include "game/rules/match_rules.h"
 
+namespace zaviko::rules {
+
 TMove MoveOfChoice(const TMatchState& state, int seat, const TComputerChoice& choice)
 {
     TMove move { seat, choice.handSlot, {} };
@@ -11,3 +13,5 @@ TMove MoveOfChoice(const TMatchState& state, int seat, const TComputerChoice& ch
         move.take.push_back(slots.at(position));
     return move;
 }
+
+} // namespace zaviko::rules

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include <functional>
 #include <vector>
+
+namespace zaviko::rules {
 
 struct TMatchState;
 struct TMove;
@@ -38,3 +42,5 @@ using TSeatChooser
 // table slots at the choice's positions. std::out_of_range when a position is
 // past the table's cards.
 TMove MoveOfChoice(const TMatchState& state, int seat, const TComputerChoice& choice);
+
+} // namespace zaviko::rules

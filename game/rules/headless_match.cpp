@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 
+namespace zaviko::rules {
+
 namespace {
 
 class THeadlessEvents : public TMatchEvents {
@@ -92,3 +94,5 @@ THeadlessMatchResult PlayHeadlessMatch(const THeadlessMatchSetup& setup)
     result.moves = state.MovesMade;
     return result;
 }
+
+} // namespace zaviko::rules

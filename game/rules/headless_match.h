@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include "game/rules/computer_move.h"
 #include "game/rules/match_state.h"
 
@@ -8,6 +10,8 @@
 #include <functional>
 #include <stdexcept>
 #include <vector>
+
+namespace zaviko::rules {
 
 // A whole match played by the rules of match_rules.h and a computer's choice
 // passed in (the program's own is ChooseSeatMove of game/computer): no card
@@ -63,3 +67,5 @@ public:
 // EHeadlessMatch when the cards are not
 // conserved after a move (with checkCards) or the match outlasts maxTurns.
 THeadlessMatchResult PlayHeadlessMatch(const THeadlessMatchSetup& setup);
+
+} // namespace zaviko::rules

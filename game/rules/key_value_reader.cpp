@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace zaviko::rules {
+
 namespace {
 
 // More digits could overflow before the range is checked.
@@ -78,3 +80,5 @@ void TKeyValueReader::Fail(const std::string& why)
     if (FOk) FError = why;
     FOk = false;
 }
+
+} // namespace zaviko::rules

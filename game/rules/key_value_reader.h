@@ -1,8 +1,12 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
+
+namespace zaviko::rules {
 
 // Reads the words of a text a file format wrote in a fixed order: a key, then
 // its numbers. The first failure sticks: later reads give their low bound and
@@ -34,3 +38,5 @@ private:
     bool FOk = true;
     std::string FError;
 };
+
+} // namespace zaviko::rules

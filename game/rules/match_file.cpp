@@ -10,6 +10,8 @@
 
 #include <sstream>
 
+namespace zaviko::rules {
+
 namespace {
 
 constexpr const char* kMagic = "Zaviko saved match 3";
@@ -289,3 +291,5 @@ std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& e
     }
     return match;
 }
+
+} // namespace zaviko::rules

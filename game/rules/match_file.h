@@ -1,11 +1,15 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include "game/rules/match_state.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace zaviko::rules {
 
 // A seat's last move of the hand, as the table marks it: the card played
 // (kNoCard when the seat has not moved in this hand) and the table cards it
@@ -71,3 +75,5 @@ std::string SaveMatchText(const TSavedMatch& match);
 // on turn without a card) — gives nothing and says why, in Serbian, in
 // `error`.
 std::optional<TSavedMatch> LoadMatchText(const std::string& text, std::string& error);
+
+} // namespace zaviko::rules

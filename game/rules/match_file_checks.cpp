@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <numeric>
 
+namespace zaviko::rules {
+
 namespace {
 
 bool CardIds(const TMatchState& s)
@@ -305,3 +307,5 @@ std::string UnreachableHumanClears(const TMatchState& s, int humanClears)
     return fits ? std::string()
                 : QT_TRANSLATE_NOOP("GameText", "rezultat deljenja se ne slaze sa tabelom");
 }
+
+} // namespace zaviko::rules

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include "game/rules/match_file.h"
 #include "game/rules/match_state.h"
 
 #include <string>
+
+namespace zaviko::rules {
 
 // The most hands a match can have completed. A side passes 100 by the end of
 // a hand only once, the match's last, and every hand in which a card is taken
@@ -41,3 +45,5 @@ std::string UnreachableHandCells(const TMatchState& state);
 // in the order they were made, each within the history, whose taken cards,
 // deck, scores and clears the match goes on from.
 std::string UnreachableHistory(const TSavedMatch& match);
+
+} // namespace zaviko::rules

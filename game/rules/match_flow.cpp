@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace zaviko::rules {
+
 namespace {
 
 constexpr int kMostCardsBonus = 3;
@@ -158,3 +160,5 @@ bool CardsConserved(const TMatchState& state)
     std::sort(full.begin(), full.end());
     return seen == full;
 }
+
+} // namespace zaviko::rules

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace zaviko::rules {
+
 namespace {
 
 bool IsTableSlot(const TMatchState& state, TTableSlot place)
@@ -146,3 +148,5 @@ TMoveOutcome ApplyMove(TMatchState& state, const TMove& move)
     state.LastTaker = move.seat;
     return outcome;
 }
+
+} // namespace zaviko::rules

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include "game/rules/card_points.h"
 #include "game/rules/match_state.h"
 
@@ -8,6 +10,8 @@
 #include <span>
 #include <string>
 #include <vector>
+
+namespace zaviko::rules {
 
 // Every rule that changes a match, on the plain state of match_state.h. No
 // widget, no thread, no wait: the controller runs these and shows the result,
@@ -170,3 +174,5 @@ std::string CardName(int id);
 // Every card of the current deck is exactly once in the deck, a playing
 // seat's hand, the table or a taken list (or, between two hands, nowhere).
 bool CardsConserved(const TMatchState& state);
+
+} // namespace zaviko::rules

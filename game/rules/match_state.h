@@ -1,7 +1,11 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include <array>
 #include <vector>
+
+namespace zaviko::rules {
 
 // The state of one match on plain values: every card is an ID (2..53), an
 // empty slot is kNoCard. The rules in match_rules.h change it; the controller
@@ -72,3 +76,5 @@ struct TMatchState {
 
     bool operator==(const TMatchState&) const = default;
 };
+
+} // namespace zaviko::rules

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <utility>
 
+namespace zaviko::rules {
+
 namespace {
 
 constexpr const char* kMagic = "Zaviko statistics 1";
@@ -185,3 +187,5 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
     }
     return fail(QT_TRANSLATE_NOOP("GameText", "fajl je odsecen"));
 }
+
+} // namespace zaviko::rules

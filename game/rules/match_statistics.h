@@ -1,11 +1,15 @@
 #pragma once
 
+#include "game/rules/rules_namespace.h"
+
 #include "game/rules/match_rules.h"
 #include "game/rules/match_state.h"
 
 #include <array>
 #include <optional>
 #include <string>
+
+namespace zaviko::rules {
 
 // The player's statistics on plain values: one record per game mode and deck
 // count, counting what the human at seat S did. The window keeps them in a
@@ -80,3 +84,5 @@ private:
     TModeStatistics& At(int gameMode, int deckCount);
     std::array<std::array<TModeStatistics, kStatisticDecks>, kStatisticModes> FRecords {};
 };
+
+} // namespace zaviko::rules

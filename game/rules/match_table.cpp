@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace zaviko::rules {
+
 bool SeatPlays(int gameMode, int seat)
 {
     if (seat < SeatS || seat > SeatE) return false;
@@ -163,3 +165,5 @@ int DealRest(TMatchState& state)
             state.hands[seat][slot] = Draw(state);
     return each * seats;
 }
+
+} // namespace zaviko::rules

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace zaviko::rules {
+
 bool ReflowTableToMiddle(TMatchState& state)
 {
     bool moved = false;
@@ -17,3 +19,5 @@ bool ReflowTableToMiddle(TMatchState& state)
     }
     return moved;
 }
+
+} // namespace zaviko::rules
