@@ -24,7 +24,7 @@ int RunDialogSheet(int argc, char** argv)
     options.FillOptions(&ini, ini.NumberOfPlayers, ini.NumberOfDecks, ini.CompPlays,
         ini.CompPlayDelay, ini.CompWaitForPlay, ini.Clockwise, ini.CompCardsTight,
         ini.HumanCardsTight, ini.CanViewMyCollectedCards, ini.CanViewOtherCollectedCards, ini.Log);
-    // With the sounds on, so the volume slider shows as the player moves it.
+    // With the sounds on, as a player who chose them sees the box.
     options.FillSound(true, 80);
     ok &= SaveSheet(options, folder, "options");
 

@@ -141,8 +141,7 @@ void TFOptions::BuildOtherBoxes(QWidget* panel)
     FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 330, 75, 25);
 }
 
-// "Zvuk" with its volume beside it, on the box's second line; the slider
-// moves only while the sounds are on.
+// "Zvuk" with its volume beside it, on the box's second line.
 void TFOptions::BuildSoundRow(QWidget* misc)
 {
     FSound = CheckBox(misc, "CheckSound", tr("Zvuk"), 8, 36, 60, 17);
@@ -156,8 +155,6 @@ void TFOptions::BuildSoundRow(QWidget* misc)
     FVolume->setValue(DefaultSoundVolume);
     FVolume->setAccessibleName(tr("Jacina zvuka"));
     volume->setBuddy(FVolume);
-    FVolume->setEnabled(false);
-    connect(FSound, &QCheckBox::toggled, FVolume, &QWidget::setEnabled);
 }
 
 // Tab goes down the left column (the game box), then down the right one,
@@ -208,7 +205,6 @@ void TFOptions::FillSpeech(bool on)
 void TFOptions::FillSound(bool on, int volume)
 {
     FSound->setChecked(on);
-    FVolume->setEnabled(on);
     FVolume->setValue(volume);
 }
 
