@@ -10,7 +10,9 @@
 #include "tools/sound_gen/wav_writer.h"
 #include "ui/dialogs/deck_over_dialog.h"
 #include "ui/dialogs/options_dialog.h"
+#include "ui/sound/mixer_output.h"
 #include "ui/sound/sound_cues.h"
+#include "ui/sound/sound_mixer.h"
 #include "ui/sound/sound_output.h"
 #include "ui/sound/sound_setting.h"
 #include "ui/window/animation_box.h"
@@ -19,6 +21,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -390,4 +393,53 @@ TEST(SoundFilesTest, EveryCueHasTheGeneratorsSoundInTheProgram)
         EXPECT_TRUE(held == QByteArray(made.data(), qsizetype(made.size())))
             << SoundCueName(cue).toStdString();
     }
+}
+
+// --- The mix the audio stream is fed ---
+
+TEST(SoundMixerTest, SoundsThatOverlapAreAddedEachFromItsOwnStart)
+{
+    TSoundMixer mixer;
+    mixer.SetSound(0, { 1000, 2000, 3000 });
+    mixer.SetSound(1, { 30000, 30000 });
+    std::vector<std::int16_t> out(4, -1);
+    mixer.Mix(out.data(), 1); // silence until a sound starts
+    EXPECT_EQ(out[0], 0);
+    mixer.Start(0);
+    mixer.Mix(out.data(), 1);
+    mixer.Start(0); // the same sound again while it plays
+    mixer.Start(1);
+    mixer.Mix(out.data(), 4);
+    // 2000 + 1000 + 30000, then 3000 + 2000 + 30000 clipped, then 3000, then silence.
+    EXPECT_EQ(out, (std::vector<std::int16_t> { 32767, 32767, 3000, 0 }));
+    EXPECT_FALSE(mixer.Playing());
+    mixer.SetGain(0.5);
+    mixer.Start(0);
+    mixer.Start(7); // no such sound: silent
+    mixer.Mix(out.data(), 4);
+    EXPECT_EQ(out, (std::vector<std::int16_t> { 500, 1000, 1500, 0 }));
+    for (std::size_t i = 0; i < TSoundMixer::MaxVoices + 3; ++i)
+        mixer.Start(1);
+    mixer.SetGain(0.01);
+    mixer.Mix(out.data(), 1);
+    EXPECT_EQ(out[0], std::int16_t(TSoundMixer::MaxVoices * 300)) << "the oldest voices dropped";
+}
+
+TEST(SoundMixerTest, OnlyTheGeneratorsFormOfWavIsRead)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, std::vector<char> bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qsizetype(bytes.size()));
+        return file.fileName();
+    };
+    const std::vector<std::int16_t> samples { 0, 1200, -1200, 0 };
+    EXPECT_EQ(ReadSoundFile(write("good.wav", WavBytes(samples, 44100))), samples);
+    EXPECT_TRUE(ReadSoundFile(write("rate.wav", WavBytes(samples, 22050))).empty());
+    std::vector<char> cut = WavBytes(samples, 44100);
+    cut.resize(cut.size() - 3);
+    EXPECT_TRUE(ReadSoundFile(write("cut.wav", cut)).empty());
+    EXPECT_TRUE(ReadSoundFile(write("text.wav", { 'n', 'o' })).empty());
+    EXPECT_TRUE(ReadSoundFile(dir.filePath("missing.wav")).empty());
 }

@@ -2,7 +2,7 @@
 
 #include "ui/sound/sound_cue.h"
 
-// Where the game's cues are heard: the system's audio (TEffectOutput), or a
+// Where the game's cues are heard: the system's audio (TMixerOutput), or a
 // recorder in the tests. Play never waits for the sound.
 class TSoundOutput {
 public:

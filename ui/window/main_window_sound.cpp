@@ -6,7 +6,7 @@
 #include "game/controller/match_controller.h"
 #include "game/rules/match_rules.h"
 #include "settings/ini.h"
-#include "ui/sound/effect_output.h"
+#include "ui/sound/mixer_output.h"
 #include "ui/sound/sound_cues.h"
 #include "ui/sound/sound_setting.h"
 #include "ui/window/game_option_setting.h"
@@ -17,7 +17,7 @@
 
 void TForm1::CreateSound()
 {
-    FSound = std::make_unique<TSoundCues>([] { return std::make_unique<TEffectOutput>(); });
+    FSound = std::make_unique<TSoundCues>([] { return std::make_unique<TMixerOutput>(); });
     ApplySoundSetting();
     // Each card down, for the sound of a move or a dealt card as it lands.
     FController->OnCardLanded = [this] {
