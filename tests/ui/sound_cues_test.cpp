@@ -237,10 +237,18 @@ TEST_F(SoundWindowTest, ARoundIsHeardMoveByMoveThenTheHumansTurn)
     EXPECT_EQ(expected.front(), Lay);
     EXPECT_EQ(Names(heard), Names(expected));
 
-    // Taken back, the moves shown again are not heard again; the undo is no refusal.
+    // A second round, taken back: the first round's moves shown again are
+    // not heard again, and the undo is no refusal.
+    const THand& hand = Controller().State().hands[SeatS];
+    const int slot = int(std::find_if(hand.begin(), hand.end(), [](int id) {
+        return id != kNoCard;
+    }) - hand.begin());
+    QTest::keyClick(form.get(), Qt::Key(Qt::Key_1 + slot));
+    WaitIdle();
+    ASSERT_EQ(Controller().SavedMatch().history.size(), 8u);
     heard.clear();
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_EQ(Controller().SavedMatch().history.size(), 0u);
+    ASSERT_EQ(Controller().SavedMatch().history.size(), 4u);
     EXPECT_EQ(Names(heard), "");
 }
 
