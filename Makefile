@@ -78,6 +78,16 @@ a11y: build
 
 .PHONY: a11y
 
+# A scripted round of the real window with "Zvuk" on, played into a null sink
+# of a PulseAudio server of its own and recorded from the sink's monitor;
+# fails unless every sound played is in the recording at its time and the
+# stretches without sounds are silent. The recording and the timeline are in
+# $(BUILD_DIR)/sound-check/.
+sound-check: build
+	bash scripts/sound_check.sh $(BUILD_DIR)
+
+.PHONY: sound-check
+
 # The Debian package (debian/, dh with CMake) in build-deb/, checked by lintian;
 # deb-check installs it with apt, plays it under Xvfb and removes it again.
 deb:

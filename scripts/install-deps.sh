@@ -18,17 +18,18 @@ set -euo pipefail
 # the game's own speech (Qt TextToSpeech); its speech-dispatcher plugin speaks
 # with the player's screen reader voice. Its CMake package needs
 # Qt6QmlIntegration, which qt6-declarative-dev holds and qt6-speech-dev does
-# not pull in.
+# not pull in. qt6-multimedia-dev plays the game's sounds ("Zvuk").
 game=(cmake ninja-build g++ make qt6-base-dev
       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-websockets-dev
-      qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev)
+      qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev qt6-multimedia-dev)
 # The test and benchmark libraries; Xvfb, xdotool and ImageMagick for the
 # end-to-end runs and the screenshots; the desktop-file and AppStream
 # validators for the install check; at-spi2-core and D-Bus give the
-# accessibility tests a live bus.
+# accessibility tests a live bus; PulseAudio and its parec record the game's
+# sounds from a null sink (make sound-check).
 development=(libgtest-dev libgmock-dev libbenchmark-dev
              xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream
-             at-spi2-core dbus-daemon dbus-bin)
+             at-spi2-core dbus-daemon dbus-bin pulseaudio pulseaudio-utils)
 
 packages=("${game[@]}")
 if [[ ${1:-} == --game ]]; then

@@ -646,6 +646,22 @@
         <source>Igra sama izgovara poteze, ko je na potezu i odgovore na tastere.</source>
         <translation>The game itself speaks the moves, whose turn it is and the answers to keys.</translation>
     </message>
+    <message>
+        <source>Zvuk</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Zvuci igre: deljenje, potezi, tabla, tvoj potez, kraj ruke i partije.</source>
+        <translation>The game&apos;s sounds: the deal, the moves, a cleared table, your turn, the end of a hand and of the match.</translation>
+    </message>
+    <message>
+        <source>Jacina</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Jacina zvuka</source>
+        <translation>Sound volume</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>

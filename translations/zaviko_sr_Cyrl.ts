@@ -646,6 +646,22 @@
         <source>Igra sama izgovara poteze, ko je na potezu i odgovore na tastere.</source>
         <translation>Игра сама изговара потезе, ко је на потезу и одговоре на тастере.</translation>
     </message>
+    <message>
+        <source>Zvuk</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Zvuci igre: deljenje, potezi, tabla, tvoj potez, kraj ruke i partije.</source>
+        <translation>Звуци игре: дељење, потези, табла, твој потез, крај руке и партије.</translation>
+    </message>
+    <message>
+        <source>Jacina</source>
+        <translation>Јачина</translation>
+    </message>
+    <message>
+        <source>Jacina zvuka</source>
+        <translation>Јачина звука</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>

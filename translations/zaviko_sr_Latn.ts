@@ -646,6 +646,22 @@
         <source>Igra sama izgovara poteze, ko je na potezu i odgovore na tastere.</source>
         <translation>Igra sama izgovara poteze, ko je na potezu i odgovore na tastere.</translation>
     </message>
+    <message>
+        <source>Zvuk</source>
+        <translation>Zvuk</translation>
+    </message>
+    <message>
+        <source>Zvuci igre: deljenje, potezi, tabla, tvoj potez, kraj ruke i partije.</source>
+        <translation>Zvuci igre: deljenje, potezi, tabla, tvoj potez, kraj ruke i partije.</translation>
+    </message>
+    <message>
+        <source>Jacina</source>
+        <translation>Jačina</translation>
+    </message>
+    <message>
+        <source>Jacina zvuka</source>
+        <translation>Jačina zvuka</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>

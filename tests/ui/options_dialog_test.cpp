@@ -252,8 +252,8 @@ TEST_F(OptionsDialog, TabGoesDownTheLeftColumnThenTheRightThenTheButtons)
     const QStringList expected { checked("RadioPlayers"), checked("RadioDecks"),
         checked("RadioStrength"), "SpinShowTime", "SpinPause", "CheckClockwise",
         "CheckCompCardsTight", "CheckHumanCardsTight", "CheckViewMine", "CheckViewOthers",
-        "CheckLog", "CheckSpeech", "ComboAnimation", "ComboLanguage", "ButtonAccept",
-        "ButtonCancel" };
+        "CheckLog", "CheckSpeech", "CheckSound", "SliderSoundVolume", "ComboAnimation",
+        "ComboLanguage", "ButtonAccept", "ButtonCancel" };
     dialog.findChild<QRadioButton*>()->setFocus(); // an item of the players' group
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {

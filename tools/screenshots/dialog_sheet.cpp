@@ -24,6 +24,8 @@ int RunDialogSheet(int argc, char** argv)
     options.FillOptions(&ini, ini.NumberOfPlayers, ini.NumberOfDecks, ini.CompPlays,
         ini.CompPlayDelay, ini.CompWaitForPlay, ini.Clockwise, ini.CompCardsTight,
         ini.HumanCardsTight, ini.CanViewMyCollectedCards, ini.CanViewOtherCollectedCards, ini.Log);
+    // With the sounds on, as a player who chose them sees the box.
+    options.FillSound(true, 80);
     ok &= SaveSheet(options, folder, "options");
 
     TFPromenaImena rename;

@@ -8,12 +8,14 @@
 #include "ui/dialogs/dialog_font.h"
 #include "ui/dialogs/language_box.h"
 #include "ui/dialogs/radio_group.h"
+#include "ui/sound/sound_setting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -124,18 +126,35 @@ void TFOptions::BuildOtherBoxes(QWidget* panel)
         cheat, "CheckViewMine", tr("Dozvoli da gledam u karte koje sam pokupio"), 8, 16, 249, 17);
     FViewOthers = CheckBox(cheat, "CheckViewOthers",
         tr("Dozvoli da gledam u karte koje su drugi pokupili"), 8, 32, 249, 17);
-    auto* misc = Placed(new QGroupBox(tr("Razno"), panel), "GroupRazno", 304, 120, 273, 41);
+    auto* misc = Placed(new QGroupBox(tr("Razno"), panel), "GroupRazno", 304, 120, 273, 61);
     FLog = CheckBox(misc, "CheckLog", tr("Loguj partiju (u Zaviko.log)"), 8, 16, 153, 17);
     FSpeech = CheckBox(
         misc, "CheckSpeech", tr("Govor"), std::max(168, FLog->geometry().right() + 8), 16, 60, 17);
     FSpeech->setToolTip(tr("Igra sama izgovara poteze, ko je na potezu i odgovore na tastere."));
     connect(FSpeech, &QCheckBox::clicked, this, [this] { FSpeechChanged = true; });
-    FAnimation = Placed(new TAnimationBox(panel), "GroupAnimacija", 304, 168, 273, 49);
-    Label(panel, tr("* Opcija se aktivira kad pocne nova igra"), 306, 230);
-    FLanguage = Placed(new TLanguageBox(panel), "GroupJezik", 304, 250, 273, 49);
-    FAccept = Placed(new QPushButton(tr("Prihvati"), panel), "ButtonAccept", 416, 310, 75, 25);
+    BuildSoundRow(misc);
+    FAnimation = Placed(new TAnimationBox(panel), "GroupAnimacija", 304, 188, 273, 49);
+    Label(panel, tr("* Opcija se aktivira kad pocne nova igra"), 306, 250);
+    FLanguage = Placed(new TLanguageBox(panel), "GroupJezik", 304, 270, 273, 49);
+    FAccept = Placed(new QPushButton(tr("Prihvati"), panel), "ButtonAccept", 416, 330, 75, 25);
     FAccept->setDefault(true);
-    FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 310, 75, 25);
+    FCancel = Placed(new QPushButton(tr("Odustani"), panel), "ButtonCancel", 496, 330, 75, 25);
+}
+
+// "Zvuk" with its volume beside it, on the box's second line.
+void TFOptions::BuildSoundRow(QWidget* misc)
+{
+    FSound = CheckBox(misc, "CheckSound", tr("Zvuk"), 8, 36, 60, 17);
+    FSound->setToolTip(tr("Zvuci igre: deljenje, potezi, tabla, tvoj potez, kraj ruke i partije."));
+    QLabel* volume = Label(misc, tr("Jacina"), std::max(80, FSound->geometry().right() + 12), 37);
+    const int left = volume->geometry().right() + 8;
+    FVolume = Placed(new QSlider(Qt::Horizontal, misc), "SliderSoundVolume", left, 36,
+        std::max(60, misc->width() - left - 10), 19);
+    FVolume->setRange(0, 100);
+    FVolume->setPageStep(10);
+    FVolume->setValue(DefaultSoundVolume);
+    FVolume->setAccessibleName(tr("Jacina zvuka"));
+    volume->setBuddy(FVolume);
 }
 
 // Tab goes down the left column (the game box), then down the right one,
@@ -147,8 +166,8 @@ void TFOptions::SetTabOrder()
         for (int i = 0; i < group->Count(); ++i)
             order.push_back(group->ItemAt(i));
     for (QWidget* w : std::initializer_list<QWidget*> { FShowTime, FPause, FClockwise, FCompTight,
-             FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FAnimation->Combo(),
-             FLanguage->Combo(), FAccept, FCancel })
+             FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FSound, FVolume,
+             FAnimation->Combo(), FLanguage->Combo(), FAccept, FCancel })
         order.push_back(w);
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -183,6 +202,12 @@ void TFOptions::FillSpeech(bool on)
     FSpeechChanged = false;
 }
 
+void TFOptions::FillSound(bool on, int volume)
+{
+    FSound->setChecked(on);
+    FVolume->setValue(volume);
+}
+
 // The settings object keeps the new values for the run even when its file
 // cannot be written, so the dialog still closes with OK and the window applies
 // them; the player learns that they will not be kept.
@@ -200,6 +225,7 @@ void TFOptions::Accept()
         StoreAnimation(FSettings->FileName, FAnimation->Animation());
         if (FSpeechChanged)
             StoreGameOption(FSettings->FileName, QStringLiteral("Speech"), FSpeech->isChecked());
+        StoreSound(FSettings->FileName, FSound->isChecked(), FVolume->value());
         FLanguage->Store(FSettings->FileName);
     }
     accept();

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QPushButton;
+class QSlider;
 class QSpinBox;
 class TAnimationBox;
 class TIni;
@@ -21,7 +22,7 @@ public:
     static constexpr int MaxCompPlayDelay = OptionLimits::MaxCompPlayDelay;
     static constexpr int MaxCompWaitForPlay = OptionLimits::MaxCompWaitForPlay;
     static constexpr int ClientWidth = 591;
-    static constexpr int ClientHeight = 358;
+    static constexpr int ClientHeight = 378;
 
     explicit TFOptions(QWidget* parent = nullptr);
 
@@ -41,9 +42,15 @@ public:
     void FillSpeech(bool on);
     QCheckBox* SpeechBox() const { return FSpeech; }
 
+    // "Zvuk" and its volume (0..100), as the settings keep them; stored on OK.
+    void FillSound(bool on, int volume);
+    QCheckBox* SoundBox() const { return FSound; }
+    QSlider* VolumeSlider() const { return FVolume; }
+
 private:
     void BuildGameBox(QWidget* panel);
     void BuildOtherBoxes(QWidget* panel);
+    void BuildSoundRow(QWidget* misc);
     void SetTabOrder();
     void Accept();
 
@@ -61,6 +68,8 @@ private:
     QCheckBox* FLog = nullptr;
     QCheckBox* FSpeech = nullptr;
     bool FSpeechChanged = false;
+    QCheckBox* FSound = nullptr;
+    QSlider* FVolume = nullptr;
     TLanguageBox* FLanguage = nullptr;
     TAnimationBox* FAnimation = nullptr;
     QPushButton* FAccept = nullptr;

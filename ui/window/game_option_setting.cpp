@@ -24,3 +24,20 @@ bool StoreGameOption(const QString& settingsFile, const QString& key, bool on)
         return false;
     }
 }
+
+int ReadGameNumber(const QString& settingsFile, const QString& key, int fallback)
+{
+    return TIniFile(settingsFile).ReadInteger(kSection, key, fallback);
+}
+
+bool StoreGameNumber(const QString& settingsFile, const QString& key, int value)
+{
+    try {
+        TIniFile ini(settingsFile);
+        ini.WriteInteger(kSection, key, value);
+        ini.UpdateFile();
+        return true;
+    } catch (const EIniFileException&) {
+        return false;
+    }
+}

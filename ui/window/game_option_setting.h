@@ -7,3 +7,6 @@
 bool ReadGameOption(const QString& settingsFile, const QString& key, bool fallback);
 // False when the settings file cannot be written; the choice then holds for the run.
 bool StoreGameOption(const QString& settingsFile, const QString& key, bool on);
+// A number of the same section (a volume, say).
+int ReadGameNumber(const QString& settingsFile, const QString& key, int fallback);
+bool StoreGameNumber(const QString& settingsFile, const QString& key, int value);

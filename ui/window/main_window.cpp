@@ -15,6 +15,7 @@
 #include "ui/window/flight_stage.h"
 #include "ui/access/game_speech.h"
 #include "ui/access/focus_return.h"
+#include "ui/sound/sound_cues.h"
 #include "settings/ini.h"
 #include "settings/program_files.h"
 #include "ui/window/game_option_setting.h"
@@ -191,6 +192,8 @@ TForm1::~TForm1()
 {
     // Qt hides the panel as it takes the window apart: that is no choice to keep.
     if (FHistory) FHistory->toggleViewAction()->disconnect(this);
+    // Nothing lands for the window once it goes.
+    if (FController) FController->OnCardLanded = nullptr;
     // The worker must be gone before the groups and the log it uses.
     if (FController) FController->Shutdown();
     // A computer sequence stuck past its stop still reads the match: the

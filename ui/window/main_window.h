@@ -16,6 +16,7 @@ class QLabel;
 class QMenu;
 class TAnnouncer;
 class TGameSpeech;
+class TSoundCues;
 class QKeyEvent;
 class TFPregledKarata;
 class TFlightStage;
@@ -138,6 +139,10 @@ public:
     bool SpeechOn() const;
     // True when the player chose "Govor" on or off; `on` gets the choice.
     bool SpeechChosen(bool* on) const;
+    // "Zvuk": the table's sounds; the tests give it a recorder.
+    TSoundCues& Sound() const { return *FSound; }
+    // "Zvuk" and its volume as the settings have them now.
+    void ApplySoundSetting();
     // "Vrati potez".
     void Vratipotez1Click();
     // Keeps the match in progress on the disk after every move.
@@ -194,6 +199,12 @@ private:
     // The keys that read the game (S, R, O, B, K, I, L); true when handled.
     bool ReadKey(const QKeyEvent& event);
     void AnnounceHandEnd(int gameMode);
+    // The sounds (main_window_sound.cpp): each event of the match, as shown.
+    void CreateSound();
+    void SoundStatus(int panel, const QString& text);
+    void SoundMoveShown(int seat, int playedId, const std::vector<int>& takenIds);
+    void SoundHistory(const TMoveHistory& history);
+    void SoundTurn(int seat);
     void FormActivate();
     // Reads the match saved when the window last closed and shows its table.
     void ShowSavedMatch();
@@ -234,6 +245,16 @@ private:
     QString FDeckText;
     // The seat marked on turn while no hand had cards, said after the deal.
     int FTurnAfterDeal = -1;
+    std::unique_ptr<TSoundCues> FSound;
+    // The deck's count last heard with a deal.
+    QString FSoundDeckText;
+    // The move last shown, heard once the history has grown by it.
+    struct TSoundMove {
+        int seat, playedId, taken;
+        bool cleared;
+    };
+    std::optional<TSoundMove> FSoundMove;
+    std::size_t FSoundHistorySize = 0;
     THintCard* FRevealCard = nullptr;
     int FRevealSeat = -1;
     TTableNotes* FNotes = nullptr;

@@ -41,6 +41,7 @@ void TForm1::CreateAccessibility()
         FStatus[i]->setAccessibleDescription(tr("Statusna linija"));
     NameSeatsForReaders(FController->State().CurrentPlayer);
     CreateSpeech();
+    CreateSound();
 }
 
 void TForm1::NameSeatsForReaders(int seatOnTurn)

@@ -2,6 +2,8 @@
 #include "ui/window/main_window.h"
 
 #include "ui/access/game_speech.h"
+#include "ui/sound/sound_cues.h"
+#include "ui/sound/sound_setting.h"
 
 #include "cards/zucard.h"
 #include "game/controller/match_controller.h"
@@ -151,9 +153,11 @@ void TForm1::Opcije1Click()
         s.CompPlayDelay, s.CompWaitForPlay, s.Clockwise, s.CompCardsTight, s.HumanCardsTight,
         FCanViewMine, FCanViewOthers, FController->LogEnabled());
     dialog.FillSpeech(SpeechOn());
+    dialog.FillSound(ReadSoundOn(FSettings->FileName), ReadSoundVolume(FSettings->FileName));
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyOptions();
     ApplySpeechSetting();
+    ApplySoundSetting();
     ApplyAnimation();
     if (dialog.AppearanceChanged) {
         ApplyCascadeStyles();
@@ -196,6 +200,8 @@ void TForm1::showEvent(QShowEvent* event)
         // The start prompt waits until the dealt table has been painted; the
         // speech server is reached before it, not during the first move.
         CallAfterFirstPaint(this, [this] {
+            // The sounds are read in once the table is on the screen.
+            if (FSound) FSound->Prepare();
             if (FSpeech) {
                 FSpeech->Prepare();
                 // The seat on turn was marked before a screen reader could

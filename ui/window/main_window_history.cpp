@@ -79,4 +79,5 @@ void TForm1::FitHistoryPanel(bool shown)
 void TForm1::ShowHistory(const TMoveHistory& history)
 {
     if (FHistory) FHistory->ShowHistory(history);
+    SoundHistory(history);
 }

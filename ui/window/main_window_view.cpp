@@ -9,6 +9,7 @@
 #include "ui/window/hint_card.h"
 #include "ui/access/game_speech.h"
 #include "ui/access/keyboard_play.h"
+#include "ui/sound/sound_cues.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/window/score_panel.h"
 #include "ui/window/seat_marks.h"
@@ -31,6 +32,7 @@ void TForm1::SetStatusText(int panel, const QString& text)
         FStatus.at(panel)->setText(text);
     FStatus.at(panel)->repaint();
     SpeakStatus(panel, text);
+    SoundStatus(panel, text);
 }
 
 void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
@@ -118,6 +120,7 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     dialog.SetHandFigures(display.figures);
     dialog.SetViewer(Overview());
     AnnounceHandEnd(display.gameMode);
+    if (FSound) FSound->HandEnd();
     // Nobody is on turn while the hand is summed up.
     FNotes->ShowHumanOnTurn(false);
     dialog.Execute();
@@ -133,6 +136,7 @@ void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenI
 {
     FMarks->ShowLastMove(seat, playedId, takenIds);
     AnnounceMove(seat, playedId, takenIds);
+    SoundMoveShown(seat, playedId, takenIds);
 }
 
 void TForm1::ClearLastMoves()
@@ -155,6 +159,7 @@ void TForm1::MarkSeatOnTurn(int seat)
     FMarks->MarkOnTurn(seat);
     NameSeatsForReaders(seat);
     SpeakTurn(seat);
+    SoundTurn(seat);
     if (seat == SeatS && FKeys) FKeys->Follow();
     FNotes->ShowHumanOnTurn(seat == SeatS);
 }
