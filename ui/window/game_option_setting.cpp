@@ -6,6 +6,19 @@ namespace {
 
 const QString kSection = QStringLiteral("GameOptions");
 
+// Writes one value and puts the file on the disk; false when it cannot be.
+template <class Write> bool Store(const QString& settingsFile, Write write)
+{
+    try {
+        TIniFile ini(settingsFile);
+        write(ini);
+        ini.UpdateFile();
+        return true;
+    } catch (const EIniFileException&) {
+        return false;
+    }
+}
+
 } // namespace
 
 bool ReadGameOption(const QString& settingsFile, const QString& key, bool fallback)
@@ -15,14 +28,7 @@ bool ReadGameOption(const QString& settingsFile, const QString& key, bool fallba
 
 bool StoreGameOption(const QString& settingsFile, const QString& key, bool on)
 {
-    try {
-        TIniFile ini(settingsFile);
-        ini.WriteBool(kSection, key, on);
-        ini.UpdateFile();
-        return true;
-    } catch (const EIniFileException&) {
-        return false;
-    }
+    return Store(settingsFile, [&](TIniFile& ini) { ini.WriteBool(kSection, key, on); });
 }
 
 int ReadGameNumber(const QString& settingsFile, const QString& key, int fallback)
@@ -32,12 +38,5 @@ int ReadGameNumber(const QString& settingsFile, const QString& key, int fallback
 
 bool StoreGameNumber(const QString& settingsFile, const QString& key, int value)
 {
-    try {
-        TIniFile ini(settingsFile);
-        ini.WriteInteger(kSection, key, value);
-        ini.UpdateFile();
-        return true;
-    } catch (const EIniFileException&) {
-        return false;
-    }
+    return Store(settingsFile, [&](TIniFile& ini) { ini.WriteInteger(kSection, key, value); });
 }
