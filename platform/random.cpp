@@ -1,5 +1,6 @@
 #include "platform/random.h"
 
+#include <atomic>
 #include <chrono>
 #include <optional>
 #include <random>
@@ -20,12 +21,18 @@ std::optional<std::uint64_t>& FixedSeed()
 }
 
 // Counts the seeds fixed, so each generator knows whether it has begun the
-// sequence of the seed fixed last. Tests fix seeds on the GUI thread before
-// a match draws.
-std::uint64_t& SeedEpoch()
+// sequence of the seed fixed last, and the generators seeded since: the k-th
+// begins at seed + k, so the matches of one run differ and the run repeats.
+std::atomic<std::uint64_t>& SeedEpoch()
 {
-    static std::uint64_t epoch = 0;
+    static std::atomic<std::uint64_t> epoch { 0 };
     return epoch;
+}
+
+std::atomic<std::uint64_t>& SeededInEpoch()
+{
+    static std::atomic<std::uint64_t> seeded { 0 };
+    return seeded;
 }
 
 std::uint64_t ClockSeed()
@@ -96,7 +103,7 @@ void TRandomGenerator::Reseed()
     // every Reseed would give every match and every deck the same draws.
     if (FSeedEpoch == SeedEpoch()) return;
     FSeedEpoch = SeedEpoch();
-    FEngine.seed(*FixedSeed());
+    FEngine.seed(*FixedSeed() + SeededInEpoch()++);
 }
 
 std::string TRandomGenerator::State() const
@@ -127,6 +134,7 @@ void FixRandomSeed(std::uint64_t seed)
 {
     FixedSeed() = seed;
     ++SeedEpoch();
+    SeededInEpoch() = 0;
     Generator().seed(seed);
 }
 

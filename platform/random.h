@@ -15,8 +15,9 @@ public:
     int Below(int n);
     int operator()(int n) { return Below(n); }
     // Re-seeds from the clock, unless a test has fixed the seed (FixRandomSeed):
-    // then the first Reseed after the seed was fixed seeds with it and later
-    // ones keep the sequence going.
+    // then the first Reseed after the seed was fixed seeds with it (the k-th
+    // generator so seeded with seed + k, so each match of a run differs) and
+    // later ones keep the sequence going.
     void Reseed();
     // The whole state as text, and back; SetState refuses (false, state
     // unchanged) text that is not such a state.
@@ -39,7 +40,7 @@ int Random(int n);
 void Randomize();
 
 // Test hook: seeds the card library's generator at once, and every
-// TRandomGenerator at its next Reseed, with `seed`; Randomize and Reseed then
+// TRandomGenerator at its next Reseed, with `seed` (see Reseed); Randomize and Reseed then
 // keep their sequences, so a whole run repeats while its matches and decks
 // still differ. With ReleaseRandomSeed they go back to the clock.
 void FixRandomSeed(std::uint64_t seed);

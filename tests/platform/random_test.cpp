@@ -93,8 +93,9 @@ TEST(Random, DrawsAreThoseOfTheStandardDistribution)
     EXPECT_EQ(ours, standard);
 }
 
-// Each generator begins the fixed seed's sequence at its first Reseed and
-// goes on with it, whatever other generators draw; its state resumes it.
+// Each generator begins a sequence of the fixed seed at its first Reseed (the
+// next generator a sequence of its own) and goes on with it, whatever the
+// card library draws; the same seed repeats the run; a state resumes it.
 TEST(Random, GeneratorsOfTheirOwnEachFollowTheFixedSeed)
 {
     const auto draws = [](TRandomGenerator& generator) {
@@ -103,18 +104,30 @@ TEST(Random, GeneratorsOfTheirOwnEachFollowTheFixedSeed)
             out.push_back(generator.Below(1000));
         return out;
     };
-    FixRandomSeed(9);
+    const auto run = [&](int libraryDraws) {
+        FixRandomSeed(9);
+        TRandomGenerator a;
+        TRandomGenerator b;
+        a.Reseed();
+        std::vector<std::vector<int>> out { draws(a) };
+        for (int i = 0; i < libraryDraws; ++i)
+            Random(52);
+        b.Reseed();
+        out.push_back(draws(b));
+        a.Reseed();
+        out.push_back(draws(a));
+        return out;
+    };
+    const std::vector<std::vector<int>> first = run(0);
+    EXPECT_NE(first[1], first[0]) << "two matches of a run differ";
+    EXPECT_NE(first[2], first[0]) << "a second Reseed keeps the sequence going";
+    EXPECT_EQ(run(5), first) << "the card library's draws are not the generators'";
+
     TRandomGenerator a;
-    TRandomGenerator b;
     a.Reseed();
-    const std::vector<int> first = draws(a);
-    Random(52);
-    b.Reseed();
-    EXPECT_EQ(draws(b), first) << "the card library's draw is not the generator's";
     const std::string state = a.State();
-    a.Reseed();
     const std::vector<int> next = draws(a);
-    EXPECT_NE(next, first) << "a second Reseed keeps the sequence going";
+    TRandomGenerator b;
     ASSERT_TRUE(b.SetState(state));
     EXPECT_EQ(draws(b), next);
     EXPECT_FALSE(b.SetState("7 8 9"));
