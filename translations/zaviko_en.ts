@@ -1129,6 +1129,117 @@ Choose Game | New for a new match.</translation>
     </message>
 </context>
 <context>
+    <name>TNetSession</name>
+    <message>
+        <source>Pogresan kod stola (ili sto vise ne postoji). Proveri poziv i pokusaj ponovo.</source>
+        <translation>Wrong table code (or the table is gone). Check the invitation and try again.</translation>
+    </message>
+    <message>
+        <source>Sto je pun: nema slobodnog mesta.</source>
+        <translation>The table is full: no seat is free.</translation>
+    </message>
+    <message>
+        <source>Niko se ne javlja na %1. Proveri adresu i port i da li je sto jos otvoren.</source>
+        <translation>Nobody answers at %1. Check the address and the port, and whether the table is still open.</translation>
+    </message>
+    <message>
+        <source>Server govori drugu verziju protokola (%1). Igrajte istom verzijom igre.</source>
+        <translation>The server speaks another protocol version (%1). Play with the same version of the game.</translation>
+    </message>
+    <message>
+        <source>Sertifikat servera nije prihvacen (%1). Veza ne bi bila bezbedna, pa igra ne nastavlja.</source>
+        <translation>The server&apos;s certificate was refused (%1). The connection would not be safe, so the game does not go on.</translation>
+    </message>
+    <message>
+        <source>Previse pogresnih kodova sa ove adrese. Sacekaj malo pa pokusaj ponovo.</source>
+        <translation>Too many wrong codes from this address. Wait a little and try again.</translation>
+    </message>
+    <message>
+        <source>Server ne moze da otvori jos jedan sto. Pokusaj kasnije.</source>
+        <translation>The server cannot open another table. Try later.</translation>
+    </message>
+    <message>
+        <source>Domacin je zatvorio sto. Partija je zavrsena.</source>
+        <translation>The host closed the table. The match is over.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta i nije mogla da se obnovi.</source>
+        <translation>The connection to the table was lost and could not be restored.</translation>
+    </message>
+    <message>
+        <source>Domacin je tvoje mesto dao drugom igracu.</source>
+        <translation>The host gave your seat to another player.</translation>
+    </message>
+    <message>
+        <source>Nisi na potezu.</source>
+        <translation>It is not your turn.</translation>
+    </message>
+    <message>
+        <source>Tom kartom ne mozes da nosis te karte.</source>
+        <translation>That card cannot take those cards.</translation>
+    </message>
+    <message>
+        <source>Na tom mestu nemas kartu.</source>
+        <translation>You have no card in that place.</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela.</source>
+        <translation>The match has not started yet.</translation>
+    </message>
+    <message>
+        <source>Partija je vec u toku.</source>
+        <translation>The match is already under way.</translation>
+    </message>
+    <message>
+        <source>To moze samo domacin stola.</source>
+        <translation>Only the table&apos;s host can do that.</translation>
+    </message>
+    <message>
+        <source>Previse poruka odjednom; uspori malo.</source>
+        <translation>Too many messages at once; slow down a little.</translation>
+    </message>
+    <message>
+        <source>Poruka je prazna, preduga ili ima nedozvoljene znake.</source>
+        <translation>The message is empty, too long or has characters that are not allowed.</translation>
+    </message>
+    <message>
+        <source>Server je odbio zahtev (%1).</source>
+        <translation>The server refused the request (%1).</translation>
+    </message>
+    <message>
+        <source>Veza je obnovljena.</source>
+        <translation>The connection is back.</translation>
+    </message>
+    <message>
+        <source>server %1, igra %2</source>
+        <translation>server %1, game %2</translation>
+    </message>
+    <message>
+        <source>igra %1</source>
+        <translation>game %1</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je seo za sto.</source>
+        <translation>%1 sat down at the table.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je izgubio vezu; racunar igra umesto njega.</source>
+        <translation>%1 lost the connection; the computer plays for them.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 se vratio za sto.</source>
+        <translation>%1 is back at the table.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je napustio sto.</source>
+        <translation>%1 left the table.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; igra pokusava da je obnovi.</source>
+        <translation>The connection to the table was lost; the game is trying to restore it.</translation>
+    </message>
+</context>
+<context>
     <name>TPubStrGrid</name>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>

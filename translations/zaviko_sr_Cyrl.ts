@@ -1129,6 +1129,117 @@ Izaberi Igra | Nova za novu partiju.</source>
     </message>
 </context>
 <context>
+    <name>TNetSession</name>
+    <message>
+        <source>Pogresan kod stola (ili sto vise ne postoji). Proveri poziv i pokusaj ponovo.</source>
+        <translation>Погрешан код стола (или сто више не постоји). Провери позив и покушај поново.</translation>
+    </message>
+    <message>
+        <source>Sto je pun: nema slobodnog mesta.</source>
+        <translation>Сто је пун: нема слободног места.</translation>
+    </message>
+    <message>
+        <source>Niko se ne javlja na %1. Proveri adresu i port i da li je sto jos otvoren.</source>
+        <translation>Нико се не јавља на %1. Провери адресу и порт и да ли је сто још отворен.</translation>
+    </message>
+    <message>
+        <source>Server govori drugu verziju protokola (%1). Igrajte istom verzijom igre.</source>
+        <translation>Сервер говори другу верзију протокола (%1). Играјте истом верзијом игре.</translation>
+    </message>
+    <message>
+        <source>Sertifikat servera nije prihvacen (%1). Veza ne bi bila bezbedna, pa igra ne nastavlja.</source>
+        <translation>Сертификат сервера није прихваћен (%1). Веза не би била безбедна, па игра не наставља.</translation>
+    </message>
+    <message>
+        <source>Previse pogresnih kodova sa ove adrese. Sacekaj malo pa pokusaj ponovo.</source>
+        <translation>Превише погрешних кодова са ове адресе. Сачекај мало па покушај поново.</translation>
+    </message>
+    <message>
+        <source>Server ne moze da otvori jos jedan sto. Pokusaj kasnije.</source>
+        <translation>Сервер не може да отвори још један сто. Покушај касније.</translation>
+    </message>
+    <message>
+        <source>Domacin je zatvorio sto. Partija je zavrsena.</source>
+        <translation>Домаћин је затворио сто. Партија је завршена.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta i nije mogla da se obnovi.</source>
+        <translation>Веза са столом је прекинута и није могла да се обнови.</translation>
+    </message>
+    <message>
+        <source>Domacin je tvoje mesto dao drugom igracu.</source>
+        <translation>Домаћин је твоје место дао другом играчу.</translation>
+    </message>
+    <message>
+        <source>Nisi na potezu.</source>
+        <translation>Ниси на потезу.</translation>
+    </message>
+    <message>
+        <source>Tom kartom ne mozes da nosis te karte.</source>
+        <translation>Том картом не можеш да носиш те карте.</translation>
+    </message>
+    <message>
+        <source>Na tom mestu nemas kartu.</source>
+        <translation>На том месту немаш карту.</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela.</source>
+        <translation>Партија још није почела.</translation>
+    </message>
+    <message>
+        <source>Partija je vec u toku.</source>
+        <translation>Партија је већ у току.</translation>
+    </message>
+    <message>
+        <source>To moze samo domacin stola.</source>
+        <translation>То може само домаћин стола.</translation>
+    </message>
+    <message>
+        <source>Previse poruka odjednom; uspori malo.</source>
+        <translation>Превише порука одједном; успори мало.</translation>
+    </message>
+    <message>
+        <source>Poruka je prazna, preduga ili ima nedozvoljene znake.</source>
+        <translation>Порука је празна, предуга или има недозвољене знаке.</translation>
+    </message>
+    <message>
+        <source>Server je odbio zahtev (%1).</source>
+        <translation>Сервер је одбио захтев (%1).</translation>
+    </message>
+    <message>
+        <source>Veza je obnovljena.</source>
+        <translation>Веза је обновљена.</translation>
+    </message>
+    <message>
+        <source>server %1, igra %2</source>
+        <translation>сервер %1, игра %2</translation>
+    </message>
+    <message>
+        <source>igra %1</source>
+        <translation>игра %1</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je seo za sto.</source>
+        <translation>Играч %1 је сео за сто.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je izgubio vezu; racunar igra umesto njega.</source>
+        <translation>Играч %1 је изгубио везу; рачунар игра уместо њега.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 se vratio za sto.</source>
+        <translation>Играч %1 се вратио за сто.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je napustio sto.</source>
+        <translation>Играч %1 је напустио сто.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; igra pokusava da je obnovi.</source>
+        <translation>Веза са столом је прекинута; игра покушава да је обнови.</translation>
+    </message>
+</context>
+<context>
     <name>TPubStrGrid</name>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>

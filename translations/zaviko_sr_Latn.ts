@@ -1129,6 +1129,117 @@ Izaberi Igra | Nova za novu partiju.</translation>
     </message>
 </context>
 <context>
+    <name>TNetSession</name>
+    <message>
+        <source>Pogresan kod stola (ili sto vise ne postoji). Proveri poziv i pokusaj ponovo.</source>
+        <translation>Pogrešan kod stola (ili sto više ne postoji). Proveri poziv i pokušaj ponovo.</translation>
+    </message>
+    <message>
+        <source>Sto je pun: nema slobodnog mesta.</source>
+        <translation>Sto je pun: nema slobodnog mesta.</translation>
+    </message>
+    <message>
+        <source>Niko se ne javlja na %1. Proveri adresu i port i da li je sto jos otvoren.</source>
+        <translation>Niko se ne javlja na %1. Proveri adresu i port i da li je sto još otvoren.</translation>
+    </message>
+    <message>
+        <source>Server govori drugu verziju protokola (%1). Igrajte istom verzijom igre.</source>
+        <translation>Server govori drugu verziju protokola (%1). Igrajte istom verzijom igre.</translation>
+    </message>
+    <message>
+        <source>Sertifikat servera nije prihvacen (%1). Veza ne bi bila bezbedna, pa igra ne nastavlja.</source>
+        <translation>Sertifikat servera nije prihvaćen (%1). Veza ne bi bila bezbedna, pa igra ne nastavlja.</translation>
+    </message>
+    <message>
+        <source>Previse pogresnih kodova sa ove adrese. Sacekaj malo pa pokusaj ponovo.</source>
+        <translation>Previše pogrešnih kodova sa ove adrese. Sačekaj malo pa pokušaj ponovo.</translation>
+    </message>
+    <message>
+        <source>Server ne moze da otvori jos jedan sto. Pokusaj kasnije.</source>
+        <translation>Server ne može da otvori još jedan sto. Pokušaj kasnije.</translation>
+    </message>
+    <message>
+        <source>Domacin je zatvorio sto. Partija je zavrsena.</source>
+        <translation>Domaćin je zatvorio sto. Partija je završena.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta i nije mogla da se obnovi.</source>
+        <translation>Veza sa stolom je prekinuta i nije mogla da se obnovi.</translation>
+    </message>
+    <message>
+        <source>Domacin je tvoje mesto dao drugom igracu.</source>
+        <translation>Domaćin je tvoje mesto dao drugom igraču.</translation>
+    </message>
+    <message>
+        <source>Nisi na potezu.</source>
+        <translation>Nisi na potezu.</translation>
+    </message>
+    <message>
+        <source>Tom kartom ne mozes da nosis te karte.</source>
+        <translation>Tom kartom ne možeš da nosiš te karte.</translation>
+    </message>
+    <message>
+        <source>Na tom mestu nemas kartu.</source>
+        <translation>Na tom mestu nemaš kartu.</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela.</source>
+        <translation>Partija još nije počela.</translation>
+    </message>
+    <message>
+        <source>Partija je vec u toku.</source>
+        <translation>Partija je već u toku.</translation>
+    </message>
+    <message>
+        <source>To moze samo domacin stola.</source>
+        <translation>To može samo domaćin stola.</translation>
+    </message>
+    <message>
+        <source>Previse poruka odjednom; uspori malo.</source>
+        <translation>Previše poruka odjednom; uspori malo.</translation>
+    </message>
+    <message>
+        <source>Poruka je prazna, preduga ili ima nedozvoljene znake.</source>
+        <translation>Poruka je prazna, preduga ili ima nedozvoljene znake.</translation>
+    </message>
+    <message>
+        <source>Server je odbio zahtev (%1).</source>
+        <translation>Server je odbio zahtev (%1).</translation>
+    </message>
+    <message>
+        <source>Veza je obnovljena.</source>
+        <translation>Veza je obnovljena.</translation>
+    </message>
+    <message>
+        <source>server %1, igra %2</source>
+        <translation>server %1, igra %2</translation>
+    </message>
+    <message>
+        <source>igra %1</source>
+        <translation>igra %1</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je seo za sto.</source>
+        <translation>Igrač %1 je seo za sto.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je izgubio vezu; racunar igra umesto njega.</source>
+        <translation>Igrač %1 je izgubio vezu; računar igra umesto njega.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 se vratio za sto.</source>
+        <translation>Igrač %1 se vratio za sto.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je napustio sto.</source>
+        <translation>Igrač %1 je napustio sto.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; igra pokusava da je obnovi.</source>
+        <translation>Veza sa stolom je prekinuta; igra pokušava da je obnovi.</translation>
+    </message>
+</context>
+<context>
     <name>TPubStrGrid</name>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>
