@@ -205,6 +205,7 @@ void TNetSession::SeatsMessage(const QJsonObject& m)
     }
     FSeatsKnown = true;
     FStarted = m.value("started").toBool();
+    FHints = m.value("hints").toBool(true);
     if (FStarted && FPhase == SessionPhase::Waiting) FPhase = SessionPhase::Playing;
     if (seatsChanged) seatsChanged();
 }

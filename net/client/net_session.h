@@ -65,6 +65,8 @@ public:
     const QString& Link() const { return FLink; }
     const std::array<TNetSeat, kSeatCount>& Seats() const { return FSeats; }
     bool Started() const { return FStarted; }
+    // The host's choice: whether this table offers "Savet".
+    bool HintsAllowed() const { return FHints; }
     const std::vector<TChatLine>& ChatLines() const { return FChat; }
     const std::optional<TSeatView>& View() const { return FView; }
     // Whole seconds until the next try to come back; tries made so far.
@@ -117,6 +119,7 @@ private:
     bool FGreeted = false;
     bool FHost = false;
     bool FStarted = false;
+    bool FHints = true;
     int FSeat = kNoSeat;
     QString FName, FLink, FKey, FTable, FCode;
     std::optional<TSeatView> FView;

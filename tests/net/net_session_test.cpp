@@ -67,10 +67,11 @@ TInvitation InvitationOf(const TWatched& host)
 
 // A host at a table opened in a server inside the test, and a guest by its link.
 struct TTableOfTwo {
-    explicit TTableOfTwo(int mode = kTwoPlayers)
+    explicit TTableOfTwo(int mode = kTwoPlayers, bool hints = true)
     {
         server->Start(0);
-        host.s.Open(server->OwnUrl(), QStringLiteral("Domacin"), { mode, 0, true, csPametno, 0 });
+        host.s.Open(
+            server->OwnUrl(), QStringLiteral("Domacin"), { mode, 0, true, csPametno, 0, hints });
         RunUntil([&] { return !host.s.Link().isEmpty() || host.failure; });
         guest.s.Join(InvitationOf(host), QStringLiteral("Gost"));
         RunUntil([&] { return guest.Seated() || guest.failure; });
@@ -89,6 +90,7 @@ TEST(NetSession, AHostAndAGuestByTheLinkSeeTheSeatsChatAndPlayAWholeMatch)
     ASSERT_TRUE(RunUntil([&] { return t.host.s.Seats()[SeatN].Connected(); }));
     EXPECT_EQ(t.host.s.Seats()[SeatN].name, "Gost");
     EXPECT_EQ(t.guest.s.Seats()[SeatS].name, "Domacin");
+    EXPECT_TRUE(t.guest.s.HintsAllowed());
     EXPECT_EQ(t.host.Notes(), QStringList { "Igrac Gost je seo za sto." });
 
     t.guest.s.Chat(QStringLiteral("Zdravo!"));
@@ -196,8 +198,10 @@ TEST(NetSession, EveryWayJoiningFailsEndsTheSessionWithItsOwnMessage)
 
 TEST(NetSession, ADroppedGuestComesBackByItsKeyAndMayGiveUpTheNextTime)
 {
-    TTableOfTwo t(kEachForHimself);
+    // A table where the host turned the hint off: every seat is told.
+    TTableOfTwo t(kEachForHimself, false);
     ASSERT_TRUE(t.guest.Seated());
+    EXPECT_FALSE(t.guest.s.HintsAllowed());
     t.host.s.SetSeat(SeatN, SeatUse::Computer, csPametno);
     t.host.s.SetSeat(SeatE, SeatUse::Computer, csPametno);
     t.host.Play();
