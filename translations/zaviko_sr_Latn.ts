@@ -403,6 +403,21 @@
     </message>
 </context>
 <context>
+    <name>TChatPanel</name>
+    <message>
+        <source>Razgovor za stolom</source>
+        <translation>Razgovor za stolom</translation>
+    </message>
+    <message>
+        <source>Poruka za sto</source>
+        <translation>Poruka za sto</translation>
+    </message>
+    <message>
+        <source>Posalji</source>
+        <translation>Pošalji</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>
@@ -526,6 +541,140 @@
     <message>
         <source>Bonus</source>
         <translation>Bonus</translation>
+    </message>
+</context>
+<context>
+    <name>TFJoinTable</name>
+    <message>
+        <source>Pridruzi se stolu</source>
+        <translation>Pridruži se stolu</translation>
+    </message>
+    <message>
+        <source>&amp;Poziv:</source>
+        <translation>&amp;Poziv:</translation>
+    </message>
+    <message>
+        <source>ili upisi posebno</source>
+        <translation>ili upiši posebno</translation>
+    </message>
+    <message>
+        <source>&amp;Adresa:</source>
+        <translation>&amp;Adresa:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>STO/KOD, kraj poziva</source>
+        <translation>STO/KOD, kraj poziva</translation>
+    </message>
+    <message>
+        <source>&amp;Kod stola:</source>
+        <translation>&amp;Kod stola:</translation>
+    </message>
+    <message>
+        <source>&amp;Tvoje ime:</source>
+        <translation>&amp;Tvoje ime:</translation>
+    </message>
+    <message>
+        <source>Pridruzi se</source>
+        <translation>Pridruži se</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Poziv nije ispravan. Treba da izgleda ovako: zaviko://ADRESA:PORT/STO/KOD</source>
+        <translation>Poziv nije ispravan. Treba da izgleda ovako: zaviko://ADRESA:PORT/STO/KOD</translation>
+    </message>
+    <message>
+        <source>Kod stola treba da bude oblika STO/KOD, kao na kraju poziva.</source>
+        <translation>Kod stola treba da bude oblika STO/KOD, kao na kraju poziva.</translation>
+    </message>
+    <message>
+        <source>Upisi svoje ime: ostali ga vide za stolom.</source>
+        <translation>Upiši svoje ime: ostali ga vide za stolom.</translation>
+    </message>
+</context>
+<context>
+    <name>TFOpenTable</name>
+    <message>
+        <source>Otvori sto</source>
+        <translation>Otvori sto</translation>
+    </message>
+    <message>
+        <source>&amp;Tvoje ime:</source>
+        <translation>&amp;Tvoje ime:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Adrese ovog racunara:</source>
+        <translation>Adrese ovog računara:</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Igra</translation>
+    </message>
+    <message>
+        <source>Broj igraca</source>
+        <translation>Broj igrača</translation>
+    </message>
+    <message>
+        <source>4 igraca, svako za sebe</source>
+        <translation>4 igrača, svako za sebe</translation>
+    </message>
+    <message>
+        <source>4 igraca u parove</source>
+        <translation>4 igrača u parove</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 igrača</translation>
+    </message>
+    <message>
+        <source>Broj spilova</source>
+        <translation>Broj špilova</translation>
+    </message>
+    <message>
+        <source>Igra u smeru kazaljke na satu</source>
+        <translation>Igra u smeru kazaljke na satu</translation>
+    </message>
+    <message>
+        <source>Dozvoli &quot;Savet&quot; za ovim stolom</source>
+        <translation>Dozvoli „Savet“ za ovim stolom</translation>
+    </message>
+    <message>
+        <source>Ko sedi za stolom</source>
+        <translation>Ko sedi za stolom</translation>
+    </message>
+    <message>
+        <source>Levo:</source>
+        <translation>Levo:</translation>
+    </message>
+    <message>
+        <source>Preko puta:</source>
+        <translation>Preko puta:</translation>
+    </message>
+    <message>
+        <source>Desno:</source>
+        <translation>Desno:</translation>
+    </message>
+    <message>
+        <source>covek (po pozivu)</source>
+        <translation>čovek (po pozivu)</translation>
+    </message>
+    <message>
+        <source>racunar: %1</source>
+        <translation>računar: %1</translation>
     </message>
 </context>
 <context>
@@ -687,6 +836,81 @@
     <message>
         <source>Posto si neko ime izostavio, ostaju stara imena :)</source>
         <translation>Pošto si neko ime izostavio, ostaju stara imena :)</translation>
+    </message>
+</context>
+<context>
+    <name>TFWaitingRoom</name>
+    <message>
+        <source>Sto za igru preko mreze</source>
+        <translation>Sto za igru preko mreže</translation>
+    </message>
+    <message>
+        <source>Povezivanje sa stolom...</source>
+        <translation>Povezivanje sa stolom...</translation>
+    </message>
+    <message>
+        <source>Mesto</source>
+        <translation>Mesto</translation>
+    </message>
+    <message>
+        <source>Ime</source>
+        <translation>Ime</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Igra</translation>
+    </message>
+    <message>
+        <source>Veza</source>
+        <translation>Veza</translation>
+    </message>
+    <message>
+        <source>Pocni partiju</source>
+        <translation>Počni partiju</translation>
+    </message>
+    <message>
+        <source>Napusti sto</source>
+        <translation>Napusti sto</translation>
+    </message>
+    <message>
+        <source>Kopiraj</source>
+        <translation>Kopiraj</translation>
+    </message>
+    <message>
+        <source>Poziv je kopiran. Posalji ga onima s kojima igras.</source>
+        <translation>Poziv je kopiran. Pošalji ga onima s kojima igraš.</translation>
+    </message>
+    <message>
+        <source>Poziv:</source>
+        <translation>Poziv:</translation>
+    </message>
+    <message>
+        <source>Adrese ovog racunara:</source>
+        <translation>Adrese ovog računara:</translation>
+    </message>
+    <message>
+        <source>Cekaju se igraci.</source>
+        <translation>Čekaju se igrači.</translation>
+    </message>
+    <message>
+        <source>Svi su za stolom. Mozes da pocnes partiju.</source>
+        <translation>Svi su za stolom. Možeš da počneš partiju.</translation>
+    </message>
+    <message>
+        <source>Svi su za stolom. Domacin pocinje partiju.</source>
+        <translation>Svi su za stolom. Domaćin počinje partiju.</translation>
+    </message>
+    <message>
+        <source>%1 (ti)</source>
+        <translation>%1 (ti)</translation>
+    </message>
+    <message>
+        <source>ne igra</source>
+        <translation>ne igra</translation>
+    </message>
+    <message>
+        <source>Daj racunaru</source>
+        <translation>Daj računaru</translation>
     </message>
 </context>
 <context>
@@ -858,6 +1082,18 @@ Fajl: %1</translation>
     <message>
         <source>Partija nije mogla da se sacuva u %1 (%2).</source>
         <translation>Partija nije mogla da se sačuva u %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Igra preko &amp;mreze</source>
+        <translation>Igra preko &amp;mreže</translation>
+    </message>
+    <message>
+        <source>&amp;Otvori sto...</source>
+        <translation>&amp;Otvori sto...</translation>
+    </message>
+    <message>
+        <source>&amp;Pridruzi se...</source>
+        <translation>&amp;Pridruži se...</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1473,72 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source>Veza sa stolom je prekinuta; igra pokusava da je obnovi.</source>
         <translation>Veza sa stolom je prekinuta; igra pokušava da je obnovi.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetTable</name>
+    <message>
+        <source>Sto ne moze da se otvori na portu %1 (%2). Izaberi drugi port.</source>
+        <translation>Sto ne može da se otvori na portu %1 (%2). Izaberi drugi port.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetWords</name>
+    <message>
+        <source>Jug</source>
+        <translation>Jug</translation>
+    </message>
+    <message>
+        <source>Zapad</source>
+        <translation>Zapad</translation>
+    </message>
+    <message>
+        <source>Sever</source>
+        <translation>Sever</translation>
+    </message>
+    <message>
+        <source>Istok</source>
+        <translation>Istok</translation>
+    </message>
+    <message>
+        <source>Pametno</source>
+        <translation>Pametno</translation>
+    </message>
+    <message>
+        <source>Prosecno</source>
+        <translation>Prosečno</translation>
+    </message>
+    <message>
+        <source>Glupo</source>
+        <translation>Glupo</translation>
+    </message>
+    <message>
+        <source>Majstor</source>
+        <translation>Majstor</translation>
+    </message>
+    <message>
+        <source>covek</source>
+        <translation>čovek</translation>
+    </message>
+    <message>
+        <source>racunar (%1)</source>
+        <translation>računar (%1)</translation>
+    </message>
+    <message>
+        <source>povezan</source>
+        <translation>povezan</translation>
+    </message>
+    <message>
+        <source>bez veze (igra racunar)</source>
+        <translation>bez veze (igra računar)</translation>
+    </message>
+    <message>
+        <source>ceka igraca</source>
+        <translation>čeka igrača</translation>
+    </message>
+    <message>
+        <source>racunar</source>
+        <translation>računar</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "net/client/net_session.h"
 
+#include "game/rules/match_rules.h"
 #include "net/protocol/protocol_limits.h"
 
 #include <QCoreApplication>
@@ -206,8 +207,21 @@ void TNetSession::SeatsMessage(const QJsonObject& m)
     FSeatsKnown = true;
     FStarted = m.value("started").toBool();
     FHints = m.value("hints").toBool(true);
+    FMode = m.value("mode").toInt(kEachForHimself);
     if (FStarted && FPhase == SessionPhase::Waiting) FPhase = SessionPhase::Playing;
     if (seatsChanged) seatsChanged();
+}
+
+bool TNetSession::SeatPlays(int seat) const
+{
+    return ::SeatPlays(FMode, seat);
+}
+
+bool TNetSession::SeatsFilled() const
+{
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        if (SeatPlays(seat) && FSeats[seat].kind == SeatKind::Free) return false;
+    return true;
 }
 
 void TNetSession::NoteSeatChange(const TNetSeat& before, const TNetSeat& now)

@@ -67,6 +67,11 @@ public:
     bool Started() const { return FStarted; }
     // The host's choice: whether this table offers "Savet".
     bool HintsAllowed() const { return FHints; }
+    // The table's mode, and whether a seat plays in it.
+    int Mode() const { return FMode; }
+    bool SeatPlays(int seat) const;
+    // Every seat that plays is held by a person or a computer.
+    bool SeatsFilled() const;
     const std::vector<TChatLine>& ChatLines() const { return FChat; }
     const std::optional<TSeatView>& View() const { return FView; }
     // Whole seconds until the next try to come back; tries made so far.
@@ -120,6 +125,7 @@ private:
     bool FHost = false;
     bool FStarted = false;
     bool FHints = true;
+    int FMode = kEachForHimself;
     int FSeat = kNoSeat;
     QString FName, FLink, FKey, FTable, FCode;
     std::optional<TSeatView> FView;

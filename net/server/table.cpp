@@ -214,7 +214,7 @@ void TTable::SendSeats()
     for (const TTableSeat& s : FSeats)
         seats.push_back({ s.kind, s.name, s.strength });
     const QByteArray message
-        = SeatsMessage(seats, SeatS, FMatch && !FMatch->Over(), FOptions.hints);
+        = SeatsMessage(seats, SeatS, FMatch && !FMatch->Over(), FOptions.hints, FOptions.mode);
     for (TTableSeat& s : FSeats)
         if (s.connection) s.connection->Send(message);
 }

@@ -2,6 +2,8 @@
 // menus and the status bar; the start-up runs the controller's.
 #include "ui/window/main_window.h"
 
+#include "ui/network/net_table.h"
+
 #include "cards/ids/card_ids.h"
 #include "cards/ids/id_shuffle.h"
 #include "cards/zucard.h"
@@ -118,6 +120,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
         (event.undoUsed ? FUndoStatistics : FStatistics)->Record(event);
     };
     StartupSteps::Note("dialogs_and_controller");
+    CreateNetTable();
     ConnectCards();
     ApplyAnimation();
     CreateAccessibility();

@@ -22,6 +22,7 @@ class TFlightStage;
 class TKeyboardPlay;
 class TIni;
 class TMatchController;
+class TNetTable;
 class TMatchSaver;
 class TMoveHistoryPanel;
 class TScorePanel;
@@ -94,6 +95,11 @@ public:
     void About1Click();
     void Pomoc1Click();
     void ShowTakenCards(int seat);
+    // "Igra preko mreze": open a table, join one (a link fills the dialog).
+    void Otvoristo1Click();
+    void Pridruzise1Click();
+    void JoinByLink(const QString& link);
+    TNetTable& NetTable() const { return *FNet; }
     void ApplyViewPermissions();
     void ApplyCascadeStyles();
 
@@ -176,6 +182,7 @@ private:
     // A press on the table, in table coordinates.
     void TablePress(QPoint at, Qt::MouseButton button);
     void ConnectCards();
+    void CreateNetTable();
     // The keys that play, the names a screen reader reads and its announcer.
     void CreateAccessibility();
     // Each seat's name as read: whose cards, and whether it is on turn.
@@ -256,6 +263,8 @@ private:
     // Before the controller too: the controller hands it each move.
     std::unique_ptr<TMatchSaver> FSaver;
     std::unique_ptr<TMatchController> FController;
+    // The network table, when the player sits at one.
+    std::unique_ptr<TNetTable> FNet;
     bool FCanViewMine = true;
     bool FCanViewOthers = true;
     bool FClosing = false;
