@@ -6,6 +6,7 @@
 #include "game/computer/seat_choice.h"
 #include "game/rules/computer_move.h"
 #include "net/client/net_session.h"
+#include "net/client/seat_turn.h"
 #include "net/host/local_server.h"
 
 #include <QFile>
@@ -244,6 +245,48 @@ TEST(NetSession, TheHostClosingEndsTheTableAndEveryGuestIsToldWhy)
     EXPECT_EQ(t.guest.message, "Domacin je zatvorio sto. Partija je zavrsena.");
     // Told, not left counting down to a table that is gone.
     EXPECT_TRUE(t.guest.countdown.empty());
+}
+
+// Each mode with the guest where it sits: every move the server reports
+// reads back as the rules' own move, and the table turned to the guest's
+// seat keeps every score row equal to its seat's or pair's score.
+TEST(NetSession, EveryReportedMoveReadsBackAsTheRulesMoveOnATableTurnedToTheSeat)
+{
+    for (int mode : { kEachForHimself, kPairs, kTwoPlayers }) {
+        TTableOfTwo t(mode);
+        ASSERT_TRUE(t.guest.Seated());
+        const int you = t.guest.s.Seat();
+        for (int seat : { SeatN, SeatE })
+            if (seat != you && t.host.s.SeatPlays(seat))
+                t.host.s.SetSeat(seat, SeatUse::Computer, csPametno);
+        t.host.Play();
+        int moves = 0, read = 0, checked = 0;
+        std::optional<TMatchState> before;
+        t.guest.Play();
+        const auto guestPlays = t.guest.s.stateChanged;
+        t.guest.s.stateChanged = [&](const TSeatView& v) {
+            if (v.event.kind == EventKind::Move) {
+                ++moves;
+                if (before && MoveOfEvent(*before, v)) ++read;
+            }
+            const TMatchState turned = TurnedState(v.state, you);
+            EXPECT_EQ(turned.hands[SeatS], v.state.hands[you]);
+            for (int shown = SeatS; shown <= SeatE; ++shown)
+                if (SeatPlays(mode, shown)) {
+                    EXPECT_EQ(turned.cells[ScoreRow(mode, shown) - 1].Total(),
+                        turned.Score[ScoringSeat(mode, shown)])
+                        << "mode " << mode << " seat " << shown;
+                    ++checked;
+                }
+            before = v.state;
+            guestPlays(v);
+        };
+        t.host.s.Start();
+        ASSERT_TRUE(RunUntil([&] { return t.guest.s.View() && t.guest.s.View()->state.GameOver; }));
+        EXPECT_GT(moves, 40) << "mode " << mode;
+        EXPECT_EQ(read, moves) << "mode " << mode;
+        EXPECT_GT(checked, 0);
+    }
 }
 
 } // namespace
