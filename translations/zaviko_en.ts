@@ -418,6 +418,25 @@
     </message>
 </context>
 <context>
+    <name>TDropNotice</name>
+    <message>
+        <source>Odustani</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; racunar igra umesto tebe.</source>
+        <translation>The connection to the table is lost; the computer plays for you.</translation>
+    </message>
+    <message>
+        <source>Novi pokusaj za %1 s.</source>
+        <translation>Trying again in %1 s.</translation>
+    </message>
+    <message>
+        <source>Povezivanje...</source>
+        <translation>Connecting...</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>
@@ -1094,6 +1113,26 @@ File: %1</translation>
     <message>
         <source>&amp;Pridruzi se...</source>
         <translation>&amp;Join...</translation>
+    </message>
+    <message>
+        <source>Napustio si sto.</source>
+        <translation>You left the table.</translation>
+    </message>
+    <message>
+        <source>Razgovor</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>&amp;Razgovor</source>
+        <translation>&amp;Chat</translation>
+    </message>
+    <message>
+        <source>Ti si domacin ovog stola: ako ga napustis, sto se zatvara i za ostale igrace. Da li zelis da napustis sto?</source>
+        <translation>You are this table&apos;s host: if you leave it, the table closes for the other players too. Do you want to leave the table?</translation>
+    </message>
+    <message>
+        <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
+        <translation>You are playing at a network table. Do you want to leave the table?</translation>
     </message>
 </context>
 <context>

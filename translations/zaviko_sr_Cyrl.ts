@@ -418,6 +418,25 @@
     </message>
 </context>
 <context>
+    <name>TDropNotice</name>
+    <message>
+        <source>Odustani</source>
+        <translation>Одустани</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; racunar igra umesto tebe.</source>
+        <translation>Веза са столом је прекинута; рачунар игра уместо тебе.</translation>
+    </message>
+    <message>
+        <source>Novi pokusaj za %1 s.</source>
+        <translation>Нови покушај за %1 с.</translation>
+    </message>
+    <message>
+        <source>Povezivanje...</source>
+        <translation>Повезивање...</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>
@@ -1094,6 +1113,26 @@ Fajl: %1</source>
     <message>
         <source>&amp;Pridruzi se...</source>
         <translation>&amp;Придружи се...</translation>
+    </message>
+    <message>
+        <source>Napustio si sto.</source>
+        <translation>Напустио си сто.</translation>
+    </message>
+    <message>
+        <source>Razgovor</source>
+        <translation>Разговор</translation>
+    </message>
+    <message>
+        <source>&amp;Razgovor</source>
+        <translation>&amp;Разговор</translation>
+    </message>
+    <message>
+        <source>Ti si domacin ovog stola: ako ga napustis, sto se zatvara i za ostale igrace. Da li zelis da napustis sto?</source>
+        <translation>Ти си домаћин овог стола: ако га напустиш, сто се затвара и за остале играче. Да ли желиш да напустиш сто?</translation>
+    </message>
+    <message>
+        <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
+        <translation>Играш за столом преко мреже. Да ли желиш да напустиш сто?</translation>
     </message>
 </context>
 <context>

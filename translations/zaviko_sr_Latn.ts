@@ -418,6 +418,25 @@
     </message>
 </context>
 <context>
+    <name>TDropNotice</name>
+    <message>
+        <source>Odustani</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; racunar igra umesto tebe.</source>
+        <translation>Veza sa stolom je prekinuta; računar igra umesto tebe.</translation>
+    </message>
+    <message>
+        <source>Novi pokusaj za %1 s.</source>
+        <translation>Novi pokušaj za %1 s.</translation>
+    </message>
+    <message>
+        <source>Povezivanje...</source>
+        <translation>Povezivanje...</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>
@@ -1094,6 +1113,26 @@ Fajl: %1</translation>
     <message>
         <source>&amp;Pridruzi se...</source>
         <translation>&amp;Pridruži se...</translation>
+    </message>
+    <message>
+        <source>Napustio si sto.</source>
+        <translation>Napustio si sto.</translation>
+    </message>
+    <message>
+        <source>Razgovor</source>
+        <translation>Razgovor</translation>
+    </message>
+    <message>
+        <source>&amp;Razgovor</source>
+        <translation>&amp;Razgovor</translation>
+    </message>
+    <message>
+        <source>Ti si domacin ovog stola: ako ga napustis, sto se zatvara i za ostale igrace. Da li zelis da napustis sto?</source>
+        <translation>Ti si domaćin ovog stola: ako ga napustiš, sto se zatvara i za ostale igrače. Da li želiš da napustiš sto?</translation>
+    </message>
+    <message>
+        <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
+        <translation>Igraš za stolom preko mreže. Da li želiš da napustiš sto?</translation>
     </message>
 </context>
 <context>

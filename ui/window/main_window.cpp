@@ -2,6 +2,7 @@
 // menus and the status bar; the start-up runs the controller's.
 #include "ui/window/main_window.h"
 
+#include "game/controller/remote_feed.h"
 #include "ui/network/net_table.h"
 
 #include "cards/ids/card_ids.h"
@@ -114,10 +115,15 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
         TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,
         LogFile, *this);
     FStatistics = std::make_unique<TStatisticsStore>(FSettings->FileName);
+    FNetStatistics = std::make_unique<TStatisticsStore>(
+        FSettings->FileName, TStatisticsStore::kNetworkExtension);
     FUndoStatistics
         = std::make_unique<TStatisticsStore>(FSettings->FileName, TStatisticsStore::kUndoExtension);
     FController->OnMatchEvent = [this](const TMatchEvent& event) {
-        (event.undoUsed ? FUndoStatistics : FStatistics)->Record(event);
+        (FController->RemoteMatch() ? FNetStatistics
+                : event.undoUsed        ? FUndoStatistics
+                                        : FStatistics)
+            ->Record(event);
     };
     StartupSteps::Note("dialogs_and_controller");
     CreateNetTable();

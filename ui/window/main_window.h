@@ -23,6 +23,10 @@ class TKeyboardPlay;
 class TIni;
 class TMatchController;
 class TNetTable;
+class TChatPanel;
+class TDropNotice;
+class TRemoteFeed;
+class QDockWidget;
 class TMatchSaver;
 class TMoveHistoryPanel;
 class TScorePanel;
@@ -99,6 +103,12 @@ public:
     void Otvoristo1Click();
     void Pridruzise1Click();
     void JoinByLink(const QString& link);
+    // Asks before leaving a network table (the host's leaving ends it for
+    // all) and leaves it; true when no table is left to leave.
+    bool LeaveNetworkTable();
+    TDropNotice* DropNotice() const { return FDropNotice; }
+    TChatPanel* ChatPanel() const { return FChat; }
+    TStatisticsStore& NetworkStatistics() const { return *FNetStatistics; }
     TNetTable& NetTable() const { return *FNet; }
     void ApplyViewPermissions();
     void ApplyCascadeStyles();
@@ -183,6 +193,8 @@ private:
     void TablePress(QPoint at, Qt::MouseButton button);
     void ConnectCards();
     void CreateNetTable();
+    void BeginNetworkMatch();
+    void ShowChatPanel();
     // The keys that play, the names a screen reader reads and its announcer.
     void CreateAccessibility();
     // Each seat's name as read: whose cards, and whether it is on turn.
@@ -265,6 +277,12 @@ private:
     std::unique_ptr<TMatchController> FController;
     // The network table, when the player sits at one.
     std::unique_ptr<TNetTable> FNet;
+    std::unique_ptr<TRemoteFeed> FFeed;
+    TDropNotice* FDropNotice = nullptr;
+    QDockWidget* FChatDock = nullptr;
+    TChatPanel* FChat = nullptr;
+    // Matches at network tables, counted apart from those against the computers.
+    std::unique_ptr<TStatisticsStore> FNetStatistics;
     bool FCanViewMine = true;
     bool FCanViewOthers = true;
     bool FClosing = false;
