@@ -61,9 +61,11 @@ bool SaveRooms(const QDir& folder)
 
 } // namespace
 
+bool SaveNetworkWindows(const QDir& folder);
+
 int RunNetworkSheet(int argc, char** argv)
 {
-    TSheetProgram program(argc, argv, snSettingsFolder);
+    TSheetProgram program(argc, argv, snSettingsFolder | snCardPictures);
     if (!program.Ready() || !InstallSheetLanguage()) return 1;
     const QDir folder = program.Dir();
     bool ok = true;
@@ -83,6 +85,7 @@ int RunNetworkSheet(int argc, char** argv)
     ok &= SaveSheet(join, folder, "join-table-bad");
 
     ok &= SaveRooms(folder);
+    ok &= SaveNetworkWindows(folder);
 
     QMessageBox failure(QMessageBox::Critical, QStringLiteral("Zaviko"),
         JoinFailureText(JoinFailure::NoAnswer, QStringLiteral("192.168.1.20:7461")));

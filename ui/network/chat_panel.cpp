@@ -14,6 +14,8 @@ TChatPanel::TChatPanel(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ChatPanel"));
+    // Room for a line to write beside the table.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     FLines = new QListWidget(this);

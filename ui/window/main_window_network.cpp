@@ -9,6 +9,7 @@
 #include "ui/network/chat_panel.h"
 #include "ui/network/drop_notice.h"
 #include "ui/network/net_table.h"
+#include "ui/network/net_words.h"
 #include "ui/window/main_window.h"
 #include "ui/window/table_view.h"
 
@@ -52,8 +53,11 @@ void TForm1::BeginNetworkMatch()
     TNetSession& s = *FNet->Session();
     FFeed = std::make_unique<TRemoteFeed>();
     std::array<QString, kSeatCount> names;
-    for (int shown = SeatS; shown <= SeatE; ++shown)
-        names[shown] = s.Seats()[(shown + s.Seat()) % kSeatCount].name;
+    for (int shown = SeatS; shown <= SeatE; ++shown) {
+        const TNetSeat& seat = s.Seats()[(shown + s.Seat()) % kSeatCount];
+        // A computer's seat has no player's name: it says what plays it.
+        names[shown] = seat.name.isEmpty() ? SeatPlayerText(seat) : seat.name;
+    }
     FController->BeginRemoteMatch(
         [this](const TMove& move) {
             if (TNetSession* session = FNet->Session())
