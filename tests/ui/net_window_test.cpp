@@ -6,6 +6,8 @@
 #include "main_window_fixture.h"
 
 #include "net/client/net_session.h"
+#include "ui/access/game_speech.h"
+#include "ui/access/speaker.h"
 #include "ui/network/chat_panel.h"
 #include "ui/network/drop_notice.h"
 #include "ui/network/join_table_dialog.h"
@@ -34,6 +36,20 @@ bool RunUntil(const std::function<bool()>& done)
     }
     return true;
 }
+
+// Records what a window would say.
+class TSaidLines : public TSpeaker {
+public:
+    explicit TSaidLines(QStringList& said)
+        : FSaid(said)
+    {
+    }
+    void Say(const QString& text, TWhen) override { FSaid << text; }
+    void Stop() override { }
+
+private:
+    QStringList& FSaid;
+};
 
 class NetWindowTest : public MainWindowTest {
 protected:
@@ -122,6 +138,31 @@ TEST_F(NetWindowTest, TwoWindowsPlayOneTableTheGuestComesBackAndTheHostsCloseEnd
     EXPECT_EQ(guest->Controller().State().hands[SeatS], mine.View()->state.hands[SeatN]);
     EXPECT_FALSE(guest->Controller().UndoAvailable());
     ASSERT_NE(guest->ChatPanel(), nullptr);
+
+    // The player on turn lays a card down; the other window shows the move
+    // when the server reports it and says it as it says a local move.
+    QStringList said;
+    guest->Speech().SetSpeaker(std::make_unique<TSaidLines>(said));
+    guest->Speech().SetOn(true);
+    const bool hostMoves = mine.View()->state.CurrentPlayer == SeatS;
+    TForm1& mover = hostMoves ? *form : *guest;
+    const int movesBefore = mine.View()->state.MovesMade;
+    bool playIt = false, faceDown = false;
+    TZuTablePos pos = tpAuto;
+    int slot = 0;
+    while (mover.Controller().State().hands[SeatS][slot] == kNoCard)
+        ++slot;
+    const int card = mover.Controller().State().hands[SeatS][slot];
+    mover.Controller().PlayerSCardClick(
+        mover.PlayerS, mover.PlayerS->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
+    // Nothing moves until the server confirms it.
+    EXPECT_EQ(mover.Controller().State().hands[SeatS][slot], card);
+    ASSERT_TRUE(RunUntil([&] {
+        return mine.View()->state.MovesMade > movesBefore && Settled(*guest) && Settled(*form);
+    }));
+    EXPECT_EQ(mover.Controller().State().hands[SeatS][slot], kNoCard);
+    const QString who = hostMoves ? QStringLiteral("Lazor") : QStringLiteral("Mika");
+    EXPECT_TRUE(said.filter(who + " stavlja").size() == 1) << said.join(" | ").toStdString();
 
     // The guest's connection drops: the notice counts down over the table,
     // and the seat comes back by its key.
