@@ -81,12 +81,21 @@ void TNetTable::Failed(const QString& message)
     if (ended) ended(message);
 }
 
+void TNetTable::SuggestGame(int mode, int decks, bool clockwise)
+{
+    if (FChosen) return;
+    FChoice.options.mode = mode;
+    FChoice.options.decks = decks;
+    FChoice.options.clockwise = clockwise;
+}
+
 bool TNetTable::OpenTable()
 {
     FChoice.name = playerName;
     TFOpenTable dialog(FChoice, TLocalServer::MachineAddresses(), FWindow);
     if (Run(dialog) != QDialog::Accepted) return false;
     FChoice = dialog.Choice();
+    FChosen = true;
     NewSession();
     FServer = std::make_unique<TLocalServer>();
     if (!FServer->Start(FChoice.port)) {

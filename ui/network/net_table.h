@@ -26,6 +26,9 @@ public:
     // The name the player sits down with, as the settings have it.
     QString playerName;
 
+    // The game the open-table dialog offers first: the player's own options,
+    // until a table has been opened.
+    void SuggestGame(int mode, int decks, bool clockwise);
     // "Otvori sto...": true once a match started at the opened table.
     bool OpenTable();
     // "Pridruzi se...", or a link from the command line (the dialog filled).
@@ -62,5 +65,6 @@ private:
     QPointer<TFWaitingRoom> FRoom;
     TOpenTableChoice FChoice;
     bool FSeatsGiven = false;
+    bool FChosen = false;
     QString FFailure;
 };

@@ -108,7 +108,14 @@ void TFWaitingRoom::Refresh()
     for (int seat = SeatS; seat <= SeatE; ++seat)
         FillSeat(seat);
     const bool filled = FSession.SeatsFilled();
-    FStart->setEnabled(host && filled && !FSession.Started());
+    const bool canStart = host && filled && !FSession.Started();
+    // Once every seat is filled, Enter starts: the host's next step.
+    if (canStart && !FStart->isEnabled()) {
+        FStart->setEnabled(true);
+        FStart->setDefault(true);
+        FStart->setFocus();
+    }
+    FStart->setEnabled(canStart);
     if (FSession.Phase() == SessionPhase::Waiting)
         ShowStatus(!filled ? tr("Cekaju se igraci.")
                 : host     ? tr("Svi su za stolom. Mozes da pocnes partiju.")

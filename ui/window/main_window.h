@@ -281,6 +281,7 @@ private:
     TDropNotice* FDropNotice = nullptr;
     QDockWidget* FChatDock = nullptr;
     TChatPanel* FChat = nullptr;
+    QString FLoggedLink;
     // Matches at network tables, counted apart from those against the computers.
     std::unique_ptr<TStatisticsStore> FNetStatistics;
     bool FCanViewMine = true;

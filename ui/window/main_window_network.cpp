@@ -27,6 +27,13 @@ void TForm1::CreateNetTable()
         FController->ShowRemoteStep(FFeed->Step(view));
     };
     // A refused move is said where a refused capture is.
+    // The log keeps the invitation of a table this window opened.
+    FNet->seatsChanged = [this] {
+        const QString& link = FNet->Session()->Link();
+        if (link.isEmpty() || link == FLoggedLink) return;
+        FLoggedLink = link;
+        FController->LogLine(QStringLiteral("Otvoren sto preko mreze, poziv: ") + link);
+    };
     FNet->refused = [this](const QString& reason) { FController->ShowNotice(reason); };
     FNet->chatAdded = [this](const TChatLine& line) {
         if (FChat) FChat->AddLine(line);
@@ -36,8 +43,12 @@ void TForm1::CreateNetTable()
     FNet->ended = [this](const QString& message) {
         FDropNotice->hide();
         FController->EndRemoteMatch();
-        // Said once the step that ended the table has returned.
-        QTimer::singleShot(0, this, [message] { MessageSink().Error(message.toStdString()); });
+        // Said once the step that ended the table has returned; then a match
+        // against the computers, so the lost table is never kept as one.
+        QTimer::singleShot(0, this, [this, message] {
+            MessageSink().Error(message.toStdString());
+            if (!FController->RemoteMatch()) FController->NewGame(false);
+        });
     };
     FDropNotice = new TDropNotice(FView);
     FDropNotice->OnCancel = [this] {
@@ -106,6 +117,7 @@ void TForm1::Otvoristo1Click()
 {
     if (!Idle() || !LeaveNetworkTable()) return;
     FNet->playerName = FSettings->S;
+    FNet->SuggestGame(FSettings->NumberOfPlayers, FSettings->NumberOfDecks, FSettings->Clockwise);
     FNet->OpenTable();
 }
 
