@@ -26,7 +26,7 @@ window_named()
 {
     local deadline=$(($(now_ms) + 10000)) w
     while (($(now_ms) < deadline)); do
-        w=$(xdotool search --onlyvisible --pid "$1" --name "^$2\$" 2> /dev/null | head -n 1)
+        w=$(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2> /dev/null | head -n 1)
         [[ -n "$w" ]] && { echo "$w"; return 0; }
         sleep 0.05
     done
@@ -88,10 +88,9 @@ network_table()
     APP_PID=$guest_pid MAIN=$guest_main
     d=$(window_named "$guest_pid" "Pridruzi se stolu") || fail "the link opened no join dialog"
     shot net-join-by-link
-    # The window's own start prompt may come over the dialog: answered, and
-    # "Pridruzi se" clicked until the guest sits in the waiting room.
+    # "Pridruzi se", clicked until the guest sits in the waiting room.
     local tries=0
-    until xdotool search --onlyvisible --pid "$guest_pid" --name "^Sto za igru preko mreze$" \
+    until xdotool search --all --onlyvisible --pid "$guest_pid" --name "^Sto za igru preko mreze$" \
         > /dev/null 2>&1; do
         ((tries++ < 20)) || fail "the join dialog did not lead to the waiting room"
         answer_others "$guest_pid" "$d"

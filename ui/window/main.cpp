@@ -81,9 +81,9 @@ int main(int argc, char* argv[])
         // A stop the system sends closes the window as "Gotovo" does, the
         // match kept, and the program ends normally.
         CatchStopSignals(&form, [&form](int) { form.CloseOnStopSignal(); });
+        form.JoinAtStart(link);
         form.show();
         StartupSteps::Note("window_shown");
-        if (!link.isEmpty()) QTimer::singleShot(0, &form, [&form, link] { form.JoinByLink(link); });
         const auto probe = TFrameProbe::FromEnvironment(&form);
         // Reading and handing over the icon's sizes waits until the table is on
         // the screen; every window takes the icon when it comes.

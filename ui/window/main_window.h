@@ -103,6 +103,9 @@ public:
     void Otvoristo1Click();
     void Pridruzise1Click();
     void JoinByLink(const QString& link);
+    // The invitation the program was started with: joined once the window
+    // is up, instead of asking about the local match.
+    void JoinAtStart(const QString& link) { FLinkAtStart = link; }
     // Asks before leaving a network table (the host's leaving ends it for
     // all) and leaves it; true when no table is left to leave.
     bool LeaveNetworkTable();
@@ -282,6 +285,7 @@ private:
     QDockWidget* FChatDock = nullptr;
     TChatPanel* FChat = nullptr;
     QString FLoggedLink;
+    QString FLinkAtStart;
     // Matches at network tables, counted apart from those against the computers.
     std::unique_ptr<TStatisticsStore> FNetStatistics;
     bool FCanViewMine = true;

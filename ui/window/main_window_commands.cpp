@@ -221,6 +221,11 @@ void TForm1::FormActivate()
     FController->EndDeferredLogSync();
     if (!FController->FirstActivation()) return;
     FController->SetFirstActivation(false);
+    // Started for an invitation: the table comes first; the local match
+    // waits unasked (a saved one stays kept for the next start).
+    if (!FLinkAtStart.isEmpty())
+        return QTimer::singleShot(
+            0, this, [this, link = std::exchange(FLinkAtStart, {})] { JoinByLink(link); });
     if (OfferSavedMatch()) return;
     // The start's deal may still fly (it left before the window showed):
     // the question stands over the landed table, as after "Nova igra".
