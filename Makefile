@@ -30,6 +30,7 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets decks $(BUILD_DIR)/screenshots/decks
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets decks $(BUILD_DIR)/screenshots/decks-2x --scale 2
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets dialogs $(BUILD_DIR)/screenshots/dialogs
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets network $(BUILD_DIR)/screenshots/network
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/trick_table --screenshot $(BUILD_DIR)/screenshots/trick_table.png
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets scores $(BUILD_DIR)/screenshots/scores
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets statistics $(BUILD_DIR)/screenshots/statistics
@@ -45,6 +46,7 @@ screenshots: build
 		out=$(BUILD_DIR)/screenshots/$$lang; \
 		export ZAVIKO_LANGUAGE=$$lang QT_QPA_PLATFORM=offscreen; \
 		./$(BUILD_DIR)/bin/zaviko_sheets dialogs $$out/dialogs && \
+		./$(BUILD_DIR)/bin/zaviko_sheets network $$out/network && \
 		./$(BUILD_DIR)/bin/zaviko_sheets scores $$out/scores && \
 		./$(BUILD_DIR)/bin/zaviko_sheets statistics $$out/statistics && \
 		./$(BUILD_DIR)/bin/zaviko_sheets window $$out/window || exit 1; \

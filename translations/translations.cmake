@@ -10,7 +10,7 @@ set(zaviko_ts_files
     ${CMAKE_SOURCE_DIR}/translations/zaviko_sr_Latn.ts
     ${CMAKE_SOURCE_DIR}/translations/zaviko_sr_Cyrl.ts)
 # The folders whose texts a player can read; the translation check scans the same.
-set(zaviko_translated_dirs cards game platform settings ui)
+set(zaviko_translated_dirs cards game net platform settings ui)
 set(zaviko_lupdate_options -no-obsolete -locations none)
 
 set(zaviko_translated_sources)

@@ -403,6 +403,40 @@
     </message>
 </context>
 <context>
+    <name>TChatPanel</name>
+    <message>
+        <source>Razgovor za stolom</source>
+        <translation>Table chat</translation>
+    </message>
+    <message>
+        <source>Poruka za sto</source>
+        <translation>Message to the table</translation>
+    </message>
+    <message>
+        <source>Posalji</source>
+        <translation>Send</translation>
+    </message>
+</context>
+<context>
+    <name>TDropNotice</name>
+    <message>
+        <source>Odustani</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; racunar igra umesto tebe.</source>
+        <translation>The connection to the table is lost; the computer plays for you.</translation>
+    </message>
+    <message>
+        <source>Novi pokusaj za %1 s.</source>
+        <translation>Trying again in %1 s.</translation>
+    </message>
+    <message>
+        <source>Povezivanje...</source>
+        <translation>Connecting...</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>
@@ -526,6 +560,140 @@
     <message>
         <source>Bonus</source>
         <translation>Bonus</translation>
+    </message>
+</context>
+<context>
+    <name>TFJoinTable</name>
+    <message>
+        <source>Pridruzi se stolu</source>
+        <translation>Join a table</translation>
+    </message>
+    <message>
+        <source>&amp;Poziv:</source>
+        <translation>&amp;Invitation:</translation>
+    </message>
+    <message>
+        <source>ili upisi posebno</source>
+        <translation>or type the parts</translation>
+    </message>
+    <message>
+        <source>&amp;Adresa:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>STO/KOD, kraj poziva</source>
+        <translation>TABLE/CODE, the end of the invitation</translation>
+    </message>
+    <message>
+        <source>&amp;Kod stola:</source>
+        <translation>Table &amp;code:</translation>
+    </message>
+    <message>
+        <source>&amp;Tvoje ime:</source>
+        <translation>&amp;Your name:</translation>
+    </message>
+    <message>
+        <source>Pridruzi se</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Poziv nije ispravan. Treba da izgleda ovako: zaviko://ADRESA:PORT/STO/KOD</source>
+        <translation>The invitation is not valid. It should look like this: zaviko://ADDRESS:PORT/TABLE/CODE</translation>
+    </message>
+    <message>
+        <source>Kod stola treba da bude oblika STO/KOD, kao na kraju poziva.</source>
+        <translation>The table code should have the form TABLE/CODE, as at the end of the invitation.</translation>
+    </message>
+    <message>
+        <source>Upisi svoje ime: ostali ga vide za stolom.</source>
+        <translation>Type your name: the others see it at the table.</translation>
+    </message>
+</context>
+<context>
+    <name>TFOpenTable</name>
+    <message>
+        <source>Otvori sto</source>
+        <translation>Open a table</translation>
+    </message>
+    <message>
+        <source>&amp;Tvoje ime:</source>
+        <translation>&amp;Your name:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Adrese ovog racunara:</source>
+        <translation>This computer&apos;s addresses:</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Broj igraca</source>
+        <translation>Number of players</translation>
+    </message>
+    <message>
+        <source>4 igraca, svako za sebe</source>
+        <translation>4 players, no partners</translation>
+    </message>
+    <message>
+        <source>4 igraca u parove</source>
+        <translation>4 players in pairs</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 players</translation>
+    </message>
+    <message>
+        <source>Broj spilova</source>
+        <translation>Number of decks</translation>
+    </message>
+    <message>
+        <source>Igra u smeru kazaljke na satu</source>
+        <translation>Play clockwise</translation>
+    </message>
+    <message>
+        <source>Dozvoli &quot;Savet&quot; za ovim stolom</source>
+        <translation>Allow &quot;Hint&quot; at this table</translation>
+    </message>
+    <message>
+        <source>Ko sedi za stolom</source>
+        <translation>Who sits at the table</translation>
+    </message>
+    <message>
+        <source>Levo:</source>
+        <translation>Left:</translation>
+    </message>
+    <message>
+        <source>Preko puta:</source>
+        <translation>Across:</translation>
+    </message>
+    <message>
+        <source>Desno:</source>
+        <translation>Right:</translation>
+    </message>
+    <message>
+        <source>covek (po pozivu)</source>
+        <translation>a person (by invitation)</translation>
+    </message>
+    <message>
+        <source>racunar: %1</source>
+        <translation>computer: %1</translation>
     </message>
 </context>
 <context>
@@ -706,6 +874,81 @@
     </message>
 </context>
 <context>
+    <name>TFWaitingRoom</name>
+    <message>
+        <source>Sto za igru preko mreze</source>
+        <translation>Network table</translation>
+    </message>
+    <message>
+        <source>Povezivanje sa stolom...</source>
+        <translation>Connecting to the table...</translation>
+    </message>
+    <message>
+        <source>Mesto</source>
+        <translation>Seat</translation>
+    </message>
+    <message>
+        <source>Ime</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Veza</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Pocni partiju</source>
+        <translation>Start the match</translation>
+    </message>
+    <message>
+        <source>Napusti sto</source>
+        <translation>Leave the table</translation>
+    </message>
+    <message>
+        <source>Kopiraj</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Poziv je kopiran. Posalji ga onima s kojima igras.</source>
+        <translation>The invitation is copied. Send it to the people you play with.</translation>
+    </message>
+    <message>
+        <source>Poziv:</source>
+        <translation>Invitation:</translation>
+    </message>
+    <message>
+        <source>Adrese ovog racunara:</source>
+        <translation>This computer&apos;s addresses:</translation>
+    </message>
+    <message>
+        <source>Cekaju se igraci.</source>
+        <translation>Waiting for players.</translation>
+    </message>
+    <message>
+        <source>Svi su za stolom. Mozes da pocnes partiju.</source>
+        <translation>Everyone is at the table. You can start the match.</translation>
+    </message>
+    <message>
+        <source>Svi su za stolom. Domacin pocinje partiju.</source>
+        <translation>Everyone is at the table. The host starts the match.</translation>
+    </message>
+    <message>
+        <source>%1 (ti)</source>
+        <translation>%1 (you)</translation>
+    </message>
+    <message>
+        <source>ne igra</source>
+        <translation>does not play</translation>
+    </message>
+    <message>
+        <source>Daj racunaru</source>
+        <translation>Give to the computer</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>&amp;Igra</source>
@@ -874,6 +1117,38 @@ File: %1</translation>
     <message>
         <source>Partija nije mogla da se sacuva u %1 (%2).</source>
         <translation>The match could not be saved in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Igra preko &amp;mreze</source>
+        <translation>&amp;Network game</translation>
+    </message>
+    <message>
+        <source>&amp;Otvori sto...</source>
+        <translation>&amp;Open a table...</translation>
+    </message>
+    <message>
+        <source>&amp;Pridruzi se...</source>
+        <translation>&amp;Join...</translation>
+    </message>
+    <message>
+        <source>Napustio si sto.</source>
+        <translation>You left the table.</translation>
+    </message>
+    <message>
+        <source>Razgovor</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>&amp;Razgovor</source>
+        <translation>&amp;Chat</translation>
+    </message>
+    <message>
+        <source>Ti si domacin ovog stola: ako ga napustis, sto se zatvara i za ostale igrace. Da li zelis da napustis sto?</source>
+        <translation>You are this table&apos;s host: if you leave it, the table closes for the other players too. Do you want to leave the table?</translation>
+    </message>
+    <message>
+        <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
+        <translation>You are playing at a network table. Do you want to leave the table?</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1417,183 @@ Choose Game | New for a new match.</translation>
     <message>
         <source>Deljenje %1</source>
         <translation>Hand %1</translation>
+    </message>
+</context>
+<context>
+    <name>TNetSession</name>
+    <message>
+        <source>Pogresan kod stola (ili sto vise ne postoji). Proveri poziv i pokusaj ponovo.</source>
+        <translation>Wrong table code (or the table is gone). Check the invitation and try again.</translation>
+    </message>
+    <message>
+        <source>Sto je pun: nema slobodnog mesta.</source>
+        <translation>The table is full: no seat is free.</translation>
+    </message>
+    <message>
+        <source>Niko se ne javlja na %1. Proveri adresu i port i da li je sto jos otvoren.</source>
+        <translation>Nobody answers at %1. Check the address and the port, and whether the table is still open.</translation>
+    </message>
+    <message>
+        <source>Server govori drugu verziju protokola (%1). Igrajte istom verzijom igre.</source>
+        <translation>The server speaks another protocol version (%1). Play with the same version of the game.</translation>
+    </message>
+    <message>
+        <source>Sertifikat servera nije prihvacen (%1). Veza ne bi bila bezbedna, pa igra ne nastavlja.</source>
+        <translation>The server&apos;s certificate was refused (%1). The connection would not be safe, so the game does not go on.</translation>
+    </message>
+    <message>
+        <source>Previse pogresnih kodova sa ove adrese. Sacekaj malo pa pokusaj ponovo.</source>
+        <translation>Too many wrong codes from this address. Wait a little and try again.</translation>
+    </message>
+    <message>
+        <source>Server ne moze da otvori jos jedan sto. Pokusaj kasnije.</source>
+        <translation>The server cannot open another table. Try later.</translation>
+    </message>
+    <message>
+        <source>Domacin je zatvorio sto. Partija je zavrsena.</source>
+        <translation>The host closed the table. The match is over.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta i nije mogla da se obnovi.</source>
+        <translation>The connection to the table was lost and could not be restored.</translation>
+    </message>
+    <message>
+        <source>Domacin je tvoje mesto dao drugom igracu.</source>
+        <translation>The host gave your seat to another player.</translation>
+    </message>
+    <message>
+        <source>Nisi na potezu.</source>
+        <translation>It is not your turn.</translation>
+    </message>
+    <message>
+        <source>Tom kartom ne mozes da nosis te karte.</source>
+        <translation>That card cannot take those cards.</translation>
+    </message>
+    <message>
+        <source>Na tom mestu nemas kartu.</source>
+        <translation>You have no card in that place.</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela.</source>
+        <translation>The match has not started yet.</translation>
+    </message>
+    <message>
+        <source>Partija je vec u toku.</source>
+        <translation>The match is already under way.</translation>
+    </message>
+    <message>
+        <source>To moze samo domacin stola.</source>
+        <translation>Only the table&apos;s host can do that.</translation>
+    </message>
+    <message>
+        <source>Previse poruka odjednom; uspori malo.</source>
+        <translation>Too many messages at once; slow down a little.</translation>
+    </message>
+    <message>
+        <source>Poruka je prazna, preduga ili ima nedozvoljene znake.</source>
+        <translation>The message is empty, too long or has characters that are not allowed.</translation>
+    </message>
+    <message>
+        <source>Server je odbio zahtev (%1).</source>
+        <translation>The server refused the request (%1).</translation>
+    </message>
+    <message>
+        <source>Veza je obnovljena.</source>
+        <translation>The connection is back.</translation>
+    </message>
+    <message>
+        <source>server %1, igra %2</source>
+        <translation>server %1, game %2</translation>
+    </message>
+    <message>
+        <source>igra %1</source>
+        <translation>game %1</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je seo za sto.</source>
+        <translation>%1 sat down at the table.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je izgubio vezu; racunar igra umesto njega.</source>
+        <translation>%1 lost the connection; the computer plays for them.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 se vratio za sto.</source>
+        <translation>%1 is back at the table.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je napustio sto.</source>
+        <translation>%1 left the table.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; igra pokusava da je obnovi.</source>
+        <translation>The connection to the table was lost; the game is trying to restore it.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetTable</name>
+    <message>
+        <source>Sto ne moze da se otvori na portu %1 (%2). Izaberi drugi port.</source>
+        <translation>The table cannot be opened on port %1 (%2). Choose another port.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetWords</name>
+    <message>
+        <source>Jug</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>Zapad</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Sever</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Istok</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Pametno</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>Prosecno</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Glupo</source>
+        <translation>Weak</translation>
+    </message>
+    <message>
+        <source>Majstor</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>covek</source>
+        <translation>person</translation>
+    </message>
+    <message>
+        <source>racunar (%1)</source>
+        <translation>computer (%1)</translation>
+    </message>
+    <message>
+        <source>povezan</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <source>bez veze (igra racunar)</source>
+        <translation>disconnected (the computer plays)</translation>
+    </message>
+    <message>
+        <source>ceka igraca</source>
+        <translation>waiting for a player</translation>
+    </message>
+    <message>
+        <source>racunar</source>
+        <translation>computer</translation>
     </message>
 </context>
 <context>

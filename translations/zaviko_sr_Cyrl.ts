@@ -403,6 +403,40 @@
     </message>
 </context>
 <context>
+    <name>TChatPanel</name>
+    <message>
+        <source>Razgovor za stolom</source>
+        <translation>Разговор за столом</translation>
+    </message>
+    <message>
+        <source>Poruka za sto</source>
+        <translation>Порука за сто</translation>
+    </message>
+    <message>
+        <source>Posalji</source>
+        <translation>Пошаљи</translation>
+    </message>
+</context>
+<context>
+    <name>TDropNotice</name>
+    <message>
+        <source>Odustani</source>
+        <translation>Одустани</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; racunar igra umesto tebe.</source>
+        <translation>Веза са столом је прекинута; рачунар игра уместо тебе.</translation>
+    </message>
+    <message>
+        <source>Novi pokusaj za %1 s.</source>
+        <translation>Нови покушај за %1 с.</translation>
+    </message>
+    <message>
+        <source>Povezivanje...</source>
+        <translation>Повезивање...</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>
@@ -526,6 +560,140 @@
     <message>
         <source>Bonus</source>
         <translation>Бонус</translation>
+    </message>
+</context>
+<context>
+    <name>TFJoinTable</name>
+    <message>
+        <source>Pridruzi se stolu</source>
+        <translation>Придружи се столу</translation>
+    </message>
+    <message>
+        <source>&amp;Poziv:</source>
+        <translation>&amp;Позив:</translation>
+    </message>
+    <message>
+        <source>ili upisi posebno</source>
+        <translation>или упиши посебно</translation>
+    </message>
+    <message>
+        <source>&amp;Adresa:</source>
+        <translation>&amp;Адреса:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>П&amp;орт:</translation>
+    </message>
+    <message>
+        <source>STO/KOD, kraj poziva</source>
+        <translation>СТО/КОД, крај позива</translation>
+    </message>
+    <message>
+        <source>&amp;Kod stola:</source>
+        <translation>&amp;Код стола:</translation>
+    </message>
+    <message>
+        <source>&amp;Tvoje ime:</source>
+        <translation>&amp;Твоје име:</translation>
+    </message>
+    <message>
+        <source>Pridruzi se</source>
+        <translation>Придружи се</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Одустани</translation>
+    </message>
+    <message>
+        <source>Poziv nije ispravan. Treba da izgleda ovako: zaviko://ADRESA:PORT/STO/KOD</source>
+        <translation>Позив није исправан. Треба да изгледа овако: zaviko://ADRESA:PORT/STO/KOD</translation>
+    </message>
+    <message>
+        <source>Kod stola treba da bude oblika STO/KOD, kao na kraju poziva.</source>
+        <translation>Код стола треба да буде облика СТО/КОД, као на крају позива.</translation>
+    </message>
+    <message>
+        <source>Upisi svoje ime: ostali ga vide za stolom.</source>
+        <translation>Упиши своје име: остали га виде за столом.</translation>
+    </message>
+</context>
+<context>
+    <name>TFOpenTable</name>
+    <message>
+        <source>Otvori sto</source>
+        <translation>Отвори сто</translation>
+    </message>
+    <message>
+        <source>&amp;Tvoje ime:</source>
+        <translation>&amp;Твоје име:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Порт:</translation>
+    </message>
+    <message>
+        <source>Adrese ovog racunara:</source>
+        <translation>Адресе овог рачунара:</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Одустани</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Игра</translation>
+    </message>
+    <message>
+        <source>Broj igraca</source>
+        <translation>Број играча</translation>
+    </message>
+    <message>
+        <source>4 igraca, svako za sebe</source>
+        <translation>4 играча, свако за себе</translation>
+    </message>
+    <message>
+        <source>4 igraca u parove</source>
+        <translation>4 играча у парове</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 играча</translation>
+    </message>
+    <message>
+        <source>Broj spilova</source>
+        <translation>Број шпилова</translation>
+    </message>
+    <message>
+        <source>Igra u smeru kazaljke na satu</source>
+        <translation>Игра у смеру казаљке на сату</translation>
+    </message>
+    <message>
+        <source>Dozvoli &quot;Savet&quot; za ovim stolom</source>
+        <translation>Дозволи „Савет“ за овим столом</translation>
+    </message>
+    <message>
+        <source>Ko sedi za stolom</source>
+        <translation>Ко седи за столом</translation>
+    </message>
+    <message>
+        <source>Levo:</source>
+        <translation>Лево:</translation>
+    </message>
+    <message>
+        <source>Preko puta:</source>
+        <translation>Преко пута:</translation>
+    </message>
+    <message>
+        <source>Desno:</source>
+        <translation>Десно:</translation>
+    </message>
+    <message>
+        <source>covek (po pozivu)</source>
+        <translation>човек (по позиву)</translation>
+    </message>
+    <message>
+        <source>racunar: %1</source>
+        <translation>рачунар: %1</translation>
     </message>
 </context>
 <context>
@@ -706,6 +874,81 @@
     </message>
 </context>
 <context>
+    <name>TFWaitingRoom</name>
+    <message>
+        <source>Sto za igru preko mreze</source>
+        <translation>Сто за игру преко мреже</translation>
+    </message>
+    <message>
+        <source>Povezivanje sa stolom...</source>
+        <translation>Повезивање са столом...</translation>
+    </message>
+    <message>
+        <source>Mesto</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Ime</source>
+        <translation>Име</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Игра</translation>
+    </message>
+    <message>
+        <source>Veza</source>
+        <translation>Веза</translation>
+    </message>
+    <message>
+        <source>Pocni partiju</source>
+        <translation>Почни партију</translation>
+    </message>
+    <message>
+        <source>Napusti sto</source>
+        <translation>Напусти сто</translation>
+    </message>
+    <message>
+        <source>Kopiraj</source>
+        <translation>Копирај</translation>
+    </message>
+    <message>
+        <source>Poziv je kopiran. Posalji ga onima s kojima igras.</source>
+        <translation>Позив је копиран. Пошаљи га онима с којима играш.</translation>
+    </message>
+    <message>
+        <source>Poziv:</source>
+        <translation>Позив:</translation>
+    </message>
+    <message>
+        <source>Adrese ovog racunara:</source>
+        <translation>Адресе овог рачунара:</translation>
+    </message>
+    <message>
+        <source>Cekaju se igraci.</source>
+        <translation>Чекају се играчи.</translation>
+    </message>
+    <message>
+        <source>Svi su za stolom. Mozes da pocnes partiju.</source>
+        <translation>Сви су за столом. Можеш да почнеш партију.</translation>
+    </message>
+    <message>
+        <source>Svi su za stolom. Domacin pocinje partiju.</source>
+        <translation>Сви су за столом. Домаћин почиње партију.</translation>
+    </message>
+    <message>
+        <source>%1 (ti)</source>
+        <translation>%1 (ти)</translation>
+    </message>
+    <message>
+        <source>ne igra</source>
+        <translation>не игра</translation>
+    </message>
+    <message>
+        <source>Daj racunaru</source>
+        <translation>Дај рачунару</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>&amp;Igra</source>
@@ -874,6 +1117,38 @@ Fajl: %1</source>
     <message>
         <source>Partija nije mogla da se sacuva u %1 (%2).</source>
         <translation>Партија није могла да се сачува у %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Igra preko &amp;mreze</source>
+        <translation>Игра преко &amp;мреже</translation>
+    </message>
+    <message>
+        <source>&amp;Otvori sto...</source>
+        <translation>&amp;Отвори сто...</translation>
+    </message>
+    <message>
+        <source>&amp;Pridruzi se...</source>
+        <translation>&amp;Придружи се...</translation>
+    </message>
+    <message>
+        <source>Napustio si sto.</source>
+        <translation>Напустио си сто.</translation>
+    </message>
+    <message>
+        <source>Razgovor</source>
+        <translation>Разговор</translation>
+    </message>
+    <message>
+        <source>&amp;Razgovor</source>
+        <translation>&amp;Разговор</translation>
+    </message>
+    <message>
+        <source>Ti si domacin ovog stola: ako ga napustis, sto se zatvara i za ostale igrace. Da li zelis da napustis sto?</source>
+        <translation>Ти си домаћин овог стола: ако га напустиш, сто се затвара и за остале играче. Да ли желиш да напустиш сто?</translation>
+    </message>
+    <message>
+        <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
+        <translation>Играш за столом преко мреже. Да ли желиш да напустиш сто?</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1417,183 @@ Izaberi Igra | Nova za novu partiju.</source>
     <message>
         <source>Deljenje %1</source>
         <translation>Дељење %1</translation>
+    </message>
+</context>
+<context>
+    <name>TNetSession</name>
+    <message>
+        <source>Pogresan kod stola (ili sto vise ne postoji). Proveri poziv i pokusaj ponovo.</source>
+        <translation>Погрешан код стола (или сто више не постоји). Провери позив и покушај поново.</translation>
+    </message>
+    <message>
+        <source>Sto je pun: nema slobodnog mesta.</source>
+        <translation>Сто је пун: нема слободног места.</translation>
+    </message>
+    <message>
+        <source>Niko se ne javlja na %1. Proveri adresu i port i da li je sto jos otvoren.</source>
+        <translation>Нико се не јавља на %1. Провери адресу и порт и да ли је сто још отворен.</translation>
+    </message>
+    <message>
+        <source>Server govori drugu verziju protokola (%1). Igrajte istom verzijom igre.</source>
+        <translation>Сервер говори другу верзију протокола (%1). Играјте истом верзијом игре.</translation>
+    </message>
+    <message>
+        <source>Sertifikat servera nije prihvacen (%1). Veza ne bi bila bezbedna, pa igra ne nastavlja.</source>
+        <translation>Сертификат сервера није прихваћен (%1). Веза не би била безбедна, па игра не наставља.</translation>
+    </message>
+    <message>
+        <source>Previse pogresnih kodova sa ove adrese. Sacekaj malo pa pokusaj ponovo.</source>
+        <translation>Превише погрешних кодова са ове адресе. Сачекај мало па покушај поново.</translation>
+    </message>
+    <message>
+        <source>Server ne moze da otvori jos jedan sto. Pokusaj kasnije.</source>
+        <translation>Сервер не може да отвори још један сто. Покушај касније.</translation>
+    </message>
+    <message>
+        <source>Domacin je zatvorio sto. Partija je zavrsena.</source>
+        <translation>Домаћин је затворио сто. Партија је завршена.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta i nije mogla da se obnovi.</source>
+        <translation>Веза са столом је прекинута и није могла да се обнови.</translation>
+    </message>
+    <message>
+        <source>Domacin je tvoje mesto dao drugom igracu.</source>
+        <translation>Домаћин је твоје место дао другом играчу.</translation>
+    </message>
+    <message>
+        <source>Nisi na potezu.</source>
+        <translation>Ниси на потезу.</translation>
+    </message>
+    <message>
+        <source>Tom kartom ne mozes da nosis te karte.</source>
+        <translation>Том картом не можеш да носиш те карте.</translation>
+    </message>
+    <message>
+        <source>Na tom mestu nemas kartu.</source>
+        <translation>На том месту немаш карту.</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela.</source>
+        <translation>Партија још није почела.</translation>
+    </message>
+    <message>
+        <source>Partija je vec u toku.</source>
+        <translation>Партија је већ у току.</translation>
+    </message>
+    <message>
+        <source>To moze samo domacin stola.</source>
+        <translation>То може само домаћин стола.</translation>
+    </message>
+    <message>
+        <source>Previse poruka odjednom; uspori malo.</source>
+        <translation>Превише порука одједном; успори мало.</translation>
+    </message>
+    <message>
+        <source>Poruka je prazna, preduga ili ima nedozvoljene znake.</source>
+        <translation>Порука је празна, предуга или има недозвољене знаке.</translation>
+    </message>
+    <message>
+        <source>Server je odbio zahtev (%1).</source>
+        <translation>Сервер је одбио захтев (%1).</translation>
+    </message>
+    <message>
+        <source>Veza je obnovljena.</source>
+        <translation>Веза је обновљена.</translation>
+    </message>
+    <message>
+        <source>server %1, igra %2</source>
+        <translation>сервер %1, игра %2</translation>
+    </message>
+    <message>
+        <source>igra %1</source>
+        <translation>игра %1</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je seo za sto.</source>
+        <translation>Играч %1 је сео за сто.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je izgubio vezu; racunar igra umesto njega.</source>
+        <translation>Играч %1 је изгубио везу; рачунар игра уместо њега.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 se vratio za sto.</source>
+        <translation>Играч %1 се вратио за сто.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je napustio sto.</source>
+        <translation>Играч %1 је напустио сто.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; igra pokusava da je obnovi.</source>
+        <translation>Веза са столом је прекинута; игра покушава да је обнови.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetTable</name>
+    <message>
+        <source>Sto ne moze da se otvori na portu %1 (%2). Izaberi drugi port.</source>
+        <translation>Сто не може да се отвори на порту %1 (%2). Изабери други порт.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetWords</name>
+    <message>
+        <source>Jug</source>
+        <translation>Југ</translation>
+    </message>
+    <message>
+        <source>Zapad</source>
+        <translation>Запад</translation>
+    </message>
+    <message>
+        <source>Sever</source>
+        <translation>Север</translation>
+    </message>
+    <message>
+        <source>Istok</source>
+        <translation>Исток</translation>
+    </message>
+    <message>
+        <source>Pametno</source>
+        <translation>Паметно</translation>
+    </message>
+    <message>
+        <source>Prosecno</source>
+        <translation>Просечно</translation>
+    </message>
+    <message>
+        <source>Glupo</source>
+        <translation>Глупо</translation>
+    </message>
+    <message>
+        <source>Majstor</source>
+        <translation>Мајстор</translation>
+    </message>
+    <message>
+        <source>covek</source>
+        <translation>човек</translation>
+    </message>
+    <message>
+        <source>racunar (%1)</source>
+        <translation>рачунар (%1)</translation>
+    </message>
+    <message>
+        <source>povezan</source>
+        <translation>повезан</translation>
+    </message>
+    <message>
+        <source>bez veze (igra racunar)</source>
+        <translation>без везе (игра рачунар)</translation>
+    </message>
+    <message>
+        <source>ceka igraca</source>
+        <translation>чека играча</translation>
+    </message>
+    <message>
+        <source>racunar</source>
+        <translation>рачунар</translation>
     </message>
 </context>
 <context>

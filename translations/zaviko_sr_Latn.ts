@@ -403,6 +403,40 @@
     </message>
 </context>
 <context>
+    <name>TChatPanel</name>
+    <message>
+        <source>Razgovor za stolom</source>
+        <translation>Razgovor za stolom</translation>
+    </message>
+    <message>
+        <source>Poruka za sto</source>
+        <translation>Poruka za sto</translation>
+    </message>
+    <message>
+        <source>Posalji</source>
+        <translation>Pošalji</translation>
+    </message>
+</context>
+<context>
+    <name>TDropNotice</name>
+    <message>
+        <source>Odustani</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; racunar igra umesto tebe.</source>
+        <translation>Veza sa stolom je prekinuta; računar igra umesto tebe.</translation>
+    </message>
+    <message>
+        <source>Novi pokusaj za %1 s.</source>
+        <translation>Novi pokušaj za %1 s.</translation>
+    </message>
+    <message>
+        <source>Povezivanje...</source>
+        <translation>Povezivanje...</translation>
+    </message>
+</context>
+<context>
     <name>TFAbout</name>
     <message>
         <source>O Programu</source>
@@ -526,6 +560,140 @@
     <message>
         <source>Bonus</source>
         <translation>Bonus</translation>
+    </message>
+</context>
+<context>
+    <name>TFJoinTable</name>
+    <message>
+        <source>Pridruzi se stolu</source>
+        <translation>Pridruži se stolu</translation>
+    </message>
+    <message>
+        <source>&amp;Poziv:</source>
+        <translation>&amp;Poziv:</translation>
+    </message>
+    <message>
+        <source>ili upisi posebno</source>
+        <translation>ili upiši posebno</translation>
+    </message>
+    <message>
+        <source>&amp;Adresa:</source>
+        <translation>&amp;Adresa:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>STO/KOD, kraj poziva</source>
+        <translation>STO/KOD, kraj poziva</translation>
+    </message>
+    <message>
+        <source>&amp;Kod stola:</source>
+        <translation>&amp;Kod stola:</translation>
+    </message>
+    <message>
+        <source>&amp;Tvoje ime:</source>
+        <translation>&amp;Tvoje ime:</translation>
+    </message>
+    <message>
+        <source>Pridruzi se</source>
+        <translation>Pridruži se</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Poziv nije ispravan. Treba da izgleda ovako: zaviko://ADRESA:PORT/STO/KOD</source>
+        <translation>Poziv nije ispravan. Treba da izgleda ovako: zaviko://ADRESA:PORT/STO/KOD</translation>
+    </message>
+    <message>
+        <source>Kod stola treba da bude oblika STO/KOD, kao na kraju poziva.</source>
+        <translation>Kod stola treba da bude oblika STO/KOD, kao na kraju poziva.</translation>
+    </message>
+    <message>
+        <source>Upisi svoje ime: ostali ga vide za stolom.</source>
+        <translation>Upiši svoje ime: ostali ga vide za stolom.</translation>
+    </message>
+</context>
+<context>
+    <name>TFOpenTable</name>
+    <message>
+        <source>Otvori sto</source>
+        <translation>Otvori sto</translation>
+    </message>
+    <message>
+        <source>&amp;Tvoje ime:</source>
+        <translation>&amp;Tvoje ime:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Adrese ovog racunara:</source>
+        <translation>Adrese ovog računara:</translation>
+    </message>
+    <message>
+        <source>Odustani</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Igra</translation>
+    </message>
+    <message>
+        <source>Broj igraca</source>
+        <translation>Broj igrača</translation>
+    </message>
+    <message>
+        <source>4 igraca, svako za sebe</source>
+        <translation>4 igrača, svako za sebe</translation>
+    </message>
+    <message>
+        <source>4 igraca u parove</source>
+        <translation>4 igrača u parove</translation>
+    </message>
+    <message>
+        <source>2 igraca</source>
+        <translation>2 igrača</translation>
+    </message>
+    <message>
+        <source>Broj spilova</source>
+        <translation>Broj špilova</translation>
+    </message>
+    <message>
+        <source>Igra u smeru kazaljke na satu</source>
+        <translation>Igra u smeru kazaljke na satu</translation>
+    </message>
+    <message>
+        <source>Dozvoli &quot;Savet&quot; za ovim stolom</source>
+        <translation>Dozvoli „Savet“ za ovim stolom</translation>
+    </message>
+    <message>
+        <source>Ko sedi za stolom</source>
+        <translation>Ko sedi za stolom</translation>
+    </message>
+    <message>
+        <source>Levo:</source>
+        <translation>Levo:</translation>
+    </message>
+    <message>
+        <source>Preko puta:</source>
+        <translation>Preko puta:</translation>
+    </message>
+    <message>
+        <source>Desno:</source>
+        <translation>Desno:</translation>
+    </message>
+    <message>
+        <source>covek (po pozivu)</source>
+        <translation>čovek (po pozivu)</translation>
+    </message>
+    <message>
+        <source>racunar: %1</source>
+        <translation>računar: %1</translation>
     </message>
 </context>
 <context>
@@ -706,6 +874,81 @@
     </message>
 </context>
 <context>
+    <name>TFWaitingRoom</name>
+    <message>
+        <source>Sto za igru preko mreze</source>
+        <translation>Sto za igru preko mreže</translation>
+    </message>
+    <message>
+        <source>Povezivanje sa stolom...</source>
+        <translation>Povezivanje sa stolom...</translation>
+    </message>
+    <message>
+        <source>Mesto</source>
+        <translation>Mesto</translation>
+    </message>
+    <message>
+        <source>Ime</source>
+        <translation>Ime</translation>
+    </message>
+    <message>
+        <source>Igra</source>
+        <translation>Igra</translation>
+    </message>
+    <message>
+        <source>Veza</source>
+        <translation>Veza</translation>
+    </message>
+    <message>
+        <source>Pocni partiju</source>
+        <translation>Počni partiju</translation>
+    </message>
+    <message>
+        <source>Napusti sto</source>
+        <translation>Napusti sto</translation>
+    </message>
+    <message>
+        <source>Kopiraj</source>
+        <translation>Kopiraj</translation>
+    </message>
+    <message>
+        <source>Poziv je kopiran. Posalji ga onima s kojima igras.</source>
+        <translation>Poziv je kopiran. Pošalji ga onima s kojima igraš.</translation>
+    </message>
+    <message>
+        <source>Poziv:</source>
+        <translation>Poziv:</translation>
+    </message>
+    <message>
+        <source>Adrese ovog racunara:</source>
+        <translation>Adrese ovog računara:</translation>
+    </message>
+    <message>
+        <source>Cekaju se igraci.</source>
+        <translation>Čekaju se igrači.</translation>
+    </message>
+    <message>
+        <source>Svi su za stolom. Mozes da pocnes partiju.</source>
+        <translation>Svi su za stolom. Možeš da počneš partiju.</translation>
+    </message>
+    <message>
+        <source>Svi su za stolom. Domacin pocinje partiju.</source>
+        <translation>Svi su za stolom. Domaćin počinje partiju.</translation>
+    </message>
+    <message>
+        <source>%1 (ti)</source>
+        <translation>%1 (ti)</translation>
+    </message>
+    <message>
+        <source>ne igra</source>
+        <translation>ne igra</translation>
+    </message>
+    <message>
+        <source>Daj racunaru</source>
+        <translation>Daj računaru</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>&amp;Igra</source>
@@ -874,6 +1117,38 @@ Fajl: %1</translation>
     <message>
         <source>Partija nije mogla da se sacuva u %1 (%2).</source>
         <translation>Partija nije mogla da se sačuva u %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Igra preko &amp;mreze</source>
+        <translation>Igra preko &amp;mreže</translation>
+    </message>
+    <message>
+        <source>&amp;Otvori sto...</source>
+        <translation>&amp;Otvori sto...</translation>
+    </message>
+    <message>
+        <source>&amp;Pridruzi se...</source>
+        <translation>&amp;Pridruži se...</translation>
+    </message>
+    <message>
+        <source>Napustio si sto.</source>
+        <translation>Napustio si sto.</translation>
+    </message>
+    <message>
+        <source>Razgovor</source>
+        <translation>Razgovor</translation>
+    </message>
+    <message>
+        <source>&amp;Razgovor</source>
+        <translation>&amp;Razgovor</translation>
+    </message>
+    <message>
+        <source>Ti si domacin ovog stola: ako ga napustis, sto se zatvara i za ostale igrace. Da li zelis da napustis sto?</source>
+        <translation>Ti si domaćin ovog stola: ako ga napustiš, sto se zatvara i za ostale igrače. Da li želiš da napustiš sto?</translation>
+    </message>
+    <message>
+        <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
+        <translation>Igraš za stolom preko mreže. Da li želiš da napustiš sto?</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1417,183 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source>Deljenje %1</source>
         <translation>Deljenje %1</translation>
+    </message>
+</context>
+<context>
+    <name>TNetSession</name>
+    <message>
+        <source>Pogresan kod stola (ili sto vise ne postoji). Proveri poziv i pokusaj ponovo.</source>
+        <translation>Pogrešan kod stola (ili sto više ne postoji). Proveri poziv i pokušaj ponovo.</translation>
+    </message>
+    <message>
+        <source>Sto je pun: nema slobodnog mesta.</source>
+        <translation>Sto je pun: nema slobodnog mesta.</translation>
+    </message>
+    <message>
+        <source>Niko se ne javlja na %1. Proveri adresu i port i da li je sto jos otvoren.</source>
+        <translation>Niko se ne javlja na %1. Proveri adresu i port i da li je sto još otvoren.</translation>
+    </message>
+    <message>
+        <source>Server govori drugu verziju protokola (%1). Igrajte istom verzijom igre.</source>
+        <translation>Server govori drugu verziju protokola (%1). Igrajte istom verzijom igre.</translation>
+    </message>
+    <message>
+        <source>Sertifikat servera nije prihvacen (%1). Veza ne bi bila bezbedna, pa igra ne nastavlja.</source>
+        <translation>Sertifikat servera nije prihvaćen (%1). Veza ne bi bila bezbedna, pa igra ne nastavlja.</translation>
+    </message>
+    <message>
+        <source>Previse pogresnih kodova sa ove adrese. Sacekaj malo pa pokusaj ponovo.</source>
+        <translation>Previše pogrešnih kodova sa ove adrese. Sačekaj malo pa pokušaj ponovo.</translation>
+    </message>
+    <message>
+        <source>Server ne moze da otvori jos jedan sto. Pokusaj kasnije.</source>
+        <translation>Server ne može da otvori još jedan sto. Pokušaj kasnije.</translation>
+    </message>
+    <message>
+        <source>Domacin je zatvorio sto. Partija je zavrsena.</source>
+        <translation>Domaćin je zatvorio sto. Partija je završena.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta i nije mogla da se obnovi.</source>
+        <translation>Veza sa stolom je prekinuta i nije mogla da se obnovi.</translation>
+    </message>
+    <message>
+        <source>Domacin je tvoje mesto dao drugom igracu.</source>
+        <translation>Domaćin je tvoje mesto dao drugom igraču.</translation>
+    </message>
+    <message>
+        <source>Nisi na potezu.</source>
+        <translation>Nisi na potezu.</translation>
+    </message>
+    <message>
+        <source>Tom kartom ne mozes da nosis te karte.</source>
+        <translation>Tom kartom ne možeš da nosiš te karte.</translation>
+    </message>
+    <message>
+        <source>Na tom mestu nemas kartu.</source>
+        <translation>Na tom mestu nemaš kartu.</translation>
+    </message>
+    <message>
+        <source>Partija jos nije pocela.</source>
+        <translation>Partija još nije počela.</translation>
+    </message>
+    <message>
+        <source>Partija je vec u toku.</source>
+        <translation>Partija je već u toku.</translation>
+    </message>
+    <message>
+        <source>To moze samo domacin stola.</source>
+        <translation>To može samo domaćin stola.</translation>
+    </message>
+    <message>
+        <source>Previse poruka odjednom; uspori malo.</source>
+        <translation>Previše poruka odjednom; uspori malo.</translation>
+    </message>
+    <message>
+        <source>Poruka je prazna, preduga ili ima nedozvoljene znake.</source>
+        <translation>Poruka je prazna, preduga ili ima nedozvoljene znake.</translation>
+    </message>
+    <message>
+        <source>Server je odbio zahtev (%1).</source>
+        <translation>Server je odbio zahtev (%1).</translation>
+    </message>
+    <message>
+        <source>Veza je obnovljena.</source>
+        <translation>Veza je obnovljena.</translation>
+    </message>
+    <message>
+        <source>server %1, igra %2</source>
+        <translation>server %1, igra %2</translation>
+    </message>
+    <message>
+        <source>igra %1</source>
+        <translation>igra %1</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je seo za sto.</source>
+        <translation>Igrač %1 je seo za sto.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je izgubio vezu; racunar igra umesto njega.</source>
+        <translation>Igrač %1 je izgubio vezu; računar igra umesto njega.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 se vratio za sto.</source>
+        <translation>Igrač %1 se vratio za sto.</translation>
+    </message>
+    <message>
+        <source>Igrac %1 je napustio sto.</source>
+        <translation>Igrač %1 je napustio sto.</translation>
+    </message>
+    <message>
+        <source>Veza sa stolom je prekinuta; igra pokusava da je obnovi.</source>
+        <translation>Veza sa stolom je prekinuta; igra pokušava da je obnovi.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetTable</name>
+    <message>
+        <source>Sto ne moze da se otvori na portu %1 (%2). Izaberi drugi port.</source>
+        <translation>Sto ne može da se otvori na portu %1 (%2). Izaberi drugi port.</translation>
+    </message>
+</context>
+<context>
+    <name>TNetWords</name>
+    <message>
+        <source>Jug</source>
+        <translation>Jug</translation>
+    </message>
+    <message>
+        <source>Zapad</source>
+        <translation>Zapad</translation>
+    </message>
+    <message>
+        <source>Sever</source>
+        <translation>Sever</translation>
+    </message>
+    <message>
+        <source>Istok</source>
+        <translation>Istok</translation>
+    </message>
+    <message>
+        <source>Pametno</source>
+        <translation>Pametno</translation>
+    </message>
+    <message>
+        <source>Prosecno</source>
+        <translation>Prosečno</translation>
+    </message>
+    <message>
+        <source>Glupo</source>
+        <translation>Glupo</translation>
+    </message>
+    <message>
+        <source>Majstor</source>
+        <translation>Majstor</translation>
+    </message>
+    <message>
+        <source>covek</source>
+        <translation>čovek</translation>
+    </message>
+    <message>
+        <source>racunar (%1)</source>
+        <translation>računar (%1)</translation>
+    </message>
+    <message>
+        <source>povezan</source>
+        <translation>povezan</translation>
+    </message>
+    <message>
+        <source>bez veze (igra racunar)</source>
+        <translation>bez veze (igra računar)</translation>
+    </message>
+    <message>
+        <source>ceka igraca</source>
+        <translation>čeka igrača</translation>
+    </message>
+    <message>
+        <source>racunar</source>
+        <translation>računar</translation>
     </message>
 </context>
 <context>

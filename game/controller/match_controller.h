@@ -9,6 +9,7 @@
 #include "game/controller/hint_search.h"
 #include "game/controller/match_view.h"
 #include "game/controller/match_worker.h"
+#include "game/controller/remote_step.h"
 #include "game/controller/undo_history.h"
 #include "platform/random.h"
 
@@ -16,6 +17,8 @@
 
 #include <array>
 #include <atomic>
+#include <deque>
+#include <mutex>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -231,7 +234,29 @@ public:
     // After each card has landed and shows where it belongs; for tests.
     std::function<void()> OnCardLanded;
 
+    // --- A match at a network table (match_network.cpp) ---
+    // From here the match is the server's: the human's moves go to `send`
+    // and appear once a step confirms them; every seat's names are the
+    // players' own; no move is taken back, and the hint only when allowed.
+    void BeginRemoteMatch(std::function<void(const TMove&)> send,
+        const std::array<QString, kSeatCount>& names, bool hints);
+    // Back to matches against the computers (the names from the settings).
+    void EndRemoteMatch();
+    bool RemoteMatch() const { return bool(FRemoteSend); }
+    // Shows the next change the server sent, after those before it.
+    void ShowRemoteStep(TRemoteStep step);
+    // Steps still to be shown.
+    int RemoteStepsWaiting() const;
+
 private:
+    void RunRemoteSteps();
+    void PlayRemoteStep(const TRemoteStep& step);
+    // The state to show: hidden cards get a card to stand for them (shown
+    // face down).
+    static TMatchState ShownState(const TMatchState& view);
+    void RemoteRestart(const TRemoteStep& step);
+    void RemoteMove(const TRemoteStep& step);
+    int RevealMs(int seat) const;
     void RememberForUndo();
     void ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves);
 
@@ -347,5 +372,9 @@ private:
     std::optional<bool> FPendingSequence;
     TCardFlights FFlights;
     TUndoHistory FUndo;
+    std::function<void(const TMove&)> FRemoteSend;
+    bool FRemoteHints = true;
+    mutable std::mutex FRemoteLock;
+    std::deque<TRemoteStep> FRemoteSteps;
     TMoveHistory FHistory;
 };

@@ -5,9 +5,9 @@
 
 bool TMatchController::HintAvailable() const
 {
-    return !Busy() && !Stopping() && !FPendingSequence && !FState.GameOver && !FWaitingToStart
-        && FState.CurrentPlayer == SeatS && FControls.PlayerS->Controller() == ctHuman
-        && !HandEmpty(FState, SeatS);
+    return (!FRemoteSend || FRemoteHints) && !Busy() && !Stopping() && !FPendingSequence
+        && !FState.GameOver && !FWaitingToStart && FState.CurrentPlayer == SeatS
+        && FControls.PlayerS->Controller() == ctHuman && !HandEmpty(FState, SeatS);
 }
 
 bool TMatchController::ShowHint()

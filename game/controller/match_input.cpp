@@ -64,6 +64,8 @@ void TMatchController::ShowNotice(const QString& text)
 
 void TMatchController::HumanLaysDown(int slot)
 {
+    // At a network table the server makes the move; it shows when confirmed.
+    if (FRemoteSend) return FRemoteSend({ SeatS, slot, {} });
     RememberForUndo();
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, {} });
@@ -82,6 +84,7 @@ void TMatchController::HumanCaptures(int slot)
 {
     std::vector<TTableSlot> take;
     if (!SelectionSlots(take)) return;
+    if (FRemoteSend) return FRemoteSend({ SeatS, slot, take });
     const int played = FState.hands[SeatS][slot];
     QString line = QStringLiteral(">> ") + Name(SeatS) + QStringLiteral(" kupi sa ")
         + CardName(played) + QStringLiteral(" sledece karte: ");

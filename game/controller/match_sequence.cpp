@@ -12,6 +12,7 @@
 #include "cards/deck/zucard_deck.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -84,6 +85,8 @@ void TMatchController::PublishProgress()
 
 void TMatchController::SequenceEnded()
 {
+    // Steps of a network match that came as the last sequence ended.
+    if (FRemoteSend) QTimer::singleShot(0, FControls.PlayerS, [this] { RunRemoteSteps(); });
     if (Paused()) {
         FWorker.SetPaused(false);
         FView.SetStatusText(2, QString());
@@ -187,7 +190,7 @@ void TMatchController::ComputerCapture(const TMove& move)
         RevealHandCard(seat, handSlot, true);
         LogLine(line);
     });
-    FWorker.PaceReveal(CompPlayDelay * 1000);
+    FWorker.PaceReveal(RevealMs(seat));
     const TMoveOutcome outcome = ApplyMove(FState, move);
     if (FTableToMiddle) ReflowTableToMiddle(FState);
     PublishProgress();
@@ -216,7 +219,7 @@ void TMatchController::ComputerLaysDown(int seat, int handSlot)
         LogLine(Name(seat) + QStringLiteral(" stavlja na talon kartu ")
             + CardName(FState.hands[seat][handSlot]));
     });
-    FWorker.PaceReveal(CompPlayDelay * 1000);
+    FWorker.PaceReveal(RevealMs(seat));
     const TMoveOutcome outcome = ApplyMove(FState, { seat, handSlot, {} });
     PublishProgress();
     FWorker.RunOnGui([&] {

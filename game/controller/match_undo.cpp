@@ -15,8 +15,8 @@ void TMatchController::RememberForUndo()
 
 bool TMatchController::UndoAvailable() const
 {
-    return !FUndo.Empty() && !Busy() && !Stopping() && !FWaitingToStart && !FState.GameOver
-        && FState.CurrentPlayer == SeatS && !FPendingSequence;
+    return !FRemoteSend && !FUndo.Empty() && !Busy() && !Stopping() && !FWaitingToStart
+        && !FState.GameOver && FState.CurrentPlayer == SeatS && !FPendingSequence;
 }
 
 bool TMatchController::UndoMove()

@@ -27,6 +27,8 @@ class TStatisticsStore {
 public:
     static inline const QString kExtension = QStringLiteral(".stat");
     static inline const QString kUndoExtension = QStringLiteral(".undo.stat");
+    // Matches played at network tables.
+    static inline const QString kNetworkExtension = QStringLiteral(".net.stat");
 
     explicit TStatisticsStore(const QString& settingsFile, const QString& extension = kExtension);
     // With the per-user folder and the folder's writability given, so tests

@@ -143,6 +143,7 @@ TClientMessage Read(const QJsonObject& object)
         m.options.clockwise = f.Bool("clockwise", true);
         m.options.strength = f.Int("strength", 0, 3, 3);
         m.options.turnSeconds = f.Int("turnSeconds", 0, 600, 0);
+        m.options.hints = f.Bool("hints", true);
         break;
     case ClientType::Join:
         ReadHello(f, m);

@@ -28,6 +28,7 @@ struct TTableOptions {
     bool clockwise = true;
     int strength = 3; // the computers' strength (csMajstor)
     int turnSeconds = 0; // 0: no turn timer
+    bool hints = true; // whether the players' windows offer "Savet"
 };
 
 struct TClientMessage {

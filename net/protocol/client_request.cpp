@@ -21,7 +21,7 @@ QByteArray OpenRequest(const QString& name, const TTableOptions& o)
 {
     return Compact({ { "type", "open" }, { "protocol", kProtocolVersion }, { "name", name },
         { "mode", o.mode }, { "decks", o.decks }, { "clockwise", o.clockwise },
-        { "strength", o.strength }, { "turnSeconds", o.turnSeconds } });
+        { "strength", o.strength }, { "turnSeconds", o.turnSeconds }, { "hints", o.hints } });
 }
 
 QByteArray JoinRequest(

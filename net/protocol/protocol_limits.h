@@ -18,5 +18,8 @@ inline constexpr int kMaxNameChars = 24;
 inline constexpr int kMaxChatChars = 200;
 // Random bits in an invitation code and in a seat key (hex digits = bits / 4).
 inline constexpr int kSecretBits = 128;
+// The WebSocket close code that tells every seat its table has ended because
+// its host closed it (a code of the private range 4000..4999).
+inline constexpr int kTableClosedCloseCode = 4000;
 
 } // namespace zaviko::net

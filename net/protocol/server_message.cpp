@@ -116,14 +116,14 @@ QByteArray WelcomeMessage(const QString& table, int seat, const QString& key, bo
     return Compact(o);
 }
 
-QByteArray SeatsMessage(const std::vector<TSeatInfo>& seats, int host, bool started)
+QByteArray SeatsMessage(const std::vector<TSeatInfo>& seats, int host, bool started, bool hints, int mode)
 {
     QJsonArray array;
     for (const TSeatInfo& s : seats)
         array.append(QJsonObject {
             { "kind", SeatKindName(s.kind) }, { "name", s.name }, { "strength", s.strength } });
-    return Compact(
-        { { "type", "seats" }, { "seats", array }, { "host", host }, { "started", started } });
+    return Compact({ { "type", "seats" }, { "seats", array }, { "host", host },
+        { "started", started }, { "hints", hints }, { "mode", mode } });
 }
 
 QByteArray StateMessage(const TMatchState& s, int viewer, const TMatchEvent& event)

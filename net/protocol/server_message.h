@@ -28,7 +28,8 @@ struct TSeatInfo {
 QByteArray HelloMessage();
 QByteArray WelcomeMessage(const QString& table, int seat, const QString& key, bool host,
     const QString& code, const QString& link);
-QByteArray SeatsMessage(const std::vector<TSeatInfo>& seats, int host, bool started);
+QByteArray SeatsMessage(
+    const std::vector<TSeatInfo>& seats, int host, bool started, bool hints = true, int mode = 0);
 QByteArray StateMessage(const TMatchState& state, int viewer, const TMatchEvent& event);
 QByteArray ChatMessage(int seat, const QString& name, const QString& text);
 QByteArray ErrorMessage(ErrorCode code);

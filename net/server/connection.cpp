@@ -89,6 +89,15 @@ void TConnection::Close()
     Gone();
 }
 
+void TConnection::End(int closeCode)
+{
+    if (FGone) return;
+    FSocket->close(QWebSocketProtocol::CloseCode(closeCode));
+    // The process may end right after: the close frame leaves now.
+    FSocket->flush();
+    Gone();
+}
+
 // Once only, however the end came; the owner deletes this later.
 void TConnection::Gone()
 {

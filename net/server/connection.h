@@ -39,6 +39,8 @@ public:
     // Pings a quiet client; false when it has been silent too long.
     bool KeepAlive();
     void Close();
+    // A close the client is told the reason of by its code (the table's end).
+    void End(int closeCode);
 
     QHostAddress Address() const { return FAddress; }
     qint64 AgeMs() const { return FAge.elapsed(); }

@@ -213,7 +213,8 @@ void TTable::SendSeats()
     std::vector<TSeatInfo> seats;
     for (const TTableSeat& s : FSeats)
         seats.push_back({ s.kind, s.name, s.strength });
-    const QByteArray message = SeatsMessage(seats, SeatS, FMatch && !FMatch->Over());
+    const QByteArray message
+        = SeatsMessage(seats, SeatS, FMatch && !FMatch->Over(), FOptions.hints, FOptions.mode);
     for (TTableSeat& s : FSeats)
         if (s.connection) s.connection->Send(message);
 }

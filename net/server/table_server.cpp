@@ -184,6 +184,16 @@ void TTableServer::CloseTable(TTable& table)
     table.deleteLater();
 }
 
+void TTableServer::EndAllTables()
+{
+    const QList<TConnection*> connections = FConnections.values();
+    for (TConnection* c : connections)
+        c->End(kTableClosedCloseCode);
+    const QList<TTable*> tables = FTables.values();
+    for (TTable* table : tables)
+        CloseTable(*table);
+}
+
 void TTableServer::Ping()
 {
     // A copy: a dead connection leaves the set while it is walked.

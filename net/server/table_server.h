@@ -34,6 +34,9 @@ public:
     int TableCount() const { return int(FTables.size()); }
     int ConnectionCount() const { return int(FConnections.size()); }
     TTable* Table(const QString& id) const { return FTables.value(id); }
+    // Ends every table at once, each client told by the close code 4000 that
+    // the table is closed (the window that hosts it is closing).
+    void EndAllTables();
 
 private:
     class TListener;

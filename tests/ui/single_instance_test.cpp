@@ -83,7 +83,7 @@ protected:
     QString Ini() const { return dir.filePath("Zaviko.ini"); }
     QString Lock() const { return dir.filePath("Zaviko.lock"); }
 
-    QProcess& Start()
+    QProcess& Start(const QStringList& arguments = {})
     {
         copies.push_back(std::make_unique<QProcess>());
         QProcess& copy = *copies.back();
@@ -91,7 +91,7 @@ protected:
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         copy.setProcessEnvironment(environment);
         copy.setWorkingDirectory(dir.path());
-        copy.start(dir.filePath("Zaviko"), {});
+        copy.start(dir.filePath("Zaviko"), arguments);
         EXPECT_TRUE(copy.waitForStarted());
         return copy;
     }
@@ -175,8 +175,10 @@ TEST_F(SingleInstance, TheFirstCopyIsAskedToComeForward)
     elsewhere.show();
     elsewhere.activateWindow();
     int asked = 0;
-    first.OnComeForward = [&] {
+    QStringList links;
+    first.OnComeForward = [&](const QString& link) {
         ++asked;
+        links << link;
         BringForward(&window);
     };
     const auto before = Files();
@@ -199,6 +201,13 @@ TEST_F(SingleInstance, TheFirstCopyIsAskedToComeForward)
     EXPECT_EQ(asked, 2);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &question);
+
+    // A copy the desktop started for an invitation hands its link over.
+    const QString link = QStringLiteral("zaviko://127.0.0.1:7461/ab12/cd34");
+    QProcess& fourth = Start({ link });
+    ASSERT_TRUE(Ended(fourth));
+    EXPECT_EQ(fourth.exitCode(), 0);
+    EXPECT_EQ(links, QStringList({ QString(), QString(), link }));
 }
 
 } // namespace

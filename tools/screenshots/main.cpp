@@ -22,6 +22,8 @@ const TSheetCommand kCommands[] = {
     { "decks", "FOLDER [--scale 2]", "the visual deck full, thinned and used up", RunDeckSheet },
     { "dialogs", "FOLDER", "the options, rename and About dialogs and the help viewer",
         RunDialogSheet },
+    { "network", "FOLDER",
+        "opening and joining a table, the waiting room, a failure to join", RunNetworkSheet },
     { "scores", "FOLDER",
         "the score tables of each mode, the end-of-hand dialog, the captured cards",
         RunScoreSheet },

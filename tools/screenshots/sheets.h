@@ -8,6 +8,7 @@ int RunCardSheet(int argc, char** argv);
 int RunGroupSheet(int argc, char** argv);
 int RunDeckSheet(int argc, char** argv);
 int RunDialogSheet(int argc, char** argv);
+int RunNetworkSheet(int argc, char** argv);
 int RunScoreSheet(int argc, char** argv);
 int RunStatisticsSheet(int argc, char** argv);
 int RunWindowSheet(int argc, char** argv);

@@ -85,14 +85,22 @@ void TSingleInstance::Listen()
 
 void TSingleInstance::Answer(QLocalSocket* socket)
 {
-    // The connection is the request; the answer goes once the window is in front.
-    if (OnComeForward) OnComeForward();
     QObject::connect(socket, &QLocalSocket::disconnected, socket, &QLocalSocket::deleteLater);
-    socket->write(kAnswer);
-    socket->disconnectFromServer();
+    // The request is one line (a link, or nothing); the answer goes once the
+    // window is in front.
+    const auto serve = [this, socket] {
+        if (!socket->canReadLine() || socket->property("served").toBool()) return;
+        socket->setProperty("served", true);
+        const QString link = QString::fromUtf8(socket->readLine()).trimmed();
+        if (OnComeForward) OnComeForward(link);
+        socket->write(kAnswer);
+        socket->disconnectFromServer();
+    };
+    QObject::connect(socket, &QLocalSocket::readyRead, socket, serve);
+    serve();
 }
 
-bool TSingleInstance::AskToComeForward() const
+bool TSingleInstance::AskToComeForward(const QString& link) const
 {
     QLocalSocket socket;
     socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
@@ -103,6 +111,9 @@ bool TSingleInstance::AskToComeForward() const
         QThread::msleep(kConnectPauseMs);
     }
     if (socket.state() != QLocalSocket::ConnectedState) return false;
+    // One line: a link holds no line break (QUrl encodes one).
+    socket.write(link.simplified().toUtf8() + '\n');
+    socket.flush();
     while (socket.bytesAvailable() < kAnswer.size() && socket.waitForReadyRead(kAnswerWaitMs)) { }
     return socket.read(kAnswer.size()) == kAnswer;
 }

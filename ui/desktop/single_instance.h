@@ -28,12 +28,14 @@ public:
     // folder always has). False while another living copy holds it.
     bool Acquire();
     // For a copy that did not acquire: asks the holder to come forward and
-    // waits a moment for its answer; false when none came.
-    bool AskToComeForward() const;
+    // waits a moment for its answer; false when none came. A `link` (a table
+    // to join, from the command line) goes with the request.
+    bool AskToComeForward(const QString& link = {}) const;
 
     const QString& LockFileName() const { return FLockFileName; }
-    // Called in the first copy, on its GUI thread, when another asks.
-    std::function<void()> OnComeForward;
+    // Called in the first copy, on its GUI thread, when another asks, with
+    // the link the other was started with (empty when none).
+    std::function<void(const QString& link)> OnComeForward;
 
 private:
     bool LeftUnwritten() const;

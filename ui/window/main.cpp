@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -36,11 +37,21 @@ int main(int argc, char* argv[])
     // apart.
     QPointer<QWidget> window;
     TSingleInstance guard(settingsFile);
-    guard.OnComeForward = [&window] {
-        if (window) BringForward(window);
+    // A zaviko:// link (the desktop's handler of the scheme) joins that table.
+    QString link;
+    for (const QString& argument : QApplication::arguments())
+        if (argument.startsWith(QLatin1String("zaviko://"), Qt::CaseInsensitive)) link = argument;
+    guard.OnComeForward = [&window](const QString& link) {
+        if (!window) return;
+        BringForward(window);
+        // Asked from outside, the join waits until this request is answered.
+        if (!link.isEmpty())
+            QTimer::singleShot(0, window, [window, link] {
+                if (auto* form = qobject_cast<TForm1*>(window.data())) form->JoinByLink(link);
+            });
     };
     if (!printLayout && !guard.Acquire()) {
-        if (guard.AskToComeForward()) return 0;
+        if (guard.AskToComeForward(link)) return 0;
         MessageSink().Information(QCoreApplication::translate("TSingleInstance",
             "Zaviko je vec pokrenut sa istim podesavanjima (%1), ali se ne javlja. "
             "Zatvori taj prozor, pa pokreni igru ponovo.")
@@ -70,6 +81,7 @@ int main(int argc, char* argv[])
         // A stop the system sends closes the window as "Gotovo" does, the
         // match kept, and the program ends normally.
         CatchStopSignals(&form, [&form](int) { form.CloseOnStopSignal(); });
+        form.JoinAtStart(link);
         form.show();
         StartupSteps::Note("window_shown");
         const auto probe = TFrameProbe::FromEnvironment(&form);

@@ -2,6 +2,9 @@
 // menus and the status bar; the start-up runs the controller's.
 #include "ui/window/main_window.h"
 
+#include "game/controller/remote_feed.h"
+#include "ui/network/net_table.h"
+
 #include "cards/ids/card_ids.h"
 #include "cards/ids/id_shuffle.h"
 #include "cards/zucard.h"
@@ -113,12 +116,18 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
         TMatchControls { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2, Deck }, *FSettings,
         LogFile, *this);
     FStatistics = std::make_unique<TStatisticsStore>(FSettings->FileName);
+    FNetStatistics = std::make_unique<TStatisticsStore>(
+        FSettings->FileName, TStatisticsStore::kNetworkExtension);
     FUndoStatistics
         = std::make_unique<TStatisticsStore>(FSettings->FileName, TStatisticsStore::kUndoExtension);
     FController->OnMatchEvent = [this](const TMatchEvent& event) {
-        (event.undoUsed ? FUndoStatistics : FStatistics)->Record(event);
+        (FController->RemoteMatch() ? FNetStatistics
+                : event.undoUsed        ? FUndoStatistics
+                                        : FStatistics)
+            ->Record(event);
     };
     StartupSteps::Note("dialogs_and_controller");
+    CreateNetTable();
     ConnectCards();
     ApplyAnimation();
     CreateAccessibility();

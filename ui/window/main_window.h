@@ -23,6 +23,11 @@ class TFlightStage;
 class TKeyboardPlay;
 class TIni;
 class TMatchController;
+class TNetTable;
+class TChatPanel;
+class TDropNotice;
+class TRemoteFeed;
+class QDockWidget;
 class TMatchSaver;
 class TMoveHistoryPanel;
 class TScorePanel;
@@ -95,6 +100,20 @@ public:
     void About1Click();
     void Pomoc1Click();
     void ShowTakenCards(int seat);
+    // "Igra preko mreze": open a table, join one (a link fills the dialog).
+    void Otvoristo1Click();
+    void Pridruzise1Click();
+    void JoinByLink(const QString& link);
+    // The invitation the program was started with: joined once the window
+    // is up, instead of asking about the local match.
+    void JoinAtStart(const QString& link) { FLinkAtStart = link; }
+    // Asks before leaving a network table (the host's leaving ends it for
+    // all) and leaves it; true when no table is left to leave.
+    bool LeaveNetworkTable();
+    TDropNotice* DropNotice() const { return FDropNotice; }
+    TChatPanel* ChatPanel() const { return FChat; }
+    TStatisticsStore& NetworkStatistics() const { return *FNetStatistics; }
+    TNetTable& NetTable() const { return *FNet; }
     void ApplyViewPermissions();
     void ApplyCascadeStyles();
 
@@ -181,6 +200,9 @@ private:
     // A press on the table, in table coordinates.
     void TablePress(QPoint at, Qt::MouseButton button);
     void ConnectCards();
+    void CreateNetTable();
+    void BeginNetworkMatch();
+    void ShowChatPanel();
     // The keys that play, the names a screen reader reads and its announcer.
     void CreateAccessibility();
     // Each seat's name as read: whose cards, and whether it is on turn.
@@ -277,6 +299,16 @@ private:
     // Before the controller too: the controller hands it each move.
     std::unique_ptr<TMatchSaver> FSaver;
     std::unique_ptr<TMatchController> FController;
+    // The network table, when the player sits at one.
+    std::unique_ptr<TNetTable> FNet;
+    std::unique_ptr<TRemoteFeed> FFeed;
+    TDropNotice* FDropNotice = nullptr;
+    QDockWidget* FChatDock = nullptr;
+    TChatPanel* FChat = nullptr;
+    QString FLoggedLink;
+    QString FLinkAtStart;
+    // Matches at network tables, counted apart from those against the computers.
+    std::unique_ptr<TStatisticsStore> FNetStatistics;
     bool FCanViewMine = true;
     bool FCanViewOthers = true;
     bool FClosing = false;

@@ -23,6 +23,7 @@
 #include "ui/window/score_panel.h"
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
+#include "ui/network/net_table.h"
 
 #include <QAction>
 #include <QTimer>
@@ -75,6 +76,11 @@ private:
 void TForm1::New1Click()
 {
     if (!Idle()) return;
+    // At a network table "Nova" leaves it first, asking.
+    if (FController->RemoteMatch() || FNet->Active()) {
+        if (LeaveNetworkTable()) FController->NewGame(false);
+        return;
+    }
     // A single key press must not throw a match away.
     const bool ask = FController->MatchUnderway();
     const TQuestionHold hold(FController.get(), ask);
@@ -221,6 +227,11 @@ void TForm1::FormActivate()
     FController->EndDeferredLogSync();
     if (!FController->FirstActivation()) return;
     FController->SetFirstActivation(false);
+    // Started for an invitation: the table comes first; the local match
+    // waits unasked (a saved one stays kept for the next start).
+    if (!FLinkAtStart.isEmpty())
+        return QTimer::singleShot(
+            0, this, [this, link = std::exchange(FLinkAtStart, {})] { JoinByLink(link); });
     if (OfferSavedMatch()) return;
     // The start's deal may still fly (it left before the window showed):
     // the question stands over the landed table, as after "Nova igra".
@@ -265,7 +276,12 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    const bool ask = FController && FController->MatchUnderway() && !FStopBySignal;
+    const bool remote = FController && FController->RemoteMatch();
+    if (remote && !FStopBySignal && !LeaveNetworkTable()) {
+        event->ignore();
+        return;
+    }
+    const bool ask = !remote && FController && FController->MatchUnderway() && !FStopBySignal;
     const TQuestionHold hold(FController.get(), ask);
     if (ask && !MessageSink().Confirmation(tr(kAbandonClose).toStdString())) {
         event->ignore();
@@ -275,7 +291,8 @@ void TForm1::closeEvent(QCloseEvent* event)
     // The worker stops before the log closes and before anything it uses goes.
     if (FController) {
         FController->Shutdown();
-        KeepMatchOnClose();
+        // A network match is the server's: the last match kept is the local one.
+        if (!remote) KeepMatchOnClose();
     }
     if (FOverview) FOverview->CloseIfOpen();
     KeepWindowSize();

@@ -52,6 +52,13 @@ void TForm1::CreateMenus()
     connect(game, &QMenu::aboutToShow, undo,
         [this, undo] { undo->setEnabled(FController && FController->UndoAvailable()); });
     connect(game, &QMenu::aboutToHide, undo, [undo] { undo->setEnabled(true); });
+    // Playing people: open a table in this window or join one by its link.
+    QMenu* network = FMenu.Network = game->addMenu(tr("Igra preko &mreze"));
+    network->menuAction()->setObjectName(QStringLiteral("Igraprekomreze1"));
+    FMenu.OpenTable
+        = add(network, "Otvoristo1", tr("&Otvori sto..."), {}, &TForm1::Otvoristo1Click);
+    FMenu.JoinTable
+        = add(network, "Pridruzise1", tr("&Pridruzi se..."), {}, &TForm1::Pridruzise1Click);
     game->addSeparator();
     FMenu.Quit = add(game, "Gotovo1", tr("&Gotovo"), QKeySequence(Qt::ALT | Qt::Key_F4), nullptr);
     connect(FMenu.Quit, &QAction::triggered, this, &QWidget::close);

@@ -15,6 +15,11 @@ struct TMenuActions {
     QAction* Hint = nullptr;
     QAction* Undo = nullptr;
     QAction* Quit = nullptr;
+    // "Igra preko mreze" and its items; "Razgovor" joins it with the first
+    // network match.
+    QMenu* Network = nullptr;
+    QAction* OpenTable = nullptr;
+    QAction* JoinTable = nullptr;
     // "Opcije"
     QAction* ScoreTable = nullptr;
     QAction* TableToMiddle = nullptr;

@@ -1,0 +1,118 @@
+// A match at a network table shown by the controller: the server (inside
+// the test, as in the window) decides every move, the human's clicks go to
+// it, and the card groups show exactly the server's table turned to the
+// player's seat, through the same display code as a local match.
+#include "match_fixture.h"
+
+#include "game/computer/seat_choice.h"
+#include "game/controller/remote_feed.h"
+#include "net/client/net_session.h"
+#include "net/client/seat_turn.h"
+#include "net/host/local_server.h"
+
+using namespace zaviko::net;
+
+namespace {
+
+class RemoteMatchTest : public MatchTest {
+protected:
+    bool Open(int mode, int you)
+    {
+        // The window has started its own match before a table is opened.
+        controller->Start();
+        if (!server.Start(0)) return false;
+        host.Open(server.OwnUrl(), QStringLiteral("Ana"), { mode, 0, true, csPametno, 0, false });
+        if (!Until([&] { return !host.Link().isEmpty(); })) return false;
+        TInvitation invitation = *ParseInvitation(host.Link());
+        invitation.host = QStringLiteral("127.0.0.1");
+        TNetSession& me = you == SeatS ? host : guest;
+        if (you != SeatS) {
+            // The host plays its own seat as "Pametno" from what it is sent.
+            host.stateChanged = [this](const TSeatView& v) {
+                if (v.state.GameOver || v.state.CurrentPlayer != v.viewer) return;
+                const TComputerChoice c = ChooseSeatMove(v.state, v.viewer, csPametno, 0);
+                if (c.handSlot >= 0) host.Move(MoveOfChoice(v.state, v.viewer, c));
+            };
+            guest.Join(invitation, QStringLiteral("Ja"));
+            if (!Until([&] { return guest.Seat() >= 0; })) return false;
+        }
+        for (int seat : { SeatW, SeatN, SeatE })
+            if (seat != me.Seat() && SeatPlays(mode, seat))
+                host.SetSeat(seat, SeatUse::Computer, csPametno);
+        if (!Until([&] { return host.SeatsFilled(); })) return false;
+        session = &me;
+        me.stateChanged = [this](const TSeatView& v) { controller->ShowRemoteStep(feed.Step(v)); };
+        controller->BeginRemoteMatch(
+            [this](const TMove& m) {
+                session->Move({ session->Seat(), m.handSlot, m.take });
+            },
+            { QStringLiteral("Ja"), QStringLiteral("W"), QStringLiteral("N"), QStringLiteral("E") },
+            false);
+        host.Start();
+        return Until([&] { return session->View().has_value(); });
+    }
+
+    bool Until(const std::function<bool()>& done)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done() && timer.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return done();
+    }
+
+    // Everything the server sent is shown and nothing runs.
+    bool Settled() const { return !controller->Busy() && controller->RemoteStepsWaiting() == 0; }
+
+    TLocalServer server;
+    TNetSession host, guest;
+    TNetSession* session = nullptr;
+    TRemoteFeed feed;
+    // Plays the match by clicks to its end, checking at each rest.
+    void PlayWholeMatch(int you)
+    {
+        ASSERT_TRUE(Open(kEachForHimself, you));
+        int myMoves = 0, checks = 0, lastMoved = -1;
+        ASSERT_TRUE(Until([&] {
+            if (!Settled()) return false;
+            const TSeatView& v = *session->View();
+            const TMatchState turned = TurnedState(v.state, you);
+            // The table and the player's hand are the server's, on the groups too.
+            EXPECT_EQ(controller->State().table, turned.table);
+            EXPECT_EQ(controller->State().hands[SeatS], turned.hands[SeatS]);
+            EXPECT_EQ(controller->State().Score, turned.Score);
+            ExpectGroupsShowState();
+            ++checks;
+            if (v.state.GameOver) return true;
+            if (turned.CurrentPlayer == SeatS && controller->State().CurrentPlayer == SeatS
+                && !HandEmpty(controller->State(), SeatS) && v.state.MovesMade != lastMoved) {
+                // No undo and, as the host chose, no hint at this table.
+                EXPECT_FALSE(controller->UndoAvailable());
+                EXPECT_FALSE(controller->HintAvailable());
+                lastMoved = v.state.MovesMade;
+                HumanMove();
+                ++myMoves;
+            }
+            return false;
+        }));
+        EXPECT_GT(myMoves, 5);
+        EXPECT_GT(checks, myMoves);
+        EXPECT_GT(view.handEnds, 0);
+        // The game-over message names the winner, as after a local match.
+        ASSERT_FALSE(sink.shown.information.empty());
+        EXPECT_NE(sink.shown.information.back().find("Partija je gotova"), std::string::npos);
+    }
+};
+
+TEST_F(RemoteMatchTest, TheHostsClicksPlayAWholeMatchThatTheGroupsShowAsTheServerHasIt)
+{
+    PlayWholeMatch(SeatS);
+}
+
+// The guest sits at W: its table is turned so that it plays from the bottom.
+TEST_F(RemoteMatchTest, AGuestAtWestPlaysFromTheBottomOfATurnedTable)
+{
+    PlayWholeMatch(SeatW);
+}
+
+} // namespace
