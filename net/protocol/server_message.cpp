@@ -116,7 +116,8 @@ QByteArray WelcomeMessage(const QString& table, int seat, const QString& key, bo
     return Compact(o);
 }
 
-QByteArray SeatsMessage(const std::vector<TSeatInfo>& seats, int host, bool started, bool hints, int mode)
+QByteArray SeatsMessage(
+    const std::vector<TSeatInfo>& seats, int host, bool started, bool hints, int mode)
 {
     QJsonArray array;
     for (const TSeatInfo& s : seats)

@@ -122,8 +122,8 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
         = std::make_unique<TStatisticsStore>(FSettings->FileName, TStatisticsStore::kUndoExtension);
     FController->OnMatchEvent = [this](const TMatchEvent& event) {
         (FController->RemoteMatch() ? FNetStatistics
-                : event.undoUsed        ? FUndoStatistics
-                                        : FStatistics)
+                : event.undoUsed    ? FUndoStatistics
+                                    : FStatistics)
             ->Record(event);
     };
     StartupSteps::Note("dialogs_and_controller");
