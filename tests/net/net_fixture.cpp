@@ -5,23 +5,22 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QTimer>
 
 namespace zaviko::net::test {
 
-bool RunUntil(const std::function<bool()>& done, int guardMs)
+QSslConfiguration UntrustedTls()
 {
-    // The guard is an event too, so a wait that would hang wakes and fails.
-    bool ranOut = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&ranOut] { ranOut = true; });
-    guard.start(guardMs);
-    while (!done()) {
-        if (ranOut) return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
+    const QString dir = QStringLiteral(ZAVIKO_NET_TEST_DATA);
+    QFile key(dir + "/test-key.pem");
+    key.open(QIODevice::ReadOnly);
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificateChain(QSslCertificate::fromPath(dir + "/test-certificate.pem"));
+    tls.setPrivateKey(QSslKey(&key, QSsl::Rsa));
+    return tls;
 }
 
 TRecorder::TRecorder()

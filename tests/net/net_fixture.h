@@ -3,8 +3,10 @@
 #include "game/rules/computer_move.h"
 #include "net/client/table_bot.h"
 #include "net/server/table_server.h"
+#include "tests/support/run_until.h"
 
 #include <QJsonObject>
+#include <QSslConfiguration>
 #include <QStringList>
 
 #include <functional>
@@ -17,8 +19,8 @@
 
 namespace zaviko::net::test {
 
-// Turns the event loop until `done` holds; false when the guard ran out.
-bool RunUntil(const std::function<bool()>& done, int guardMs = 60000);
+// A certificate and key the tests' clients do not trust (tests/net/data).
+QSslConfiguration UntrustedTls();
 
 // A client that keeps every message it is sent.
 struct TRecorder {

@@ -134,17 +134,6 @@ std::pair<std::optional<JoinFailure>, QString> JoinFails(const TInvitation& invi
     return { w.failure, w.message };
 }
 
-QSslConfiguration UntrustedTls()
-{
-    const QString dir = QStringLiteral(ZAVIKO_NET_TEST_DATA);
-    QFile key(dir + "/test-key.pem");
-    key.open(QIODevice::ReadOnly);
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setLocalCertificateChain(QSslCertificate::fromPath(dir + "/test-certificate.pem"));
-    tls.setPrivateKey(QSslKey(&key, QSsl::Rsa));
-    return tls;
-}
-
 TEST(NetSession, EveryWayJoiningFailsEndsTheSessionWithItsOwnMessage)
 {
     TTableOfTwo t;

@@ -14,21 +14,10 @@ using namespace zaviko::net::test;
 
 namespace {
 
-QSslConfiguration TestTls()
-{
-    const QString dir = QStringLiteral(ZAVIKO_NET_TEST_DATA);
-    QFile key(dir + "/test-key.pem");
-    key.open(QIODevice::ReadOnly);
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setLocalCertificateChain(QSslCertificate::fromPath(dir + "/test-certificate.pem"));
-    tls.setPrivateKey(QSslKey(&key, QSsl::Rsa));
-    return tls;
-}
-
 TEST(NetTls, ABotPlaysAWholeMatchOverTls)
 {
     TServerOptions options = TNetFixture::TestOptions();
-    options.tls = TestTls();
+    options.tls = UntrustedTls();
     TNetFixture fx(options);
     TTableBot bot(csPametno, 5);
     TTableClient& client = bot.Client();

@@ -24,23 +24,13 @@
 #include <QTcpServer>
 #include <QTest>
 
+#include "tests/support/run_until.h"
+
 #include <gtest/gtest.h>
 
 using namespace zaviko::net;
 
 namespace {
-
-// Turns the event loop until `done` holds; the guard only ends a hang.
-bool RunUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer guard;
-    guard.start();
-    while (!done()) {
-        if (guard.elapsed() > 60000) return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    }
-    return true;
-}
 
 template <typename W> W* Child(QWidget& parent, const char* name)
 {

@@ -6,6 +6,7 @@
 #include "main_window_fixture.h"
 
 #include "net/client/net_session.h"
+#include "tests/support/run_until.h"
 #include "ui/access/game_speech.h"
 #include "ui/access/speaker.h"
 #include "ui/network/chat_panel.h"
@@ -25,17 +26,6 @@
 using namespace zaviko::net;
 
 namespace {
-
-bool RunUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer guard;
-    guard.start();
-    while (!done()) {
-        if (guard.elapsed() > 60000) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 // Records what a window would say.
 class TSaidLines : public TSpeaker {
