@@ -9,6 +9,17 @@
 #
 #   used as CMAKE_CXX_LINKER_LAUNCHER: odr-link.sh <compiler> <link arguments...>
 set -euo pipefail
+# A program the build itself runs (the sound generator makes the game's
+# sounds) is linked for real, so it can run.
+out=""
+prev=""
+for a in "$@"; do
+    [[ $prev == -o ]] && out=$a
+    prev=$a
+done
+case "$(basename "$out")" in
+    zaviko_soundgen) exec "$@" ;;
+esac
 args=()
 for a in "$@"; do
     case "$a" in
