@@ -45,6 +45,12 @@ fail()
     shot failure
     echo "e2e FAILED: $*" >&2
     echo "last screenshot: $LAST_SHOT" >&2
+    # The game logs of every window, kept beside the screenshots.
+    local log
+    for log in "$WORK"/*/Zaviko.log; do
+        [[ -f "$log" ]] && cp "$log" "$OUT/$(basename "$(dirname "$log")").log"
+    done
+    [[ -n "${E2E_HOLD:-}" ]] && sleep "$E2E_HOLD"
     [[ -n "$APP_PID" ]] && kill "$APP_PID" 2> /dev/null
     exit 1
 }
@@ -94,10 +100,18 @@ dialogs()
 # Answers a message box or dialog with its default button.
 press_enter()
 {
+    input_lock
     xdotool windowfocus "$1" 2> /dev/null
     sleep 0.05
     xdotool key Return
+    input_unlock
 }
+
+# Two players driven at once in one X server (the network table) take turns
+# at the keyboard focus and the pointer: a focus and its keys are one step.
+# Without INPUT_LOCK (one window) these do nothing.
+input_lock() { [[ -z "${INPUT_LOCK:-}" ]] || flock 9; }
+input_unlock() { [[ -z "${INPUT_LOCK:-}" ]] || flock -u 9; }
 
 # Waits up to $2 seconds for a dialog; prints its id.
 wait_dialog()
@@ -115,14 +129,18 @@ wait_dialog()
 click_at() # x y [button], window coordinates
 {
     ((${KEYS_ONLY:-0} == 0)) || fail "a mouse click in a match played by keys"
+    input_lock
     xdotool mousemove --window "$MAIN" "$1" "$2" click "${3:-1}"
+    input_unlock
 }
 
 key_in_main()
 {
+    input_lock
     xdotool windowfocus "$MAIN" 2> /dev/null
     sleep 0.05
     xdotool key "$1"
+    input_unlock
 }
 
 # First x in [$2, $3) on window row $1 whose pixel is not the table's green;

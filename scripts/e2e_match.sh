@@ -238,9 +238,11 @@ hand_number()
 # Keys to the main window in one go.
 keys_in_main()
 {
+    input_lock
     xdotool windowfocus "$MAIN" 2> /dev/null
     sleep 0.03
     xdotool key --delay 5 "$@"
+    input_unlock
 }
 
 # Marks table slot $1 (row * 6 + slot) by keys: down to the hand, up to the
@@ -292,10 +294,15 @@ human_move_by_keys()
     fi
     for i in "${!HAND[@]}"; do
         [[ -n "${HAND[i]}" ]] || continue
-        play_slot_by_key "$i" || [[ -n "$(dialogs)" ]] || fail "key $(hand_number "$i") made no move"
+        play_slot_by_key "$i" || [[ -n "$(dialogs)" ]] || opener_unknown \
+            || fail "key $(hand_number "$i") made no move"
         return 0
     done
 }
+
+# At a network table nobody's log says who opens: until the first move each
+# player tries, and the one not on turn is refused.
+opener_unknown() { ((${NET_MATCH:-0})) && [[ -z "$ON_TURN" ]]; }
 
 # One move of the human: a capture when one is plain, else the first card down.
 human_move()
@@ -319,7 +326,8 @@ human_move()
     fi
     for i in "${!HAND[@]}"; do
         [[ -n "${HAND[i]}" ]] || continue
-        play_slot "$i" || [[ -n "$(dialogs)" ]] || fail "a click on hand card ${HAND[i]} made no move"
+        play_slot "$i" || [[ -n "$(dialogs)" ]] || opener_unknown \
+            || fail "a click on hand card ${HAND[i]} made no move"
         return 0
     done
 }
@@ -371,6 +379,13 @@ play_match()
         d=$(dialogs | head -n 1)
         if [[ -n "$d" ]]; then
             handle_dialog "$d" || return 0
+            continue
+        fi
+        # Held (the network table's drop): acknowledged, and no move.
+        if [[ -n "${PAUSE_FILE:-}" && -e "$PAUSE_FILE" ]]; then
+            touch "$PAUSE_FILE.held"
+            LOG_CHANGED=$(now_ms)
+            sleep 0.05
             continue
         fi
         (($(now_ms) - LOG_CHANGED > 15000)) && fail "nothing happened for 15 s"

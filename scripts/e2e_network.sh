@@ -21,10 +21,13 @@ main_window_of()
     return 1
 }
 
-# Waits for the visible window of process $1 titled $2; prints its id.
+ROOM_TITLE="Sto za igru preko mreze"
+
+# Waits up to $3 s (10 when not given) for the visible window of process $1
+# titled $2; prints its id.
 window_named()
 {
-    local deadline=$(($(now_ms) + 10000)) w
+    local deadline=$(($(now_ms) + ${3:-10} * 1000)) w
     while (($(now_ms) < deadline)); do
         w=$(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2> /dev/null | head -n 1)
         [[ -n "$w" ]] && { echo "$w"; return 0; }
@@ -50,9 +53,22 @@ answer_others()
     local w
     sleep 0.3
     for w in $(APP_PID=$1 dialogs); do
-        [[ "$w" != "$2" ]] && press_enter "$w"
+        [[ "$w" == "$2" || "$(xdotool getwindowname "$w" 2> /dev/null)" == "$ROOM_TITLE" ]] \
+            || press_enter "$w"
     done
     return 0
+}
+
+# Presses Enter in the host's room once the last seat is filled ("Pocni
+# partiju" is then the default button); a second try if the first came early.
+wait_default_start()
+{
+    local tries
+    for tries in 1 2 3; do
+        sleep 0.5
+        press_enter "$1"
+        xdotool getwindowname "$1" > /dev/null 2>&1 || return 0
+    done
 }
 
 network_table()
@@ -88,31 +104,56 @@ network_table()
     APP_PID=$guest_pid MAIN=$guest_main
     d=$(window_named "$guest_pid" "Pridruzi se stolu") || fail "the link opened no join dialog"
     shot net-join-by-link
-    # "Pridruzi se", clicked until the guest sits in the waiting room.
-    local tries=0
-    until xdotool search --all --onlyvisible --pid "$guest_pid" --name "^Sto za igru preko mreze$" \
-        > /dev/null 2>&1; do
-        ((tries++ < 20)) || fail "the join dialog did not lead to the waiting room"
+    # "Pridruzi se"; clicked again only while the dialog stays (a question of
+    # the local match may have come over it first).
+    local room tries
+    for tries in 1 2 3 4 5; do
         answer_others "$guest_pid" "$d"
         click_button "$d" 138 23
-        sleep 0.3
+        room=$(window_named "$guest_pid" "$ROOM_TITLE" 3) && break
+        xdotool getwindowname "$d" > /dev/null 2>&1 || break
     done
+    [[ -n "$room" ]] || room=$(window_named "$guest_pid" "$ROOM_TITLE") \
+        || fail "the join dialog did not lead to the waiting room"
 
-    # Both seats filled: the host's Enter starts the match.
+    # Side by side, so a click in one never lands in the other.
+    xdotool windowmove "$host_main" 0 0 windowmove "$guest_main" 1100 0
+    # The lines of the network match follow those of the local match each
+    # window began with.
+    local host_from guest_from
+    host_from=$(wc -l < "$host/Zaviko.log")
+    guest_from=$(wc -l < "$guest/Zaviko.log")
+    # Both seats filled: "Pocni partiju" is the room's default button.
     APP_PID=$host_pid MAIN=$host_main
-    d=$(window_named "$host_pid" "Sto za igru preko mreze") || fail "the host's waiting room is gone"
-    sleep 0.5
-    # "Pocni partiju", left of "Napusti sto" at the room's bottom right.
-    click_button "$d" 155 24
+    d=$(window_named "$host_pid" "$ROOM_TITLE") || fail "the host's waiting room is gone"
+    wait_default_start "$d"
     local deadline=$(($(now_ms) + 10000))
-    until [[ -z "$(APP_PID=$host_pid dialogs)" && -z "$(APP_PID=$guest_pid dialogs)" ]]; do
+    until [[ -z "$(APP_PID=$host_pid dialogs)" && -z "$(APP_PID=$guest_pid MAIN=$guest_main dialogs)" ]]; do
         (($(now_ms) < deadline)) || fail "the waiting rooms did not give way to the match"
         sleep 0.05
     done
     sleep 0.5
     shot net-match-started
 
-    # The host closes mid-hand and says yes to leaving; the guest is told why.
+    # The whole match: the host by clicks, the guest by keys, each followed
+    # from its own window's log by a player process of its own.
+    INPUT_LOCK=$WORK/input.lock
+    : > "$INPUT_LOCK"
+    play_net_seat "$host_pid" "$host_main" "$host/Zaviko.log" "$host_from" Domacin Gost 0 100 \
+        > "$WORK/play-host.out" 2>&1 &
+    local host_play=$!
+    play_net_seat "$guest_pid" "$guest_main" "$guest/Zaviko.log" "$guest_from" Gost Domacin 1 200 \
+        > "$WORK/play-guest.out" 2>&1 &
+    local guest_play=$!
+    drop_and_return "$guest_pid" "$host/Zaviko.log" "$guest/Zaviko.log" "$link"
+    wait "$host_play" || fail "the host's side of the match: $(tail -n 4 "$WORK/play-host.out")"
+    wait "$guest_play" || fail "the guest's side of the match: $(tail -n 4 "$WORK/play-guest.out")"
+    sed 's/^/  host: /' "$WORK/play-host.out"
+    sed 's/^/  guest: /' "$WORK/play-guest.out"
+    unset INPUT_LOCK
+
+    # The host closes and says yes to leaving; the guest is told why.
+    APP_PID=$host_pid MAIN=$host_main
     key_in_main alt+F4
     confirm_until 8 '! alive' || fail "the host's window did not close"
     wait_exit 1 || fail "the host's program did not end"
@@ -120,5 +161,87 @@ network_table()
     d=$(wait_dialog 10) || fail "the guest was not told that the table ended"
     shot net-host-closed
     press_enter "$d"
+    # The message gone, the window is the player's again.
+    deadline=$(($(now_ms) + 5000))
+    while [[ -n "$(dialogs)" ]] && (($(now_ms) < deadline)); do sleep 0.05; done
+    sleep 0.3
     close_and_check
+}
+
+# A player of the network match in a process of its own: the window of
+# process $1 (main window $2, log $3 from its line $4 on), playing as $5
+# against $6, by keys when $7 is 1; its screenshots are numbered from $8.
+# PAUSE_FILE holds it between moves.
+play_net_seat()
+{
+    exec 9>> "$INPUT_LOCK"
+    forget_match
+    APP_PID=$1 MAIN=$2 LOG=$3 LOG_DONE=$4 ME=$5 SEATS=("$5" "$6") KEYS_ONLY=$7 SHOT_NO=$8
+    NET_MATCH=1 PAUSE_FILE=$WORK/pause-$5
+    play_match "${NET_MATCH_S:-600}"
+    echo "$ME played $MY_MOVES moves ($MY_CAPTURES captures), $HAND_ENDS hands, to the game's end"
+    ((MY_MOVES > 20 && HAND_ENDS > 0)) || fail "$ME played too little of the match"
+}
+
+# Moves by $1 in log $2: its own lines of playing a card.
+moves_of() { grep -cE "^(>> $1 kupi sa|$1 stavlja na talon kartu)" "$2"; }
+
+# Waits up to $2 s for file $1.
+wait_file()
+{
+    local deadline=$(($(now_ms) + $2 * 1000))
+    until [[ -e "$1" ]]; do
+        (($(now_ms) < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# The guest's connection (process $1; logs of host $2 and guest $3; table
+# link $4) is cut mid-match while the host is on turn, so no computer plays
+# for the guest meanwhile; the window must come back to its seat by itself.
+drop_and_return()
+{
+    local guest_pid=$1 host_log=$2 guest_log=$3 address deadline before
+    address=${4#zaviko://}
+    address=${address%%/*}
+    deadline=$(($(now_ms) + 120000))
+    until (($(moves_of Gost "$guest_log") >= 8)); do
+        (($(now_ms) < deadline)) || fail "the guest made no 8 moves within 120 s"
+        sleep 0.1
+    done
+    # The host holds; once the guest has moved, the host is on turn.
+    touch "$WORK/pause-Domacin"
+    wait_file "$WORK/pause-Domacin.held" 10 || fail "the host's player did not hold"
+    deadline=$(($(now_ms) + 20000))
+    until grep -E "^(>> )?(Gost|Domacin) (kupi sa|stavlja na talon)" "$host_log" | tail -n 1 \
+        | grep -qE "^(>> )?Gost "; do
+        (($(now_ms) < deadline)) || fail "the guest did not move while the host held"
+        sleep 0.05
+    done
+    touch "$WORK/pause-Gost"
+    wait_file "$WORK/pause-Gost.held" 10 || fail "the guest's player did not hold"
+    before=$(guest_connection "$guest_pid" "$address")
+    [[ -n "$before" ]] || fail "the guest has no connection to the table at $address"
+    ss -K dst "${address%:*}" dport = ":${address#*:}" > /dev/null 2>&1
+    sleep 0.3
+    shot net-guest-dropped
+    [[ "$(guest_connection "$guest_pid" "$address")" != "$before" ]] \
+        || fail "the guest's connection could not be cut (ss -K)"
+    echo "  guest's connection $before cut"
+    deadline=$(($(now_ms) + 30000))
+    until [[ -n "$(guest_connection "$guest_pid" "$address")" ]]; do
+        (($(now_ms) < deadline)) || fail "the guest did not come back within 30 s"
+        sleep 0.1
+    done
+    echo "  guest back as $(guest_connection "$guest_pid" "$address")"
+    sleep 0.5
+    shot net-guest-back
+    rm -f "$WORK"/pause-*
+}
+
+# The local end of process $1's connection to the table at address $2.
+guest_connection()
+{
+    ss -tnpH state established dst "${2%:*}" dport = ":${2#*:}" 2> /dev/null \
+        | grep "pid=$1," | awk '{ print $3 }' | head -n 1
 }

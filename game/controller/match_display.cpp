@@ -109,8 +109,11 @@ void TMatchController::LogDeal(bool newDeck)
         newDeck ? QStringLiteral("Deli se novi spil") : QStringLiteral("Deli se ostatak spila"));
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         QString line = Name(seat) + QStringLiteral(" dobio karte: ");
+        // At a network table another seat's cards are not this player's to
+        // know: its hand stands for hidden cards, and the log names none.
+        const bool hidden = RemoteMatch() && seat != SeatS;
         for (int id : FState.hands[seat])
-            if (id != kNoCard) line += CardName(id) + ' ';
+            if (id != kNoCard && !hidden) line += CardName(id) + ' ';
         LogLine(line);
     }
     if (!newDeck) return;

@@ -157,7 +157,14 @@ void TMatchController::Talon1CardClick(TZuCardGroup* /*sender*/, TZuSingleCard* 
         if (card) ToggleTableMark(*card);
         return;
     }
-    if (!FState.GameOver) MessageSink().Information(Translated(kNotStarted));
+    if (FState.GameOver) return;
+    // At a network table the match has begun: another player is on turn.
+    if (FRemoteSend)
+        MessageSink().Information(QCoreApplication::translate("TMatchController", "Na potezu je %1")
+                                      .arg(Name(FState.CurrentPlayer))
+                                      .toStdString());
+    else
+        MessageSink().Information(Translated(kNotStarted));
 }
 
 void TMatchController::ToggleTableMark(TZuSingleCard& card)

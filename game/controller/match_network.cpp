@@ -22,6 +22,9 @@ void TMatchController::BeginRemoteMatch(std::function<void(const TMove&)> send,
         FRemoteSteps.clear();
     }
     FUndo.Clear();
+    // A local match that waited for "Pocni igru" waits no more: the server
+    // starts this one.
+    SetWaitingToStart(false);
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         Seat(seat)->SetPlayerName(names[seat]);
         // Nobody sees another player's cards at a network table.
@@ -141,6 +144,11 @@ void TMatchController::RemoteRestart(const TRemoteStep& step)
         }
         FControls.Deck->PrepareDeck(FRandom);
         ShowWholeState(ShownState(step.state), {});
+        // The log reads as a local match's: its start, then its deal.
+        if (step.kind == TRemoteStep::rsStart && FLogEnabled) {
+            LogLine(QStringLiteral("****** Nova igra ******"));
+            LogDeal(true);
+        }
     });
 }
 

@@ -65,9 +65,13 @@ void TForm1::BeginNetworkMatch()
     FFeed = std::make_unique<TRemoteFeed>();
     std::array<QString, kSeatCount> names;
     for (int shown = SeatS; shown <= SeatE; ++shown) {
-        const TNetSeat& seat = s.Seats()[(shown + s.Seat()) % kSeatCount];
-        // A computer's seat has no player's name: it says what plays it.
-        names[shown] = seat.name.isEmpty() ? SeatPlayerText(seat) : seat.name;
+        const int real = (shown + s.Seat()) % kSeatCount;
+        const TNetSeat& seat = s.Seats()[real];
+        // A computer's seat has no player's name: it says what plays it; a
+        // seat the mode leaves empty keeps its place's name.
+        names[shown] = !s.SeatPlays(real) ? SeatPlaceName(real)
+            : seat.name.isEmpty()         ? SeatPlayerText(seat)
+                                          : seat.name;
     }
     FController->BeginRemoteMatch(
         [this](const TMove& move) {
@@ -96,6 +100,8 @@ void TForm1::ShowChatPanel()
     }
     FChat->SetLines(FNet->Session()->ChatLines());
     FChatDock->show();
+    // The keys play the match: the chat's line takes them only when clicked.
+    if (QWidget* focus = focusWidget(); !focus || FChatDock->isAncestorOf(focus)) FView->setFocus();
 }
 
 bool TForm1::LeaveNetworkTable()

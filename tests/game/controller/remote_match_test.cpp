@@ -10,6 +10,8 @@
 #include "net/client/seat_turn.h"
 #include "net/host/local_server.h"
 
+#include <QRegularExpression>
+
 using namespace zaviko::net;
 
 namespace {
@@ -18,8 +20,15 @@ class RemoteMatchTest : public MatchTest {
 protected:
     bool Open(int mode, int you)
     {
-        // The window has started its own match before a table is opened.
+        settings.Log = true;
+        // The window has started its own match before a table is opened,
+        // one a computer opens, which waits for "Pocni igru".
         controller->Start();
+        for (std::uint64_t seed = 1; !controller->WaitingToStart() && seed < 50; ++seed) {
+            FixRandomSeed(seed);
+            controller->NewGame(false);
+        }
+        if (!controller->WaitingToStart()) return false;
         if (!server.Start(0)) return false;
         host.Open(server.OwnUrl(), QStringLiteral("Ana"), { mode, 0, true, csPametno, 0, false });
         if (!Until([&] { return !host.Link().isEmpty(); })) return false;
@@ -101,6 +110,18 @@ protected:
         // The game-over message names the winner, as after a local match.
         ASSERT_FALSE(sink.shown.information.empty());
         EXPECT_NE(sink.shown.information.back().find("Partija je gotova"), std::string::npos);
+        // The log tells the match as it tells a local one, the player's own
+        // moves included, and names none of the cards the others were dealt.
+        const QString text = LogText();
+        const QString match = text.mid(text.lastIndexOf(QStringLiteral("****** Nova igra ******")));
+        EXPECT_TRUE(match.contains(QStringLiteral("Ja dobio karte: ")));
+        EXPECT_GE(match.count(QStringLiteral("Ja stavlja na talon kartu "))
+                + match.count(QStringLiteral(">> Ja kupi sa ")),
+            myMoves);
+        EXPECT_TRUE(match.contains(QStringLiteral("Kraj partije. Pobednik je ")));
+        static const QRegularExpression othersCards(
+            QStringLiteral("^[WNE] dobio karte: \\S"), QRegularExpression::MultilineOption);
+        EXPECT_FALSE(match.contains(othersCards)) << match.toStdString();
     }
 };
 
