@@ -3,7 +3,10 @@
 # xdotool: a whole match with zero pauses to its game-over message, a second
 # one by keys alone after the start prompt with the cards flying in a window
 # of the whole 1920 x 1080 screen, then "Nova" and closing the window, each
-# in the middle of a computer's move with real pauses.
+# in the middle of a computer's move with real pauses; last a network table
+# in two windows: opened by one, joined by the link in the other, a whole
+# match played (clicks in one, keys in the other) with the joined player's
+# connection cut and coming back by itself, and the host closing the table.
 # Screenshots of each stage go to <build-dir>/e2e/.
 #
 #   scripts/e2e.sh [build-dir]      (default: build)
@@ -128,6 +131,7 @@ if [[ "${1:-}" == "--inside" ]]; then
     whole_match
     keys_match
     interruptions
+    network_table
     echo "e2e passed; screenshots in $OUT"
     exit 0
 fi

@@ -2,8 +2,11 @@
 # A network table in two real windows, sourced by scripts/e2e.sh: the host
 # opens a two-player table from the menu by keys, the guest's program is
 # started with the invitation link (as the desktop starts it for a zaviko://
-# link) and joins with Enter, the host starts with Enter, both windows show
-# the match, then the host closes its window mid-hand and the guest is told.
+# link) and joins, the host starts with Enter. Then each window is played by
+# a process of its own that follows that window's log (the host by clicks,
+# the guest by keys) to the game-over message; midway the guest's connection
+# is cut (ss -K) while the host is on turn and the window must come back to
+# its seat by itself. Last the host closes its window and the guest is told.
 
 # Waits for the visible main window of process $1; prints its id.
 main_window_of()
@@ -106,8 +109,8 @@ network_table()
     shot net-join-by-link
     # "Pridruzi se"; clicked again only while the dialog stays (a question of
     # the local match may have come over it first).
-    local room tries
-    for tries in 1 2 3 4 5; do
+    local room _
+    for _ in 1 2 3 4 5; do
         answer_others "$guest_pid" "$d"
         click_button "$d" 138 23
         room=$(window_named "$guest_pid" "$ROOM_TITLE" 3) && break
@@ -161,10 +164,10 @@ network_table()
     d=$(wait_dialog 10) || fail "the guest was not told that the table ended"
     shot net-host-closed
     press_enter "$d"
-    # The message gone, the window is the player's again.
-    deadline=$(($(now_ms) + 5000))
-    while [[ -n "$(dialogs)" ]] && (($(now_ms) < deadline)); do sleep 0.05; done
-    sleep 0.3
+    # A match against the computers follows, with its start question.
+    d=$(wait_dialog 10) || fail "no local match after the table ended"
+    shot net-local-after-table
+    press_enter "$d"
     close_and_check
 }
 
@@ -172,15 +175,18 @@ network_table()
 # process $1 (main window $2, log $3 from its line $4 on), playing as $5
 # against $6, by keys when $7 is 1; its screenshots are numbered from $8.
 # PAUSE_FILE holds it between moves.
+# shellcheck disable=SC2034 # the globals play_match and its helpers read
 play_net_seat()
 {
     exec 9>> "$INPUT_LOCK"
     forget_match
     APP_PID=$1 MAIN=$2 LOG=$3 LOG_DONE=$4 ME=$5 SEATS=("$5" "$6") KEYS_ONLY=$7 SHOT_NO=$8
     NET_MATCH=1 PAUSE_FILE=$WORK/pause-$5
+    # Keys wait for the cards in the air, as in the local match by keys.
+    ((KEYS_ONLY)) && QUIET_MS=400 DEAL_QUIET_MS=1800
     play_match "${NET_MATCH_S:-600}"
     echo "$ME played $MY_MOVES moves ($MY_CAPTURES captures), $HAND_ENDS hands, to the game's end"
-    ((MY_MOVES > 20 && HAND_ENDS > 0)) || fail "$ME played too little of the match"
+    ((MY_MOVES > 20 && MY_CAPTURES > 0 && HAND_ENDS > 0)) || fail "$ME played too little of the match"
 }
 
 # Moves by $1 in log $2: its own lines of playing a card.

@@ -101,7 +101,7 @@ void TForm1::ShowChatPanel()
     FChat->SetLines(FNet->Session()->ChatLines());
     FChatDock->show();
     // The keys play the match: the chat's line takes them only when clicked.
-    if (QWidget* focus = focusWidget(); !focus || FChatDock->isAncestorOf(focus)) FView->setFocus();
+    if (QWidget* focus = focusWidget(); !focus || FChatDock->isAncestorOf(focus)) setFocus();
 }
 
 bool TForm1::LeaveNetworkTable()
