@@ -66,8 +66,7 @@ answer_others()
 # partiju" is then the default button); a second try if the first came early.
 wait_default_start()
 {
-    local tries
-    for tries in 1 2 3; do
+    for _ in 1 2 3; do
         sleep 0.5
         press_enter "$1"
         xdotool getwindowname "$1" > /dev/null 2>&1 || return 0
