@@ -217,13 +217,66 @@ stop_services()
         wait "$ORCA_PID" 2> /dev/null
     fi
     [[ -n "${SPEECHD_PID:-}" ]] && kill "$SPEECHD_PID" 2> /dev/null
-    ORCA_PID="" SPEECHD_PID=""
+    [[ -n "${BOT_PID:-}" ]] && kill "$BOT_PID" 2> /dev/null
+    [[ -n "${SERVER_PID:-}" ]] && kill "$SERVER_PID" 2> /dev/null
+    ORCA_PID="" SPEECHD_PID="" BOT_PID="" SERVER_PID=""
+}
+
+# A table opened on a server of this run by zaviko-bot, which takes the other
+# seat of a two-player match and starts it once the game has joined by the
+# invitation link given on its command line, as the desktop starts it. The
+# game's log is followed from the network match's first line.
+join_bot_table()
+{
+    local dir=$1 port=7465 link d from
+    "$BUILD/bin/zaviko-server" --port "$port" --bind 127.0.0.1 > "$OUT/server.out" 2>&1 &
+    SERVER_PID=$!
+    local _
+    for _ in $(seq 100); do
+        ss -ltnH "sport = :$port" | grep -q . && break
+        sleep 0.1
+    done
+    "$BUILD/bin/zaviko-bot" --open "ws://127.0.0.1:$port/" --mode 2 --name Bot --strength 0 \
+        > "$OUT/bot.out" 2>&1 &
+    BOT_PID=$!
+    for _ in $(seq 100); do
+        link=$(grep -m 1 -o 'zaviko://[^ ]*' "$OUT/bot.out" 2> /dev/null) && break
+        sleep 0.1
+    done
+    [[ -n "$link" ]] || fail "zaviko-bot opened no table"
+    echo "  the bot's table: $link"
+    SEATS=(Igrac Bot)
+    (cd "$dir" && exec env ZAVIKO_LANGUAGE=sr_Latn QT_QPA_PLATFORM=xcb ./Zaviko "$link") &
+    APP_PID=$!
+    MAIN=""
+    local deadline=$(($(now_ms) + 10000)) w
+    while [[ -z "$MAIN" ]]; do
+        (($(now_ms) < deadline)) || fail "no main window within 10 s"
+        sleep 0.05
+        for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2> /dev/null); do
+            [[ $(xdotool getwindowgeometry "$w") == *"Geometry: ${CLIENT_W}x"* ]] && MAIN=$w
+        done
+    done
+    from=$(wc -l < "$LOG")
+    # The join dialog's default button is "Pridruzi se"; the local match's
+    # start question, when it comes first, is answered too.
+    deadline=$(($(now_ms) + 20000))
+    until grep -q "^\*\*\*\*\*\* Nova igra" <(tail -n +$((from + 1)) "$LOG"); do
+        (($(now_ms) < deadline)) || fail "the network match did not begin within 20 s"
+        d=$(dialogs | head -n 1)
+        [[ -n "$d" ]] && press_enter "$d"
+        sleep 0.3
+    done
+    # Only the network match's lines count.
+    LOG_DONE=$(($(grep -n "^\*\*\*\*\*\* Nova igra" "$LOG" | tail -n 1 | cut -d: -f1) - 1))
+    NET_FROM=$LOG_DONE
+    NET_MATCH=1
 }
 
 inside()
 {
     trap stop_services EXIT
-    BUILD=$1 WORK=$2 OUT=$3
+    BUILD=$1 WORK=$2 OUT=$3 STAGE=${4:-local}
     read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
     export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
@@ -241,8 +294,14 @@ inside()
     # A second between the computers' moves, as a listener needs.
     write_settings "$dir" 1 0
     LOG=$dir/Zaviko.log
-    start_program "$dir" ZAVIKO_LANGUAGE=sr_Latn QT_QPA_PLATFORM=xcb
-    accept_start start-prompt
+    NET_FROM=0
+    if [[ $STAGE == network ]]; then
+        echo "A network table: every move heard as in a match against the computer"
+        join_bot_table "$dir"
+    else
+        start_program "$dir" ZAVIKO_LANGUAGE=sr_Latn QT_QPA_PLATFORM=xcb
+        accept_start start-prompt
+    fi
     echo "Plays a hand by keys"
     play_hand
     sleep 1
@@ -261,7 +320,7 @@ inside()
     close_and_check
     stop_services
     sleep 0.5
-    cp "$LOG" "$OUT/Zaviko.log"
+    tail -n +$((NET_FROM + 1)) "$LOG" > "$OUT/Zaviko.log"
     /usr/bin/python3 "$here/a11y_check.py" --game-log "$OUT/Zaviko.log" \
         --speechd "$OUT/speechd-protocol.log" --orca "$OUT/orca-debug.txt" \
         --transcript "$OUT/transcript.txt" || fail "what was heard is not the hand that was played"
@@ -277,14 +336,19 @@ fi
 bash "$here/install-deps.sh" "${A11Y_PACKAGES[@]}" || exit 1
 build=$(cd "${1:-build}" && pwd) || exit 1
 [[ -x $build/bin/Zaviko ]] || { echo "no $build/bin/Zaviko: build first" >&2; exit 1; }
-out=$build/a11y
-rm -rf "$out"
-mkdir -p "$out"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# One bound over everything, so a hang fails the run instead of stalling it.
-timeout -k 5 240 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    dbus-run-session -- bash "$0" --inside "$build" "$work" "$out"
-rc=$?
-((rc == 124)) && echo "a11y FAILED: the run took over 240 s; see $out" >&2
-exit $rc
+# A hand against the computers, then a hand at a network table, each with
+# its own screen reader, speech server and transcript.
+for stage in local network; do
+    out=$build/a11y
+    [[ $stage == network ]] && out=$build/a11y/network
+    rm -rf "$out"
+    mkdir -p "$out"
+    work=$(mktemp -d)
+    # One bound over everything, so a hang fails the run instead of stalling it.
+    timeout -k 5 240 xvfb-run -a -s "-screen 0 1280x1024x24" \
+        dbus-run-session -- bash "$0" --inside "$build" "$work" "$out" "$stage"
+    rc=$?
+    rm -rf "$work"
+    ((rc == 124)) && echo "a11y FAILED: the $stage run took over 240 s; see $out" >&2
+    ((rc == 0)) || exit $rc
+done

@@ -1150,6 +1150,10 @@ File: %1</translation>
         <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
         <translation>You are playing at a network table. Do you want to leave the table?</translation>
     </message>
+    <message>
+        <source>Dok te nije bilo, racunar je za tebe odigrao: %1.</source>
+        <translation>While you were away, the computer played for you: %1.</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -1717,6 +1721,14 @@ Choose Game | New for a new match.</translation>
     <message>
         <source>Pobede sa vracenim potezom</source>
         <translation>Wins with a move taken back</translation>
+    </message>
+    <message>
+        <source>Partije preko mreze</source>
+        <translation>Network matches</translation>
+    </message>
+    <message>
+        <source>Pobede preko mreze</source>
+        <translation>Network wins</translation>
     </message>
 </context>
 <context>

@@ -1150,6 +1150,10 @@ Fajl: %1</source>
         <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
         <translation>Играш за столом преко мреже. Да ли желиш да напустиш сто?</translation>
     </message>
+    <message>
+        <source>Dok te nije bilo, racunar je za tebe odigrao: %1.</source>
+        <translation>Док те није било, рачунар је за тебе одиграо: %1.</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -1717,6 +1721,14 @@ Izaberi Igra | Nova za novu partiju.</source>
     <message>
         <source>Pobede sa vracenim potezom</source>
         <translation>Победе са враћеним потезом</translation>
+    </message>
+    <message>
+        <source>Partije preko mreze</source>
+        <translation>Партије преко мреже</translation>
+    </message>
+    <message>
+        <source>Pobede preko mreze</source>
+        <translation>Победе преко мреже</translation>
     </message>
 </context>
 <context>

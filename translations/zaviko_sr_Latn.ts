@@ -1150,6 +1150,10 @@ Fajl: %1</translation>
         <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
         <translation>Igraš za stolom preko mreže. Da li želiš da napustiš sto?</translation>
     </message>
+    <message>
+        <source>Dok te nije bilo, racunar je za tebe odigrao: %1.</source>
+        <translation>Dok te nije bilo, računar je za tebe odigrao: %1.</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -1717,6 +1721,14 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source>Pobede sa vracenim potezom</source>
         <translation>Pobede sa vraćenim potezom</translation>
+    </message>
+    <message>
+        <source>Partije preko mreze</source>
+        <translation>Partije preko mreže</translation>
+    </message>
+    <message>
+        <source>Pobede preko mreze</source>
+        <translation>Pobede preko mreže</translation>
     </message>
 </context>
 <context>

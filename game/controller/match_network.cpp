@@ -149,6 +149,14 @@ void TMatchController::RemoteRestart(const TRemoteStep& step)
             LogLine(QStringLiteral("****** Nova igra ******"));
             LogDeal(true);
         }
+        // Back after a drop: the player hears what was played in its name.
+        if (!step.playedAway.empty()) {
+            QString line = QStringLiteral("Dok te nije bilo, racunar je za tebe odigrao:");
+            for (int id : step.playedAway)
+                line += ' ' + CardName(id);
+            LogLine(line);
+            FView.ShowPlayedWhileAway(step.playedAway);
+        }
     });
 }
 

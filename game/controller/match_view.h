@@ -81,4 +81,6 @@ public:
     // The match's moves as they stand now ("Tok igre"); the last entries are
     // the new ones, or some were taken back.
     virtual void ShowHistory(const TMoveHistory& /*history*/) { }
+    // Back at a network table: the player's cards a computer played meanwhile.
+    virtual void ShowPlayedWhileAway(const std::vector<int>& /*ids*/) { }
 };

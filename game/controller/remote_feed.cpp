@@ -6,6 +6,21 @@
 
 using namespace zaviko::net;
 
+namespace {
+
+// The cards of hand `before` that hand `after` no longer holds.
+std::vector<int> LeftTheHand(const THand& before, const THand& after)
+{
+    std::vector<int> gone;
+    for (int id : before)
+        if (id != kNoCard && id != kHiddenInView
+            && std::find(after.begin(), after.end(), id) == after.end())
+            gone.push_back(id);
+    return gone;
+}
+
+} // namespace
+
 TRemoteStep TRemoteFeed::Step(const TSeatView& view)
 {
     const int you = view.viewer;
@@ -18,6 +33,7 @@ TRemoteStep TRemoteFeed::Step(const TSeatView& view)
         break;
     case EventKind::Resume:
         step.kind = TRemoteStep::rsResume;
+        if (FBefore) step.playedAway = LeftTheHand(FBefore->hands[you], view.state.hands[you]);
         break;
     case EventKind::Deal:
         step.kind = TRemoteStep::rsDeal;

@@ -16,6 +16,9 @@ struct TRemoteStep {
     int played = kNoCard; // rsMove: the card the move played
     bool newDeck = false; // rsDeal
     THandEnd end; // rsHandEnd
+    // rsResume: the seat's own cards that the table's computer played while
+    // the seat was away, in the order they left the hand.
+    std::vector<int> playedAway;
 };
 
 // A card the seat may not see (another hand's, the deck's) in a remote view.

@@ -60,6 +60,18 @@ protected:
     {
         TForm1& host = Make();
         guest = std::make_unique<TForm1>(guestDir.path());
+        // The guest was playing the computers when the invitation came.
+        TMatchController& local = guest->Controller();
+        if (local.WaitingToStart()) {
+            local.StartMatch();
+        } else {
+            bool playIt = false, faceDown = false;
+            TZuTablePos pos = tpAuto;
+            local.PlayerSCardClick(guest->PlayerS, guest->PlayerS->CardAt(0), 0, playIt, pos,
+                faceDown, Qt::LeftButton);
+        }
+        if (!RunUntil([&] { return Settled(*guest) && local.MatchUnderway(); })) return false;
+        localBefore = local.State();
         QTcpServer probe;
         probe.listen(QHostAddress::Any, 0);
         const quint16 port = probe.serverPort();
@@ -114,6 +126,7 @@ protected:
 
     QTemporaryDir guestDir;
     std::unique_ptr<TForm1> guest;
+    TMatchState localBefore; // the guest's match against the computers
 };
 
 TEST_F(NetWindowTest, TwoWindowsPlayOneTableTheGuestComesBackAndTheHostsCloseEndsIt)
@@ -176,6 +189,12 @@ TEST_F(NetWindowTest, TwoWindowsPlayOneTableTheGuestComesBackAndTheHostsCloseEnd
     ASSERT_TRUE(RunUntil([&] { return !sink.shown.errors.empty(); }));
     EXPECT_EQ(sink.shown.errors.back(), "Domacin je zatvorio sto. Partija je zavrsena.");
     EXPECT_FALSE(guest->Controller().RemoteMatch());
+    // The match against the computers the guest left is the guest's again.
+    const TMatchState& back = guest->Controller().State();
+    EXPECT_GT(localBefore.MovesMade, 0);
+    EXPECT_EQ(back.hands[SeatS], localBefore.hands[SeatS]);
+    EXPECT_EQ(back.HandsPlayed, localBefore.HandsPlayed);
+    EXPECT_GE(back.MovesMade, localBefore.MovesMade);
     ASSERT_FALSE(sink.shown.confirmations.empty());
     EXPECT_NE(sink.shown.confirmations.back().find("Ti si domacin"), std::string::npos);
 }

@@ -282,12 +282,18 @@ TEST_F(MainWindowTest, AMatchWithAMoveTakenBackIsCountedApart)
     EXPECT_TRUE(ReadAll(dir.filePath("Zaviko.undo.stat")).startsWith("Zaviko statistics 1\n"));
 
     form->UndoStatistics().Record(kWin);
+    // A match at a network table has rows of its own too.
+    form->NetworkStatistics().Record(kWin);
+    form->NetworkStatistics().Record(kWin);
     const bool opened = WithModal<TStatisticsDialog>([this] { form->Statistika1Click(); },
         [](TStatisticsDialog& dialog) {
             const int column = kPairs * kStatisticDecks;
             EXPECT_EQ(dialog.Table()->verticalHeaderItem(7)->text(), "Partije sa vracenim potezom");
             EXPECT_EQ(dialog.Table()->item(7, column)->text(), "1");
             EXPECT_EQ(dialog.Table()->item(8, column)->text(), "1");
+            EXPECT_EQ(dialog.Table()->verticalHeaderItem(9)->text(), "Partije preko mreze");
+            EXPECT_EQ(dialog.Table()->item(9, column)->text(), "2");
+            EXPECT_EQ(dialog.Table()->item(10, column)->text(), "2");
             EXPECT_EQ(dialog.Table()->item(0, column)->text(), "0") << "not among the others";
             dialog.findChild<QPushButton*>("ButtonClose")->click();
         });

@@ -15,12 +15,14 @@
 
 namespace {
 
+// Which store a row reads.
+enum class TFrom { Plain, WithUndo, Network };
+
 struct TRow {
     const char* caption;
     // The cell's text for a record that has seen at least one hand or match.
     std::function<QString(const TModeStatistics&)> text;
-    // Read from the matches in which a move was taken back.
-    bool withUndo = false;
+    TFrom from = TFrom::Plain;
 };
 
 QString Count(long long n)
@@ -35,9 +37,9 @@ QString Average(double value, long long of)
     return of ? DecimalText(value, 2) : "-";
 }
 
-const std::array<TRow, 9>& Rows()
+const std::array<TRow, 11>& Rows()
 {
-    static const std::array<TRow, 9> rows { {
+    static const std::array<TRow, 11> rows { {
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Odigrane partije"),
             [](const TModeStatistics& r) { return Count(r.played); } },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede"),
@@ -53,9 +55,13 @@ const std::array<TRow, 9>& Rows()
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Korisceni saveti"),
             [](const TModeStatistics& r) { return Count(r.hints); } },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Partije sa vracenim potezom"),
-            [](const TModeStatistics& r) { return Count(r.played); }, true },
+            [](const TModeStatistics& r) { return Count(r.played); }, TFrom::WithUndo },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede sa vracenim potezom"),
-            [](const TModeStatistics& r) { return Count(r.won); }, true },
+            [](const TModeStatistics& r) { return Count(r.won); }, TFrom::WithUndo },
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Partije preko mreze"),
+            [](const TModeStatistics& r) { return Count(r.played); }, TFrom::Network },
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede preko mreze"),
+            [](const TModeStatistics& r) { return Count(r.won); }, TFrom::Network },
     } };
     return rows;
 }
@@ -72,10 +78,11 @@ QString ColumnCaption(int mode, int decks)
 } // namespace
 
 TStatisticsDialog::TStatisticsDialog(
-    TStatisticsStore& store, TStatisticsStore* withUndo, QWidget* parent)
+    TStatisticsStore& store, TStatisticsStore* withUndo, TStatisticsStore* network, QWidget* parent)
     : QDialog(parent)
     , FStore(store)
     , FWithUndo(withUndo)
+    , FNetwork(network)
 {
     setWindowTitle(tr("Statistika"));
     setFont(DialogFont());
@@ -121,10 +128,14 @@ void TStatisticsDialog::Refresh()
     const TMatchStatistics& stats = FStore.Statistics();
     const TMatchStatistics none;
     const TMatchStatistics& withUndo = FWithUndo ? FWithUndo->Statistics() : none;
+    const TMatchStatistics& network = FNetwork ? FNetwork->Statistics() : none;
     for (int mode = 0; mode < kStatisticModes; ++mode)
         for (int decks = 0; decks < kStatisticDecks; ++decks)
             for (int row = 0; row < int(Rows().size()); ++row) {
-                const TMatchStatistics& from = Rows()[row].withUndo ? withUndo : stats;
+                const TFrom source = Rows()[row].from;
+                const TMatchStatistics& from = source == TFrom::WithUndo ? withUndo
+                    : source == TFrom::Network                           ? network
+                                                                         : stats;
                 auto* item = new QTableWidgetItem(Rows()[row].text(from.Of(mode, decks)));
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 FTable->setItem(row, mode * kStatisticDecks + decks, item);
@@ -136,8 +147,10 @@ void TStatisticsDialog::ResetClick()
     if (!MessageSink().DestructiveConfirmation(
             tr("Da li zaista zelis da ponistis svu statistiku?").toStdString()))
         return;
-    const bool reset = FStore.Reset();
-    if (!(FWithUndo ? FWithUndo->Reset() && reset : reset))
+    bool reset = FStore.Reset();
+    for (TStatisticsStore* apart : { FWithUndo, FNetwork })
+        if (apart) reset = apart->Reset() && reset;
+    if (!reset)
         MessageSink().Error(tr("Ponistena statistika nije mogla da se sacuva.").toStdString());
     Refresh();
 }

@@ -142,6 +142,7 @@ public:
     void ShowPaused(bool paused) override;
     void ShowMarkedCards(const std::vector<int>& ids) override;
     void ShowHistory(const TMoveHistory& history) override;
+    void ShowPlayedWhileAway(const std::vector<int>& ids) override;
     // "Tok igre", docked beside the table; shown or hidden by its menu item.
     TMoveHistoryPanel* HistoryPanel() const { return FHistory; }
     THintCard* RevealedCard() const { return FRevealCard; }
@@ -202,6 +203,7 @@ private:
     void ConnectCards();
     void CreateNetTable();
     void BeginNetworkMatch();
+    void BackToLocalMatch();
     void ShowChatPanel();
     // The keys that play, the names a screen reader reads and its announcer.
     void CreateAccessibility();

@@ -3,8 +3,11 @@
 // clicks on the wire, and shows the chat, the refusals and a dropped
 // connection's countdown.
 #include "game/controller/match_controller.h"
+#include "game/controller/match_saver.h"
 #include "game/controller/remote_feed.h"
+#include "game/controller/saved_match_store.h"
 #include "platform/message_sink.h"
+#include "ui/access/card_words.h"
 #include "settings/ini.h"
 #include "ui/network/chat_panel.h"
 #include "ui/network/drop_notice.h"
@@ -47,7 +50,7 @@ void TForm1::CreateNetTable()
         // against the computers, so the lost table is never kept as one.
         QTimer::singleShot(0, this, [this, message] {
             MessageSink().Error(message.toStdString());
-            if (!FController->RemoteMatch()) FController->NewGame(false);
+            if (!FController->RemoteMatch()) BackToLocalMatch();
         });
     };
     FDropNotice = new TDropNotice(FView);
@@ -55,6 +58,7 @@ void TForm1::CreateNetTable()
         FNet->Session()->CancelReturn();
         FDropNotice->hide();
         FController->EndRemoteMatch();
+        BackToLocalMatch();
         FController->ShowNotice(tr("Napustio si sto."));
     };
 }
@@ -80,6 +84,25 @@ void TForm1::BeginNetworkMatch()
         },
         names, s.HintsAllowed());
     ShowChatPanel();
+}
+
+// After a network table the match against the computers that the player
+// left comes back as it was last kept (a network match is never kept); when
+// there is none, a new one begins.
+void TForm1::BackToLocalMatch()
+{
+    FSaver->Flush();
+    if (const auto kept = TSavedMatchStore(FSettings->FileName).Load())
+        FController->ResumeMatch(*kept);
+    else
+        FController->NewGame(false);
+}
+
+void TForm1::ShowPlayedWhileAway(const std::vector<int>& ids)
+{
+    // In the status bar, where a refused move is said, and so spoken too.
+    SetStatusText(
+        2, tr("Dok te nije bilo, racunar je za tebe odigrao: %1.").arg(CardWords::List(ids)));
 }
 
 void TForm1::ShowChatPanel()

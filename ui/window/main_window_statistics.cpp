@@ -8,6 +8,6 @@
 void TForm1::Statistika1Click()
 {
     if (!Idle()) return;
-    TStatisticsDialog dialog(*FStatistics, FUndoStatistics.get(), this);
+    TStatisticsDialog dialog(*FStatistics, FUndoStatistics.get(), FNetStatistics.get(), this);
     dialog.exec();
 }

@@ -58,8 +58,10 @@ public:
     void MarkSeatOnTurn(int seat) override { onTurn = seat; }
     void ShowHintCard(int slot) override { hintCard = slot; }
     void ShowHistory(const TMoveHistory& shown) override { history = shown; }
+    void ShowPlayedWhileAway(const std::vector<int>& ids) override { playedAway = ids; }
     std::map<int, std::pair<int, std::vector<int>>> lastMoves;
     TMoveHistory history;
+    std::vector<int> playedAway;
     int onTurn = -1;
     int hintCard = -1;
     int Cell(int grid, int column, int row) const

@@ -136,4 +136,20 @@ TEST_F(RemoteMatchTest, AGuestAtWestPlaysFromTheBottomOfATurnedTable)
     PlayWholeMatch(SeatW);
 }
 
+// The connection drops on the player's turn: the table's computer plays for
+// the seat, and back at the table the player is told which of its cards went.
+TEST_F(RemoteMatchTest, ASeatBackFromADropIsToldWhatTheComputerPlayedForIt)
+{
+    ASSERT_TRUE(Open(kEachForHimself, SeatW));
+    guest.returnDelaySeconds = 2;
+    ASSERT_TRUE(Until([&] { return Settled() && controller->State().CurrentPlayer == SeatS; }));
+    const THand before = controller->State().hands[SeatS];
+    guest.Cut();
+    ASSERT_TRUE(Until([&] { return !view.playedAway.empty(); }));
+    for (int id : view.playedAway)
+        EXPECT_NE(std::find(before.begin(), before.end(), id), before.end()) << id;
+    EXPECT_TRUE(
+        LogText().contains(QStringLiteral("Dok te nije bilo, racunar je za tebe odigrao: ")));
+}
+
 } // namespace
