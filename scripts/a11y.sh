@@ -236,7 +236,8 @@ join_bot_table()
         ss -ltnH "sport = :$port" | grep -q . && break
         sleep 0.1
     done
-    "$BUILD/bin/zaviko-bot" --open "ws://127.0.0.1:$port/" --mode 2 --name Bot --strength 0 \
+    # The bot thinks as a person does, so a key comes while it is on turn.
+    "$BUILD/bin/zaviko-bot" --open "ws://127.0.0.1:$port/" --mode 2 --name Bot --strength 0 --think 1500 \
         > "$OUT/bot.out" 2>&1 &
     BOT_PID=$!
     for _ in $(seq 100); do

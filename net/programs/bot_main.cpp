@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -43,7 +44,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption mode("mode", "With --open: 0, 1 or 2.", "n", "0");
     const QCommandLineOption decks("decks", "With --open: 0 one deck, 1 two.", "n", "0");
     const QCommandLineOption computers("computers", "With --open: W and E's strength.", "n", "3");
-    parser.addOptions({ strength, name, secure, open, mode, decks, computers });
+    const QCommandLineOption think(
+        "think", "Milliseconds the seat waits before each move, as a person.", "ms", "0");
+    parser.addOptions({ strength, name, secure, open, mode, decks, computers, think });
     parser.process(app);
     const bool opening = parser.isSet(open);
     const auto invitation = ParseInvitation(parser.positionalArguments().value(0));
@@ -53,6 +56,7 @@ int main(int argc, char* argv[])
     }
     const int gameMode = parser.value(mode).toInt();
     TTableBot bot(parser.value(strength).toInt(), QRandomGenerator::system()->generate64());
+    bot.thinkMs = std::max(0, parser.value(think).toInt());
     TTableClient& client = bot.Client();
     client.connected = [&] {
         if (!opening) {
