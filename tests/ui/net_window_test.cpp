@@ -141,6 +141,15 @@ TEST_F(NetWindowTest, TwoWindowsPlayOneTableTheGuestComesBackAndTheHostsCloseEnd
     EXPECT_EQ(guest->Controller().State().hands[SeatS], mine.View()->state.hands[SeatN]);
     EXPECT_FALSE(guest->Controller().UndoAvailable());
     ASSERT_NE(guest->ChatPanel(), nullptr);
+    // The keys play the match; the chat's line has them while the player
+    // writes there, and Escape gives them back.
+    guest->show();
+    QApplication::setActiveWindow(guest.get());
+    auto* edit = guest->ChatPanel()->findChild<QLineEdit*>("ChatEdit");
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), guest.get());
 
     // The player on turn lays a card down; the other window shows the move
     // when the server reports it and says it as it says a local move.

@@ -2,6 +2,7 @@
 
 #include "net/protocol/protocol_limits.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,6 +36,12 @@ TChatPanel::TChatPanel(QWidget* parent)
     row->addWidget(FSend);
     layout->addLayout(row);
     connect(FEdit, &QLineEdit::returnPressed, this, &TChatPanel::Send);
+    // Escape leaves the line: the keys play the match again.
+    auto* leave = new QAction(FEdit);
+    leave->setShortcut(Qt::Key_Escape);
+    leave->setShortcutContext(Qt::WidgetShortcut);
+    FEdit->addAction(leave);
+    connect(leave, &QAction::triggered, this, [this] { window()->setFocus(); });
     connect(FSend, &QPushButton::clicked, this, &TChatPanel::Send);
 }
 

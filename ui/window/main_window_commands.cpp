@@ -328,8 +328,10 @@ void TForm1::TablePress(QPoint at, Qt::MouseButton button)
     // too; a right press there belongs to the card's click, which must still
     // see the marks. A left press anywhere ends a reveal.
     const bool background = !OnCardGroup(at);
-    // The mouse plays now: the keyboard's ring goes until the next key.
+    // The mouse plays now: the keyboard's ring goes until the next key, and
+    // the keys come back to the table from the chat's line.
     if (FKeys) FKeys->Hide();
+    if (focusWidget() != this) setFocus();
     FHintCard->update();
     if (FController && (background || button == Qt::LeftButton)) FController->FormMouseDown(button);
 }
