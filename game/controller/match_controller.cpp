@@ -308,6 +308,13 @@ void TMatchController::EndDeferredLogSync()
     }
 }
 
+QString TMatchController::WinnerText() const
+{
+    return QString::fromStdString(WinnerName(FState,
+        { Name(SeatS).toStdString(), Name(SeatW).toStdString(), Name(SeatN).toStdString(),
+            Name(SeatE).toStdString() }));
+}
+
 void TMatchController::LogLine(const QString& text)
 {
     if (!FLogEnabled) return;

@@ -293,6 +293,9 @@ private:
     void ShowAllScores();
     int ScoreRow(int seat) const { return ::ScoreRow(FState.GameMode, seat); }
     QString Name(int seat) const;
+    // Who won the match, by the seats' names; read on the GUI thread, where
+    // a rename may change them.
+    QString WinnerText() const;
     void HumanLaysDown(int slot);
     void HumanCaptures(int slot);
     void DoCapture(

@@ -125,9 +125,7 @@ void TMatchController::PlayRemoteStep(const TRemoteStep& step)
         QString winner;
         FWorker.RunOnGui([&] {
             ShowTaken();
-            winner = QString::fromStdString(WinnerName(FState,
-                { Name(SeatS).toStdString(), Name(SeatW).toStdString(), Name(SeatN).toStdString(),
-                    Name(SeatE).toStdString() }));
+            winner = WinnerText();
         });
         FWorker.ShowWhileWaiting([&] { ShowGameOverOnGui(winner); });
         return;

@@ -131,9 +131,7 @@ void TMatchController::EndTurn()
             QString winner;
             FWorker.RunOnGui([this, &winner] {
                 ShowTaken();
-                winner = QString::fromStdString(WinnerName(FState,
-                    { Name(SeatS).toStdString(), Name(SeatW).toStdString(),
-                        Name(SeatN).toStdString(), Name(SeatE).toStdString() }));
+                winner = WinnerText();
             });
             FWorker.ShowWhileWaiting([this, &winner] { ShowGameOverOnGui(winner); });
             return;
