@@ -38,7 +38,7 @@ protected:
         if (you != SeatS) {
             // The host plays its own seat as "Pametno" from what it is sent.
             host.stateChanged = [this](const TSeatView& v) {
-                if (v.state.GameOver || v.state.CurrentPlayer != v.viewer) return;
+                if (hostHolds || v.state.GameOver || v.state.CurrentPlayer != v.viewer) return;
                 const TComputerChoice c = ChooseSeatMove(v.state, v.viewer, csPametno, 0);
                 if (c.handSlot >= 0) host.Move(MoveOfChoice(v.state, v.viewer, c));
             };
@@ -75,6 +75,7 @@ protected:
 
     TLocalServer server;
     TNetSession host, guest;
+    bool hostHolds = false; // the host, on turn, does not move
     TNetSession* session = nullptr;
     TRemoteFeed feed;
     // Plays the match by clicks to its end, checking at each rest.
@@ -150,6 +151,24 @@ TEST_F(RemoteMatchTest, ASeatBackFromADropIsToldWhatTheComputerPlayedForIt)
         EXPECT_NE(std::find(before.begin(), before.end(), id), before.end()) << id;
     EXPECT_TRUE(
         LogText().contains(QStringLiteral("Dok te nije bilo, racunar je za tebe odigrao: ")));
+}
+
+// The host holds on its turn: a click on the table says who is on turn, not
+// that the match has not begun.
+TEST_F(RemoteMatchTest, AClickWhileAnotherPlayerIsOnTurnSaysWhoIs)
+{
+    hostHolds = true;
+    ASSERT_TRUE(Open(kEachForHimself, SeatW));
+    ASSERT_TRUE(Until([&] {
+        if (!Settled()) return false;
+        const TMatchState& shown = controller->State();
+        if (shown.CurrentPlayer == SeatS && !HandEmpty(shown, SeatS)) HumanMove();
+        return host.View() && host.View()->state.CurrentPlayer == SeatS && Settled()
+            && controller->State().CurrentPlayer != SeatS;
+    }));
+    ClickTable(TableSlots(controller->State()).front());
+    ASSERT_FALSE(sink.shown.information.empty());
+    EXPECT_EQ(sink.shown.information.back(), "Na potezu je E"); // the host, shown at E
 }
 
 } // namespace
