@@ -132,7 +132,8 @@ int DefaultSearchBudget(int gameMode, int deckCount)
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings)
 {
     TSearchResult result;
-    // Nothing past these two lines reads the state: only what the seat knows.
+    // Nothing past these two lines reads the state, only what the seat knows,
+    // unless the settings peek.
     const TSeatKnowledge knowledge = SeatKnowledgeOf(state, seat);
     const TMatchState view = PublicState(state, seat);
 
@@ -148,7 +149,10 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
         = StrongestCandidates(MoveCandidates(knowledge), heuristic, most);
     const int n = int(candidates.size());
     result.candidates = n;
-    const int samples = n > 1 ? budget / n : 0;
+    // Peeking, every sample would be the position itself and every playout
+    // of a candidate the same: one is enough.
+    const int samples
+        = n > 1 ? (settings.peekAtHiddenCards ? std::min(budget / n, 1) : budget / n) : 0;
     if (samples == 0) return result;
 
     const std::uint64_t seed = PositionSeed(knowledge, view);
@@ -164,7 +168,9 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     const auto work = [&](int first) {
         for (int i = first; i < samples && !stopped(); i += threads) {
             std::mt19937_64 generator(Mix(seed ^ std::uint64_t(i)));
-            const TMatchState sample = SampleHiddenCards(view, knowledge, generator);
+            const TMatchState sample = settings.peekAtHiddenCards
+                ? state
+                : SampleHiddenCards(view, knowledge, generator);
             int c = 0;
             for (; c < n && !stopped(); ++c) {
                 values[std::size_t(i) * n + c]

@@ -49,6 +49,11 @@ struct TSearchSettings {
     int playoutStrength = csPametno;
     // Asked between playouts: true ends the search at once.
     std::function<bool()> stopped;
+    // For measuring only, never a seat of the game: the playouts run on the
+    // position's real hidden cards instead of guesses of them, so the search
+    // is as strong as full knowledge makes a searcher of its shape, the bound
+    // a fair searcher is measured against.
+    bool peekAtHiddenCards = false;
 };
 
 struct TSearchResult {

@@ -43,6 +43,59 @@ TEST(SelfPlay, ReadsItsOptionsAndRefusesBadOnes)
         EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
 }
 
+// A seat may carry its own budget, and the peeking searcher is a seat of the
+// tool: its settings peek, every other seat's do not.
+TEST(SelfPlay, SeatsTakeTheirOwnBudgetAndThePeekingSearcher)
+{
+    const TSelfPlayOptions o
+        = Options({ "--seats", "peek,majstor:800", "--master-budget", "60", "--both-orders" });
+    EXPECT_EQ(
+        o.strengths, (std::array<int, 4> { kPeekingSearcher, csPametno, csMajstor, csPametno }));
+    EXPECT_TRUE(o.bothOrders);
+    EXPECT_EQ(SeatName(o, SeatS), "Peek");
+    EXPECT_EQ(SeatName(o, SeatN), "Majstor:800");
+    EXPECT_TRUE(SeatSearch(o, SeatS).peekAtHiddenCards);
+    EXPECT_EQ(SeatSearch(o, SeatS).budget, 60);
+    EXPECT_FALSE(SeatSearch(o, SeatN).peekAtHiddenCards);
+    EXPECT_EQ(SeatSearch(o, SeatN).budget, 800);
+    EXPECT_EQ(SeatSearch(o, SeatN).threads, 1) << "the run spreads matches over the cores";
+    for (const std::vector<std::string>& bad :
+        std::vector<std::vector<std::string>> { { "--seats", "pametno:40,majstor" },
+            { "--seats", "majstor:lots,pametno" }, { "--seats", "majstor:-3,pametno" },
+            { "--round-robin", "--levels", "majstor:9,peek" } })
+        EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
+}
+
+// With --both-orders each listed seat sits at every place in turn, and the
+// figures come back by listed seat: the same matches with the seats listed
+// the other way round give the mirrored table.
+TEST(SelfPlay, BothOrdersTurnTheSeatsAndReportByListedSeat)
+{
+    const TSelfPlayOptions two = Options({ "--seats", "majstor:20,pametno", "--both-orders" });
+    EXPECT_EQ(TableSeat(two, 0, SeatS), SeatS);
+    EXPECT_EQ(TableSeat(two, 1, SeatS), SeatN);
+    EXPECT_EQ(MatchSetup(two, 1).strengths[SeatS], csPametno);
+    TSelfPlayOptions each
+        = Options({ "--mode", "each", "--seats", "majstor:20,0,0,0", "--both-orders" });
+    std::array<int, kSeatCount> places {};
+    for (int index = 0; index < 8; ++index)
+        ++places[TableSeat(each, index, SeatS)];
+    EXPECT_EQ(places, (std::array<int, kSeatCount> { 2, 2, 2, 2 }));
+
+    each.matches = 4;
+    each.seed = 21;
+    const std::vector<TMatchSummary> played = RunSelfPlay(each, [](int) {});
+    for (int index = 0; index < 4; ++index) {
+        const THeadlessMatchSetup setup = MatchSetup(each, index);
+        const TMatchSummary raw = SummariseMatch(setup.seed, PlayHeadlessMatch(setup));
+        const int at = TableSeat(each, index, SeatS);
+        EXPECT_EQ(setup.strengths[at], csMajstor);
+        EXPECT_EQ(played[index].scores[SeatS], raw.scores[at]) << "match " << index;
+        EXPECT_EQ(played[index].points[SeatS], raw.points[at]);
+        EXPECT_EQ(played[index].winner == SeatS, raw.winner == at);
+    }
+}
+
 TEST(SelfPlay, WilsonIntervalAroundTheShare)
 {
     struct TCase {

@@ -156,6 +156,36 @@ TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreads)
         }
 }
 
+// The bound a fair searcher is measured against: with the peek on, the
+// playouts run on the real hidden cards, so moving them moves the choice
+// somewhere, and one playout per candidate says all there is.
+TEST(SearchPlayer, ThePeekingSearcherPlaysOnTheRealHiddenCards)
+{
+    std::mt19937 generator(23);
+    TSearchSettings peek;
+    peek.budget = 60;
+    peek.peekAtHiddenCards = true;
+    int searched = 0, moved = 0;
+    for (const TModeCase& m : kModes)
+        for (const TMatchState& state : Positions(130 + m.mode * 2 + m.decks, m.mode, m.decks, 6)) {
+            const int seat = state.CurrentPlayer;
+            const TSearchResult r = SearchMove(state, seat, peek);
+            ASSERT_GE(r.choice.handSlot, 0);
+            if (r.choice.capture) {
+                ASSERT_TRUE(IsLegalCapture(
+                    state, seat, r.choice.handSlot, MoveOfChoice(state, seat, r.choice).take));
+            }
+            if (r.candidates < 2) continue;
+            EXPECT_EQ(r.samples, 1);
+            EXPECT_EQ(r.playouts, r.candidates);
+            const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
+            moved += Describe(SearchMove(shuffled, seat, peek).choice) != Describe(r.choice);
+            ++searched;
+        }
+    EXPECT_GT(searched, 50);
+    EXPECT_GT(moved, 0) << "the hidden cards should change some choices";
+}
+
 TEST(SearchPlayer, TheBudgetBoundsTheWork)
 {
     const std::vector<TMatchState> positions = Positions(8, kEachForHimself, 1, 9);
