@@ -49,6 +49,14 @@ double ThreadSeconds()
     return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
 }
 
+// The figures are of one core: the calling thread's processor time.
+TSearchSettings OneCore()
+{
+    TSearchSettings settings;
+    settings.threads = 1;
+    return settings;
+}
+
 void SearchDecision(benchmark::State& state)
 {
     const std::vector<TMatchState> positions = Positions(int(state.range(0)), int(state.range(1)));
@@ -58,7 +66,7 @@ void SearchDecision(benchmark::State& state)
     for (auto _ : state) {
         const TMatchState& position = positions[next++ % positions.size()];
         const double start = ThreadSeconds();
-        const TSearchResult result = SearchMove(position, position.CurrentPlayer);
+        const TSearchResult result = SearchMove(position, position.CurrentPlayer, OneCore());
         times.push_back(ThreadSeconds() - start);
         playouts += result.playouts;
         benchmark::DoNotOptimize(result);

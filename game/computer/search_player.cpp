@@ -129,6 +129,12 @@ int DefaultSearchBudget(int gameMode, int deckCount)
     return CutShort(gameMode, deckCount) ? kTwoDeckSearchBudget : kDefaultSearchBudget;
 }
 
+int SearchThreads(const TSearchSettings& settings)
+{
+    if (settings.threads != kMachineThreads) return settings.threads;
+    return int(std::max(1U, std::thread::hardware_concurrency()));
+}
+
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings)
 {
     TSearchResult result;
@@ -164,7 +170,7 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
         if (!stop && settings.stopped && settings.stopped()) stop = true;
         return bool(stop);
     };
-    const int threads = std::clamp(settings.threads, 1, samples);
+    const int threads = std::clamp(SearchThreads(settings), 1, samples);
     const auto work = [&](int first) {
         for (int i = first; i < samples && !stopped(); i += threads) {
             std::mt19937_64 generator(Mix(seed ^ std::uint64_t(i)));

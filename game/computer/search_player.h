@@ -42,9 +42,14 @@ inline constexpr int kMostSearchedMoves = 12;
 // lead the one-move judgement's choice by to replace it.
 inline constexpr double kTrustedLead = 1.0;
 
+// A thread count that stands for every core of the machine.
+inline constexpr int kMachineThreads = 0;
+
 struct TSearchSettings {
     int budget = kPositionBudget; // playouts at most
-    int threads = 1; // the samples spread over these
+    // The samples spread over these. The choice is the same on any number:
+    // each sample's playouts are summed in sample order.
+    int threads = kMachineThreads;
     // The strength whose choice plays every seat in a playout.
     int playoutStrength = csPametno;
     // Asked between playouts: true ends the search at once.
@@ -66,6 +71,10 @@ struct TSearchResult {
 
 // The default budget for the mode and the deck count (0 one deck, 1 two).
 int DefaultSearchBudget(int gameMode, int deckCount);
+
+// The threads a search of these settings runs on: kMachineThreads is the
+// machine's core count.
+int SearchThreads(const TSearchSettings& settings);
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings = {});
 

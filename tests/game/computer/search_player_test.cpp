@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -141,18 +142,25 @@ TEST(SearchPlayer, NeverPeeksAndPlaysOnlyLegalMoves)
     EXPECT_GT(unlikeHeuristic, 0) << "the search should sometimes overrule the one-move choice";
 }
 
-TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreads)
+// Unless told otherwise the search spreads over every core of the machine,
+// and the choice is the same on one thread, four, or all the machine has.
+TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreadsAndTheMachinesCores)
 {
+    EXPECT_EQ(
+        SearchThreads(TSearchSettings {}), int(std::max(1U, std::thread::hardware_concurrency())));
     for (const TModeCase& m : kModes)
         for (const TMatchState& state : Positions(110 + m.mode, m.mode, m.decks, 25)) {
-            TSearchSettings one, four;
-            one.budget = four.budget = 60;
+            TSearchSettings one, four, machine;
+            one.budget = four.budget = machine.budget = 60;
+            one.threads = 1;
             four.threads = 4;
             const TSearchResult a = SearchMove(state, state.CurrentPlayer, one);
-            const TSearchResult b = SearchMove(state, state.CurrentPlayer, four);
-            EXPECT_EQ(Describe(a.choice), Describe(b.choice)) << "move " << state.MovesMade;
-            EXPECT_EQ(a.samples, b.samples);
-            EXPECT_EQ(a.playouts, b.playouts);
+            for (const TSearchSettings& more : { four, machine }) {
+                const TSearchResult b = SearchMove(state, state.CurrentPlayer, more);
+                EXPECT_EQ(Describe(a.choice), Describe(b.choice)) << "move " << state.MovesMade;
+                EXPECT_EQ(a.samples, b.samples);
+                EXPECT_EQ(a.playouts, b.playouts);
+            }
         }
 }
 
