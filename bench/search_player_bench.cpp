@@ -49,11 +49,13 @@ double ThreadSeconds()
     return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
 }
 
-// The figures are of one core: the calling thread's processor time.
-TSearchSettings OneCore()
+// The figures are of one core (the calling thread's processor time) at the
+// game's default budget, whatever the environment pins.
+TSearchSettings OneCore(const TMatchState& position)
 {
     TSearchSettings settings;
     settings.threads = 1;
+    settings.budget = DefaultSearchBudget(position.GameMode, position.DeckCount);
     return settings;
 }
 
@@ -66,7 +68,8 @@ void SearchDecision(benchmark::State& state)
     for (auto _ : state) {
         const TMatchState& position = positions[next++ % positions.size()];
         const double start = ThreadSeconds();
-        const TSearchResult result = SearchMove(position, position.CurrentPlayer, OneCore());
+        const TSearchResult result
+            = SearchMove(position, position.CurrentPlayer, OneCore(position));
         times.push_back(ThreadSeconds() - start);
         playouts += result.playouts;
         benchmark::DoNotOptimize(result);

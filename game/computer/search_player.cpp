@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -129,6 +130,18 @@ int DefaultSearchBudget(int gameMode, int deckCount)
     return CutShort(gameMode, deckCount) ? kTwoDeckSearchBudget : kDefaultSearchBudget;
 }
 
+int PositionSearchBudget(int gameMode, int deckCount)
+{
+    // Read on each search, so a test may set it; anything but a plain count
+    // of playouts leaves the default.
+    if (const char* text = std::getenv(kSearchBudgetVariable)) {
+        char* end = nullptr;
+        const long budget = std::strtol(text, &end, 10);
+        if (end != text && *end == '\0' && budget >= 0 && budget <= 1000000) return int(budget);
+    }
+    return DefaultSearchBudget(gameMode, deckCount);
+}
+
 int SearchThreads(const TSearchSettings& settings)
 {
     if (settings.threads != kMachineThreads) return settings.threads;
@@ -147,7 +160,7 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     result.choice = heuristic;
     if (heuristic.handSlot < 0) return result;
     const int budget = settings.budget == kPositionBudget
-        ? DefaultSearchBudget(view.GameMode, view.DeckCount)
+        ? PositionSearchBudget(view.GameMode, view.DeckCount)
         : settings.budget;
     const int moves = CutShort(view.GameMode, view.DeckCount) ? kTwoDeckPlayoutMoves : -1;
     const int most = std::min(kMostSearchedMoves, std::max(budget, 1));

@@ -72,6 +72,13 @@ struct TSearchResult {
 // The default budget for the mode and the deck count (0 one deck, 1 two).
 int DefaultSearchBudget(int gameMode, int deckCount);
 
+// What kPositionBudget stands for: the default, or the playouts that the
+// environment variable ZAVIKO_SEARCH_BUDGET names. Test, stress and
+// real-window runs pin a small budget through it, so they take as long
+// whatever the game's default.
+int PositionSearchBudget(int gameMode, int deckCount);
+inline constexpr const char* kSearchBudgetVariable = "ZAVIKO_SEARCH_BUDGET";
+
 // The threads a search of these settings runs on: kMachineThreads is the
 // machine's core count.
 int SearchThreads(const TSearchSettings& settings);

@@ -32,10 +32,12 @@ TEST(SelfPlay, ReadsItsOptionsAndRefusesBadOnes)
     EXPECT_EQ(h.masterBudget, 40);
     EXPECT_TRUE(MatchSetup(h, 3).chooser); // a setup without one plays no match
     EXPECT_EQ(MasterBudget(h), 40);
-    // Unnamed, the budget is the game's for the mode and decks.
-    EXPECT_EQ(MasterBudget(Options({})), kDefaultSearchBudget);
-    EXPECT_EQ(MasterBudget(Options({ "--decks", "2" })), kTwoDeckSearchBudget);
-    EXPECT_EQ(MasterBudget(Options({ "--decks", "2", "--mode", "pairs" })), kDefaultSearchBudget);
+    // Unnamed, the budget is the game's for the mode and decks (or the
+    // environment's pin).
+    EXPECT_EQ(MasterBudget(Options({})), PositionSearchBudget(kTwoPlayers, 0));
+    EXPECT_EQ(MasterBudget(Options({ "--decks", "2" })), PositionSearchBudget(kTwoPlayers, 1));
+    EXPECT_EQ(MasterBudget(Options({ "--decks", "2", "--mode", "pairs" })),
+        PositionSearchBudget(kPairs, 1));
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>> {
              { "--matches", "0" }, { "--matches", "12x" }, { "--decks", "3" }, { "--mode", "five" },
              { "--seats", "majstor,nobody" }, { "--mode", "each", "--seats", "0,1" }, { "--seed" },

@@ -19,8 +19,8 @@ Plays whole matches between computer seats and prints each seat's wins.
   --both-orders   the seats turned one place round the table each match
                   (two players: swapped every other match), so every seat
                   order plays equally often; figures by the listed seats
-  --master-budget N  "Majstor"'s playouts per decision (default: the game's,
-                  200; 600 for two players with two decks)
+  --master-budget N  "Majstor"'s playouts per decision (default: the game's
+                  for the mode and decks, or ZAVIKO_SEARCH_BUDGET when set)
   --seed N        base seed; the same seed plays the same matches
   --threads N     worker threads (default: one per core)
   --csv FILE      writes one row per match
@@ -162,7 +162,7 @@ TSearchSettings SeatSearch(const TSelfPlayOptions& options, int seat)
 int MasterBudget(const TSelfPlayOptions& options)
 {
     return options.masterBudget == kPositionBudget
-        ? DefaultSearchBudget(options.gameMode, options.deckCount)
+        ? PositionSearchBudget(options.gameMode, options.deckCount)
         : options.masterBudget;
 }
 

@@ -51,7 +51,8 @@ std::string SeatName(const TSelfPlayOptions& options, int seat);
 // spreads whole matches over the cores), and the peek of kPeekingSearcher.
 TSearchSettings SeatSearch(const TSelfPlayOptions& options, int seat);
 
-// The playouts per decision the options give "Majstor" in their mode and decks.
+// The playouts per decision the options give "Majstor" in their mode and
+// decks (PositionSearchBudget unless named).
 int MasterBudget(const TSelfPlayOptions& options);
 
 // Reads the arguments (without the program name); throws

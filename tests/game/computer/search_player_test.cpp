@@ -19,7 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
+#include <string>
 #include <thread>
 
 namespace {
@@ -217,20 +219,52 @@ TEST(SearchPlayer, TheBudgetBoundsTheWork)
     }
 }
 
-TEST(SearchPlayer, TwoPlayersWithTwoDecksGetTheirOwnDefaultBudget)
-{
-    int searched = 0;
-    for (const TMatchState& state : Positions(12, kTwoPlayers, 1, 9)) {
-        const TSearchResult r = SearchMove(state, state.CurrentPlayer);
-        EXPECT_LE(r.playouts, kTwoDeckSearchBudget);
-        if (r.candidates > 1) {
-            EXPECT_GT(r.playouts, kDefaultSearchBudget) << "move " << state.MovesMade;
-            ++searched;
-        }
+// The environment's value for a scope, the earlier one (or none) back after.
+class TScopedVariable {
+public:
+    TScopedVariable(const char* name, const char* value)
+        : FName(name)
+        , FHad(std::getenv(name) != nullptr)
+        , FBefore(FHad ? std::getenv(name) : "")
+    {
+        value ? setenv(name, value, 1) : unsetenv(name);
     }
-    EXPECT_GT(searched, 5);
-    EXPECT_EQ(DefaultSearchBudget(kTwoPlayers, 0), kDefaultSearchBudget);
-    EXPECT_EQ(DefaultSearchBudget(kEachForHimself, 1), kDefaultSearchBudget);
+    ~TScopedVariable() { FHad ? setenv(FName, FBefore.c_str(), 1) : unsetenv(FName); }
+
+private:
+    const char* FName;
+    bool FHad;
+    std::string FBefore;
+};
+
+// A search of kPositionBudget spends the game's default for the mode and
+// decks, unless the environment pins a budget (as the test runs do); a value
+// that is no count leaves the default.
+TEST(SearchPlayer, ThePositionBudgetIsTheDefaultOrTheEnvironmentsPin)
+{
+    const std::vector<TMatchState> positions = Positions(12, kTwoPlayers, 1, 9);
+    for (const char* pin : { static_cast<const char*>(nullptr), "37", "lots", "-5" }) {
+        const TScopedVariable variable(kSearchBudgetVariable, pin);
+        const bool pinned = pin != nullptr && std::string(pin) == "37";
+        int searched = 0;
+        for (const TModeCase& m : kModes) {
+            EXPECT_EQ(PositionSearchBudget(m.mode, m.decks),
+                pinned ? 37 : DefaultSearchBudget(m.mode, m.decks))
+                << (pin ? pin : "unset");
+        }
+        // The default is spent at full size on a few positions only.
+        for (std::size_t i = 0; i < positions.size() && searched < (pinned ? 20 : 3); ++i) {
+            const TMatchState& state = positions[i];
+            const int budget = PositionSearchBudget(kTwoPlayers, 1);
+            const TSearchResult r = SearchMove(state, state.CurrentPlayer);
+            EXPECT_LE(r.playouts, budget);
+            if (r.candidates > 1) {
+                EXPECT_GT(r.playouts, budget / 2) << "move " << state.MovesMade;
+                ++searched;
+            }
+        }
+        EXPECT_GT(searched, 2);
+    }
 }
 
 // The value of a lead in the two-player race, which cut playouts add.
