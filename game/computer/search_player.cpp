@@ -62,6 +62,29 @@ TComputerChoice PolicyChoice(const TMatchState& state, int seat, int strength)
     return ChooseComputerMove(state.hands[seat], TableIds(state), strength, 5);
 }
 
+// A playout's policy: the strength's choice, or now and then the richest move
+// of a hand card drawn at random.
+struct TPlayoutPolicy {
+    int strength = csPametno;
+    double wander = 0;
+    std::mt19937_64* generator = nullptr;
+
+    TComputerChoice Choose(const TMatchState& state, int seat) const
+    {
+        if (wander <= 0 || std::uniform_real_distribution<double>(0, 1)(*generator) >= wander)
+            return PolicyChoice(state, seat, strength);
+        THand alone {};
+        int filled = 0;
+        for (int slot = 0; slot < kHandSlots; ++slot)
+            filled += state.hands[seat][slot] != kNoCard;
+        int pick = std::uniform_int_distribution<int>(0, std::max(filled - 1, 0))(*generator);
+        for (int slot = 0; slot < kHandSlots; ++slot)
+            if (state.hands[seat][slot] != kNoCard && pick-- == 0)
+                alone[slot] = state.hands[seat][slot];
+        return ChooseComputerMove(alone, TableIds(state), csPametno, 5);
+    }
+};
+
 void Apply(TMatchState& state, int seat, const TComputerChoice& choice)
 {
     TMove move { seat, choice.handSlot, {} };
@@ -93,7 +116,8 @@ double RaceOutlook(const TMatchState& state, int seat)
 // Plays the move and the rest of the hand, or, when `moves` >= 0, stops at
 // the first deal after that many moves; the seat's side's gain less the best
 // other side's.
-double Playout(TMatchState state, int seat, const TComputerChoice& first, int strength, int moves)
+double Playout(TMatchState state, int seat, const TComputerChoice& first,
+    const TPlayoutPolicy& policy, int moves)
 {
     const std::array<int, kSeatCount> before = state.Score;
     Apply(state, seat, first);
@@ -111,7 +135,7 @@ double Playout(TMatchState state, int seat, const TComputerChoice& first, int st
                 break;
             }
         }
-        const TComputerChoice choice = PolicyChoice(state, next, strength);
+        const TComputerChoice choice = policy.Choose(state, next);
         if (choice.handSlot >= 0) Apply(state, next, choice);
     }
     const int own = ScoringSeat(state.GameMode, seat);
@@ -163,15 +187,15 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
         ? PositionSearchBudget(view.GameMode, view.DeckCount)
         : settings.budget;
     const int moves = CutShort(view.GameMode, view.DeckCount) ? kTwoDeckPlayoutMoves : -1;
-    const int most = std::min(kMostSearchedMoves, std::max(budget, 1));
+    const int most = std::min(std::max(settings.mostSearched, 1), std::max(budget, 1));
     const std::vector<TMoveCandidate> candidates
         = StrongestCandidates(MoveCandidates(knowledge), heuristic, most);
     const int n = int(candidates.size());
     result.candidates = n;
-    // Peeking, every sample would be the position itself and every playout
-    // of a candidate the same: one is enough.
-    const int samples
-        = n > 1 ? (settings.peekAtHiddenCards ? std::min(budget / n, 1) : budget / n) : 0;
+    // Peeking without wandering playouts, every sample would be the position
+    // itself and every playout of a candidate the same: one is enough.
+    const bool sameEveryTime = settings.peekAtHiddenCards && settings.playoutWander <= 0;
+    const int samples = n > 1 ? (sameEveryTime ? std::min(budget / n, 1) : budget / n) : 0;
     if (samples == 0) return result;
 
     const std::uint64_t seed = PositionSeed(knowledge, view);
@@ -192,8 +216,12 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
                 : SampleHiddenCards(view, knowledge, generator);
             int c = 0;
             for (; c < n && !stopped(); ++c) {
+                // Every candidate's playout wanders by the same draws.
+                std::mt19937_64 wandering(Mix(seed ^ ~std::uint64_t(i)));
+                const TPlayoutPolicy policy { settings.playoutStrength, settings.playoutWander,
+                    &wandering };
                 values[std::size_t(i) * n + c]
-                    = Playout(sample, seat, candidates[c].choice, settings.playoutStrength, moves);
+                    = Playout(sample, seat, candidates[c].choice, policy, moves);
                 ++playouts;
             }
             complete[i] = c == n;

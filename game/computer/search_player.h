@@ -52,6 +52,13 @@ struct TSearchSettings {
     int threads = kMachineThreads;
     // The strength whose choice plays every seat in a playout.
     int playoutStrength = csPametno;
+    // The most candidates searched (kMostSearchedMoves unless measured
+    // otherwise).
+    int mostSearched = kMostSearchedMoves;
+    // The share of playout moves made with a hand card drawn at random (its
+    // richest capture, else laid down) instead of the strength's choice, so
+    // the playouts of a sample see more than one line of play.
+    double playoutWander = 0;
     // Asked between playouts: true ends the search at once.
     std::function<bool()> stopped;
     // For measuring only, never a seat of the game: the playouts run on the

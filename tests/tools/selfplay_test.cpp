@@ -64,7 +64,8 @@ TEST(SelfPlay, SeatsTakeTheirOwnBudgetAndThePeekingSearcher)
     for (const std::vector<std::string>& bad :
         std::vector<std::vector<std::string>> { { "--seats", "pametno:40,majstor" },
             { "--seats", "majstor:lots,pametno" }, { "--seats", "majstor:-3,pametno" },
-            { "--round-robin", "--levels", "majstor:9,peek" } })
+            { "--seats", "majstor:c=0,pametno" }, { "--seats", "majstor:w=101,pametno" },
+            { "--seats", "glupo:c=4,pametno" }, { "--round-robin", "--levels", "majstor:9,peek" } })
         EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
 }
 

@@ -15,7 +15,9 @@ Plays whole matches between computer seats and prints each seat's wins.
                   (names pametno, prosecno, glupo, majstor, heuristic
                   or 0..4; default pametno everywhere); majstor:N gives
                   the seat its own budget; peek is the search that sees
-                  every hidden card, a bound for measuring, no fair level
+                  every hidden card, a bound for measuring, no fair level;
+                  a searcher's :c=N searches at most N candidates and its
+                  :w=P makes P% of the playout moves with a random card
   --both-orders   the seats turned one place round the table each match
                   (two players: swapped every other match), so every seat
                   order plays equally often; figures by the listed seats
@@ -67,20 +69,29 @@ int Mode(const std::string& text)
 
 struct TSeatSpec {
     int strength = csPametno;
-    int budget = kPositionBudget;
+    TSeatTuning tuning;
 };
 
-// "majstor" or "majstor:800": a strength and, for a searcher, its own budget.
+// "majstor", "majstor:800" or "majstor:800:c=6:w=0.1": a strength and, for a
+// searcher, its budget, most candidates and wandering share.
 TSeatSpec SeatSpec(const std::string& item)
 {
-    const std::size_t colon = item.find(':');
-    const std::optional<int> strength = ParseStrength(item.substr(0, colon));
+    std::stringstream parts(item);
+    std::string name;
+    std::getline(parts, name, ':');
+    const std::optional<int> strength = ParseStrength(name);
     if (!strength) throw std::invalid_argument("unknown strength \"" + item + "\"");
-    TSeatSpec spec { *strength, kPositionBudget };
-    if (colon == std::string::npos) return spec;
-    if (spec.strength != csMajstor && spec.strength != kPeekingSearcher)
-        throw std::invalid_argument("only a searcher takes a budget: \"" + item + "\"");
-    spec.budget = int(Number("--seats", item.substr(colon + 1), 0, 1000000));
+    TSeatSpec spec { *strength, {} };
+    for (std::string part; std::getline(parts, part, ':');) {
+        if (spec.strength != csMajstor && spec.strength != kPeekingSearcher)
+            throw std::invalid_argument("only a searcher takes settings: \"" + item + "\"");
+        if (part.rfind("c=", 0) == 0)
+            spec.tuning.mostSearched = int(Number("--seats", part.substr(2), 1, 64));
+        else if (part.rfind("w=", 0) == 0)
+            spec.tuning.wander = double(Number("--seats", part.substr(2), 0, 100)) / 100;
+        else
+            spec.tuning.budget = int(Number("--seats", part, 0, 1000000));
+    }
     return spec;
 }
 
@@ -97,8 +108,9 @@ std::vector<int> Strengths(const std::string& text)
 {
     std::vector<int> listed;
     for (const TSeatSpec& spec : SeatSpecs(text)) {
-        if (spec.budget != kPositionBudget)
-            throw std::invalid_argument("--levels take no budget of their own");
+        if (spec.tuning.budget != kPositionBudget || spec.tuning.mostSearched >= 0
+            || spec.tuning.wander >= 0)
+            throw std::invalid_argument("--levels take no settings of their own");
         listed.push_back(spec.strength);
     }
     return listed;
@@ -118,7 +130,7 @@ void ReadSeats(TSelfPlayOptions& o, const std::string& text)
                                     "with two players");
     for (std::size_t i = 0; i < seats.size(); ++i) {
         o.strengths[seats[i]] = listed[i].strength;
-        o.budgets[seats[i]] = listed[i].budget;
+        o.tunings[seats[i]] = listed[i].tuning;
     }
 }
 
@@ -144,16 +156,21 @@ const char* StrengthName(int strength)
 
 std::string SeatName(const TSelfPlayOptions& options, int seat)
 {
-    const std::string name = StrengthName(options.strengths[seat]);
-    const int budget = options.budgets[seat];
-    return budget == kPositionBudget ? name : name + ":" + std::to_string(budget);
+    std::string name = StrengthName(options.strengths[seat]);
+    const TSeatTuning& tuning = options.tunings[seat];
+    if (tuning.budget != kPositionBudget) name += ":" + std::to_string(tuning.budget);
+    if (tuning.mostSearched >= 0) name += ":c=" + std::to_string(tuning.mostSearched);
+    if (tuning.wander >= 0) name += ":w=" + std::to_string(int(tuning.wander * 100 + 0.5));
+    return name;
 }
 
 TSearchSettings SeatSearch(const TSelfPlayOptions& options, int seat)
 {
+    const TSeatTuning& tuning = options.tunings[seat];
     TSearchSettings search;
-    search.budget
-        = options.budgets[seat] == kPositionBudget ? options.masterBudget : options.budgets[seat];
+    search.budget = tuning.budget == kPositionBudget ? options.masterBudget : tuning.budget;
+    if (tuning.mostSearched >= 0) search.mostSearched = tuning.mostSearched;
+    if (tuning.wander >= 0) search.playoutWander = tuning.wander;
     search.threads = 1;
     search.peekAtHiddenCards = options.strengths[seat] == kPeekingSearcher;
     return search;

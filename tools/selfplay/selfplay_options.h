@@ -12,6 +12,14 @@
 // every hidden card ("peek"), the bound a fair "Majstor" is measured against.
 inline constexpr int kPeekingSearcher = 5;
 
+// What a searcher seat may set for itself: its budget, the most candidates
+// it searches, the share of wandering playout moves; below 0, the default.
+struct TSeatTuning {
+    int budget = kPositionBudget;
+    int mostSearched = -1;
+    double wander = -1;
+};
+
 // The command line of zaviko-selfplay.
 struct TSelfPlayOptions {
     int matches = 1000;
@@ -20,9 +28,9 @@ struct TSelfPlayOptions {
     std::array<int, kSeatCount> strengths { csPametno, csPametno, csPametno, csPametno };
     // "Majstor"'s playouts per decision; kPositionBudget: the game's default.
     int masterBudget = kPositionBudget;
-    // A seat's own budget ("majstor:800"); kPositionBudget: masterBudget.
-    std::array<int, kSeatCount> budgets { kPositionBudget, kPositionBudget, kPositionBudget,
-        kPositionBudget };
+    // A searcher seat's own settings ("majstor:800:c=6:w=0.1"); unset ones
+    // follow masterBudget and the search's defaults.
+    std::array<TSeatTuning, kSeatCount> tunings {};
     // The seats turned one place round the table each match (two players: S
     // and N swapped every other match), the figures turned back to the listed
     // seats: each seat order equally often.

@@ -152,16 +152,20 @@ TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreadsAndTheMachinesCores)
         SearchThreads(TSearchSettings {}), int(std::max(1U, std::thread::hardware_concurrency())));
     for (const TModeCase& m : kModes)
         for (const TMatchState& state : Positions(110 + m.mode, m.mode, m.decks, 25)) {
-            TSearchSettings one, four, machine;
-            one.budget = four.budget = machine.budget = 60;
-            one.threads = 1;
-            four.threads = 4;
-            const TSearchResult a = SearchMove(state, state.CurrentPlayer, one);
-            for (const TSearchSettings& more : { four, machine }) {
-                const TSearchResult b = SearchMove(state, state.CurrentPlayer, more);
-                EXPECT_EQ(Describe(a.choice), Describe(b.choice)) << "move " << state.MovesMade;
-                EXPECT_EQ(a.samples, b.samples);
-                EXPECT_EQ(a.playouts, b.playouts);
+            for (double wander : { 0.0, 0.3 }) {
+                TSearchSettings one, four, machine;
+                one.budget = four.budget = machine.budget = 60;
+                one.playoutWander = four.playoutWander = machine.playoutWander = wander;
+                one.threads = 1;
+                four.threads = 4;
+                const TSearchResult a = SearchMove(state, state.CurrentPlayer, one);
+                for (const TSearchSettings& more : { four, machine }) {
+                    const TSearchResult b = SearchMove(state, state.CurrentPlayer, more);
+                    EXPECT_EQ(Describe(a.choice), Describe(b.choice))
+                        << "move " << state.MovesMade << " wander " << wander;
+                    EXPECT_EQ(a.samples, b.samples);
+                    EXPECT_EQ(a.playouts, b.playouts);
+                }
             }
         }
 }
