@@ -151,7 +151,8 @@ double Playout(TMatchState state, int seat, const TComputerChoice& first,
 
 int DefaultSearchBudget(int gameMode, int deckCount)
 {
-    return CutShort(gameMode, deckCount) ? kTwoDeckSearchBudget : kDefaultSearchBudget;
+    if (deckCount == 0) return kDefaultSearchBudget;
+    return CutShort(gameMode, deckCount) ? kTwoDeckSearchBudget : kFourPlayersTwoDeckSearchBudget;
 }
 
 int PositionSearchBudget(int gameMode, int deckCount)

@@ -25,19 +25,27 @@ namespace zaviko::computer {
 // generator, and a position always gets the same choice, on any number of
 // threads.
 
-// Playouts per decision: one decision takes well under the 50 ms median
-// asked of it on one core (zaviko_bench prints the figures).
-inline constexpr int kDefaultSearchBudget = 200;
+// Playouts per decision, set so that the median decision takes about 20 ms
+// of one core of the machine the figures were measured on and the worst
+// well under 150 ms, in every mode and deck count: time a player does not
+// notice, which more playouts turn into strength (docs/STRENGTH.md).
+// zaviko_bench prints the times; ZAVIKO_SEARCH_BUDGET pins a smaller count
+// for test runs. One deck, any mode:
+inline constexpr int kDefaultSearchBudget = 2400;
 // Two players with two decks: a playout ends at the first deal after this
 // many moves and the most-cards race is then estimated from the lead (a
 // whole hand of 104 cards is so long a road that its outcome hides the
 // move's); such playouts are short, so there are more of them.
 inline constexpr int kTwoDeckPlayoutMoves = 8;
-inline constexpr int kTwoDeckSearchBudget = 600;
+inline constexpr int kTwoDeckSearchBudget = 4000;
+// Four players with two decks play whole hands of 104 cards.
+inline constexpr int kFourPlayersTwoDeckSearchBudget = 1000;
 // A budget that stands for the default of the position's mode and decks.
 inline constexpr int kPositionBudget = -1;
 // The most candidates searched; the others are dropped by their own gain.
 inline constexpr int kMostSearchedMoves = 12;
+// The share of wandering moves in a playout.
+inline constexpr double kPlayoutWander = 0.1;
 // How many standard errors of the paired differences the best candidate must
 // lead the one-move judgement's choice by to replace it.
 inline constexpr double kTrustedLead = 1.0;
@@ -57,8 +65,9 @@ struct TSearchSettings {
     int mostSearched = kMostSearchedMoves;
     // The share of playout moves made with a hand card drawn at random (its
     // richest capture, else laid down) instead of the strength's choice, so
-    // the playouts of a sample see more than one line of play.
-    double playoutWander = 0;
+    // the playouts of a sample see more than one line of play (measured
+    // stronger than none at the same budget: docs/STRENGTH.md).
+    double playoutWander = kPlayoutWander;
     // Asked between playouts: true ends the search at once.
     std::function<bool()> stopped;
     // For measuring only, never a seat of the game: the playouts run on the

@@ -172,13 +172,17 @@ TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreadsAndTheMachinesCores)
 
 // The bound a fair searcher is measured against: with the peek on, the
 // playouts run on the real hidden cards, so moving them moves the choice
-// somewhere, and one playout per candidate says all there is.
+// somewhere; without wandering playout moves one playout per candidate says
+// all there is, with them the budget is spent.
 TEST(SearchPlayer, ThePeekingSearcherPlaysOnTheRealHiddenCards)
 {
     std::mt19937 generator(23);
     TSearchSettings peek;
     peek.budget = 60;
     peek.peekAtHiddenCards = true;
+    peek.playoutWander = 0;
+    TSearchSettings wandering = peek;
+    wandering.playoutWander = 0.2;
     int searched = 0, moved = 0;
     for (const TModeCase& m : kModes)
         for (const TMatchState& state : Positions(130 + m.mode * 2 + m.decks, m.mode, m.decks, 6)) {
@@ -192,6 +196,7 @@ TEST(SearchPlayer, ThePeekingSearcherPlaysOnTheRealHiddenCards)
             if (r.candidates < 2) continue;
             EXPECT_EQ(r.samples, 1);
             EXPECT_EQ(r.playouts, r.candidates);
+            EXPECT_GT(SearchMove(state, seat, wandering).playouts, peek.budget / 2);
             const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
             moved += Describe(SearchMove(shuffled, seat, peek).choice) != Describe(r.choice);
             ++searched;
