@@ -32,6 +32,8 @@ void SetNote(const std::string& key, const std::string& line)
 
 void TRatioReporter::PrintNotes()
 {
+    // The console table may leave its last line open.
+    if (!Notes().empty()) std::printf("\n");
     for (const auto& [key, line] : Notes())
         std::printf("%s\n", line.c_str());
 }

@@ -45,7 +45,7 @@ inline constexpr int kPositionBudget = -1;
 // The most candidates searched; the others are dropped by their own gain.
 inline constexpr int kMostSearchedMoves = 12;
 // The share of wandering moves in a playout.
-inline constexpr double kPlayoutWander = 0.1;
+inline constexpr double kPlayoutWander = 0.25;
 // How many standard errors of the paired differences the best candidate must
 // lead the one-move judgement's choice by to replace it.
 inline constexpr double kTrustedLead = 1.0;
