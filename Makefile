@@ -117,6 +117,23 @@ net-load: configure
 
 .PHONY: net-load
 
+# The strength table of docs/STRENGTH.md at full size: the default "Majstor"
+# against the one of 200 playouts (600 with two players and two decks) in
+# every pairing the table names, and against the peeking searcher; both seat
+# orders, fixed seeds. Long: hours on a machine of few cores.
+STRENGTH_MATCHES ?= 2000
+STRENGTH_RUN = ./$(BUILD_DIR)/bin/zaviko-selfplay --both-orders --matches $(STRENGTH_MATCHES)
+OLD_MAJSTOR = majstor:200:w=0
+strength: configure
+	cmake --build $(BUILD_DIR) --target zaviko-selfplay
+	$(STRENGTH_RUN) --seed 3811 --seats majstor,$(OLD_MAJSTOR)
+	$(STRENGTH_RUN) --seed 3812 --seats majstor,peek
+	$(STRENGTH_RUN) --seed 3813 --mode each --seats majstor,$(OLD_MAJSTOR),$(OLD_MAJSTOR),$(OLD_MAJSTOR)
+	$(STRENGTH_RUN) --seed 3814 --mode pairs --seats majstor,$(OLD_MAJSTOR),majstor,$(OLD_MAJSTOR)
+	$(STRENGTH_RUN) --seed 3815 --decks 2 --seats majstor,majstor:600:w=0
+
+.PHONY: strength
+
 # The rules and computer tests (capture search, computer choices, saved-match
 # and statistics formats, headless matches on several threads at once) under
 # ThreadSanitizer, in their own build folder; any report fails the run. Both
