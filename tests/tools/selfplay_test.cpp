@@ -2,6 +2,8 @@
 // of threads, the confidence interval, and the table and CSV it writes.
 #include "tools/selfplay/selfplay_report.h"
 
+#include "game/rules/match_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -96,6 +98,23 @@ TEST(SelfPlay, BothOrdersTurnTheSeatsAndReportByListedSeat)
         EXPECT_EQ(played[index].scores[SeatS], raw.scores[at]) << "match " << index;
         EXPECT_EQ(played[index].points[SeatS], raw.points[at]);
         EXPECT_EQ(played[index].winner == SeatS, raw.winner == at);
+    }
+
+    // In pairs the pair's score and win sit on its scoring seat (S or W),
+    // wherever the pair sits at the table.
+    TSelfPlayOptions pairs
+        = Options({ "--mode", "pairs", "--seats", "majstor:20,pametno,majstor:20,pametno",
+            "--both-orders", "--matches", "4", "--seed", "5" });
+    const std::vector<TMatchSummary> pairMatches = RunSelfPlay(pairs, [](int) {});
+    for (int index = 0; index < 4; ++index) {
+        const THeadlessMatchSetup setup = MatchSetup(pairs, index);
+        const TMatchSummary raw = SummariseMatch(setup.seed, PlayHeadlessMatch(setup));
+        const int pairAt = ScoringSeat(kPairs, TableSeat(pairs, index, SeatS));
+        EXPECT_EQ(pairMatches[index].scores[SeatS], raw.scores[pairAt]) << "match " << index;
+        EXPECT_EQ(pairMatches[index].scores[SeatN], 0);
+        ASSERT_NE(raw.winner, kNoSeat);
+        EXPECT_EQ(pairMatches[index].winner == SeatS, raw.winner == pairAt) << "match " << index;
+        EXPECT_TRUE(pairMatches[index].winner == SeatS || pairMatches[index].winner == SeatW);
     }
 }
 

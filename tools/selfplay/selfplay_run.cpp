@@ -1,5 +1,6 @@
 #include "tools/selfplay/selfplay_run.h"
 #include "game/computer/search_player.h"
+#include "game/rules/match_rules.h"
 #include "game/computer/seat_choice.h"
 
 #include <algorithm>
@@ -67,14 +68,19 @@ THeadlessMatchSetup MatchSetup(const TSelfPlayOptions& options, int index)
 TMatchSummary ByListedSeats(const TSelfPlayOptions& options, int index, const TMatchSummary& played)
 {
     TMatchSummary listed = played;
+    listed.scores = {};
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         const int at = TableSeat(options, index, seat);
-        listed.scores[seat] = played.scores[at];
         listed.points[seat] = played.points[at];
         listed.clears[seat] = played.clears[at];
         listed.bonuses[seat] = played.bonuses[at];
         listed.cards[seat] = played.cards[at];
-        if (played.winner == at) listed.winner = seat;
+        // A pair's score and win are held by its scoring seat (S or W), on
+        // the table and in the list alike.
+        const int scoring = ScoringSeat(options.gameMode, seat);
+        const int scoringAt = ScoringSeat(options.gameMode, at);
+        listed.scores[scoring] = played.scores[scoringAt];
+        if (played.winner == scoringAt) listed.winner = scoring;
     }
     return listed;
 }
