@@ -18,6 +18,13 @@ game: game-deps
 		$(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DZAVIKO_DEVELOPMENT=OFF)
 	cmake --build $(BUILD_DIR) --target Zaviko
 
+# The runs that play "Majstor" many times (tests, stress, the real window's
+# scripts, the sanitizer runs) pin its budget at a small count of playouts, so
+# they take as long whatever the game's default; ctest sets the same for every
+# test (tests/CMakeLists.txt).
+PINNED_SEARCH_BUDGET = 200
+e2e a11y sound-check perf stress stress-short tsan deb-check: export ZAVIKO_SEARCH_BUDGET = $(PINNED_SEARCH_BUDGET)
+
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j$$(nproc)
 
@@ -109,6 +116,23 @@ net-load: configure
 	./$(BUILD_DIR)/bin/zaviko_net_load --sizes 10,100,1000 --seconds $(NET_LOAD_SECONDS)
 
 .PHONY: net-load
+
+# The strength table of docs/STRENGTH.md at full size: the default "Majstor"
+# against the one of 200 playouts (600 with two players and two decks) in
+# every pairing the table names, and against the peeking searcher; both seat
+# orders, fixed seeds. Long: hours on a machine of few cores.
+STRENGTH_MATCHES ?= 2000
+STRENGTH_RUN = ./$(BUILD_DIR)/bin/zaviko-selfplay --both-orders --matches $(STRENGTH_MATCHES)
+OLD_MAJSTOR = majstor:200:w=0
+strength: configure
+	cmake --build $(BUILD_DIR) --target zaviko-selfplay
+	$(STRENGTH_RUN) --seed 3811 --seats majstor,$(OLD_MAJSTOR)
+	$(STRENGTH_RUN) --seed 3812 --seats majstor,peek
+	$(STRENGTH_RUN) --seed 3813 --mode each --seats majstor,$(OLD_MAJSTOR),$(OLD_MAJSTOR),$(OLD_MAJSTOR)
+	$(STRENGTH_RUN) --seed 3814 --mode pairs --seats majstor,$(OLD_MAJSTOR),majstor,$(OLD_MAJSTOR)
+	$(STRENGTH_RUN) --seed 3815 --decks 2 --seats majstor,majstor:600:w=0
+
+.PHONY: strength
 
 # The rules and computer tests (capture search, computer choices, saved-match
 # and statistics formats, headless matches on several threads at once) under

@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     reporter.PrintRates();
+    TRatioReporter::PrintNotes();
     benchmark::Shutdown();
     return 0;
 }

@@ -17,7 +17,26 @@ std::vector<std::pair<std::string, std::string>>& Rates()
     return rates;
 }
 
+std::map<std::string, std::string>& Notes()
+{
+    static std::map<std::string, std::string> notes;
+    return notes;
+}
+
 } // namespace
+
+void SetNote(const std::string& key, const std::string& line)
+{
+    Notes()[key] = line;
+}
+
+void TRatioReporter::PrintNotes()
+{
+    // The console table may leave its last line open.
+    if (!Notes().empty()) std::printf("\n");
+    for (const auto& [key, line] : Notes())
+        std::printf("%s\n", line.c_str());
+}
 
 bool RegisterRatio(const std::string& name, const std::string& reference, const std::string& ours)
 {

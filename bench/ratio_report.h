@@ -19,6 +19,10 @@ bool RegisterRatio(const std::string& name, const std::string& reference, const 
 // one core completes per second, by processor time.
 bool RegisterRate(const std::string& label, const std::string& benchmark);
 
+// A line printed after the ratios and rates, as it stands; a benchmark adds
+// its own summary (the last one a benchmark adds under a key stands).
+void SetNote(const std::string& key, const std::string& line);
+
 // The console table as usual, remembering each benchmark's processor time per
 // iteration.
 class TRatioReporter : public benchmark::ConsoleReporter {
@@ -28,6 +32,8 @@ public:
     void PrintRatios() const;
     // Prints every registered rate whose benchmark ran.
     void PrintRates() const;
+    // Prints the notes in key order.
+    static void PrintNotes();
 
 private:
     std::map<std::string, double> FSeconds;

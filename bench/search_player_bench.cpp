@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -49,6 +50,24 @@ double ThreadSeconds()
     return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
 }
 
+// The figures are of one core (the calling thread's processor time) at the
+// game's default budget, whatever the environment pins.
+TSearchSettings OneCore(const TMatchState& position)
+{
+    TSearchSettings settings;
+    settings.threads = 1;
+    settings.budget = DefaultSearchBudget(position.GameMode, position.DeckCount);
+    return settings;
+}
+
+std::string ModeText(int mode, int decks)
+{
+    const char* name = mode == kTwoPlayers ? "two players"
+        : mode == kPairs                   ? "four in pairs"
+                                           : "four, each for himself";
+    return std::string(name) + (decks == 0 ? ", one deck" : ", two decks");
+}
+
 void SearchDecision(benchmark::State& state)
 {
     const std::vector<TMatchState> positions = Positions(int(state.range(0)), int(state.range(1)));
@@ -58,7 +77,8 @@ void SearchDecision(benchmark::State& state)
     for (auto _ : state) {
         const TMatchState& position = positions[next++ % positions.size()];
         const double start = ThreadSeconds();
-        const TSearchResult result = SearchMove(position, position.CurrentPlayer);
+        const TSearchResult result
+            = SearchMove(position, position.CurrentPlayer, OneCore(position));
         times.push_back(ThreadSeconds() - start);
         playouts += result.playouts;
         benchmark::DoNotOptimize(result);
@@ -70,6 +90,13 @@ void SearchDecision(benchmark::State& state)
     state.counters["median_ms"] = 1000 * times[times.size() / 2];
     state.counters["worst_ms"] = 1000 * times.back();
     state.counters["playouts_per_s"] = total > 0 ? playouts / total : 0;
+    const int mode = int(state.range(0)), decks = int(state.range(1));
+    char line[200];
+    std::snprintf(line, sizeof line,
+        "decision %-32s budget %5d  median %6.1f ms  worst %6.1f ms  (one core, %zu positions)",
+        ModeText(mode, decks).c_str(), DefaultSearchBudget(mode, decks),
+        1000 * times[times.size() / 2], 1000 * times.back(), positions.size());
+    SetNote("decision " + std::to_string(mode) + std::to_string(decks), line);
 }
 
 void HeuristicDecision(benchmark::State& state)

@@ -21,8 +21,22 @@ inline constexpr int kMaxCandidateCards = 5;
 
 // One table card as the candidates need it.
 struct TCandidateCard {
+    TCandidateCard() = default;
+    TCandidateCard(int cardValue, int cardPoints)
+        : value(cardValue)
+        , points(cardPoints)
+        , sum(CaptureSumValue(cardValue))
+        , ace(cardValue == kAceValue)
+        , joker(sum == 0 && !ace)
+    {
+    }
+
     int value = 0; // card value 2..14, 15 for a joker
     int points = 0; // what it scores when taken
+    // What the totals below add up, worked out once per card rather than
+    // once for every set the card is in.
+    int sum = 0;
+    bool ace = false, joker = false;
 };
 
 // What the capture test can refuse a set by before splitting it: the total
@@ -34,10 +48,8 @@ struct TCandidateTotals {
 
     TCandidateTotals With(const TCandidateCard& card) const
     {
-        const int sum = CaptureSumValue(card.value);
-        const bool ace = card.value == kAceValue;
-        return { base + sum, aces + ace, std::max(largest, sum), points + card.points,
-            joker || (sum == 0 && !ace) };
+        return { base + card.sum, aces + card.ace, std::max(largest, card.sum),
+            points + card.points, joker || card.joker };
     }
 };
 
@@ -93,32 +105,49 @@ struct TCandidateSet {
 };
 
 // Visits the sets of `size` cards in ascending order of the binary number
-// whose most significant bit is position 1. Stepping that number to the next
-// one with as many bits moves the lowest position that can move one place
-// back and packs the positions before it to the end of the table; the totals
-// of the positions that stay are kept, so most steps add up one card.
-// visit(const TCandidateSet&) returns false to stop; so does the walk.
+// whose most significant bit is position 1: the smallest position of the set
+// runs from the last it can hold down to the first, and for each of its
+// places the next smallest does the same above it, and so on. Each level
+// adds its card to the totals of the levels outside it, so every set costs
+// one card's addition. visit(const TCandidateSet&) returns false to stop; so
+// does the walk.
+template <class Visit> class TCandidateWalk {
+public:
+    TCandidateWalk(std::span<const TCandidateCard> cards, int size, Visit& visit)
+        : FCards(cards)
+        , FSize(size)
+        , FVisit(visit)
+    {
+    }
+
+    bool Run() { return Level(FSize - 1); }
+
+private:
+    // Places positions[i], the (i+1)-th largest position of the set.
+    bool Level(int i)
+    {
+        const int lowest = i + 1 < FSize ? FPositions[i + 1] + 1 : 0;
+        for (int p = static_cast<int>(FCards.size()) - 1 - i; p >= lowest; --p) {
+            FPositions[i] = p;
+            FTotals[i] = FTotals[i + 1].With(FCards[p]);
+            if (!(i == 0 ? FVisit(TCandidateSet { FSize, FPositions.data(), FTotals[0] })
+                         : Level(i - 1)))
+                return false;
+        }
+        return true;
+    }
+
+    std::span<const TCandidateCard> FCards;
+    const int FSize;
+    Visit& FVisit;
+    std::array<int, kMaxCandidateCards> FPositions {};
+    std::array<TCandidateTotals, kMaxCandidateCards + 1> FTotals {};
+};
+
 template <class Visit>
 bool WalkCandidatesOfSize(std::span<const TCandidateCard> cards, int size, Visit& visit)
 {
-    const int n = static_cast<int>(cards.size());
-    std::array<int, kMaxCandidateCards> positions {};
-    std::array<TCandidateTotals, kMaxCandidateCards + 1> totals {};
-    for (int i = 0; i < size; ++i)
-        positions[i] = n - 1 - i;
-    for (int changed = size - 1;;) {
-        for (int i = changed; i >= 0; --i)
-            totals[i] = totals[i + 1].With(cards[positions[i]]);
-        if (!visit(TCandidateSet { size, positions.data(), totals[0] })) return false;
-        int j = 0;
-        while (j < size && positions[j] - 1 <= (j + 1 < size ? positions[j + 1] : -1))
-            ++j;
-        if (j == size) return true;
-        --positions[j];
-        for (int i = 0; i < j; ++i)
-            positions[i] = n - 1 - i;
-        changed = j;
-    }
+    return size < 1 || TCandidateWalk<Visit>(cards, size, visit).Run();
 }
 
 // Every candidate of the table: all single cards, then all pairs, and so on

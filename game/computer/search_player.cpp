@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -61,6 +62,29 @@ TComputerChoice PolicyChoice(const TMatchState& state, int seat, int strength)
     return ChooseComputerMove(state.hands[seat], TableIds(state), strength, 5);
 }
 
+// A playout's policy: the strength's choice, or now and then the richest move
+// of a hand card drawn at random.
+struct TPlayoutPolicy {
+    int strength = csPametno;
+    double wander = 0;
+    std::mt19937_64* generator = nullptr;
+
+    TComputerChoice Choose(const TMatchState& state, int seat) const
+    {
+        if (wander <= 0 || std::uniform_real_distribution<double>(0, 1)(*generator) >= wander)
+            return PolicyChoice(state, seat, strength);
+        THand alone {};
+        int filled = 0;
+        for (int slot = 0; slot < kHandSlots; ++slot)
+            filled += state.hands[seat][slot] != kNoCard;
+        int pick = std::uniform_int_distribution<int>(0, std::max(filled - 1, 0))(*generator);
+        for (int slot = 0; slot < kHandSlots; ++slot)
+            if (state.hands[seat][slot] != kNoCard && pick-- == 0)
+                alone[slot] = state.hands[seat][slot];
+        return ChooseComputerMove(alone, TableIds(state), csPametno, 5);
+    }
+};
+
 void Apply(TMatchState& state, int seat, const TComputerChoice& choice)
 {
     TMove move { seat, choice.handSlot, {} };
@@ -92,7 +116,8 @@ double RaceOutlook(const TMatchState& state, int seat)
 // Plays the move and the rest of the hand, or, when `moves` >= 0, stops at
 // the first deal after that many moves; the seat's side's gain less the best
 // other side's.
-double Playout(TMatchState state, int seat, const TComputerChoice& first, int strength, int moves)
+double Playout(TMatchState state, int seat, const TComputerChoice& first,
+    const TPlayoutPolicy& policy, int moves)
 {
     const std::array<int, kSeatCount> before = state.Score;
     Apply(state, seat, first);
@@ -110,7 +135,7 @@ double Playout(TMatchState state, int seat, const TComputerChoice& first, int st
                 break;
             }
         }
-        const TComputerChoice choice = PolicyChoice(state, next, strength);
+        const TComputerChoice choice = policy.Choose(state, next);
         if (choice.handSlot >= 0) Apply(state, next, choice);
     }
     const int own = ScoringSeat(state.GameMode, seat);
@@ -126,13 +151,33 @@ double Playout(TMatchState state, int seat, const TComputerChoice& first, int st
 
 int DefaultSearchBudget(int gameMode, int deckCount)
 {
-    return CutShort(gameMode, deckCount) ? kTwoDeckSearchBudget : kDefaultSearchBudget;
+    if (deckCount == 0) return kDefaultSearchBudget;
+    return CutShort(gameMode, deckCount) ? kTwoDeckSearchBudget : kFourPlayersTwoDeckSearchBudget;
+}
+
+int PositionSearchBudget(int gameMode, int deckCount)
+{
+    // Read on each search, so a test may set it; anything but a plain count
+    // of playouts leaves the default.
+    if (const char* text = std::getenv(kSearchBudgetVariable)) {
+        char* end = nullptr;
+        const long budget = std::strtol(text, &end, 10);
+        if (end != text && *end == '\0' && budget >= 0 && budget <= 1000000) return int(budget);
+    }
+    return DefaultSearchBudget(gameMode, deckCount);
+}
+
+int SearchThreads(const TSearchSettings& settings)
+{
+    if (settings.threads != kMachineThreads) return settings.threads;
+    return int(std::max(1U, std::thread::hardware_concurrency()));
 }
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings)
 {
     TSearchResult result;
-    // Nothing past these two lines reads the state: only what the seat knows.
+    // Nothing past these two lines reads the state, only what the seat knows,
+    // unless the settings peek.
     const TSeatKnowledge knowledge = SeatKnowledgeOf(state, seat);
     const TMatchState view = PublicState(state, seat);
 
@@ -140,15 +185,18 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     result.choice = heuristic;
     if (heuristic.handSlot < 0) return result;
     const int budget = settings.budget == kPositionBudget
-        ? DefaultSearchBudget(view.GameMode, view.DeckCount)
+        ? PositionSearchBudget(view.GameMode, view.DeckCount)
         : settings.budget;
     const int moves = CutShort(view.GameMode, view.DeckCount) ? kTwoDeckPlayoutMoves : -1;
-    const int most = std::min(kMostSearchedMoves, std::max(budget, 1));
+    const int most = std::min(std::max(settings.mostSearched, 1), std::max(budget, 1));
     const std::vector<TMoveCandidate> candidates
         = StrongestCandidates(MoveCandidates(knowledge), heuristic, most);
     const int n = int(candidates.size());
     result.candidates = n;
-    const int samples = n > 1 ? budget / n : 0;
+    // Peeking without wandering playouts, every sample would be the position
+    // itself and every playout of a candidate the same: one is enough.
+    const bool sameEveryTime = settings.peekAtHiddenCards && settings.playoutWander <= 0;
+    const int samples = n > 1 ? (sameEveryTime ? std::min(budget / n, 1) : budget / n) : 0;
     if (samples == 0) return result;
 
     const std::uint64_t seed = PositionSeed(knowledge, view);
@@ -160,15 +208,21 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
         if (!stop && settings.stopped && settings.stopped()) stop = true;
         return bool(stop);
     };
-    const int threads = std::clamp(settings.threads, 1, samples);
+    const int threads = std::clamp(SearchThreads(settings), 1, samples);
     const auto work = [&](int first) {
         for (int i = first; i < samples && !stopped(); i += threads) {
             std::mt19937_64 generator(Mix(seed ^ std::uint64_t(i)));
-            const TMatchState sample = SampleHiddenCards(view, knowledge, generator);
+            const TMatchState sample = settings.peekAtHiddenCards
+                ? state
+                : SampleHiddenCards(view, knowledge, generator);
             int c = 0;
             for (; c < n && !stopped(); ++c) {
+                // Every candidate's playout wanders by the same draws.
+                std::mt19937_64 wandering(Mix(seed ^ ~std::uint64_t(i)));
+                const TPlayoutPolicy policy { settings.playoutStrength, settings.playoutWander,
+                    &wandering };
                 values[std::size_t(i) * n + c]
-                    = Playout(sample, seat, candidates[c].choice, settings.playoutStrength, moves);
+                    = Playout(sample, seat, candidates[c].choice, policy, moves);
                 ++playouts;
             }
             complete[i] = c == n;

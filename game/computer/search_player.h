@@ -25,30 +25,56 @@ namespace zaviko::computer {
 // generator, and a position always gets the same choice, on any number of
 // threads.
 
-// Playouts per decision: one decision takes well under the 50 ms median
-// asked of it on one core (zaviko_bench prints the figures).
-inline constexpr int kDefaultSearchBudget = 200;
+// Playouts per decision, set so that the median decision takes about 20 ms
+// of one core of the machine the figures were measured on and the worst
+// well under 150 ms, in every mode and deck count: time a player does not
+// notice, which more playouts turn into strength (docs/STRENGTH.md).
+// zaviko_bench prints the times; ZAVIKO_SEARCH_BUDGET pins a smaller count
+// for test runs. One deck, any mode:
+inline constexpr int kDefaultSearchBudget = 2400;
 // Two players with two decks: a playout ends at the first deal after this
 // many moves and the most-cards race is then estimated from the lead (a
 // whole hand of 104 cards is so long a road that its outcome hides the
 // move's); such playouts are short, so there are more of them.
 inline constexpr int kTwoDeckPlayoutMoves = 8;
-inline constexpr int kTwoDeckSearchBudget = 600;
+inline constexpr int kTwoDeckSearchBudget = 4000;
+// Four players with two decks play whole hands of 104 cards.
+inline constexpr int kFourPlayersTwoDeckSearchBudget = 1000;
 // A budget that stands for the default of the position's mode and decks.
 inline constexpr int kPositionBudget = -1;
 // The most candidates searched; the others are dropped by their own gain.
 inline constexpr int kMostSearchedMoves = 12;
+// The share of wandering moves in a playout.
+inline constexpr double kPlayoutWander = 0.25;
 // How many standard errors of the paired differences the best candidate must
 // lead the one-move judgement's choice by to replace it.
 inline constexpr double kTrustedLead = 1.0;
 
+// A thread count that stands for every core of the machine.
+inline constexpr int kMachineThreads = 0;
+
 struct TSearchSettings {
     int budget = kPositionBudget; // playouts at most
-    int threads = 1; // the samples spread over these
+    // The samples spread over these. The choice is the same on any number:
+    // each sample's playouts are summed in sample order.
+    int threads = kMachineThreads;
     // The strength whose choice plays every seat in a playout.
     int playoutStrength = csPametno;
+    // The most candidates searched (kMostSearchedMoves unless measured
+    // otherwise).
+    int mostSearched = kMostSearchedMoves;
+    // The share of playout moves made with a hand card drawn at random (its
+    // richest capture, else laid down) instead of the strength's choice, so
+    // the playouts of a sample see more than one line of play (measured
+    // stronger than none at the same budget: docs/STRENGTH.md).
+    double playoutWander = kPlayoutWander;
     // Asked between playouts: true ends the search at once.
     std::function<bool()> stopped;
+    // For measuring only, never a seat of the game: the playouts run on the
+    // position's real hidden cards instead of guesses of them, so the search
+    // is as strong as full knowledge makes a searcher of its shape, the bound
+    // a fair searcher is measured against.
+    bool peekAtHiddenCards = false;
 };
 
 struct TSearchResult {
@@ -61,6 +87,17 @@ struct TSearchResult {
 
 // The default budget for the mode and the deck count (0 one deck, 1 two).
 int DefaultSearchBudget(int gameMode, int deckCount);
+
+// What kPositionBudget stands for: the default, or the playouts that the
+// environment variable ZAVIKO_SEARCH_BUDGET names. Test, stress and
+// real-window runs pin a small budget through it, so they take as long
+// whatever the game's default.
+int PositionSearchBudget(int gameMode, int deckCount);
+inline constexpr const char* kSearchBudgetVariable = "ZAVIKO_SEARCH_BUDGET";
+
+// The threads a search of these settings runs on: kMachineThreads is the
+// machine's core count.
+int SearchThreads(const TSearchSettings& settings);
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings = {});
 

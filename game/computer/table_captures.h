@@ -29,16 +29,30 @@ inline TTargets CandidateTargets(std::span<const TCandidateCard> cards, const TC
     return value >= 2 && value <= kAceValue ? TTargets { 1 } << CaptureTarget(value) : 0;
 }
 
+// The totals the set adds up to as one group, for each count of its aces at
+// 11, as targets.
+inline TTargets WholeTotals(const TCandidateTotals& totals)
+{
+    TTargets targets = 0;
+    for (int eleven = 0, total = totals.base + totals.aces;
+         eleven <= totals.aces && total <= kHighestTarget; ++eleven, total += 10)
+        targets |= TTargets { 1 } << total;
+    return targets;
+}
+
 // The targets among `wanted` that take exactly the set.
 inline TTargets TakingTargets(
     std::span<const TCandidateCard> cards, const TCandidateSet& set, TTargets wanted)
 {
     wanted &= CandidateTargets(cards, set);
     if (set.size == 1 || wanted == 0) return wanted;
+    // A set whose total is the target is one group and needs no search.
+    TTargets taking = wanted & WholeTotals(set.totals);
+    wanted &= ~taking;
+    if (wanted == 0) return taking;
     TCaptureValues values;
     for (int i = 0; i < set.size; ++i)
         values.Add(cards[set.Position(i)].value);
-    TTargets taking = 0;
     for (; wanted != 0; wanted &= wanted - 1) {
         const int t = std::countr_zero(wanted);
         if (values.SplitsIntoGroupsOf(t)) taking |= TTargets { 1 } << t;

@@ -38,10 +38,14 @@ public:
     // inside the search is reported to the player and answers false.
     bool SubSumsMatch(int target) const;
 
-private:
+    // The set's card values, read once so that several hand cards can be
+    // tested against them without reading the cards again.
     TCaptureValues Values() const;
+    // values.SplitsIntoGroupsOf(target), with a failure inside the search
+    // reported to the player and answered as no, as SubSumsMatch does.
     static bool Matches(const TCaptureValues& values, int target);
 
+private:
     std::array<TZuSingleCard*, kMaxCaptureCards> cards {};
     int count = 0;
 };

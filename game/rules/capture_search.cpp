@@ -31,6 +31,20 @@ bool Covers(std::uint64_t groups, unsigned left)
     }
 }
 
+// Without aces a subset is a group when it adds up to the target.
+bool SplitsSmallSetWithoutAces(std::span<const unsigned char> cardValues, int target)
+{
+    const unsigned all = (1u << cardValues.size()) - 1;
+    std::array<std::uint8_t, 1u << kSmallSet> sum;
+    sum[0] = 0;
+    std::uint64_t groups = 0;
+    for (unsigned mask = 1; mask <= all; ++mask) {
+        sum[mask] = sum[mask & (mask - 1)] + CaptureSumValue(cardValues[std::countr_zero(mask)]);
+        groups |= std::uint64_t { sum[mask] == target } << mask;
+    }
+    return Covers(groups, all);
+}
+
 bool SplitsSmallSet(std::span<const unsigned char> cardValues, int target)
 {
     const unsigned all = (1u << cardValues.size()) - 1;
@@ -179,8 +193,14 @@ TCaptureValues::TCaptureValues(std::span<const int> cardValues)
 
 bool TCaptureValues::Search(int target) const
 {
+    // Most sets that get this far are one group: their total, for some count
+    // of aces at 11, is the target itself.
+    const int extra = target - FBase - FAces;
+    if (extra >= 0 && extra % 10 == 0 && extra / 10 <= FAces) return true;
     const std::span<const unsigned char> values(FValues.data(), FCount);
-    if (FCount <= kSmallSet) return SplitsSmallSet(values, target);
+    if (FCount <= kSmallSet)
+        return FAces == 0 ? SplitsSmallSetWithoutAces(values, target)
+                          : SplitsSmallSet(values, target);
     return TSplitSearch(values, FAces, target).Run();
 }
 

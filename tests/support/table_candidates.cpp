@@ -88,8 +88,16 @@ std::uint64_t CanTakeEach(
 {
     if (set.Count() < 1) throw EInvalidPlay(kNoMarkedCardsText);
     if (handCards.size() > 64) throw std::length_error("At most 64 hand cards at once");
+    // The set is read once for the whole hand: a scan of every candidate
+    // against a full hand spends most of its time reading cards otherwise.
+    const TCaptureValues values = set.Values();
+    const int lone = set.Count() == 1 ? set.Card(0).Value() : 0;
     std::uint64_t taken = 0;
-    for (std::size_t i = 0; i < handCards.size(); ++i)
-        taken |= std::uint64_t { set.CanTake(*handCards[i]) } << i;
+    for (std::size_t i = 0; i < handCards.size(); ++i) {
+        const int hand = handCards[i]->Value();
+        const bool takes = lone != 0 ? TakesSingleCard(hand, lone)
+                                     : TCardCollection::Matches(values, CaptureTarget(hand));
+        taken |= std::uint64_t { takes } << i;
+    }
     return taken;
 }

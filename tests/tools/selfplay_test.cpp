@@ -2,6 +2,8 @@
 // of threads, the confidence interval, and the table and CSV it writes.
 #include "tools/selfplay/selfplay_report.h"
 
+#include "game/rules/match_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -32,15 +34,88 @@ TEST(SelfPlay, ReadsItsOptionsAndRefusesBadOnes)
     EXPECT_EQ(h.masterBudget, 40);
     EXPECT_TRUE(MatchSetup(h, 3).chooser); // a setup without one plays no match
     EXPECT_EQ(MasterBudget(h), 40);
-    // Unnamed, the budget is the game's for the mode and decks.
-    EXPECT_EQ(MasterBudget(Options({})), kDefaultSearchBudget);
-    EXPECT_EQ(MasterBudget(Options({ "--decks", "2" })), kTwoDeckSearchBudget);
-    EXPECT_EQ(MasterBudget(Options({ "--decks", "2", "--mode", "pairs" })), kDefaultSearchBudget);
+    // Unnamed, the budget is the game's for the mode and decks (or the
+    // environment's pin).
+    EXPECT_EQ(MasterBudget(Options({})), PositionSearchBudget(kTwoPlayers, 0));
+    EXPECT_EQ(MasterBudget(Options({ "--decks", "2" })), PositionSearchBudget(kTwoPlayers, 1));
+    EXPECT_EQ(MasterBudget(Options({ "--decks", "2", "--mode", "pairs" })),
+        PositionSearchBudget(kPairs, 1));
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>> {
              { "--matches", "0" }, { "--matches", "12x" }, { "--decks", "3" }, { "--mode", "five" },
              { "--seats", "majstor,nobody" }, { "--mode", "each", "--seats", "0,1" }, { "--seed" },
              { "--fast" }, { "--master-budget", "-1" }, { "--seats", "5,0" } })
         EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
+}
+
+// A seat may carry its own budget, and the peeking searcher is a seat of the
+// tool: its settings peek, every other seat's do not.
+TEST(SelfPlay, SeatsTakeTheirOwnBudgetAndThePeekingSearcher)
+{
+    const TSelfPlayOptions o
+        = Options({ "--seats", "peek,majstor:800", "--master-budget", "60", "--both-orders" });
+    EXPECT_EQ(
+        o.strengths, (std::array<int, 4> { kPeekingSearcher, csPametno, csMajstor, csPametno }));
+    EXPECT_TRUE(o.bothOrders);
+    EXPECT_EQ(SeatName(o, SeatS), "Peek");
+    EXPECT_EQ(SeatName(o, SeatN), "Majstor:800");
+    EXPECT_TRUE(SeatSearch(o, SeatS).peekAtHiddenCards);
+    EXPECT_EQ(SeatSearch(o, SeatS).budget, 60);
+    EXPECT_FALSE(SeatSearch(o, SeatN).peekAtHiddenCards);
+    EXPECT_EQ(SeatSearch(o, SeatN).budget, 800);
+    EXPECT_EQ(SeatSearch(o, SeatN).threads, 1) << "the run spreads matches over the cores";
+    for (const std::vector<std::string>& bad :
+        std::vector<std::vector<std::string>> { { "--seats", "pametno:40,majstor" },
+            { "--seats", "majstor:lots,pametno" }, { "--seats", "majstor:-3,pametno" },
+            { "--seats", "majstor:c=0,pametno" }, { "--seats", "majstor:w=101,pametno" },
+            { "--seats", "glupo:c=4,pametno" }, { "--round-robin", "--levels", "majstor:9,peek" } })
+        EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
+}
+
+// With --both-orders each listed seat sits at every place in turn, and the
+// figures come back by listed seat: the same matches with the seats listed
+// the other way round give the mirrored table.
+TEST(SelfPlay, BothOrdersTurnTheSeatsAndReportByListedSeat)
+{
+    const TSelfPlayOptions two = Options({ "--seats", "majstor:20,pametno", "--both-orders" });
+    EXPECT_EQ(TableSeat(two, 0, SeatS), SeatS);
+    EXPECT_EQ(TableSeat(two, 1, SeatS), SeatN);
+    EXPECT_EQ(MatchSetup(two, 1).strengths[SeatS], csPametno);
+    TSelfPlayOptions each
+        = Options({ "--mode", "each", "--seats", "majstor:20,0,0,0", "--both-orders" });
+    std::array<int, kSeatCount> places {};
+    for (int index = 0; index < 8; ++index)
+        ++places[TableSeat(each, index, SeatS)];
+    EXPECT_EQ(places, (std::array<int, kSeatCount> { 2, 2, 2, 2 }));
+
+    each.matches = 4;
+    each.seed = 21;
+    const std::vector<TMatchSummary> played = RunSelfPlay(each, [](int) {});
+    for (int index = 0; index < 4; ++index) {
+        const THeadlessMatchSetup setup = MatchSetup(each, index);
+        const TMatchSummary raw = SummariseMatch(setup.seed, PlayHeadlessMatch(setup));
+        const int at = TableSeat(each, index, SeatS);
+        EXPECT_EQ(setup.strengths[at], csMajstor);
+        EXPECT_EQ(played[index].scores[SeatS], raw.scores[at]) << "match " << index;
+        EXPECT_EQ(played[index].points[SeatS], raw.points[at]);
+        EXPECT_EQ(played[index].winner == SeatS, raw.winner == at);
+    }
+
+    // In pairs the pair's score and win sit on its scoring seat (S or W),
+    // wherever the pair sits at the table.
+    TSelfPlayOptions pairs
+        = Options({ "--mode", "pairs", "--seats", "majstor:20,pametno,majstor:20,pametno",
+            "--both-orders", "--matches", "4", "--seed", "5" });
+    const std::vector<TMatchSummary> pairMatches = RunSelfPlay(pairs, [](int) {});
+    for (int index = 0; index < 4; ++index) {
+        const THeadlessMatchSetup setup = MatchSetup(pairs, index);
+        const TMatchSummary raw = SummariseMatch(setup.seed, PlayHeadlessMatch(setup));
+        const int pairAt = ScoringSeat(kPairs, TableSeat(pairs, index, SeatS));
+        EXPECT_EQ(pairMatches[index].scores[SeatS], raw.scores[pairAt]) << "match " << index;
+        EXPECT_EQ(pairMatches[index].scores[SeatN], 0);
+        ASSERT_NE(raw.winner, kNoSeat);
+        EXPECT_EQ(pairMatches[index].winner == SeatS, raw.winner == pairAt) << "match " << index;
+        EXPECT_TRUE(pairMatches[index].winner == SeatS || pairMatches[index].winner == SeatW);
+    }
 }
 
 TEST(SelfPlay, WilsonIntervalAroundTheShare)

@@ -13,9 +13,16 @@ Plays whole matches between computer seats and prints each seat's wins.
   --decks N       1 (default) or 2
   --seats LIST    strengths in seat order S,W,N,E; with two players S,N
                   (names pametno, prosecno, glupo, majstor, heuristic
-                  or 0..4; default pametno everywhere)
-  --master-budget N  "Majstor"'s playouts per decision (default: the game's,
-                  200; 600 for two players with two decks)
+                  or 0..4; default pametno everywhere); majstor:N gives
+                  the seat its own budget; peek is the search that sees
+                  every hidden card, a bound for measuring, no fair level;
+                  a searcher's :c=N searches at most N candidates and its
+                  :w=P makes P% of the playout moves with a random card
+  --both-orders   the seats turned one place round the table each match
+                  (two players: swapped every other match), so every seat
+                  order plays equally often; figures by the listed seats
+  --master-budget N  "Majstor"'s playouts per decision (default: the game's
+                  for the mode and decks, or ZAVIKO_SEARCH_BUDGET when set)
   --seed N        base seed; the same seed plays the same matches
   --threads N     worker threads (default: one per core)
   --csv FILE      writes one row per match
@@ -60,56 +67,119 @@ int Mode(const std::string& text)
     throw std::invalid_argument("--mode wants two, each or pairs, not \"" + text + "\"");
 }
 
+struct TSeatSpec {
+    int strength = csPametno;
+    TSeatTuning tuning;
+};
+
+// "majstor", "majstor:800" or "majstor:800:c=6:w=0.1": a strength and, for a
+// searcher, its budget, most candidates and wandering share.
+TSeatSpec SeatSpec(const std::string& item)
+{
+    std::stringstream parts(item);
+    std::string name;
+    std::getline(parts, name, ':');
+    const std::optional<int> strength = ParseStrength(name);
+    if (!strength) throw std::invalid_argument("unknown strength \"" + item + "\"");
+    TSeatSpec spec { *strength, {} };
+    for (std::string part; std::getline(parts, part, ':');) {
+        if (spec.strength != csMajstor && spec.strength != kPeekingSearcher)
+            throw std::invalid_argument("only a searcher takes settings: \"" + item + "\"");
+        if (part.rfind("c=", 0) == 0)
+            spec.tuning.mostSearched = int(Number("--seats", part.substr(2), 1, 64));
+        else if (part.rfind("w=", 0) == 0)
+            spec.tuning.wander = double(Number("--seats", part.substr(2), 0, 100)) / 100;
+        else
+            spec.tuning.budget = int(Number("--seats", part, 0, 1000000));
+    }
+    return spec;
+}
+
+std::vector<TSeatSpec> SeatSpecs(const std::string& text)
+{
+    std::vector<TSeatSpec> listed;
+    std::stringstream stream(text);
+    for (std::string item; std::getline(stream, item, ',');)
+        listed.push_back(SeatSpec(item));
+    return listed;
+}
+
 std::vector<int> Strengths(const std::string& text)
 {
     std::vector<int> listed;
-    std::stringstream stream(text);
-    for (std::string item; std::getline(stream, item, ',');) {
-        const std::optional<int> strength = ParseStrength(item);
-        if (!strength) throw std::invalid_argument("unknown strength \"" + item + "\"");
-        listed.push_back(*strength);
+    for (const TSeatSpec& spec : SeatSpecs(text)) {
+        if (spec.tuning.budget != kPositionBudget || spec.tuning.mostSearched >= 0
+            || spec.tuning.wander >= 0)
+            throw std::invalid_argument("--levels take no settings of their own");
+        listed.push_back(spec.strength);
     }
     return listed;
 }
 
 // Two players use only S and N: a list of two names them.
-std::array<int, kSeatCount> Seats(const std::string& text, int gameMode)
+void ReadSeats(TSelfPlayOptions& o, const std::string& text)
 {
-    const std::vector<int> listed = Strengths(text);
-    std::array<int, kSeatCount> seats { csPametno, csPametno, csPametno, csPametno };
-    if (gameMode == kTwoPlayers && listed.size() == 2) {
-        seats[SeatS] = listed[0];
-        seats[SeatN] = listed[1];
-    } else if (listed.size() == kSeatCount) {
-        std::copy(listed.begin(), listed.end(), seats.begin());
-    } else {
+    const std::vector<TSeatSpec> listed = SeatSpecs(text);
+    std::vector<int> seats;
+    if (o.gameMode == kTwoPlayers && listed.size() == 2)
+        seats = { SeatS, SeatN };
+    else if (listed.size() == kSeatCount)
+        seats = { SeatS, SeatW, SeatN, SeatE };
+    else
         throw std::invalid_argument("--seats wants four strengths (S,W,N,E), or two (S,N) "
                                     "with two players");
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        o.strengths[seats[i]] = listed[i].strength;
+        o.tunings[seats[i]] = listed[i].tuning;
     }
-    return seats;
 }
 
 } // namespace
 
 std::optional<int> ParseStrength(const std::string& text)
 {
-    static const char* const names[] = { "pametno", "prosecno", "glupo", "majstor", "heuristic" };
+    static const char* const names[]
+        = { "pametno", "prosecno", "glupo", "majstor", "heuristic", "peek" };
     const std::string name = Lower(text);
-    for (int i = 0; i < 5; ++i)
-        if (name == names[i] || name == std::to_string(i)) return i;
+    // The peeking searcher by its name only, never by a level's number.
+    for (int i = 0; i <= kPeekingSearcher; ++i)
+        if (name == names[i] || (i < kPeekingSearcher && name == std::to_string(i))) return i;
     return std::nullopt;
 }
 
 const char* StrengthName(int strength)
 {
-    static const char* const names[] = { "Pametno", "Prosecno", "Glupo", "Majstor", "Heuristic" };
-    return strength >= 0 && strength < 5 ? names[strength] : "?";
+    static const char* const names[]
+        = { "Pametno", "Prosecno", "Glupo", "Majstor", "Heuristic", "Peek" };
+    return strength >= 0 && strength <= kPeekingSearcher ? names[strength] : "?";
+}
+
+std::string SeatName(const TSelfPlayOptions& options, int seat)
+{
+    std::string name = StrengthName(options.strengths[seat]);
+    const TSeatTuning& tuning = options.tunings[seat];
+    if (tuning.budget != kPositionBudget) name += ":" + std::to_string(tuning.budget);
+    if (tuning.mostSearched >= 0) name += ":c=" + std::to_string(tuning.mostSearched);
+    if (tuning.wander >= 0) name += ":w=" + std::to_string(int(tuning.wander * 100 + 0.5));
+    return name;
+}
+
+TSearchSettings SeatSearch(const TSelfPlayOptions& options, int seat)
+{
+    const TSeatTuning& tuning = options.tunings[seat];
+    TSearchSettings search;
+    search.budget = tuning.budget == kPositionBudget ? options.masterBudget : tuning.budget;
+    if (tuning.mostSearched >= 0) search.mostSearched = tuning.mostSearched;
+    if (tuning.wander >= 0) search.playoutWander = tuning.wander;
+    search.threads = 1;
+    search.peekAtHiddenCards = options.strengths[seat] == kPeekingSearcher;
+    return search;
 }
 
 int MasterBudget(const TSelfPlayOptions& options)
 {
     return options.masterBudget == kPositionBudget
-        ? DefaultSearchBudget(options.gameMode, options.deckCount)
+        ? PositionSearchBudget(options.gameMode, options.deckCount)
         : options.masterBudget;
 }
 
@@ -144,6 +214,8 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& args)
             o.csvPath = value();
         else if (arg == "--no-progress")
             o.progress = false;
+        else if (arg == "--both-orders")
+            o.bothOrders = true;
         else if (arg == "--round-robin")
             o.roundRobin = true;
         else if (arg == "--levels") {
@@ -155,6 +227,6 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& args)
     if (o.roundRobin && (!seats.empty() || !o.csvPath.empty()))
         throw std::invalid_argument("--round-robin seats the levels itself and writes no CSV");
     // The mode may come after the list, so the list is read last.
-    if (!seats.empty()) o.strengths = Seats(seats, o.gameMode);
+    if (!seats.empty()) ReadSeats(o, seats);
     return o;
 }

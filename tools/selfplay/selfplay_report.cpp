@@ -66,8 +66,7 @@ std::vector<TSideFigures> SideFigures(
     for (const std::vector<int>& seats : Sides(options.gameMode)) {
         TSideFigures side;
         side.side = Joined(seats, [](int seat) { return kSeatNames[seat]; });
-        side.strength
-            = Joined(seats, [&](int seat) { return StrengthName(options.strengths[seat]); });
+        side.strength = Joined(seats, [&](int seat) { return SeatName(options, seat); });
         double points = 0, clears = 0, bonuses = 0, score = 0;
         for (const TMatchSummary& match : matches) {
             side.wins += match.winner == seats.front();

@@ -1,4 +1,6 @@
 #include "tools/selfplay/selfplay_run.h"
+#include "game/computer/search_player.h"
+#include "game/rules/match_rules.h"
 #include "game/computer/seat_choice.h"
 
 #include <algorithm>
@@ -37,19 +39,50 @@ std::uint64_t MatchSeed(std::uint64_t base, int index)
     return z ^ (z >> 31);
 }
 
+int TableSeat(const TSelfPlayOptions& options, int index, int seat)
+{
+    if (!options.bothOrders) return seat;
+    const int turn = options.gameMode == kTwoPlayers ? 2 * (index % 2) : index % kSeatCount;
+    return (seat + turn) % kSeatCount;
+}
+
 THeadlessMatchSetup MatchSetup(const TSelfPlayOptions& options, int index)
 {
     THeadlessMatchSetup setup;
-    TSearchSettings search;
-    search.budget = options.masterBudget;
+    std::array<TSearchSettings, kSeatCount> search;
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        const int at = TableSeat(options, index, seat);
+        setup.strengths[at] = options.strengths[seat];
+        search[at] = SeatSearch(options, seat);
+    }
     setup.chooser = [search](const TMatchState& state, int seat, int strength, int r) {
-        return ChooseSeatMoveWith(state, seat, strength, r, search);
+        if (strength == kPeekingSearcher) return SearchMove(state, seat, search[seat]).choice;
+        return ChooseSeatMoveWith(state, seat, strength, r, search[seat]);
     };
     setup.seed = MatchSeed(options.seed, index);
     setup.gameMode = options.gameMode;
     setup.deckCount = options.deckCount;
-    setup.strengths = options.strengths;
     return setup;
+}
+
+TMatchSummary ByListedSeats(const TSelfPlayOptions& options, int index, const TMatchSummary& played)
+{
+    TMatchSummary listed = played;
+    listed.scores = {};
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        const int at = TableSeat(options, index, seat);
+        listed.points[seat] = played.points[at];
+        listed.clears[seat] = played.clears[at];
+        listed.bonuses[seat] = played.bonuses[at];
+        listed.cards[seat] = played.cards[at];
+        // A pair's score and win are held by its scoring seat (S or W), on
+        // the table and in the list alike.
+        const int scoring = ScoringSeat(options.gameMode, seat);
+        const int scoringAt = ScoringSeat(options.gameMode, at);
+        listed.scores[scoring] = played.scores[scoringAt];
+        if (played.winner == scoringAt) listed.winner = scoring;
+    }
+    return listed;
 }
 
 std::vector<TMatchSummary> RunSelfPlay(
@@ -64,7 +97,8 @@ std::vector<TMatchSummary> RunSelfPlay(
         for (int i = next++; i < options.matches && !failed; i = next++) {
             try {
                 const THeadlessMatchSetup setup = MatchSetup(options, i);
-                summaries[i] = SummariseMatch(setup.seed, PlayHeadlessMatch(setup));
+                summaries[i] = ByListedSeats(
+                    options, i, SummariseMatch(setup.seed, PlayHeadlessMatch(setup)));
             } catch (...) {
                 const std::lock_guard<std::mutex> lock(failureLock);
                 if (!failure) failure = std::current_exception();

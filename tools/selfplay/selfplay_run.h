@@ -24,8 +24,18 @@ TMatchSummary SummariseMatch(std::uint64_t seed, const THeadlessMatchResult& res
 // neighbouring matches share nothing and any match can be replayed alone.
 std::uint64_t MatchSeed(std::uint64_t base, int index);
 
+// The table seat where listed seat `seat` plays match `index`: the listed
+// seat itself, or with --both-orders turned `index` places round the table
+// (two players: S and N swapped every other match), so each listed seat sits
+// at every place equally often.
+int TableSeat(const TSelfPlayOptions& options, int index, int seat);
+
 // The setup of match `index` of a run.
 THeadlessMatchSetup MatchSetup(const TSelfPlayOptions& options, int index);
+
+// The summary of match `index` by listed seats.
+TMatchSummary ByListedSeats(
+    const TSelfPlayOptions& options, int index, const TMatchSummary& played);
 
 // Plays the run's matches on options.threads threads (one per core when 0),
 // each taking the next unplayed match; the summaries come back in match

@@ -1,8 +1,10 @@
 #include "game/computer/computer_choice.h"
+#include "game/computer/table_captures.h"
 #include "tests/game/computer/choice_expect.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace {
@@ -62,6 +64,37 @@ TEST(ComputerChoice, LargeTableReachesItsFirstAndLastCards)
     ExpectChoice(ChooseComputerMove(hand, table, csProsecno, 1), Capture(0, { 0, 39 }), "Prosecno");
     ExpectChoice(
         ChooseComputerMove(hand, table, csPametno, 1), Capture(1, { 1, 2, 3, 4, 5 }), "Pametno");
+}
+
+// The scan's shortcuts (a set that is one group, sets without aces) answer as
+// the rule does, for every set of random tables and every hand card: tables
+// of twelve with aces and the odd joker.
+TEST(TableCaptures, EveryCandidateIsTakenExactlyAsTheRuleSays)
+{
+    std::mt19937 rng(4242);
+    std::uniform_int_distribution<int> valueOf(2, 15);
+    int taken = 0;
+    for (int trial = 0; trial < 40 && !HasFailure(); ++trial) {
+        std::vector<zaviko::computer::TCandidateCard> cards;
+        for (int i = 0; i < 12; ++i) {
+            const int value = valueOf(rng);
+            cards.emplace_back(value == kJokerValue && trial % 4 != 0 ? kAceValue : value, 0);
+        }
+        zaviko::computer::WalkCandidates(cards, [&](const zaviko::computer::TCandidateSet& set) {
+            std::vector<int> values;
+            for (int i = 0; i < set.size; ++i)
+                values.push_back(cards[set.Position(i)].value);
+            const auto taking = zaviko::computer::TakingTargets(cards, set, ~0u);
+            for (int hand = 2; hand <= kAceValue; ++hand) {
+                const bool rule = CanTakeValues(hand, values);
+                EXPECT_EQ((taking >> CaptureTarget(hand)) & 1, rule ? 1u : 0u)
+                    << "hand " << hand << " set of " << set.size << " in trial " << trial;
+                taken += rule;
+            }
+            return !HasFailure();
+        });
+    }
+    EXPECT_GT(taken, 4000);
 }
 
 } // namespace

@@ -19,7 +19,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
+#include <string>
+#include <thread>
 
 namespace {
 
@@ -141,19 +144,65 @@ TEST(SearchPlayer, NeverPeeksAndPlaysOnlyLegalMoves)
     EXPECT_GT(unlikeHeuristic, 0) << "the search should sometimes overrule the one-move choice";
 }
 
-TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreads)
+// Unless told otherwise the search spreads over every core of the machine,
+// and the choice is the same on one thread, four, or all the machine has.
+TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreadsAndTheMachinesCores)
 {
+    EXPECT_EQ(
+        SearchThreads(TSearchSettings {}), int(std::max(1U, std::thread::hardware_concurrency())));
     for (const TModeCase& m : kModes)
         for (const TMatchState& state : Positions(110 + m.mode, m.mode, m.decks, 25)) {
-            TSearchSettings one, four;
-            one.budget = four.budget = 60;
-            four.threads = 4;
-            const TSearchResult a = SearchMove(state, state.CurrentPlayer, one);
-            const TSearchResult b = SearchMove(state, state.CurrentPlayer, four);
-            EXPECT_EQ(Describe(a.choice), Describe(b.choice)) << "move " << state.MovesMade;
-            EXPECT_EQ(a.samples, b.samples);
-            EXPECT_EQ(a.playouts, b.playouts);
+            for (double wander : { 0.0, 0.3 }) {
+                TSearchSettings one, four, machine;
+                one.budget = four.budget = machine.budget = 60;
+                one.playoutWander = four.playoutWander = machine.playoutWander = wander;
+                one.threads = 1;
+                four.threads = 4;
+                const TSearchResult a = SearchMove(state, state.CurrentPlayer, one);
+                for (const TSearchSettings& more : { four, machine }) {
+                    const TSearchResult b = SearchMove(state, state.CurrentPlayer, more);
+                    EXPECT_EQ(Describe(a.choice), Describe(b.choice))
+                        << "move " << state.MovesMade << " wander " << wander;
+                    EXPECT_EQ(a.samples, b.samples);
+                    EXPECT_EQ(a.playouts, b.playouts);
+                }
+            }
         }
+}
+
+// The bound a fair searcher is measured against: with the peek on, the
+// playouts run on the real hidden cards, so moving them moves the choice
+// somewhere; without wandering playout moves one playout per candidate says
+// all there is, with them the budget is spent.
+TEST(SearchPlayer, ThePeekingSearcherPlaysOnTheRealHiddenCards)
+{
+    std::mt19937 generator(23);
+    TSearchSettings peek;
+    peek.budget = 60;
+    peek.peekAtHiddenCards = true;
+    peek.playoutWander = 0;
+    TSearchSettings wandering = peek;
+    wandering.playoutWander = 0.2;
+    int searched = 0, moved = 0;
+    for (const TModeCase& m : kModes)
+        for (const TMatchState& state : Positions(130 + m.mode * 2 + m.decks, m.mode, m.decks, 6)) {
+            const int seat = state.CurrentPlayer;
+            const TSearchResult r = SearchMove(state, seat, peek);
+            ASSERT_GE(r.choice.handSlot, 0);
+            if (r.choice.capture) {
+                ASSERT_TRUE(IsLegalCapture(
+                    state, seat, r.choice.handSlot, MoveOfChoice(state, seat, r.choice).take));
+            }
+            if (r.candidates < 2) continue;
+            EXPECT_EQ(r.samples, 1);
+            EXPECT_EQ(r.playouts, r.candidates);
+            EXPECT_GT(SearchMove(state, seat, wandering).playouts, peek.budget / 2);
+            const TMatchState shuffled = WithHiddenCardsShuffled(state, seat, generator);
+            moved += Describe(SearchMove(shuffled, seat, peek).choice) != Describe(r.choice);
+            ++searched;
+        }
+    EXPECT_GT(searched, 50);
+    EXPECT_GT(moved, 0) << "the hidden cards should change some choices";
 }
 
 TEST(SearchPlayer, TheBudgetBoundsTheWork)
@@ -179,20 +228,52 @@ TEST(SearchPlayer, TheBudgetBoundsTheWork)
     }
 }
 
-TEST(SearchPlayer, TwoPlayersWithTwoDecksGetTheirOwnDefaultBudget)
-{
-    int searched = 0;
-    for (const TMatchState& state : Positions(12, kTwoPlayers, 1, 9)) {
-        const TSearchResult r = SearchMove(state, state.CurrentPlayer);
-        EXPECT_LE(r.playouts, kTwoDeckSearchBudget);
-        if (r.candidates > 1) {
-            EXPECT_GT(r.playouts, kDefaultSearchBudget) << "move " << state.MovesMade;
-            ++searched;
-        }
+// The environment's value for a scope, the earlier one (or none) back after.
+class TScopedVariable {
+public:
+    TScopedVariable(const char* name, const char* value)
+        : FName(name)
+        , FHad(std::getenv(name) != nullptr)
+        , FBefore(FHad ? std::getenv(name) : "")
+    {
+        value ? setenv(name, value, 1) : unsetenv(name);
     }
-    EXPECT_GT(searched, 5);
-    EXPECT_EQ(DefaultSearchBudget(kTwoPlayers, 0), kDefaultSearchBudget);
-    EXPECT_EQ(DefaultSearchBudget(kEachForHimself, 1), kDefaultSearchBudget);
+    ~TScopedVariable() { FHad ? setenv(FName, FBefore.c_str(), 1) : unsetenv(FName); }
+
+private:
+    const char* FName;
+    bool FHad;
+    std::string FBefore;
+};
+
+// A search of kPositionBudget spends the game's default for the mode and
+// decks, unless the environment pins a budget (as the test runs do); a value
+// that is no count leaves the default.
+TEST(SearchPlayer, ThePositionBudgetIsTheDefaultOrTheEnvironmentsPin)
+{
+    const std::vector<TMatchState> positions = Positions(12, kTwoPlayers, 1, 9);
+    for (const char* pin : { static_cast<const char*>(nullptr), "37", "lots", "-5" }) {
+        const TScopedVariable variable(kSearchBudgetVariable, pin);
+        const bool pinned = pin != nullptr && std::string(pin) == "37";
+        int searched = 0;
+        for (const TModeCase& m : kModes) {
+            EXPECT_EQ(PositionSearchBudget(m.mode, m.decks),
+                pinned ? 37 : DefaultSearchBudget(m.mode, m.decks))
+                << (pin ? pin : "unset");
+        }
+        // The default is spent at full size on a few positions only.
+        for (std::size_t i = 0; i < positions.size() && searched < (pinned ? 20 : 3); ++i) {
+            const TMatchState& state = positions[i];
+            const int budget = PositionSearchBudget(kTwoPlayers, 1);
+            const TSearchResult r = SearchMove(state, state.CurrentPlayer);
+            EXPECT_LE(r.playouts, budget);
+            if (r.candidates > 1) {
+                EXPECT_GT(r.playouts, budget / 2) << "move " << state.MovesMade;
+                ++searched;
+            }
+        }
+        EXPECT_GT(searched, 2);
+    }
 }
 
 // The value of a lead in the two-player race, which cut playouts add.
