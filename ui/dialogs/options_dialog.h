@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QSlider;
 class QSpinBox;
@@ -47,8 +48,16 @@ public:
     QCheckBox* SoundBox() const { return FSound; }
     QSlider* VolumeSlider() const { return FVolume; }
 
+    // "Izgled stola": the table's look and the outline of what a card takes;
+    // stored on OK. LookChanged tells the window to draw the table anew.
+    void FillLook(int look, bool showTakes);
+    QComboBox* LookCombo() const { return FLook; }
+    QCheckBox* ShowTakesBox() const { return FShowTakes; }
+    bool LookChanged() const;
+
 private:
     void BuildGameBox(QWidget* panel);
+    void BuildLookBox(QWidget* panel);
     void BuildOtherBoxes(QWidget* panel);
     void BuildSoundRow(QWidget* misc);
     void SetTabOrder();
@@ -72,6 +81,10 @@ private:
     QSlider* FVolume = nullptr;
     TLanguageBox* FLanguage = nullptr;
     TAnimationBox* FAnimation = nullptr;
+    QComboBox* FLook = nullptr;
+    QCheckBox* FShowTakes = nullptr;
+    int FLookShown = 0;
+    bool FShowTakesShown = false;
     QPushButton* FAccept = nullptr;
     QPushButton* FCancel = nullptr;
 };

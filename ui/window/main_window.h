@@ -4,6 +4,7 @@
 #include "game/controller/match_view.h"
 #include "log/log_file.h"
 #include "ui/window/menu_actions.h"
+#include "ui/window/table_layout.h"
 
 #include <QMainWindow>
 
@@ -116,6 +117,8 @@ public:
     TNetTable& NetTable() const { return *FNet; }
     void ApplyViewPermissions();
     void ApplyCascadeStyles();
+    TTableLook Look() const { return FLook; }
+    QLabel* DeckCount() const { return FDeckCount; }
 
     // What the menu shows now, for tests and the screenshot programs.
     bool ScoreTableChecked() const;
@@ -197,6 +200,13 @@ private:
     void KeepWindowSize();
     // The card controls draw their pictures for the table shown at `scale`.
     void ApplyTableScale(qreal scale);
+    // The menus, the status bar and "Tok igre" grow with the window.
+    qreal TextScale() const;
+    void ApplyTextScale();
+    // "Izgled" as the settings have it: the table, its cards and piles.
+    void ApplyLook();
+    // The modern look's count of the cards left, on the deck.
+    void ShowDeckCount();
     // A press on the table, in table coordinates.
     void TablePress(QPoint at, Qt::MouseButton button);
     void ConnectCards();
@@ -244,11 +254,10 @@ private:
     void ApplyNamesToMenus();
     void CentreOnScreen();
     void DrawShownPicturesAhead();
+    // Places the hands, the rows, the deck, the names and the score panels
+    // for the table's present size (TTableLayout).
     void ArrangeSeats();
-    // The score panels in the bottom-right corner, clear of the human's hand.
-    void PlaceScorePanels();
-    int WindowWidth() const;
-    int StatusBarHeight() const;
+    int FrameExtra() const;
     bool Idle() const;
     // True when the point (in window coordinates) lies on a card group.
     bool OnCardGroup(QPoint at) const;
@@ -258,6 +267,8 @@ private:
     TTableSurface* FTable = nullptr;
     TTableView* FView = nullptr;
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
+    TTableLook FLook = TTableLook::Classic;
+    QLabel* FDeckCount = nullptr;
     TSeatMarks* FMarks = nullptr;
     THintCard* FHintCard = nullptr;
     TAnnouncer* FAnnouncer = nullptr;

@@ -1,5 +1,6 @@
 // The menu commands, the exchanges with the dialogs and the window's events.
 #include "ui/window/main_window.h"
+#include "ui/window/table_look_setting.h"
 
 #include "ui/access/game_speech.h"
 #include "ui/sound/sound_cues.h"
@@ -160,6 +161,7 @@ void TForm1::Opcije1Click()
         FCanViewMine, FCanViewOthers, FController->LogEnabled());
     dialog.FillSpeech(SpeechOn());
     dialog.FillSound(ReadSoundOn(FSettings->FileName), ReadSoundVolume(FSettings->FileName));
+    dialog.FillLook(FLook == TTableLook::Modern ? 1 : 0, ReadShowTakes(FSettings->FileName, FLook));
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyOptions();
     ApplySpeechSetting();
@@ -169,6 +171,7 @@ void TForm1::Opcije1Click()
         ApplyCascadeStyles();
         ArrangeSeats();
     }
+    if (dialog.LookChanged()) ApplyLook();
     ApplyViewPermissions();
 }
 

@@ -13,6 +13,7 @@
 #include "ui/score_grid/score_grid.h"
 #include "ui/window/score_panel.h"
 #include "ui/window/seat_marks.h"
+#include "ui/window/table_layout.h"
 #include "ui/window/table_notes.h"
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
@@ -31,6 +32,7 @@ void TForm1::SetStatusText(int panel, const QString& text)
     else
         FStatus.at(panel)->setText(text);
     FStatus.at(panel)->repaint();
+    if (panel == 0) ShowDeckCount();
     SpeakStatus(panel, text);
     SoundStatus(panel, text);
 }
@@ -197,12 +199,11 @@ int TForm1::TableHeight() const
     return FTable->height();
 }
 
-int TForm1::WindowWidth() const
+int TForm1::FrameExtra() const
 {
-    // The outer width at 1x, frame included, as the window manager reports
-    // it once the window is on the screen; a larger window shows the same
-    // layout scaled.
-    return ClientWidth + (isVisible() ? std::max(0, frameGeometry().width() - width()) : 0);
+    // The frame's width, as the window manager reports it once the window is
+    // on the screen: the rows are centred with it counted in.
+    return isVisible() ? std::max(0, frameGeometry().width() - width()) : 0;
 }
 
 void TForm1::ApplyCascadeStyles()
@@ -212,63 +213,55 @@ void TForm1::ApplyCascadeStyles()
         seat->SetCascadeStyle(FSettings->CompCardsTight ? csTight : csLoose);
 }
 
-int TForm1::StatusBarHeight() const
-{
-    // The table's fixed height gives the bar's even before the window is
-    // first laid out, when the bar still has a widget's default height.
-    return ClientHeight - FTable->height();
-}
-
 void TForm1::ArrangeSeats()
 {
-    const int clientHeight = ClientHeight;
-    const int barHeight = StatusBarHeight();
-    PlayerN->move((WindowWidth() - PlayerN->width()) / 2, PlayerN->y());
-    PlayerS->move((WindowWidth() - PlayerS->width()) / 2, PlayerS->y());
-    const int sideTop = (clientHeight - barHeight - PlayerE->height()) / 2;
-    PlayerE->move(PlayerE->x(), sideTop);
-    PlayerW->move(PlayerW->x(), sideTop);
-    PlaceScorePanels();
-    // The deck in the lower left corner, beside the left-hand column, whose
-    // loose cards reach down to the corner, and left of the human's hand.
-    RealDeck->move(
-        PlayerW->x() + ZuCardWidth + 12, clientHeight - barHeight - RealDeck->height() - 8);
+    const TTableLayout& layout = FView->Layout();
+    const QSize table = FTable->size();
     const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
-    // A long name shows whole up to a limit, cut at its end beyond it; the
-    // right-hand seat's name steps left rather than off the table.
-    constexpr int kNameRoom = 200;
+    TTableParts parts;
+    // A long name shows whole up to its room, cut at its end beyond it.
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         QLabel* label = FLabels[seat];
-        ShowFitted(label, seats[seat]->PlayerName(), kNameRoom);
+        ShowFitted(label, seats[seat]->PlayerName(), layout.NameRoom(table));
         label->adjustSize();
-        const int x = std::min(seats[seat]->x(), ClientWidth - 4 - label->width());
-        label->move(x, seats[seat]->y() - 20);
+        parts.labels[seat] = label->size();
     }
-    // The human's name and last move stay readable above the hint's raised
-    // card; the mark, centred on the name, may be a little taller than it.
-    const int hintTop = PlayerS->y() - THintCard::HandLift - THintCard::Ring;
-    FLabels[SeatS]->move(PlayerS->x(), hintTop - 4 - FLabels[SeatS]->sizeHint().height());
+    parts.labels[SeatS].setHeight(FLabels[SeatS]->sizeHint().height());
+    parts.north = PlayerN->size();
+    parts.south = PlayerS->size();
+    parts.west = PlayerW->size();
+    parts.east = PlayerE->size();
+    parts.sidesShown = !PlayerW->isHidden();
+    parts.talon1 = Talon1->size();
+    parts.talon2 = Talon2->size();
+    parts.deck = RealDeck->size();
+    parts.frameExtra = FrameExtra();
+    TScorePanel* shown = nullptr;
+    for (TScorePanel* panel : FPanels)
+        if (panel && !panel->isHidden()) shown = panel;
+    parts.panelShown = shown != nullptr;
+    if (shown) parts.panel = shown->size();
+    const TTablePlaces places = layout.Place(table, parts);
+
+    PlayerN->move(places.north.topLeft());
+    PlayerS->move(places.south.topLeft());
+    PlayerW->move(places.west.topLeft());
+    PlayerE->move(places.east.topLeft());
+    Talon1->move(places.talon1.topLeft());
+    Talon2->move(places.talon2.topLeft());
+    RealDeck->move(places.deck.topLeft());
+    // The hidden panels wait in the table's corner.
+    constexpr int kGap = 4;
+    for (TScorePanel* panel : FPanels)
+        if (panel)
+            panel->move(panel == shown ? places.panel.topLeft()
+                                       : QPoint(table.width() - panel->width() - kGap,
+                                           table.height() - panel->height() - kGap));
+    for (int seat = SeatS; seat <= SeatE; ++seat)
+        FLabels[seat]->move(places.labels[seat]);
     FMarks->Place();
     FNotes->Place(Talon1->geometry().united(Talon2->geometry()), FLabels[SeatS]);
-}
-
-void TForm1::PlaceScorePanels()
-{
-    constexpr int kGap = 4;
-    const int table = ClientHeight - StatusBarHeight();
-    for (TScorePanel* panel : FPanels)
-        if (panel) panel->move(ClientWidth - panel->width() - kGap, table - panel->height() - kGap);
-    // The panel keeps its corner; a wide hand beneath it steps left, and as
-    // far as the left column allows. Only when even that is not enough does
-    // the panel rise above the hand.
-    for (TScorePanel* panel : FPanels) {
-        if (!panel || panel->isHidden() || !panel->geometry().intersects(PlayerS->geometry()))
-            continue;
-        const int leftmost = PlayerW->isHidden() ? kGap : PlayerW->geometry().right() + 1 + kGap;
-        PlayerS->move(std::max(leftmost, panel->x() - kGap - PlayerS->width()), PlayerS->y());
-        if (panel->geometry().intersects(PlayerS->geometry()))
-            panel->move(panel->x(), PlayerS->y() - kGap - panel->height());
-    }
+    ShowDeckCount();
 }
 
 void TForm1::ArrangeTable()
@@ -284,11 +277,6 @@ void TForm1::ArrangeTable()
             talon->SetAutoSize(true);
         }
     }
-    const int clientHeight = ClientHeight;
-    const int barHeight = StatusBarHeight();
-    Talon1->move((WindowWidth() - Talon1->width()) / 2,
-        (clientHeight - (barHeight + Talon1->height() + Talon2->height())) / 2);
-    Talon2->move(Talon1->x(), Talon1->y() + Talon1->height() + 10);
     ApplyCascadeStyles();
     ArrangeSeats();
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui/window/table_layout.h"
+
+#include <QString>
+
+// "Izgled" as the settings keep it: "Look" in the "GameOptions" section, 0 for
+// "Klasicni" (the default, also for an unknown value) and 1 for "Savremeni".
+TTableLook ReadTableLook(const QString& settingsFile);
+// False when the settings file cannot be written; the choice then holds for the run.
+bool StoreTableLook(const QString& settingsFile, TTableLook look);
+
+// Whether the table cards a hand card could take are outlined while that
+// card is pointed at or has the keys' focus: "ShowTakes", on by default in
+// "Savremeni", off in "Klasicni" unless chosen.
+bool ReadShowTakes(const QString& settingsFile, TTableLook look);
+bool StoreShowTakes(const QString& settingsFile, bool on);
