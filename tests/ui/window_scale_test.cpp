@@ -148,6 +148,25 @@ TEST_F(WindowScaleTest, CardsAreDrawnAtTheShownSizeNotStretched)
     EXPECT_EQ(differing, 0);
 }
 
+TEST_F(WindowScaleTest, TheWholeTableShowsAtEveryShape)
+{
+    TForm1& w = Shown();
+    for (const QSize& size : { QSize(1900, 600), QSize(800, 1000), QSize(1100, 700) }) {
+        ResizeTableArea(w, size);
+        const std::string where
+            = std::to_string(size.width()) + "x" + std::to_string(size.height());
+        const QImage shown = w.grab().toImage();
+        // The cards by the table's far edges show there: the right-hand
+        // column and the human's hand, not the bare green of the view.
+        for (TZuCardGroup* g : { w.PlayerE, w.PlayerS }) {
+            const QPoint middle = w.TableToWindow(g->geometry()).center();
+            ASSERT_TRUE(shown.rect().contains(middle)) << where;
+            EXPECT_NE(shown.pixelColor(middle * shown.devicePixelRatio()), QColor(0, 0x80, 0))
+                << where << ": " << g->objectName().toStdString() << " does not show";
+        }
+    }
+}
+
 TEST_F(WindowScaleTest, TheSizeIsKeptInTheSettingsAndRestored)
 {
     // The text of the key, both ways.

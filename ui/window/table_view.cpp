@@ -118,6 +118,12 @@ void TTableView::FitTable()
     const TTableShape shape = FLayout.ShapeFor(viewport()->size());
     if (shape.table != FTable->size()) {
         FTable->setFixedSize(shape.table);
+        // The proxy took the table's bounds when it was made: it is given the
+        // new ones, or it would go on showing only the table's first size.
+        FProxy->setMinimumSize(QSizeF(0, 0));
+        FProxy->setMaximumSize(QSizeF(shape.table));
+        FProxy->setMinimumSize(QSizeF(shape.table));
+        FProxy->resize(QSizeF(shape.table));
         scene()->setSceneRect(QRectF(QPointF(0, 0), shape.table));
         if (OnTableResized) OnTableResized();
     }
