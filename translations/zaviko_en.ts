@@ -830,6 +830,18 @@
         <source>Jacina zvuka</source>
         <translation>Sound volume</translation>
     </message>
+    <message>
+        <source>Izgled stola</source>
+        <translation>Table look</translation>
+    </message>
+    <message>
+        <source>Klasicni</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Savremeni</source>
+        <translation>Modern</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>
@@ -1149,6 +1161,10 @@ File: %1</translation>
     <message>
         <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
         <translation>You are playing at a network table. Do you want to leave the table?</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Cards left in the deck: %1</translation>
     </message>
 </context>
 <context>

@@ -830,6 +830,18 @@
         <source>Jacina zvuka</source>
         <translation>Јачина звука</translation>
     </message>
+    <message>
+        <source>Izgled stola</source>
+        <translation>Изглед стола</translation>
+    </message>
+    <message>
+        <source>Klasicni</source>
+        <translation>Класични</translation>
+    </message>
+    <message>
+        <source>Savremeni</source>
+        <translation>Савремени</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>
@@ -1149,6 +1161,10 @@ Fajl: %1</source>
     <message>
         <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
         <translation>Играш за столом преко мреже. Да ли желиш да напустиш сто?</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Карата у шпилу: %1</translation>
     </message>
 </context>
 <context>

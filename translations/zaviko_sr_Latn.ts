@@ -830,6 +830,18 @@
         <source>Jacina zvuka</source>
         <translation>Jačina zvuka</translation>
     </message>
+    <message>
+        <source>Izgled stola</source>
+        <translation>Izgled stola</translation>
+    </message>
+    <message>
+        <source>Klasicni</source>
+        <translation>Klasični</translation>
+    </message>
+    <message>
+        <source>Savremeni</source>
+        <translation>Savremeni</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>
@@ -1149,6 +1161,10 @@ Fajl: %1</translation>
     <message>
         <source>Igras za stolom preko mreze. Da li zelis da napustis sto?</source>
         <translation>Igraš za stolom preko mreže. Da li želiš da napustiš sto?</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Ostalo karata u špilu: %1</translation>
     </message>
 </context>
 <context>

@@ -251,9 +251,9 @@ TEST_F(OptionsDialog, TabGoesDownTheLeftColumnThenTheRightThenTheButtons)
     };
     const QStringList expected { checked("RadioPlayers"), checked("RadioDecks"),
         checked("RadioStrength"), "SpinShowTime", "SpinPause", "CheckClockwise", "ComboLook",
-        "CheckShowTakes", "CheckCompCardsTight", "CheckHumanCardsTight", "CheckViewMine",
-        "CheckViewOthers", "CheckLog", "CheckSpeech", "CheckSound", "SliderSoundVolume",
-        "ComboAnimation", "ComboLanguage", "ButtonAccept", "ButtonCancel" };
+        "CheckCompCardsTight", "CheckHumanCardsTight", "CheckViewMine", "CheckViewOthers",
+        "CheckLog", "CheckSpeech", "CheckSound", "SliderSoundVolume", "ComboAnimation",
+        "ComboLanguage", "ButtonAccept", "ButtonCancel" };
     dialog.findChild<QRadioButton*>()->setFocus(); // an item of the players' group
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {

@@ -129,23 +129,17 @@ void TFOptions::BuildLookBox(QWidget* panel)
     FLook->resize(box->width() - FLook->x() - 8, 22);
     FLook->addItems({ tr("Klasicni"), tr("Savremeni") });
     label->setBuddy(FLook);
-    FShowTakes = CheckBox(
-        box, "CheckShowTakes", tr("Oznaci karte koje karta iz ruke moze da uzme"), 8, 44, 257, 17);
-    FShowTakes->setToolTip(tr("Dok je pokazivac ili fokus na karti iz ruke, karte na stolu koje "
-                              "ona moze da uzme su uokvirene."));
 }
 
-void TFOptions::FillLook(int look, bool showTakes)
+void TFOptions::FillLook(int look)
 {
     FLook->setCurrentIndex(look == 1 ? 1 : 0);
-    FShowTakes->setChecked(showTakes);
     FLookShown = FLook->currentIndex();
-    FShowTakesShown = showTakes;
 }
 
 bool TFOptions::LookChanged() const
 {
-    return FLook->currentIndex() != FLookShown || FShowTakes->isChecked() != FShowTakesShown;
+    return FLook->currentIndex() != FLookShown;
 }
 
 void TFOptions::BuildOtherBoxes(QWidget* panel)
@@ -199,8 +193,8 @@ void TFOptions::SetTabOrder()
         for (int i = 0; i < group->Count(); ++i)
             order.push_back(group->ItemAt(i));
     for (QWidget* w : std::initializer_list<QWidget*> { FShowTime, FPause, FClockwise, FLook,
-             FShowTakes, FCompTight, FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FSound,
-             FVolume, FAnimation->Combo(), FLanguage->Combo(), FAccept, FCancel })
+             FCompTight, FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FSound, FVolume,
+             FAnimation->Combo(), FLanguage->Combo(), FAccept, FCancel })
         order.push_back(w);
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -261,8 +255,6 @@ void TFOptions::Accept()
         StoreSound(FSettings->FileName, FSound->isChecked(), FVolume->value());
         StoreTableLook(FSettings->FileName,
             FLook->currentIndex() == 1 ? TTableLook::Modern : TTableLook::Classic);
-        if (FShowTakes->isChecked() != FShowTakesShown)
-            StoreShowTakes(FSettings->FileName, FShowTakes->isChecked());
         FLanguage->Store(FSettings->FileName);
     }
     accept();

@@ -48,11 +48,10 @@ public:
     QCheckBox* SoundBox() const { return FSound; }
     QSlider* VolumeSlider() const { return FVolume; }
 
-    // "Izgled stola": the table's look and the outline of what a card takes;
-    // stored on OK. LookChanged tells the window to draw the table anew.
-    void FillLook(int look, bool showTakes);
+    // "Izgled stola": the table's look (0 "Klasicni", 1 "Savremeni"); stored
+    // on OK. LookChanged tells the window to draw the table anew.
+    void FillLook(int look);
     QComboBox* LookCombo() const { return FLook; }
-    QCheckBox* ShowTakesBox() const { return FShowTakes; }
     bool LookChanged() const;
 
 private:
@@ -82,9 +81,7 @@ private:
     TLanguageBox* FLanguage = nullptr;
     TAnimationBox* FAnimation = nullptr;
     QComboBox* FLook = nullptr;
-    QCheckBox* FShowTakes = nullptr;
     int FLookShown = 0;
-    bool FShowTakesShown = false;
     QPushButton* FAccept = nullptr;
     QPushButton* FCancel = nullptr;
 };

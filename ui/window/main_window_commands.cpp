@@ -161,7 +161,7 @@ void TForm1::Opcije1Click()
         FCanViewMine, FCanViewOthers, FController->LogEnabled());
     dialog.FillSpeech(SpeechOn());
     dialog.FillSound(ReadSoundOn(FSettings->FileName), ReadSoundVolume(FSettings->FileName));
-    dialog.FillLook(FLook == TTableLook::Modern ? 1 : 0, ReadShowTakes(FSettings->FileName, FLook));
+    dialog.FillLook(FLook == TTableLook::Modern ? 1 : 0);
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyOptions();
     ApplySpeechSetting();

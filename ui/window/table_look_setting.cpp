@@ -5,7 +5,6 @@
 namespace {
 
 const QString kLook = QStringLiteral("Look");
-const QString kShowTakes = QStringLiteral("ShowTakes");
 
 } // namespace
 
@@ -17,14 +16,4 @@ TTableLook ReadTableLook(const QString& settingsFile)
 bool StoreTableLook(const QString& settingsFile, TTableLook look)
 {
     return StoreGameNumber(settingsFile, kLook, look == TTableLook::Modern ? 1 : 0);
-}
-
-bool ReadShowTakes(const QString& settingsFile, TTableLook look)
-{
-    return ReadGameOption(settingsFile, kShowTakes, look == TTableLook::Modern);
-}
-
-bool StoreShowTakes(const QString& settingsFile, bool on)
-{
-    return StoreGameOption(settingsFile, kShowTakes, on);
 }

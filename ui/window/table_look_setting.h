@@ -9,9 +9,3 @@
 TTableLook ReadTableLook(const QString& settingsFile);
 // False when the settings file cannot be written; the choice then holds for the run.
 bool StoreTableLook(const QString& settingsFile, TTableLook look);
-
-// Whether the table cards a hand card could take are outlined while that
-// card is pointed at or has the keys' focus: "ShowTakes", on by default in
-// "Savremeni", off in "Klasicni" unless chosen.
-bool ReadShowTakes(const QString& settingsFile, TTableLook look);
-bool StoreShowTakes(const QString& settingsFile, bool on);
