@@ -356,6 +356,7 @@ void TForm1::CreateTableView()
         FFlightStage->SetArea(
             QRectF(FTable->rect())
                 .adjusted(-ZuCardWidth, -ZuCardHeight, ZuCardWidth, ZuCardHeight));
+        if (PlayerS->CascadeStyle() != HumanCascade()) ApplyCascadeStyles();
         ArrangeSeats();
     };
     FFlightStage = new TFlightStage();

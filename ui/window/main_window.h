@@ -4,6 +4,7 @@
 #include "game/controller/match_view.h"
 #include "log/log_file.h"
 #include "ui/window/menu_actions.h"
+#include "cards/group/zucard_group.h"
 #include "ui/window/table_layout.h"
 
 #include <QMainWindow>
@@ -258,6 +259,8 @@ private:
     // for the table's present size (TTableLayout).
     void ArrangeSeats();
     int FrameExtra() const;
+    // The human's hand: tight as chosen, or spread on a wide modern table.
+    TZuCascadeStyle HumanCascade() const;
     bool Idle() const;
     // True when the point (in window coordinates) lies on a card group.
     bool OnCardGroup(QPoint at) const;

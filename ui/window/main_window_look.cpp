@@ -74,6 +74,7 @@ void TForm1::ApplyLook()
     RealDeck->SetSeeThrough(modern);
     FMarks->SetNameColour(modern ? QColor(0xf4, 0xf4, 0xec) : QColor(Qt::black));
     ShowDeckCount();
+    ApplyCascadeStyles();
     ArrangeSeats();
 }
 

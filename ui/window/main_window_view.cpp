@@ -206,9 +206,18 @@ int TForm1::FrameExtra() const
     return isVisible() ? std::max(0, frameGeometry().width() - width()) : 0;
 }
 
+TZuCascadeStyle TForm1::HumanCascade() const
+{
+    // The modern table spreads the player's hand when it has the room: the
+    // corner marks then read whole.
+    constexpr int kSpreadRoom = 120;
+    const bool room = FTable->width() >= FView->Layout().Minimum().width() + kSpreadRoom;
+    return FSettings->HumanCardsTight && !(FLook == TTableLook::Modern && room) ? csTight : csLoose;
+}
+
 void TForm1::ApplyCascadeStyles()
 {
-    PlayerS->SetCascadeStyle(FSettings->HumanCardsTight ? csTight : csLoose);
+    PlayerS->SetCascadeStyle(HumanCascade());
     for (TZuCardGroup* seat : { PlayerW, PlayerN, PlayerE })
         seat->SetCascadeStyle(FSettings->CompCardsTight ? csTight : csLoose);
 }
