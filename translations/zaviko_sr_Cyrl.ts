@@ -1782,6 +1782,13 @@ Izaberi Igra | Nova za novu partiju.</source>
     </message>
 </context>
 <context>
+    <name>TTakenPile</name>
+    <message>
+        <source>Pokupljene karte: %1 (%2)</source>
+        <translation>Покупљене карте: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>TThread</name>
     <message>
         <source>Neocekivana greska u radu igre.</source>

@@ -59,6 +59,14 @@ std::vector<std::pair<std::string, QRect>> Rects(const TTablePlaces& p, const TT
         { "talon1", p.talon1 }, { "talon2", p.talon2 }, { "deck", p.deck }, { "panel", p.panel },
         { "south name", QRect(p.labels[0], parts.labels[0]) },
         { "north name", QRect(p.labels[2], parts.labels[2]) } };
+    if (!parts.pile.isEmpty()) {
+        rects.push_back({ "south pile", p.piles[0] });
+        rects.push_back({ "north pile", p.piles[2] });
+    }
+    if (parts.sidesShown && !parts.pile.isEmpty()) {
+        rects.push_back({ "west pile", p.piles[1] });
+        rects.push_back({ "east pile", p.piles[3] });
+    }
     if (parts.sidesShown) {
         rects.push_back({ "west", p.west });
         rects.push_back({ "east", p.east });

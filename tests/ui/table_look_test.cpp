@@ -9,7 +9,10 @@
 #include "ui/dialogs/options_dialog.h"
 #include "ui/window/table_look_setting.h"
 #include "ui/window/table_view.h"
+#include "ui/window/taken_cards_view.h"
+#include "ui/window/taken_pile.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -144,6 +147,62 @@ TEST_F(TableLookTest, ModernMarksWashTheCardInsteadOfInvertingIt)
     // Inverted, a light face turns dark; washed, it stays light.
     EXPECT_GT(marked.lightness(), 128) << "plain lightness " << plain.lightness();
     EXPECT_NEAR(marked.lightness(), plain.lightness(), 60);
+}
+
+TEST_F(TableLookTest, EachSidesTakenCardsLieInAPileThatOpensThem)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    // The ace (hand slot 0) takes 4 and 7 of the upper row (slots 2 and 3).
+    for (int slot : { 2, 3 })
+        QTest::mouseClick(w.Talon1, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.Talon1, slot));
+    const QPoint ace = PointOnSlot(w.PlayerS, 0);
+    QTest::mousePress(w.PlayerS, Qt::RightButton, Qt::NoModifier, ace);
+    QTest::mouseRelease(w.PlayerS, Qt::RightButton, Qt::NoModifier, ace);
+    WaitIdle();
+    const std::array<TZuCardGroup*, 4> seats { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE };
+    ASSERT_GE(w.PlayerS->TakenCount(), 3);
+    int piles = 0;
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        TTakenPile* pile = w.TakenPile(seat);
+        ASSERT_NE(pile, nullptr);
+        const int taken = seats[seat]->TakenCount();
+        EXPECT_EQ(pile->isVisible(), taken > 0) << seat;
+        EXPECT_EQ(pile->Count(), taken) << seat;
+        EXPECT_TRUE(pile->accessibleName().contains(seats[seat]->PlayerName())) << seat;
+        EXPECT_TRUE(pile->accessibleName().contains(QString::number(taken))) << seat;
+        piles += taken > 0;
+    }
+    ASSERT_GT(piles, 0) << "the position has taken cards";
+    // A click on the player's own pile opens the cards, as the menu does.
+    int seat = SeatS;
+    while (seats[seat]->TakenCount() == 0)
+        ++seat;
+    QTest::mouseClick(w.TakenPile(seat), Qt::LeftButton);
+    ASSERT_TRUE(w.Overview()->IsOpen());
+    int shown = 0;
+    for (int row = 0; row < TFPregledKarata::RowCount; ++row)
+        for (int slot = 0; slot < w.Overview()->Karte(row)->SlotCount(); ++slot)
+            shown += !w.Overview()->Karte(row)->CardAt(slot)->Empty();
+    EXPECT_EQ(shown, seats[seat]->TakenCount());
+    w.Overview()->CloseIfOpen();
+
+    // Where the options forbid looking, the pile stays shut.
+    EXPECT_TRUE(WithModal<TFOptions>([&] { w.Opcije1Click(); },
+        [&](TFOptions& d) {
+            for (const char* box : { "CheckViewMine", "CheckViewOthers" })
+                d.findChild<QCheckBox*>(QString::fromLatin1(box))->setChecked(false);
+            d.findChild<QPushButton*>(QStringLiteral("ButtonAccept"))->click();
+        }));
+    QTest::mouseClick(w.TakenPile(seat), Qt::LeftButton);
+    EXPECT_FALSE(w.Overview()->IsOpen());
+
+    // The classic table has no piles.
+    form.reset();
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Classic));
+    TForm1& classic = OpenTable();
+    for (int s = SeatS; s <= SeatE; ++s)
+        EXPECT_TRUE(!classic.TakenPile(s) || classic.TakenPile(s)->isHidden()) << s;
 }
 
 } // namespace

@@ -37,6 +37,7 @@ class THintCard;
 class TSeatMarks;
 class TStatisticsStore;
 class TTableNotes;
+class TTakenPile;
 class TTableSurface;
 class TTableView;
 class TZuCardDeck;
@@ -120,6 +121,7 @@ public:
     void ApplyCascadeStyles();
     TTableLook Look() const { return FLook; }
     QLabel* DeckCount() const { return FDeckCount; }
+    TTakenPile* TakenPile(int seat) const { return FPiles.at(seat); }
 
     // What the menu shows now, for tests and the screenshot programs.
     bool ScoreTableChecked() const;
@@ -208,6 +210,8 @@ private:
     void ApplyLook();
     // The modern look's count of the cards left, on the deck.
     void ShowDeckCount();
+    // The modern look's piles of taken cards, each by its seat.
+    void ShowTakenPiles();
     // A press on the table, in table coordinates.
     void TablePress(QPoint at, Qt::MouseButton button);
     void ConnectCards();
@@ -272,6 +276,7 @@ private:
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
     TTableLook FLook = TTableLook::Classic;
     QLabel* FDeckCount = nullptr;
+    std::array<TTakenPile*, 4> FPiles {}; // S, W, N, E; made with the modern look
     TSeatMarks* FMarks = nullptr;
     THintCard* FHintCard = nullptr;
     TAnnouncer* FAnnouncer = nullptr;

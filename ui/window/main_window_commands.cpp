@@ -125,6 +125,7 @@ void TForm1::ApplyViewPermissions()
     for (int seat = SeatS; seat <= SeatE; ++seat)
         FMenu.TakenBy[std::size_t(seat)]->setEnabled(seat == SeatS ? FCanViewMine : FCanViewOthers);
     FMenu.Taken->setEnabled(FCanViewMine || FCanViewOthers);
+    ShowTakenPiles();
 }
 
 void TForm1::EnableRowButtons(TScorePanel* panel)

@@ -10,6 +10,7 @@
 #include "ui/window/seat_marks.h"
 #include "ui/window/table_look_setting.h"
 #include "ui/window/table_view.h"
+#include "ui/window/taken_pile.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -73,9 +74,30 @@ void TForm1::ApplyLook()
         seat->SetCloseUp(modern);
     RealDeck->SetSeeThrough(modern);
     FMarks->SetNameColour(modern ? QColor(0xf4, 0xf4, 0xec) : QColor(Qt::black));
+    if (modern && !FPiles[0])
+        for (int seat = SeatS; seat <= SeatE; ++seat) {
+            FPiles[seat] = new TTakenPile(FTable);
+            FPiles[seat]->setObjectName(QStringLiteral("TakenPile%1").arg(seat));
+            FPiles[seat]->OnOpen = [this, seat] { ShowTakenCards(seat); };
+        }
     ShowDeckCount();
     ApplyCascadeStyles();
     ArrangeSeats();
+}
+
+void TForm1::ShowTakenPiles()
+{
+    if (!FPiles[0]) return;
+    const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        TTakenPile* pile = FPiles[seat];
+        if (FLook != TTableLook::Modern || seats[seat]->isHidden()) {
+            pile->hide();
+            continue;
+        }
+        pile->Show(seats[seat]->TakenCount(), seats[seat]->PlayerName(),
+            seat == SeatS ? FCanViewMine : FCanViewOthers);
+    }
 }
 
 void TForm1::ShowDeckCount()

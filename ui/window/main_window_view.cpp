@@ -17,6 +17,7 @@
 #include "ui/window/table_notes.h"
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
+#include "ui/window/taken_pile.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -137,6 +138,7 @@ void TForm1::CloseOverview()
 void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
 {
     FMarks->ShowLastMove(seat, playedId, takenIds);
+    ShowTakenPiles();
     AnnounceMove(seat, playedId, takenIds);
     SoundMoveShown(seat, playedId, takenIds);
 }
@@ -144,6 +146,7 @@ void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenI
 void TForm1::ClearLastMoves()
 {
     FMarks->Clear();
+    ShowTakenPiles();
     if (FSpeech) FSpeech->ClearLastMoves();
 }
 
@@ -245,6 +248,8 @@ void TForm1::ArrangeSeats()
     parts.talon2 = Talon2->size();
     parts.deck = RealDeck->size();
     parts.frameExtra = FrameExtra();
+    if (FLook == TTableLook::Modern)
+        parts.pile = QSize(TTakenPile::PileWidth, TTakenPile::PileHeight);
     TScorePanel* shown = nullptr;
     for (TScorePanel* panel : FPanels)
         if (panel && !panel->isHidden()) shown = panel;
@@ -266,11 +271,14 @@ void TForm1::ArrangeSeats()
             panel->move(panel == shown ? places.panel.topLeft()
                                        : QPoint(table.width() - panel->width() - kGap,
                                            table.height() - panel->height() - kGap));
-    for (int seat = SeatS; seat <= SeatE; ++seat)
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
         FLabels[seat]->move(places.labels[seat]);
+        if (FPiles[seat]) FPiles[seat]->move(places.piles[seat].topLeft());
+    }
     FMarks->Place();
     FNotes->Place(Talon1->geometry().united(Talon2->geometry()), FLabels[SeatS]);
     ShowDeckCount();
+    ShowTakenPiles();
 }
 
 void TForm1::ArrangeTable()

@@ -18,6 +18,7 @@ constexpr int kPanelGap = 4;
 constexpr int kNameAbove = 20;
 constexpr int kNameClear = 4;
 constexpr int kNameRoom = 200;
+constexpr int kPileGap = 10;
 
 } // namespace
 
@@ -65,6 +66,7 @@ TTablePlaces TTableLayout::Place(QSize table, const TTableParts& parts) const
         parts.deck);
     PlacePanel(table, parts, places);
     PlaceLabels(table, parts, places);
+    if (!parts.pile.isEmpty()) PlacePiles(table, parts, places);
     return places;
 }
 
@@ -110,4 +112,33 @@ void TTableLayout::PlaceLabels(QSize table, const TTableParts& parts, TTablePlac
     // The human's name and last move stay readable above the hint's raised card.
     places.labels[0] = QPoint(
         places.south.x(), places.south.y() - HandRaise - kNameClear - parts.labels[0].height());
+}
+
+void TTableLayout::PlacePiles(QSize table, const TTableParts& parts, TTablePlaces& places) const
+{
+    const QSize pile = parts.pile;
+    auto beside = [&](const QRect& hand, bool right) {
+        const int x = right ? hand.right() + 1 + kPileGap : hand.x() - kPileGap - pile.width();
+        return QRect(QPoint(x, hand.y() + (hand.height() - pile.height()) / 2), pile);
+    };
+    // The side columns' piles face the table from their tops, clear of the
+    // deck below the left one.
+    places.piles[1] = QRect(QPoint(places.west.right() + 1 + kPileGap, places.west.y()), pile);
+    places.piles[3]
+        = QRect(QPoint(places.east.x() - kPileGap - pile.width(), places.east.y()), pile);
+    places.piles[2] = beside(places.north, true);
+    // The player's pile right of the hand, else left of it, else above its
+    // right end, wherever the panel and the deck leave room.
+    const QRect table0(QPoint(0, 0), table);
+    const auto clear = [&](const QRect& r) {
+        return table0.contains(r) && !(parts.panelShown && r.intersects(places.panel))
+            && !r.intersects(places.deck);
+    };
+    const QRect right = beside(places.south, true);
+    const QRect left = beside(places.south, false);
+    places.piles[0] = clear(right) ? right
+        : clear(left)              ? left
+                                   : QRect(QPoint(places.south.right() + 1 - pile.width(),
+                                               places.south.y() - HandRaise - pile.height()),
+                                       pile);
 }

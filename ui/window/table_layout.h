@@ -26,6 +26,8 @@ struct TTableParts {
     QSize panel;
     bool panelShown = false;
     std::array<QSize, 4> labels {}; // S, W, N, E
+    // Each side's pile of taken cards by its hand; empty when not shown.
+    QSize pile;
     // The window frame's width, which the centred rows count in, as the
     // smallest table always did.
     int frameExtra = 0;
@@ -35,6 +37,7 @@ struct TTableParts {
 struct TTablePlaces {
     QRect north, south, west, east, talon1, talon2, deck, panel;
     std::array<QPoint, 4> labels {}; // S, W, N, E
+    std::array<QRect, 4> piles {}; // S, W, N, E; empty without piles
 };
 
 // Pure geometry: places the seats, the table rows, the deck and the score
@@ -63,6 +66,7 @@ public:
 private:
     void PlacePanel(QSize table, const TTableParts& parts, TTablePlaces& places) const;
     void PlaceLabels(QSize table, const TTableParts& parts, TTablePlaces& places) const;
+    void PlacePiles(QSize table, const TTableParts& parts, TTablePlaces& places) const;
 
     QSize FMinimum;
 };
