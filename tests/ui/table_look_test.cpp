@@ -4,7 +4,10 @@
 // with no holes and the deck's count on the pile.
 #include "tests/ui/main_window_fixture.h"
 
+#include "game/computer/computer_choice.h"
+#include "game/rules/match_rules.h"
 #include "settings/ini_file.h"
+#include "ui/dialogs/deck_over_dialog.h"
 #include "tools/screenshots/window_positions.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/window/table_look_setting.h"
@@ -203,6 +206,67 @@ TEST_F(TableLookTest, EachSidesTakenCardsLieInAPileThatOpensThem)
     TForm1& classic = OpenTable();
     for (int s = SeatS; s <= SeatE; ++s)
         EXPECT_TRUE(!classic.TakenPile(s) || classic.TakenPile(s)->isHidden()) << s;
+}
+
+// A whole match in the modern look, the window shown and resized to other
+// shapes mid-match: the match ends as it does in the classic look, and the
+// hands, the rows and the piles stay apart on the table at every shape.
+TEST_F(TableLookTest, AWholeModernMatchPlaysThroughResizes)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = Make();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!TFDeckOverInfoDlg::AnyOpen()) return;
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(1);
+    const QSize shapes[] = { { 1900, 600 }, { 800, 1000 }, { 1100, 700 } };
+    int resized = 0;
+    const auto click = [](TZuCardGroup* group, int slot) {
+        bool playIt = false, faceDown = false;
+        TZuTablePos pos = tpAuto;
+        group->OnCardClick(group, group->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
+    };
+    for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
+        if (turns % 15 == 14 && resized < 3) {
+            w.resize(shapes[resized++]);
+            QApplication::processEvents();
+            w.SettleTableScale();
+            QWidget* table = w.Talon1->parentWidget();
+            std::vector<QWidget*> parts { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE, w.Talon1,
+                w.Talon2 };
+            for (int seat = SeatS; seat <= SeatE; ++seat)
+                if (w.TakenPile(seat)->isVisibleTo(table)) parts.push_back(w.TakenPile(seat));
+            for (std::size_t i = 0; i < parts.size(); ++i) {
+                EXPECT_TRUE(table->rect().contains(parts[i]->geometry())) << resized;
+                for (std::size_t j = i + 1; j < parts.size(); ++j)
+                    EXPECT_FALSE(parts[i]->geometry().intersects(parts[j]->geometry()))
+                        << resized << ": " << parts[i]->objectName().toStdString() << " over "
+                        << parts[j]->objectName().toStdString();
+            }
+        }
+        if (w.StartItemEnabled()) {
+            w.Pocniigru1Click();
+        } else {
+            const TMatchState& state = Controller().State();
+            const TComputerChoice choice
+                = ChooseComputerMove(state.hands[SeatS], TableIds(state), csPametno, 1);
+            const std::vector<TTableSlot> places = TableSlots(state);
+            for (int position : choice.tablePositions) {
+                const TTableSlot place = places.at(position);
+                click(place.row == 0 ? w.Talon1 : w.Talon2, place.slot);
+            }
+            click(w.PlayerS, choice.handSlot);
+        }
+        WaitIdle();
+        ASSERT_TRUE(CardsConserved(Controller().State()));
+    }
+    ASSERT_TRUE(Controller().GameOver());
+    EXPECT_EQ(resized, 3);
+    EXPECT_TRUE(sink.shown.errors.empty());
 }
 
 } // namespace
