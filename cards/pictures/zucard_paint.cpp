@@ -3,6 +3,8 @@
 #include "cards/pictures/zucard_pictures.h"
 #include "cards/card/zucard_single.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -53,6 +55,21 @@ QImage Rounded(const QImage& picture, qreal radius)
     return shaped;
 }
 
+// The rounded copies, made once a picture and radius: a hand is painted
+// again at every change, its pictures are not. Emptied when it grows past a
+// few decks at a few scales.
+const QImage& RoundedOnce(const QImage& picture, qreal radius)
+{
+    static QMutex lock;
+    static QHash<QPair<qint64, int>, QImage> made;
+    const QMutexLocker locked(&lock);
+    const QPair<qint64, int> key(picture.cacheKey(), qRound(radius * 16));
+    auto found = made.find(key);
+    if (found != made.end()) return *found;
+    if (made.size() > 512) made.clear();
+    return *made.insert(key, Rounded(picture, radius));
+}
+
 } // namespace
 
 void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip,
@@ -67,7 +84,7 @@ void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const
     QPainter painter(&target);
     painter.setClipRect(clip);
     const qreal radius = std::max(finish.cornerRadius, 1);
-    painter.drawImage(corner, Rounded(*picture, radius));
+    painter.drawImage(corner, RoundedOnce(*picture, radius));
     if (!card.Negative() || !finish.markTint.isValid()) return;
     // A marked card keeps its face readable: a light wash and a ring of the tint.
     painter.setRenderHint(QPainter::Antialiasing);

@@ -35,15 +35,21 @@ QImage Grain()
 
 void TTableFelt::Paint(QPainter& painter, QSize table, const QRect& area)
 {
-    if (FGrain.isNull()) FGrain = QPixmap::fromImage(Grain());
-    // The light falls a little above the middle, where the rows lie.
-    const QPointF centre(table.width() / 2.0, table.height() * 0.42);
-    QRadialGradient light(centre, 0.75 * std::max(table.width(), table.height()));
-    light.setColorAt(0.0, kLit);
-    light.setColorAt(0.55, kMid);
-    light.setColorAt(1.0, kEdge);
-    painter.fillRect(area, light);
-    painter.drawTiledPixmap(area, FGrain, area.topLeft());
+    // The cloth is drawn once for the table's size; a paint copies its part.
+    if (FCloth.size() != table) {
+        if (FGrain.isNull()) FGrain = QPixmap::fromImage(Grain());
+        FCloth = QPixmap(table);
+        QPainter cloth(&FCloth);
+        // The light falls a little above the middle, where the rows lie.
+        const QPointF centre(table.width() / 2.0, table.height() * 0.42);
+        QRadialGradient light(centre, 0.75 * std::max(table.width(), table.height()));
+        light.setColorAt(0.0, kLit);
+        light.setColorAt(0.55, kMid);
+        light.setColorAt(1.0, kEdge);
+        cloth.fillRect(FCloth.rect(), light);
+        cloth.drawTiledPixmap(FCloth.rect(), FGrain);
+    }
+    painter.drawPixmap(area, FCloth, area);
 }
 
 void TTableFelt::PaintShadows(QPainter& painter, const std::vector<QRect>& cards)

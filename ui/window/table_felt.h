@@ -17,4 +17,5 @@ public:
 
 private:
     QPixmap FGrain;
+    QPixmap FCloth;
 };
