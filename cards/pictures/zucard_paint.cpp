@@ -57,8 +57,8 @@ QImage Rounded(const QImage& picture, qreal radius)
 
 // The rounded copies, made once a picture and radius: a hand is painted
 // again at every change, its pictures are not. Emptied when it grows past a
-// few decks at a few scales.
-const QImage& RoundedOnce(const QImage& picture, qreal radius)
+// deck and a half at one scale.
+QImage RoundedOnce(const QImage& picture, qreal radius)
 {
     static QMutex lock;
     static QHash<QPair<qint64, int>, QImage> made;
@@ -66,7 +66,7 @@ const QImage& RoundedOnce(const QImage& picture, qreal radius)
     const QPair<qint64, int> key(picture.cacheKey(), qRound(radius * 16));
     auto found = made.find(key);
     if (found != made.end()) return *found;
-    if (made.size() > 512) made.clear();
+    if (made.size() > 120) made.clear();
     return *made.insert(key, Rounded(picture, radius));
 }
 

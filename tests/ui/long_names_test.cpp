@@ -97,6 +97,21 @@ TEST_F(MainWindowTest, LongNamesShowWholeOrCutAtTheirEndWithTheWholeNameInAToolt
     EXPECT_EQ(rows, 4);
     for (int column = 1; column < grid->ColCount(); ++column)
         EXPECT_EQ(CellTooltip(grid, column, 0), QString()) << "a header that fits: " << column;
+
+    // A wider window widens the names' column: the long names show whole.
+    const int narrow = grid->ColWidths(0);
+    w.show();
+    w.resize(1900, 700);
+    QApplication::processEvents();
+    w.SettleTableScale();
+    EXPECT_GT(grid->ColWidths(0), narrow);
+    for (int row = 1; row < grid->RowCount(); ++row) {
+        const QString name = grid->Cells(0, row);
+        EXPECT_EQ(TGridCellPainter::ShownText(name, grid->font(), grid->ColWidths(0)), name)
+            << name.toStdString();
+    }
+    const QRect table = w.Talon1->parentWidget()->rect();
+    EXPECT_TRUE(table.contains(w.ScorePanel(Controller().ActiveScoreGrid())->geometry()));
 }
 
 } // namespace

@@ -357,6 +357,7 @@ void TForm1::CreateTableView()
             QRectF(FTable->rect())
                 .adjusted(-ZuCardWidth, -ZuCardHeight, ZuCardWidth, ZuCardHeight));
         if (PlayerS->CascadeStyle() != HumanCascade()) ApplyCascadeStyles();
+        WidenScoreNames();
         ArrangeSeats();
     };
     FFlightStage = new TFlightStage();

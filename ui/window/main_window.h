@@ -263,6 +263,8 @@ private:
     // for the table's present size (TTableLayout).
     void ArrangeSeats();
     int FrameExtra() const;
+    // The score grids' names' columns as wide as the table now allows.
+    void WidenScoreNames();
     // The human's hand: tight as chosen, or spread on a wide modern table.
     TZuCascadeStyle HumanCascade() const;
     bool Idle() const;
@@ -306,6 +308,8 @@ private:
     QSize FTableMinimum;
     std::array<QLabel*, 3> FStatus {};
     std::array<TScorePanel*, 3> FPanels {}; // null until made
+    // Each grid's column widths as the controller last set them.
+    std::array<std::optional<std::array<int, 5>>, 3> FScoreWidths {};
     TZuCardDeck* RealDeck = nullptr;
     TZuVirtualDeck* Deck = nullptr;
     TZuSprite* ZuSprite1 = nullptr;

@@ -42,11 +42,16 @@ void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
 {
     ScorePanel(grid)->Grid()->SetCellIfChanged(column, row, text);
     NameScoreCells(grid, column, row);
+    // A new name may want more of the names' column.
+    if (column == 0 && row > 0 && FScoreWidths.at(grid))
+        SetScoreColumnWidths(grid, *FScoreWidths[grid]);
 }
 
 void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
 {
-    TPubStrGrid* cells = ScorePanel(grid)->Grid();
+    FScoreWidths.at(grid) = widths;
+    TScorePanel* panel = ScorePanel(grid);
+    TPubStrGrid* cells = panel->Grid();
     // A translated header wider than its column takes what it needs (2
     // pixels in, 1 clear of the line) from the names' column: the grid keeps
     // its width, so the "Total" column stays whole too.
@@ -58,9 +63,27 @@ void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
         fitted[0] -= need - fitted[column];
         fitted[column] = need;
     }
+    // A wider table gives the names' column what its longest name needs,
+    // up to a third of the width the table has grown by.
+    int longest = 0;
+    for (int row = 1; row < cells->RowCount(); ++row)
+        longest = std::max(longest, metrics.horizontalAdvance(cells->Cells(0, row)) + 3);
+    const int room = std::max(0, FTable->width() - FView->Layout().Minimum().width()) / 3;
+    const int extra = std::clamp(longest - fitted[0], 0, room);
+    fitted[0] += extra;
+    if (extra != panel->Extra()) {
+        panel->Widen(extra);
+        ArrangeSeats();
+    }
     // The widths are of the text; Qt counts the grid line in.
     for (int column = 0; column < 5; ++column)
         cells->SetColWidths(column, fitted[column] + 1);
+}
+
+void TForm1::WidenScoreNames()
+{
+    for (int grid = 0; grid < 3; ++grid)
+        if (FPanels[grid] && FScoreWidths[grid]) SetScoreColumnWidths(grid, *FScoreWidths[grid]);
 }
 
 void TForm1::RefreshScoreGrid(int grid)
