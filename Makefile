@@ -41,13 +41,30 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/trick_table --screenshot $(BUILD_DIR)/screenshots/trick_table.png
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets scores $(BUILD_DIR)/screenshots/scores
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets statistics $(BUILD_DIR)/screenshots/statistics
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets window $(BUILD_DIR)/screenshots/window
-	# Maximised on a 1920 x 1080 screen; the README's picture is of this window.
+	# "Klasicni" at its own size: the README's first picture.
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets window $(BUILD_DIR)/screenshots/window \
+		--docs docs/screenshot.png
+	# Maximised on a 1920 x 1080 screen.
 	QT_QPA_PLATFORM=offscreen:configfile=tools/screenshots/screen_1920x1080.json \
 		./$(BUILD_DIR)/bin/zaviko_sheets window $(BUILD_DIR)/screenshots/window-maximized \
-		--maximized --docs docs/screenshot.png
+		--maximized
 	QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets window \
 		$(BUILD_DIR)/screenshots/window-2x
+	# "Savremeni" at the smallest size and maximised (the README's second picture).
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets window \
+		$(BUILD_DIR)/screenshots/window-modern --look modern
+	QT_QPA_PLATFORM=offscreen:configfile=tools/screenshots/screen_1920x1080.json \
+		./$(BUILD_DIR)/bin/zaviko_sheets window $(BUILD_DIR)/screenshots/window-modern-maximized \
+		--maximized --look modern --docs docs/screenshot-modern.png
+	# Both looks at window shapes a player picks: the table fills each one.
+	for size in 1100x700 1900x600 800x1000; do \
+		for look in classic modern; do \
+			QT_QPA_PLATFORM=offscreen:configfile=tools/screenshots/screen_3840x2160.json \
+				./$(BUILD_DIR)/bin/zaviko_sheets window \
+				$(BUILD_DIR)/screenshots/window-$$look-$$size --size $$size --look $$look \
+				|| exit 1; \
+		done; \
+	done
 	# The window and the dialogs once more in each translation.
 	for lang in en sr_Latn sr_Cyrl; do \
 		out=$(BUILD_DIR)/screenshots/$$lang; \

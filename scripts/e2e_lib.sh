@@ -226,9 +226,14 @@ accept_start()
 # A settings file for the run: zero or given pauses, the log on, fixed names,
 # four players each for himself, clockwise, one deck, the tight hand; the
 # computers' strength is $4 (CompPlays, 0 when not given). EXTRA_SETTINGS,
-# when set, adds its lines to "GameOptions".
+# when set, adds its lines to "GameOptions". Without a WindowSize of its own
+# the window opens at its smallest, as a kept size too small for it does (a
+# first start would take 80% of the screen), so the coordinates of the
+# layout report hold.
 write_settings()
 {
+    local size="WindowSize=1x1"
+    [[ "${EXTRA_SETTINGS:-}" == *WindowSize=* ]] && size=""
     cat > "$1/Zaviko.ini" << EOF
 [PlayerNames]
 S=Igrac
@@ -248,6 +253,7 @@ HumanCardsTight=1
 CanViewMyCollectedCards=1
 CanViewOtherCollectedCards=1
 Log=1
+${size}
 ${EXTRA_SETTINGS:-}
 EOF
 }

@@ -25,7 +25,8 @@
 # against what it changed under the same load.
 #
 # PERF_STARTUP_ONLY=1 measures the start-up alone and skips the matches;
-# PERF_FLIGHTS_ONLY=1 plays only the match with the cards flying.
+# PERF_FLIGHTS_ONLY=1 plays only the match with the cards flying;
+# PERF_LOOK=modern measures the game drawn in "Savremeni" ("Izgled stola").
 set -uo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
@@ -35,6 +36,10 @@ source "$here/e2e_lib.sh"
 source "$here/e2e_match.sh"
 
 frame_value() { awk -v key="$1" '$1 == key { print $2 }' "$2"; }
+
+# The settings line of the look measured: none for "Klasicni", the default.
+LOOK_LINE=""
+[[ "${PERF_LOOK:-}" == modern ]] && LOOK_LINE="Look=1"
 
 # One start: the program is launched straight from this shell, so the clock
 # starts as close to its exec as a script can.
@@ -132,10 +137,10 @@ measure_startup()
     local runs=$1 i line other b bare=() floor
     rm -f "$WORK/steps" "$WORK/runs" "$WORK/other-steps" "$WORK/other-runs"
     prepare_folder "$BUILD" "$WORK/start"
-    write_settings "$WORK/start" 0 0
+    EXTRA_SETTINGS=$LOOK_LINE write_settings "$WORK/start" 0 0
     if [[ -n "$OTHER" ]]; then
         prepare_folder "$OTHER" "$WORK/other"
-        write_settings "$WORK/other" 0 0
+        EXTRA_SETTINGS=$LOOK_LINE write_settings "$WORK/other" 0 0
     fi
     echo "Start-up, $runs runs each of the game and of a bare window, in turn (ms from launch):" \
         "window mapped / first frame painted / processor time used by then; bare window mapped"
@@ -217,7 +222,7 @@ measure_flights_match()
     echo "A whole match by keys, cards flying (Animacija normal), window 1920 x 1080"
     started=$(now_ms)
     KEYS_ONLY=1 WINDOW_W=1920 QUIET_MS=400 DEAL_QUIET_MS=1800 MATCH_S=420
-    EXTRA_SETTINGS=$'Animation=2\nWindowSize=1920x1080 maximized'
+    EXTRA_SETTINGS=$'Animation=2\nWindowSize=1920x1080 maximized'${LOOK_LINE:+$'\n'$LOOK_LINE}
     COMP_PLAYS=0 run_match "$WORK/flights" ZAVIKO_FRAME_LOG="$frames"
     echo "  $HAND_ENDS hands, $MY_MOVES moves by the human, $((($(now_ms) - started) / 1000)) s"
     echo "  resident memory at 1920 x 1080 after the match: $(app_memory) target < 60 MB)"

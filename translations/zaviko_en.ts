@@ -830,6 +830,18 @@
         <source>Jacina zvuka</source>
         <translation>Sound volume</translation>
     </message>
+    <message>
+        <source>Izgled stola</source>
+        <translation>Table look</translation>
+    </message>
+    <message>
+        <source>Klasicni</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Savremeni</source>
+        <translation>Modern</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>
@@ -1153,6 +1165,10 @@ File: %1</translation>
     <message>
         <source>Dok te nije bilo, racunar je za tebe odigrao: %1.</source>
         <translation>While you were away, the computer played for you: %1.</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Cards left in the deck: %1</translation>
     </message>
 </context>
 <context>
@@ -1775,6 +1791,13 @@ Choose Game | New for a new match.</translation>
     <message>
         <source> ili %1</source>
         <translation> or %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTakenPile</name>
+    <message>
+        <source>Pokupljene karte: %1 (%2)</source>
+        <translation>Captured cards: %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -830,6 +830,18 @@
         <source>Jacina zvuka</source>
         <translation>Јачина звука</translation>
     </message>
+    <message>
+        <source>Izgled stola</source>
+        <translation>Изглед стола</translation>
+    </message>
+    <message>
+        <source>Klasicni</source>
+        <translation>Класични</translation>
+    </message>
+    <message>
+        <source>Savremeni</source>
+        <translation>Савремени</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>
@@ -1153,6 +1165,10 @@ Fajl: %1</source>
     <message>
         <source>Dok te nije bilo, racunar je za tebe odigrao: %1.</source>
         <translation>Док те није било, рачунар је за тебе одиграо: %1.</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Карата у шпилу: %1</translation>
     </message>
 </context>
 <context>
@@ -1775,6 +1791,13 @@ Izaberi Igra | Nova za novu partiju.</source>
     <message>
         <source> ili %1</source>
         <translation> или %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTakenPile</name>
+    <message>
+        <source>Pokupljene karte: %1 (%2)</source>
+        <translation>Покупљене карте: %1 (%2)</translation>
     </message>
 </context>
 <context>

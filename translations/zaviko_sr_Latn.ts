@@ -830,6 +830,18 @@
         <source>Jacina zvuka</source>
         <translation>Jačina zvuka</translation>
     </message>
+    <message>
+        <source>Izgled stola</source>
+        <translation>Izgled stola</translation>
+    </message>
+    <message>
+        <source>Klasicni</source>
+        <translation>Klasični</translation>
+    </message>
+    <message>
+        <source>Savremeni</source>
+        <translation>Savremeni</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>
@@ -1153,6 +1165,10 @@ Fajl: %1</translation>
     <message>
         <source>Dok te nije bilo, racunar je za tebe odigrao: %1.</source>
         <translation>Dok te nije bilo, računar je za tebe odigrao: %1.</translation>
+    </message>
+    <message>
+        <source>Ostalo karata u spilu: %1</source>
+        <translation>Ostalo karata u špilu: %1</translation>
     </message>
 </context>
 <context>
@@ -1775,6 +1791,13 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source> ili %1</source>
         <translation> ili %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTakenPile</name>
+    <message>
+        <source>Pokupljene karte: %1 (%2)</source>
+        <translation>Pokupljene karte: %1 (%2)</translation>
     </message>
 </context>
 <context>

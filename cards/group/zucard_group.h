@@ -121,6 +121,10 @@ public:
     TZuCascadeSide CascadeSide() const { return FCascadeSide; }
     void SetCascadeSide(TZuCascadeSide s);
     int Tightness() const { return FTightness; }
+    // A closed-up cascade leaves no gap where a slot is empty: its cards lie
+    // side by side, centred along the group. Off, each slot keeps its place.
+    bool CloseUp() const { return FCloseUp; }
+    void SetCloseUp(bool b);
     void SetTightness(int t);
     bool AutoTight() const { return FAutoTight; }
     void SetAutoTight(bool b);
@@ -251,6 +255,7 @@ private:
     };
     TPlace Place(int slot) const;
     int Grown(int slot, int shown, int whole) const;
+    TPlace ClosedUpPlace(int slot, int step, int whole) const;
     void DrawCard(TZuSingleCard& card, bool immediate);
     // A group that keeps its cards sorted sorts once its last card is drawn.
     void SortAfterLastCard(const TZuSingleCard& card);
@@ -275,6 +280,8 @@ private:
     TZuCascadeStyle FCascadeStyle = csNormal;
     TZuCascadeSide FCascadeSide = csRight;
     int FTightness = 16;
+    bool FCloseUp = false;
+    bool FRedrawingAll = false;
     bool FAutoTight = false;
     TZuSortStyle FSortStyle = soNone;
     TZuSortStyle FShowSortStyle = soNone;

@@ -28,6 +28,7 @@ TZuCardGroup::TPlace TZuCardGroup::Place(int i) const
         break;
     }
     const int n = SlotCount() - 1;
+    if (FCloseUp && FCascadeStyle != csNormal) return ClosedUpPlace(i, step, whole);
     int shown = FCascadeStyle == csNormal ? whole : step;
     if (i == n)
         shown = whole;
@@ -40,6 +41,35 @@ TZuCardGroup::TPlace TZuCardGroup::Place(int i) const
     const int length = step * n + whole;
     if (right) return { QRect(offset, 0, shown, ZuCardHeight), QSize(length, ZuCardHeight) };
     return { QRect(0, offset, ZuCardWidth, shown), QSize(ZuCardWidth, length) };
+}
+
+// The cards before slot i that are not empty set its place; the cards as a
+// whole are centred in the group, which keeps the length of all its slots.
+TZuCardGroup::TPlace TZuCardGroup::ClosedUpPlace(int i, int step, int whole) const
+{
+    const bool right = FCascadeSide == csRight;
+    int before = 0, cards = 0, last = -1;
+    for (int j = 0; j < SlotCount(); ++j)
+        if (!CardAt(j)->Empty()) {
+            if (j < i) ++before;
+            ++cards;
+            last = j;
+        }
+    const int n = SlotCount() - 1;
+    const int length = step * n + whole;
+    const int used = cards > 0 ? step * (cards - 1) + whole : 0;
+    const int offset = (length - used) / 2 + step * before;
+    // An empty slot takes no room: nothing there to see or to press.
+    const int shown = CardAt(i)->Empty() ? 0 : i == last ? whole : step;
+    if (right) return { QRect(offset, 0, shown, ZuCardHeight), QSize(length, ZuCardHeight) };
+    return { QRect(0, offset, ZuCardWidth, shown), QSize(ZuCardWidth, length) };
+}
+
+void TZuCardGroup::SetCloseUp(bool b)
+{
+    if (b == FCloseUp) return;
+    FCloseUp = b;
+    RedrawCards(true);
 }
 
 // csTight: a card shows one more step for each empty slot after it, looking at
@@ -75,17 +105,30 @@ void TZuCardGroup::DrawCard(TZuSingleCard& card, bool immediate)
         SortAfterLastCard(card);
         return;
     }
+    // One card more or less moves the others along: all are drawn again.
+    if (FCloseUp && FCascadeStyle != csNormal && !FRedrawingAll) {
+        FRedrawingAll = true;
+        RedrawCards(immediate);
+        FRedrawingAll = false;
+        if (!FDrawingHeldCards) update();
+        SortAfterLastCard(card);
+        return;
+    }
 
     if (card.Empty()) {
         ClearRect(place.shown);
         // The card before may now show more of itself over this slot.
-        if (FCascadeStyle != csNormal && i > 0) DrawCard(*CardAt(i - 1), immediate);
+        if (FCascadeStyle != csNormal && i > 0 && !FCloseUp) DrawCard(*CardAt(i - 1), immediate);
     } else {
         // The card before lies under this one: its cut corners show that card,
         // whatever the picture held there before.
-        if (FCascadeStyle != csNormal && i > 0 && !CardAt(i - 1)->Empty())
+        if (FCascadeStyle != csNormal && i > 0 && !CardAt(i - 1)->Empty() && !FCloseUp)
             PaintCard(*CardAt(i - 1), Place(i - 1).shown.topLeft(), place.shown);
-        PaintCard(card, place.shown.topLeft(), place.shown);
+        // Closed up, the cards are drawn whole from the first up, each over
+        // the one before it.
+        PaintCard(card, place.shown.topLeft(),
+            FCloseUp ? QRect(place.shown.topLeft(), QSize(ZuCardWidth, ZuCardHeight))
+                     : place.shown);
     }
     if (FCascadeStyle == csNormal) {
         const QRect& r = place.shown;
@@ -109,7 +152,7 @@ void TZuCardGroup::SortAfterLastCard(const TZuSingleCard& card)
 
 void TZuCardGroup::PaintCard(const TZuSingleCard& card, QPoint corner, const QRect& clip)
 {
-    ZuPaintCard(Bitmap(), card, corner, clip);
+    ZuPaintCard(Bitmap(), card, corner, clip, CardFinish());
 }
 
 void TZuCardGroup::ClearRect(const QRect& rect)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -12,3 +13,14 @@ class TZuSingleCard;
 // where the card itself is, so its corners keep what lies beneath and
 // unmarking it leaves nothing inverted behind.
 void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip);
+
+// How a control finishes its cards: the plain pictures with marked cards
+// inverted (the default), or rounded corners with marked cards tinted and
+// ringed in `markTint`.
+struct TZuCardFinish {
+    int cornerRadius = 0;
+    QColor markTint;
+    bool operator==(const TZuCardFinish&) const = default;
+};
+void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip,
+    const TZuCardFinish& finish);

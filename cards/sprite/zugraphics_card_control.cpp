@@ -8,6 +8,14 @@ TZuCustomCardControl::TZuCustomCardControl(QWidget* parent)
     SetGraphicEmpty(false);
 }
 
+void TZuCustomCardControl::SetCardFinish(const TZuCardFinish& finish)
+{
+    if (finish == FFinish) return;
+    FFinish = finish;
+    RedrawAtPictureScale();
+    update();
+}
+
 void TZuCustomCardControl::SetEnabled(bool b)
 {
     FEnabled = b;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/card/zucard_owner.h"
+#include "cards/pictures/zucard_paint.h"
 #include "cards/sprite/zugraphics_control.h"
 #include "cards/sprite/zugraphics_sprite.h"
 
@@ -35,6 +36,10 @@ public:
     bool Empty() const { return GraphicEmpty(); }
     void SetEmpty(bool b);
 
+    // How the cards are finished (corners, marks); redrawn when changed.
+    const TZuCardFinish& CardFinish() const { return FFinish; }
+    void SetCardFinish(const TZuCardFinish& finish);
+
     TZuSingleCardNotifyEvent OnCardEmptyChange;
     TZuSingleCardNotifyEvent OnCardIDChange;
     TZuSingleCardNotifyEvent OnCardShowBackChange;
@@ -62,6 +67,7 @@ private:
         if (event) event(this, &card);
     }
 
+    TZuCardFinish FFinish;
     TZuCardBackType FCardBack = cbDefault;
     bool FShowBack = true;
     bool FAutoEmpty = false;

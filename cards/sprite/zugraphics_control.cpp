@@ -16,6 +16,17 @@ TZuCustomGraphicControl::TZuCustomGraphicControl(QWidget* parent)
     FBitmap = QImage(0, 0, QImage::Format_ARGB32_Premultiplied);
 }
 
+void TZuCustomGraphicControl::SetSeeThrough(bool b)
+{
+    if (b == FSeeThrough) return;
+    FSeeThrough = b;
+    if (b) FSolidBrush = FBrushColor;
+    FBrushColor = b ? QColor(Qt::transparent) : FSolidBrush;
+    setAttribute(Qt::WA_OpaquePaintEvent, !b);
+    RedrawAtPictureScale();
+    update();
+}
+
 qreal TZuCustomGraphicControl::PictureScale() const
 {
     return std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0) * FViewScale;
@@ -98,13 +109,15 @@ void TZuCustomGraphicControl::paintEvent(QPaintEvent* event)
     if (!FGraphicEmpty) {
         const QRect shown = clip.intersected(picture);
         if (!shown.isEmpty()) {
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.setCompositionMode(FSeeThrough ? QPainter::CompositionMode_SourceOver
+                                                   : QPainter::CompositionMode_Source);
             painter.drawImage(shown, FBitmap,
                 QRectF(shown.topLeft() * FBitmap.devicePixelRatio(),
                     shown.size() * FBitmap.devicePixelRatio()));
         }
     }
-    // Whatever the picture does not cover shows the brush.
+    // Whatever the picture does not cover shows the brush, or what lies beneath.
+    if (FSeeThrough) return;
     QRegion rest = QRegion(clip);
     if (!FGraphicEmpty) rest -= picture;
     for (const QRect& r : rest)

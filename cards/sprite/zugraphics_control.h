@@ -46,6 +46,13 @@ public:
     qreal ViewScale() const { return FViewScale; }
     void SetViewScale(qreal scale);
 
+    // A see-through control shows what lies beneath it (a table drawn with
+    // light and shade) wherever its picture has no card: its brush is
+    // transparent and it paints over its parent instead of every pixel.
+    // Off, it fills its empty parts with the parent's colour at creation.
+    bool SeeThrough() const { return FSeeThrough; }
+    void SetSeeThrough(bool b);
+
     // Copies one rectangle of the picture to the screen at once.
     void PaintArea(const QRect& rect);
     // Copies the whole picture to the screen at once.
@@ -68,6 +75,8 @@ protected:
 private:
     QImage FBitmap;
     QColor FBrushColor;
+    QColor FSolidBrush;
+    bool FSeeThrough = false;
     qreal FViewScale = 1.0;
     int FDrawLock = 0;
     bool FSynchronize = true;

@@ -93,7 +93,8 @@ TEST_F(DeckOverDialog, TwoPlayersShowOnlyTheSeatsThatPlay)
 }
 
 // A name too long for its button is cut at its end, never in the middle of
-// the count, and reads whole in the tooltip; a name that fits has none.
+// the count, and reads whole in the tooltip and to a screen reader; a name
+// that fits has no tooltip.
 TEST_F(DeckOverDialog, ALongNameIsCutAtItsEndAndWholeInTheTooltip)
 {
     const QString longName = QStringLiteral("Aleksandar Veliki-Petrovic");
@@ -109,6 +110,7 @@ TEST_F(DeckOverDialog, ALongNameIsCutAtItsEndAndWholeInTheTooltip)
     EXPECT_TRUE(caption.endsWith(QString::fromUtf8("\u2026 (12)"))) << caption.toStdString();
     EXPECT_LE(south->fontMetrics().horizontalAdvance(caption), south->width() - 12);
     EXPECT_EQ(south->toolTip(), longName + " (12)");
+    EXPECT_EQ(south->accessibleName(), longName + " (12)") << "read whole";
     EXPECT_EQ(Caption(TFDeckOverInfoDlg::West), accented + " (7)");
     EXPECT_EQ(dialog.SeatButton(TFDeckOverInfoDlg::West)->toolTip(), QString());
 }

@@ -44,8 +44,10 @@ QString CellTooltip(TPubStrGrid* grid, int column, int row)
 TEST_F(MainWindowTest, LongNamesShowWholeOrCutAtTheirEndWithTheWholeNameInATooltip)
 {
     TForm1& w = Make();
-    const QString names[]
-        = { QString::fromUtf8("Bojana Đokić"), kLong, kLong + " Drugi", kLong + " Treci" };
+    // Thirty letters with diacritics, as long as a name may be.
+    const QString thirty = QString::fromUtf8("Đorđe Šćepanović Žarković Čiča");
+    ASSERT_EQ(thirty.size(), 30);
+    const QString names[] = { QString::fromUtf8("Bojana Đokić"), thirty, kLong + " Drugi", thirty };
     const char* edits[] = { "EditSouth", "EditWest", "EditNorth", "EditEast" };
     ASSERT_TRUE(WithModal<TFPromenaImena>([&] { w.Promenaimena1Click(); },
         [&](TFPromenaImena& d) {
@@ -66,6 +68,7 @@ TEST_F(MainWindowTest, LongNamesShowWholeOrCutAtTheirEndWithTheWholeNameInAToolt
     const QString turn = QStringLiteral("Na potezu: ") + names[onTurn];
     ExpectWholeOrCut(status->text(), status->toolTip(), turn);
     EXPECT_NE(status->text(), turn) << "too long for its panel";
+    EXPECT_EQ(status->accessibleName(), turn) << "read whole";
     EXPECT_LE(
         status->fontMetrics().horizontalAdvance(status->text()), status->contentsRect().width());
 
@@ -74,6 +77,7 @@ TEST_F(MainWindowTest, LongNamesShowWholeOrCutAtTheirEndWithTheWholeNameInAToolt
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         QLabel* label = Controller().Seat(seat)->PlayerNameLabel();
         ExpectWholeOrCut(label->text(), label->toolTip(), names[seat]);
+        EXPECT_TRUE(label->accessibleName().endsWith(names[seat])) << "read whole: " << seat;
         EXPECT_GE(label->x(), 0) << seat;
         EXPECT_LE(label->geometry().right(), tableWidth) << seat;
     }
@@ -93,6 +97,21 @@ TEST_F(MainWindowTest, LongNamesShowWholeOrCutAtTheirEndWithTheWholeNameInAToolt
     EXPECT_EQ(rows, 4);
     for (int column = 1; column < grid->ColCount(); ++column)
         EXPECT_EQ(CellTooltip(grid, column, 0), QString()) << "a header that fits: " << column;
+
+    // A wider window widens the names' column: the long names show whole.
+    const int narrow = grid->ColWidths(0);
+    w.show();
+    w.resize(1900, 700);
+    QApplication::processEvents();
+    w.SettleTableScale();
+    EXPECT_GT(grid->ColWidths(0), narrow);
+    for (int row = 1; row < grid->RowCount(); ++row) {
+        const QString name = grid->Cells(0, row);
+        EXPECT_EQ(TGridCellPainter::ShownText(name, grid->font(), grid->ColWidths(0)), name)
+            << name.toStdString();
+    }
+    const QRect table = w.Talon1->parentWidget()->rect();
+    EXPECT_TRUE(table.contains(w.ScorePanel(Controller().ActiveScoreGrid())->geometry()));
 }
 
 } // namespace

@@ -250,7 +250,7 @@ TEST_F(OptionsDialog, TabGoesDownTheLeftColumnThenTheRightThenTheButtons)
         return QString();
     };
     const QStringList expected { checked("RadioPlayers"), checked("RadioDecks"),
-        checked("RadioStrength"), "SpinShowTime", "SpinPause", "CheckClockwise",
+        checked("RadioStrength"), "SpinShowTime", "SpinPause", "CheckClockwise", "ComboLook",
         "CheckCompCardsTight", "CheckHumanCardsTight", "CheckViewMine", "CheckViewOthers",
         "CheckLog", "CheckSpeech", "CheckSound", "SliderSoundVolume", "ComboAnimation",
         "ComboLanguage", "ButtonAccept", "ButtonCancel" };

@@ -66,12 +66,17 @@ protected:
         return w;
     }
     // The table area (between the menu and the status bar) of `table` size.
+    // The menu and the status bar grow with the window: each pass counts
+    // them in at the size the last one gave them, until the view has it.
     static void ResizeTableArea(TForm1& w, QSize table)
     {
-        w.resize(table.width(), table.height() + w.menuBar()->height() + w.statusBar()->height());
-        QApplication::processEvents();
-        w.SettleTableScale();
-        QApplication::processEvents();
+        for (int pass = 0; pass < 6 && w.TableView()->size() != table; ++pass) {
+            w.resize(
+                table.width(), table.height() + w.menuBar()->height() + w.statusBar()->height());
+            QApplication::processEvents();
+            w.SettleTableScale();
+            QApplication::processEvents();
+        }
     }
 };
 
@@ -141,6 +146,25 @@ TEST_F(WindowScaleTest, CardsAreDrawnAtTheShownSizeNotStretched)
         for (int x = inset; x < drawn->width() - inset; ++x)
             differing += shown.pixel(corner + QPoint(x, y)) != drawn->pixel(x, y);
     EXPECT_EQ(differing, 0);
+}
+
+TEST_F(WindowScaleTest, TheWholeTableShowsAtEveryShape)
+{
+    TForm1& w = Shown();
+    for (const QSize& size : { QSize(1900, 600), QSize(800, 1000), QSize(1100, 700) }) {
+        ResizeTableArea(w, size);
+        const std::string where
+            = std::to_string(size.width()) + "x" + std::to_string(size.height());
+        const QImage shown = w.grab().toImage();
+        // The cards by the table's far edges show there: the right-hand
+        // column and the human's hand, not the bare green of the view.
+        for (TZuCardGroup* g : { w.PlayerE, w.PlayerS }) {
+            const QPoint middle = w.TableToWindow(g->geometry()).center();
+            ASSERT_TRUE(shown.rect().contains(middle)) << where;
+            EXPECT_NE(shown.pixelColor(middle * shown.devicePixelRatio()), QColor(0, 0x80, 0))
+                << where << ": " << g->objectName().toStdString() << " does not show";
+        }
+    }
 }
 
 TEST_F(WindowScaleTest, TheSizeIsKeptInTheSettingsAndRestored)

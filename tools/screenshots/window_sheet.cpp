@@ -4,7 +4,10 @@
 // progress for the README's picture. Run with QT_SCALE_FACTOR=2 for the hi-DPI pictures; with
 // --maximized every window is maximised on the screen it gets (the offscreen
 // platform's configfile option gives that screen its size).
-// Usage: zaviko_sheets window <folder> [--maximized] [--docs <png>]
+// With --size the windows open at that size (a screen large enough comes from the
+// configfile option too); with --look modern they are drawn in "Savremeni".
+// Usage: zaviko_sheets window <folder> [--maximized] [--size WxH] [--look modern]
+//        [--docs <png>]
 
 #include "cards/zucard.h"
 #include "game/computer/computer_choice.h"
@@ -17,6 +20,8 @@
 #include "ui/window/animation_box.h"
 #include "ui/dialogs/deck_over_dialog.h"
 #include "ui/window/main_window.h"
+#include "ui/window/table_look_setting.h"
+#include "ui/window/window_size_setting.h"
 #include "tools/screenshots/window_positions.h"
 
 #include "tools/screenshots/sheet_language.h"
@@ -42,6 +47,10 @@
 namespace {
 
 bool maximized = false;
+// "--size WxH": each window opens at that size, as if the player left it so.
+QSize windowSize;
+// "--look modern": the windows are drawn in "Savremeni".
+TTableLook look = TTableLook::Classic;
 
 // A window on its own settings file, shown and laid out.
 struct TSheetWindow {
@@ -53,6 +62,8 @@ struct TSheetWindow {
         ini.SetPlayerNames(names[0], names[1], names[2], names[3]);
         ini.SetGameOptions(mode, 0, 0, playDelay, 0, true, !tight, tight, true, true, false);
         StoreAnimation(ini.FileName, animation);
+        StoreTableLook(ini.FileName, look);
+        if (windowSize.isValid()) StoreWindowSize(ini.FileName, { windowSize, false });
         form = std::make_unique<TForm1>(dir.path());
         if (maximized)
             form->showMaximized();
@@ -343,6 +354,11 @@ int RunWindowSheet(int argc, char** argv)
     const QString folder = program.Folder();
     const QStringList args = QApplication::arguments();
     maximized = args.contains(QStringLiteral("--maximized"));
+    if (const qsizetype at = args.indexOf(QStringLiteral("--size")); at > 0 && at + 1 < args.size())
+        if (const auto kept = ParseWindowSize(args.at(at + 1))) windowSize = kept->size;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--look")); at > 0 && at + 1 < args.size())
+        look = args.at(at + 1) == QStringLiteral("modern") ? TTableLook::Modern
+                                                           : TTableLook::Classic;
     const qsizetype docsAt = args.indexOf(QStringLiteral("--docs"));
     bool ok = StartOfMatch(folder);
     ok &= LongNames(folder);

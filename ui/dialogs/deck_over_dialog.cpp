@@ -107,6 +107,8 @@ void TFDeckOverInfoDlg::CaptionButton(int seat, const TZuCardGroup& group)
     const QString name = metrics.elidedText(group.PlayerName(), Qt::ElideRight, room);
     button->setText(ButtonText(name + count));
     button->setToolTip(name == group.PlayerName() ? QString() : group.PlayerName() + count);
+    // Read whole to a screen reader, however the caption is cut.
+    button->setAccessibleName(group.PlayerName() + count);
 }
 
 void TFDeckOverInfoDlg::SetLastTaker(const QString& Name)

@@ -9,6 +9,7 @@
 #include "ui/dialogs/language_box.h"
 #include "ui/dialogs/radio_group.h"
 #include "ui/sound/sound_setting.h"
+#include "ui/window/table_look_setting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,6 +74,7 @@ TFOptions::TFOptions(QWidget* parent)
     setFixedSize(ClientWidth, ClientHeight);
     auto* panel = Placed(new QWidget(this), "Panel", 0, 0, ClientWidth, ClientHeight);
     BuildGameBox(panel);
+    BuildLookBox(panel);
     BuildOtherBoxes(panel);
     SetTabOrder();
     connect(FCompTight, &QCheckBox::clicked, this, [this] { AppearanceChanged = true; });
@@ -113,6 +115,31 @@ void TFOptions::BuildGameBox(QWidget* panel)
     FClockwise
         = CheckBox(game, "CheckClockwise", tr("Igra u smeru kazaljke na satu *"), 16, 256, 169, 17);
     FClockwise->setChecked(true);
+}
+
+// Under the game box: the table's look, and whether the cards a hand card
+// could take are outlined while it is pointed at.
+void TFOptions::BuildLookBox(QWidget* panel)
+{
+    auto* box
+        = Placed(new QGroupBox(tr("Izgled stola"), panel), "GroupIzgledStola", 16, 296, 273, 67);
+    QLabel* label = Label(box, tr("Izgled"), 8, 21);
+    FLook = Placed(
+        new QComboBox(box), "ComboLook", std::max(64, label->geometry().right() + 8), 18, 0, 22);
+    FLook->resize(box->width() - FLook->x() - 8, 22);
+    FLook->addItems({ tr("Klasicni"), tr("Savremeni") });
+    label->setBuddy(FLook);
+}
+
+void TFOptions::FillLook(int look)
+{
+    FLook->setCurrentIndex(look == 1 ? 1 : 0);
+    FLookShown = FLook->currentIndex();
+}
+
+bool TFOptions::LookChanged() const
+{
+    return FLook->currentIndex() != FLookShown;
 }
 
 void TFOptions::BuildOtherBoxes(QWidget* panel)
@@ -165,8 +192,8 @@ void TFOptions::SetTabOrder()
     for (TRadioGroup* group : { FPlayers, FDecks, FStrength })
         for (int i = 0; i < group->Count(); ++i)
             order.push_back(group->ItemAt(i));
-    for (QWidget* w : std::initializer_list<QWidget*> { FShowTime, FPause, FClockwise, FCompTight,
-             FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FSound, FVolume,
+    for (QWidget* w : std::initializer_list<QWidget*> { FShowTime, FPause, FClockwise, FLook,
+             FCompTight, FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FSound, FVolume,
              FAnimation->Combo(), FLanguage->Combo(), FAccept, FCancel })
         order.push_back(w);
     for (size_t i = 1; i < order.size(); ++i)
@@ -226,6 +253,8 @@ void TFOptions::Accept()
         if (FSpeechChanged)
             StoreGameOption(FSettings->FileName, QStringLiteral("Speech"), FSpeech->isChecked());
         StoreSound(FSettings->FileName, FSound->isChecked(), FVolume->value());
+        StoreTableLook(FSettings->FileName,
+            FLook->currentIndex() == 1 ? TTableLook::Modern : TTableLook::Classic);
         FLanguage->Store(FSettings->FileName);
     }
     accept();

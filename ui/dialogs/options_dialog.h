@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QSlider;
 class QSpinBox;
@@ -47,8 +48,15 @@ public:
     QCheckBox* SoundBox() const { return FSound; }
     QSlider* VolumeSlider() const { return FVolume; }
 
+    // "Izgled stola": the table's look (0 "Klasicni", 1 "Savremeni"); stored
+    // on OK. LookChanged tells the window to draw the table anew.
+    void FillLook(int look);
+    QComboBox* LookCombo() const { return FLook; }
+    bool LookChanged() const;
+
 private:
     void BuildGameBox(QWidget* panel);
+    void BuildLookBox(QWidget* panel);
     void BuildOtherBoxes(QWidget* panel);
     void BuildSoundRow(QWidget* misc);
     void SetTabOrder();
@@ -72,6 +80,8 @@ private:
     QSlider* FVolume = nullptr;
     TLanguageBox* FLanguage = nullptr;
     TAnimationBox* FAnimation = nullptr;
+    QComboBox* FLook = nullptr;
+    int FLookShown = 0;
     QPushButton* FAccept = nullptr;
     QPushButton* FCancel = nullptr;
 };

@@ -27,6 +27,8 @@ int TextRoom(const QLabel* label)
 void ShowFitted(QLabel* label, const QString& text)
 {
     ShowFitted(label, text, TextRoom(label));
+    // A screen reader reads the whole text, not the cut one.
+    label->setAccessibleName(label->text() == text ? QString() : text);
 }
 
 void ShowFitted(QLabel* label, const QString& text, int width)

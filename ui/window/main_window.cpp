@@ -134,6 +134,7 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     FController->SetTableToMiddle(FMenu.TableToMiddle->isChecked());
     ApplyViewPermissions();
     ApplyCascadeStyles();
+    ApplyLook();
     FController->Start();
     StartupSteps::Note("deal");
     // The start gave the seats their names.
@@ -180,8 +181,12 @@ void TForm1::CentreOnScreen()
 void TForm1::RestoreWindowSize()
 {
     const std::optional<TKeptWindowSize> kept = ReadWindowSize(FSettings->FileName);
-    if (!kept) return;
     const QRect screenArea = screen()->availableGeometry();
+    if (!kept) {
+        resize(FirstWindowSize(minimumSize(), screenArea.size()));
+        move(screenArea.center() - rect().center());
+        return;
+    }
     const QSize size = kept->size.expandedTo(minimumSize())
                            .boundedTo(screenArea.size().expandedTo(minimumSize()));
     resize(size);
@@ -320,7 +325,7 @@ TScorePanel* TForm1::MakeScorePanel(int grid)
             panel->Grid()->SetCells(column, row, QString());
     EnableRowButtons(panel);
     if (FController) NameRowButtons(panel);
-    PlaceScorePanels();
+    if (FView) ArrangeSeats();
     return panel;
 }
 
@@ -347,6 +352,14 @@ void TForm1::CreateTableView()
     FView = new TTableView(FTable, this);
     setCentralWidget(FView);
     FView->OnScaleSettled = [this](qreal scale) { ApplyTableScale(scale); };
+    FView->OnTableResized = [this] {
+        FFlightStage->SetArea(
+            QRectF(FTable->rect())
+                .adjusted(-ZuCardWidth, -ZuCardHeight, ZuCardWidth, ZuCardHeight));
+        if (PlayerS->CascadeStyle() != HumanCascade()) ApplyCascadeStyles();
+        WidenScoreNames();
+        ArrangeSeats();
+    };
     FFlightStage = new TFlightStage();
     // Room around the table for a card flying off its edge.
     FFlightStage->SetArea(
@@ -359,6 +372,7 @@ void TForm1::CreateTableView()
 
 void TForm1::ApplyTableScale(qreal scale)
 {
+    ApplyTextScale();
     for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 })
         group->SetViewScale(scale);
     RealDeck->SetViewScale(scale);

@@ -4,6 +4,8 @@
 #include "game/controller/match_view.h"
 #include "log/log_file.h"
 #include "ui/window/menu_actions.h"
+#include "cards/group/zucard_group.h"
+#include "ui/window/table_layout.h"
 
 #include <QMainWindow>
 
@@ -35,6 +37,7 @@ class THintCard;
 class TSeatMarks;
 class TStatisticsStore;
 class TTableNotes;
+class TTakenPile;
 class TTableSurface;
 class TTableView;
 class TZuCardDeck;
@@ -116,6 +119,9 @@ public:
     TNetTable& NetTable() const { return *FNet; }
     void ApplyViewPermissions();
     void ApplyCascadeStyles();
+    TTableLook Look() const { return FLook; }
+    QLabel* DeckCount() const { return FDeckCount; }
+    TTakenPile* TakenPile(int seat) const { return FPiles.at(seat); }
 
     // What the menu shows now, for tests and the screenshot programs.
     bool ScoreTableChecked() const;
@@ -198,6 +204,15 @@ private:
     void KeepWindowSize();
     // The card controls draw their pictures for the table shown at `scale`.
     void ApplyTableScale(qreal scale);
+    // The menus, the status bar and "Tok igre" grow with the window.
+    qreal TextScale() const;
+    void ApplyTextScale();
+    // "Izgled" as the settings have it: the table, its cards and piles.
+    void ApplyLook();
+    // The modern look's count of the cards left, on the deck.
+    void ShowDeckCount();
+    // The modern look's piles of taken cards, each by its seat.
+    void ShowTakenPiles();
     // A press on the table, in table coordinates.
     void TablePress(QPoint at, Qt::MouseButton button);
     void ConnectCards();
@@ -246,11 +261,14 @@ private:
     void ApplyNamesToMenus();
     void CentreOnScreen();
     void DrawShownPicturesAhead();
+    // Places the hands, the rows, the deck, the names and the score panels
+    // for the table's present size (TTableLayout).
     void ArrangeSeats();
-    // The score panels in the bottom-right corner, clear of the human's hand.
-    void PlaceScorePanels();
-    int WindowWidth() const;
-    int StatusBarHeight() const;
+    int FrameExtra() const;
+    // The score grids' names' columns as wide as the table now allows.
+    void WidenScoreNames();
+    // The human's hand: tight as chosen, or spread on a wide modern table.
+    TZuCascadeStyle HumanCascade() const;
     bool Idle() const;
     // True when the point (in window coordinates) lies on a card group.
     bool OnCardGroup(QPoint at) const;
@@ -260,6 +278,9 @@ private:
     TTableSurface* FTable = nullptr;
     TTableView* FView = nullptr;
     std::array<QLabel*, 4> FLabels {}; // S, W, N, E
+    TTableLook FLook = TTableLook::Classic;
+    QLabel* FDeckCount = nullptr;
+    std::array<TTakenPile*, 4> FPiles {}; // S, W, N, E; made with the modern look
     TSeatMarks* FMarks = nullptr;
     THintCard* FHintCard = nullptr;
     TAnnouncer* FAnnouncer = nullptr;
@@ -289,6 +310,8 @@ private:
     QSize FTableMinimum;
     std::array<QLabel*, 3> FStatus {};
     std::array<TScorePanel*, 3> FPanels {}; // null until made
+    // Each grid's column widths as the controller last set them.
+    std::array<std::optional<std::array<int, 5>>, 3> FScoreWidths {};
     TZuCardDeck* RealDeck = nullptr;
     TZuVirtualDeck* Deck = nullptr;
     TZuSprite* ZuSprite1 = nullptr;

@@ -1,5 +1,6 @@
 // The menu commands, the exchanges with the dialogs and the window's events.
 #include "ui/window/main_window.h"
+#include "ui/window/table_look_setting.h"
 
 #include "ui/access/game_speech.h"
 #include "ui/sound/sound_cues.h"
@@ -124,6 +125,7 @@ void TForm1::ApplyViewPermissions()
     for (int seat = SeatS; seat <= SeatE; ++seat)
         FMenu.TakenBy[std::size_t(seat)]->setEnabled(seat == SeatS ? FCanViewMine : FCanViewOthers);
     FMenu.Taken->setEnabled(FCanViewMine || FCanViewOthers);
+    ShowTakenPiles();
 }
 
 void TForm1::EnableRowButtons(TScorePanel* panel)
@@ -160,6 +162,7 @@ void TForm1::Opcije1Click()
         FCanViewMine, FCanViewOthers, FController->LogEnabled());
     dialog.FillSpeech(SpeechOn());
     dialog.FillSound(ReadSoundOn(FSettings->FileName), ReadSoundVolume(FSettings->FileName));
+    dialog.FillLook(FLook == TTableLook::Modern ? 1 : 0);
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyOptions();
     ApplySpeechSetting();
@@ -169,6 +172,7 @@ void TForm1::Opcije1Click()
         ApplyCascadeStyles();
         ArrangeSeats();
     }
+    if (dialog.LookChanged()) ApplyLook();
     ApplyViewPermissions();
 }
 

@@ -13,9 +13,11 @@
 #include "ui/score_grid/score_grid.h"
 #include "ui/window/score_panel.h"
 #include "ui/window/seat_marks.h"
+#include "ui/window/table_layout.h"
 #include "ui/window/table_notes.h"
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
+#include "ui/window/taken_pile.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -31,6 +33,7 @@ void TForm1::SetStatusText(int panel, const QString& text)
     else
         FStatus.at(panel)->setText(text);
     FStatus.at(panel)->repaint();
+    if (panel == 0) ShowDeckCount();
     SpeakStatus(panel, text);
     SoundStatus(panel, text);
 }
@@ -39,11 +42,16 @@ void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
 {
     ScorePanel(grid)->Grid()->SetCellIfChanged(column, row, text);
     NameScoreCells(grid, column, row);
+    // A new name may want more of the names' column.
+    if (column == 0 && row > 0 && FScoreWidths.at(grid))
+        SetScoreColumnWidths(grid, *FScoreWidths[grid]);
 }
 
 void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
 {
-    TPubStrGrid* cells = ScorePanel(grid)->Grid();
+    FScoreWidths.at(grid) = widths;
+    TScorePanel* panel = ScorePanel(grid);
+    TPubStrGrid* cells = panel->Grid();
     // A translated header wider than its column takes what it needs (2
     // pixels in, 1 clear of the line) from the names' column: the grid keeps
     // its width, so the "Total" column stays whole too.
@@ -55,9 +63,27 @@ void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
         fitted[0] -= need - fitted[column];
         fitted[column] = need;
     }
+    // A wider table gives the names' column what its longest name needs,
+    // up to a third of the width the table has grown by.
+    int longest = 0;
+    for (int row = 1; row < cells->RowCount(); ++row)
+        longest = std::max(longest, metrics.horizontalAdvance(cells->Cells(0, row)) + 3);
+    const int room = std::max(0, FTable->width() - FView->Layout().Minimum().width()) / 3;
+    const int extra = std::clamp(longest - fitted[0], 0, room);
+    fitted[0] += extra;
+    if (extra != panel->Extra()) {
+        panel->Widen(extra);
+        ArrangeSeats();
+    }
     // The widths are of the text; Qt counts the grid line in.
     for (int column = 0; column < 5; ++column)
         cells->SetColWidths(column, fitted[column] + 1);
+}
+
+void TForm1::WidenScoreNames()
+{
+    for (int grid = 0; grid < 3; ++grid)
+        if (FPanels[grid] && FScoreWidths[grid]) SetScoreColumnWidths(grid, *FScoreWidths[grid]);
 }
 
 void TForm1::RefreshScoreGrid(int grid)
@@ -135,6 +161,7 @@ void TForm1::CloseOverview()
 void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds)
 {
     FMarks->ShowLastMove(seat, playedId, takenIds);
+    ShowTakenPiles();
     AnnounceMove(seat, playedId, takenIds);
     SoundMoveShown(seat, playedId, takenIds);
 }
@@ -142,6 +169,7 @@ void TForm1::ShowLastMove(int seat, int playedId, const std::vector<int>& takenI
 void TForm1::ClearLastMoves()
 {
     FMarks->Clear();
+    ShowTakenPiles();
     if (FSpeech) FSpeech->ClearLastMoves();
 }
 
@@ -197,78 +225,83 @@ int TForm1::TableHeight() const
     return FTable->height();
 }
 
-int TForm1::WindowWidth() const
+int TForm1::FrameExtra() const
 {
-    // The outer width at 1x, frame included, as the window manager reports
-    // it once the window is on the screen; a larger window shows the same
-    // layout scaled.
-    return ClientWidth + (isVisible() ? std::max(0, frameGeometry().width() - width()) : 0);
+    // The frame's width, as the window manager reports it once the window is
+    // on the screen: the rows are centred with it counted in.
+    return isVisible() ? std::max(0, frameGeometry().width() - width()) : 0;
+}
+
+TZuCascadeStyle TForm1::HumanCascade() const
+{
+    // The modern table spreads the player's hand when it has the room: the
+    // corner marks then read whole.
+    constexpr int kSpreadRoom = 120;
+    const bool room = FTable->width() >= FView->Layout().Minimum().width() + kSpreadRoom;
+    return FSettings->HumanCardsTight && !(FLook == TTableLook::Modern && room) ? csTight : csLoose;
 }
 
 void TForm1::ApplyCascadeStyles()
 {
-    PlayerS->SetCascadeStyle(FSettings->HumanCardsTight ? csTight : csLoose);
+    PlayerS->SetCascadeStyle(HumanCascade());
     for (TZuCardGroup* seat : { PlayerW, PlayerN, PlayerE })
         seat->SetCascadeStyle(FSettings->CompCardsTight ? csTight : csLoose);
 }
 
-int TForm1::StatusBarHeight() const
-{
-    // The table's fixed height gives the bar's even before the window is
-    // first laid out, when the bar still has a widget's default height.
-    return ClientHeight - FTable->height();
-}
-
 void TForm1::ArrangeSeats()
 {
-    const int clientHeight = ClientHeight;
-    const int barHeight = StatusBarHeight();
-    PlayerN->move((WindowWidth() - PlayerN->width()) / 2, PlayerN->y());
-    PlayerS->move((WindowWidth() - PlayerS->width()) / 2, PlayerS->y());
-    const int sideTop = (clientHeight - barHeight - PlayerE->height()) / 2;
-    PlayerE->move(PlayerE->x(), sideTop);
-    PlayerW->move(PlayerW->x(), sideTop);
-    PlaceScorePanels();
-    // The deck in the lower left corner, beside the left-hand column, whose
-    // loose cards reach down to the corner, and left of the human's hand.
-    RealDeck->move(
-        PlayerW->x() + ZuCardWidth + 12, clientHeight - barHeight - RealDeck->height() - 8);
+    const TTableLayout& layout = FView->Layout();
+    const QSize table = FTable->size();
     const std::array<TZuCardGroup*, 4> seats { PlayerS, PlayerW, PlayerN, PlayerE };
-    // A long name shows whole up to a limit, cut at its end beyond it; the
-    // right-hand seat's name steps left rather than off the table.
-    constexpr int kNameRoom = 200;
+    TTableParts parts;
+    // A long name shows whole up to its room, cut at its end beyond it.
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         QLabel* label = FLabels[seat];
-        ShowFitted(label, seats[seat]->PlayerName(), kNameRoom);
+        ShowFitted(label, seats[seat]->PlayerName(), layout.NameRoom(table));
         label->adjustSize();
-        const int x = std::min(seats[seat]->x(), ClientWidth - 4 - label->width());
-        label->move(x, seats[seat]->y() - 20);
+        parts.labels[seat] = label->size();
     }
-    // The human's name and last move stay readable above the hint's raised
-    // card; the mark, centred on the name, may be a little taller than it.
-    const int hintTop = PlayerS->y() - THintCard::HandLift - THintCard::Ring;
-    FLabels[SeatS]->move(PlayerS->x(), hintTop - 4 - FLabels[SeatS]->sizeHint().height());
+    parts.labels[SeatS].setHeight(FLabels[SeatS]->sizeHint().height());
+    parts.north = PlayerN->size();
+    parts.south = PlayerS->size();
+    parts.west = PlayerW->size();
+    parts.east = PlayerE->size();
+    parts.sidesShown = !PlayerW->isHidden();
+    parts.talon1 = Talon1->size();
+    parts.talon2 = Talon2->size();
+    parts.deck = RealDeck->size();
+    parts.frameExtra = FrameExtra();
+    if (FLook == TTableLook::Modern)
+        parts.pile = QSize(TTakenPile::PileWidth, TTakenPile::PileHeight);
+    TScorePanel* shown = nullptr;
+    for (TScorePanel* panel : FPanels)
+        if (panel && !panel->isHidden()) shown = panel;
+    parts.panelShown = shown != nullptr;
+    if (shown) parts.panel = shown->size();
+    const TTablePlaces places = layout.Place(table, parts);
+
+    PlayerN->move(places.north.topLeft());
+    PlayerS->move(places.south.topLeft());
+    PlayerW->move(places.west.topLeft());
+    PlayerE->move(places.east.topLeft());
+    Talon1->move(places.talon1.topLeft());
+    Talon2->move(places.talon2.topLeft());
+    RealDeck->move(places.deck.topLeft());
+    // The hidden panels wait in the table's corner.
+    constexpr int kGap = 4;
+    for (TScorePanel* panel : FPanels)
+        if (panel)
+            panel->move(panel == shown ? places.panel.topLeft()
+                                       : QPoint(table.width() - panel->width() - kGap,
+                                           table.height() - panel->height() - kGap));
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        FLabels[seat]->move(places.labels[seat]);
+        if (FPiles[seat]) FPiles[seat]->move(places.piles[seat].topLeft());
+    }
     FMarks->Place();
     FNotes->Place(Talon1->geometry().united(Talon2->geometry()), FLabels[SeatS]);
-}
-
-void TForm1::PlaceScorePanels()
-{
-    constexpr int kGap = 4;
-    const int table = ClientHeight - StatusBarHeight();
-    for (TScorePanel* panel : FPanels)
-        if (panel) panel->move(ClientWidth - panel->width() - kGap, table - panel->height() - kGap);
-    // The panel keeps its corner; a wide hand beneath it steps left, and as
-    // far as the left column allows. Only when even that is not enough does
-    // the panel rise above the hand.
-    for (TScorePanel* panel : FPanels) {
-        if (!panel || panel->isHidden() || !panel->geometry().intersects(PlayerS->geometry()))
-            continue;
-        const int leftmost = PlayerW->isHidden() ? kGap : PlayerW->geometry().right() + 1 + kGap;
-        PlayerS->move(std::max(leftmost, panel->x() - kGap - PlayerS->width()), PlayerS->y());
-        if (panel->geometry().intersects(PlayerS->geometry()))
-            panel->move(panel->x(), PlayerS->y() - kGap - panel->height());
-    }
+    ShowDeckCount();
+    ShowTakenPiles();
 }
 
 void TForm1::ArrangeTable()
@@ -284,11 +317,6 @@ void TForm1::ArrangeTable()
             talon->SetAutoSize(true);
         }
     }
-    const int clientHeight = ClientHeight;
-    const int barHeight = StatusBarHeight();
-    Talon1->move((WindowWidth() - Talon1->width()) / 2,
-        (clientHeight - (barHeight + Talon1->height() + Talon2->height())) / 2);
-    Talon2->move(Talon1->x(), Talon1->y() + Talon1->height() + 10);
     ApplyCascadeStyles();
     ArrangeSeats();
 }

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // Rows are 16 pixels of text and one of grid line; Qt counts the line in.
@@ -17,6 +19,8 @@ constexpr int kButtonSize = 15;
 TScorePanel::TScorePanel(QWidget* parent, int rows, const std::vector<TRowButton>& buttons,
     int gridWidth, int panelWidth)
     : QFrame(parent)
+    , FGridWidth(gridWidth)
+    , FPanelWidth(panelWidth)
 {
     const int height = rows * kRowStep + 4;
     // The panel sits on the green table but looks like the rest of the
@@ -61,4 +65,16 @@ TScorePanel::TScorePanel(QWidget* parent, int rows, const std::vector<TRowButton
         FButtons.push_back(button);
         FSeats.push_back(seat);
     }
+}
+
+void TScorePanel::Widen(int extra)
+{
+    extra = std::max(0, extra);
+    const int step = extra - FExtra;
+    if (step == 0) return;
+    FExtra = extra;
+    setFixedSize(FPanelWidth + extra, height());
+    FGrid->resize(FGridWidth + extra, FGrid->height());
+    for (QToolButton* button : FButtons)
+        button->move(button->x() + step, button->y());
 }

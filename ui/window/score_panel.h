@@ -29,8 +29,15 @@ public:
     const std::vector<int>& ButtonSeats() const { return FSeats; }
     // Clicks give the seat of the button.
     std::function<void(int seat)> OnSeatClick;
+    // The grid (and the panel) `extra` pixels wider than made, the buttons
+    // moved along: room a wider table gives the names' column.
+    void Widen(int extra);
+    int Extra() const { return FExtra; }
 
 private:
+    int FGridWidth;
+    int FPanelWidth;
+    int FExtra = 0;
     TPubStrGrid* FGrid;
     std::vector<QToolButton*> FButtons;
     std::vector<int> FSeats;

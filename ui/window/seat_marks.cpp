@@ -79,7 +79,13 @@ void TSeatMarks::MarkOnTurn(int seat)
 {
     FOnTurn = seat;
     for (int s = 0; s < 4; ++s)
-        Colour(FNames[s], s == seat ? kOnTurn : Qt::black);
+        Colour(FNames[s], s == seat ? kOnTurn : FNameColour);
+}
+
+void TSeatMarks::SetNameColour(const QColor& colour)
+{
+    FNameColour = colour;
+    MarkOnTurn(FOnTurn);
 }
 
 void TSeatMarks::Place()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <QObject>
 
 #include <array>
@@ -20,6 +22,8 @@ public:
     void ShowLastMove(int seat, int playedId, const std::vector<int>& takenIds);
     void Clear();
     void MarkOnTurn(int seat);
+    // The names' colour off turn: black on the flat table, light on the felt.
+    void SetNameColour(const QColor& colour);
     // Puts each mark beside its name label, after the labels moved.
     void Place();
     QLabel* Mark(int seat) const { return FMarks.at(seat); }
@@ -34,4 +38,5 @@ private:
     std::array<QLabel*, 4> FNames;
     std::array<QLabel*, 4> FMarks {};
     int FOnTurn = -1;
+    QColor FNameColour = Qt::black;
 };

@@ -1,17 +1,73 @@
 #include "ui/window/table_view.h"
 
+#include "cards/zucard.h"
 #include "ui/diagnostics/flight_figures.h"
 
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 
 TTableSurface::TTableSurface()
     : QWidget(nullptr)
 {
+}
+
+void TTableSurface::SetLook(TTableLook look)
+{
+    FLook = look;
+    const bool felt = look == TTableLook::Modern;
+    setAutoFillBackground(!felt);
+    // The cards' controls tell, as they paint, when their shadows moved.
+    for (TZuCustomCardControl* control : findChildren<TZuCustomCardControl*>())
+        if (felt)
+            control->installEventFilter(this);
+        else
+            control->removeEventFilter(this);
+    FShadows.clear();
+    update();
+}
+
+std::vector<QRect> TTableSurface::CardRects() const
+{
+    std::vector<QRect> rects;
+    const QSize card(ZuCardWidth, ZuCardHeight);
+    for (const TZuCardGroup* group : findChildren<TZuCardGroup*>()) {
+        if (group->isHidden()) continue;
+        for (int slot = 0; slot < group->SlotCount(); ++slot) {
+            const TZuSingleCard* c = group->CardAt(slot);
+            if (!c->Empty()) rects.push_back(QRect(group->pos() + c->BoundsRect().topLeft(), card));
+        }
+    }
+    for (const TZuCardDeck* deck : findChildren<TZuCardDeck*>())
+        if (!deck->isHidden() && deck->width() > ZuCardWidth)
+            rects.push_back(QRect(deck->pos() + QPoint(deck->width() - ZuCardWidth, 0), card)
+                                .united(QRect(deck->pos() + QPoint(16, 0), card)));
+    return rects;
+}
+
+void TTableSurface::paintEvent(QPaintEvent* event)
+{
+    if (FLook != TTableLook::Modern) {
+        QWidget::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    FFelt.Paint(painter, size(), event->rect());
+    FShadows = CardRects();
+    TTableFelt::PaintShadows(painter, FShadows);
+}
+
+bool TTableSurface::eventFilter(QObject* watched, QEvent* event)
+{
+    // A card played, dealt or moved leaves its old shadow behind: the cloth
+    // is painted anew when the cards lie elsewhere than its last paint had them.
+    if (event->type() == QEvent::Paint && FLook == TTableLook::Modern && CardRects() != FShadows)
+        update();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TTableSurface::mousePressEvent(QMouseEvent* event)
@@ -24,6 +80,7 @@ void TTableSurface::mousePressEvent(QMouseEvent* event)
 TTableView::TTableView(TTableSurface* table, QWidget* parent)
     : QGraphicsView(parent)
     , FTable(table)
+    , FLayout(table->size())
 {
     setObjectName(QStringLiteral("TableView"));
     auto* scene = new QGraphicsScene(this);
@@ -46,27 +103,31 @@ TTableView::TTableView(TTableSurface* table, QWidget* parent)
     connect(&FSettle, &QTimer::timeout, this, &TTableView::SettleNow);
 }
 
-qreal TTableView::FitScale(QSize table, QSize area)
-{
-    if (table.isEmpty()) return 1.0;
-    const qreal scale
-        = std::min(qreal(area.width()) / table.width(), qreal(area.height()) / table.height());
-    return std::max(1.0, scale);
-}
-
 QSize TTableView::sizeHint() const
 {
-    return FTable->size();
+    return FLayout.Minimum();
 }
 
 QSize TTableView::minimumSizeHint() const
 {
-    return FTable->size();
+    return FLayout.Minimum();
 }
 
 void TTableView::FitTable()
 {
-    FScale = FitScale(FTable->size(), viewport()->size());
+    const TTableShape shape = FLayout.ShapeFor(viewport()->size());
+    if (shape.table != FTable->size()) {
+        FTable->setFixedSize(shape.table);
+        // The proxy took the table's bounds when it was made: it is given the
+        // new ones, or it would go on showing only the table's first size.
+        FProxy->setMinimumSize(QSizeF(0, 0));
+        FProxy->setMaximumSize(QSizeF(shape.table));
+        FProxy->setMinimumSize(QSizeF(shape.table));
+        FProxy->resize(QSizeF(shape.table));
+        scene()->setSceneRect(QRectF(QPointF(0, 0), shape.table));
+        if (OnTableResized) OnTableResized();
+    }
+    FScale = shape.scale;
     setTransform(QTransform::fromScale(FScale, FScale));
     centerOn(FProxy);
 }

@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSection = QStringLiteral("GameOptions");
@@ -46,4 +48,18 @@ bool StoreWindowSize(const QString& settingsFile, const TKeptWindowSize& kept)
     } catch (const EIniFileException&) {
         return false;
     }
+}
+
+QSize FirstWindowSize(QSize minimum, QSize screenArea)
+{
+    if (minimum.isEmpty() || screenArea.isEmpty()) return minimum;
+    // A comfortable share of the screen, the cards then as large as at a
+    // reading distance; a wide screen still leaves room beside the window.
+    const qreal byHeight = 0.8 * screenArea.height() / minimum.height();
+    const qreal byWidth = 0.9 * screenArea.width() / minimum.width();
+    const qreal scale = std::min(byHeight, byWidth);
+    if (scale <= 1.0) return minimum;
+    return QSize(qRound(minimum.width() * scale), qRound(minimum.height() * scale))
+        .boundedTo(screenArea)
+        .expandedTo(minimum);
 }

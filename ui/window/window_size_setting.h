@@ -23,3 +23,8 @@ bool StoreWindowSize(const QString& settingsFile, const TKeptWindowSize& kept);
 // The text of the key and its reading; sizes outside 1..32767 read as nothing.
 QString WindowSizeText(const TKeptWindowSize& kept);
 std::optional<TKeptWindowSize> ParseWindowSize(const QString& text);
+
+// The window's size at the first start: 80% of the screen's height in the
+// proportions of the smallest window, kept inside the screen and never below
+// the smallest window.
+QSize FirstWindowSize(QSize minimum, QSize screenArea);

@@ -1,0 +1,272 @@
+// "Izgled": the look kept in the settings, chosen in the options, and what
+// "Savremeni" does to the table a player sees: felt under see-through card
+// controls, rounded cards, marked cards washed rather than inverted, hands
+// with no holes and the deck's count on the pile.
+#include "tests/ui/main_window_fixture.h"
+
+#include "game/computer/computer_choice.h"
+#include "game/rules/match_rules.h"
+#include "settings/ini_file.h"
+#include "ui/dialogs/deck_over_dialog.h"
+#include "tools/screenshots/window_positions.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/window/table_look_setting.h"
+#include "ui/window/table_view.h"
+#include "ui/window/taken_cards_view.h"
+#include "ui/window/taken_pile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// A point inside `slot` of the group where no other slot covers it.
+QPoint PointOnSlot(TZuCardGroup* group, int slot)
+{
+    for (int x = group->width() - 1; x >= 0; --x)
+        if (group->HitTest(x, group->height() / 2) == slot) return { x, group->height() / 2 };
+    ADD_FAILURE() << "slot " << slot << " not found";
+    return {};
+}
+
+class TableLookTest : public MainWindowTest {
+protected:
+    TForm1& OpenTable()
+    {
+        TForm1& w = Make();
+        sink.shown.confirmReply = false;
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        Controller().ShowState(OpenPosition(SeatS));
+        return w;
+    }
+    // "Opcije", "Izgled" set to `look`, "Prihvati".
+    void ChooseLook(TForm1& w, int look)
+    {
+        EXPECT_TRUE(WithModal<TFOptions>([&] { w.Opcije1Click(); },
+            [&](TFOptions& d) {
+                d.LookCombo()->setCurrentIndex(look);
+                d.findChild<QPushButton*>(QStringLiteral("ButtonAccept"))->click();
+            }));
+    }
+    static QString FileName(const QTemporaryDir& dir) { return dir.filePath("Zaviko.ini"); }
+};
+
+TEST_F(TableLookTest, TheLookIsKeptInTheSettingsAndAnUnknownOneIsClassic)
+{
+    EXPECT_EQ(ReadTableLook(FileName(dir)), TTableLook::Classic) << "the default";
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    EXPECT_EQ(ReadTableLook(FileName(dir)), TTableLook::Modern);
+    for (int stored : { 2, -1, 99 }) {
+        TIniFile ini(FileName(dir));
+        ini.WriteInteger(QStringLiteral("GameOptions"), QStringLiteral("Look"), stored);
+        ini.UpdateFile();
+        EXPECT_EQ(ReadTableLook(FileName(dir)), TTableLook::Classic) << stored;
+    }
+}
+
+TEST_F(TableLookTest, TheOptionsSwitchTheTableBetweenTheLooks)
+{
+    TForm1& w = OpenTable();
+    ASSERT_EQ(w.Look(), TTableLook::Classic);
+    EXPECT_FALSE(w.PlayerS->SeeThrough());
+    ChooseLook(w, 1);
+    EXPECT_EQ(ReadTableLook(FileName(dir)), TTableLook::Modern);
+    EXPECT_EQ(w.Look(), TTableLook::Modern);
+    for (TZuCardGroup* g : { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE, w.Talon1, w.Talon2 }) {
+        EXPECT_TRUE(g->SeeThrough()) << g->objectName().toStdString();
+        EXPECT_GT(g->CardFinish().cornerRadius, 0) << g->objectName().toStdString();
+    }
+    EXPECT_EQ(w.TableView()->scene()->items().isEmpty(), false);
+    ChooseLook(w, 0);
+    EXPECT_EQ(w.Look(), TTableLook::Classic);
+    EXPECT_FALSE(w.Talon1->SeeThrough());
+    EXPECT_EQ(w.Talon1->CardFinish(), TZuCardFinish {});
+    // The next start reads the look back.
+    ChooseLook(w, 1);
+    form.reset();
+    EXPECT_EQ(Make().Look(), TTableLook::Modern);
+}
+
+TEST_F(TableLookTest, ModernHandsCloseUpAndTheDeckShowsItsCount)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    // A card laid down from the middle of the hand leaves no hole: the cards
+    // left lie one step apart.
+    std::vector<int> held;
+    for (int slot = 0; slot < w.PlayerS->SlotCount(); ++slot)
+        if (!w.PlayerS->CardAt(slot)->Empty()) held.push_back(slot);
+    ASSERT_GE(held.size(), 3u);
+    const int step = w.PlayerS->CardAt(held[1])->BoundsRect().left()
+        - w.PlayerS->CardAt(held[0])->BoundsRect().left();
+    ASSERT_GT(step, 0);
+    const int middle = held[1];
+    QTest::mouseClick(w.PlayerS, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.PlayerS, middle));
+    WaitIdle();
+    ASSERT_TRUE(w.PlayerS->CardAt(middle)->Empty()) << "the card was laid down";
+    std::vector<int> lefts;
+    for (int slot = 0; slot < w.PlayerS->SlotCount(); ++slot)
+        if (!w.PlayerS->CardAt(slot)->Empty())
+            lefts.push_back(w.PlayerS->CardAt(slot)->BoundsRect().left());
+    ASSERT_GE(lefts.size(), 2u);
+    for (std::size_t i = 1; i < lefts.size(); ++i)
+        EXPECT_EQ(lefts[i] - lefts[i - 1], step) << "between the cards " << i - 1 << " and " << i;
+
+    // The deck's count on the pile, read to a screen reader too.
+    Controller().ShowState(OpenPosition(SeatS));
+    QLabel* count = w.DeckCount();
+    ASSERT_NE(count, nullptr);
+    const QString left = QString::number(Controller().State().deck.size());
+    if (Controller().State().deck.empty()) {
+        EXPECT_FALSE(count->isVisible());
+    } else {
+        EXPECT_TRUE(count->isVisible());
+        EXPECT_EQ(count->text(), left);
+        EXPECT_TRUE(count->accessibleName().endsWith(left));
+    }
+}
+
+TEST_F(TableLookTest, ModernMarksWashTheCardInsteadOfInvertingIt)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    TZuCardGroup* row = w.Talon1;
+    int slot = 0;
+    while (slot < row->SlotCount() && row->CardAt(slot)->Empty())
+        ++slot;
+    ASSERT_LT(slot, row->SlotCount());
+    const QRect card = row->CardAt(slot)->BoundsRect();
+    const QPoint inside = card.topLeft() + QPoint(card.width() / 2, 12);
+    const qreal ratio = row->Bitmap().devicePixelRatio();
+    const QColor plain = row->Bitmap().pixelColor(inside * ratio);
+    QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, PointOnSlot(row, slot));
+    ASSERT_TRUE(row->CardAt(slot)->Negative()) << "marked";
+    const QColor marked = row->Bitmap().pixelColor(inside * ratio);
+    EXPECT_NE(marked, plain) << "the mark shows";
+    // Inverted, a light face turns dark; washed, it stays light.
+    EXPECT_GT(marked.lightness(), 128) << "plain lightness " << plain.lightness();
+    EXPECT_NEAR(marked.lightness(), plain.lightness(), 60);
+}
+
+TEST_F(TableLookTest, EachSidesTakenCardsLieInAPileThatOpensThem)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    // The ace (hand slot 0) takes 4 and 7 of the upper row (slots 2 and 3).
+    for (int slot : { 2, 3 })
+        QTest::mouseClick(w.Talon1, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.Talon1, slot));
+    const QPoint ace = PointOnSlot(w.PlayerS, 0);
+    QTest::mousePress(w.PlayerS, Qt::RightButton, Qt::NoModifier, ace);
+    QTest::mouseRelease(w.PlayerS, Qt::RightButton, Qt::NoModifier, ace);
+    WaitIdle();
+    const std::array<TZuCardGroup*, 4> seats { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE };
+    ASSERT_GE(w.PlayerS->TakenCount(), 3);
+    int piles = 0;
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        TTakenPile* pile = w.TakenPile(seat);
+        ASSERT_NE(pile, nullptr);
+        const int taken = seats[seat]->TakenCount();
+        EXPECT_EQ(pile->isVisible(), taken > 0) << seat;
+        EXPECT_EQ(pile->Count(), taken) << seat;
+        EXPECT_TRUE(pile->accessibleName().contains(seats[seat]->PlayerName())) << seat;
+        EXPECT_TRUE(pile->accessibleName().contains(QString::number(taken))) << seat;
+        piles += taken > 0;
+    }
+    ASSERT_GT(piles, 0) << "the position has taken cards";
+    // A click on the player's own pile opens the cards, as the menu does.
+    int seat = SeatS;
+    while (seats[seat]->TakenCount() == 0)
+        ++seat;
+    QTest::mouseClick(w.TakenPile(seat), Qt::LeftButton);
+    ASSERT_TRUE(w.Overview()->IsOpen());
+    int shown = 0;
+    for (int row = 0; row < TFPregledKarata::RowCount; ++row)
+        for (int slot = 0; slot < w.Overview()->Karte(row)->SlotCount(); ++slot)
+            shown += !w.Overview()->Karte(row)->CardAt(slot)->Empty();
+    EXPECT_EQ(shown, seats[seat]->TakenCount());
+    w.Overview()->CloseIfOpen();
+
+    // Where the options forbid looking, the pile stays shut.
+    EXPECT_TRUE(WithModal<TFOptions>([&] { w.Opcije1Click(); },
+        [&](TFOptions& d) {
+            for (const char* box : { "CheckViewMine", "CheckViewOthers" })
+                d.findChild<QCheckBox*>(QString::fromLatin1(box))->setChecked(false);
+            d.findChild<QPushButton*>(QStringLiteral("ButtonAccept"))->click();
+        }));
+    QTest::mouseClick(w.TakenPile(seat), Qt::LeftButton);
+    EXPECT_FALSE(w.Overview()->IsOpen());
+
+    // The classic table has no piles.
+    form.reset();
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Classic));
+    TForm1& classic = OpenTable();
+    for (int s = SeatS; s <= SeatE; ++s)
+        EXPECT_TRUE(!classic.TakenPile(s) || classic.TakenPile(s)->isHidden()) << s;
+}
+
+// A whole match in the modern look, the window shown and resized to other
+// shapes mid-match: the match ends as it does in the classic look, and the
+// hands, the rows and the piles stay apart on the table at every shape.
+TEST_F(TableLookTest, AWholeModernMatchPlaysThroughResizes)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = Make();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!TFDeckOverInfoDlg::AnyOpen()) return;
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(1);
+    const QSize shapes[] = { { 1900, 600 }, { 800, 1000 }, { 1100, 700 } };
+    int resized = 0;
+    const auto click = [](TZuCardGroup* group, int slot) {
+        bool playIt = false, faceDown = false;
+        TZuTablePos pos = tpAuto;
+        group->OnCardClick(group, group->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
+    };
+    for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
+        if (turns % 15 == 14 && resized < 3) {
+            w.resize(shapes[resized++]);
+            QApplication::processEvents();
+            w.SettleTableScale();
+            QWidget* table = w.Talon1->parentWidget();
+            std::vector<QWidget*> parts { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE, w.Talon1,
+                w.Talon2 };
+            for (int seat = SeatS; seat <= SeatE; ++seat)
+                if (w.TakenPile(seat)->isVisibleTo(table)) parts.push_back(w.TakenPile(seat));
+            for (std::size_t i = 0; i < parts.size(); ++i) {
+                EXPECT_TRUE(table->rect().contains(parts[i]->geometry())) << resized;
+                for (std::size_t j = i + 1; j < parts.size(); ++j)
+                    EXPECT_FALSE(parts[i]->geometry().intersects(parts[j]->geometry()))
+                        << resized << ": " << parts[i]->objectName().toStdString() << " over "
+                        << parts[j]->objectName().toStdString();
+            }
+        }
+        if (w.StartItemEnabled()) {
+            w.Pocniigru1Click();
+        } else {
+            const TMatchState& state = Controller().State();
+            const TComputerChoice choice
+                = ChooseComputerMove(state.hands[SeatS], TableIds(state), csPametno, 1);
+            const std::vector<TTableSlot> places = TableSlots(state);
+            for (int position : choice.tablePositions) {
+                const TTableSlot place = places.at(position);
+                click(place.row == 0 ? w.Talon1 : w.Talon2, place.slot);
+            }
+            click(w.PlayerS, choice.handSlot);
+        }
+        WaitIdle();
+        ASSERT_TRUE(CardsConserved(Controller().State()));
+    }
+    ASSERT_TRUE(Controller().GameOver());
+    EXPECT_EQ(resized, 3);
+    EXPECT_TRUE(sink.shown.errors.empty());
+}
+
+} // namespace
