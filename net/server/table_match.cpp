@@ -67,7 +67,11 @@ std::function<TMove()> TTableMatch::ComputerMoveTask(int strength) const
 {
     return [state = FState, draw = FDraw, strength] {
         const int seat = state.CurrentPlayer;
-        return MoveOfChoice(state, seat, ChooseSeatMove(state, seat, strength, draw));
+        // One core a decision: a server's tables share the machine, and the
+        // search's choice is the same on any number of threads.
+        TSearchSettings search;
+        search.threads = 1;
+        return MoveOfChoice(state, seat, ChooseSeatMoveWith(state, seat, strength, draw, search));
     };
 }
 
