@@ -4,6 +4,7 @@
 #include "ui/window/main_window.h"
 
 #include "cards/zucard.h"
+#include "game/controller/match_controller.h"
 #include "settings/ini.h"
 #include "ui/window/badge_label.h"
 #include "ui/window/move_history_panel.h"
@@ -102,7 +103,7 @@ void TForm1::ShowTakenPiles()
 
 void TForm1::ShowDeckCount()
 {
-    if (FLook != TTableLook::Modern || !Deck) {
+    if (FLook != TTableLook::Modern || !FController) {
         if (FDeckCount) FDeckCount->hide();
         return;
     }
@@ -115,7 +116,8 @@ void TForm1::ShowDeckCount()
         FDeckCount->setFont(bold);
         FDeckCount->setAlignment(Qt::AlignCenter);
     }
-    const int left = Deck->Count();
+    // The match's own deck: the visual deck's count is of its last deal.
+    const int left = int(FController->State().deck.size());
     FDeckCount->setText(QString::number(left));
     FDeckCount->setAccessibleName(tr("Ostalo karata u spilu: %1").arg(left));
     FDeckCount->adjustSize();
