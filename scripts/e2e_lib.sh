@@ -47,7 +47,7 @@ fail()
     echo "last screenshot: $LAST_SHOT" >&2
     # The game logs of every window, kept beside the screenshots.
     local log
-    for log in "$WORK"/*/Zaviko.log; do
+    for log in "${WORK:-/nonexistent}"/*/Zaviko.log; do
         [[ -f "$log" ]] && cp "$log" "$OUT/$(basename "$(dirname "$log")").log"
     done
     [[ -n "${E2E_HOLD:-}" ]] && sleep "$E2E_HOLD"
