@@ -73,15 +73,7 @@ std::array<std::vector<int>, 2> TableOf(int cards, int firstId)
 
 class KeyboardPlayTest : public MainWindowTest {
 protected:
-    TForm1& Shown(const TMatchState& state)
-    {
-        TForm1& w = Make();
-        sink.shown.confirmReply = false;
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        Controller().ShowState(state);
-        return w;
-    }
+    TForm1& Shown(const TMatchState& state) { return ShownAt(state); }
     void Key(Qt::Key key) { QTest::keyClick(form.get(), key); }
     TKeyboardPlay& Keys() const { return *form->Keys(); }
     TPlace At() const { return { Keys().Row(), Keys().Slot() }; }

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,16 @@ protected:
         return *form;
     }
     TMatchController& Controller() const { return form->Controller(); }
+    // The window on screen showing `state`; questions are answered "Ne".
+    TForm1& ShownAt(const TMatchState& state)
+    {
+        TForm1& w = Make();
+        sink.shown.confirmReply = false;
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        Controller().ShowState(state);
+        return w;
+    }
 
     // Starts matches until the human opens one; the seed makes each start repeatable.
     void SeedWhereHumanStarts()

@@ -52,15 +52,7 @@ class MainWindowPlayTest : public MainWindowTest {
 protected:
     // The window on screen with the human on turn in OpenPosition: the ace of
     // spades (hand slot 0) takes 4♠ and 7♥ (upper row, slots 2 and 3).
-    TForm1& OpenTable()
-    {
-        TForm1& w = Make();
-        sink.shown.confirmReply = false;
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        Controller().ShowState(OpenPosition(SeatS));
-        return w;
-    }
+    TForm1& OpenTable() { return ShownAt(OpenPosition(SeatS)); }
     void Mark(TZuCardGroup* row, int slot)
     {
         const QPoint at = PointOnSlot(row, slot);

@@ -34,15 +34,7 @@ QPoint PointOnSlot(TZuCardGroup* group, int slot)
 
 class TableLookTest : public MainWindowTest {
 protected:
-    TForm1& OpenTable()
-    {
-        TForm1& w = Make();
-        sink.shown.confirmReply = false;
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        Controller().ShowState(OpenPosition(SeatS));
-        return w;
-    }
+    TForm1& OpenTable() { return ShownAt(OpenPosition(SeatS)); }
     // "Opcije", "Izgled" set to `look`, "Prihvati".
     void ChooseLook(TForm1& w, int look)
     {
