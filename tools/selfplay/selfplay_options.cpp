@@ -67,51 +67,51 @@ int Mode(const std::string& text)
     throw std::invalid_argument("--mode wants two, each or pairs, not \"" + text + "\"");
 }
 
-struct TSeatSpec {
+struct TListedSeat {
     int strength = csPametno;
     TSeatTuning tuning;
 };
 
-// "majstor", "majstor:800" or "majstor:800:c=6:w=0.1": a strength and, for a
-// searcher, its budget, most candidates and wandering share.
-TSeatSpec SeatSpec(const std::string& item)
+// "majstor", "majstor:800" or "majstor:800:c=6:w=10": a strength and, for a
+// searcher, its budget, most candidates and wandering percentage.
+TListedSeat ListedSeat(const std::string& item)
 {
     std::stringstream parts(item);
     std::string name;
     std::getline(parts, name, ':');
     const std::optional<int> strength = ParseStrength(name);
     if (!strength) throw std::invalid_argument("unknown strength \"" + item + "\"");
-    TSeatSpec spec { *strength, {} };
+    TListedSeat seat { *strength, {} };
     for (std::string part; std::getline(parts, part, ':');) {
-        if (spec.strength != csMajstor && spec.strength != kPeekingSearcher)
+        if (seat.strength != csMajstor && seat.strength != kPeekingSearcher)
             throw std::invalid_argument("only a searcher takes settings: \"" + item + "\"");
         if (part.rfind("c=", 0) == 0)
-            spec.tuning.mostSearched = int(Number("--seats", part.substr(2), 1, 64));
+            seat.tuning.mostSearched = int(Number("--seats", part.substr(2), 1, 64));
         else if (part.rfind("w=", 0) == 0)
-            spec.tuning.wander = double(Number("--seats", part.substr(2), 0, 100)) / 100;
+            seat.tuning.wander = double(Number("--seats", part.substr(2), 0, 100)) / 100;
         else
-            spec.tuning.budget = int(Number("--seats", part, 0, 1000000));
+            seat.tuning.budget = int(Number("--seats", part, 0, 1000000));
     }
-    return spec;
+    return seat;
 }
 
-std::vector<TSeatSpec> SeatSpecs(const std::string& text)
+std::vector<TListedSeat> ListedSeats(const std::string& text)
 {
-    std::vector<TSeatSpec> listed;
+    std::vector<TListedSeat> listed;
     std::stringstream stream(text);
     for (std::string item; std::getline(stream, item, ',');)
-        listed.push_back(SeatSpec(item));
+        listed.push_back(ListedSeat(item));
     return listed;
 }
 
 std::vector<int> Strengths(const std::string& text)
 {
     std::vector<int> listed;
-    for (const TSeatSpec& spec : SeatSpecs(text)) {
-        if (spec.tuning.budget != kPositionBudget || spec.tuning.mostSearched >= 0
-            || spec.tuning.wander >= 0)
+    for (const TListedSeat& seat : ListedSeats(text)) {
+        if (seat.tuning.budget != kPositionBudget || seat.tuning.mostSearched >= 0
+            || seat.tuning.wander >= 0)
             throw std::invalid_argument("--levels take no settings of their own");
-        listed.push_back(spec.strength);
+        listed.push_back(seat.strength);
     }
     return listed;
 }
@@ -119,7 +119,7 @@ std::vector<int> Strengths(const std::string& text)
 // Two players use only S and N: a list of two names them.
 void ReadSeats(TSelfPlayOptions& o, const std::string& text)
 {
-    const std::vector<TSeatSpec> listed = SeatSpecs(text);
+    const std::vector<TListedSeat> listed = ListedSeats(text);
     std::vector<int> seats;
     if (o.gameMode == kTwoPlayers && listed.size() == 2)
         seats = { SeatS, SeatN };
