@@ -102,30 +102,13 @@ TEST_F(BusWindowTest, EveryMoveAndEveryEndOfHandOfAMatchIsAnnounced)
     sink.shown.confirmReply = true;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (!TFDeckOverInfoDlg::AnyOpen()) return;
-        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    });
-    closer.start(1);
+    CloseHandEndDialogs();
     TRecorder recorded(w.Announcer());
     if (w.StartItemEnabled()) w.Pocniigru1Click();
     WaitIdle();
     int moves = Controller().State().MovesMade;
     while (!Controller().GameOver()) {
-        const TMatchState& state = Controller().State();
-        const TComputerChoice choice
-            = ChooseComputerMove(state.hands[SeatS], TableIds(state), csPametno, 1);
-        const std::vector<TTableSlot> places = TableSlots(state);
-        bool playIt = false, faceDown = false;
-        TZuTablePos pos = tpAuto;
-        for (int position : choice.tablePositions) {
-            TZuCardGroup* row = places.at(position).row == 0 ? w.Talon1 : w.Talon2;
-            const int slot = places.at(position).slot;
-            row->OnCardClick(row, row->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
-        }
-        w.PlayerS->OnCardClick(w.PlayerS, w.PlayerS->CardAt(choice.handSlot), choice.handSlot,
-            playIt, pos, faceDown, Qt::LeftButton);
+        CarefulHumanMove();
         WaitIdle();
     }
     moves = Controller().State().MovesMade;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "cards/zucard.h"
+#include "game/computer/computer_choice.h"
 #include "game/controller/match_controller.h"
+#include "game/rules/match_rules.h"
 #include "platform/random.h"
 #include "settings/ini.h"
 #include "tests/support/recording_sink.h"
+#include "ui/dialogs/deck_over_dialog.h"
 #include "ui/window/main_window.h"
 
 #include <QAction>
@@ -60,6 +63,36 @@ protected:
         return *form;
     }
     TMatchController& Controller() const { return form->Controller(); }
+    // A click on a card as the group reports it to the window.
+    static void ClickCard(TZuCardGroup* group, int slot)
+    {
+        ASSERT_TRUE(group->OnCardClick);
+        bool playIt = false, faceDown = false;
+        TZuTablePos pos = tpAuto;
+        group->OnCardClick(group, group->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
+    }
+    // The human plays as a careful player: the best capture, else the lowest card.
+    void CarefulHumanMove()
+    {
+        const TMatchState& state = Controller().State();
+        const TComputerChoice choice
+            = ChooseComputerMove(state.hands[SeatS], TableIds(state), csPametno, 1);
+        const std::vector<TTableSlot> places = TableSlots(state);
+        for (int position : choice.tablePositions) {
+            const TTableSlot place = places.at(position);
+            ClickCard(place.row == 0 ? form->Talon1 : form->Talon2, place.slot);
+        }
+        ClickCard(form->PlayerS, choice.handSlot);
+    }
+    // Closes each end-of-hand dialog as it opens, so a whole match plays on.
+    void CloseHandEndDialogs()
+    {
+        QObject::connect(&handEndCloser, &QTimer::timeout, [] {
+            if (!TFDeckOverInfoDlg::AnyOpen()) return;
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        handEndCloser.start(1);
+    }
     // The window on screen showing `state`; questions are answered "Ne".
     TForm1& ShownAt(const TMatchState& state)
     {
@@ -132,4 +165,5 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<TIni> ini;
     std::unique_ptr<TForm1> form;
+    QTimer handEndCloser; // stops before the window goes
 };

@@ -14,31 +14,7 @@
 
 namespace {
 
-// A click on a card as the group reports it to the window.
-void ClickCard(TZuCardGroup* group, int slot)
-{
-    ASSERT_TRUE(group->OnCardClick);
-    bool playIt = false, faceDown = false;
-    TZuTablePos pos = tpAuto;
-    group->OnCardClick(group, group->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
-}
-
-class MainWindowMatchTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
-protected:
-    // The human plays as a careful player: the best capture, else the lowest card.
-    void HumanMove()
-    {
-        const TMatchState& state = Controller().State();
-        const TComputerChoice choice
-            = ChooseComputerMove(state.hands[SeatS], TableIds(state), csPametno, 1);
-        const std::vector<TTableSlot> places = TableSlots(state);
-        for (int position : choice.tablePositions) {
-            const TTableSlot place = places.at(position);
-            ClickCard(place.row == 0 ? form->Talon1 : form->Talon2, place.slot);
-        }
-        ClickCard(form->PlayerS, choice.handSlot);
-    }
-};
+class MainWindowMatchTest : public MainWindowTest, public ::testing::WithParamInterface<int> { };
 
 TEST_P(MainWindowMatchTest, AWholeMatchEndsWithGameOverAfterEndOfHandDialogs)
 {
@@ -60,7 +36,7 @@ TEST_P(MainWindowMatchTest, AWholeMatchEndsWithGameOverAfterEndOfHandDialogs)
         if (w.StartItemEnabled())
             w.Pocniigru1Click();
         else
-            HumanMove();
+            CarefulHumanMove();
         WaitIdle();
         ASSERT_TRUE(CardsConserved(Controller().State()));
     }
@@ -115,7 +91,7 @@ TEST_F(MainWindowMatchTest, TheTwoPlayerHandEndsShowTheSeatsThatPlayAndNobodyOnT
         if (w.StartItemEnabled())
             w.Pocniigru1Click();
         else
-            HumanMove();
+            CarefulHumanMove();
         WaitIdle();
     }
     ASSERT_TRUE(Controller().GameOver());

@@ -209,19 +209,9 @@ TEST_F(TableLookTest, AWholeModernMatchPlaysThroughResizes)
     TForm1& w = Make();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (!TFDeckOverInfoDlg::AnyOpen()) return;
-        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    });
-    closer.start(1);
+    CloseHandEndDialogs();
     const QSize shapes[] = { { 1900, 600 }, { 800, 1000 }, { 1100, 700 } };
     int resized = 0;
-    const auto click = [](TZuCardGroup* group, int slot) {
-        bool playIt = false, faceDown = false;
-        TZuTablePos pos = tpAuto;
-        group->OnCardClick(group, group->CardAt(slot), slot, playIt, pos, faceDown, Qt::LeftButton);
-    };
     for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
         if (turns % 15 == 14 && resized < 3) {
             w.resize(shapes[resized++]);
@@ -240,19 +230,10 @@ TEST_F(TableLookTest, AWholeModernMatchPlaysThroughResizes)
                         << parts[j]->objectName().toStdString();
             }
         }
-        if (w.StartItemEnabled()) {
+        if (w.StartItemEnabled())
             w.Pocniigru1Click();
-        } else {
-            const TMatchState& state = Controller().State();
-            const TComputerChoice choice
-                = ChooseComputerMove(state.hands[SeatS], TableIds(state), csPametno, 1);
-            const std::vector<TTableSlot> places = TableSlots(state);
-            for (int position : choice.tablePositions) {
-                const TTableSlot place = places.at(position);
-                click(place.row == 0 ? w.Talon1 : w.Talon2, place.slot);
-            }
-            click(w.PlayerS, choice.handSlot);
-        }
+        else
+            CarefulHumanMove();
         WaitIdle();
         ASSERT_TRUE(CardsConserved(Controller().State()));
     }
