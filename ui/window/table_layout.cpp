@@ -1,5 +1,7 @@
 #include "ui/window/table_layout.h"
 
+#include "cards/card/zucard_types.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,7 +13,6 @@ constexpr int kSouthTop = 424;
 constexpr int kWestLeft = 16;
 constexpr int kEastFromRight = 84;
 constexpr int kRowGap = 10;
-constexpr int kCardWidth = 71;
 constexpr int kDeckBeside = 12;
 constexpr int kDeckAbove = 8;
 constexpr int kPanelGap = 4;
@@ -61,7 +62,7 @@ TTablePlaces TTableLayout::Place(QSize table, const TTableParts& parts) const
         = QRect(QPoint(places.talon1.x(), rowsTop + parts.talon1.height() + kRowGap), parts.talon2);
     // The deck in the lower left corner, beside the left-hand column, whose
     // loose cards reach down to the corner, and left of the human's hand.
-    places.deck = QRect(QPoint(places.west.x() + kCardWidth + kDeckBeside,
+    places.deck = QRect(QPoint(places.west.x() + ZuCardWidth + kDeckBeside,
                             table.height() - parts.deck.height() - kDeckAbove),
         parts.deck);
     PlacePanel(table, parts, places);
