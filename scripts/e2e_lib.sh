@@ -45,10 +45,16 @@ fail()
     shot failure
     echo "e2e FAILED: $*" >&2
     echo "last screenshot: $LAST_SHOT" >&2
-    # The game logs of every window, kept beside the screenshots.
-    local log
+    # The game logs of every window, kept beside the screenshots, and their
+    # last lines (of those written to lately) in the output, where a run on
+    # another machine shows them.
+    local log name
     for log in "${WORK:-/nonexistent}"/*/Zaviko.log; do
-        [[ -f "$log" ]] && cp "$log" "$OUT/$(basename "$(dirname "$log")").log"
+        [[ -f "$log" ]] || continue
+        name=$(basename "$(dirname "$log")")
+        cp "$log" "$OUT/$name.log"
+        (($(date +%s) - $(stat -c %Y "$log") < 120)) \
+            && tail -n 12 "$log" | tr -d '\r' | sed "s/^/  $name: /" >&2
     done
     [[ -n "${E2E_HOLD:-}" ]] && sleep "$E2E_HOLD"
     [[ -n "$APP_PID" ]] && kill "$APP_PID" 2> /dev/null

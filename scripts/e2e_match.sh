@@ -37,6 +37,7 @@ forget_match()
     NEED_LAYOUT=0
     HAND_LEFT=-1
     DEALT=0
+    RESUMED=0
 }
 forget_match
 # 1: the human plays by keys only (the arrows, space and the number keys),
@@ -98,7 +99,12 @@ read_line()
         TABLE_OK=1
         for w in "${words[@]}"; do table_put "$w"; done
         NEED_LAYOUT=1
+        # After a return the table's cards are named, not where they lie.
+        ((RESUMED)) && TABLE_OK=0 NEED_LAYOUT=0 RESUMED=0
         ;;
+    # Back at a network table: what was played meanwhile is not logged, the
+    # hand and the table that follow are; the turn is learnt anew.
+    "Stanje za stolom:"*) ON_TURN="" RESUMED=1 ;;
     ">> "*" kupi sa "*)
         DEALT=0
         local who=${line#>> }

@@ -148,8 +148,8 @@ network_table()
         > "$WORK/play-guest.out" 2>&1 &
     local guest_play=$!
     drop_and_return "$guest_pid" "$host/Zaviko.log" "$guest/Zaviko.log" "$link"
-    wait "$host_play" || fail "the host's side of the match: $(tail -n 4 "$WORK/play-host.out")"
-    wait "$guest_play" || fail "the guest's side of the match: $(tail -n 4 "$WORK/play-guest.out")"
+    wait "$host_play" || fail "the host's side of the match: $(tail -n 30 "$WORK/play-host.out")"
+    wait "$guest_play" || fail "the guest's side of the match: $(tail -n 30 "$WORK/play-guest.out")"
     sed 's/^/  host: /' "$WORK/play-host.out"
     sed 's/^/  guest: /' "$WORK/play-guest.out"
     unset INPUT_LOCK

@@ -284,6 +284,10 @@ private:
     void SetWaitingToStart(bool waiting);
     void DealCards(bool newDeck, bool logIt);
     void LogDeal(bool newDeck);
+    // Each seat's hand (another's cards unnamed at a network table) and the
+    // table, as the state has them now.
+    void LogHands();
+    void LogTable();
     void ShowHands();
     void ShowTable();
     void ShowTaken();

@@ -107,6 +107,12 @@ void TMatchController::LogDeal(bool newDeck)
 {
     LogLine(
         newDeck ? QStringLiteral("Deli se novi spil") : QStringLiteral("Deli se ostatak spila"));
+    LogHands();
+    if (newDeck) LogTable();
+}
+
+void TMatchController::LogHands()
+{
     for (int seat = SeatS; seat <= SeatE; ++seat) {
         QString line = Name(seat) + QStringLiteral(" dobio karte: ");
         // At a network table another seat's cards are not this player's to
@@ -116,7 +122,10 @@ void TMatchController::LogDeal(bool newDeck)
             if (id != kNoCard && !hidden) line += CardName(id) + ' ';
         LogLine(line);
     }
-    if (!newDeck) return;
+}
+
+void TMatchController::LogTable()
+{
     QString line = QStringLiteral("Karte na talonu: ");
     for (const TTableSlot& place : TableSlots(FState))
         if (!TableCard(place)->Negative())

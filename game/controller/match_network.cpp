@@ -155,6 +155,13 @@ void TMatchController::RemoteRestart(const TRemoteStep& step)
             LogLine(line);
             FView.ShowPlayedWhileAway(step.playedAway);
         }
+        // What was played meanwhile is not in the log: the position is, so
+        // the log reads on from the table as it now stands.
+        if (step.kind == TRemoteStep::rsResume && FLogEnabled) {
+            LogLine(QStringLiteral("Stanje za stolom:"));
+            LogHands();
+            LogTable();
+        }
     });
 }
 

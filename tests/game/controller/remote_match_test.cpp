@@ -149,8 +149,19 @@ TEST_F(RemoteMatchTest, ASeatBackFromADropIsToldWhatTheComputerPlayedForIt)
     ASSERT_TRUE(Until([&] { return !view.playedAway.empty(); }));
     for (int id : view.playedAway)
         EXPECT_NE(std::find(before.begin(), before.end(), id), before.end()) << id;
-    EXPECT_TRUE(
-        LogText().contains(QStringLiteral("Dok te nije bilo, racunar je za tebe odigrao: ")));
+    // The log reads on from the position as it now stands: the seat's hand
+    // after what was played for it, and the table.
+    const QString text = LogText();
+    const QString back = text.mid(text.lastIndexOf(QStringLiteral("Dok te nije bilo, ")));
+    ASSERT_TRUE(back.startsWith(QStringLiteral("Dok te nije bilo, racunar je za tebe odigrao: ")));
+    const QString hand = back.mid(back.indexOf(QStringLiteral("Ja dobio karte: ")) + 16)
+                             .section('\n', 0, 0)
+                             .trimmed();
+    const THand& now = controller->State().hands[SeatS];
+    EXPECT_EQ(hand.split(' ', Qt::SkipEmptyParts).size(),
+        std::count_if(now.begin(), now.end(), [](int id) { return id != kNoCard; }))
+        << hand.toStdString();
+    EXPECT_TRUE(back.contains(QStringLiteral("Karte na talonu: ")));
 }
 
 // The host holds on its turn: a click on the table says who is on turn, not
