@@ -5,8 +5,9 @@
 # link) and joins, the host starts with Enter. Then each window is played by
 # a process of its own that follows that window's log (the host by clicks,
 # the guest by keys) to the game-over message; midway the guest's connection
-# is cut (ss -K) while the host is on turn and the window must come back to
-# its seat by itself. Last the host closes its window and the guest is told.
+# is cut (ss -K) on the guest's turn, the table's computer plays for it, and
+# the window must come back to its seat by itself and say what was played.
+# Last the host closes its window and the guest is told.
 
 # Waits for the visible main window of process $1; prints its id.
 main_window_of()
@@ -202,8 +203,9 @@ wait_file()
 }
 
 # The guest's connection (process $1; logs of host $2 and guest $3; table
-# link $4) is cut mid-match while the host is on turn, so no computer plays
-# for the guest meanwhile; the window must come back to its seat by itself.
+# link $4) is cut mid-match while the guest is on turn, so the table's
+# computer plays for the guest meanwhile; the window must come back to its
+# seat by itself and say what was played in its name.
 drop_and_return()
 {
     local guest_pid=$1 host_log=$2 guest_log=$3 address deadline before
@@ -214,17 +216,15 @@ drop_and_return()
         (($(now_ms) < deadline)) || fail "the guest made no 8 moves within 120 s"
         sleep 0.1
     done
-    # The host holds; once the guest has moved, the host is on turn.
-    touch "$WORK/pause-Domacin"
-    wait_file "$WORK/pause-Domacin.held" 10 || fail "the host's player did not hold"
-    deadline=$(($(now_ms) + 20000))
-    until grep -E "^(>> )?(Gost|Domacin) (kupi sa|stavlja na talon)" "$host_log" | tail -n 1 \
-        | grep -qE "^(>> )?Gost "; do
-        (($(now_ms) < deadline)) || fail "the guest did not move while the host held"
-        sleep 0.05
-    done
+    # The guest holds; once the host has moved, the guest is on turn.
     touch "$WORK/pause-Gost"
     wait_file "$WORK/pause-Gost.held" 10 || fail "the guest's player did not hold"
+    deadline=$(($(now_ms) + 20000))
+    until grep -E "^(>> )?(Gost|Domacin) (kupi sa|stavlja na talon)" "$host_log" | tail -n 1 \
+        | grep -qE "^(>> )?Domacin "; do
+        (($(now_ms) < deadline)) || fail "the host did not move while the guest held"
+        sleep 0.05
+    done
     before=$(guest_connection "$guest_pid" "$address")
     [[ -n "$before" ]] || fail "the guest has no connection to the table at $address"
     ss -K dst "${address%:*}" dport = ":${address#*:}" > /dev/null 2>&1
@@ -239,6 +239,12 @@ drop_and_return()
         sleep 0.1
     done
     echo "  guest back as $(guest_connection "$guest_pid" "$address")"
+    deadline=$(($(now_ms) + 10000))
+    until grep -q "^Dok te nije bilo, racunar je za tebe odigrao: " "$guest_log"; do
+        (($(now_ms) < deadline)) || fail "back at the table, the guest was not told what was played for it"
+        sleep 0.05
+    done
+    echo "  $(grep "^Dok te nije bilo" "$guest_log" | tail -n 1 | tr -d '\r')"
     sleep 0.5
     shot net-guest-back
     rm -f "$WORK"/pause-*
