@@ -45,19 +45,22 @@ TFAnaliza::TFAnaliza(QWidget* parent)
     top->addWidget(FEveryCard);
 
     FBoard = new TReviewBoard(this);
-    FBusyBar = new QProgressBar(this);
-    FBusyBar->setRange(0, 0); // moving: how long a hand takes is not known
-    FBusyBar->setTextVisible(false);
-    FBusyBar->setMaximumWidth(160);
-    FBusy = new QWidget(this);
-    auto* busy = new QHBoxLayout(FBusy);
-    busy->setContentsMargins(0, 0, 0, 0);
-    busy->addWidget(FBusyBar);
-    busy->addWidget(new QLabel(TReviewWords::Judging(), FBusy));
-    busy->addStretch();
     FLines = new QLabel(this);
     FLines->setTextFormat(Qt::PlainText);
     FLines->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The lines say the judging goes on; the bar beside them moves while it
+    // does, and its room stays when it hides, so the window never jumps.
+    FBusyBar = new QProgressBar(this);
+    FBusyBar->setRange(0, 0); // how long a hand takes is not known
+    FBusyBar->setTextVisible(false);
+    FBusyBar->setFixedWidth(160);
+    FBusyBar->setAccessibleName(TReviewWords::Judging());
+    QSizePolicy keepRoom = FBusyBar->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    FBusyBar->setSizePolicy(keepRoom);
+    auto* lines = new QHBoxLayout;
+    lines->addWidget(FLines, 1);
+    lines->addWidget(FBusyBar, 0, Qt::AlignTop);
 
     auto button = [this](const QString& text, const char* name) {
         auto* b = new QPushButton(text, this);
@@ -84,8 +87,7 @@ TFAnaliza::TFAnaliza(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(FBoard, 1);
-    layout->addWidget(FBusy);
-    layout->addWidget(FLines);
+    layout->addLayout(lines);
     layout->addLayout(buttons);
     AssignMnemonics(this);
     MakeKeys();
@@ -194,8 +196,8 @@ void TFAnaliza::ShowNoHand()
     FHeading->setText(tr("Analiza"));
     FViewName->setText(TReviewWords::ViewName(FView));
     FLines->setText(tr("Nijedna ruka jos nije procenjena."));
-    FBoard->Clear();
-    FBusy->setVisible(false);
+    FBoard->Clear(FLines->text());
+    FBusyBar->setVisible(false);
     for (QPushButton* b : { FPrevHand, FPrevMove, FNextMove, FNextHand })
         b->setEnabled(false);
     Describe(StepText());
@@ -206,7 +208,7 @@ void TFAnaliza::ShowPosition()
     const THandReview& review = FReviews[FHand];
     const int moves = int(review.moves.size());
     FViewName->setText(TReviewWords::ViewName(FView));
-    FBusy->setVisible(Judging());
+    FBusyBar->setVisible(Judging());
     FPrevHand->setEnabled(FHand > 0);
     FNextHand->setEnabled(FHand + 1 < int(FReviews.size()));
     FPrevMove->setEnabled(FMove > 0);

@@ -73,7 +73,6 @@ private:
     QLabel* FViewName = nullptr;
     QCheckBox* FEveryCard = nullptr;
     TReviewBoard* FBoard = nullptr;
-    QWidget* FBusy = nullptr;
     QProgressBar* FBusyBar = nullptr;
     QLabel* FLines = nullptr;
     QPushButton* FPrevHand = nullptr;

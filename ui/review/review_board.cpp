@@ -56,8 +56,9 @@ TReviewBoard::TReviewBoard(QWidget* parent)
     Clear();
 }
 
-void TReviewBoard::Clear()
+void TReviewBoard::Clear(const QString& note)
 {
+    FNote = note;
     FDrawn.clear();
     FDeckCount = 0;
     FSize = QSize(2 * kMargin + 2 * kSideWidth + 4 * kMargin + kRowSlots * kSlotStep,
@@ -69,6 +70,7 @@ void TReviewBoard::Clear()
 void TReviewBoard::ShowPosition(const TMatchState& before, const TMove& played,
     const std::optional<TMove>& best, bool everyCard)
 {
+    FNote.clear();
     LayOut(before, played, best, everyCard);
     updateGeometry();
     update();
@@ -169,7 +171,10 @@ void TReviewBoard::paintEvent(QPaintEvent*)
     if (FDeckCount > 0)
         painter.drawText(FDeckRect.translated(ZuCardWidth + 6, 0).adjusted(0, 0, 40, 0),
             Qt::AlignLeft | Qt::AlignBottom, tr("Spil: %1").arg(FDeckCount));
-    if (FDrawn.empty()) return;
+    if (FDrawn.empty()) {
+        painter.drawText(QRect(QPoint(), FSize), Qt::AlignCenter | Qt::TextWordWrap, FNote);
+        return;
+    }
     // The legend: a ring of each colour and what it means.
     const QRect legend = LegendRect();
     int x = legend.left();

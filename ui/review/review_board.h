@@ -33,7 +33,8 @@ public:
     // ringed when given; the other seats' cards show only with `everyCard`.
     void ShowPosition(const TMatchState& before, const TMove& played,
         const std::optional<TMove>& best, bool everyCard);
-    void Clear();
+    // No position: the felt with `note` in its middle.
+    void Clear(const QString& note = QString());
 
     const std::vector<TDrawnCard>& Drawn() const { return FDrawn; }
     // The IDs drawn face up, in drawing order.
@@ -52,6 +53,7 @@ private:
 
     std::vector<TDrawnCard> FDrawn;
     int FDeckCount = 0;
+    QString FNote;
     QRect FDeckRect;
     QSize FSize;
 };
