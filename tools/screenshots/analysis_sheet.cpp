@@ -52,6 +52,13 @@ int RunAnalysisSheet(int argc, char** argv)
     window.SetView(ReviewView::EveryCard);
     ok &= SaveSheet(window, folder, "analysis_judging");
 
+    // On a small screen the position shrinks whole.
+    window.SetView(ReviewView::Fair);
+    window.GoTo(0, MoveMarked(reviews[0], MoveMark::Mistake));
+    window.show();
+    window.resize(window.minimumSizeHint());
+    ok &= SaveSheet(window, folder, "analysis_small");
+
     TFAnaliza none;
     ok &= SaveSheet(none, folder, "analysis_none");
 

@@ -150,8 +150,13 @@ void TReviewBoard::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), kFelt);
-    // The position keeps its size; a larger window shows it in the middle.
-    painter.translate(std::max(0, (width() - FSize.width()) / 2), 0);
+    // The position keeps its size in a larger window, in the middle, and
+    // shrinks whole into a smaller one.
+    const qreal scale
+        = std::min({ 1.0, qreal(width()) / FSize.width(), qreal(height()) / FSize.height() });
+    painter.translate(std::max(0.0, (width() - scale * FSize.width()) / 2), 0);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 1);
     const int back = BackPictureNumber(cbDefault);
     for (const TDrawnCard& card : FDrawn) {
         if (const QImage* picture = CardPicture(card.id == kNoCard ? back : card.id))

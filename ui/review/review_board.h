@@ -40,7 +40,8 @@ public:
     // The IDs drawn face up, in drawing order.
     std::vector<int> FaceIds() const;
     QSize sizeHint() const override { return FSize; }
-    QSize minimumSizeHint() const override { return FSize; }
+    // A small screen still shows the whole position, smaller.
+    QSize minimumSizeHint() const override { return FSize / 2; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
