@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <climits>
+#include <functional>
 
 TFAnaliza::TFAnaliza(QWidget* parent)
     : QDialog(parent)
