@@ -39,8 +39,11 @@ int RunAnalysisSheet(int argc, char** argv)
         SampleHandReview(12, kTwoPlayers, 2, false) };
     bool ok = true;
 
+    // At the size it asks for: the offscreen screen is smaller than a
+    // desktop's, and the window would shrink to fit it.
     TFAnaliza window;
     window.SetReviews(reviews);
+    window.resize(window.sizeHint());
     window.GoTo(0, MoveMarked(reviews[0], MoveMark::Mistake));
     ok &= SaveSheet(window, folder, "analysis_fair");
     window.SetView(ReviewView::EveryCard);
@@ -60,6 +63,7 @@ int RunAnalysisSheet(int argc, char** argv)
     ok &= SaveSheet(window, folder, "analysis_small");
 
     TFAnaliza none;
+    none.resize(none.sizeHint());
     ok &= SaveSheet(none, folder, "analysis_none");
 
     TFDeckOverInfoDlg dialog;

@@ -150,11 +150,12 @@ void TReviewBoard::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), kFelt);
-    // The position keeps its size in a larger window, in the middle, and
-    // shrinks whole into a smaller one.
+    // The position keeps its size in a larger window and shrinks whole into
+    // a smaller one, in the middle either way.
     const qreal scale
         = std::min({ 1.0, qreal(width()) / FSize.width(), qreal(height()) / FSize.height() });
-    painter.translate(std::max(0.0, (width() - scale * FSize.width()) / 2), 0);
+    painter.translate(std::max(0.0, (width() - scale * FSize.width()) / 2),
+        std::max(0.0, (height() - scale * FSize.height()) / 2));
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 1);
     const int back = BackPictureNumber(cbDefault);
