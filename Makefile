@@ -41,6 +41,7 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/trick_table --screenshot $(BUILD_DIR)/screenshots/trick_table.png
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets scores $(BUILD_DIR)/screenshots/scores
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets statistics $(BUILD_DIR)/screenshots/statistics
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets analysis $(BUILD_DIR)/screenshots/analysis
 	# "Klasicni" at its own size: the README's first picture.
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets window $(BUILD_DIR)/screenshots/window \
 		--docs docs/screenshot.png
@@ -73,6 +74,7 @@ screenshots: build
 		./$(BUILD_DIR)/bin/zaviko_sheets network $$out/network && \
 		./$(BUILD_DIR)/bin/zaviko_sheets scores $$out/scores && \
 		./$(BUILD_DIR)/bin/zaviko_sheets statistics $$out/statistics && \
+		./$(BUILD_DIR)/bin/zaviko_sheets analysis $$out/analysis && \
 		./$(BUILD_DIR)/bin/zaviko_sheets window $$out/window || exit 1; \
 	done
 	@echo "Screenshots in $(BUILD_DIR)/screenshots"

@@ -520,6 +520,41 @@
     </message>
 </context>
 <context>
+    <name>TFAnaliza</name>
+    <message>
+        <source>Analiza</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Sve karte otkrivene</source>
+        <translation>All cards face up</translation>
+    </message>
+    <message>
+        <source>Prethodna ruka</source>
+        <translation>Previous hand</translation>
+    </message>
+    <message>
+        <source>Prethodni potez</source>
+        <translation>Previous move</translation>
+    </message>
+    <message>
+        <source>Sledeci potez</source>
+        <translation>Next move</translation>
+    </message>
+    <message>
+        <source>Sledeca ruka</source>
+        <translation>Next hand</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nijedna ruka jos nije procenjena.</source>
+        <translation>No hand has been reviewed yet.</translation>
+    </message>
+</context>
+<context>
     <name>TFDeckOverInfoDlg</name>
     <message>
         <source>Pokupljene karte</source>
@@ -560,6 +595,14 @@
     <message>
         <source>Bonus</source>
         <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>&amp;Analiza</source>
+        <translation>&amp;Analysis</translation>
+    </message>
+    <message>
+        <source>Nijedna ruka jos nije procenjena.</source>
+        <translation>No hand has been reviewed yet.</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1213,14 @@ File: %1</translation>
         <source>Ostalo karata u spilu: %1</source>
         <translation>Cards left in the deck: %1</translation>
     </message>
+    <message>
+        <source>&amp;Analiza...</source>
+        <translation>&amp;Analysis...</translation>
+    </message>
+    <message>
+        <source>&amp;Analiza (nijedna ruka jos nije procenjena)</source>
+        <translation>&amp;Analysis (no hand reviewed yet)</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -1621,6 +1672,84 @@ Choose Game | New for a new match.</translation>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>
         <translation>Are you sure you want to delete this row?</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewBoard</name>
+    <message>
+        <source>Polozaj</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Spil: %1</source>
+        <translation>Deck: %1</translation>
+    </message>
+    <message>
+        <source>Tvoj potez</source>
+        <translation>Your move</translation>
+    </message>
+    <message>
+        <source>Najbolji potez</source>
+        <translation>Best move</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWords</name>
+    <message>
+        <source>Ruka %1, potez %2 od %3</source>
+        <translation>Hand %1, move %2 of %3</translation>
+    </message>
+    <message>
+        <source>%1 na talon</source>
+        <translation>%1 laid on the table</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2</source>
+        <translation>%1 takes %2</translation>
+    </message>
+    <message>
+        <source>Greska</source>
+        <translation>Mistake</translation>
+    </message>
+    <message>
+        <source>Mala greska</source>
+        <translation>Small mistake</translation>
+    </message>
+    <message>
+        <source>Dobar potez</source>
+        <translation>Good move</translation>
+    </message>
+    <message>
+        <source>Najbolji potez</source>
+        <translation>Best move</translation>
+    </message>
+    <message>
+        <source>Procena iz onoga sto si znao</source>
+        <translation>Judged from what you knew</translation>
+    </message>
+    <message>
+        <source>Procena sa svim kartama otkrivenim</source>
+        <translation>Judged with every card known</translation>
+    </message>
+    <message>
+        <source>Racunar procenjuje ruku...</source>
+        <translation>The computer is judging the hand...</translation>
+    </message>
+    <message>
+        <source>Tvoj potez: %1</source>
+        <translation>Your move: %1</translation>
+    </message>
+    <message>
+        <source>Tvoj potez: %1, vrednost %2</source>
+        <translation>Your move: %1, value %2</translation>
+    </message>
+    <message>
+        <source>Najbolji potez: %1, vrednost %2</source>
+        <translation>Best move: %1, value %2</translation>
+    </message>
+    <message>
+        <source>Cena: %1 ± %2 poena (%3)</source>
+        <translation>Cost: %1 ± %2 points (%3)</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,41 @@
     </message>
 </context>
 <context>
+    <name>TFAnaliza</name>
+    <message>
+        <source>Analiza</source>
+        <translation>Анализа</translation>
+    </message>
+    <message>
+        <source>Sve karte otkrivene</source>
+        <translation>Све карте откривене</translation>
+    </message>
+    <message>
+        <source>Prethodna ruka</source>
+        <translation>Претходна рука</translation>
+    </message>
+    <message>
+        <source>Prethodni potez</source>
+        <translation>Претходни потез</translation>
+    </message>
+    <message>
+        <source>Sledeci potez</source>
+        <translation>Следећи потез</translation>
+    </message>
+    <message>
+        <source>Sledeca ruka</source>
+        <translation>Следећа рука</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Затвори</translation>
+    </message>
+    <message>
+        <source>Nijedna ruka jos nije procenjena.</source>
+        <translation>Ниједна рука још није процењена.</translation>
+    </message>
+</context>
+<context>
     <name>TFDeckOverInfoDlg</name>
     <message>
         <source>Pokupljene karte</source>
@@ -560,6 +595,14 @@
     <message>
         <source>Bonus</source>
         <translation>Бонус</translation>
+    </message>
+    <message>
+        <source>&amp;Analiza</source>
+        <translation>&amp;Анализа</translation>
+    </message>
+    <message>
+        <source>Nijedna ruka jos nije procenjena.</source>
+        <translation>Ниједна рука још није процењена.</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1213,14 @@ Fajl: %1</source>
         <source>Ostalo karata u spilu: %1</source>
         <translation>Карата у шпилу: %1</translation>
     </message>
+    <message>
+        <source>&amp;Analiza...</source>
+        <translation>&amp;Анализа...</translation>
+    </message>
+    <message>
+        <source>&amp;Analiza (nijedna ruka jos nije procenjena)</source>
+        <translation>&amp;Анализа (ниједна рука још није процењена)</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -1621,6 +1672,84 @@ Izaberi Igra | Nova za novu partiju.</source>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>
         <translation>Да ли си сигуран да желиш да обришеш овај ред?</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewBoard</name>
+    <message>
+        <source>Polozaj</source>
+        <translation>Положај</translation>
+    </message>
+    <message>
+        <source>Spil: %1</source>
+        <translation>Шпил: %1</translation>
+    </message>
+    <message>
+        <source>Tvoj potez</source>
+        <translation>Твој потез</translation>
+    </message>
+    <message>
+        <source>Najbolji potez</source>
+        <translation>Најбољи потез</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWords</name>
+    <message>
+        <source>Ruka %1, potez %2 od %3</source>
+        <translation>Рука %1, потез %2 од %3</translation>
+    </message>
+    <message>
+        <source>%1 na talon</source>
+        <translation>%1 на талон</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2</source>
+        <translation>%1 носи %2</translation>
+    </message>
+    <message>
+        <source>Greska</source>
+        <translation>Грешка</translation>
+    </message>
+    <message>
+        <source>Mala greska</source>
+        <translation>Мала грешка</translation>
+    </message>
+    <message>
+        <source>Dobar potez</source>
+        <translation>Добар потез</translation>
+    </message>
+    <message>
+        <source>Najbolji potez</source>
+        <translation>Најбољи потез</translation>
+    </message>
+    <message>
+        <source>Procena iz onoga sto si znao</source>
+        <translation>Процена из онога што си знао</translation>
+    </message>
+    <message>
+        <source>Procena sa svim kartama otkrivenim</source>
+        <translation>Процена са свим картама откривеним</translation>
+    </message>
+    <message>
+        <source>Racunar procenjuje ruku...</source>
+        <translation>Рачунар процењује руку...</translation>
+    </message>
+    <message>
+        <source>Tvoj potez: %1</source>
+        <translation>Твој потез: %1</translation>
+    </message>
+    <message>
+        <source>Tvoj potez: %1, vrednost %2</source>
+        <translation>Твој потез: %1, вредност %2</translation>
+    </message>
+    <message>
+        <source>Najbolji potez: %1, vrednost %2</source>
+        <translation>Најбољи потез: %1, вредност %2</translation>
+    </message>
+    <message>
+        <source>Cena: %1 ± %2 poena (%3)</source>
+        <translation>Цена: %1 ± %2 поена (%3)</translation>
     </message>
 </context>
 <context>

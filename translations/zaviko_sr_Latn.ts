@@ -520,6 +520,41 @@
     </message>
 </context>
 <context>
+    <name>TFAnaliza</name>
+    <message>
+        <source>Analiza</source>
+        <translation>Analiza</translation>
+    </message>
+    <message>
+        <source>Sve karte otkrivene</source>
+        <translation>Sve karte otkrivene</translation>
+    </message>
+    <message>
+        <source>Prethodna ruka</source>
+        <translation>Prethodna ruka</translation>
+    </message>
+    <message>
+        <source>Prethodni potez</source>
+        <translation>Prethodni potez</translation>
+    </message>
+    <message>
+        <source>Sledeci potez</source>
+        <translation>Sledeći potez</translation>
+    </message>
+    <message>
+        <source>Sledeca ruka</source>
+        <translation>Sledeća ruka</translation>
+    </message>
+    <message>
+        <source>Zatvori</source>
+        <translation>Zatvori</translation>
+    </message>
+    <message>
+        <source>Nijedna ruka jos nije procenjena.</source>
+        <translation>Nijedna ruka još nije procenjena.</translation>
+    </message>
+</context>
+<context>
     <name>TFDeckOverInfoDlg</name>
     <message>
         <source>Pokupljene karte</source>
@@ -560,6 +595,14 @@
     <message>
         <source>Bonus</source>
         <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>&amp;Analiza</source>
+        <translation>&amp;Analiza</translation>
+    </message>
+    <message>
+        <source>Nijedna ruka jos nije procenjena.</source>
+        <translation>Nijedna ruka još nije procenjena.</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1213,14 @@ Fajl: %1</translation>
         <source>Ostalo karata u spilu: %1</source>
         <translation>Ostalo karata u špilu: %1</translation>
     </message>
+    <message>
+        <source>&amp;Analiza...</source>
+        <translation>&amp;Analiza...</translation>
+    </message>
+    <message>
+        <source>&amp;Analiza (nijedna ruka jos nije procenjena)</source>
+        <translation>&amp;Analiza (nijedna ruka još nije procenjena)</translation>
+    </message>
 </context>
 <context>
     <name>THelpViewer</name>
@@ -1621,6 +1672,84 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source>Jste si jist vymazaním tohoto řádku ?</source>
         <translation>Da li si siguran da želiš da obrišeš ovaj red?</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewBoard</name>
+    <message>
+        <source>Polozaj</source>
+        <translation>Položaj</translation>
+    </message>
+    <message>
+        <source>Spil: %1</source>
+        <translation>Špil: %1</translation>
+    </message>
+    <message>
+        <source>Tvoj potez</source>
+        <translation>Tvoj potez</translation>
+    </message>
+    <message>
+        <source>Najbolji potez</source>
+        <translation>Najbolji potez</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWords</name>
+    <message>
+        <source>Ruka %1, potez %2 od %3</source>
+        <translation>Ruka %1, potez %2 od %3</translation>
+    </message>
+    <message>
+        <source>%1 na talon</source>
+        <translation>%1 na talon</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2</source>
+        <translation>%1 nosi %2</translation>
+    </message>
+    <message>
+        <source>Greska</source>
+        <translation>Greška</translation>
+    </message>
+    <message>
+        <source>Mala greska</source>
+        <translation>Mala greška</translation>
+    </message>
+    <message>
+        <source>Dobar potez</source>
+        <translation>Dobar potez</translation>
+    </message>
+    <message>
+        <source>Najbolji potez</source>
+        <translation>Najbolji potez</translation>
+    </message>
+    <message>
+        <source>Procena iz onoga sto si znao</source>
+        <translation>Procena iz onoga što si znao</translation>
+    </message>
+    <message>
+        <source>Procena sa svim kartama otkrivenim</source>
+        <translation>Procena sa svim kartama otkrivenim</translation>
+    </message>
+    <message>
+        <source>Racunar procenjuje ruku...</source>
+        <translation>Računar procenjuje ruku...</translation>
+    </message>
+    <message>
+        <source>Tvoj potez: %1</source>
+        <translation>Tvoj potez: %1</translation>
+    </message>
+    <message>
+        <source>Tvoj potez: %1, vrednost %2</source>
+        <translation>Tvoj potez: %1, vrednost %2</translation>
+    </message>
+    <message>
+        <source>Najbolji potez: %1, vrednost %2</source>
+        <translation>Najbolji potez: %1, vrednost %2</translation>
+    </message>
+    <message>
+        <source>Cena: %1 ± %2 poena (%3)</source>
+        <translation>Cena: %1 ± %2 poena (%3)</translation>
     </message>
 </context>
 <context>

@@ -242,3 +242,28 @@ TEST_F(DeckOverDialog, TheHandsFiguresStandBetweenTheLinesAndTheButtons)
 }
 
 } // namespace
+
+namespace {
+
+// "Analiza" is greyed with its reason while no hand is reviewed; chosen, it
+// closes the dialog and says so.
+TEST_F(DeckOverDialog, AnalysisButtonClosesTheDialogWhenAHandIsReviewed)
+{
+    Seat(0, "Ja", 20);
+    Fill(0);
+    QPushButton* analysis = dialog.AnalysisButton();
+    EXPECT_FALSE(analysis->isEnabled());
+    EXPECT_EQ(analysis->toolTip(), "Nijedna ruka jos nije procenjena.");
+    dialog.SetAnalysisAvailable(true);
+    EXPECT_TRUE(analysis->toolTip().isEmpty());
+    QTimer::singleShot(0, &dialog, [&] { QTest::mouseClick(analysis, Qt::LeftButton); });
+    EXPECT_EQ(dialog.Execute(), QDialog::Accepted);
+    EXPECT_TRUE(dialog.AnalysisChosen());
+    // Side by side with OK, inside the dialog.
+    const QRect ok = dialog.findChild<QPushButton*>("ButtonOK")->geometry();
+    EXPECT_FALSE(analysis->geometry().intersects(ok));
+    EXPECT_EQ(analysis->y(), ok.y());
+    EXPECT_TRUE(dialog.rect().contains(analysis->geometry()));
+}
+
+} // namespace

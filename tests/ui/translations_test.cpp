@@ -4,7 +4,9 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "settings/ini_file.h"
+#include "tools/screenshots/review_positions.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/review/analysis_window.h"
 #include "ui/dialogs/deck_over_dialog.h"
 #include "game/controller/game_text_shown.h"
 #include "ui/dialogs/help_viewer.h"
@@ -138,6 +140,13 @@ TEST_F(TranslationsTest, TheWindowAndEveryDialogShowOnlyTranslatedTexts)
     ExpectAllTranslated(ShownTexts(statistics), Names(), "statistics");
     THelpViewer help(dir.filePath("Zaviko.hlp"));
     ExpectAllTranslated(ShownTexts(help), Names(), "help");
+    TFAnaliza analysis;
+    ExpectAllTranslated(ShownTexts(analysis), Names(), "analysis without a hand");
+    analysis.SetReviews({ SampleHandReview(11, kEachForHimself, 1, false) });
+    for (ReviewView view : { ReviewView::Fair, ReviewView::EveryCard }) {
+        analysis.SetView(view);
+        ExpectAllTranslated(ShownTexts(analysis), Names(), "analysis");
+    }
 }
 
 TEST_F(TranslationsTest, MessagesOfTheMatchAreTranslated)

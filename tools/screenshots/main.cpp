@@ -29,6 +29,8 @@ const TSheetCommand kCommands[] = {
         RunScoreSheet },
     { "statistics", "FOLDER", "the statistics dialog, empty and after some matches",
         RunStatisticsSheet },
+    { "analysis", "FOLDER", "the Analiza window in both views, judging, and its dialog button",
+        RunAnalysisSheet },
     { "window", "FOLDER [--maximized] [--docs PNG]",
         "the main window in each mode, in play and at the end of a hand", RunWindowSheet },
 };

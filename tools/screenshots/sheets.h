@@ -4,6 +4,7 @@
 // path and then its own arguments (the output folder first), as a program's
 // main would, and returns its exit status.
 
+int RunAnalysisSheet(int argc, char** argv);
 int RunCardSheet(int argc, char** argv);
 int RunGroupSheet(int argc, char** argv);
 int RunDeckSheet(int argc, char** argv);

@@ -62,6 +62,14 @@ TFDeckOverInfoDlg::TFDeckOverInfoDlg(QWidget* parent)
     FOK->setGeometry(80, 240, 75, 25);
     FOK->setDefault(true);
     connect(FOK, &QPushButton::clicked, this, &QDialog::accept);
+    FAnalysis = new QPushButton(tr("&Analiza"), this);
+    FAnalysis->setObjectName(QStringLiteral("ButtonAnalysis"));
+    FAnalysis->setGeometry(32, 240, 75, 25);
+    connect(FAnalysis, &QPushButton::clicked, this, [this] {
+        FAnalysisChosen = true;
+        accept();
+    });
+    SetAnalysisAvailable(false);
     FitLabels();
 }
 
@@ -170,6 +178,14 @@ void TFDeckOverInfoDlg::SetHandFigures(const std::vector<THandScoreRow>& rows)
     FitLabels();
 }
 
+void TFDeckOverInfoDlg::SetAnalysisAvailable(bool available)
+{
+    FAnalysis->setEnabled(available);
+    const QString why = available ? QString() : tr("Nijedna ruka jos nije procenjena.");
+    FAnalysis->setToolTip(why);
+    FAnalysis->setAccessibleDescription(why);
+}
+
 void TFDeckOverInfoDlg::SetViewer(TFPregledKarata* Window)
 {
     FViewer = Window;
@@ -195,7 +211,8 @@ void TFDeckOverInfoDlg::FitLabels()
     const int fewer = ButtonStep * (4 - FShownButtons);
     if (FFigures) FFigures->move(16, 64);
     FBox->setGeometry(16 + shift, 64 + figuresHeight, 193, 161 - fewer);
-    FOK->move(80 + shift, 240 + figuresHeight - fewer);
+    FOK->move(121 + shift, 240 + figuresHeight - fewer);
+    FAnalysis->move(32 + shift, 240 + figuresHeight - fewer);
     setFixedSize(width, ClientHeight + figuresHeight - fewer);
 }
 

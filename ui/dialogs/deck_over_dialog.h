@@ -44,6 +44,12 @@ public:
     int Execute();
     static bool AnyOpen() { return FOpen; }
 
+    // "Analiza": greyed, with the reason, while there is no hand to review;
+    // chosen, it closes the dialog and the window opens the review after it.
+    void SetAnalysisAvailable(bool available);
+    bool AnalysisChosen() const { return FAnalysisChosen; }
+    QPushButton* AnalysisButton() const { return FAnalysis; }
+
     QLabel* LastTakerLabel() const { return FLastTaker; }
     QLabel* MostCardsLabel() const { return FMostCards; }
     QPushButton* SeatButton(TSeat seat) const { return FButtons[seat]; }
@@ -59,6 +65,8 @@ private:
     static bool FOpen;
     QGroupBox* FBox = nullptr;
     QPushButton* FOK = nullptr;
+    QPushButton* FAnalysis = nullptr;
+    bool FAnalysisChosen = false;
     QLabel* FLastTaker = nullptr;
     QLabel* FMostCards = nullptr;
     QWidget* FFigures = nullptr;

@@ -2,6 +2,7 @@
 
 #include "game/rules/match_file.h"
 #include "game/controller/match_view.h"
+#include "game/review/move_review.h"
 #include "log/log_file.h"
 #include "ui/window/menu_actions.h"
 #include "cards/group/zucard_group.h"
@@ -20,6 +21,7 @@ class TAnnouncer;
 class TGameSpeech;
 class TSoundCues;
 class QKeyEvent;
+class TFAnaliza;
 class TFPregledKarata;
 class TFlightStage;
 class TKeyboardPlay;
@@ -74,6 +76,11 @@ public:
     TZuCardGroup* Talon2 = nullptr;
     // The captured-cards view, made when first needed and kept for the run.
     TFPregledKarata* Overview();
+    // The "Analiza" window, made when first needed and kept for the run.
+    TFAnaliza* Analysis();
+    // The match's reviews whenever a hand's judgement lands: the window and
+    // the menu item follow them.
+    void ShowReviews(const std::vector<THandReview>& reviews);
     // A score grid's panel: the one the match shows is made at start, the
     // others when first asked for.
     TScorePanel* ScorePanel(int grid);
@@ -100,6 +107,7 @@ public:
     void Promenaimena1Click();
     void Opcije1Click();
     void Statistika1Click();
+    void Analiza1Click();
     void About1Click();
     void Pomoc1Click();
     void ShowTakenCards(int seat);
@@ -259,6 +267,8 @@ private:
     void KeepMatchOnClose();
     bool SaveMatchElsewhere(const TSavedMatch& match);
     void ApplyNamesToMenus();
+    // "Analiza" greyed, saying why, while no hand has been reviewed.
+    void NameAnalysisItem();
     void CentreOnScreen();
     void DrawShownPicturesAhead();
     // Places the hands, the rows, the deck, the names and the score panels
@@ -317,6 +327,7 @@ private:
     TZuSprite* ZuSprite1 = nullptr;
     TFlightStage* FFlightStage = nullptr;
     TFPregledKarata* FOverview = nullptr;
+    TFAnaliza* FAnalysis = nullptr;
     TMenuActions FMenu;
     // Before the controller, which reports to it until it goes.
     std::unique_ptr<TStatisticsStore> FStatistics;

@@ -52,6 +52,9 @@ void TForm1::CreateMenus()
     connect(game, &QMenu::aboutToShow, undo,
         [this, undo] { undo->setEnabled(FController && FController->UndoAvailable()); });
     connect(game, &QMenu::aboutToHide, undo, [undo] { undo->setEnabled(true); });
+    // The review of the human's moves, in a window of its own.
+    FMenu.Analysis = add(game, "Analiza1", QString(), {}, &TForm1::Analiza1Click);
+    NameAnalysisItem();
     // Playing people: open a table in this window or join one by its link.
     QMenu* network = FMenu.Network = game->addMenu(tr("Igra preko &mreze"));
     network->menuAction()->setObjectName(QStringLiteral("Igraprekomreze1"));

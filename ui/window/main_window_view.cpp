@@ -5,6 +5,7 @@
 #include "game/controller/match_controller.h"
 #include "settings/ini.h"
 #include "ui/dialogs/deck_over_dialog.h"
+#include "ui/review/analysis_window.h"
 #include "ui/window/fitted_text.h"
 #include "ui/window/hint_card.h"
 #include "ui/access/game_speech.h"
@@ -145,12 +146,17 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     dialog.SetMostCards(display.mostCards);
     dialog.SetHandFigures(display.figures);
     dialog.SetViewer(Overview());
+    dialog.SetAnalysisAvailable(Analysis()->HasHands());
     AnnounceHandEnd(display.gameMode);
     if (FSound) FSound->HandEnd();
     // Nobody is on turn while the hand is summed up.
     FNotes->ShowHumanOnTurn(false);
     dialog.Execute();
     FNotes->ShowHumanOnTurn(FMarks->OnTurn() == SeatS);
+    if (dialog.AnalysisChosen()) {
+        Analysis()->ShowLatestHand();
+        Analysis()->ShowWindow();
+    }
 }
 
 void TForm1::CloseOverview()

@@ -14,6 +14,7 @@ struct TMenuActions {
     QAction* StartMatch = nullptr;
     QAction* Hint = nullptr;
     QAction* Undo = nullptr;
+    QAction* Analysis = nullptr;
     QAction* Quit = nullptr;
     // "Igra preko mreze" and its items; "Razgovor" joins it with the first
     // network match.
