@@ -201,7 +201,9 @@ TEST_F(AnalysisWindow, TheMovesAreRingedAndJudgingShowsProgress)
         for (const TReviewBoard::TDrawnCard& card : window.Board()->Drawn()) {
             rings += card.played;
             bestRings += card.best;
-            if (card.played) EXPECT_TRUE(card.id == played || SeenCards(m).count(card.id));
+            if (card.played) {
+                EXPECT_TRUE(card.id == played || SeenCards(m).count(card.id));
+            }
         }
         EXPECT_EQ(rings, 1 + int(m.played.take.size()));
         EXPECT_EQ(bestRings == 0, judging);
