@@ -231,10 +231,12 @@ void TForm1::CreateTable()
     palette.setColor(QPalette::Window, clGreen);
     FTable->setPalette(palette);
 
-    PlayerN = CreateSeat("PlayerN", { 264, 32 }, FLabels[2], { 264, 8 });
-    PlayerW = CreateSeat("PlayerW", { 16, 184 }, FLabels[1], { 8, 144 });
-    PlayerE = CreateSeat("PlayerE", { 688, 200 }, FLabels[3], { 680, 168 });
-    PlayerS = CreateSeat("PlayerS", { 288, 424 }, FLabels[0], { 288, 392 });
+    // Placed, with the table rows and the deck, by the table's layout
+    // (ArrangeSeats) once the view holds the table.
+    PlayerN = CreateSeat("PlayerN", FLabels[2]);
+    PlayerW = CreateSeat("PlayerW", FLabels[1]);
+    PlayerE = CreateSeat("PlayerE", FLabels[3]);
+    PlayerS = CreateSeat("PlayerS", FLabels[0]);
     PlayerW->SetCascadeSide(csDown);
     PlayerE->SetCascadeSide(csDown);
     PlayerS->SetShowAutoTight(true);
@@ -253,15 +255,12 @@ void TForm1::CreateTable()
         *talon = group;
     }
     Talon1->SetShowAutoTight(true);
-    Talon1->move(112, 160);
-    Talon2->move(112, 264);
 
     // The deck the cards are dealt from, in the lower left corner (placed with
     // the seats), clear of the names and the last moves; the cards fly out of
     // it and it thins as the hand goes on. Drawn when the window first shows.
     RealDeck = new TZuCardDeck(FTable, TZuDeckDrawing::WhenShown);
     RealDeck->setObjectName(QStringLiteral("RealDeck"));
-    RealDeck->move(16, 8);
     RealDeck->SetShowLastCard(false);
     Deck = new TZuVirtualDeck(this);
     Deck->SetShuffleCount(kStandardShufflePasses);
@@ -285,7 +284,7 @@ void TForm1::CreateTable()
     };
 }
 
-TZuCardGroup* TForm1::CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt)
+TZuCardGroup* TForm1::CreateSeat(const char* name, QLabel*& label)
 {
     auto* group = new TZuCardGroup(FTable);
     // The start deals twice and lays the table out again once the window's
@@ -294,10 +293,8 @@ TZuCardGroup* TForm1::CreateSeat(const char* name, QPoint at, QLabel*& label, QP
     group->setObjectName(QString::fromLatin1(name));
     group->SetCascadeStyle(csLoose);
     group->SetAutoSize(true);
-    group->move(at);
     label = new QLabel(FTable);
     MakeBoldLabel(label);
-    label->move(labelAt);
     group->SetPlayerNameLabel(label);
     return group;
 }
@@ -368,6 +365,7 @@ void TForm1::CreateTableView()
     FFlightStage->SetPictureScale(std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0));
     ZuSprite1->SetStage(FFlightStage);
     FTable->OnPress = [this](QPoint at, Qt::MouseButton button) { TablePress(at, button); };
+    ArrangeSeats();
 }
 
 void TForm1::ApplyTableScale(qreal scale)

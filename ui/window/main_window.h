@@ -194,7 +194,7 @@ protected:
 
 private:
     void CreateTable();
-    TZuCardGroup* CreateSeat(const char* name, QPoint at, QLabel*& label, QPoint labelAt);
+    TZuCardGroup* CreateSeat(const char* name, QLabel*& label);
     TScorePanel* MakeScorePanel(int grid);
     // The row buttons' tooltips (whose cards each opens) and whether each opens.
     void NameRowButtons(TScorePanel* panel);
