@@ -23,6 +23,7 @@ TMatchController::TMatchController(
     FFlights.OnCardLanded = [this] {
         if (OnCardLanded) OnCardLanded();
     };
+    FReview.OnChanged = [this] { FView.ShowReviews(FReview.Reviews(), FReview.JudgedHand()); };
 }
 
 TMatchController::~TMatchController()
@@ -133,6 +134,9 @@ void TMatchController::NewGame(bool initial)
     LandFlights();
     FPendingSequence.reset();
     FUndo.Clear();
+    // The last match's review is dropped: a hand being judged stops on its own.
+    FHandMoves = {};
+    FReview.Clear();
     FHistory.clear();
     FView.ShowHistory(FHistory);
     FRandom.Reseed();
@@ -287,6 +291,7 @@ void TMatchController::Shutdown()
     // A start question still waiting for the deal to land is not asked.
     ++FMatchNumber;
     ClearHint();
+    FReview.Clear();
     // Also frees the thread of a sequence that has ended, and lands its cards.
     StopSequence();
     if (LogFile.Active()) {

@@ -238,6 +238,7 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
     // The hand has ended by the rules, also in a match being abandoned; its
     // moves can no longer be taken back.
     FUndo.EndHand();
+    ReviewHand();
     Report(HandEndedEvent(FState, end, FHandClears));
     FHandClears = 0;
     ShowTable();

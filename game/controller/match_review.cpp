@@ -1,0 +1,19 @@
+// The review of the human's moves: the position before each move of the hand
+// under way is kept, and the hand's moves go to the review's thread when the
+// hand ends. Runs on the GUI thread.
+#include "game/controller/match_controller.h"
+
+void TMatchController::RememberForReview(const TMove& move)
+{
+    // The state is kept whole; what the review reads of it is only what the
+    // human could see, and the every-card view reads the deal as it was.
+    FHandMoves.hand = FState.HandsPlayed + 1;
+    FHandMoves.moves.push_back({ FState, move, {}, {} });
+}
+
+void TMatchController::ReviewHand()
+{
+    if (FHandMoves.moves.empty()) return;
+    FReview.Judge(std::move(FHandMoves));
+    FHandMoves = {};
+}
