@@ -273,8 +273,9 @@ private:
     // Keeps the position before the human's move and the move for the hand's
     // review.
     void RememberForReview(const TMove& move);
-    // The hand has ended: its moves go to the review's thread.
-    void ReviewHand();
+    // The hand has ended: its moves go to the review's thread. The review's
+    // hand number, 0 when the human made no move in it.
+    int ReviewHand();
     void ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves);
 
     // Tells the view the IDs of the table cards the human has marked.

@@ -11,9 +11,11 @@ void TMatchController::RememberForReview(const TMove& move)
     FHandMoves.moves.push_back({ FState, move, {}, {} });
 }
 
-void TMatchController::ReviewHand()
+int TMatchController::ReviewHand()
 {
-    if (FHandMoves.moves.empty()) return;
+    if (FHandMoves.moves.empty()) return 0;
+    const int hand = FHandMoves.hand;
     FReview.Judge(std::move(FHandMoves));
     FHandMoves = {};
+    return hand;
 }

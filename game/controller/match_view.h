@@ -27,6 +27,9 @@ struct THandEndDisplay {
     std::vector<TZuCardGroup*> mostCards;
     // What each score row scored in the hand, in the score table's order.
     std::vector<THandScoreRow> figures;
+    // The number of the hand's review among the match's reviews (its
+    // THandReview::hand), 0 when the human made no move to judge in it.
+    int reviewedHand = 0;
 };
 
 // Everything the controller shows that is not a card group, the deck, the

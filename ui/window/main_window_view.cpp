@@ -144,12 +144,14 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     dialog.SetLastTaker(display.lastTakerName);
     dialog.SetMostCards(display.mostCards);
     dialog.SetHandFigures(display.figures);
+    ShowHandEndReview(dialog, display.reviewedHand);
     dialog.SetViewer(Overview());
     AnnounceHandEnd(display.gameMode);
     if (FSound) FSound->HandEnd();
     // Nobody is on turn while the hand is summed up.
     FNotes->ShowHumanOnTurn(false);
     dialog.Execute();
+    FHandEndDialog = nullptr;
     FNotes->ShowHumanOnTurn(FMarks->OnTurn() == SeatS);
 }
 
