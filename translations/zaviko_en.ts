@@ -1785,6 +1785,10 @@ Choose Game | New for a new match.</translation>
         <source>Pobede preko mreze</source>
         <translation>Network wins</translation>
     </message>
+    <message>
+        <source>Prosecna preciznost</source>
+        <translation>Mean accuracy</translation>
+    </message>
 </context>
 <context>
     <name>TStatisticsStore</name>

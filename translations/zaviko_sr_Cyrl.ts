@@ -1785,6 +1785,10 @@ Izaberi Igra | Nova za novu partiju.</source>
         <source>Pobede preko mreze</source>
         <translation>Победе преко мреже</translation>
     </message>
+    <message>
+        <source>Prosecna preciznost</source>
+        <translation>Просечна прецизност</translation>
+    </message>
 </context>
 <context>
     <name>TStatisticsStore</name>

@@ -1785,6 +1785,10 @@ Izaberi Igra | Nova za novu partiju.</translation>
         <source>Pobede preko mreze</source>
         <translation>Pobede preko mreže</translation>
     </message>
+    <message>
+        <source>Prosecna preciznost</source>
+        <translation>Prosečna preciznost</translation>
+    </message>
 </context>
 <context>
     <name>TStatisticsStore</name>

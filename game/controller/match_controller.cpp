@@ -2,6 +2,7 @@
 #include "game/controller/match_controller.h"
 
 #include "game/controller/log_failure_text.h"
+#include "game/review/review_marks.h"
 #include "platform/message_sink.h"
 #include "platform/random.h"
 #include "settings/ini.h"
@@ -24,6 +25,11 @@ TMatchController::TMatchController(
         if (OnCardLanded) OnCardLanded();
     };
     FReview.OnChanged = [this] { FView.ShowReviews(FReview.Reviews(), FReview.JudgedHand()); };
+    // The statistics count each hand's accuracy once it is judged; a review
+    // of a match dropped meanwhile never arrives.
+    FReview.OnHandJudged = [this](const THandReview& hand) {
+        Report(HandReviewedEvent(FState, AccuracyPercent(hand, ReviewView::Fair)));
+    };
 }
 
 TMatchController::~TMatchController()

@@ -66,6 +66,7 @@ TReviewWorker::TReviewWorker(TJudgeSettings settings)
 TReviewWorker::~TReviewWorker()
 {
     OnChanged = nullptr;
+    OnHandJudged = nullptr;
     Clear();
     // Each has been told to stop; the threads' own destructors join them.
     FRetired.clear();
@@ -128,6 +129,7 @@ void TReviewWorker::Arrived(std::uint64_t generation, const THandReview& hand, b
 {
     if (generation != FGeneration || FWaiting.empty()) return;
     FReviews[FWaiting.front()] = hand;
+    if (done && OnHandJudged) OnHandJudged(hand);
     if (done) {
         // It has posted this, its last act, and is returning.
         FRetired.push_back(std::move(FCurrent));

@@ -41,6 +41,8 @@ public:
     int Stopping() const;
     // Told on the GUI thread after each change of Reviews or JudgedHand.
     std::function<void()> OnChanged;
+    // Told on the GUI thread when a hand has been judged whole.
+    std::function<void(const THandReview&)> OnHandJudged;
 
 private:
     class TJudgeThread;

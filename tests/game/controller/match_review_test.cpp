@@ -88,6 +88,10 @@ protected:
 TEST_F(MatchReviewTest, EachHandsMovesAreJudgedOffTheGuiThreadAndReachTheView)
 {
     const TPinnedBudget budget("60");
+    std::vector<TMatchEvent> reviewed;
+    controller->OnMatchEvent = [&](const TMatchEvent& e) {
+        if (e.kind == TMatchEventKind::HandReviewed) reviewed.push_back(e);
+    };
     const std::vector<TMatchState> before = PlayFirstHand();
     ASSERT_EQ(controller->State().HandsPlayed, 1);
     ASSERT_GT(before.size(), 10U);
@@ -110,6 +114,10 @@ TEST_F(MatchReviewTest, EachHandsMovesAreJudgedOffTheGuiThreadAndReachTheView)
         EXPECT_NE(PlayedMove(move, ReviewView::Fair), nullptr);
         EXPECT_NE(PlayedMove(move, ReviewView::EveryCard), nullptr);
     }
+    // The statistics hear of the hand's accuracy once, when it is judged.
+    ASSERT_EQ(reviewed.size(), 1U);
+    EXPECT_EQ(reviewed[0].accuracy, AccuracyPercent(hand, ReviewView::Fair));
+    EXPECT_EQ(reviewed[0].gameMode, kTwoPlayers);
     // Every judged move was told of as it landed.
     EXPECT_GT(reviewView.judging.size(), 2 * before.size());
 }
