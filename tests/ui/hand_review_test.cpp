@@ -101,6 +101,15 @@ TEST_F(HandReviewTest, TokIgreMarksEachJudgedMoveAndNamesTheBetterOne)
     ASSERT_EQ(tips.size(), 2) << tips.join('|').toStdString();
     EXPECT_EQ(tips[0], "Dobar potez");
     EXPECT_TRUE(tips[1].startsWith("Greska, 2.0 poena manje; bolje: ")) << tips[1].toStdString();
+
+    // A hand resumed from a saved match was reviewed from the resume on: the
+    // move before it (the two of spades) bears no mark, the later ones theirs.
+    panel.ShowHistory({ TMoveRecord { 0, SeatS, 28, {} }, Record(moves[0]), Record(moves[1]) });
+    const QStringList lines = panel.Text()->toPlainText().split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[1], "Ja: 2♠ na talon");
+    EXPECT_EQ(lines[2], "Ja: 7♣ nosi 7♦ ✓");
+    EXPECT_EQ(lines[3], "Ja: 2♦ na talon ?");
 }
 
 // A hand played in the window: the dialog's lines land while it is open,

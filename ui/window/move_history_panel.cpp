@@ -97,11 +97,25 @@ const TReviewedMove* TMoveHistoryPanel::ReviewOf(std::size_t index) const
 {
     const TMoveRecord& move = FShown[index];
     if (move.seat != SeatS) return nullptr;
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < index; ++i)
-        k += FShown[i].hand == move.hand && FShown[i].seat == SeatS;
-    for (const THandReview& hand : FReviews)
-        if (hand.hand == move.hand + 1) return k < hand.moves.size() ? &hand.moves[k] : nullptr;
+    std::size_t k = 0, all = 0;
+    for (std::size_t i = 0; i < FShown.size(); ++i)
+        if (FShown[i].hand == move.hand && FShown[i].seat == SeatS) {
+            k += i < index;
+            ++all;
+        }
+    for (const THandReview& hand : FReviews) {
+        if (hand.hand != move.hand + 1) continue;
+        // A hand resumed from a saved match is reviewed from the resume on:
+        // its review holds the hand's last moves of the human.
+        const std::size_t skipped = all - std::min(all, hand.moves.size());
+        if (k < skipped || k - skipped >= hand.moves.size()) return nullptr;
+        const TReviewedMove& reviewed = hand.moves[k - skipped];
+        const THand& cards = reviewed.before.hands[SeatS];
+        const int slot = reviewed.played.handSlot;
+        // Only the move it judged bears its mark.
+        const bool same = slot >= 0 && slot < kHandSlots && cards[slot] == move.playedId;
+        return same ? &reviewed : nullptr;
+    }
     return nullptr;
 }
 
