@@ -128,6 +128,9 @@ public:
     const std::vector<THandReview>& Reviews() const { return FReview.Reviews(); }
     // The number of the hand being judged now, 0 when none.
     int ReviewedHand() const { return FReview.JudgedHand(); }
+    // Puts the reviews kept with a resumed match in place (what of them is not
+    // judged yet is judged again); reviews of another match are left out.
+    void ResumeReviews(std::vector<THandReview> reviews);
     // A dropped review has not returned yet (it will within one playout).
     bool ReviewStopping() const { return FReview.Stopping() > 0; }
 

@@ -4,6 +4,7 @@
 // the mark's tooltip; after a real hand in the window, both show.
 #include "tests/ui/main_window_fixture.h"
 
+#include "game/review/review_marks.h"
 #include "ui/window/move_history_panel.h"
 
 #include <QLabel>
@@ -152,6 +153,54 @@ TEST_F(HandReviewTest, AfterARealHandTheDialogAndTokIgreShowTheReview)
     const int marks = int(
         text.count(" ✓") + text.count(" ?!") + text.count(" ?\n") + (text.endsWith(" ?") ? 1 : 0));
     EXPECT_EQ(marks, humanMoves) << text.toStdString();
+}
+
+// The first hand's review is kept with the match in progress: closing and
+// going on with the match at the next start brings it back, marks and all.
+TEST_F(HandReviewTest, AResumedMatchKeepsItsReview)
+{
+    SetOptions([](TIni& s) { s.NumberOfPlayers = kTwoPlayers; });
+    Make().show();
+    SeedWhereHumanStarts();
+    CloseHandEndDialogs();
+    while (Controller().State().HandsPlayed == 0 && !HasFailure()) {
+        CarefulHumanMove();
+        WaitIdle();
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (form->ReviewedHand() != 0 && timer.elapsed() < 30000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_EQ(form->ReviewedHand(), 0);
+    const std::vector<THandReview> judged = form->Reviews();
+    ASSERT_EQ(judged.size(), 1U);
+    CarefulHumanMove();
+    WaitIdle();
+    handEndCloser.stop();
+    sink.shown.confirmReply = true;
+    ASSERT_TRUE(form->close());
+    form.reset();
+
+    Make().show();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    WaitIdle();
+    ASSERT_GT(Controller().State().MovesMade, 0) << "the match was resumed";
+    ASSERT_EQ(form->Reviews().size(), 1U);
+    const THandReview& kept = form->Reviews().front();
+    EXPECT_EQ(kept.hand, 1);
+    ASSERT_EQ(kept.moves.size(), judged[0].moves.size());
+    EXPECT_EQ(
+        AccuracyPercent(kept, ReviewView::Fair), AccuracyPercent(judged[0], ReviewView::Fair));
+    for (std::size_t i = 0; i < kept.moves.size(); ++i)
+        EXPECT_EQ(
+            MarkOf(kept.moves[i], ReviewView::Fair), MarkOf(judged[0].moves[i], ReviewView::Fair));
+
+    // A new match takes the kept review along.
+    sink.shown.confirmReply = true;
+    form->New1Click();
+    EXPECT_TRUE(form->Reviews().empty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("Zaviko.rev")));
 }
 
 } // namespace

@@ -54,11 +54,6 @@ const std::array<TRow, 12>& Rows()
             [](const TModeStatistics& r) { return Average(r.BonusesPerHand(), r.hands); } },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Korisceni saveti"),
             [](const TModeStatistics& r) { return Count(r.hints); } },
-        // The review's mean "Preciznost" of the hands judged.
-        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Prosecna preciznost"),
-            [](const TModeStatistics& r) {
-                return r.reviewed ? QString::number(qRound(r.MeanAccuracy())) + '%' : "-";
-            } },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Partije sa vracenim potezom"),
             [](const TModeStatistics& r) { return Count(r.played); }, TFrom::WithUndo },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede sa vracenim potezom"),
@@ -67,6 +62,11 @@ const std::array<TRow, 12>& Rows()
             [](const TModeStatistics& r) { return Count(r.played); }, TFrom::Network },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede preko mreze"),
             [](const TModeStatistics& r) { return Count(r.won); }, TFrom::Network },
+        // The review's mean "Preciznost" of the hands judged.
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Prosecna preciznost"),
+            [](const TModeStatistics& r) {
+                return r.reviewed ? QString::number(qRound(r.MeanAccuracy())) + '%' : "-";
+            } },
     } };
     return rows;
 }

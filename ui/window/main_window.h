@@ -248,6 +248,8 @@ private:
     // The keys that read the game (S, R, O, B, K, I, L); true when handled.
     bool ReadKey(const QKeyEvent& event);
     void AnnounceHandEnd(int gameMode);
+    // The reviews kept with the saved match, back with the resumed match.
+    void ResumeReviews();
     // The end-of-hand dialog shows the hand's review as it lands.
     void ShowHandEndReview(TFDeckOverInfoDlg& dialog, int hand);
     // The sounds (main_window_sound.cpp): each event of the match, as shown.

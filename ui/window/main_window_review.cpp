@@ -3,6 +3,8 @@
 #include "ui/window/main_window.h"
 
 #include "game/controller/match_controller.h"
+#include "game/controller/review_store.h"
+#include "settings/ini.h"
 #include "ui/dialogs/deck_over_dialog.h"
 #include "ui/window/move_history_panel.h"
 
@@ -36,8 +38,19 @@ void TForm1::ShowHandEndReview(TFDeckOverInfoDlg& dialog, int hand)
     dialog.SetReview(FindHand(Reviews(), hand));
 }
 
+void TForm1::ResumeReviews()
+{
+    if (const auto kept = TReviewStore(FSettings->FileName).Load())
+        FController->ResumeReviews(*kept);
+}
+
 void TForm1::ShowReviews(const std::vector<THandReview>& reviews, int judgedHand)
 {
+    // Kept with the match in progress once every hand ended is judged, so a
+    // resumed match keeps them; a match no more kept takes them along
+    // (KeepMatchesInProgress).
+    if (FSaver && FController && !FController->RemoteMatch() && judgedHand == 0 && !reviews.empty())
+        TReviewStore(FSettings->FileName).Save(reviews);
     if (FHandEndDialog) FHandEndDialog->SetReview(FindHand(reviews, FHandEndReview));
     if (FHistory) FHistory->ShowReviews(reviews);
     if (OnReviews) OnReviews(reviews, judgedHand);
