@@ -292,6 +292,45 @@
     </message>
 </context>
 <context>
+    <name>ReviewWords</name>
+    <message>
+        <source>%1 na talon</source>
+        <translation>%1 to the table</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2</source>
+        <translation>%1 takes %2</translation>
+    </message>
+    <message>
+        <source>Preciznost: %1%</source>
+        <translation>Accuracy: %1%</translation>
+    </message>
+    <message>
+        <source>Najveca greska: nema</source>
+        <translation>Costliest mistake: none</translation>
+    </message>
+    <message>
+        <source>Najveca greska: %1 (%2 poena manje od: %3)</source>
+        <translation>Costliest mistake: %1 (%2 points less than: %3)</translation>
+    </message>
+    <message>
+        <source>Potezi ovog deljenja se analiziraju...</source>
+        <translation>The moves of this hand are being reviewed...</translation>
+    </message>
+    <message>
+        <source>Dobar potez</source>
+        <translation>Good move</translation>
+    </message>
+    <message>
+        <source>Greska, %1 poena manje; bolje: %2</source>
+        <translation>Mistake, %1 points less; better: %2</translation>
+    </message>
+    <message>
+        <source>Mala greska, %1 poena manje; bolje: %2</source>
+        <translation>Small mistake, %1 points less; better: %2</translation>
+    </message>
+</context>
+<context>
     <name>SpeechWords</name>
     <message>
         <source>prazan</source>
@@ -1874,6 +1913,10 @@ Choose Game | New for a new match.</translation>
     <message>
         <source>Pobede preko mreze</source>
         <translation>Network wins</translation>
+    </message>
+    <message>
+        <source>Prosecna preciznost</source>
+        <translation>Mean accuracy</translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,45 @@
     </message>
 </context>
 <context>
+    <name>ReviewWords</name>
+    <message>
+        <source>%1 na talon</source>
+        <translation>%1 на талон</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2</source>
+        <translation>%1 носи %2</translation>
+    </message>
+    <message>
+        <source>Preciznost: %1%</source>
+        <translation>Прецизност: %1%</translation>
+    </message>
+    <message>
+        <source>Najveca greska: nema</source>
+        <translation>Највећа грешка: нема</translation>
+    </message>
+    <message>
+        <source>Najveca greska: %1 (%2 poena manje od: %3)</source>
+        <translation>Највећа грешка: %1 (%2 поена мање од: %3)</translation>
+    </message>
+    <message>
+        <source>Potezi ovog deljenja se analiziraju...</source>
+        <translation>Потези овог дељења се анализирају...</translation>
+    </message>
+    <message>
+        <source>Dobar potez</source>
+        <translation>Добар потез</translation>
+    </message>
+    <message>
+        <source>Greska, %1 poena manje; bolje: %2</source>
+        <translation>Грешка, %1 поена мање; боље: %2</translation>
+    </message>
+    <message>
+        <source>Mala greska, %1 poena manje; bolje: %2</source>
+        <translation>Мала грешка, %1 поена мање; боље: %2</translation>
+    </message>
+</context>
+<context>
     <name>SpeechWords</name>
     <message>
         <source>prazan</source>
@@ -1874,6 +1913,10 @@ Izaberi Igra | Nova za novu partiju.</source>
     <message>
         <source>Pobede preko mreze</source>
         <translation>Победе преко мреже</translation>
+    </message>
+    <message>
+        <source>Prosecna preciznost</source>
+        <translation>Просечна прецизност</translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,45 @@
     </message>
 </context>
 <context>
+    <name>ReviewWords</name>
+    <message>
+        <source>%1 na talon</source>
+        <translation>%1 na talon</translation>
+    </message>
+    <message>
+        <source>%1 nosi %2</source>
+        <translation>%1 nosi %2</translation>
+    </message>
+    <message>
+        <source>Preciznost: %1%</source>
+        <translation>Preciznost: %1%</translation>
+    </message>
+    <message>
+        <source>Najveca greska: nema</source>
+        <translation>Najveća greška: nema</translation>
+    </message>
+    <message>
+        <source>Najveca greska: %1 (%2 poena manje od: %3)</source>
+        <translation>Najveća greška: %1 (%2 poena manje od: %3)</translation>
+    </message>
+    <message>
+        <source>Potezi ovog deljenja se analiziraju...</source>
+        <translation>Potezi ovog deljenja se analiziraju...</translation>
+    </message>
+    <message>
+        <source>Dobar potez</source>
+        <translation>Dobar potez</translation>
+    </message>
+    <message>
+        <source>Greska, %1 poena manje; bolje: %2</source>
+        <translation>Greška, %1 poena manje; bolje: %2</translation>
+    </message>
+    <message>
+        <source>Mala greska, %1 poena manje; bolje: %2</source>
+        <translation>Mala greška, %1 poena manje; bolje: %2</translation>
+    </message>
+</context>
+<context>
     <name>SpeechWords</name>
     <message>
         <source>prazan</source>
@@ -1874,6 +1913,10 @@ Izaberi Igra | Nova za novu partiju.</translation>
     <message>
         <source>Pobede preko mreze</source>
         <translation>Pobede preko mreže</translation>
+    </message>
+    <message>
+        <source>Prosecna preciznost</source>
+        <translation>Prosečna preciznost</translation>
     </message>
 </context>
 <context>

@@ -157,14 +157,19 @@ int DefaultSearchBudget(int gameMode, int deckCount)
 
 int PositionSearchBudget(int gameMode, int deckCount)
 {
+    return PinnedSearchBudget(DefaultSearchBudget(gameMode, deckCount));
+}
+
+int PinnedSearchBudget(int budget)
+{
     // Read on each search, so a test may set it; anything but a plain count
-    // of playouts leaves the default.
+    // of playouts leaves the given budget.
     if (const char* text = std::getenv(kSearchBudgetVariable)) {
         char* end = nullptr;
-        const long budget = std::strtol(text, &end, 10);
-        if (end != text && *end == '\0' && budget >= 0 && budget <= 1000000) return int(budget);
+        const long pinned = std::strtol(text, &end, 10);
+        if (end != text && *end == '\0' && pinned >= 0 && pinned <= 1000000) return int(pinned);
     }
-    return DefaultSearchBudget(gameMode, deckCount);
+    return budget;
 }
 
 int SearchThreads(const TSearchSettings& settings)
@@ -172,6 +177,98 @@ int SearchThreads(const TSearchSettings& settings)
     if (settings.threads != kMachineThreads) return settings.threads;
     return int(std::max(1U, std::thread::hardware_concurrency()));
 }
+
+namespace {
+
+// Every sample's playout of every move, sample-major, and which samples were
+// played out whole before a stop.
+struct TPlayouts {
+    std::vector<double> values;
+    std::vector<char> complete;
+    int playouts = 0;
+    bool stopped = false;
+};
+
+// Plays every move out on each of `samples` samples, the same samples and
+// wandering draws whatever the moves, so a move's playouts do not depend on
+// which other moves are played out beside it. Nothing here reads the state's
+// hidden cards unless the settings peek.
+TPlayouts PlayOutMoves(const TMatchState& state, int seat, const TSeatKnowledge& knowledge,
+    const TMatchState& view, const std::vector<TComputerChoice>& choices, int samples,
+    const TSearchSettings& settings)
+{
+    const int n = int(choices.size());
+    const int moves = CutShort(view.GameMode, view.DeckCount) ? kTwoDeckPlayoutMoves : -1;
+    const std::uint64_t seed = PositionSeed(knowledge, view);
+    TPlayouts out;
+    out.values.resize(std::size_t(samples) * n);
+    out.complete.assign(samples, 0);
+    std::atomic<bool> stop { false };
+    std::atomic<int> playouts { 0 };
+    const auto stopped = [&] {
+        if (!stop && settings.stopped && settings.stopped()) stop = true;
+        return bool(stop);
+    };
+    const int threads = std::clamp(SearchThreads(settings), 1, std::max(samples, 1));
+    const auto work = [&](int first) {
+        for (int i = first; i < samples && !stopped(); i += threads) {
+            std::mt19937_64 generator(Mix(seed ^ std::uint64_t(i)));
+            const TMatchState sample = settings.peekAtHiddenCards
+                ? state
+                : SampleHiddenCards(view, knowledge, generator);
+            int c = 0;
+            for (; c < n && !stopped(); ++c) {
+                // Every candidate's playout wanders by the same draws.
+                std::mt19937_64 wandering(Mix(seed ^ ~std::uint64_t(i)));
+                const TPlayoutPolicy policy { settings.playoutStrength, settings.playoutWander,
+                    &wandering };
+                out.values[std::size_t(i) * n + c]
+                    = Playout(sample, seat, choices[c], policy, moves);
+                ++playouts;
+            }
+            out.complete[i] = c == n;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(work, t);
+    work(0);
+    for (std::thread& helper : helpers)
+        helper.join();
+    out.playouts = playouts;
+    out.stopped = stop;
+    return out;
+}
+
+// Each move's mean over the complete samples, summed in sample order so the
+// thread count does not change a bit, and that mean's standard error.
+std::vector<TMoveValue> MoveValues(
+    const TPlayouts& p, const std::vector<TComputerChoice>& choices, int& samples)
+{
+    const int n = int(choices.size());
+    std::vector<double> sums(n, 0.0), squares(n, 0.0);
+    samples = 0;
+    for (std::size_t i = 0; i < p.complete.size(); ++i) {
+        if (!p.complete[i]) continue;
+        ++samples;
+        for (int c = 0; c < n; ++c) {
+            const double v = p.values[i * n + c];
+            sums[c] += v;
+            squares[c] += v * v;
+        }
+    }
+    std::vector<TMoveValue> values;
+    if (samples == 0) return values;
+    const double m = samples;
+    for (int c = 0; c < n; ++c) {
+        const double mean = sums[c] / m;
+        const double spread = std::max(0.0, squares[c] / m - mean * mean);
+        values.push_back({ choices[c], mean, samples > 1 ? std::sqrt(spread / (m - 1)) : 0.0 });
+    }
+    return values;
+}
+
+} // namespace
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings)
 {
@@ -187,7 +284,6 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     const int budget = settings.budget == kPositionBudget
         ? PositionSearchBudget(view.GameMode, view.DeckCount)
         : settings.budget;
-    const int moves = CutShort(view.GameMode, view.DeckCount) ? kTwoDeckPlayoutMoves : -1;
     const int most = std::min(std::max(settings.mostSearched, 1), std::max(budget, 1));
     const std::vector<TMoveCandidate> candidates
         = StrongestCandidates(MoveCandidates(knowledge), heuristic, most);
@@ -199,53 +295,19 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     const int samples = n > 1 ? (sameEveryTime ? std::min(budget / n, 1) : budget / n) : 0;
     if (samples == 0) return result;
 
-    const std::uint64_t seed = PositionSeed(knowledge, view);
-    std::vector<double> values(std::size_t(samples) * n);
-    std::vector<char> complete(samples, 0);
-    std::atomic<bool> stop { false };
-    std::atomic<int> playouts { 0 };
-    const auto stopped = [&] {
-        if (!stop && settings.stopped && settings.stopped()) stop = true;
-        return bool(stop);
-    };
-    const int threads = std::clamp(SearchThreads(settings), 1, samples);
-    const auto work = [&](int first) {
-        for (int i = first; i < samples && !stopped(); i += threads) {
-            std::mt19937_64 generator(Mix(seed ^ std::uint64_t(i)));
-            const TMatchState sample = settings.peekAtHiddenCards
-                ? state
-                : SampleHiddenCards(view, knowledge, generator);
-            int c = 0;
-            for (; c < n && !stopped(); ++c) {
-                // Every candidate's playout wanders by the same draws.
-                std::mt19937_64 wandering(Mix(seed ^ ~std::uint64_t(i)));
-                const TPlayoutPolicy policy { settings.playoutStrength, settings.playoutWander,
-                    &wandering };
-                values[std::size_t(i) * n + c]
-                    = Playout(sample, seat, candidates[c].choice, policy, moves);
-                ++playouts;
-            }
-            complete[i] = c == n;
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t)
-        helpers.emplace_back(work, t);
-    work(0);
-    for (std::thread& helper : helpers)
-        helper.join();
-
-    result.playouts = playouts;
-    result.stopped = stop;
+    std::vector<TComputerChoice> choices;
+    for (const TMoveCandidate& c : candidates)
+        choices.push_back(c.choice);
+    const TPlayouts p = PlayOutMoves(state, seat, knowledge, view, choices, samples, settings);
+    result.playouts = p.playouts;
+    result.stopped = p.stopped;
+    result.values = MoveValues(p, choices, result.samples);
+    if (result.samples == 0) return result;
     // Summed in sample order, so the thread count does not change a bit.
     std::vector<double> totals(n, 0.0);
-    for (int i = 0; i < samples; ++i) {
-        if (!complete[i]) continue;
-        ++result.samples;
-        for (int c = 0; c < n; ++c)
-            totals[c] += values[std::size_t(i) * n + c];
-    }
-    if (result.samples == 0) return result;
+    for (int i = 0; i < samples; ++i)
+        for (int c = 0; c < n && p.complete[i]; ++c)
+            totals[c] += p.values[std::size_t(i) * n + c];
     int best = 0;
     for (int c = 1; c < n; ++c)
         if (totals[c] > totals[best]) best = c;
@@ -258,14 +320,34 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     if (kept == n || kept == best || result.samples < 2) return result;
     double sum = 0, squares = 0;
     for (int i = 0; i < samples; ++i) {
-        if (!complete[i]) continue;
-        const double d = values[std::size_t(i) * n + best] - values[std::size_t(i) * n + kept];
+        if (!p.complete[i]) continue;
+        const double d = p.values[std::size_t(i) * n + best] - p.values[std::size_t(i) * n + kept];
         sum += d;
         squares += d * d;
     }
     const double m = result.samples, mean = sum / m;
     const double error = std::sqrt(std::max(0.0, squares / m - mean * mean) / (m - 1));
     if (mean <= kTrustedLead * error) result.choice = heuristic;
+    return result;
+}
+
+TValuedMoves ValueMoves(const TMatchState& state, int seat,
+    const std::vector<TComputerChoice>& choices, const TSearchSettings& settings)
+{
+    TValuedMoves result;
+    const TSeatKnowledge knowledge = SeatKnowledgeOf(state, seat);
+    const TMatchState view = PublicState(state, seat);
+    const int n = int(choices.size());
+    if (n == 0) return result;
+    const int budget = settings.budget == kPositionBudget
+        ? PositionSearchBudget(view.GameMode, view.DeckCount)
+        : settings.budget;
+    const bool sameEveryTime = settings.peekAtHiddenCards && settings.playoutWander <= 0;
+    const int samples = sameEveryTime ? 1 : std::max(budget / n, 2);
+    const TPlayouts p = PlayOutMoves(state, seat, knowledge, view, choices, samples, settings);
+    result.playouts = p.playouts;
+    result.stopped = p.stopped;
+    result.values = MoveValues(p, choices, result.samples);
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "game/rules/match_state.h"
 
 #include <functional>
+#include <vector>
 
 namespace zaviko::computer {
 
@@ -77,8 +78,19 @@ struct TSearchSettings {
     bool peekAtHiddenCards = false;
 };
 
+// A move's playouts: the mean of its score differences (the seat's side's
+// gain less the best other side's) and that mean's standard error.
+struct TMoveValue {
+    TComputerChoice choice;
+    double mean = 0;
+    double stdError = 0;
+};
+
 struct TSearchResult {
     TComputerChoice choice;
+    // The searched candidates' values in candidate order; empty when no
+    // sample was played out whole.
+    std::vector<TMoveValue> values;
     int candidates = 0;
     int samples = 0; // samples played out for every candidate
     int playouts = 0;
@@ -93,6 +105,8 @@ int DefaultSearchBudget(int gameMode, int deckCount);
 // real-window runs pin a small budget through it, so they take as long
 // whatever the game's default.
 int PositionSearchBudget(int gameMode, int deckCount);
+// The environment's pinned count of playouts, or `budget` when none is set.
+int PinnedSearchBudget(int budget);
 inline constexpr const char* kSearchBudgetVariable = "ZAVIKO_SEARCH_BUDGET";
 
 // The threads a search of these settings runs on: kMachineThreads is the
@@ -100,5 +114,21 @@ inline constexpr const char* kSearchBudgetVariable = "ZAVIKO_SEARCH_BUDGET";
 int SearchThreads(const TSearchSettings& settings);
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings = {});
+
+// Every given move of the seat played out on the same samples the search
+// draws (from what the seat knows, unless the settings peek), the budget
+// spread evenly: at least two samples each, however many moves, so each gets
+// a standard error. The values come in the moves' order; none when stopped
+// before a sample was played out whole. The moves need not be candidates
+// the search would pick: this values any legal move, for the review of a
+// player's moves.
+struct TValuedMoves {
+    std::vector<TMoveValue> values;
+    int samples = 0;
+    int playouts = 0;
+    bool stopped = false;
+};
+TValuedMoves ValueMoves(const TMatchState& state, int seat,
+    const std::vector<TComputerChoice>& choices, const TSearchSettings& settings = {});
 
 } // namespace zaviko::computer

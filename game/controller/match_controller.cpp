@@ -2,6 +2,7 @@
 #include "game/controller/match_controller.h"
 
 #include "game/controller/log_failure_text.h"
+#include "game/review/review_marks.h"
 #include "platform/message_sink.h"
 #include "platform/random.h"
 #include "settings/ini.h"
@@ -22,6 +23,12 @@ TMatchController::TMatchController(
 {
     FFlights.OnCardLanded = [this] {
         if (OnCardLanded) OnCardLanded();
+    };
+    FReview.OnChanged = [this] { FView.ShowReviews(FReview.Reviews(), FReview.JudgedHand()); };
+    // The statistics count each hand's accuracy once it is judged; a review
+    // of a match dropped meanwhile never arrives.
+    FReview.OnHandJudged = [this](const THandReview& hand) {
+        Report(HandReviewedEvent(FState, AccuracyPercent(hand, ReviewView::Fair)));
     };
 }
 
@@ -133,6 +140,9 @@ void TMatchController::NewGame(bool initial)
     LandFlights();
     FPendingSequence.reset();
     FUndo.Clear();
+    // The last match's review is dropped: a hand being judged stops on its own.
+    FHandMoves = {};
+    FReview.Clear();
     FHistory.clear();
     FView.ShowHistory(FHistory);
     FRandom.Reseed();
@@ -287,6 +297,7 @@ void TMatchController::Shutdown()
     // A start question still waiting for the deal to land is not asked.
     ++FMatchNumber;
     ClearHint();
+    FReview.Clear();
     // Also frees the thread of a sequence that has ended, and lands its cards.
     StopSequence();
     if (LogFile.Active()) {

@@ -9,6 +9,7 @@
 #include "game/controller/hint_search.h"
 #include "game/controller/match_view.h"
 #include "game/controller/match_worker.h"
+#include "game/controller/review_worker.h"
 #include "game/controller/remote_step.h"
 #include "game/controller/undo_history.h"
 #include "platform/random.h"
@@ -118,6 +119,20 @@ public:
     // Every move of the match, hand by hand, as the last-move marks show
     // them; a move taken back leaves it. The view is told of every change.
     const TMoveHistory& History() const { return FHistory; }
+
+    // --- The review of the human's moves ("Analiza") ---
+    // Every ended hand of the match with the human's moves, each as judged so
+    // far (a view of a move not judged yet is empty), in hand order. Judged
+    // on a low-priority thread as hands end; the view is told of every
+    // change (TMatchView::ShowReviews). A new match drops them.
+    const std::vector<THandReview>& Reviews() const { return FReview.Reviews(); }
+    // The number of the hand being judged now, 0 when none.
+    int ReviewedHand() const { return FReview.JudgedHand(); }
+    // Puts the reviews kept with a resumed match in place (what of them is not
+    // judged yet is judged again); reviews of another match are left out.
+    void ResumeReviews(std::vector<THandReview> reviews);
+    // A dropped review has not returned yet (it will within one playout).
+    bool ReviewStopping() const { return FReview.Stopping() > 0; }
 
     // --- The hint ("Savet") ---
     // The human is on turn with cards, nothing else runs, the match is on.
@@ -258,6 +273,12 @@ private:
     void RemoteMove(const TRemoteStep& step);
     int RevealMs(int seat) const;
     void RememberForUndo();
+    // Keeps the position before the human's move and the move for the hand's
+    // review.
+    void RememberForReview(const TMove& move);
+    // The hand has ended: its moves go to the review's thread. The review's
+    // hand number, 0 when the human made no move in it.
+    int ReviewHand();
     void ShowWholeState(const TMatchState& state, const TLastMoves& lastMoves);
 
     // Tells the view the IDs of the table cards the human has marked.
@@ -384,4 +405,7 @@ private:
     mutable std::mutex FRemoteLock;
     std::deque<TRemoteStep> FRemoteSteps;
     TMoveHistory FHistory;
+    // The human's moves of the hand under way, judged once it ends.
+    THandReview FHandMoves;
+    TReviewWorker FReview;
 };

@@ -140,6 +140,7 @@ void TMatchController::ShowState(
     ClearHint();
     // A prepared state has no moves before it to take back.
     FUndo.EndHand();
+    FHandMoves = {};
     FHistory = history;
     FView.ShowHistory(FHistory);
     ShowWholeState(state, lastMoves);

@@ -67,6 +67,7 @@ void TMatchController::HumanLaysDown(int slot)
     // At a network table the server makes the move; it shows when confirmed.
     if (FRemoteSend) return FRemoteSend({ SeatS, slot, {} });
     RememberForUndo();
+    RememberForReview({ SeatS, slot, {} });
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, {} });
     ShowLastMove(SeatS, outcome.playedId, {});
@@ -92,6 +93,7 @@ void TMatchController::HumanCaptures(int slot)
         line += ' ' + CardName(FSelection.CardID(i));
     LogLine(line);
     RememberForUndo();
+    RememberForReview({ SeatS, slot, take });
     ShowNotice(QString());
     const TMoveOutcome outcome = ApplyMove(FState, { SeatS, slot, take });
     if (FTableToMiddle) ReflowTableToMiddle(FState);

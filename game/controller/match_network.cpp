@@ -22,6 +22,10 @@ void TMatchController::BeginRemoteMatch(std::function<void(const TMove&)> send,
         FRemoteSteps.clear();
     }
     FUndo.Clear();
+    // The local match's review goes with it: no move at a network table is
+    // judged, and a hand of it ending must not take the local hand's moves.
+    FHandMoves = {};
+    FReview.Clear();
     // A local match that waited for "Pocni igru" waits no more: the server
     // starts this one.
     SetWaitingToStart(false);

@@ -238,6 +238,7 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
     // The hand has ended by the rules, also in a match being abandoned; its
     // moves can no longer be taken back.
     FUndo.EndHand();
+    const int reviewedHand = ReviewHand();
     Report(HandEndedEvent(FState, end, FHandClears));
     FHandClears = 0;
     ShowTable();
@@ -268,6 +269,7 @@ void TMatchController::ShowHandEndOnGui(const THandEnd& end)
     for (int seat : end.bonusSeats)
         display.mostCards.push_back(Seat(seat));
     display.figures = HandFigures();
+    display.reviewedHand = reviewedHand;
     FView.CloseOverview();
     FView.ShowHandEnd(display);
 }

@@ -37,6 +37,8 @@ bool TMatchController::UndoMove()
     FRandom.SetState(step.randomState);
     FHandClears = step.humanClears;
     FHistory.resize(step.historySize);
+    // The move taken back is not the human's any more: it is not judged.
+    if (!FHandMoves.moves.empty()) FHandMoves.moves.pop_back();
     FView.ShowHistory(FHistory);
     LogLine(Name(SeatS) + QStringLiteral(" vraca potez"));
     ShowNotice(QCoreApplication::translate("TMatchController", "Potez je vracen."));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/review/move_review.h"
 #include "game/rules/match_file.h"
 
 #include <QString>
@@ -26,6 +27,9 @@ struct THandEndDisplay {
     std::vector<TZuCardGroup*> mostCards;
     // What each score row scored in the hand, in the score table's order.
     std::vector<THandScoreRow> figures;
+    // The number of the hand's review among the match's reviews (its
+    // THandReview::hand), 0 when the human made no move to judge in it.
+    int reviewedHand = 0;
 };
 
 // Everything the controller shows that is not a card group, the deck, the
@@ -81,6 +85,12 @@ public:
     // The match's moves as they stand now ("Tok igre"); the last entries are
     // the new ones, or some were taken back.
     virtual void ShowHistory(const TMoveHistory& /*history*/) { }
+    // The review of the match's hands ("Analiza") as it stands: told each time
+    // a judged move lands, a hand's review begins or ends, and when the
+    // reviews are dropped or restored. judgedHand is the number of the hand
+    // being judged now, 0 when none; a hand whose moves still lack a view is
+    // not judged yet.
+    virtual void ShowReviews(const std::vector<THandReview>& /*reviews*/, int /*judgedHand*/) { }
     // Back at a network table: the player's cards a computer played meanwhile.
     virtual void ShowPlayedWhileAway(const std::vector<int>& /*ids*/) { }
 };

@@ -75,6 +75,12 @@ bool TKeyValueReader::AtEnd()
     return !(FIn >> word);
 }
 
+bool TKeyValueReader::NothingLeft()
+{
+    FIn >> std::ws;
+    return FIn.peek() == std::char_traits<char>::eof();
+}
+
 void TKeyValueReader::Fail(const std::string& why)
 {
     if (FOk) FError = why;

@@ -28,6 +28,8 @@ public:
     std::string Rest();
     // Whether nothing but blank space is left.
     bool AtEnd();
+    // The same without taking the next word: whether only blank space is left.
+    bool NothingLeft();
 
     void Fail(const std::string& why);
     bool Ok() const { return FOk; }

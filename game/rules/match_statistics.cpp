@@ -29,10 +29,16 @@ constexpr std::array<TField, 8> kFields { { { "played", &TModeStatistics::played
     { "clears", &TModeStatistics::clears }, { "bonuses", &TModeStatistics::bonuses },
     { "hints", &TModeStatistics::hints } } };
 
+// The review's fields follow the others, and only in records that have
+// them: a file without the review reads as it always did.
+constexpr std::array<TField, 2> kReviewFields { { { "reviewed", &TModeStatistics::reviewed },
+    { "accuracy", &TModeStatistics::accuracySum } } };
+
 bool Consistent(const TModeStatistics& r)
 {
-    return r.won <= r.played && r.bestScore <= r.scoreSum && (r.played > 0 || r.scoreSum == 0)
-        && r.bonuses <= r.hands && r.clears <= r.hands * kMaxClearsPerHand;
+    return r.accuracySum <= r.reviewed * 100 && r.won <= r.played && r.bestScore <= r.scoreSum
+        && (r.played > 0 || r.scoreSum == 0) && r.bonuses <= r.hands
+        && r.clears <= r.hands * kMaxClearsPerHand;
 }
 
 // Both arguments lie in 0..kMaxStatisticCount, so the sum cannot overflow.
@@ -65,6 +71,13 @@ TMatchEvent MatchEndedEvent(const TMatchState& state)
 TMatchEvent HintShownEvent(const TMatchState& state)
 {
     return { TMatchEventKind::HintShown, state.GameMode, state.DeckCount };
+}
+
+TMatchEvent HandReviewedEvent(const TMatchState& state, int accuracy)
+{
+    TMatchEvent event { TMatchEventKind::HandReviewed, state.GameMode, state.DeckCount };
+    event.accuracy = accuracy;
+    return event;
 }
 
 const TModeStatistics& TMatchStatistics::Of(int gameMode, int deckCount) const
@@ -103,6 +116,12 @@ void TMatchStatistics::Record(const TMatchEvent& event)
     case TMatchEventKind::HintShown:
         r.hints = Added(r.hints, 1);
         break;
+    case TMatchEventKind::HandReviewed:
+        // Both stop at the bound together, so the mean stays a percent.
+        if (r.reviewed == kMaxStatisticCount) break;
+        r.reviewed = Added(r.reviewed, 1);
+        r.accuracySum = Added(r.accuracySum, std::clamp(event.accuracy, 0, 100));
+        break;
     }
 }
 
@@ -117,6 +136,9 @@ void TMatchStatistics::Add(const TMatchStatistics& more)
             const long long best = std::max(r.bestScore, m.bestScore);
             for (const TField& field : kFields)
                 r.*field.member = Added(r.*field.member, m.*field.member);
+            for (const TField& field : kReviewFields)
+                r.*field.member = Added(r.*field.member, m.*field.member);
+            r.accuracySum = std::min(r.accuracySum, r.reviewed * 100);
             r.bestScore = best;
         }
 }
@@ -133,8 +155,12 @@ std::string TMatchStatistics::SaveText() const
     for (int mode = 0; mode < kStatisticModes; ++mode)
         for (int decks = 0; decks < kStatisticDecks; ++decks) {
             out << "mode " << mode << " decks " << decks;
+            const TModeStatistics& r = FRecords[mode][decks];
             for (const TField& field : kFields)
-                out << ' ' << field.key << ' ' << FRecords[mode][decks].*field.member;
+                out << ' ' << field.key << ' ' << r.*field.member;
+            if (r.reviewed > 0)
+                for (const TField& field : kReviewFields)
+                    out << ' ' << field.key << ' ' << r.*field.member;
             out << '\n';
         }
     out << "end\n";
@@ -181,6 +207,11 @@ std::optional<TMatchStatistics> TMatchStatistics::LoadText(
             in.Key(field.key);
             r.*field.member = in.Number(0, kMaxStatisticCount);
         }
+        if (in.Ok() && !in.NothingLeft())
+            for (const TField& field : kReviewFields) {
+                in.Key(field.key);
+                r.*field.member = in.Number(0, kMaxStatisticCount);
+            }
         if (!in.Ok() || !in.AtEnd()) return fail(QT_TRANSLATE_NOOP("GameText", "ostecen red"));
         if (!Consistent(r))
             return fail(QT_TRANSLATE_NOOP("GameText", "brojevi koji se medjusobno ne slazu"));

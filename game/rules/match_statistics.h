@@ -33,15 +33,20 @@ struct TModeStatistics {
     long long clears = 0; // the human's table clears in those hands
     long long bonuses = 0; // hands in which the human got the most-cards bonus
     long long hints = 0; // hints shown
+    // Hands whose moves the review judged, and their accuracy percents
+    // ("Preciznost") added up.
+    long long reviewed = 0;
+    long long accuracySum = 0;
 
     double AverageScore() const { return played ? double(scoreSum) / double(played) : 0.0; }
     double ClearsPerHand() const { return hands ? double(clears) / double(hands) : 0.0; }
     double BonusesPerHand() const { return hands ? double(bonuses) / double(hands) : 0.0; }
+    double MeanAccuracy() const { return reviewed ? double(accuracySum) / double(reviewed) : 0.0; }
     bool operator==(const TModeStatistics&) const = default;
 };
 
 // What the controller reports, always on the GUI thread.
-enum class TMatchEventKind { HandEnded, MatchEnded, HintShown };
+enum class TMatchEventKind { HandEnded, MatchEnded, HintShown, HandReviewed };
 
 struct TMatchEvent {
     TMatchEventKind kind = TMatchEventKind::HandEnded;
@@ -51,6 +56,7 @@ struct TMatchEvent {
     bool bonus = false; // HandEnded: the human got the most-cards bonus
     int score = 0; // MatchEnded: the final score of the human's side
     bool won = false; // MatchEnded
+    int accuracy = 0; // HandReviewed: the hand's accuracy, in percent
     // A move was taken back in the match before the event: the window counts
     // it in the statistics of such matches.
     bool undoUsed = false;
@@ -60,6 +66,7 @@ struct TMatchEvent {
 TMatchEvent HandEndedEvent(const TMatchState& state, const THandEnd& end, int humanClears);
 TMatchEvent MatchEndedEvent(const TMatchState& state);
 TMatchEvent HintShownEvent(const TMatchState& state);
+TMatchEvent HandReviewedEvent(const TMatchState& state, int accuracy);
 
 class TMatchStatistics {
 public:

@@ -14,9 +14,13 @@ void PlaySomeMatches(TStatisticsStore& store)
 {
     const int scores[] = { 104, 87, 121, 66, 113 };
     for (int i = 0; i < 5; ++i) {
-        for (int hand = 0; hand < 6; ++hand)
+        for (int hand = 0; hand < 6; ++hand) {
             store.Record({ TMatchEventKind::HandEnded, kEachForHimself, 0, hand % 3 == 0 ? 1 : 0,
                 hand % 2 == 0 });
+            // Each hand's review: the player's accuracy in it.
+            store.Record({ TMatchEventKind::HandReviewed, kEachForHimself, 0, 0, false, 0, false,
+                60 + 7 * hand });
+        }
         store.Record({ TMatchEventKind::MatchEnded, kEachForHimself, 0, 0, false, scores[i],
             scores[i] > 100 });
     }

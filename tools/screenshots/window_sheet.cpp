@@ -35,6 +35,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -290,12 +291,15 @@ bool HandEnd(const QString& folder)
 }
 
 // Plays the match through the window, the human as "Pametno", until `stop`
-// holds with the human on turn; the end-of-hand dialogs close themselves.
-void PlayUntil(TSheetWindow& w, const std::function<bool(const TMatchState&)>& stop)
+// holds with the human on turn; the end-of-hand dialogs close themselves, or
+// once `handEnd` says so.
+void PlayUntil(TSheetWindow& w, const std::function<bool(const TMatchState&)>& stop,
+    const std::function<bool(TFDeckOverInfoDlg&)>& handEnd = {})
 {
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (TFDeckOverInfoDlg::AnyOpen()) QApplication::activeModalWidget()->close();
+    QObject::connect(&closer, &QTimer::timeout, [&handEnd] {
+        auto* dialog = qobject_cast<TFDeckOverInfoDlg*>(QApplication::activeModalWidget());
+        if (dialog && (!handEnd || handEnd(*dialog))) dialog->close();
     });
     closer.start(5);
     TMatchController& c = w.Controller();
@@ -340,8 +344,22 @@ bool History(const QString& folder)
     w.form->Menu().History->trigger();
     TSheetWindow::Settle();
     w.form->SettleTableScale();
-    PlayUntil(w, [](const TMatchState& s) { return s.HandsPlayed >= 1 && s.MovesMade >= 54; });
-    return Save(w, folder, QStringLiteral("window_history"));
+    // The end-of-hand dialog once the hand's review has landed in it.
+    bool ok = true;
+    PlayUntil(
+        w, [](const TMatchState& s) { return s.HandsPlayed >= 1 && s.MovesMade >= 54; },
+        [&](TFDeckOverInfoDlg& dialog) {
+            if (!dialog.ReviewLabel()->text().contains(QLatin1Char('%'))) return false;
+            ok &= SavePixmap(Over(*w.form, dialog),
+                QDir(folder).filePath(QStringLiteral("window_hand_review.png")));
+            return true;
+        });
+    // "Tok igre" with the first hand's marks.
+    QElapsedTimer timer;
+    timer.start();
+    while (w.form->ReviewedHand() != 0 && timer.elapsed() < 30000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return ok && Save(w, folder, QStringLiteral("window_history"));
 }
 
 } // namespace

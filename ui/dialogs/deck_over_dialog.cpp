@@ -2,6 +2,7 @@
 
 #include "cards/zucard.h"
 #include "ui/dialogs/dialog_font.h"
+#include "ui/window/review_words.h"
 #include "ui/window/taken_cards_view.h"
 
 #include <QFontMetrics>
@@ -48,6 +49,11 @@ TFDeckOverInfoDlg::TFDeckOverInfoDlg(QWidget* parent)
     FLastTaker = MakeLabel(this, 16);
     FMostCards = MakeLabel(this, 40);
     FMostCards->setText(tr("Najvise karata (25) odneo Zika"));
+    FReview = MakeLabel(this, 64);
+    FReview->setObjectName(QStringLiteral("HandReview"));
+    // Card signs in their suits' colours; no player's text is in it.
+    FReview->setTextFormat(Qt::RichText);
+    FReview->hide();
 
     FBox = new QGroupBox(tr("Pregled karata"), this);
     FBox->setGeometry(16, 64, 193, 161);
@@ -186,6 +192,23 @@ void TFDeckOverInfoDlg::SetAnalysisAvailable(bool available)
     FAnalysis->setAccessibleDescription(why);
 }
 
+void TFDeckOverInfoDlg::SetReview(const THandReview* hand)
+{
+    FReview->setVisible(hand != nullptr);
+    if (!hand) {
+        FReview->clear();
+    } else if (!ReviewWords::HandJudged(*hand)) {
+        FReview->setText(ReviewWords::JudgingLine().toHtmlEscaped());
+        FReview->setAccessibleName(ReviewWords::JudgingLine());
+    } else {
+        FReview->setText(ReviewWords::AccuracyLine(*hand).toHtmlEscaped() + QStringLiteral("<br>")
+            + ReviewWords::CostliestLine(*hand, false));
+        FReview->setAccessibleName(ReviewWords::AccuracyLine(*hand) + QStringLiteral(". ")
+            + ReviewWords::CostliestLine(*hand, true));
+    }
+    FitLabels();
+}
+
 void TFDeckOverInfoDlg::SetViewer(TFPregledKarata* Window)
 {
     FViewer = Window;
@@ -198,18 +221,25 @@ void TFDeckOverInfoDlg::FitLabels()
     FLastTaker->adjustSize();
     FMostCards->adjustSize();
     int widest = std::max(FLastTaker->width(), FMostCards->width());
-    // The hand's figures stand between the two lines and the buttons.
-    int figuresHeight = 0;
+    // The review's lines, then the hand's figures, stand between the two
+    // lines and the buttons.
+    int reviewHeight = 0;
+    if (FReview->isVisibleTo(this)) {
+        FReview->adjustSize();
+        widest = std::max(widest, FReview->width());
+        reviewHeight = FReview->height() + 8;
+    }
+    int figuresHeight = reviewHeight;
     if (FFigures) {
         FFigures->adjustSize();
         widest = std::max(widest, FFigures->width());
-        figuresHeight = FFigures->height() + 8;
+        figuresHeight += FFigures->height() + 8;
     }
     const int width = std::max(ClientWidth, 16 + widest + 16);
     const int shift = (width - ClientWidth) / 2;
     // The box holds the buttons of the seats that play, no empty rows.
     const int fewer = ButtonStep * (4 - FShownButtons);
-    if (FFigures) FFigures->move(16, 64);
+    if (FFigures) FFigures->move(16, 64 + reviewHeight);
     FBox->setGeometry(16 + shift, 64 + figuresHeight, 193, 161 - fewer);
     FOK->move(121 + shift, 240 + figuresHeight - fewer);
     FAnalysis->move(32 + shift, 240 + figuresHeight - fewer);

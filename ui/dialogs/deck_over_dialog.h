@@ -39,6 +39,12 @@ public:
     // or pair, as a small table under the two lines; none shows no table.
     void SetHandFigures(const std::vector<THandScoreRow>& rows);
     QWidget* FiguresTable() const { return FFigures; }
+    // The review of the human's moves in the hand, under the two lines:
+    // "Preciznost: N%" and the costliest mistake once the hand is judged,
+    // a line saying it is being judged until then; none hides them. Called
+    // again as the judgement lands while the dialog is open.
+    void SetReview(const THandReview* hand);
+    QLabel* ReviewLabel() const { return FReview; }
 
     // Shows the dialog modally; a request while one is open is ignored.
     int Execute();
@@ -70,6 +76,7 @@ private:
     QLabel* FLastTaker = nullptr;
     QLabel* FMostCards = nullptr;
     QWidget* FFigures = nullptr;
+    QLabel* FReview = nullptr;
     std::array<QPushButton*, 4> FButtons {};
     int FShownButtons = 4;
     std::array<QPointer<TZuCardGroup>, 4> FSeats;

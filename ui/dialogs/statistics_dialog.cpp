@@ -37,9 +37,9 @@ QString Average(double value, long long of)
     return of ? DecimalText(value, 2) : "-";
 }
 
-const std::array<TRow, 11>& Rows()
+const std::array<TRow, 12>& Rows()
 {
-    static const std::array<TRow, 11> rows { {
+    static const std::array<TRow, 12> rows { {
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Odigrane partije"),
             [](const TModeStatistics& r) { return Count(r.played); } },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede"),
@@ -62,6 +62,11 @@ const std::array<TRow, 11>& Rows()
             [](const TModeStatistics& r) { return Count(r.played); }, TFrom::Network },
         { QT_TRANSLATE_NOOP("TStatisticsDialog", "Pobede preko mreze"),
             [](const TModeStatistics& r) { return Count(r.won); }, TFrom::Network },
+        // The review's mean "Preciznost" of the hands judged.
+        { QT_TRANSLATE_NOOP("TStatisticsDialog", "Prosecna preciznost"),
+            [](const TModeStatistics& r) {
+                return r.reviewed ? QString::number(qRound(r.MeanAccuracy())) + '%' : "-";
+            } },
     } };
     return rows;
 }

@@ -9,8 +9,10 @@
 #include "ui/window/table_layout.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +25,7 @@ class TSoundCues;
 class QKeyEvent;
 class TFAnaliza;
 class TFPregledKarata;
+class TFDeckOverInfoDlg;
 class TFlightStage;
 class TKeyboardPlay;
 class TIni;
@@ -157,6 +160,13 @@ public:
     void ShowMarkedCards(const std::vector<int>& ids) override;
     void ShowHistory(const TMoveHistory& history) override;
     void ShowPlayedWhileAway(const std::vector<int>& ids) override;
+    void ShowReviews(const std::vector<THandReview>& reviews, int judgedHand) override;
+    // The review of the match's hands ("Analiza"), each as judged so far (a
+    // view still empty is being judged), and the hand being judged now (0
+    // when none); OnReviews is told on the GUI thread of every change.
+    const std::vector<THandReview>& Reviews() const;
+    int ReviewedHand() const;
+    std::function<void(const std::vector<THandReview>& reviews, int judgedHand)> OnReviews;
     // "Tok igre", docked beside the table; shown or hidden by its menu item.
     TMoveHistoryPanel* HistoryPanel() const { return FHistory; }
     THintCard* RevealedCard() const { return FRevealCard; }
@@ -246,6 +256,10 @@ private:
     // The keys that read the game (S, R, O, B, K, I, L); true when handled.
     bool ReadKey(const QKeyEvent& event);
     void AnnounceHandEnd(int gameMode);
+    // The reviews kept with the saved match, back with the resumed match.
+    void ResumeReviews();
+    // The end-of-hand dialog shows the hand's review as it lands.
+    void ShowHandEndReview(TFDeckOverInfoDlg& dialog, int hand);
     // The sounds (main_window_sound.cpp): each event of the match, as shown.
     void CreateSound();
     void SoundStatus(int panel, const QString& text);
@@ -351,6 +365,9 @@ private:
     bool FStopBySignal = false;
     int FStopTries = 0;
     bool FKeepFailureShown = false;
+    // The end-of-hand dialog while it is open, and the hand it reviews.
+    QPointer<TFDeckOverInfoDlg> FHandEndDialog;
+    int FHandEndReview = 0;
     // Shown at start and waiting for the player's answer.
     std::optional<TSavedMatch> FSavedMatch;
 };

@@ -267,6 +267,7 @@ bool TForm1::OfferSavedMatch()
     if (!resume) TSavedMatchStore(FSettings->FileName).Remove();
     if (resume) {
         FController->ResumeMatch(saved);
+        ResumeReviews();
     } else {
         // The table shown was the saved one: a fresh match replaces it.
         FController->NewGame(false);

@@ -3,6 +3,8 @@
 // window as "Gotovo" does.
 #include "ui/window/main_window.h"
 
+#include "game/controller/review_store.h"
+
 #include "game/controller/match_controller.h"
 #include "game/controller/match_saver.h"
 #include "game/controller/saved_match_store.h"
@@ -32,10 +34,12 @@ void TForm1::KeepMatchesInProgress()
         if (!written) QMetaObject::invokeMethod(this, [this] { ReportKeepFailure(); });
     };
     FController->OnMatchProgress = [this](const std::optional<TSavedMatch>& match) {
-        if (match)
+        if (match) {
             FSaver->Keep(*match);
-        else
+        } else {
             FSaver->Forget();
+            TReviewStore(FSettings->FileName).Remove();
+        }
     };
 }
 

@@ -92,9 +92,10 @@ void TForm1::BeginNetworkMatch()
 void TForm1::BackToLocalMatch()
 {
     FSaver->Flush();
-    if (const auto kept = TSavedMatchStore(FSettings->FileName).Load())
+    if (const auto kept = TSavedMatchStore(FSettings->FileName).Load()) {
         FController->ResumeMatch(*kept);
-    else
+        ResumeReviews();
+    } else
         FController->NewGame(false);
 }
 

@@ -145,6 +145,7 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     dialog.SetLastTaker(display.lastTakerName);
     dialog.SetMostCards(display.mostCards);
     dialog.SetHandFigures(display.figures);
+    ShowHandEndReview(dialog, display.reviewedHand);
     dialog.SetViewer(Overview());
     dialog.SetAnalysisAvailable(Analysis()->HasHands());
     AnnounceHandEnd(display.gameMode);
@@ -152,6 +153,7 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     // Nobody is on turn while the hand is summed up.
     FNotes->ShowHumanOnTurn(false);
     dialog.Execute();
+    FHandEndDialog = nullptr;
     FNotes->ShowHumanOnTurn(FMarks->OnTurn() == SeatS);
     if (dialog.AnalysisChosen()) {
         Analysis()->ShowLatestHand();

@@ -18,6 +18,9 @@ TMatchStatistics SomeStatistics()
     stats.Record({ TMatchEventKind::HandEnded, kPairs, 1, 0, false });
     stats.Record({ TMatchEventKind::HintShown, kTwoPlayers, 0 });
     stats.Record({ TMatchEventKind::MatchEnded, kEachForHimself, 0, 0, false, 104, true });
+    for (int accuracy : { 80, 61, 250 }) // one beyond any hand's: counted as 100
+        stats.Record(
+            { TMatchEventKind::HandReviewed, kTwoPlayers, 0, 0, false, 0, false, accuracy });
     return stats;
 }
 
@@ -32,6 +35,9 @@ TEST(MatchStatistics, RecordsPerModeAndDeckCount)
     EXPECT_DOUBLE_EQ(pairs.ClearsPerHand(), 1.5);
     EXPECT_DOUBLE_EQ(pairs.BonusesPerHand(), 0.5);
     EXPECT_EQ(stats.Of(kTwoPlayers, 0).hints, 1);
+    EXPECT_EQ(stats.Of(kTwoPlayers, 0).reviewed, 3);
+    EXPECT_DOUBLE_EQ(stats.Of(kTwoPlayers, 0).MeanAccuracy(), 241.0 / 3);
+    EXPECT_DOUBLE_EQ(pairs.MeanAccuracy(), 0.0) << "no hand of the mode judged";
     EXPECT_EQ(stats.Of(kEachForHimself, 0).won, 1);
     EXPECT_EQ(stats.Of(kPairs, 0), TModeStatistics());
     EXPECT_EQ(stats.Of(kEachForHimself, 1), TModeStatistics());
@@ -86,14 +92,23 @@ TEST(MatchStatistics, RefusesEveryTextThatIsNotWholeAndConsistent)
             with("mode 0 decks 0 played 0 won 0 best 0 sum 0 hands 1 "
                  "clears 0 bonuses 2 hints 0\n") },
         { "too large", with(std::string(20000, ' ')) },
+        { "accuracy beyond every hand's",
+            with(line.substr(0, line.size() - 1) + " reviewed 2 accuracy 201\n") },
+        { "reviewed without accuracy", with(line.substr(0, line.size() - 1) + " reviewed 2\n") },
     };
     for (const auto& [name, text] : cases) {
         std::string error;
         EXPECT_FALSE(TMatchStatistics::LoadText(text, error)) << name;
         EXPECT_FALSE(error.empty()) << name;
     }
+    // A record without the review's fields (as every file before the review
+    // wrote) reads, and so does one with them.
     std::string error;
     EXPECT_TRUE(TMatchStatistics::LoadText(with(line), error)) << error;
+    const auto reviewed = TMatchStatistics::LoadText(
+        with(line.substr(0, line.size() - 1) + " reviewed 2 accuracy 150\n"), error);
+    ASSERT_TRUE(reviewed) << error;
+    EXPECT_DOUBLE_EQ(reviewed->Of(kPairs, 0).MeanAccuracy(), 75.0);
 }
 
 } // namespace
