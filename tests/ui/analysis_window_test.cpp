@@ -266,7 +266,7 @@ TEST_F(AnalysisReach, FromTheMenuAndTheEndOfHandDialog)
     EXPECT_EQ(item->text(), "&Analiza (nijedna ruka jos nije procenjena)");
     const std::vector<THandReview> reviews { SampleHandReview(11, kEachForHimself, 1),
         SampleHandReview(12, kEachForHimself, 2) };
-    w.ShowReviews(reviews);
+    w.ShowReviews(reviews, 0);
     EXPECT_TRUE(item->isEnabled());
     EXPECT_EQ(item->text(), "&Analiza...");
     w.Analysis()->GoTo(0, 3);

@@ -81,9 +81,6 @@ public:
     TFPregledKarata* Overview();
     // The "Analiza" window, made when first needed and kept for the run.
     TFAnaliza* Analysis();
-    // The match's reviews whenever a hand's judgement lands: the window and
-    // the menu item follow them.
-    void ShowReviews(const std::vector<THandReview>& reviews);
     // A score grid's panel: the one the match shows is made at start, the
     // others when first asked for.
     TScorePanel* ScorePanel(int grid);

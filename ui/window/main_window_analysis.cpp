@@ -12,12 +12,6 @@ TFAnaliza* TForm1::Analysis()
     return FAnalysis;
 }
 
-void TForm1::ShowReviews(const std::vector<THandReview>& reviews)
-{
-    Analysis()->SetReviews(reviews);
-    NameAnalysisItem();
-}
-
 void TForm1::Analiza1Click()
 {
     if (Analysis()->HasHands()) Analysis()->ShowWindow();

@@ -6,6 +6,7 @@
 #include "game/controller/review_store.h"
 #include "settings/ini.h"
 #include "ui/dialogs/deck_over_dialog.h"
+#include "ui/review/analysis_window.h"
 #include "ui/window/move_history_panel.h"
 
 #include <algorithm>
@@ -53,5 +54,8 @@ void TForm1::ShowReviews(const std::vector<THandReview>& reviews, int judgedHand
         TReviewStore(FSettings->FileName).Save(reviews);
     if (FHandEndDialog) FHandEndDialog->SetReview(FindHand(reviews, FHandEndReview));
     if (FHistory) FHistory->ShowReviews(reviews);
+    // The "Analiza" window and its menu item follow them too.
+    Analysis()->SetReviews(reviews);
+    NameAnalysisItem();
     if (OnReviews) OnReviews(reviews, judgedHand);
 }
