@@ -45,9 +45,11 @@ QString LiveLayoutReport(const TForm1& form)
     for (const TZuCardGroup* row : { form.Talon1, form.Talon2 }) {
         const int slots = row->SlotCount();
         const int step = slots > 1 ? (row->width() - ZuCardWidth) / (slots - 1) : ZuCardWidth;
+        // A row stands on its lower edge (a marked card rises above it).
         for (int slot = 0; slot < 6; ++slot) {
-            const QPoint middle = InWindow(
-                form, row->pos() + QPoint(slot * step + ZuCardWidth / 2, ZuCardHeight / 2));
+            const QPoint middle = InWindow(form,
+                row->pos()
+                    + QPoint(slot * step + ZuCardWidth / 2, row->height() - ZuCardHeight / 2));
             slotXs << middle.x();
             slotYs << middle.y();
         }

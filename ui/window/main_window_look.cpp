@@ -27,6 +27,9 @@ constexpr int kTextPixels = 11;
 // Beyond this the menus would crowd the window more than they help.
 constexpr qreal kLargestTextScale = 3.0;
 constexpr std::array<int, 3> kStatusWidths { 150, 150, 50 };
+// A marked table card stands this far above its row, clear of the others
+// even where its tint is hard to tell from a white face.
+constexpr int kMarkLift = 6;
 
 } // namespace
 
@@ -66,7 +69,7 @@ void TForm1::ApplyLook()
     const bool modern = FLook == TTableLook::Modern;
     FTable->SetLook(FLook);
     const TZuCardFinish finish
-        = modern ? TZuCardFinish { 5, QColor(0xff, 0xc8, 0x1e) } : TZuCardFinish {};
+        = modern ? TZuCardFinish { 5, QColor(0xff, 0xc8, 0x1e), kMarkLift } : TZuCardFinish {};
     for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 }) {
         group->SetSeeThrough(modern);
         group->SetCardFinish(finish);
