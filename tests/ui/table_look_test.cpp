@@ -10,6 +10,7 @@
 #include "ui/dialogs/deck_over_dialog.h"
 #include "tools/screenshots/window_positions.h"
 #include "ui/dialogs/options_dialog.h"
+#include "ui/window/capture_outline.h"
 #include "ui/window/table_look_setting.h"
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
@@ -142,6 +143,157 @@ TEST_F(TableLookTest, ModernMarksWashTheCardInsteadOfInvertingIt)
     // Inverted, a light face turns dark; washed, it stays light.
     EXPECT_GT(marked.lightness(), 128) << "plain lightness " << plain.lightness();
     EXPECT_NEAR(marked.lightness(), plain.lightness(), 60);
+    // It stands above the row's other cards, and goes back down unmarked.
+    const int down = row->CardAt(slot)->BoundsRect().top();
+    EXPECT_LT(down, card.top());
+    for (int other = 0; other < row->SlotCount(); ++other)
+        if (other != slot && !row->CardAt(other)->Empty())
+            EXPECT_EQ(row->CardAt(other)->BoundsRect().top(), card.top()) << other;
+    QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, PointOnSlot(row, slot));
+    EXPECT_EQ(row->CardAt(slot)->BoundsRect().top(), card.top());
+}
+
+// The pointer over a hand card, as the window gets it.
+void PointAt(TZuCardGroup* hand, int slot)
+{
+    const QPoint at = PointOnSlot(hand, slot);
+    QMouseEvent move(
+        QEvent::MouseMove, at, hand->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(hand, &move);
+}
+
+// Where table card (row, slot) lies on the table.
+QRect TableCardRect(TForm1& w, TTableSlot place)
+{
+    TZuCardGroup* row = place.row == 0 ? w.Talon1 : w.Talon2;
+    return QRect(row->pos() + row->CardAt(place.slot)->BoundsRect().topLeft(),
+        QSize(ZuCardWidth, ZuCardHeight));
+}
+
+TEST_F(TableLookTest, ModernOutlinesWhatThePointedOrRingedHandCardCouldTake)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    TCaptureOutline* outline = w.CaptureOutline();
+    ASSERT_NE(outline, nullptr);
+    ASSERT_TRUE(outline->On()) << "on by default in the modern look";
+    // The hand: A, 8, -, Q, 2, 9; the upper row 4 and 7 (slots 2, 3), the
+    // lower 3, 10 and Q (slots 2 to 4).
+    const struct {
+        int handSlot;
+        std::vector<TTableSlot> take;
+    } cases[] = {
+        { 0, { { 0, 2 }, { 0, 3 } } }, // the ace: 4 + 7
+        { 3, { { 1, 2 }, { 1, 3 }, { 1, 4 } } }, // the queen: 3 + 10 and the queen
+        { 1, {} }, // the 8 takes nothing
+    };
+    for (const auto& c : cases) {
+        PointAt(w.PlayerS, c.handSlot);
+        EXPECT_EQ(outline->PointedSlot(), c.handSlot);
+        std::vector<QRect> want;
+        for (const TTableSlot& place : c.take)
+            want.push_back(TableCardRect(w, place));
+        EXPECT_EQ(outline->Outlined(), want) << "hand slot " << c.handSlot;
+        EXPECT_EQ(outline->isVisibleTo(w.Talon1->parentWidget()), !want.empty()) << c.handSlot;
+    }
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.PlayerS, &leave);
+    EXPECT_TRUE(outline->Outlined().empty()) << "the pointer left the hand";
+
+    // The keyboard's ring on the hand outlines as the pointer does.
+    QTest::keyClick(&w, Qt::Key_Down);
+    QTest::keyClick(&w, Qt::Key_Home);
+    ASSERT_EQ(w.PlayerS->FocusedSlot(), 0) << "the ring is on the ace";
+    QApplication::processEvents(); // the ring is drawn
+    EXPECT_EQ(outline->Outlined().size(), 2u);
+
+    // What is outlined is a capture the game takes: marked and played, the
+    // ace takes those two cards.
+    const std::vector<QRect> outlined = outline->Outlined();
+    for (int slot : { 2, 3 })
+        QTest::mouseClick(w.Talon1, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.Talon1, slot));
+    QTest::mouseClick(w.PlayerS, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.PlayerS, 0));
+    WaitIdle();
+    EXPECT_EQ(w.PlayerS->TakenCount(), int(outlined.size()) + 1);
+}
+
+TEST_F(TableLookTest, TheOutlineIsAnOptionOfTheModernLookOnly)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    // "Opcije": the box is offered in the modern look; unchecked, it is kept
+    // and the ace's capture is no longer outlined.
+    EXPECT_TRUE(WithModal<TFOptions>([&] { w.Opcije1Click(); },
+        [&](TFOptions& d) {
+            EXPECT_TRUE(d.OutlineBox()->isEnabled());
+            EXPECT_TRUE(d.OutlineBox()->isChecked());
+            d.OutlineBox()->setChecked(false);
+            d.findChild<QPushButton*>(QStringLiteral("ButtonAccept"))->click();
+        }));
+    EXPECT_FALSE(ReadCaptureOutline(FileName(dir)));
+    PointAt(w.PlayerS, 0);
+    EXPECT_TRUE(w.CaptureOutline()->Outlined().empty());
+    form.reset();
+    EXPECT_FALSE(Make().CaptureOutline()->On()) << "read back at the next start";
+
+    // The classic look: the box cannot be checked, nothing is outlined.
+    form.reset();
+    ASSERT_TRUE(StoreCaptureOutline(FileName(dir), true));
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Classic));
+    TForm1& classic = OpenTable();
+    EXPECT_TRUE(WithModal<TFOptions>([&] { classic.Opcije1Click(); },
+        [&](TFOptions& d) {
+            EXPECT_FALSE(d.OutlineBox()->isEnabled());
+            d.LookCombo()->setCurrentIndex(1);
+            EXPECT_TRUE(d.OutlineBox()->isEnabled()) << "offered once the modern look is chosen";
+            d.LookCombo()->setCurrentIndex(0);
+            d.findChild<QPushButton*>(QStringLiteral("ButtonAccept"))->click();
+        }));
+    PointAt(classic.PlayerS, 0);
+    EXPECT_TRUE(!classic.CaptureOutline() || classic.CaptureOutline()->Outlined().empty());
+}
+
+// The count on the deck's pile follows the deck as it shrinks, deal by deal,
+// down to none, when the pile's count goes.
+TEST_F(TableLookTest, TheDeckPileCountsDownWithEveryDeal)
+{
+    const struct {
+        int decks; // "Broj spilova": 0 one deck, 1 two
+        std::vector<int> counts;
+    } cases[] = {
+        { 0, { 24, 0 } },
+        { 1, { 76, 52, 28, 4, 0 } },
+    };
+    for (const auto& c : cases) {
+        // Each case in a folder of its own: a new match, not the last one kept.
+        form.reset();
+        QTemporaryDir folder;
+        TIni(folder.filePath("Zaviko.ini"))
+            .SetGameOptions(0, c.decks, 0, 0, 0, true, false, true, true, true, false);
+        ASSERT_TRUE(StoreTableLook(FileName(folder), TTableLook::Modern));
+        form = std::make_unique<TForm1>(folder.path());
+        TForm1& w = *form;
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        CloseHandEndDialogs();
+        std::vector<int> seen;
+        for (int turns = 0; turns < 400 && (seen.empty() || seen.back() != 0); ++turns) {
+            QLabel* count = w.DeckCount();
+            ASSERT_NE(count, nullptr);
+            const int left = Controller().CardsLeft();
+            if (seen.empty() || seen.back() != left) seen.push_back(left);
+            EXPECT_EQ(count->isVisible(), left > 0) << left;
+            if (left > 0) EXPECT_EQ(count->text(), QString::number(left));
+            if (w.StartItemEnabled())
+                w.Pocniigru1Click();
+            else
+                CarefulHumanMove();
+            WaitIdle();
+        }
+        EXPECT_EQ(seen, c.counts) << c.decks;
+        handEndCloser.stop();
+        form.reset();
+    }
 }
 
 TEST_F(TableLookTest, EachSidesTakenCardsLieInAPileThatOpensThem)

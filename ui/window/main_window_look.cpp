@@ -7,6 +7,7 @@
 #include "game/controller/match_controller.h"
 #include "settings/ini.h"
 #include "ui/window/badge_label.h"
+#include "ui/window/capture_outline.h"
 #include "ui/window/move_history_panel.h"
 #include "ui/window/seat_marks.h"
 #include "ui/window/table_look_setting.h"
@@ -84,6 +85,13 @@ void TForm1::ApplyLook()
             FPiles[seat]->setObjectName(QStringLiteral("TakenPile%1").arg(seat));
             FPiles[seat]->OnOpen = [this, seat] { ShowTakenCards(seat); };
         }
+    if (modern && !FOutline) {
+        FOutline = new TCaptureOutline(FTable, PlayerS, { Talon1, Talon2 });
+        FOutline->CaptureOf = [this](int slot) {
+            return FController ? FController->CaptureOf(slot) : std::vector<TTableSlot> {};
+        };
+    }
+    if (FOutline) FOutline->SetOn(modern && ReadCaptureOutline(FSettings->FileName));
     ShowDeckCount();
     ApplyCascadeStyles();
     ArrangeSeats();
