@@ -55,8 +55,8 @@ std::vector<QRect> TCaptureOutline::CardsToOutline() const
         if (place.slot < 0 || place.slot >= row->SlotCount()) continue;
         const TZuSingleCard* card = row->CardAt(place.slot);
         if (card->Empty()) continue;
-        rects.push_back(
-            QRect(row->pos() + card->BoundsRect().topLeft(), QSize(ZuCardWidth, ZuCardHeight)));
+        // What shows of the card: in a grown row the next card covers the rest.
+        rects.push_back(card->BoundsRect().translated(row->pos()));
     }
     return rects;
 }
