@@ -7,6 +7,7 @@
 #include "game/computer/computer_choice.h"
 #include "game/rules/match_rules.h"
 #include "settings/ini_file.h"
+#include "ui/diagnostics/layout_feed.h"
 #include "ui/dialogs/deck_over_dialog.h"
 #include "tools/screenshots/window_positions.h"
 #include "ui/dialogs/options_dialog.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -293,6 +295,71 @@ TEST_F(TableLookTest, TheDeckPileCountsDownWithEveryDeal)
         EXPECT_EQ(seen, c.counts) << c.decks;
         handEndCloser.stop();
         form.reset();
+    }
+}
+
+// The numbers of a shell array in the layout feed ("NAME=(1 2 3)").
+QList<int> FeedNumbers(const QString& report, const QString& name)
+{
+    const QRegularExpression line(
+        QStringLiteral("^%1=\\(?([-0-9 ]*)\\)?$").arg(name), QRegularExpression::MultilineOption);
+    QList<int> numbers;
+    for (const QString& word : line.match(report).captured(1).split(u' ', Qt::SkipEmptyParts))
+        numbers << word.toInt();
+    return numbers;
+}
+
+// What a script clicks by the window's layout feed is the card it means, in
+// either look and at any window shape, a marked (risen) card too.
+TEST_F(TableLookTest, TheLayoutFeedPointsAtEveryCardInEitherLookAndAnyShape)
+{
+    const struct {
+        TTableLook look;
+        QSize size; // empty: the smallest window
+    } cases[] = {
+        { TTableLook::Classic, {} },
+        { TTableLook::Modern, {} },
+        { TTableLook::Modern, { 1100, 700 } },
+        { TTableLook::Modern, { 800, 1000 } },
+    };
+    for (const auto& c : cases) {
+        form.reset();
+        ASSERT_TRUE(StoreTableLook(FileName(dir), c.look));
+        TForm1& w = OpenTable();
+        if (!c.size.isEmpty()) {
+            w.resize(c.size);
+            QApplication::processEvents();
+            w.SettleTableScale();
+        }
+        QTest::mouseClick(w.Talon1, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.Talon1, 2));
+        ASSERT_TRUE(w.Talon1->CardAt(2)->Negative());
+        const QString report = LiveLayoutReport(w);
+        EXPECT_TRUE(report.contains(QStringLiteral("WIN_W=%1\n").arg(w.width())))
+            << report.toStdString();
+        // The slot of `group` under a point of the window.
+        const auto slotAt = [&](TZuCardGroup* group, QPoint inWindow) {
+            const QPoint inView = w.TableView()->viewport()->mapFrom(&w, inWindow);
+            const QPoint at = w.TableView()->ToTable(inView) - group->pos();
+            return group->HitTest(at.x(), at.y());
+        };
+        const QList<int> handXs = FeedNumbers(report, QStringLiteral("HAND_XS"));
+        const QList<int> handY = FeedNumbers(report, QStringLiteral("HAND_Y"));
+        ASSERT_EQ(handXs.size(), w.PlayerS->SlotCount());
+        ASSERT_EQ(handY.size(), 1);
+        for (int slot = 0; slot < handXs.size(); ++slot)
+            if (w.PlayerS->CardAt(slot)->Empty())
+                EXPECT_EQ(handXs[slot], -1) << slot;
+            else
+                EXPECT_EQ(slotAt(w.PlayerS, { handXs[slot], handY[0] }), slot) << slot;
+        const QList<int> xs = FeedNumbers(report, QStringLiteral("SLOT_XS"));
+        const QList<int> ys = FeedNumbers(report, QStringLiteral("SLOT_YS"));
+        ASSERT_EQ(xs.size(), 12);
+        ASSERT_EQ(ys.size(), 12);
+        for (int i = 0; i < 12; ++i) {
+            TZuCardGroup* row = i < 6 ? w.Talon1 : w.Talon2;
+            if (!row->CardAt(i % 6)->Empty())
+                EXPECT_EQ(slotAt(row, { xs[i], ys[i] }), i % 6) << i << " at " << c.size.width();
+        }
     }
 }
 
