@@ -7,9 +7,13 @@
 # in two windows: opened by one, joined by the link in the other, a whole
 # match played (clicks in one, keys in the other) with the joined player's
 # connection cut and coming back by itself, and the host closing the table.
-# Screenshots of each stage go to <build-dir>/e2e/.
+# A whole match in the modern look follows the first, the window resized
+# mid-match. Screenshots of each stage go to <build-dir>/e2e/.
 #
 #   scripts/e2e.sh [build-dir]      (default: build)
+#   E2E_ONLY=<stage> scripts/e2e.sh  runs one stage (whole_match,
+#                                    modern_match, keys_match, interruptions,
+#                                    network_table or network)
 set -uo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
@@ -64,6 +68,29 @@ keys_match()
     ((STRAY_BOXES <= 3)) || fail "$STRAY_BOXES unexpected message boxes during play"
     close_and_check
     KEYS_ONLY=0 WINDOW_W="" QUIET_MS="" DEAL_QUIET_MS="" MATCH_S="" EXTRA_SETTINGS=""
+}
+
+# A whole match in the modern look ("Savremeni"), zero pauses, played by
+# clicks while the window is given other shapes mid-match: the click points
+# come from the window's own layout feed, so they follow the table at any size.
+modern_match()
+{
+    echo "Whole match in the modern look, zero pauses, resized mid-match"
+    LAYOUT_FEED=$WORK/modern-layout RESIZES="3:1100x700 9:1900x600 15:800x1000"
+    EXTRA_SETTINGS="Look=1"
+    local started
+    started=$(now_ms)
+    run_match "$WORK/modern"
+    shot modern-after-game-over
+    grep -q "Kraj partije. Pobednik je" "$LOG" || fail "the log does not record the match's end"
+    echo "  $HAND_ENDS hands, $MY_MOVES moves by the human ($MY_CAPTURES captures)," \
+        "$(($(now_ms) - started)) ms"
+    ((MY_CAPTURES > 0)) || fail "the human never captured in the modern look"
+    ((REFUSED == 0)) || fail "$REFUSED captures were refused in the modern look"
+    ((MY_MOVES > 15)) || fail "the match ended before the window took every size"
+    ((STRAY_BOXES <= 3)) || fail "$STRAY_BOXES unexpected message boxes during play"
+    close_and_check
+    LAYOUT_FEED="" RESIZES="" EXTRA_SETTINGS=""
 }
 
 COMPUTER_MOVE="(Zapad|Sever|Istok) (stavlja|kupi)"
@@ -122,16 +149,17 @@ if [[ "${1:-}" == "--inside" ]]; then
     read_layout "$BUILD"
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-    # E2E_ONLY=network runs the network table (two windows) alone.
-    if [[ "${E2E_ONLY:-}" == network ]]; then
-        network_table
-        echo "e2e passed; screenshots in $OUT"
-        exit 0
+    stages=(whole_match modern_match keys_match interruptions network_table)
+    # E2E_ONLY=<stage> runs that one alone (network: the network table).
+    only=${E2E_ONLY:-}
+    [[ "$only" == network ]] && only=network_table
+    if [[ -n "$only" ]]; then
+        [[ " ${stages[*]} " == *" $only "* ]] || fail "no stage $only (${stages[*]})"
+        stages=("$only")
     fi
-    whole_match
-    keys_match
-    interruptions
-    network_table
+    for stage in "${stages[@]}"; do
+        "$stage"
+    done
     echo "e2e passed; screenshots in $OUT"
     exit 0
 fi

@@ -168,6 +168,16 @@ first_card_y()
              END { if (!found) print -1 }'
 }
 
+# Whether window point $1,$2 shows the table's cloth: the green of the
+# classic table or of the felt, lit or in a card's shadow, where no card is.
+cloth_at()
+{
+    local r g b
+    read -r r g b < <(import -window "$MAIN" -depth 8 -crop "1x1+$1+$2" +repage txt:- 2> /dev/null \
+        | sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p')
+    [[ -n "$b" ]] && ((g > r + 20 && g > b + 20))
+}
+
 # Waits until the program has ended, up to $1 seconds; sets APP_RC.
 wait_exit()
 {

@@ -154,12 +154,57 @@ hand_count()
 }
 
 # Window point of the middle of a table slot's card.
-slot_point() { echo "$(((CLIENT_W - TALON_W) / 2 + ($1 % 6) * SLOT_STEP + CARD_W / 2)) $((TALON_TOP + ($1 / 6) * ROW_STEP + CARD_H / 2))"; }
+slot_point()
+{
+    if [[ -n "${LAYOUT_FEED:-}" ]]; then
+        read_feed || return 1
+        echo "${SLOT_XS[$1]} ${SLOT_YS[$1]}"
+        return 0
+    fi
+    echo "$(((CLIENT_W - TALON_W) / 2 + ($1 % 6) * SLOT_STEP + CARD_W / 2)) $((TALON_TOP + ($1 / 6) * ROW_STEP + CARD_H / 2))"
+}
+
+# With LAYOUT_FEED set the window itself says where its cards lie now (the
+# program's ZAVIKO_LAYOUT_FEED file), at any size and in either look: sets
+# WIN_W, WIN_H, CARD_H, HAND_XS, HAND_Y, SLOT_XS and SLOT_YS.
+read_feed()
+{
+    [[ -s "$LAYOUT_FEED" ]] || return 1
+    # shellcheck disable=SC1090 # written by the program
+    source "$LAYOUT_FEED"
+}
+
+# The window's cards where the feed says: every card of the hand and of the
+# followed table shows at its click point (not the cloth), and the feed is of
+# the window's present size.
+check_feed_layout()
+{
+    local size i x y
+    read_feed || fail "the window writes no layout feed"
+    size=$(xdotool getwindowgeometry "$MAIN" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p')
+    [[ "$size" == "${WIN_W}x$WIN_H" ]] || fail "the layout feed is of ${WIN_W}x$WIN_H, the window $size"
+    for i in "${!HAND[@]}"; do
+        [[ -n "${HAND[i]}" ]] || continue
+        x=${HAND_XS[i]}
+        ((x >= 0)) || fail "hand card ${HAND[i]} has no place in the feed"
+        cloth_at "$x" "$HAND_Y" && fail "hand card ${HAND[i]} is not at $x,$HAND_Y"
+    done
+    if ((TABLE_OK)); then
+        for i in "${!TABLE[@]}"; do
+            [[ -n "${TABLE[i]}" ]] || continue
+            cloth_at "${SLOT_XS[i]}" "${SLOT_YS[i]}" \
+                && fail "table card ${TABLE[i]} is not at ${SLOT_XS[i]},${SLOT_YS[i]}"
+        done
+    fi
+    TALON_TOP=${SLOT_YS[0]}
+    NEED_LAYOUT=0
+}
 
 # After a deal of a new deck: the table rows and the hand must be centred on
 # the window. The table's top is measured at the first card of its upper row.
 check_layout()
 {
+    [[ -n "${LAYOUT_FEED:-}" ]] && { check_feed_layout; return; }
     local x y j left=$(((CLIENT_W - TALON_W) / 2))
     for j in 0 1 2 3 4 5; do
         [[ -n "${TABLE[j]}" ]] && break
@@ -183,6 +228,11 @@ check_layout()
 # left edge is read from the screen once per deal.
 hand_point()
 {
+    if [[ -n "${LAYOUT_FEED:-}" ]]; then
+        read_feed && ((HAND_XS[$1] >= 0)) || return 1
+        echo "${HAND_XS[$1]} $HAND_Y"
+        return 0
+    fi
     local y=$((MENU_H + HAND_TOP + CARD_H / 2))
     if ((HAND_LEFT < 0)); then
         [[ -n "${HAND[0]}" ]] || return 1
@@ -327,7 +377,8 @@ human_move()
         echo "  capture refused: ${HAND[i]} on ${TABLE[j]} (slot $j); table: ${TABLE[*]}" >&2
         [[ -n "$(dialogs)" ]] && return 0
         # Not taken: the right button clears the marks, then a card goes down.
-        click_at 100 $((MENU_H + 380)) 3
+        # shellcheck disable=SC2046 # the point is two words, x and y
+        click_at $(cloth_point) 3
         sleep 0.1
     fi
     for i in "${!HAND[@]}"; do
@@ -398,11 +449,50 @@ play_match()
         if human_on_turn; then
             human_move
             ((MY_MOVES == 1 || MY_MOVES == 20)) && { shots=$((shots + 1)); shot "after-move-$MY_MOVES"; }
+            resize_when_due
         else
             sleep 0.03
         fi
     done
     fail "the match did not end within $1 s"
+}
+
+# A point of the table's cloth left of the rows, where a press marks nothing.
+cloth_point()
+{
+    if [[ -n "${LAYOUT_FEED:-}" ]] && read_feed; then
+        echo "$(((SLOT_XS[0] - CARD_H) / 2)) ${SLOT_YS[0]}"
+        return 0
+    fi
+    echo "100 $((MENU_H + 380))"
+}
+
+# RESIZES holds "move:WxH" words: after the human's move of that number the
+# window is given that size (as a player drags its corner), and the match
+# goes on once the window's cards are where its feed says.
+resize_when_due()
+{
+    local due size w h deadline
+    for due in ${RESIZES:-}; do
+        ((${due%%:*} == MY_MOVES)) || continue
+        size=${due#*:} w=${size%x*} h=${size#*x}
+        xdotool windowsize "$MAIN" "$w" "$h"
+        # With no window manager the window may be placed anew: all of it on
+        # the screen, where every card can be clicked.
+        xdotool windowmove "$MAIN" 0 0
+        deadline=$(($(now_ms) + 3000))
+        until read_feed && ((WIN_W == w && WIN_H == h)); do
+            (($(now_ms) < deadline)) || fail "the window did not take the size ${size} within 3 s"
+            sleep 0.05
+        done
+        # The cards' pictures are drawn anew at the new scale once it settles.
+        sleep 0.3
+        read_log
+        check_feed_layout
+        shot "resized-$size"
+        echo "  resized to $size after move $MY_MOVES"
+        LOG_CHANGED=$(now_ms)
+    done
 }
 
 # Starts the program in folder $1 (environment in the rest) with zero pauses
@@ -416,6 +506,7 @@ run_match()
     prepare_folder "$BUILD" "$dir"
     write_settings "$dir" 0 0 "${COMP_PLAYS:-0}"
     LOG=$dir/Zaviko.log
+    [[ -n "${LAYOUT_FEED:-}" ]] && set -- "$@" "ZAVIKO_LAYOUT_FEED=$LAYOUT_FEED"
     start_program "$dir" "$@"
     accept_start start-prompt
     play_match "${MATCH_S:-100}"

@@ -924,6 +924,14 @@
         <source>Savremeni</source>
         <translation>Modern</translation>
     </message>
+    <message>
+        <source>Oznaci karte koje karta iz ruke moze da uzme</source>
+        <translation>Outline the cards a hand card could take</translation>
+    </message>
+    <message>
+        <source>Dok je karta iz ruke pod strelicom ili okvirom tastature, karte na talonu koje bi uzela su uokvirene (Savremeni izgled).</source>
+        <translation>While a hand card is under the pointer or the keyboard&apos;s ring, the table cards it would take are outlined (Modern look).</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>

@@ -924,6 +924,14 @@
         <source>Savremeni</source>
         <translation>Савремени</translation>
     </message>
+    <message>
+        <source>Oznaci karte koje karta iz ruke moze da uzme</source>
+        <translation>Означи карте које карта из руке може да узме</translation>
+    </message>
+    <message>
+        <source>Dok je karta iz ruke pod strelicom ili okvirom tastature, karte na talonu koje bi uzela su uokvirene (Savremeni izgled).</source>
+        <translation>Док је карта из руке под стрелицом или оквиром тастатуре, карте на талону које би узела су уоквирене (Савремени изглед).</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>

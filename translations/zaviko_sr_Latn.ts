@@ -924,6 +924,14 @@
         <source>Savremeni</source>
         <translation>Savremeni</translation>
     </message>
+    <message>
+        <source>Oznaci karte koje karta iz ruke moze da uzme</source>
+        <translation>Označi karte koje karta iz ruke može da uzme</translation>
+    </message>
+    <message>
+        <source>Dok je karta iz ruke pod strelicom ili okvirom tastature, karte na talonu koje bi uzela su uokvirene (Savremeni izgled).</source>
+        <translation>Dok je karta iz ruke pod strelicom ili okvirom tastature, karte na talonu koje bi uzela su uokvirene (Savremeni izgled).</translation>
+    </message>
 </context>
 <context>
     <name>TFPregledKarata</name>

@@ -254,6 +254,8 @@ private:
         QSize surface;
     };
     TPlace Place(int slot) const;
+    // How far a marked card rises: only a row of whole cards has the room.
+    int MarkLift() const;
     int Grown(int slot, int shown, int whole) const;
     TPlace ClosedUpPlace(int slot, int step, int whole) const;
     void DrawCard(TZuSingleCard& card, bool immediate);

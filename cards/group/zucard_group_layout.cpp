@@ -39,8 +39,20 @@ TZuCardGroup::TPlace TZuCardGroup::Place(int i) const
 
     const int offset = step * i;
     const int length = step * n + whole;
-    if (right) return { QRect(offset, 0, shown, ZuCardHeight), QSize(length, ZuCardHeight) };
+    if (right) {
+        // The row stands on its lower edge; a marked card rises into the room above.
+        const int lift = MarkLift();
+        const TZuSingleCard& card = *CardAt(i);
+        const int top = card.Negative() && !card.Empty() ? 0 : lift;
+        return { QRect(offset, top, shown, ZuCardHeight), QSize(length, ZuCardHeight + lift) };
+    }
     return { QRect(0, offset, ZuCardWidth, shown), QSize(ZuCardWidth, length) };
+}
+
+int TZuCardGroup::MarkLift() const
+{
+    return FCascadeStyle == csNormal && FCascadeSide == csRight ? std::max(0, CardFinish().markLift)
+                                                                : 0;
 }
 
 // The cards before slot i that are not empty set its place; the cards as a
@@ -115,6 +127,11 @@ void TZuCardGroup::DrawCard(TZuSingleCard& card, bool immediate)
         return;
     }
 
+    // In a row whose marked cards rise, a slot's card moves up and down in
+    // its own column, which is cleared whole.
+    const int lift = MarkLift();
+    const QRect column(place.shown.x(), 0, place.shown.width(), place.surface.height());
+    if (lift > 0) ClearRect(column);
     if (card.Empty()) {
         ClearRect(place.shown);
         // The card before may now show more of itself over this slot.
@@ -132,16 +149,17 @@ void TZuCardGroup::DrawCard(TZuSingleCard& card, bool immediate)
     }
     if (FCascadeStyle == csNormal) {
         const QRect& r = place.shown;
-        ClearRect(FCascadeSide == csRight ? QRect(r.left() + ZuCardWidth, 0, 5, ZuCardHeight)
-                                          : QRect(0, r.top() + ZuCardHeight, ZuCardWidth, 5));
+        ClearRect(FCascadeSide == csRight
+                ? QRect(r.left() + ZuCardWidth, 0, 5, place.surface.height())
+                : QRect(0, r.top() + ZuCardHeight, ZuCardWidth, 5));
     }
     // The first paint of a held group draws into its picture, which it then shows.
     if (FDrawingHeldCards) return;
     if (immediate)
         update();
     else
-        PaintArea(QRect(
-            place.shown.topLeft(), QPoint(BitmapSize().width() - 1, BitmapSize().height() - 1)));
+        PaintArea(QRect(lift > 0 ? column.topLeft() : place.shown.topLeft(),
+            QPoint(BitmapSize().width() - 1, BitmapSize().height() - 1)));
     SortAfterLastCard(card);
 }
 

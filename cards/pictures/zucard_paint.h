@@ -16,10 +16,12 @@ void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const
 
 // How a control finishes its cards: the plain pictures with marked cards
 // inverted (the default), or rounded corners with marked cards tinted and
-// ringed in `markTint`.
+// ringed in `markTint`. In a row of whole cards a marked card also rises
+// `markLift` pixels above the others, which the row makes room for.
 struct TZuCardFinish {
     int cornerRadius = 0;
     QColor markTint;
+    int markLift = 0;
     bool operator==(const TZuCardFinish&) const = default;
 };
 void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip,

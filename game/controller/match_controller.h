@@ -144,6 +144,10 @@ public:
     // click, key, "Nova", pause, closing or another "Savet" drops a search
     // under way. False when no hint can be given.
     bool ShowHint();
+    // The table cards the human's card in handSlot would take: its richest
+    // legal capture, as the game's own search finds it for that card alone.
+    // Empty when the card takes nothing or the human is not to move.
+    std::vector<TTableSlot> CaptureOf(int handSlot) const;
     // A hint's search is under way; its move has not been shown yet.
     bool HintSearching() const { return FHint.Searching(); }
     // A dropped search has not returned yet (it will within one playout).

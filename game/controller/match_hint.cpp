@@ -3,11 +3,27 @@
 // of its own (THintSearch); its move is shown here, on the GUI thread, when it arrives.
 #include "game/controller/match_controller.h"
 
+#include "game/computer/computer_choice.h"
+
 bool TMatchController::HintAvailable() const
 {
     return (!FRemoteSend || FRemoteHints) && !Busy() && !Stopping() && !FPendingSequence
         && !FState.GameOver && !FWaitingToStart && FState.CurrentPlayer == SeatS
         && FControls.PlayerS->Controller() == ctHuman && !HandEmpty(FState, SeatS);
+}
+
+std::vector<TTableSlot> TMatchController::CaptureOf(int handSlot) const
+{
+    if (handSlot < 0 || handSlot >= kHandSlots || Busy() || FState.GameOver
+        || FState.CurrentPlayer != SeatS || FState.hands[SeatS][handSlot] == kNoCard)
+        return {};
+    // The card alone in the hand: the search's choice is then a capture by it
+    // or its lay-down.
+    THand alone {};
+    alone[handSlot] = FState.hands[SeatS][handSlot];
+    const TComputerChoice choice = ChooseComputerMove(alone, TableIds(FState), csPametno, 5);
+    if (!choice.capture) return {};
+    return MoveOfChoice(FState, SeatS, choice).take;
 }
 
 bool TMatchController::ShowHint()

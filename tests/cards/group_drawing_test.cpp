@@ -100,6 +100,37 @@ TEST_F(GroupTest, AMarkedCardIsDrawnInvertedUnmarkingRestoresItAndTheScreenShows
     EXPECT_EQ(Mismatches(bitmap, QRect(76, 0, 71, 96), back), 0) << "face down: the back";
 }
 
+TEST_F(GroupTest, AMarkedCardRisesInARowOfWholeCardsAndComesBackDownUnmarked)
+{
+    const TZuCardFinish lifting { 4, QColor(0xff, 0xc8, 0x1e), 6 };
+    TZuCardGroup& group = Hand({ 10, 23 });
+    group.SetCardFinish(lifting);
+    const QImage& bitmap = group.Bitmap();
+    ASSERT_EQ(group.BitmapSize(), QSize(76 + 71, 96 + 6)) << "the row makes room above";
+    EXPECT_EQ(group.CardAt(1)->BoundsRect().top(), 6);
+    EXPECT_EQ(At(bitmap, 76 + 35, 2), TableGreen) << "the room is empty";
+
+    group.CardAt(1)->SetNegative(true);
+    EXPECT_EQ(group.CardAt(1)->BoundsRect().top(), 0) << "the marked card rises";
+    EXPECT_EQ(group.CardAt(0)->BoundsRect().top(), 6) << "its neighbour stays down";
+    EXPECT_NE(At(bitmap, 76 + 35, 2), TableGreen) << "the card fills the room above";
+    EXPECT_EQ(At(bitmap, 76 + 35, 96 + 3), TableGreen) << "the strip it left is cleared";
+    EXPECT_EQ(At(bitmap, 35, 2), TableGreen) << "above the neighbour nothing changed";
+
+    group.CardAt(1)->SetNegative(false);
+    EXPECT_EQ(group.CardAt(1)->BoundsRect().top(), 6);
+    EXPECT_EQ(At(bitmap, 76 + 35, 2), TableGreen) << "nothing of it is left above";
+    EXPECT_NE(At(bitmap, 76 + 35, 96 + 3), TableGreen) << "it is back down";
+
+    // Cascaded cards overlap: a card rising among them would uncover the
+    // next one's edge, so they keep to their line.
+    TZuCardGroup& hand = Hand({ 2, 3, 4 }, csTight);
+    hand.SetCardFinish(lifting);
+    hand.CardAt(1)->SetNegative(true);
+    EXPECT_EQ(hand.BitmapSize().height(), 96);
+    EXPECT_EQ(hand.CardAt(1)->BoundsRect().top(), 0);
+}
+
 TEST_F(GroupTest, AGroupPaintsOnlyOnceItIsPlacedOnAWindow)
 {
     TZuCardGroup loose;

@@ -7,9 +7,11 @@
 #include "game/computer/computer_choice.h"
 #include "game/rules/match_rules.h"
 #include "settings/ini_file.h"
+#include "ui/diagnostics/layout_feed.h"
 #include "ui/dialogs/deck_over_dialog.h"
 #include "tools/screenshots/window_positions.h"
 #include "ui/dialogs/options_dialog.h"
+#include "ui/window/capture_outline.h"
 #include "ui/window/table_look_setting.h"
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
@@ -19,6 +21,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -142,6 +145,222 @@ TEST_F(TableLookTest, ModernMarksWashTheCardInsteadOfInvertingIt)
     // Inverted, a light face turns dark; washed, it stays light.
     EXPECT_GT(marked.lightness(), 128) << "plain lightness " << plain.lightness();
     EXPECT_NEAR(marked.lightness(), plain.lightness(), 60);
+    // It stands above the row's other cards, and goes back down unmarked.
+    const int down = row->CardAt(slot)->BoundsRect().top();
+    EXPECT_LT(down, card.top());
+    for (int other = 0; other < row->SlotCount(); ++other)
+        if (other != slot && !row->CardAt(other)->Empty())
+            EXPECT_EQ(row->CardAt(other)->BoundsRect().top(), card.top()) << other;
+    QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, PointOnSlot(row, slot));
+    EXPECT_EQ(row->CardAt(slot)->BoundsRect().top(), card.top());
+}
+
+// The pointer over a hand card, as the window gets it.
+void PointAt(TZuCardGroup* hand, int slot)
+{
+    const QPoint at = PointOnSlot(hand, slot);
+    QMouseEvent move(
+        QEvent::MouseMove, at, hand->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(hand, &move);
+}
+
+// Where table card (row, slot) lies on the table.
+QRect TableCardRect(TForm1& w, TTableSlot place)
+{
+    TZuCardGroup* row = place.row == 0 ? w.Talon1 : w.Talon2;
+    return QRect(row->pos() + row->CardAt(place.slot)->BoundsRect().topLeft(),
+        QSize(ZuCardWidth, ZuCardHeight));
+}
+
+TEST_F(TableLookTest, ModernOutlinesWhatThePointedOrRingedHandCardCouldTake)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    TCaptureOutline* outline = w.CaptureOutline();
+    ASSERT_NE(outline, nullptr);
+    ASSERT_TRUE(outline->On()) << "on by default in the modern look";
+    // The hand: A, 8, -, Q, 2, 9; the upper row 4 and 7 (slots 2, 3), the
+    // lower 3, 10 and Q (slots 2 to 4).
+    const struct {
+        int handSlot;
+        std::vector<TTableSlot> take;
+    } cases[] = {
+        { 0, { { 0, 2 }, { 0, 3 } } }, // the ace: 4 + 7
+        { 3, { { 1, 2 }, { 1, 3 }, { 1, 4 } } }, // the queen: 3 + 10 and the queen
+        { 1, {} }, // the 8 takes nothing
+    };
+    for (const auto& c : cases) {
+        PointAt(w.PlayerS, c.handSlot);
+        EXPECT_EQ(outline->PointedSlot(), c.handSlot);
+        std::vector<QRect> want;
+        for (const TTableSlot& place : c.take)
+            want.push_back(TableCardRect(w, place));
+        EXPECT_EQ(outline->Outlined(), want) << "hand slot " << c.handSlot;
+        EXPECT_EQ(outline->isVisibleTo(w.Talon1->parentWidget()), !want.empty()) << c.handSlot;
+    }
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.PlayerS, &leave);
+    EXPECT_TRUE(outline->Outlined().empty()) << "the pointer left the hand";
+
+    // The keyboard's ring on the hand outlines as the pointer does.
+    QTest::keyClick(&w, Qt::Key_Down);
+    QTest::keyClick(&w, Qt::Key_Home);
+    ASSERT_EQ(w.PlayerS->FocusedSlot(), 0) << "the ring is on the ace";
+    QApplication::processEvents(); // the ring is drawn
+    EXPECT_EQ(outline->Outlined().size(), 2u);
+
+    // What is outlined is a capture the game takes: marked and played, the
+    // ace takes those two cards.
+    const std::vector<QRect> outlined = outline->Outlined();
+    for (int slot : { 2, 3 })
+        QTest::mouseClick(w.Talon1, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.Talon1, slot));
+    QTest::mouseClick(w.PlayerS, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.PlayerS, 0));
+    WaitIdle();
+    EXPECT_EQ(w.PlayerS->TakenCount(), int(outlined.size()) + 1);
+}
+
+TEST_F(TableLookTest, TheOutlineIsAnOptionOfTheModernLookOnly)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    // "Opcije": the box is offered in the modern look; unchecked, it is kept
+    // and the ace's capture is no longer outlined.
+    EXPECT_TRUE(WithModal<TFOptions>([&] { w.Opcije1Click(); },
+        [&](TFOptions& d) {
+            EXPECT_TRUE(d.OutlineBox()->isEnabled());
+            EXPECT_TRUE(d.OutlineBox()->isChecked());
+            d.OutlineBox()->setChecked(false);
+            d.findChild<QPushButton*>(QStringLiteral("ButtonAccept"))->click();
+        }));
+    EXPECT_FALSE(ReadCaptureOutline(FileName(dir)));
+    PointAt(w.PlayerS, 0);
+    EXPECT_TRUE(w.CaptureOutline()->Outlined().empty());
+    form.reset();
+    EXPECT_FALSE(Make().CaptureOutline()->On()) << "read back at the next start";
+
+    // The classic look: the box cannot be checked, nothing is outlined.
+    form.reset();
+    ASSERT_TRUE(StoreCaptureOutline(FileName(dir), true));
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Classic));
+    TForm1& classic = OpenTable();
+    EXPECT_TRUE(WithModal<TFOptions>([&] { classic.Opcije1Click(); },
+        [&](TFOptions& d) {
+            EXPECT_FALSE(d.OutlineBox()->isEnabled());
+            d.LookCombo()->setCurrentIndex(1);
+            EXPECT_TRUE(d.OutlineBox()->isEnabled()) << "offered once the modern look is chosen";
+            d.LookCombo()->setCurrentIndex(0);
+            d.findChild<QPushButton*>(QStringLiteral("ButtonAccept"))->click();
+        }));
+    PointAt(classic.PlayerS, 0);
+    EXPECT_TRUE(!classic.CaptureOutline() || classic.CaptureOutline()->Outlined().empty());
+}
+
+// The count on the deck's pile follows the deck as it shrinks, deal by deal,
+// down to none, when the pile's count goes.
+TEST_F(TableLookTest, TheDeckPileCountsDownWithEveryDeal)
+{
+    const struct {
+        int decks; // "Broj spilova": 0 one deck, 1 two
+        std::vector<int> counts;
+    } cases[] = {
+        { 0, { 24, 0 } },
+        { 1, { 76, 52, 28, 4, 0 } },
+    };
+    for (const auto& c : cases) {
+        // Each case in a folder of its own: a new match, not the last one kept.
+        form.reset();
+        QTemporaryDir folder;
+        TIni(folder.filePath("Zaviko.ini"))
+            .SetGameOptions(0, c.decks, 0, 0, 0, true, false, true, true, true, false);
+        ASSERT_TRUE(StoreTableLook(FileName(folder), TTableLook::Modern));
+        form = std::make_unique<TForm1>(folder.path());
+        TForm1& w = *form;
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        CloseHandEndDialogs();
+        std::vector<int> seen;
+        for (int turns = 0; turns < 400 && (seen.empty() || seen.back() != 0); ++turns) {
+            QLabel* count = w.DeckCount();
+            ASSERT_NE(count, nullptr);
+            const int left = Controller().CardsLeft();
+            if (seen.empty() || seen.back() != left) seen.push_back(left);
+            EXPECT_EQ(count->isVisible(), left > 0) << left;
+            if (left > 0) EXPECT_EQ(count->text(), QString::number(left));
+            if (w.StartItemEnabled())
+                w.Pocniigru1Click();
+            else
+                CarefulHumanMove();
+            WaitIdle();
+        }
+        EXPECT_EQ(seen, c.counts) << c.decks;
+        handEndCloser.stop();
+        form.reset();
+    }
+}
+
+// The numbers of a shell array in the layout feed ("NAME=(1 2 3)").
+QList<int> FeedNumbers(const QString& report, const QString& name)
+{
+    const QRegularExpression line(
+        QStringLiteral("^%1=\\(?([-0-9 ]*)\\)?$").arg(name), QRegularExpression::MultilineOption);
+    QList<int> numbers;
+    for (const QString& word : line.match(report).captured(1).split(u' ', Qt::SkipEmptyParts))
+        numbers << word.toInt();
+    return numbers;
+}
+
+// What a script clicks by the window's layout feed is the card it means, in
+// either look and at any window shape, a marked (risen) card too.
+TEST_F(TableLookTest, TheLayoutFeedPointsAtEveryCardInEitherLookAndAnyShape)
+{
+    const struct {
+        TTableLook look;
+        QSize size; // empty: the smallest window
+    } cases[] = {
+        { TTableLook::Classic, {} },
+        { TTableLook::Modern, {} },
+        { TTableLook::Modern, { 1100, 700 } },
+        { TTableLook::Modern, { 800, 1000 } },
+    };
+    for (const auto& c : cases) {
+        form.reset();
+        ASSERT_TRUE(StoreTableLook(FileName(dir), c.look));
+        TForm1& w = OpenTable();
+        if (!c.size.isEmpty()) {
+            w.resize(c.size);
+            QApplication::processEvents();
+            w.SettleTableScale();
+        }
+        QTest::mouseClick(w.Talon1, Qt::LeftButton, Qt::NoModifier, PointOnSlot(w.Talon1, 2));
+        ASSERT_TRUE(w.Talon1->CardAt(2)->Negative());
+        const QString report = LiveLayoutReport(w);
+        EXPECT_TRUE(report.contains(QStringLiteral("WIN_W=%1\n").arg(w.width())))
+            << report.toStdString();
+        // The slot of `group` under a point of the window.
+        const auto slotAt = [&](TZuCardGroup* group, QPoint inWindow) {
+            const QPoint inView = w.TableView()->viewport()->mapFrom(&w, inWindow);
+            const QPoint at = w.TableView()->ToTable(inView) - group->pos();
+            return group->HitTest(at.x(), at.y());
+        };
+        const QList<int> handXs = FeedNumbers(report, QStringLiteral("HAND_XS"));
+        const QList<int> handY = FeedNumbers(report, QStringLiteral("HAND_Y"));
+        ASSERT_EQ(handXs.size(), w.PlayerS->SlotCount());
+        ASSERT_EQ(handY.size(), 1);
+        for (int slot = 0; slot < handXs.size(); ++slot)
+            if (w.PlayerS->CardAt(slot)->Empty())
+                EXPECT_EQ(handXs[slot], -1) << slot;
+            else
+                EXPECT_EQ(slotAt(w.PlayerS, { handXs[slot], handY[0] }), slot) << slot;
+        const QList<int> xs = FeedNumbers(report, QStringLiteral("SLOT_XS"));
+        const QList<int> ys = FeedNumbers(report, QStringLiteral("SLOT_YS"));
+        ASSERT_EQ(xs.size(), 12);
+        ASSERT_EQ(ys.size(), 12);
+        for (int i = 0; i < 12; ++i) {
+            TZuCardGroup* row = i < 6 ? w.Talon1 : w.Talon2;
+            if (!row->CardAt(i % 6)->Empty())
+                EXPECT_EQ(slotAt(row, { xs[i], ys[i] }), i % 6) << i << " at " << c.size.width();
+        }
+    }
 }
 
 TEST_F(TableLookTest, EachSidesTakenCardsLieInAPileThatOpensThem)

@@ -37,6 +37,7 @@
 #include <QPixmap>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -155,13 +156,32 @@ bool Reveal(const QString& folder)
     return ok;
 }
 
+// The pointer over hand card `slot`, as the window gets it.
+void PointAtHandCard(TZuCardGroup* hand, int slot)
+{
+    for (int x = hand->width() - 1; x >= 0; --x)
+        if (hand->HitTest(x, hand->height() / 2) == slot) {
+            const QPoint at(x, hand->height() / 2);
+            QMouseEvent move(QEvent::MouseMove, at, hand->mapToGlobal(at), Qt::NoButton,
+                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(hand, &move);
+            return;
+        }
+}
+
 bool MarkedAndGrown(const QString& folder)
 {
     TSheetWindow w(kEachForHimself);
     w.Controller().ShowState(OpenPosition(SeatS));
+    // The queen could take the lower row's 3, 10 and queen: in the modern
+    // look they are outlined while the pointer is on it.
+    PointAtHandCard(w.form->PlayerS, 3);
+    bool ok = Save(w, folder, QStringLiteral("window_outline"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.form->PlayerS, &leave);
     ClickCard(w.form->Talon2, 2);
     ClickCard(w.form->Talon2, 3);
-    bool ok = Save(w, folder, QStringLiteral("window_marked"));
+    ok &= Save(w, folder, QStringLiteral("window_marked"));
     w.Controller().ShowHint();
     // The search runs off the GUI thread; its move shows when it arrives.
     QElapsedTimer timer;

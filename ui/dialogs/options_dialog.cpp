@@ -129,17 +129,28 @@ void TFOptions::BuildLookBox(QWidget* panel)
     FLook->resize(box->width() - FLook->x() - 8, 22);
     FLook->addItems({ tr("Klasicni"), tr("Savremeni") });
     label->setBuddy(FLook);
+    FOutline = CheckBox(box, "CheckOutlineCaptures",
+        tr("Oznaci karte koje karta iz ruke moze da uzme"), 8, 44, 257, 17);
+    FOutline->setToolTip(tr("Dok je karta iz ruke pod strelicom ili okvirom tastature, "
+                            "karte na talonu koje bi uzela su uokvirene (Savremeni izgled)."));
+    // The classic table never outlines: the box is for the modern look.
+    connect(FLook, &QComboBox::currentIndexChanged, this,
+        [this](int index) { FOutline->setEnabled(index == 1); });
+    FOutline->setEnabled(false);
 }
 
-void TFOptions::FillLook(int look)
+void TFOptions::FillLook(int look, bool outline)
 {
     FLook->setCurrentIndex(look == 1 ? 1 : 0);
     FLookShown = FLook->currentIndex();
+    FOutline->setChecked(outline);
+    FOutline->setEnabled(FLookShown == 1);
+    FOutlineShown = outline;
 }
 
 bool TFOptions::LookChanged() const
 {
-    return FLook->currentIndex() != FLookShown;
+    return FLook->currentIndex() != FLookShown || FOutline->isChecked() != FOutlineShown;
 }
 
 void TFOptions::BuildOtherBoxes(QWidget* panel)
@@ -193,8 +204,8 @@ void TFOptions::SetTabOrder()
         for (int i = 0; i < group->Count(); ++i)
             order.push_back(group->ItemAt(i));
     for (QWidget* w : std::initializer_list<QWidget*> { FShowTime, FPause, FClockwise, FLook,
-             FCompTight, FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FSound, FVolume,
-             FAnimation->Combo(), FLanguage->Combo(), FAccept, FCancel })
+             FOutline, FCompTight, FHumanTight, FViewMine, FViewOthers, FLog, FSpeech, FSound,
+             FVolume, FAnimation->Combo(), FLanguage->Combo(), FAccept, FCancel })
         order.push_back(w);
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -255,6 +266,7 @@ void TFOptions::Accept()
         StoreSound(FSettings->FileName, FSound->isChecked(), FVolume->value());
         StoreTableLook(FSettings->FileName,
             FLook->currentIndex() == 1 ? TTableLook::Modern : TTableLook::Classic);
+        StoreCaptureOutline(FSettings->FileName, FOutline->isChecked());
         FLanguage->Store(FSettings->FileName);
     }
     accept();

@@ -48,10 +48,13 @@ public:
     QCheckBox* SoundBox() const { return FSound; }
     QSlider* VolumeSlider() const { return FVolume; }
 
-    // "Izgled stola": the table's look (0 "Klasicni", 1 "Savremeni"); stored
-    // on OK. LookChanged tells the window to draw the table anew.
-    void FillLook(int look);
+    // "Izgled stola": the table's look (0 "Klasicni", 1 "Savremeni") and
+    // whether the modern look outlines what a hand card could take (the box
+    // is for the modern look only); stored on OK. LookChanged tells the
+    // window to draw the table anew.
+    void FillLook(int look, bool outline = true);
     QComboBox* LookCombo() const { return FLook; }
+    QCheckBox* OutlineBox() const { return FOutline; }
     bool LookChanged() const;
 
 private:
@@ -82,6 +85,8 @@ private:
     TAnimationBox* FAnimation = nullptr;
     QComboBox* FLook = nullptr;
     int FLookShown = 0;
+    QCheckBox* FOutline = nullptr;
+    bool FOutlineShown = true;
     QPushButton* FAccept = nullptr;
     QPushButton* FCancel = nullptr;
 };

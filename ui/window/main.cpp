@@ -6,6 +6,7 @@
 #include "settings/program_files.h"
 #include "ui/window/after_first_paint.h"
 #include "ui/diagnostics/frame_probe.h"
+#include "ui/diagnostics/layout_feed.h"
 #include "ui/diagnostics/layout_report.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/desktop/language.h"
@@ -85,6 +86,7 @@ int main(int argc, char* argv[])
         form.show();
         StartupSteps::Note("window_shown");
         const auto probe = TFrameProbe::FromEnvironment(&form);
+        const auto feed = TLayoutFeed::FromEnvironment(&form);
         // Reading and handing over the icon's sizes waits until the table is on
         // the screen; every window takes the icon when it comes.
         CallAfterFirstPaint(&form, [] { QApplication::setWindowIcon(WindowIcon()); });

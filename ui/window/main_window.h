@@ -43,6 +43,7 @@ class TSeatMarks;
 class TStatisticsStore;
 class TTableNotes;
 class TTakenPile;
+class TCaptureOutline;
 class TTableSurface;
 class TTableView;
 class TZuCardDeck;
@@ -130,6 +131,8 @@ public:
     TTableLook Look() const { return FLook; }
     QLabel* DeckCount() const { return FDeckCount; }
     TTakenPile* TakenPile(int seat) const { return FPiles.at(seat); }
+    // The outline of what the pointed hand card could take; made with the modern look.
+    TCaptureOutline* CaptureOutline() const { return FOutline; }
 
     // What the menu shows now, for tests and the screenshot programs.
     bool ScoreTableChecked() const;
@@ -302,6 +305,7 @@ private:
     TTableLook FLook = TTableLook::Classic;
     QLabel* FDeckCount = nullptr;
     std::array<TTakenPile*, 4> FPiles {}; // S, W, N, E; made with the modern look
+    TCaptureOutline* FOutline = nullptr;
     TSeatMarks* FMarks = nullptr;
     THintCard* FHintCard = nullptr;
     TAnnouncer* FAnnouncer = nullptr;

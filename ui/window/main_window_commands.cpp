@@ -162,7 +162,7 @@ void TForm1::Opcije1Click()
         FCanViewMine, FCanViewOthers, FController->LogEnabled());
     dialog.FillSpeech(SpeechOn());
     dialog.FillSound(ReadSoundOn(FSettings->FileName), ReadSoundVolume(FSettings->FileName));
-    dialog.FillLook(FLook == TTableLook::Modern ? 1 : 0);
+    dialog.FillLook(FLook == TTableLook::Modern ? 1 : 0, ReadCaptureOutline(FSettings->FileName));
     if (dialog.exec() != QDialog::Accepted) return;
     FController->ApplyOptions();
     ApplySpeechSetting();

@@ -7,6 +7,7 @@
 #include "game/controller/match_controller.h"
 #include "settings/ini.h"
 #include "ui/window/badge_label.h"
+#include "ui/window/capture_outline.h"
 #include "ui/window/move_history_panel.h"
 #include "ui/window/seat_marks.h"
 #include "ui/window/table_look_setting.h"
@@ -27,6 +28,9 @@ constexpr int kTextPixels = 11;
 // Beyond this the menus would crowd the window more than they help.
 constexpr qreal kLargestTextScale = 3.0;
 constexpr std::array<int, 3> kStatusWidths { 150, 150, 50 };
+// A marked table card stands this far above its row, clear of the others
+// even where its tint is hard to tell from a white face.
+constexpr int kMarkLift = 6;
 
 } // namespace
 
@@ -66,7 +70,7 @@ void TForm1::ApplyLook()
     const bool modern = FLook == TTableLook::Modern;
     FTable->SetLook(FLook);
     const TZuCardFinish finish
-        = modern ? TZuCardFinish { 5, QColor(0xff, 0xc8, 0x1e) } : TZuCardFinish {};
+        = modern ? TZuCardFinish { 5, QColor(0xff, 0xc8, 0x1e), kMarkLift } : TZuCardFinish {};
     for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 }) {
         group->SetSeeThrough(modern);
         group->SetCardFinish(finish);
@@ -81,6 +85,13 @@ void TForm1::ApplyLook()
             FPiles[seat]->setObjectName(QStringLiteral("TakenPile%1").arg(seat));
             FPiles[seat]->OnOpen = [this, seat] { ShowTakenCards(seat); };
         }
+    if (modern && !FOutline) {
+        FOutline = new TCaptureOutline(FTable, PlayerS, { Talon1, Talon2 });
+        FOutline->CaptureOf = [this](int slot) {
+            return FController ? FController->CaptureOf(slot) : std::vector<TTableSlot> {};
+        };
+    }
+    if (FOutline) FOutline->SetOn(modern && ReadCaptureOutline(FSettings->FileName));
     ShowDeckCount();
     ApplyCascadeStyles();
     ArrangeSeats();

@@ -5,6 +5,7 @@
 namespace {
 
 const QString kLook = QStringLiteral("Look");
+const QString kOutline = QStringLiteral("OutlineCaptures");
 
 } // namespace
 
@@ -16,4 +17,14 @@ TTableLook ReadTableLook(const QString& settingsFile)
 bool StoreTableLook(const QString& settingsFile, TTableLook look)
 {
     return StoreGameNumber(settingsFile, kLook, look == TTableLook::Modern ? 1 : 0);
+}
+
+bool ReadCaptureOutline(const QString& settingsFile)
+{
+    return ReadGameNumber(settingsFile, kOutline, 1) != 0;
+}
+
+bool StoreCaptureOutline(const QString& settingsFile, bool on)
+{
+    return StoreGameNumber(settingsFile, kOutline, on ? 1 : 0);
 }

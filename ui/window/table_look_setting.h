@@ -9,3 +9,9 @@
 TTableLook ReadTableLook(const QString& settingsFile);
 // False when the settings file cannot be written; the choice then holds for the run.
 bool StoreTableLook(const QString& settingsFile, TTableLook look);
+
+// Whether the modern look outlines the table cards the pointed hand card
+// could take: "OutlineCaptures" in "GameOptions", on unless stored as 0. The
+// classic look never outlines.
+bool ReadCaptureOutline(const QString& settingsFile);
+bool StoreCaptureOutline(const QString& settingsFile, bool on);
