@@ -149,8 +149,9 @@ TEST_F(TableLookTest, ModernMarksWashTheCardInsteadOfInvertingIt)
     const int down = row->CardAt(slot)->BoundsRect().top();
     EXPECT_LT(down, card.top());
     for (int other = 0; other < row->SlotCount(); ++other)
-        if (other != slot && !row->CardAt(other)->Empty())
+        if (other != slot && !row->CardAt(other)->Empty()) {
             EXPECT_EQ(row->CardAt(other)->BoundsRect().top(), card.top()) << other;
+        }
     QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, PointOnSlot(row, slot));
     EXPECT_EQ(row->CardAt(slot)->BoundsRect().top(), card.top());
 }
@@ -285,7 +286,9 @@ TEST_F(TableLookTest, TheDeckPileCountsDownWithEveryDeal)
             const int left = Controller().CardsLeft();
             if (seen.empty() || seen.back() != left) seen.push_back(left);
             EXPECT_EQ(count->isVisible(), left > 0) << left;
-            if (left > 0) EXPECT_EQ(count->text(), QString::number(left));
+            if (left > 0) {
+                EXPECT_EQ(count->text(), QString::number(left));
+            }
             if (w.StartItemEnabled())
                 w.Pocniigru1Click();
             else
@@ -357,8 +360,9 @@ TEST_F(TableLookTest, TheLayoutFeedPointsAtEveryCardInEitherLookAndAnyShape)
         ASSERT_EQ(ys.size(), 12);
         for (int i = 0; i < 12; ++i) {
             TZuCardGroup* row = i < 6 ? w.Talon1 : w.Talon2;
-            if (!row->CardAt(i % 6)->Empty())
+            if (!row->CardAt(i % 6)->Empty()) {
                 EXPECT_EQ(slotAt(row, { xs[i], ys[i] }), i % 6) << i << " at " << c.size.width();
+            }
         }
     }
 }
