@@ -177,7 +177,9 @@ TEST_F(RemoteMatchTest, AClickWhileAnotherPlayerIsOnTurnSaysWhoIs)
         return host.View() && host.View()->state.CurrentPlayer == SeatS && Settled()
             && controller->State().CurrentPlayer != SeatS;
     }));
-    ClickTable(TableSlots(controller->State()).front());
+    // The table's first slot, which the human's capture may just have
+    // emptied: the click is answered the same wherever it lands.
+    ClickTable({ 0, 0 });
     ASSERT_FALSE(sink.shown.information.empty());
     EXPECT_EQ(sink.shown.information.back(), "Na potezu je E"); // the host, shown at E
 }
