@@ -294,14 +294,6 @@
 <context>
     <name>ReviewWords</name>
     <message>
-        <source>%1 na talon</source>
-        <translation>%1 to the table</translation>
-    </message>
-    <message>
-        <source>%1 nosi %2</source>
-        <translation>%1 takes %2</translation>
-    </message>
-    <message>
         <source>Preciznost: %1%</source>
         <translation>Accuracy: %1%</translation>
     </message>

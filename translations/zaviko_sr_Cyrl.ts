@@ -294,14 +294,6 @@
 <context>
     <name>ReviewWords</name>
     <message>
-        <source>%1 na talon</source>
-        <translation>%1 на талон</translation>
-    </message>
-    <message>
-        <source>%1 nosi %2</source>
-        <translation>%1 носи %2</translation>
-    </message>
-    <message>
         <source>Preciznost: %1%</source>
         <translation>Прецизност: %1%</translation>
     </message>

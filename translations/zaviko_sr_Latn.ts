@@ -294,14 +294,6 @@
 <context>
     <name>ReviewWords</name>
     <message>
-        <source>%1 na talon</source>
-        <translation>%1 na talon</translation>
-    </message>
-    <message>
-        <source>%1 nosi %2</source>
-        <translation>%1 nosi %2</translation>
-    </message>
-    <message>
         <source>Preciznost: %1%</source>
         <translation>Preciznost: %1%</translation>
     </message>

@@ -2,10 +2,11 @@
 
 #include "game/review/review_marks.h"
 #include "game/rules/match_rules.h"
-#include "ui/access/card_words.h"
+#include "ui/review/review_words.h"
 #include "ui/window/seat_marks.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -26,9 +27,11 @@ std::vector<int> TakenIds(const TMatchState& before, const TMove& move)
     return ids;
 }
 
+// In the language's own way of writing a decimal, as the "Analiza" window
+// writes them.
 QString Points(double points)
 {
-    return QString::number(points, 'f', 1);
+    return QLocale().toString(points, 'f', 1);
 }
 
 } // namespace
@@ -40,11 +43,7 @@ QString MoveHtml(const TMatchState& before, const TMove& move)
 
 QString MoveSpoken(const TMatchState& before, const TMove& move)
 {
-    const std::vector<int> taken = TakenIds(before, move);
-    const QString card = CardWords::Card(PlayedId(before, move));
-    return taken.empty() ? QCoreApplication::translate("ReviewWords", "%1 na talon").arg(card)
-                         : QCoreApplication::translate("ReviewWords", "%1 nosi %2")
-                               .arg(card, CardWords::List(taken));
+    return TReviewWords::MoveText(before, move);
 }
 
 bool HandJudged(const THandReview& hand)
