@@ -17,14 +17,6 @@ constexpr int kMaxMoves = 120; // a hand gives the human at most 52 moves
 constexpr int kMaxJudged = 2000;
 constexpr int kMaxList = 208;
 
-void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
-{
-    out << key << ' ' << ids.size();
-    for (int id : ids)
-        out << ' ' << id;
-    out << '\n';
-}
-
 // The position on one line each for its scalars, hands, rows, taken lists,
 // score rows and deck.
 void WriteState(std::ostream& out, const TMatchState& s)
@@ -33,16 +25,16 @@ void WriteState(std::ostream& out, const TMatchState& s)
         << s.CurrentPlayer << ' ' << s.LastTaker << ' ' << s.LastPlayer << ' ' << s.MovesMade << ' '
         << s.HandsPlayed << '\n';
     for (const THand& hand : s.hands)
-        WriteList(out, "hand", { hand.begin(), hand.end() });
+        WriteKeyList(out, "hand", { hand.begin(), hand.end() });
     for (const auto& row : s.table)
-        WriteList(out, "row", row);
+        WriteKeyList(out, "row", row);
     for (const auto& taken : s.taken)
-        WriteList(out, "taken", taken);
+        WriteKeyList(out, "taken", taken);
     for (int seat = 0; seat < kSeatCount; ++seat)
         out << "cells " << s.Score[seat] << ' ' << s.cells[seat].points << ' '
             << s.cells[seat].clears << ' ' << s.cells[seat].bonus << ' ' << s.handCells[seat].points
             << ' ' << s.handCells[seat].clears << ' ' << s.handCells[seat].bonus << '\n';
-    WriteList(out, "deck", s.deck);
+    WriteKeyList(out, "deck", s.deck);
 }
 
 void ReadState(TKeyValueReader& in, TMatchState& s)

@@ -87,4 +87,12 @@ void TKeyValueReader::Fail(const std::string& why)
     FOk = false;
 }
 
+void WriteKeyList(std::ostream& out, const char* key, const std::vector<int>& ids)
+{
+    out << key << ' ' << ids.size();
+    for (int id : ids)
+        out << ' ' << id;
+    out << '\n';
+}
+
 } // namespace zaviko::rules

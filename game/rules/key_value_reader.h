@@ -2,6 +2,7 @@
 
 #include "game/rules/rules_namespace.h"
 
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -40,5 +41,9 @@ private:
     bool FOk = true;
     std::string FError;
 };
+
+// Writes a list as TKeyValueReader::List reads it: the key, the count and
+// the numbers, on a line of its own.
+void WriteKeyList(std::ostream& out, const char* key, const std::vector<int>& ids);
 
 } // namespace zaviko::rules

@@ -31,36 +31,28 @@ constexpr int kMaxSteps = 120; // a hand gives the human at most 52 moves
 // from making the start-up replay for seconds.
 constexpr std::uint64_t kMaxDraws = 4000;
 
-void WriteList(std::ostream& out, const char* key, const std::vector<int>& ids)
-{
-    out << key << ' ' << ids.size();
-    for (int id : ids)
-        out << ' ' << id;
-    out << '\n';
-}
-
 void WriteState(std::ostream& out, const TMatchState& s)
 {
     out << "mode " << s.GameMode << "\ndecks " << s.DeckCount << "\nclockwise " << s.Clockwise
         << "\ncurrent " << s.CurrentPlayer << "\nlasttaker " << s.LastTaker << "\nlastplayer "
         << s.LastPlayer << "\nmoves " << s.MovesMade << "\nhands " << s.HandsPlayed << '\n';
     for (const auto& hand : s.hands)
-        WriteList(out, "hand", { hand.begin(), hand.end() });
+        WriteKeyList(out, "hand", { hand.begin(), hand.end() });
     for (const auto& row : s.table)
-        WriteList(out, "row", row);
+        WriteKeyList(out, "row", row);
     for (const auto& taken : s.taken)
-        WriteList(out, "taken", taken);
+        WriteKeyList(out, "taken", taken);
     for (int seat = 0; seat < kSeatCount; ++seat)
         out << "score " << s.Score[seat] << ' ' << s.cells[seat].points << ' '
             << s.cells[seat].clears << ' ' << s.cells[seat].bonus << '\n';
-    WriteList(out, "deck", s.deck);
+    WriteKeyList(out, "deck", s.deck);
 }
 
 void WriteLastMoves(std::ostream& out, const TLastMoves& moves)
 {
     for (const TLastMove& move : moves) {
         out << "last " << move.playedId << ' ';
-        WriteList(out, "taken", move.takenIds);
+        WriteKeyList(out, "taken", move.takenIds);
     }
 }
 
@@ -209,7 +201,7 @@ std::string SaveMatchText(const TSavedMatch& match)
     out << "history " << match.history.size() << '\n';
     for (const TMoveRecord& move : match.history) {
         out << "move " << move.hand << ' ' << move.seat << ' ' << move.playedId << ' ';
-        WriteList(out, "taken", move.takenIds);
+        WriteKeyList(out, "taken", move.takenIds);
     }
     std::vector<TUndoStep> steps = match.undo;
     const std::vector<std::uint64_t> draws = ChainedDraws(steps, match.randomState);
