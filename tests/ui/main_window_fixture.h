@@ -84,6 +84,16 @@ protected:
         }
         ClickCard(form->PlayerS, choice.handSlot);
     }
+    // One step of a whole match: the start when the match waits for it, else
+    // the careful human's move; then the window settles.
+    void PlayOneTurn()
+    {
+        if (form->StartItemEnabled())
+            form->Pocniigru1Click();
+        else
+            CarefulHumanMove();
+        WaitIdle();
+    }
     // Closes each end-of-hand dialog as it opens, so a whole match plays on.
     void CloseHandEndDialogs()
     {

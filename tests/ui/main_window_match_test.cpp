@@ -33,11 +33,7 @@ TEST_P(MainWindowMatchTest, AWholeMatchEndsWithGameOverAfterEndOfHandDialogs)
     closer.start(1);
 
     for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
-        if (w.StartItemEnabled())
-            w.Pocniigru1Click();
-        else
-            CarefulHumanMove();
-        WaitIdle();
+        PlayOneTurn();
         ASSERT_TRUE(CardsConserved(Controller().State()));
     }
     ASSERT_TRUE(Controller().GameOver());
@@ -88,11 +84,7 @@ TEST_F(MainWindowMatchTest, TheTwoPlayerHandEndsShowTheSeatsThatPlayAndNobodyOnT
     closer.start(1);
     for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
         humanOnTurnBefore += !onTurn->isHidden();
-        if (w.StartItemEnabled())
-            w.Pocniigru1Click();
-        else
-            CarefulHumanMove();
-        WaitIdle();
+        PlayOneTurn();
     }
     ASSERT_TRUE(Controller().GameOver());
     EXPECT_GT(dialogs, 0);

@@ -289,11 +289,7 @@ TEST_F(TableLookTest, TheDeckPileCountsDownWithEveryDeal)
             if (left > 0) {
                 EXPECT_EQ(count->text(), QString::number(left));
             }
-            if (w.StartItemEnabled())
-                w.Pocniigru1Click();
-            else
-                CarefulHumanMove();
-            WaitIdle();
+            PlayOneTurn();
         }
         EXPECT_EQ(seen, c.counts) << c.decks;
         handEndCloser.stop();
@@ -453,11 +449,7 @@ TEST_F(TableLookTest, AWholeModernMatchPlaysThroughResizes)
                         << parts[j]->objectName().toStdString();
             }
         }
-        if (w.StartItemEnabled())
-            w.Pocniigru1Click();
-        else
-            CarefulHumanMove();
-        WaitIdle();
+        PlayOneTurn();
         ASSERT_TRUE(CardsConserved(Controller().State()));
     }
     ASSERT_TRUE(Controller().GameOver());
