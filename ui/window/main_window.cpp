@@ -24,6 +24,7 @@
 #include "ui/window/game_option_setting.h"
 #include "ui/window/hint_card.h"
 #include "ui/access/keyboard_play.h"
+#include "ui/dialogs/dialog_scale.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/window/move_history_panel.h"
 #include "ui/score_grid/score_grid.h"
@@ -88,6 +89,8 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     // Messages from the start on open over the table, not mid-screen.
     SetMessageOwner(this);
     ReturnFocusOnClose(this);
+    // The dialogs opened over the window read at its text's size.
+    new TDialogScaler(this, [this] { return TextScale(); });
 
     FSettings = std::make_unique<TIni>(fileName(".ini"));
     StartupSteps::Note("settings");
