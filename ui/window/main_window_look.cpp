@@ -93,8 +93,8 @@ void TForm1::ApplyLook()
     }
     if (FOutline) FOutline->SetOn(modern && ReadCaptureOutline(FSettings->FileName));
     ShowDeckCount();
-    ApplyCascadeStyles();
-    ArrangeSeats();
+    // A row grown past six cards takes the look's room for a lifted card.
+    ArrangeTable();
 }
 
 void TForm1::ShowTakenPiles()
