@@ -16,6 +16,7 @@
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
 #include "ui/window/taken_pile.h"
+#include "cards/pictures/zucard_paint.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -168,6 +169,31 @@ TEST_F(TableLookTest, ModernMarksWashTheCardInsteadOfInvertingIt)
         ChooseLook(w, 1);
         EXPECT_EQ(row->height(), modernHeight) << "grown " << grown;
         form.reset();
+    }
+}
+
+TEST_F(TableLookTest, ModernCardsAtALargerScaleAreRoundedWithoutASecondCopy)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = OpenTable();
+    const int held = ZuRoundedCopiesHeld();
+    w.resize(w.minimumSize() * 2);
+    QApplication::processEvents();
+    w.SettleTableScale();
+    QApplication::processEvents();
+    ASSERT_GT(w.PlayerS->ViewScale(), 1.5);
+    // Every card on show was drawn again at the new scale, from pictures
+    // drawn rounded: none was copied to be rounded.
+    EXPECT_EQ(ZuRoundedCopiesHeld(), held);
+    for (TZuCardGroup* group : { w.PlayerS, w.Talon1 }) {
+        const QImage& picture = group->Bitmap();
+        const qreal ratio = picture.devicePixelRatio();
+        int slot = 0;
+        while (group->CardAt(slot)->Empty())
+            ++slot;
+        const QPoint corner = group->CardAt(slot)->BoundsRect().topLeft() * ratio;
+        EXPECT_EQ(picture.pixelColor(corner).alpha(), 0) << "the corner is cut";
+        EXPECT_EQ(picture.pixelColor(corner + QPoint(12, 12) * ratio).alpha(), 255);
     }
 }
 

@@ -209,6 +209,8 @@ TForm1::~TForm1()
 {
     // Qt hides the panel as it takes the window apart: that is no choice to keep.
     if (FHistory) FHistory->toggleViewAction()->disconnect(this);
+    // The look's rounded pictures are the window's: others get them plain.
+    SetScaledPictureCorners(0);
     // Nothing lands for the window once it goes.
     if (FController) FController->OnCardLanded = nullptr;
     // The worker must be gone before the groups and the log it uses.
