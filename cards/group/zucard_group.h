@@ -187,6 +187,9 @@ public:
     // Tells assistive technology that a card's look or state changed.
     void NotifyCardChanged(int slot);
     void AdjustTightness();
+    // How far a marked card rises: the row's height holds that room above
+    // its cards.
+    int MarkLift() const;
     void RedrawCards(bool immediate);
 
     // Loading: between BeginLoad and Loaded no list events fire, nothing is
@@ -254,8 +257,6 @@ private:
         QSize surface;
     };
     TPlace Place(int slot) const;
-    // How far a marked card rises: only a row of whole cards has the room.
-    int MarkLift() const;
     int Grown(int slot, int shown, int whole) const;
     TPlace ClosedUpPlace(int slot, int step, int whole) const;
     void DrawCard(TZuSingleCard& card, bool immediate);

@@ -49,10 +49,11 @@ TZuCardGroup::TPlace TZuCardGroup::Place(int i) const
     return { QRect(0, offset, ZuCardWidth, shown), QSize(ZuCardWidth, length) };
 }
 
+// A row lying along the table lifts its marked cards whatever its step; a
+// closed-up row has no marked cards to lift, only cards to play.
 int TZuCardGroup::MarkLift() const
 {
-    return FCascadeStyle == csNormal && FCascadeSide == csRight ? std::max(0, CardFinish().markLift)
-                                                                : 0;
+    return FCascadeSide == csRight && !FCloseUp ? std::max(0, CardFinish().markLift) : 0;
 }
 
 // The cards before slot i that are not empty set its place; the cards as a

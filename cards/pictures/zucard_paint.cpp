@@ -31,11 +31,9 @@ void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const
     painter.drawImage(corner, shape);
 }
 
-namespace {
-
-// The card's picture cut to rounded corners, smoothly: the rounding is drawn
-// into the picture's alpha, which a clip path would cut pixel-sharp.
-QImage Rounded(const QImage& picture, qreal radius)
+// The rounding is drawn into the picture's alpha, which a clip path would
+// cut pixel-sharp.
+QImage ZuRoundedCardPicture(const QImage& picture, qreal radius)
 {
     QImage shaped(picture.size(), QImage::Format_ARGB32_Premultiplied);
     shaped.setDevicePixelRatio(picture.devicePixelRatio());
@@ -55,22 +53,31 @@ QImage Rounded(const QImage& picture, qreal radius)
     return shaped;
 }
 
+namespace {
+
+QMutex roundedLock;
+QHash<QPair<qint64, int>, QImage> rounded;
+
 // The rounded copies, made once a picture and radius: a hand is painted
 // again at every change, its pictures are not. Emptied when it grows past a
 // deck and a half at one scale.
 QImage RoundedOnce(const QImage& picture, qreal radius)
 {
-    static QMutex lock;
-    static QHash<QPair<qint64, int>, QImage> made;
-    const QMutexLocker locked(&lock);
+    const QMutexLocker locked(&roundedLock);
     const QPair<qint64, int> key(picture.cacheKey(), qRound(radius * 16));
-    auto found = made.find(key);
-    if (found != made.end()) return *found;
-    if (made.size() > 120) made.clear();
-    return *made.insert(key, Rounded(picture, radius));
+    auto found = rounded.find(key);
+    if (found != rounded.end()) return *found;
+    if (rounded.size() > 120) rounded.clear();
+    return *rounded.insert(key, ZuRoundedCardPicture(picture, radius));
 }
 
 } // namespace
+
+int ZuRoundedCopiesHeld()
+{
+    const QMutexLocker locked(&roundedLock);
+    return int(rounded.size());
+}
 
 void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip,
     const TZuCardFinish& finish)
@@ -84,7 +91,10 @@ void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const
     QPainter painter(&target);
     painter.setClipRect(clip);
     const qreal radius = std::max(finish.cornerRadius, 1);
-    painter.drawImage(corner, RoundedOnce(*picture, radius));
+    if (ScaledPictureRounded(picture, finish.cornerRadius))
+        painter.drawImage(corner, *picture);
+    else
+        painter.drawImage(corner, RoundedOnce(*picture, radius));
     if (!card.Negative() || !finish.markTint.isValid()) return;
     // A marked card keeps its face readable: a light wash and a ring of the tint.
     painter.setRenderHint(QPainter::Antialiasing);

@@ -26,3 +26,10 @@ struct TZuCardFinish {
 };
 void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip,
     const TZuCardFinish& finish);
+
+// A card's picture cut to corners of `radius` pixels, smoothly, with a fine
+// edge that keeps a white card apart from a light table.
+QImage ZuRoundedCardPicture(const QImage& picture, qreal radius);
+// How many rounded copies of pictures are held for painting (those of the
+// pictures that are not drawn rounded already).
+int ZuRoundedCopiesHeld();

@@ -1,5 +1,6 @@
 #include "cards/pictures/zucard_pictures.h"
 
+#include "cards/pictures/zucard_paint.h"
 #include "cards/pictures/zucard_picture_loader.h"
 
 #include <QDebug>
@@ -28,6 +29,8 @@ struct TPictureTable {
     // The pictures drawn for one other scale, on demand.
     std::array<QImage, ZuPictureCount + 1> scaled;
     qreal scaledAt = 0;
+    int corners = 0; // the scaled pictures' rounding
+
     // Draws pictures before they are asked for; told to end by `stopAhead`.
     std::thread ahead;
     std::atomic<bool> stopAhead { false };
@@ -60,6 +63,13 @@ void DrawOnFirstUse(TPictureTable& table, int number)
         qWarning("%s", e.what());
     }
     table.ready[number].store(true, std::memory_order_release);
+}
+
+// A picture at another scale, rounded when the table's scaled pictures are.
+QImage DrawScaled(const QString& library, int number, qreal scale, int corners)
+{
+    QImage picture = LoadScaledCardPicture(library, number, scale);
+    return corners > 0 ? ZuRoundedCardPicture(picture, corners) : picture;
 }
 
 // Runs `draw` on the table's ahead thread; the caller ended the last one.
@@ -161,26 +171,28 @@ void DrawScaledPicturesAhead(std::vector<int> numbers, qreal scale)
     }
     // Drawn outside the lock, so a paint that wants a picture meanwhile draws
     // it itself rather than wait; the first one drawn is the one kept.
-    auto drawAll = [&table, numbers = std::move(numbers), scale, library = CardPictureLibrary()] {
-        for (const int number : numbers) {
-            if (table.stopAhead.load()) return;
-            if (number < 2 || number > ZuPictureCount) continue;
-            {
-                const std::lock_guard lock(table.drawing);
-                if (!qFuzzyCompare(table.scaledAt, scale)) return;
-                if (!table.scaled[number].isNull()) continue;
-            }
-            QImage picture;
-            try {
-                picture = LoadScaledCardPicture(library, number, scale);
-            } catch (const EResNotFound&) {
-                return; // the paint that shows it reports it
-            }
-            const std::lock_guard lock(table.drawing);
-            if (!qFuzzyCompare(table.scaledAt, scale)) return;
-            if (table.scaled[number].isNull()) table.scaled[number] = std::move(picture);
-        }
-    };
+    const int corners = table.corners; // changed only on the GUI thread
+    auto drawAll
+        = [&table, numbers = std::move(numbers), scale, corners, library = CardPictureLibrary()] {
+              for (const int number : numbers) {
+                  if (table.stopAhead.load()) return;
+                  if (number < 2 || number > ZuPictureCount) continue;
+                  {
+                      const std::lock_guard lock(table.drawing);
+                      if (!qFuzzyCompare(table.scaledAt, scale)) return;
+                      if (!table.scaled[number].isNull()) continue;
+                  }
+                  QImage picture;
+                  try {
+                      picture = DrawScaled(library, number, scale, corners);
+                  } catch (const EResNotFound&) {
+                      return; // the paint that shows it reports it
+                  }
+                  const std::lock_guard lock(table.drawing);
+                  if (!qFuzzyCompare(table.scaledAt, scale) || table.corners != corners) return;
+                  if (table.scaled[number].isNull()) table.scaled[number] = std::move(picture);
+              }
+          };
     StartAhead(table, std::move(drawAll));
 }
 
@@ -218,8 +230,28 @@ const QImage* CardPictureForScale(const QImage* picture, qreal scale)
         table.scaledAt = scale;
     }
     QImage& scaled = table.scaled[number];
-    if (scaled.isNull()) scaled = LoadScaledCardPicture(CardPictureLibrary(), int(number), scale);
+    if (scaled.isNull())
+        scaled = DrawScaled(CardPictureLibrary(), int(number), scale, table.corners);
     return &scaled;
+}
+
+void SetScaledPictureCorners(int radius)
+{
+    TPictureTable& table = Table();
+    radius = std::max(0, radius);
+    if (radius == table.corners) return;
+    table.EndAhead();
+    const std::lock_guard lock(table.drawing);
+    table.corners = radius;
+    table.scaled.fill(QImage());
+    table.scaledAt = 0;
+}
+
+bool ScaledPictureRounded(const QImage* picture, int radius)
+{
+    const TPictureTable& table = Table();
+    return radius > 0 && radius == table.corners && picture >= table.scaled.data()
+        && picture < table.scaled.data() + table.scaled.size();
 }
 
 void SetCardPictureLibrary(const QString& path)

@@ -56,6 +56,14 @@ inline int BackPictureNumber(TZuCardBackType back)
 // as the loading does.
 const QImage* CardPictureForScale(const QImage* picture, qreal scale);
 
+// The pictures at another scale drawn with their corners rounded to
+// `radius` pixels (0, the default: as the library draws them), for a look
+// whose every card is rounded: the pictures are then held once, rounded,
+// not beside a rounded copy of each. A change drops those drawn before.
+void SetScaledPictureCorners(int radius);
+// Whether `picture` is one of those, rounded to `radius`.
+bool ScaledPictureRounded(const QImage* picture, int radius);
+
 // The library's resource identifier for a picture number 2..70.
 int CardPictureResource(int pictureNumber);
 

@@ -16,6 +16,7 @@
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
 #include "ui/window/taken_pile.h"
+#include "cards/pictures/zucard_paint.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,32 +129,72 @@ TEST_F(TableLookTest, ModernHandsCloseUpAndTheDeckShowsItsCount)
 TEST_F(TableLookTest, ModernMarksWashTheCardInsteadOfInvertingIt)
 {
     ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    // A row of six, and one grown to eight whose cards step closer together.
+    for (const bool grown : { false, true }) {
+        TForm1& w = ShownAt(grown ? GrownTablePosition() : OpenPosition(SeatS));
+        TZuCardGroup* row = w.Talon1;
+        ASSERT_EQ(row->CascadeStyle(), grown ? csTight : csNormal);
+        int slot = 0;
+        while (slot < row->SlotCount() && row->CardAt(slot)->Empty())
+            ++slot;
+        ASSERT_LT(slot, row->SlotCount());
+        const QRect card = row->CardAt(slot)->BoundsRect();
+        const QPoint inside = card.topLeft() + QPoint(card.width() / 2, 12);
+        const qreal ratio = row->Bitmap().devicePixelRatio();
+        const QColor plain = row->Bitmap().pixelColor(inside * ratio);
+        QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, PointOnSlot(row, slot));
+        ASSERT_TRUE(row->CardAt(slot)->Negative()) << "marked, grown " << grown;
+        const QColor marked = row->Bitmap().pixelColor(inside * ratio);
+        EXPECT_NE(marked, plain) << "the mark shows, grown " << grown;
+        // Inverted, a light face turns dark; washed, it stays light.
+        EXPECT_GT(marked.lightness(), 128) << "plain lightness " << plain.lightness();
+        EXPECT_NEAR(marked.lightness(), plain.lightness(), 60);
+        // It stands above the row's other cards, whole within the row, and
+        // goes back down unmarked.
+        const QRect up = row->CardAt(slot)->BoundsRect();
+        EXPECT_LT(up.top(), card.top()) << "grown " << grown;
+        EXPECT_GE(up.top(), 0) << "grown " << grown;
+        EXPECT_LE(card.bottom(), row->height() - 1) << "grown " << grown;
+        for (int other = 0; other < row->SlotCount(); ++other)
+            if (other != slot && !row->CardAt(other)->Empty()) {
+                EXPECT_EQ(row->CardAt(other)->BoundsRect().top(), card.top()) << other;
+            }
+        QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, PointOnSlot(row, slot));
+        EXPECT_EQ(row->CardAt(slot)->BoundsRect().top(), card.top());
+        // The classic look's row has no room above its cards; back in the
+        // modern one, the room returns.
+        const int modernHeight = row->height();
+        ChooseLook(w, 0);
+        EXPECT_EQ(row->height(), ZuCardHeight) << "grown " << grown;
+        ChooseLook(w, 1);
+        EXPECT_EQ(row->height(), modernHeight) << "grown " << grown;
+        form.reset();
+    }
+}
+
+TEST_F(TableLookTest, ModernCardsAtALargerScaleAreRoundedWithoutASecondCopy)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
     TForm1& w = OpenTable();
-    TZuCardGroup* row = w.Talon1;
-    int slot = 0;
-    while (slot < row->SlotCount() && row->CardAt(slot)->Empty())
-        ++slot;
-    ASSERT_LT(slot, row->SlotCount());
-    const QRect card = row->CardAt(slot)->BoundsRect();
-    const QPoint inside = card.topLeft() + QPoint(card.width() / 2, 12);
-    const qreal ratio = row->Bitmap().devicePixelRatio();
-    const QColor plain = row->Bitmap().pixelColor(inside * ratio);
-    QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, PointOnSlot(row, slot));
-    ASSERT_TRUE(row->CardAt(slot)->Negative()) << "marked";
-    const QColor marked = row->Bitmap().pixelColor(inside * ratio);
-    EXPECT_NE(marked, plain) << "the mark shows";
-    // Inverted, a light face turns dark; washed, it stays light.
-    EXPECT_GT(marked.lightness(), 128) << "plain lightness " << plain.lightness();
-    EXPECT_NEAR(marked.lightness(), plain.lightness(), 60);
-    // It stands above the row's other cards, and goes back down unmarked.
-    const int down = row->CardAt(slot)->BoundsRect().top();
-    EXPECT_LT(down, card.top());
-    for (int other = 0; other < row->SlotCount(); ++other)
-        if (other != slot && !row->CardAt(other)->Empty()) {
-            EXPECT_EQ(row->CardAt(other)->BoundsRect().top(), card.top()) << other;
-        }
-    QTest::mouseClick(row, Qt::LeftButton, Qt::NoModifier, PointOnSlot(row, slot));
-    EXPECT_EQ(row->CardAt(slot)->BoundsRect().top(), card.top());
+    const int held = ZuRoundedCopiesHeld();
+    w.resize(w.minimumSize() * 2);
+    QApplication::processEvents();
+    w.SettleTableScale();
+    QApplication::processEvents();
+    ASSERT_GT(w.PlayerS->ViewScale(), 1.5);
+    // Every card on show was drawn again at the new scale, from pictures
+    // drawn rounded: none was copied to be rounded.
+    EXPECT_EQ(ZuRoundedCopiesHeld(), held);
+    for (TZuCardGroup* group : { w.PlayerS, w.Talon1 }) {
+        const QImage& picture = group->Bitmap();
+        const qreal ratio = picture.devicePixelRatio();
+        int slot = 0;
+        while (group->CardAt(slot)->Empty())
+            ++slot;
+        const QPoint corner = group->CardAt(slot)->BoundsRect().topLeft() * ratio;
+        EXPECT_EQ(picture.pixelColor(corner).alpha(), 0) << "the corner is cut";
+        EXPECT_EQ(picture.pixelColor(corner + QPoint(12, 12) * ratio).alpha(), 255);
+    }
 }
 
 // The pointer over a hand card, as the window gets it.

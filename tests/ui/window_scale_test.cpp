@@ -7,8 +7,11 @@
 #include "ui/window/table_view.h"
 #include "ui/window/window_size_setting.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 
@@ -215,6 +218,94 @@ TEST_F(WindowScaleTest, TheSizeIsKeptInTheSettingsAndRestored)
     // A kept size smaller than the table at 1x opens at 1x.
     ASSERT_TRUE(StoreWindowSize(dir.filePath("Zaviko.ini"), { QSize(100, 100), false }));
     EXPECT_EQ(Shown().size(), smallest);
+}
+
+// What a dialog opened over the window shows: its text's size, its own
+// size and, for each text control in turn, whether its text fits it.
+struct TDialogSeen {
+    int textPixels = 0;
+    QSize size;
+    std::vector<bool> fits;
+    std::vector<std::string> names; // the controls' texts, to say which is cut
+};
+
+TDialogSeen Seen(QDialog& dialog)
+{
+    TDialogSeen seen { QFontInfo(dialog.font()).pixelSize(), dialog.size(), {}, {} };
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        if (!qobject_cast<QAbstractButton*>(control) && !(label && !label->wordWrap())) continue;
+        const QSize wanted = control->sizeHint();
+        seen.fits.push_back(
+            wanted.width() <= control->width() && wanted.height() <= control->height());
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        seen.names.push_back((button ? button->text() : label->text()).toStdString() + " wants "
+            + std::to_string(wanted.width()) + "x" + std::to_string(wanted.height()) + ", has "
+            + std::to_string(control->width()) + "x" + std::to_string(control->height()));
+    }
+    return seen;
+}
+
+TEST_F(WindowScaleTest, DialogsReadAtTheWindowsTextSize)
+{
+    TForm1& w = Shown();
+    const QSize smallest = w.minimumSize();
+    THandEndDisplay hand;
+    hand.seats = { w.PlayerS, w.PlayerW, w.PlayerN, w.PlayerE };
+    hand.lastTakerName = w.PlayerS->PlayerName();
+    // "Statistika" and the message box are laid out by Qt, which sizes a
+    // table and wraps a text in steps of its own: for them the text grows and
+    // the box stays on the screen.
+    const std::vector<std::pair<const char*, std::function<void()>>> commands {
+        { "Opcije", [&] { w.Opcije1Click(); } },
+        { "O programu", [&] { w.About1Click(); } },
+        { "Promena imena", [&] { w.Promenaimena1Click(); } },
+        { "Statistika", [&] { w.Statistika1Click(); } },
+        { "kraj ruke", [&] { static_cast<TMatchView&>(w).ShowHandEnd(hand); } },
+        { "poruka",
+            [&] {
+                QMessageBox box(QMessageBox::Information, QStringLiteral("Zaviko"),
+                    QStringLiteral("Partija je sacuvana."), QMessageBox::Ok, &w);
+                box.exec();
+            } },
+    };
+    auto open = [&](const std::function<void()>& command) {
+        TDialogSeen seen;
+        EXPECT_TRUE(WithModal<QDialog>(command, [&](QDialog& dialog) {
+            seen = Seen(dialog);
+            dialog.reject();
+        }));
+        return seen;
+    };
+    const QSize room = w.screen()->availableGeometry().size() - QSize(16, 48);
+    for (const auto& [name, command] : commands) {
+        w.resize(smallest);
+        QApplication::processEvents();
+        const TDialogSeen small = open(command);
+        const bool messageBox = name == std::string("poruka");
+        const bool laidOutByQt = messageBox || name == std::string("Statistika");
+        EXPECT_EQ(small.textPixels, messageBox ? QFontInfo(QFont()).pixelSize() : 11) << name;
+        // Grown a little (the dialog fits the screen) and as far as the text goes.
+        for (const qreal grown : { 1.4, 3.0 }) {
+            w.resize(smallest * grown);
+            QApplication::processEvents();
+            const TDialogSeen big = open(command);
+            const qreal fit = std::min({ grown, qreal(room.width()) / small.size.width(),
+                qreal(room.height()) / small.size.height() });
+            const std::string where = std::string(name) + " at " + std::to_string(grown);
+            if (laidOutByQt) {
+                EXPECT_GT(big.textPixels, small.textPixels) << where;
+                continue;
+            }
+            EXPECT_NEAR(big.textPixels, small.textPixels * fit, 1.0) << where;
+            EXPECT_LE(big.size.width(), room.width()) << where;
+            EXPECT_LE(big.size.height(), room.height()) << where;
+            EXPECT_GE(big.size.width(), small.size.width() * fit * 0.9) << where;
+            ASSERT_EQ(big.fits.size(), small.fits.size()) << where;
+            for (std::size_t i = 0; i < small.fits.size(); ++i)
+                EXPECT_TRUE(!small.fits[i] || big.fits[i]) << where << ": " << big.names[i];
+        }
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "cards/zucard.h"
 #include "ui/dialogs/deck_over_dialog.h"
+#include "ui/dialogs/dialog_scale.h"
 #include "ui/dialogs/dialog_font.h"
 #include "ui/score_grid/score_grid.h"
 #include "ui/window/taken_cards_view.h"
@@ -125,6 +126,16 @@ bool CapturedCards(const QString& folder)
     dialog.SetPlayers(seats[0].get(), seats[1].get(), seats[2].get(), seats[3].get(), 0);
     dialog.SetMostCards({ seats[0].get() });
     ok &= Save(dialog, folder, "deck_over_long_name");
+    // Over a window maximised on a 1920 x 1080 screen, with the hand's figures.
+    QWidget window;
+    new TDialogScaler(&window, [] { return 1080.0 / 572; });
+    TFDeckOverInfoDlg grown(&window);
+    grown.SetPlayers(seats[0].get(), seats[1].get(), seats[2].get(), seats[3].get(), 0);
+    grown.SetLastTaker("Pera");
+    grown.SetMostCards({ seats[0].get() });
+    grown.SetHandFigures({ { "Aleksandar Veliki-Petrovic", 7, 1, 3 }, { "Zika", 4, 0, 0 },
+        { "Pera", 2, 0, 0 }, { "Mika", 9, 2, 0 } });
+    ok &= Save(grown, folder, "deck_over_grown");
     return ok;
 }
 

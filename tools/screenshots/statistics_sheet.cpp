@@ -1,6 +1,7 @@
 // Renders the "Statistika" dialog to PNG files: empty, and after a few
 // matches in two modes.
 #include "game/controller/statistics_store.h"
+#include "ui/dialogs/dialog_scale.h"
 #include "ui/dialogs/statistics_dialog.h"
 
 #include "tools/screenshots/sheet_language.h"
@@ -47,5 +48,10 @@ int RunStatisticsSheet(int argc, char** argv)
     PlaySomeMatches(store);
     TStatisticsDialog played(store);
     ok &= SaveSheet(played, folder, "statistics");
+    // Opened over a window maximised on a 1920 x 1080 screen.
+    QWidget window;
+    new TDialogScaler(&window, [] { return 1080.0 / 572; });
+    TStatisticsDialog grown(store, nullptr, nullptr, &window);
+    ok &= SaveSheet(grown, folder, "statistics-grown");
     return ok ? 0 : 1;
 }

@@ -24,6 +24,7 @@
 #include "ui/window/game_option_setting.h"
 #include "ui/window/hint_card.h"
 #include "ui/access/keyboard_play.h"
+#include "ui/dialogs/dialog_scale.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/window/move_history_panel.h"
 #include "ui/score_grid/score_grid.h"
@@ -88,6 +89,8 @@ TForm1::TForm1(const QString& filesFolder, QWidget* parent)
     // Messages from the start on open over the table, not mid-screen.
     SetMessageOwner(this);
     ReturnFocusOnClose(this);
+    // The dialogs opened over the window read at its text's size.
+    new TDialogScaler(this, [this] { return TextScale(); });
 
     FSettings = std::make_unique<TIni>(fileName(".ini"));
     StartupSteps::Note("settings");
@@ -206,6 +209,8 @@ TForm1::~TForm1()
 {
     // Qt hides the panel as it takes the window apart: that is no choice to keep.
     if (FHistory) FHistory->toggleViewAction()->disconnect(this);
+    // The look's rounded pictures are the window's: others get them plain.
+    SetScaledPictureCorners(0);
     // Nothing lands for the window once it goes.
     if (FController) FController->OnCardLanded = nullptr;
     // The worker must be gone before the groups and the log it uses.

@@ -71,6 +71,9 @@ void TForm1::ApplyLook()
     FTable->SetLook(FLook);
     const TZuCardFinish finish
         = modern ? TZuCardFinish { 5, QColor(0xff, 0xc8, 0x1e), kMarkLift } : TZuCardFinish {};
+    // Every card of the look is rounded: its pictures at the table's scale are
+    // drawn so, and not kept twice.
+    SetScaledPictureCorners(finish.cornerRadius);
     for (TZuCardGroup* group : { PlayerS, PlayerW, PlayerN, PlayerE, Talon1, Talon2 }) {
         group->SetSeeThrough(modern);
         group->SetCardFinish(finish);
@@ -93,8 +96,8 @@ void TForm1::ApplyLook()
     }
     if (FOutline) FOutline->SetOn(modern && ReadCaptureOutline(FSettings->FileName));
     ShowDeckCount();
-    ApplyCascadeStyles();
-    ArrangeSeats();
+    // A row grown past six cards takes the look's room for a lifted card.
+    ArrangeTable();
 }
 
 void TForm1::ShowTakenPiles()

@@ -318,7 +318,8 @@ void TForm1::ArrangeTable()
     for (TZuCardGroup* talon : { Talon1, Talon2 }) {
         if (talon->SlotCount() > 6) {
             talon->SetAutoTight(true);
-            talon->resize(451, 96);
+            // The room above the cards a marked card rises into.
+            talon->resize(451, ZuCardHeight + talon->MarkLift());
             talon->AdjustTightness();
         } else if (talon->CascadeStyle() != csNormal) {
             talon->SetCascadeStyle(csNormal);

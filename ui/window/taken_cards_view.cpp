@@ -1,6 +1,7 @@
 #include "ui/window/taken_cards_view.h"
 
 #include "cards/zucard.h"
+#include "ui/dialogs/dialog_scale.h"
 #include "ui/access/card_words.h"
 
 #include <QGuiApplication>
@@ -37,6 +38,8 @@ TFPregledKarata::TFPregledKarata(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Pregled karata"));
+    // Cards at their own size; no text to grow with the window's.
+    KeepDialogSize(this);
     PaintGreen(*this);
     // The rows sit on a surface of their own, so a screen too small for four
     // rows still reaches every card by scrolling.
