@@ -122,9 +122,17 @@ TEST_F(GroupTest, AMarkedCardRisesInARowOfWholeCardsAndComesBackDownUnmarked)
     EXPECT_EQ(At(bitmap, 76 + 35, 2), TableGreen) << "nothing of it is left above";
     EXPECT_NE(At(bitmap, 76 + 35, 96 + 3), TableGreen) << "it is back down";
 
-    // Cascaded cards overlap: a card rising among them would uncover the
-    // next one's edge, so they keep to their line.
+    // A row grown tight rises the same: its room above is kept.
+    TZuCardGroup& tight = Hand({ 2, 3, 4 }, csTight);
+    tight.SetCardFinish(lifting);
+    tight.CardAt(1)->SetNegative(true);
+    EXPECT_EQ(tight.BitmapSize().height(), 96 + 6);
+    EXPECT_EQ(tight.CardAt(1)->BoundsRect().top(), 0);
+    EXPECT_EQ(tight.CardAt(2)->BoundsRect().top(), 6);
+
+    // A closed-up row is a hand to play from: its cards keep to their line.
     TZuCardGroup& hand = Hand({ 2, 3, 4 }, csTight);
+    hand.SetCloseUp(true);
     hand.SetCardFinish(lifting);
     hand.CardAt(1)->SetNegative(true);
     EXPECT_EQ(hand.BitmapSize().height(), 96);
