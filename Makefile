@@ -31,16 +31,21 @@ test: build
 bench: build
 	./$(BUILD_DIR)/bin/zaviko_bench
 
+# The dialogs' sheets on a 1920 x 1080 screen, so those drawn over a grown window
+# show at the size it gives them.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets cards $(BUILD_DIR)/screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets groups $(BUILD_DIR)/screenshots/groups
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets decks $(BUILD_DIR)/screenshots/decks
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets decks $(BUILD_DIR)/screenshots/decks-2x --scale 2
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets dialogs $(BUILD_DIR)/screenshots/dialogs
+	QT_QPA_PLATFORM=offscreen:configfile=tools/screenshots/screen_1920x1080.json \
+		./$(BUILD_DIR)/bin/zaviko_sheets dialogs $(BUILD_DIR)/screenshots/dialogs
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets network $(BUILD_DIR)/screenshots/network
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/trick_table --screenshot $(BUILD_DIR)/screenshots/trick_table.png
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets scores $(BUILD_DIR)/screenshots/scores
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets statistics $(BUILD_DIR)/screenshots/statistics
+	QT_QPA_PLATFORM=offscreen:configfile=tools/screenshots/screen_1920x1080.json \
+		./$(BUILD_DIR)/bin/zaviko_sheets scores $(BUILD_DIR)/screenshots/scores
+	QT_QPA_PLATFORM=offscreen:configfile=tools/screenshots/screen_1920x1080.json \
+		./$(BUILD_DIR)/bin/zaviko_sheets statistics $(BUILD_DIR)/screenshots/statistics
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets analysis $(BUILD_DIR)/screenshots/analysis
 	# "Klasicni" at its own size: the README's first picture.
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/zaviko_sheets window $(BUILD_DIR)/screenshots/window \
