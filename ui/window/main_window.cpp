@@ -14,6 +14,7 @@
 #include "game/controller/match_saver.h"
 #include "game/controller/statistics_store.h"
 #include "platform/message_sink.h"
+#include "platform/free_memory.h"
 #include "ui/window/animation_box.h"
 #include "ui/window/flight_stage.h"
 #include "ui/access/game_speech.h"
@@ -388,6 +389,9 @@ void TForm1::ApplyTableScale(qreal scale)
     for (int id = kFirstCardId; id <= kLastSuitCardId; ++id)
         faces.push_back(id);
     DrawScaledPicturesAhead(std::move(faces), pictureScale);
+    // The old scale's pictures were freed just now; a window resized a few
+    // times would otherwise hold each size's worth of pages.
+    ReturnFreeMemory();
     // The raised hint card is a copy of its card's picture: copy it anew.
     if (FHintCard->Slot() >= 0) FHintCard->ShowSlot(PlayerS, FHintCard->Slot());
     if (FRevealCard->Slot() >= 0) ShowRevealedCard(FRevealSeat, FRevealCard->Slot());

@@ -3,6 +3,7 @@
 
 #include "cards/zucard.h"
 #include "game/controller/match_controller.h"
+#include "platform/free_memory.h"
 #include "settings/ini.h"
 #include "ui/dialogs/deck_over_dialog.h"
 #include "ui/review/analysis_window.h"
@@ -154,6 +155,9 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     FNotes->ShowHumanOnTurn(false);
     dialog.Execute();
     FHandEndDialog = nullptr;
+    // The hand's pictures and flights are freed by now: their pages go back
+    // to the system while the next deal is still to come.
+    ReturnFreeMemory();
     FNotes->ShowHumanOnTurn(FMarks->OnTurn() == SeatS);
     if (dialog.AnalysisChosen()) {
         Analysis()->ShowLatestHand();

@@ -1,0 +1,8 @@
+#pragma once
+
+// Hands the heap's free pages back to the system. The allocator keeps what a
+// program frees for its next allocations; after a burst of large pictures
+// (a new table scale, a hand's flights) that stays resident though nothing
+// uses it. Takes a few milliseconds: call it where the player waits anyway.
+// Does nothing where the C library has no such call.
+void ReturnFreeMemory();
