@@ -236,14 +236,13 @@ fuzz-smoke:
 # violation, which breaks memory at run time) fails the run. The links merge
 # into relocatable objects without making machine code (scripts/odr-link.sh);
 # -O0 and no debug information keep the compiles short; -k 0 lists every
-# violation, not just the first. Built without precompiled headers, so a file
-# that does not include what it uses fails here.
+# violation, not just the first.
 ODR_DIR ?= build-odr
 ODR_FLAGS = -Wodr -Werror=odr -Wlto-type-mismatch -Werror=lto-type-mismatch
 odr: deps
 	cmake -S . -B $(ODR_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		"-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g0" "-DCMAKE_CXX_FLAGS=$(ODR_FLAGS)" \
-		-DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON \
+		-DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON \
 		-DCMAKE_CXX_LINKER_LAUNCHER=$(CURDIR)/scripts/odr-link.sh
 	cmake --build $(ODR_DIR) --target zaviko_every_program -- -k 0
 

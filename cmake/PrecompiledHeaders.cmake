@@ -1,9 +1,9 @@
 # Precompiled headers for the targets of many translation units. A window or
 # test file spends about two thirds of its compile parsing Qt's and
 # GoogleTest's headers; precompiled once per target, a build of everything
-# takes markedly less processor time. `make odr` builds with them switched off
-# (CMAKE_DISABLE_PRECOMPILE_HEADERS), so a file that leans on the precompiled
-# headers instead of including what it uses still fails there.
+# takes markedly less processor time. Configured with
+# CMAKE_DISABLE_PRECOMPILE_HEADERS=ON, a build shows a file that leans on
+# them instead of including what it uses.
 
 set(ZAVIKO_PCH_STD <algorithm> <array> <functional> <memory> <optional> <string> <vector>)
 set(ZAVIKO_PCH_CORE <QtCore> ${ZAVIKO_PCH_STD})
