@@ -69,7 +69,8 @@ struct TSearchSettings {
     // the playouts of a sample see more than one line of play (measured
     // stronger than none at the same budget: docs/STRENGTH.md).
     double playoutWander = kPlayoutWander;
-    // Asked between playouts: true ends the search at once.
+    // Asked between playouts, on the search's threads: true ends the search
+    // at once. It must be safe to call from several threads at a time.
     std::function<bool()> stopped;
     // For measuring only, never a seat of the game: the playouts run on the
     // position's real hidden cards instead of guesses of them, so the search

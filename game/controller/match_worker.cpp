@@ -158,10 +158,11 @@ std::optional<TComputerChoice> TMatchWorker::Choose(
     // own generators, seeded from the position, so the new search chooses
     // what the interrupted one would have.
     TSearchSettings search;
-    bool interrupted = false;
+    // Asked on the search's threads, several at a time.
+    std::atomic<bool> interrupted = false;
     search.stopped = [this, &interrupted] {
-        interrupted = interrupted || Terminated() || FPaused || FHeld;
-        return interrupted;
+        if (Terminated() || FPaused || FHeld) interrupted = true;
+        return interrupted.load();
     };
     for (;;) {
         TSequenceObserver* const observer = FObserver;

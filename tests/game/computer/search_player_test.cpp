@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -302,7 +303,7 @@ TEST(SearchPlayer, StopsWithinOnePlayoutWhenAsked)
     int checked = 0;
     for (const TMatchState& state : positions) {
         for (int allowed : { 0, 3, 17 }) {
-            int asked = 0;
+            std::atomic<int> asked = 0; // asked on the search's threads
             TSearchSettings settings;
             settings.budget = 1000;
             settings.stopped = [&] { return ++asked > allowed; };

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <random>
 
 namespace {
@@ -162,7 +163,7 @@ TEST(MoveJudge, AStopEndsTheJudgingWithinOnePlayout)
 {
     const TCostlyCase c = CostlyCases().front();
     for (int allowed : { 0, 1, 9 }) {
-        int asked = 0;
+        std::atomic<int> asked = 0; // asked on the judge's threads
         TJudgeSettings settings = Budget(100000, 2);
         settings.stopped = [&] { return ++asked > allowed; };
         THandReview hand { 1, { { c.before, c.costly, {}, {} }, { c.before, c.best, {}, {} } } };
