@@ -177,8 +177,9 @@ void TDialogScaler::Showing(QWidget* dialog)
         : 1.0;
     qreal wanted = FTextScale ? FTextScale() : 1.0;
     // No larger than the screen has room for (a frame aside).
-    if (const QScreen* screen = dialog->screen(); screen && wanted > 1.0) {
-        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+    const QScreen* screen = dialog->screen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
+    if (screen && wanted > 1.0) {
         const QSizeF atOne = QSizeF(dialog->size()) / applied;
         wanted = std::max(1.0,
             std::min({ wanted, room.width() / atOne.width(), room.height() / atOne.height() }));
@@ -187,8 +188,7 @@ void TDialogScaler::Showing(QWidget* dialog)
     ScaleDialog(dialog, wanted / applied);
     // A dialog its layout sizes grows a little more than its text: brought
     // back inside the screen in one more step.
-    if (const QScreen* screen = dialog->screen(); screen && wanted > 1.0) {
-        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+    if (screen && wanted > 1.0) {
         const QSize now = dialog->size();
         const qreal over
             = std::max(qreal(now.width()) / room.width(), qreal(now.height()) / room.height());
