@@ -45,6 +45,13 @@ fail()
     shot failure
     echo "e2e FAILED: $*" >&2
     echo "last screenshot: $LAST_SHOT" >&2
+    # What was on the screen, since the screenshot stays on the machine that ran.
+    local w
+    for w in $(xdotool search --onlyvisible --name '.' 2> /dev/null); do
+        echo "  window $w of pid $(xdotool getwindowpid "$w" 2> /dev/null):" \
+            "\"$(xdotool getwindowname "$w" 2> /dev/null)\"" \
+            "$(xdotool getwindowgeometry "$w" 2> /dev/null | sed -n 's/.*Geometry: //p')" >&2
+    done
     # The game logs of every window, kept beside the screenshots, and their
     # last lines (of those written to lately) in the output, where a run on
     # another machine shows them.

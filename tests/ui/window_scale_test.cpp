@@ -3,16 +3,20 @@
 // size kept in the settings from one run to the next.
 #include "tests/ui/main_window_fixture.h"
 
+#include "ui/dialogs/dialog_scale.h"
 #include "ui/window/score_panel.h"
 #include "ui/window/table_view.h"
 #include "ui/window/window_size_setting.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyleOptionButton>
 #include <QTest>
 
 namespace {
@@ -225,20 +229,40 @@ TEST_F(WindowScaleTest, TheSizeIsKeptInTheSettingsAndRestored)
 struct TDialogSeen {
     int textPixels = 0;
     QSize size;
+    int markPixels = 0; // the check boxes' and radio buttons' marks, largest
     std::vector<bool> fits;
     std::vector<std::string> names; // the controls' texts, to say which is cut
 };
 
 TDialogSeen Seen(QDialog& dialog)
 {
-    TDialogSeen seen { QFontInfo(dialog.font()).pixelSize(), dialog.size(), {}, {} };
+    TDialogSeen seen { QFontInfo(dialog.font()).pixelSize(), dialog.size(), 0, {}, {} };
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         const auto* label = qobject_cast<QLabel*>(control);
-        if (!qobject_cast<QAbstractButton*>(control) && !(label && !label->wordWrap())) continue;
-        const QSize wanted = control->sizeHint();
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        if (!button && !(label && !label->wordWrap())) continue;
+        QSize wanted = control->sizeHint();
+        // A check box or radio button: its mark, and its text beside it (the
+        // size it asks for has some slack of the style's).
+        const bool check = qobject_cast<QCheckBox*>(control) != nullptr;
+        if (check || qobject_cast<QRadioButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(control);
+            QStyle* style = control->style();
+            const QRect mark = style->subElementRect(
+                check ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator, &option,
+                control);
+            seen.markPixels = std::max(seen.markPixels, mark.height());
+            const int spacing = style->pixelMetric(
+                check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing,
+                &option, control);
+            QString text = button->text();
+            text.remove(QLatin1Char('&'));
+            wanted.setWidth(
+                mark.right() + 1 + spacing + control->fontMetrics().horizontalAdvance(text));
+        }
         seen.fits.push_back(
             wanted.width() <= control->width() && wanted.height() <= control->height());
-        const auto* button = qobject_cast<QAbstractButton*>(control);
         seen.names.push_back((button ? button->text() : label->text()).toStdString() + " wants "
             + std::to_string(wanted.width()) + "x" + std::to_string(wanted.height()) + ", has "
             + std::to_string(control->width()) + "x" + std::to_string(control->height()));
@@ -248,6 +272,9 @@ TDialogSeen Seen(QDialog& dialog)
 
 TEST_F(WindowScaleTest, DialogsReadAtTheWindowsTextSize)
 {
+    // The game's style, which draws the marks of check boxes and radio
+    // buttons at the dialog's scale.
+    QApplication::setStyle(new TScaledIndicatorStyle);
     TForm1& w = Shown();
     const QSize smallest = w.minimumSize();
     THandEndDisplay hand;
@@ -298,6 +325,7 @@ TEST_F(WindowScaleTest, DialogsReadAtTheWindowsTextSize)
                 continue;
             }
             EXPECT_NEAR(big.textPixels, small.textPixels * fit, 1.0) << where;
+            EXPECT_NEAR(big.markPixels, small.markPixels * fit, 1.0) << where;
             EXPECT_LE(big.size.width(), room.width()) << where;
             EXPECT_LE(big.size.height(), room.height()) << where;
             EXPECT_GE(big.size.width(), small.size.width() * fit * 0.9) << where;

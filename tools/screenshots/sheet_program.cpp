@@ -1,6 +1,7 @@
 #include "tools/screenshots/sheet_program.h"
 
 #include "cards/pictures/zucard_pictures.h"
+#include "ui/dialogs/dialog_scale.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,8 @@ int TSheetProgram::PrepareEnvironment()
 TSheetProgram::TSheetProgram(int& argc, char** argv, unsigned needs, const char* folder)
     : FApp(argc, argv)
 {
+    // The game's style: marks of check boxes drawn at a grown dialog's scale.
+    QApplication::setStyle(new TScaledIndicatorStyle);
     const char* name = folder ? folder : argc > 1 ? argv[1] : "screenshots";
     FFolder = QString::fromLocal8Bit(name);
     if (!QDir().mkpath(FFolder)) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -143,6 +144,30 @@ void ScaleDialog(QWidget* dialog, qreal factor)
                        .boundedTo(dialog->maximumSize()));
 }
 
+qreal DialogScale(const QWidget* widget)
+{
+    const QWidget* window = widget ? widget->window() : nullptr;
+    const QVariant scale = window ? window->property(kAppliedScale) : QVariant();
+    return scale.isValid() ? scale.toReal() : 1.0;
+}
+
+int TScaledIndicatorStyle::pixelMetric(
+    PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+    case PM_CheckBoxLabelSpacing:
+    case PM_RadioButtonLabelSpacing:
+        return Scaled(pixels, DialogScale(widget));
+    default:
+        return pixels;
+    }
+}
+
 void KeepDialogSize(QWidget* dialog)
 {
     dialog->setProperty(kKeepsItsSize, true);
@@ -185,6 +210,9 @@ void TDialogScaler::Showing(QWidget* dialog)
             std::min({ wanted, room.width() / atOne.width(), room.height() / atOne.height() }));
     }
     if (std::abs(wanted - applied) < 0.01) return;
+    // Set first: the check boxes' and radio buttons' marks take their size
+    // from it as the dialog is laid out anew.
+    dialog->setProperty(kAppliedScale, wanted);
     ScaleDialog(dialog, wanted / applied);
     // A dialog its layout sizes grows a little more than its text: brought
     // back inside the screen in one more step.
@@ -194,11 +222,10 @@ void TDialogScaler::Showing(QWidget* dialog)
             = std::max(qreal(now.width()) / room.width(), qreal(now.height()) / room.height());
         if (over > 1.0) {
             const qreal within = std::max(1.0, wanted / over);
+            dialog->setProperty(kAppliedScale, within);
             ScaleDialog(dialog, within / wanted);
-            wanted = within;
         }
     }
-    dialog->setProperty(kAppliedScale, wanted);
     // Windows opened over this one follow it.
     dialog->installEventFilter(this);
 }

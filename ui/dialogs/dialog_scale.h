@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QProxyStyle>
 
 #include <functional>
 
@@ -18,6 +19,19 @@ void ScaleDialog(QWidget* dialog, qreal factor);
 // A dialog that draws pictures at their own size (the captured cards) is
 // left as it is.
 void KeepDialogSize(QWidget* dialog);
+
+// The scale a dialog was shown at (1 for one never scaled), for `widget`
+// or any control in it.
+qreal DialogScale(const QWidget* widget);
+
+// The style's check boxes and radio buttons in a scaled dialog draw their
+// marks at the dialog's scale, so the box a player clicks grows with its
+// caption. Installed on the application before any window is made.
+class TScaledIndicatorStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+        const QWidget* widget = nullptr) const override;
+};
 
 // Watches a window for the dialogs (and message boxes) opened over it, and
 // over those, and scales each as it shows to `TextScale()`, bounded so the

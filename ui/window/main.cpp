@@ -8,6 +8,7 @@
 #include "ui/diagnostics/frame_probe.h"
 #include "ui/diagnostics/layout_feed.h"
 #include "ui/diagnostics/layout_report.h"
+#include "ui/dialogs/dialog_scale.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/desktop/language.h"
 #include "ui/desktop/single_instance.h"
@@ -24,6 +25,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     StartupSteps::Note("qt_application");
     QApplication::setApplicationName(QStringLiteral("Zaviko"));
+    // Before any widget, so none is polished twice.
+    QApplication::setStyle(new TScaledIndicatorStyle);
     // A script that clicks the program asks it where the cards lie; that run
     // shows nothing and answers its own questions "No".
     const bool printLayout = QApplication::arguments().contains(QStringLiteral("--print-layout"));
