@@ -3,6 +3,9 @@
 #include <QChildEvent>
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QTimer>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
@@ -17,6 +20,7 @@ namespace {
 
 const char* const kAppliedScale = "zavikoDialogScale";
 const char* const kKeepsItsSize = "zavikoKeepsItsSize";
+const char* const kFitting = "zavikoFittingScreen";
 
 int Scaled(int pixels, qreal factor)
 {
@@ -138,17 +142,56 @@ void ScaleDialog(QWidget* dialog, qreal factor)
         Apply(was, factor);
     for (const TBefore& was : before)
         KeepRoom(was);
+    // A table's columns fitted to their contents follow the new text now,
+    // not at the next turn of the event loop, so the size below is final.
+    for (QHeaderView* header : dialog->findChildren<QHeaderView*>())
+        if (header->count() > 0 && header->sectionResizeMode(0) == QHeaderView::ResizeToContents)
+            header->resizeSections(QHeaderView::ResizeToContents);
     if (QLayout* layout = dialog->layout()) layout->activate();
     dialog->resize(QSize(Scaled(size.width(), factor), Scaled(size.height(), factor))
                        .expandedTo(dialog->minimumSize())
                        .boundedTo(dialog->maximumSize()));
 }
 
+namespace {
+
+// The room a dialog has on its screen, a frame aside.
+QSize RoomFor(const QWidget* dialog)
+{
+    const QScreen* screen = dialog->screen();
+    return screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
+}
+
+qreal AppliedScale(const QWidget* dialog)
+{
+    const QVariant applied = dialog->property(kAppliedScale);
+    return applied.isValid() ? applied.toReal() : 1.0;
+}
+
+// A grown dialog that has come out larger than its screen is scaled down
+// until it fits, or back to 1x.
+void FitScreen(QWidget* dialog)
+{
+    const QSize room = RoomFor(dialog);
+    for (int step = 0; step < 3 && !room.isEmpty(); ++step) {
+        const qreal applied = AppliedScale(dialog);
+        const qreal over = std::max(
+            qreal(dialog->width()) / room.width(), qreal(dialog->height()) / room.height());
+        if (applied <= 1.0 || over <= 1.0) return;
+        // At least a pixel less text, since the text's size is whole pixels.
+        const int pixels = QFontInfo(dialog->font()).pixelSize();
+        const int fewer = std::min(pixels - 1, int(std::floor(pixels / over)));
+        const qreal within = std::max(1.0, applied * fewer / pixels);
+        dialog->setProperty(kAppliedScale, within);
+        ScaleDialog(dialog, within / applied);
+    }
+}
+
+} // namespace
+
 qreal DialogScale(const QWidget* widget)
 {
-    const QWidget* window = widget ? widget->window() : nullptr;
-    const QVariant scale = window ? window->property(kAppliedScale) : QVariant();
-    return scale.isValid() ? scale.toReal() : 1.0;
+    return widget ? AppliedScale(widget->window()) : 1.0;
 }
 
 int TScaledIndicatorStyle::pixelMetric(
@@ -190,6 +233,9 @@ bool TDialogScaler::eventFilter(QObject* watched, QEvent* event)
             child->installEventFilter(this);
     } else if (event->type() == QEvent::Show && !event->spontaneous()) {
         if (auto* dialog = qobject_cast<QDialog*>(watched)) Showing(dialog);
+    } else if (event->type() == QEvent::Resize) {
+        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isVisible())
+            Resized(dialog);
     }
     return false;
 }
@@ -197,35 +243,37 @@ bool TDialogScaler::eventFilter(QObject* watched, QEvent* event)
 void TDialogScaler::Showing(QWidget* dialog)
 {
     if (dialog->property(kKeepsItsSize).toBool()) return;
-    const qreal applied = dialog->property(kAppliedScale).isValid()
-        ? dialog->property(kAppliedScale).toReal()
-        : 1.0;
+    const qreal applied = AppliedScale(dialog);
     qreal wanted = FTextScale ? FTextScale() : 1.0;
-    // No larger than the screen has room for (a frame aside).
-    const QScreen* screen = dialog->screen();
-    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
-    if (screen && wanted > 1.0) {
+    // No larger than the screen has room for.
+    const QSize room = RoomFor(dialog);
+    if (!room.isEmpty() && wanted > 1.0) {
         const QSizeF atOne = QSizeF(dialog->size()) / applied;
         wanted = std::max(1.0,
             std::min({ wanted, room.width() / atOne.width(), room.height() / atOne.height() }));
     }
+    // Windows opened over this one follow it; its growing is watched.
+    dialog->installEventFilter(this);
     if (std::abs(wanted - applied) < 0.01) return;
     // Set first: the check boxes' and radio buttons' marks take their size
     // from it as the dialog is laid out anew.
     dialog->setProperty(kAppliedScale, wanted);
     ScaleDialog(dialog, wanted / applied);
-    // A dialog its layout sizes grows a little more than its text: brought
-    // back inside the screen in one more step.
-    if (screen && wanted > 1.0) {
-        const QSize now = dialog->size();
-        const qreal over
-            = std::max(qreal(now.width()) / room.width(), qreal(now.height()) / room.height());
-        if (over > 1.0) {
-            const qreal within = std::max(1.0, wanted / over);
-            dialog->setProperty(kAppliedScale, within);
-            ScaleDialog(dialog, within / wanted);
-        }
-    }
-    // Windows opened over this one follow it.
-    dialog->installEventFilter(this);
+    // A dialog its layout sizes grows a little more than its text.
+    FitScreen(dialog);
+}
+
+void TDialogScaler::Resized(QWidget* dialog)
+{
+    // A table fitted to its contents takes its final size a turn of the
+    // event loop after the text has grown: the dialog is fitted then.
+    if (AppliedScale(dialog) <= 1.0 || dialog->property(kFitting).toBool()) return;
+    const QSize room = RoomFor(dialog);
+    if (room.isEmpty() || (dialog->width() <= room.width() && dialog->height() <= room.height()))
+        return;
+    dialog->setProperty(kFitting, true);
+    QTimer::singleShot(0, dialog, [dialog] {
+        FitScreen(dialog);
+        dialog->setProperty(kFitting, false);
+    });
 }

@@ -45,6 +45,7 @@ protected:
 
 private:
     void Showing(QWidget* dialog);
+    void Resized(QWidget* dialog);
 
     std::function<qreal()> FTextScale;
 };
