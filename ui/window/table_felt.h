@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
@@ -17,5 +18,6 @@ public:
 
 private:
     QPixmap FGrain;
-    QPixmap FCloth;
+    QImage FLight;
+    QSize FLightFor;
 };
