@@ -63,6 +63,8 @@ fail()
         (($(date +%s) - $(stat -c %Y "$log") < 120)) \
             && tail -n 12 "$log" | tr -d '\r' | sed "s/^/  $name: /" >&2
     done
+    # Again last, where a run's shortened output still shows it.
+    echo "e2e FAILED: $*" >&2
     [[ -n "${E2E_HOLD:-}" ]] && sleep "$E2E_HOLD"
     [[ -n "$APP_PID" ]] && kill "$APP_PID" 2> /dev/null
     exit 1

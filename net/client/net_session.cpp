@@ -249,6 +249,12 @@ void TNetSession::Note(const QString& text)
 void TNetSession::SocketError(QAbstractSocket::SocketError error)
 {
     if (FGreeted) return; // a seated connection's end comes as Closed
+    // Nothing listens where the table was: its server has gone and the
+    // table with it (a table lives only in its server's memory), as when the
+    // host's window went away without its goodbye reaching this player.
+    if (FPhase == SessionPhase::Reconnecting && error == QAbstractSocket::ConnectionRefusedError)
+        return Fail(
+            JoinFailure::NoAnswer, QStringLiteral("%1:%2").arg(FUrl.host()).arg(FUrl.port()));
     if (FPhase == SessionPhase::Reconnecting) return Retry();
     if (FPhase != SessionPhase::Connecting) return;
     if (!FTlsTrouble.isEmpty()) return Fail(JoinFailure::Certificate, FTlsTrouble);

@@ -236,6 +236,18 @@ TEST(NetSession, TheHostClosingEndsTheTableAndEveryGuestIsToldWhy)
     EXPECT_EQ(t.guest.message, "Domacin je zatvorio sto. Partija je zavrsena.");
     // Told, not left counting down to a table that is gone.
     EXPECT_TRUE(t.guest.countdown.empty());
+
+    // A guest that was away when the host left finds nothing listening
+    // where the table was, and is told at its first try to come back.
+    TTableOfTwo away;
+    away.guest.s.returnDelaySeconds = 1;
+    away.guest.s.secondMs = 10;
+    away.guest.s.Cut();
+    ASSERT_TRUE(RunUntil([&] { return away.guest.s.Phase() == SessionPhase::Reconnecting; }));
+    away.server.reset();
+    ASSERT_TRUE(RunUntil([&] { return away.guest.failure.has_value(); }));
+    EXPECT_EQ(*away.guest.failure, JoinFailure::NoAnswer);
+    EXPECT_EQ(away.guest.countdown.size(), 1u);
 }
 
 // Each mode with the guest where it sits: every move the server reports
