@@ -18,6 +18,4 @@ public:
 
 private:
     QPixmap FGrain;
-    QImage FLight;
-    QSize FLightFor;
 };
