@@ -116,10 +116,26 @@ dialogs()
 press_enter()
 {
     input_lock
-    xdotool windowfocus "$1" 2> /dev/null
-    sleep 0.05
-    xdotool key Return
+    keys_to "$1" Return
     input_unlock
+}
+
+# Keys (xdotool key's arguments, from $2 on) to window $1, where the X focus
+# delivers them. The focus is checked last thing before the keys: with no
+# window manager, a window the other program of the network table shows
+# takes the focus for itself, and a key meant here would answer it.
+keys_to()
+{
+    local w=$1 _
+    shift
+    xdotool windowfocus "$w" 2> /dev/null
+    sleep 0.05
+    for _ in 1 2 3 4 5; do
+        [[ "$(xdotool getwindowfocus 2> /dev/null)" == "$w" ]] && break
+        xdotool windowfocus "$w" 2> /dev/null
+        sleep 0.02
+    done
+    xdotool key "$@"
 }
 
 # Two players driven at once in one X server (the network table) take turns
@@ -152,9 +168,7 @@ click_at() # x y [button], window coordinates
 key_in_main()
 {
     input_lock
-    xdotool windowfocus "$MAIN" 2> /dev/null
-    sleep 0.05
-    xdotool key "$1"
+    keys_to "$MAIN" "$1"
     input_unlock
 }
 

@@ -295,9 +295,7 @@ hand_number()
 keys_in_main()
 {
     input_lock
-    xdotool windowfocus "$MAIN" 2> /dev/null
-    sleep 0.03
-    xdotool key --delay 5 "$@"
+    keys_to "$MAIN" --delay 5 "$@"
     input_unlock
 }
 
