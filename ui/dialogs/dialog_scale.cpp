@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFontInfo>
-#include <QHeaderView>
 #include <QTimer>
 #include <QLabel>
 #include <QLayout>
@@ -142,11 +141,6 @@ void ScaleDialog(QWidget* dialog, qreal factor)
         Apply(was, factor);
     for (const TBefore& was : before)
         KeepRoom(was);
-    // A table's columns fitted to their contents follow the new text now,
-    // not at the next turn of the event loop, so the size below is final.
-    for (QHeaderView* header : dialog->findChildren<QHeaderView*>())
-        if (header->count() > 0 && header->sectionResizeMode(0) == QHeaderView::ResizeToContents)
-            header->resizeSections(QHeaderView::ResizeToContents);
     if (QLayout* layout = dialog->layout()) layout->activate();
     dialog->resize(QSize(Scaled(size.width(), factor), Scaled(size.height(), factor))
                        .expandedTo(dialog->minimumSize())
