@@ -423,7 +423,8 @@ human_on_turn()
     fi
 }
 
-# Plays until the game-over message has been closed, within $1 seconds.
+# Plays until the game-over message has been closed, within $1 seconds (or,
+# with STOP_AFTER_MOVES set, until the human has made that many moves).
 play_match()
 {
     local deadline=$(($(now_ms) + $1 * 1000)) d shots=0
@@ -446,6 +447,7 @@ play_match()
         (($(now_ms) - LOG_CHANGED > 15000)) && fail "nothing happened for 15 s"
         if human_on_turn; then
             human_move
+            ((${STOP_AFTER_MOVES:-0} > 0 && MY_MOVES >= STOP_AFTER_MOVES)) && return 0
             ((MY_MOVES == 1 || MY_MOVES == 20)) && { shots=$((shots + 1)); shot "after-move-$MY_MOVES"; }
             resize_when_due
         else

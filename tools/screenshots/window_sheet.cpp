@@ -36,6 +36,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QTimer>
@@ -382,6 +384,32 @@ bool History(const QString& folder)
     return ok && Save(w, folder, QStringLiteral("window_history"));
 }
 
+// The "Opcije" menu with its check marks and the "Igra preko mreze" submenu
+// of the "Igra" menu, each drawn on its own: in a maximised window their text
+// and marks are as large as the window's other text.
+bool Menus(const QString& folder)
+{
+    TSheetWindow w(kEachForHimself);
+    bool ok = true;
+    for (QAction* top : w.form->menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu) continue;
+        for (QAction* item : menu->actions()) {
+            QMenu* shown = item->menu() ? item->menu() : menu;
+            if (shown == menu && !item->isCheckable()) continue;
+            shown->popup(w.form->mapToGlobal(QPoint(40, 40)));
+            TSheetWindow::Settle();
+            ok &= SavePixmap(shown->grab(),
+                QDir(folder).filePath(
+                    QStringLiteral("window_menu_%1.png")
+                        .arg(shown->title().remove('&').remove(' ').toLower())));
+            shown->hide();
+            if (shown == menu) break;
+        }
+    }
+    return ok;
+}
+
 } // namespace
 
 int RunWindowSheet(int argc, char** argv)
@@ -407,6 +435,7 @@ int RunWindowSheet(int argc, char** argv)
     ok &= KeyboardFocus(folder);
     ok &= HandEnd(folder);
     ok &= History(folder);
+    ok &= Menus(folder);
     const QString inProgress = QDir(folder).filePath(QStringLiteral("window_in_progress.png"));
     ok &= InProgress(inProgress);
     if (docsAt > 0 && docsAt + 1 < args.size()) {
