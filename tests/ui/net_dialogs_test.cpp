@@ -7,6 +7,7 @@
 #include "ui/network/chat_panel.h"
 #include "ui/network/join_table_dialog.h"
 #include "ui/network/net_table.h"
+#include "ui/network/net_words.h"
 #include "ui/network/open_table_dialog.h"
 #include "ui/network/waiting_room.h"
 
@@ -163,6 +164,35 @@ TEST(NetDialogs, AJoinThatFailsClosesTheRoomAndTellsThePlayerWhy)
     EXPECT_TRUE(
         QString::fromStdString(sink.shown.errors[0]).startsWith("Niko se ne javlja na 127.0.0.1"));
     EXPECT_FALSE(guest.Active());
+}
+
+// Every window must name each seat alike, and no two seats the same.
+TEST(NetDialogs, SeatsThatWouldShareANameAreToldApartInSeatOrder)
+{
+    const TNetSeat person { SeatKind::Person, QStringLiteral("Igrac"), 3 };
+    const TNetSeat away { SeatKind::Away, QStringLiteral("Igrac"), 3 };
+    const TNetSeat other { SeatKind::Person, QStringLiteral("Mika"), 3 };
+    const TNetSeat majstor { SeatKind::Computer, {}, 3 };
+    const TNetSeat glupo { SeatKind::Computer, {}, 2 };
+    struct Case {
+        std::array<TNetSeat, 4> seats;
+        int mode;
+        std::array<const char*, 4> names;
+    } cases[] = {
+        { { person, majstor, other, glupo }, 0,
+            { "Igrac", "racunar (Majstor)", "Mika", "racunar (Glupo)" } },
+        { { person, majstor, away, majstor }, 1,
+            { "Igrac", "racunar (Majstor)", "Igrac 2", "racunar (Majstor) 2" } },
+        { { other, majstor, majstor, majstor }, 0,
+            { "Mika", "racunar (Majstor)", "racunar (Majstor) 2", "racunar (Majstor) 3" } },
+        // Two players: the empty side seats keep their places' names.
+        { { person, {}, person, {} }, 2, { "Igrac", "Zapad", "Igrac 2", "Istok" } },
+    };
+    for (const Case& c : cases) {
+        const auto names = SeatNames(c.seats, c.mode);
+        for (int seat = 0; seat < 4; ++seat)
+            EXPECT_EQ(names[seat], QString::fromUtf8(c.names[seat])) << "mode " << c.mode;
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -339,6 +340,74 @@ TEST_F(WindowScaleTest, DialogsReadAtTheWindowsTextSize)
                 EXPECT_TRUE(!small.fits[i] || big.fits[i]) << where << ": " << big.names[i];
         }
     }
+}
+
+// An unchecked item's box, seen in the item's picture: its left edge is the
+// first column after the menu's frame that is not the menu's background, and
+// as tall as the box is wide; the item's text begins at the next such column past the box.
+struct TMenuItemSeen {
+    int boxSide = 0;
+    int gap = 0; // from the box to the item's text
+};
+
+TMenuItemSeen SeenItem(QMenu& menu, QAction* item)
+{
+    menu.popup(QPoint(0, 0));
+    QApplication::processEvents();
+    const QImage image = menu.grab(menu.actionGeometry(item)).toImage();
+    menu.hide();
+    const QColor back = image.pixelColor(image.width() - 3, image.height() / 2);
+    auto marked = [&](int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return std::abs(c.red() - back.red()) + std::abs(c.green() - back.green())
+            + std::abs(c.blue() - back.blue())
+            > 60;
+    };
+    auto column = [&](int x) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            count += marked(x, y);
+        return count;
+    };
+    // Past the menu's frame, a line as tall as the item.
+    int left = 0;
+    while (left < image.width() && (column(left) == 0 || column(left) >= image.height() - 1))
+        ++left;
+    const int side = column(left);
+    int text = left + side + 1;
+    while (text < image.width() && column(text) == 0)
+        ++text;
+    return { side, text - (left + side) };
+}
+
+TEST_F(WindowScaleTest, MenusAndTheirCheckMarksGrowWithTheWindowsText)
+{
+    QApplication::setStyle(new TScaledIndicatorStyle);
+    TForm1& w = Shown();
+    QMenu* options = nullptr;
+    for (QAction* top : w.menuBar()->actions())
+        if (top->menu() && top->menu()->title() == QStringLiteral("&Opcije")) options = top->menu();
+    ASSERT_NE(options, nullptr);
+    QAction* unchecked = w.findChild<QAction*>(QStringLiteral("Talonkasredini1"));
+    ASSERT_NE(unchecked, nullptr);
+    ASSERT_FALSE(unchecked->isChecked());
+
+    w.resize(w.minimumSize());
+    w.SettleTableScale();
+    const TMenuItemSeen small = SeenItem(*options, unchecked);
+    const int smallText = QFontInfo(options->font()).pixelSize();
+    w.resize(w.minimumSize() * 2);
+    w.SettleTableScale();
+    const TMenuItemSeen big = SeenItem(*options, unchecked);
+    // The window's text grows by the window's own growth, here 2.
+    EXPECT_GT(QFontInfo(options->font()).pixelSize(), smallText * 1.7);
+    const qreal scale = 2.0;
+    EXPECT_NEAR(big.boxSide, small.boxSide * scale, 2.0);
+    EXPECT_GE(big.gap, small.gap * scale * 0.8);
+    // Submenus are windows of their own: each is told the text's size too.
+    for (QMenu* menu : w.menuBar()->findChildren<QMenu*>())
+        EXPECT_EQ(QFontInfo(menu->font()).pixelSize(), QFontInfo(options->font()).pixelSize())
+            << menu->title().toStdString();
 }
 
 } // namespace

@@ -400,9 +400,8 @@ bool Menus(const QString& folder)
             shown->popup(w.form->mapToGlobal(QPoint(40, 40)));
             TSheetWindow::Settle();
             ok &= SavePixmap(shown->grab(),
-                QDir(folder).filePath(
-                    QStringLiteral("window_menu_%1.png")
-                        .arg(shown->title().remove('&').remove(' ').toLower())));
+                QDir(folder).filePath(QStringLiteral("window_menu_%1.png")
+                                          .arg(shown->title().remove('&').remove(' ').toLower())));
             shown->hide();
             if (shown == menu) break;
         }

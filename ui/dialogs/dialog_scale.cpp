@@ -11,7 +11,10 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <QStyleOption>
+
 #include <algorithm>
+#include <optional>
 #include <cmath>
 #include <vector>
 
@@ -203,6 +206,73 @@ int TScaledIndicatorStyle::pixelMetric(
     default:
         return pixels;
     }
+}
+
+namespace {
+
+// A menu at 1x: the check mark's side and left edge, and where the items'
+// text begins, which the style places that far past the width it is told
+// the items' icons take.
+constexpr int kMenuMarkSide = 14;
+constexpr int kMenuMarkLeft = 7;
+constexpr int kMenuTextLeft = 33;
+constexpr int kMenuTextPastIcons = 13;
+
+// An item of a grown menu, laid out with its check column and the text after
+// it grown by the menu's scale; nothing for an item of a menu at 1x.
+std::optional<QStyleOptionMenuItem> GrownMenuItem(const QStyleOption* option, qreal scale)
+{
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (!item || scale <= 1.0) return std::nullopt;
+    QStyleOptionMenuItem grown(*item);
+    grown.maxIconWidth
+        = std::max(grown.maxIconWidth, Scaled(kMenuTextLeft, scale) - kMenuTextPastIcons);
+    return grown;
+}
+
+} // namespace
+
+void SetTextScale(QWidget* window, qreal scale)
+{
+    window->setProperty(kAppliedScale, scale);
+}
+
+QSize TScaledIndicatorStyle::sizeFromContents(
+    ContentsType type, const QStyleOption* option, const QSize& size, const QWidget* widget) const
+{
+    if (type == CT_MenuItem)
+        if (const auto grown = GrownMenuItem(option, DialogScale(widget)))
+            return QProxyStyle::sizeFromContents(type, &*grown, size, widget);
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+// The style draws a menu's check mark at one size whatever the text's; a
+// grown menu's item is drawn without it and the mark drawn here at the
+// menu's scale.
+void TScaledIndicatorStyle::drawControl(ControlElement element, const QStyleOption* option,
+    QPainter* painter, const QWidget* widget) const
+{
+    const qreal scale = DialogScale(widget);
+    const auto grown = element == CE_MenuItem ? GrownMenuItem(option, scale) : std::nullopt;
+    if (!grown) return QProxyStyle::drawControl(element, option, painter, widget);
+    if (grown->checkType == QStyleOptionMenuItem::NotCheckable || !grown->icon.isNull())
+        return QProxyStyle::drawControl(element, &*grown, painter, widget);
+    QStyleOptionMenuItem plain = *grown;
+    plain.checkType = QStyleOptionMenuItem::NotCheckable;
+    plain.checked = false;
+    QProxyStyle::drawControl(element, &plain, painter, widget);
+    const int side = Scaled(kMenuMarkSide, scale);
+    QStyleOptionButton mark;
+    mark.QStyleOption::operator=(*option);
+    mark.rect = visualRect(grown->direction, grown->rect,
+        QRect(grown->rect.left() + Scaled(kMenuMarkLeft, scale),
+            grown->rect.center().y() - side / 2 + 1, side, side));
+    mark.state &= ~(State_On | State_Off | State_MouseOver | State_Sunken);
+    mark.state |= grown->checked ? State_On : State_Off;
+    proxy()->drawPrimitive(grown->checkType == QStyleOptionMenuItem::Exclusive
+            ? PE_IndicatorRadioButton
+            : PE_IndicatorCheckBox,
+        &mark, painter, widget);
 }
 
 void KeepDialogSize(QWidget* dialog)

@@ -24,12 +24,21 @@ void KeepDialogSize(QWidget* dialog);
 // or any control in it.
 qreal DialogScale(const QWidget* widget);
 
-// The style's check boxes and radio buttons in a scaled dialog draw their
-// marks at the dialog's scale, so the box a player clicks grows with its
-// caption. Installed on the application before any window is made.
+// A window other than a dialog whose text was grown by `scale` (a menu of
+// the main window): its check marks grow with it.
+void SetTextScale(QWidget* window, qreal scale);
+
+// The style's check boxes and radio buttons in a scaled dialog, and the
+// check marks of a scaled menu, draw their marks at that scale, so the box a
+// player clicks grows with its caption. Installed on the application before
+// any window is made.
 class TScaledIndicatorStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+        const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+        const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
         const QWidget* widget = nullptr) const override;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/network/net_words.h"
 
+#include "game/rules/match_rules.h"
+
 #include <QCoreApplication>
 
 namespace zaviko::net {
@@ -40,6 +42,25 @@ QString SeatPlayerText(const TNetSeat& seat)
         return QCoreApplication::translate("TNetWords", "covek");
     return QCoreApplication::translate("TNetWords", "racunar (%1)")
         .arg(StrengthName(seat.strength));
+}
+
+std::array<QString, kSeatCount> SeatNames(const std::array<TNetSeat, kSeatCount>& seats, int mode)
+{
+    std::array<QString, kSeatCount> names;
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        const TNetSeat& s = seats[seat];
+        names[seat] = !SeatPlays(mode, seat) ? SeatPlaceName(seat)
+            : s.name.isEmpty()               ? SeatPlayerText(s)
+                                             : s.name;
+    }
+    const std::array<QString, kSeatCount> given = names;
+    for (int seat = SeatS; seat <= SeatE; ++seat) {
+        int same = 1;
+        for (int before = SeatS; before < seat; ++before)
+            if (given[before] == given[seat]) ++same;
+        if (same > 1) names[seat] = QStringLiteral("%1 %2").arg(given[seat]).arg(same);
+    }
+    return names;
 }
 
 QString SeatConnectionText(const TNetSeat& seat)

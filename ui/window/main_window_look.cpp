@@ -6,6 +6,7 @@
 #include "cards/zucard.h"
 #include "game/controller/match_controller.h"
 #include "settings/ini.h"
+#include "ui/dialogs/dialog_scale.h"
 #include "ui/window/badge_label.h"
 #include "ui/window/capture_outline.h"
 #include "ui/window/move_history_panel.h"
@@ -51,8 +52,12 @@ void TForm1::ApplyTextScale()
     text.setPixelSize(qRound(kTextPixels * scale));
     if (menuBar()->font().pixelSize() == text.pixelSize()) return;
     menuBar()->setFont(text);
-    for (QAction* action : menuBar()->actions())
-        if (action->menu()) action->menu()->setFont(text);
+    // Every menu, submenus too: a menu is a window of its own and takes no
+    // font from the menu it opens from.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        menu->setFont(text);
+        SetTextScale(menu, scale);
+    }
     for (int i = 0; i < 3; ++i) {
         FStatus[i]->setFont(text);
         const int width = qRound(kStatusWidths[i] * scale);

@@ -67,16 +67,10 @@ void TForm1::BeginNetworkMatch()
 {
     TNetSession& s = *FNet->Session();
     FFeed = std::make_unique<TRemoteFeed>();
+    const std::array<QString, kSeatCount> real = SeatNames(s.Seats(), s.Mode());
     std::array<QString, kSeatCount> names;
-    for (int shown = SeatS; shown <= SeatE; ++shown) {
-        const int real = (shown + s.Seat()) % kSeatCount;
-        const TNetSeat& seat = s.Seats()[real];
-        // A computer's seat has no player's name: it says what plays it; a
-        // seat the mode leaves empty keeps its place's name.
-        names[shown] = !s.SeatPlays(real) ? SeatPlaceName(real)
-            : seat.name.isEmpty()         ? SeatPlayerText(seat)
-                                          : seat.name;
-    }
+    for (int shown = SeatS; shown <= SeatE; ++shown)
+        names[shown] = real[(shown + s.Seat()) % kSeatCount];
     FController->BeginRemoteMatch(
         [this](const TMove& move) {
             if (TNetSession* session = FNet->Session())
