@@ -13,3 +13,12 @@ void ReturnFreeMemory()
     malloc_trim(0);
 #endif
 }
+
+void LimitHeapArenas(int arenas)
+{
+#if defined(__GLIBC__)
+    mallopt(M_ARENA_MAX, arenas);
+#else
+    (void)arenas;
+#endif
+}

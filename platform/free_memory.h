@@ -6,3 +6,9 @@
 // uses it. Takes a few milliseconds: call it where the player waits anyway.
 // Does nothing where the C library has no such call.
 void ReturnFreeMemory();
+
+// Lets at most `arenas` heaps serve the program's threads. By default each
+// thread that allocates may get a heap of its own (the search's workers, the
+// picture thread, Qt's own), and what each keeps free stays resident; the
+// window's threads allocate little and seldom at once. Call it first thing.
+void LimitHeapArenas(int arenas);

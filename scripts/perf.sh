@@ -232,8 +232,13 @@ measure_flights_match()
         "$(frame_value flight_fps "$frames") frames per second; longest time between two" \
         "flight frames $(frame_value longest_flight_frame_gap_ms "$frames") ms (gaps over 16.7 ms:" \
         "$(frame_value flight_gaps_over_17ms "$frames"), over 25 ms:" \
-        "$(frame_value flight_gaps_over_25ms "$frames")); longest paint" \
+        "$(frame_value flight_gaps_over_25ms "$frames"); of those over 16.7 ms, held back by" \
+        "the GUI thread's own work: $(frame_value flight_gaps_over_17ms_busy "$frames"); the" \
+        "gaps' median $(frame_value flight_gap_p50_ms "$frames") ms, 99th percentile" \
+        "$(frame_value flight_gap_p99_ms "$frames") ms, target: 99% under 16.7 ms and none over" \
+        "33 ms); longest paint" \
         "of the table while cards flew $(frame_value longest_flight_paint_ms "$frames") ms" \
+        "(of $(frame_value longest_flight_paint_area "$frames") pixels)" \
         "(target: every flight frame < 16 ms); processor time of those paints: longest" \
         "$(frame_value longest_flight_paint_cpu_ms "$frames") ms, mean" \
         "$(frame_value mean_flight_paint_cpu_ms "$frames") ms"

@@ -154,6 +154,11 @@ void TZuSprite::Fly(
     if (!keepVisible) SetVisible(false);
 }
 
+int TZuSprite::FrameMs() const
+{
+    return FFrames->FrameMs();
+}
+
 int TZuSprite::FlightTime() const
 {
     return FFrames->FlightTime();

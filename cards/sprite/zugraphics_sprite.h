@@ -132,6 +132,8 @@ public:
     // Where frame-driven flights are drawn (not owned); null, the default,
     // draws them on the sprite's layer.
     void SetStage(TZuSpriteStage* stage);
+    // The time between two frames of a frame-driven flight on the form's screen.
+    int FrameMs() const;
     // A frame-driven flight that takes off delayMs from now; landed runs when
     // it is down. The picture must outlive the flight (the card picture
     // table's do); null flies the sprite's Bitmap as it is now. Without a

@@ -22,8 +22,10 @@ int TZuFrameFlights::FrameMs() const
 {
     const QScreen* screen = FForm ? FForm->screen() : nullptr;
     const qreal rate = screen ? screen->refreshRate() : 60.0;
-    // Rounded down: a 60 Hz screen gets a frame every 16 ms, not every 17.
-    return std::clamp(int(1000.0 / (rate > 1 ? rate : 60.0)), 4, 40);
+    // A millisecond under the refresh, rounded down: a 60 Hz screen gets a
+    // frame every 15 ms, so a tick the event loop serves a little late still
+    // brings a new frame before the next refresh.
+    return std::clamp(int(1000.0 / (rate > 1 ? rate : 60.0)) - 1, 4, 40);
 }
 
 void TZuFrameFlights::Launch(QPoint from, QPoint to, const QImage* picture, const QImage& fallback,

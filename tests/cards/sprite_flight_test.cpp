@@ -203,6 +203,7 @@ TEST(SpriteFlight, FrameFlightsMoveAtLeastAsOftenAsTheScreenRefreshes)
     TZuFrameFlights flights(&form, nullptr);
     const qreal rate = form.screen()->refreshRate();
     ASSERT_GT(rate, 1.0);
-    EXPECT_LE(flights.FrameMs() * rate, 1000.0);
-    EXPECT_GT((flights.FrameMs() + 1) * rate, 1000.0) << "no faster than it needs";
+    // With a millisecond to spare for the timer's lateness, and no more.
+    EXPECT_LE((flights.FrameMs() + 1) * rate, 1000.0);
+    EXPECT_GT((flights.FrameMs() + 2) * rate, 1000.0) << "no faster than it needs";
 }

@@ -1,3 +1,4 @@
+#include "ui/diagnostics/flight_figures.h"
 #include "ui/diagnostics/frame_probe.h"
 
 #include <QDateTime>
@@ -91,6 +92,19 @@ TEST(FrameProbe, WritesTheFirstPaintAndTheLongestFrameAfterIt)
     EXPECT_GE(figures.at("frames_over_50ms"), 1);
     EXPECT_LT(figures.at("frames_over_50ms"), figures.at("frames"));
     EXPECT_GT(figures.at("frames"), 2);
+}
+
+TEST(FrameProbe, FlightGapPercentilesComeFromTheGapsByTenthOfAMillisecond)
+{
+    TFlightFigures figures;
+    EXPECT_EQ(FlightGapPercentileMs(figures, 0.99), 0.0);
+    figures.gapsByTenthMs[150] = 98; // 98 gaps of 15.0 to 15.1 ms
+    figures.gapsByTenthMs[200] = 1; // one of 20.0 ms
+    figures.gapsByTenthMs[1000] = 1; // one of 100 ms or more
+    EXPECT_DOUBLE_EQ(FlightGapPercentileMs(figures, 0.5), 15.1);
+    EXPECT_DOUBLE_EQ(FlightGapPercentileMs(figures, 0.98), 15.1);
+    EXPECT_DOUBLE_EQ(FlightGapPercentileMs(figures, 0.99), 20.1);
+    EXPECT_DOUBLE_EQ(FlightGapPercentileMs(figures, 1.0), 100.1);
 }
 
 } // namespace

@@ -56,7 +56,9 @@ TFrameProbe::~TFrameProbe()
                        "longest_flight_frame_gap_ms %4\nlongest_flight_paint_ms %5\n"
                        "flight_paints %6\nlongest_flight_paint_cpu_ms %7\n"
                        "mean_flight_paint_cpu_ms %8\nflight_gaps_over_17ms %9\n"
-                       "flight_gaps_over_25ms %10\n")
+                       "flight_gaps_over_25ms %10\nflight_gaps_over_17ms_busy %11\n"
+                       "flight_gap_p50_ms %12\nflight_gap_p99_ms %13\n"
+                       "longest_flight_paint_area %14x%15\n")
             .arg(flights.frames)
             .arg(flyingS, 0, 'f', 1)
             .arg(flyingS > 0 ? flights.frames / flyingS : 0.0, 0, 'f', 1)
@@ -67,6 +69,11 @@ TFrameProbe::~TFrameProbe()
             .arg(flights.paints > 0 ? flights.paintCpuNs / 1e6 / flights.paints : 0.0, 0, 'f', 2)
             .arg(flights.gapsOver17ms)
             .arg(flights.gapsOver25ms)
+            .arg(flights.gapsOver17msBusy)
+            .arg(FlightGapPercentileMs(flights, 0.5), 0, 'f', 1)
+            .arg(FlightGapPercentileMs(flights, 0.99), 0, 'f', 1)
+            .arg(flights.longestPaintWidth)
+            .arg(flights.longestPaintHeight)
             .toUtf8());
     for (const auto& [step, epochMs] : StartupSteps::Noted())
         file.write(QStringLiteral("step_%1_epoch_ms %2\n").arg(step).arg(epochMs).toUtf8());

@@ -15,6 +15,20 @@ TFlightFigures& FlightFigures()
     return figures;
 }
 
+double FlightGapPercentileMs(const TFlightFigures& figures, double q)
+{
+    qint64 total = 0;
+    for (const qint64 count : figures.gapsByTenthMs)
+        total += count;
+    if (total == 0) return 0.0;
+    qint64 seen = 0;
+    for (std::size_t bin = 0; bin < figures.gapsByTenthMs.size(); ++bin) {
+        seen += figures.gapsByTenthMs[bin];
+        if (seen >= q * double(total)) return double(bin + 1) / 10.0;
+    }
+    return 100.0;
+}
+
 qint64 ThreadCpuNs()
 {
     timespec now {};
@@ -64,16 +78,21 @@ void TFlightStage::ShowFrames(const std::vector<TZuFlightFrame>& frames)
 void TFlightStage::Count(bool flying)
 {
     TFlightFigures& figures = FlightFigures();
+    const qint64 cpu = ThreadCpuNs();
     if (figures.flying) {
         const qint64 gap = FSinceFrame.nsecsElapsed();
         figures.flyingNs += gap;
         figures.longestGapNs = std::max(figures.longestGapNs, gap);
         figures.gapsOver17ms += gap > 16'700'000;
         figures.gapsOver25ms += gap > 25'000'000;
+        const qint64 idle = gap - (cpu - FCpuAtFrame);
+        figures.gapsOver17msBusy += gap > 16'700'000 && idle < figures.frameIntervalNs;
+        ++figures.gapsByTenthMs[std::size_t(std::min<qint64>(gap / 100'000, 1000))];
     }
     figures.flying = flying;
     if (flying) ++figures.frames;
     FSinceFrame.start();
+    FCpuAtFrame = cpu;
 }
 
 void TFlightStage::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)

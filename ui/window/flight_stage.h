@@ -40,6 +40,7 @@ private:
 
     std::vector<TShown> FShown;
     QElapsedTimer FSinceFrame;
+    qint64 FCpuAtFrame = 0; // the GUI thread's processor time at the last frame
     QRectF FArea;
     qreal FScale = 1.0;
 };

@@ -2,6 +2,7 @@
 
 #include "cards/pictures/zucard_pictures.h"
 #include "data/app_icon.h"
+#include "platform/free_memory.h"
 #include "platform/message_sink.h"
 #include "settings/program_files.h"
 #include "ui/window/after_first_paint.h"
@@ -22,6 +23,9 @@
 int main(int argc, char* argv[])
 {
     StartupSteps::Note("main");
+    // Two heaps: the window's and its threads' (measured: about 1 MB less
+    // resident in a match at 1920 x 1080).
+    LimitHeapArenas(2);
     QApplication app(argc, argv);
     StartupSteps::Note("qt_application");
     QApplication::setApplicationName(QStringLiteral("Zaviko"));

@@ -16,6 +16,7 @@
 #include "platform/message_sink.h"
 #include "platform/free_memory.h"
 #include "ui/window/animation_box.h"
+#include "ui/diagnostics/flight_figures.h"
 #include "ui/window/flight_stage.h"
 #include "ui/access/game_speech.h"
 #include "ui/access/focus_return.h"
@@ -370,6 +371,7 @@ void TForm1::CreateTableView()
     FView->scene()->addItem(FFlightStage);
     FFlightStage->SetPictureScale(std::clamp(std::ceil(devicePixelRatioF()), 1.0, 2.0));
     ZuSprite1->SetStage(FFlightStage);
+    FlightFigures().frameIntervalNs = qint64(ZuSprite1->FrameMs()) * 1'000'000;
     FTable->OnPress = [this](QPoint at, Qt::MouseButton button) { TablePress(at, button); };
     ArrangeSeats();
 }

@@ -161,7 +161,12 @@ void TTableView::paintEvent(QPaintEvent* event)
     timer.start();
     const qint64 cpu = ThreadCpuNs();
     QGraphicsView::paintEvent(event);
-    figures.longestPaintNs = std::max(figures.longestPaintNs, timer.nsecsElapsed());
+    const qint64 ns = timer.nsecsElapsed();
+    if (ns > figures.longestPaintNs) {
+        figures.longestPaintNs = ns;
+        figures.longestPaintWidth = event->region().boundingRect().width();
+        figures.longestPaintHeight = event->region().boundingRect().height();
+    }
     const qint64 cpuNs = ThreadCpuNs() - cpu;
     figures.longestPaintCpuNs = std::max(figures.longestPaintCpuNs, cpuNs);
     figures.paintCpuNs += cpuNs;
