@@ -31,6 +31,7 @@ struct TFlightFigures {
     // The size of the part of the table the longest paint drew.
     int longestPaintWidth = 0;
     int longestPaintHeight = 0;
+    qint64 longestPaintEpochMs = 0; // when it was drawn
     qint64 paintCpuNs = 0;
     qint64 paints = 0;
 };

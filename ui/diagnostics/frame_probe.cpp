@@ -58,7 +58,8 @@ TFrameProbe::~TFrameProbe()
                        "mean_flight_paint_cpu_ms %8\nflight_gaps_over_17ms %9\n"
                        "flight_gaps_over_25ms %10\nflight_gaps_over_17ms_busy %11\n"
                        "flight_gap_p50_ms %12\nflight_gap_p99_ms %13\n"
-                       "longest_flight_paint_area %14x%15\n")
+                       "longest_flight_paint_area %14x%15\n"
+                       "longest_flight_paint_after_ms %16\n")
             .arg(flights.frames)
             .arg(flyingS, 0, 'f', 1)
             .arg(flyingS > 0 ? flights.frames / flyingS : 0.0, 0, 'f', 1)
@@ -74,6 +75,7 @@ TFrameProbe::~TFrameProbe()
             .arg(FlightGapPercentileMs(flights, 0.99), 0, 'f', 1)
             .arg(flights.longestPaintWidth)
             .arg(flights.longestPaintHeight)
+            .arg(flights.longestPaintEpochMs - FFirstFrameDoneMs)
             .toUtf8());
     for (const auto& [step, epochMs] : StartupSteps::Noted())
         file.write(QStringLiteral("step_%1_epoch_ms %2\n").arg(step).arg(epochMs).toUtf8());

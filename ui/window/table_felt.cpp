@@ -49,19 +49,65 @@ void TTableFelt::Paint(QPainter& painter, QSize table, const QRect& area)
     painter.drawTiledPixmap(area, FGrain, QPoint(area.x() % kGrainSize, area.y() % kGrainSize));
 }
 
-void TTableFelt::PaintShadows(QPainter& painter, const std::vector<QRect>& cards)
+namespace {
+
+// A shadow falls this far right and down of its card and spreads this far
+// round it: three widening layers, faint at the rim, a soft edge without a
+// blur pass.
+const QPointF kShadowOffset(1.5, 2.5);
+constexpr int kShadowLayers = 3;
+constexpr int kShadowMargin = 4;
+
+} // namespace
+
+const QImage& TTableFelt::Shadow(QSize card, qreal scale, qreal pixelRatio)
 {
-    painter.save();
+    scale *= pixelRatio;
+    for (const TShadow& shadow : FShadows)
+        if (shadow.card == card && qFuzzyCompare(shadow.scale, scale)) return shadow.picture;
+    // A new scale makes the old pictures useless; a card and the deck's pile
+    // are the sizes a table shows.
+    if (FShadows.size() >= 4) FShadows.clear();
+    const QSize box = card + QSize(2 * kShadowMargin, 2 * kShadowMargin);
+    QImage picture((QSizeF(box) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    // Three widening layers, faint at the rim: a soft edge without a blur pass.
-    for (const QRect& card : cards)
-        for (int layer = 0; layer < 3; ++layer) {
-            QPainterPath path;
-            const QRectF shadow
-                = QRectF(card).translated(1.5, 2.5).adjusted(-layer, -layer, layer, layer);
-            path.addRoundedRect(shadow, 5 + layer, 5 + layer);
-            painter.fillPath(path, QColor(0, 0, 0, 38 - 10 * layer));
-        }
+    painter.scale(scale, scale);
+    for (int layer = 0; layer < kShadowLayers; ++layer) {
+        QPainterPath path;
+        const QRectF shadow = QRectF(QPointF(kShadowMargin, kShadowMargin), QSizeF(card))
+                                  .translated(kShadowOffset)
+                                  .adjusted(-layer, -layer, layer, layer);
+        path.addRoundedRect(shadow, 5 + layer, 5 + layer);
+        painter.fillPath(path, QColor(0, 0, 0, 38 - 10 * layer));
+    }
+    painter.end();
+    picture.setDevicePixelRatio(pixelRatio);
+    FShadows.push_back({ card, scale, std::move(picture) });
+    return FShadows.back().picture;
+}
+
+// Each shadow is the same picture for cards of a size, drawn once at the
+// scale the table is shown at and copied to whole device pixels: a paint of
+// the whole table no longer fills three rounded paths for every card.
+void TTableFelt::PaintShadows(QPainter& painter, const std::vector<QRect>& cards, const QRect& area)
+{
+    const QTransform device = painter.worldTransform();
+    if (device.type() > QTransform::TxScale) return; // the table is never turned
+    const qreal scale = device.m11();
+    // A screen's own pixel ratio is not in the painter's transform.
+    const qreal pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter.save();
+    painter.resetTransform();
+    for (const QRect& card : cards) {
+        const QRect box
+            = card.adjusted(-kShadowMargin, -kShadowMargin, kShadowMargin, kShadowMargin);
+        if (!box.intersects(area)) continue;
+        const QPointF at = device.map(QPointF(box.topLeft()));
+        painter.drawImage(
+            QPoint(qRound(at.x()), qRound(at.y())), Shadow(card.size(), scale, pixelRatio));
+    }
     painter.restore();
 }

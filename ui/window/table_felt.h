@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
@@ -13,8 +14,18 @@ class QPainter;
 class TTableFelt {
 public:
     void Paint(QPainter& painter, QSize table, const QRect& area);
-    static void PaintShadows(QPainter& painter, const std::vector<QRect>& cards);
+    // The shadows of the cards (table coordinates) that reach into `area`.
+    void PaintShadows(QPainter& painter, const std::vector<QRect>& cards, const QRect& area);
 
 private:
+    // One shadow, drawn at the painter's scale for a card of one size.
+    struct TShadow {
+        QSize card;
+        qreal scale = 0;
+        QImage picture;
+    };
+    const QImage& Shadow(QSize card, qreal scale, qreal pixelRatio);
+
     QPixmap FGrain;
+    std::vector<TShadow> FShadows;
 };

@@ -3,6 +3,7 @@
 #include "cards/zucard.h"
 #include "ui/diagnostics/flight_figures.h"
 
+#include <QDateTime>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QElapsedTimer>
@@ -58,7 +59,7 @@ void TTableSurface::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     FFelt.Paint(painter, size(), event->rect());
     FShadows = CardRects();
-    TTableFelt::PaintShadows(painter, FShadows);
+    FFelt.PaintShadows(painter, FShadows, event->rect());
 }
 
 bool TTableSurface::eventFilter(QObject* watched, QEvent* event)
@@ -166,6 +167,7 @@ void TTableView::paintEvent(QPaintEvent* event)
         figures.longestPaintNs = ns;
         figures.longestPaintWidth = event->region().boundingRect().width();
         figures.longestPaintHeight = event->region().boundingRect().height();
+        figures.longestPaintEpochMs = QDateTime::currentMSecsSinceEpoch();
     }
     const qint64 cpuNs = ThreadCpuNs() - cpu;
     figures.longestPaintCpuNs = std::max(figures.longestPaintCpuNs, cpuNs);
