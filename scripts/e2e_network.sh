@@ -120,6 +120,22 @@ choose_seats_by_keys()
     press_enter "$1"
 }
 
+# The host (process $1, main window $2) starts the match from its waiting
+# room once every seat is filled ("Pocni partiju" is then the default
+# button), and both rooms give way to the table (the guest's process $3, main
+# window $4). Sets HOST_FROM and GUEST_FROM: the lines the logs in folders $5
+# and $6 had before, which the network match's lines follow.
+start_from_room()
+{
+    HOST_FROM=$(wc -l < "$5/Zaviko.log")
+    GUEST_FROM=$(wc -l < "$6/Zaviko.log")
+    local d
+    APP_PID=$1 MAIN=$2
+    d=$(window_named "$1" "$ROOM_TITLE") || fail "the host's waiting room is gone"
+    wait_default_start "$d"
+    wait_rooms_gone "$1" "$3" "$4"
+}
+
 # Waits until both programs' waiting rooms (host $1, guest $2 with main
 # window $3) have given way to the match, within 10 s.
 wait_rooms_gone()
@@ -178,16 +194,8 @@ network_table()
 
     # Side by side, so a click in one never lands in the other.
     xdotool windowmove "$host_main" 0 0 windowmove "$guest_main" 1100 0
-    # The lines of the network match follow those of the local match each
-    # window began with.
-    local host_from guest_from
-    host_from=$(wc -l < "$host/Zaviko.log")
-    guest_from=$(wc -l < "$guest/Zaviko.log")
-    # Every seat filled: "Pocni partiju" is the room's default button.
-    APP_PID=$host_pid MAIN=$host_main
-    d=$(window_named "$host_pid" "$ROOM_TITLE") || fail "the host's waiting room is gone"
-    wait_default_start "$d"
-    wait_rooms_gone "$host_pid" "$guest_pid" "$guest_main"
+    start_from_room "$host_pid" "$host_main" "$guest_pid" "$guest_main" "$host" "$guest"
+    local host_from=$HOST_FROM guest_from=$GUEST_FROM
     shot net-match-started
 
     # The whole match: the host by clicks, the guest by keys, each followed
@@ -231,12 +239,8 @@ network_table()
     shot net-join-by-menu
     press_enter "$d"
     window_named "$guest_pid" "$ROOM_TITLE" > /dev/null || fail "the guest did not reach the second table's room"
-    host_from=$(wc -l < "$host/Zaviko.log")
-    guest_from=$(wc -l < "$guest/Zaviko.log")
-    APP_PID=$host_pid MAIN=$host_main
-    d=$(window_named "$host_pid" "$ROOM_TITLE") || fail "the host's second room is gone"
-    wait_default_start "$d"
-    wait_rooms_gone "$host_pid" "$guest_pid" "$guest_main"
+    start_from_room "$host_pid" "$host_main" "$guest_pid" "$guest_main" "$host" "$guest"
+    host_from=$HOST_FROM guest_from=$GUEST_FROM
 
     # Three moves each, then the host closes its window mid-hand.
     INPUT_LOCK=$WORK/input.lock
