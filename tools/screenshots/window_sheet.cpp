@@ -384,27 +384,30 @@ bool History(const QString& folder)
     return ok && Save(w, folder, QStringLiteral("window_history"));
 }
 
-// The "Opcije" menu with its check marks and the "Igra preko mreze" submenu
-// of the "Igra" menu, each drawn on its own: in a maximised window their text
-// and marks are as large as the window's other text.
+// Each menu that holds a check mark ("Opcije") and each submenu ("Igra
+// preko mreze", "Pokupljene karte"), drawn on its own: in a maximised window
+// their text and marks are as large as the window's other text.
 bool Menus(const QString& folder)
 {
     TSheetWindow w(kEachForHimself);
+    auto save = [&](QMenu* menu) {
+        menu->popup(w.form->mapToGlobal(QPoint(40, 40)));
+        TSheetWindow::Settle();
+        const QString name = menu->title().remove('&').remove(' ').toLower();
+        const bool saved = SavePixmap(
+            menu->grab(), QDir(folder).filePath(QStringLiteral("window_menu_%1.png").arg(name)));
+        menu->hide();
+        return saved;
+    };
     bool ok = true;
     for (QAction* top : w.form->menuBar()->actions()) {
         QMenu* menu = top->menu();
         if (!menu) continue;
-        for (QAction* item : menu->actions()) {
-            QMenu* shown = item->menu() ? item->menu() : menu;
-            if (shown == menu && !item->isCheckable()) continue;
-            shown->popup(w.form->mapToGlobal(QPoint(40, 40)));
-            TSheetWindow::Settle();
-            ok &= SavePixmap(shown->grab(),
-                QDir(folder).filePath(QStringLiteral("window_menu_%1.png")
-                                          .arg(shown->title().remove('&').remove(' ').toLower())));
-            shown->hide();
-            if (shown == menu) break;
-        }
+        const QList<QAction*> items = menu->actions();
+        if (std::any_of(items.begin(), items.end(), [](QAction* a) { return a->isCheckable(); }))
+            ok &= save(menu);
+        for (QAction* item : items)
+            if (item->menu()) ok &= save(item->menu());
     }
     return ok;
 }

@@ -28,7 +28,7 @@ struct TFlightFigures {
     std::array<qint64, 1001> gapsByTenthMs {};
     qint64 longestPaintNs = 0;
     qint64 longestPaintCpuNs = 0;
-    // The size of the part of the table the longest paint drew.
+    // The width and height of the area of the table the longest paint drew.
     int longestPaintWidth = 0;
     int longestPaintHeight = 0;
     qint64 longestPaintEpochMs = 0; // when it was drawn

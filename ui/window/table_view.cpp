@@ -165,8 +165,9 @@ void TTableView::paintEvent(QPaintEvent* event)
     const qint64 ns = timer.nsecsElapsed();
     if (ns > figures.longestPaintNs) {
         figures.longestPaintNs = ns;
-        figures.longestPaintWidth = event->region().boundingRect().width();
-        figures.longestPaintHeight = event->region().boundingRect().height();
+        const QRect area = event->region().boundingRect();
+        figures.longestPaintWidth = area.width();
+        figures.longestPaintHeight = area.height();
         figures.longestPaintEpochMs = QDateTime::currentMSecsSinceEpoch();
     }
     const qint64 cpuNs = ThreadCpuNs() - cpu;
