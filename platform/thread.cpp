@@ -5,6 +5,11 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -36,7 +41,33 @@ void RunReporting(const std::function<void()>& fn)
     }
 }
 
+// Linux schedules every thread of ordinary priority alike whatever Qt's
+// priority says, so a search on both cores took the processor from the
+// window while cards flew. A thread of low priority is made nicer: it still
+// gets every core nobody else wants, and gives way to the window and the
+// display server when they have work.
+void LowerNiceness(QThread::Priority priority)
+{
+#ifdef __linux__
+    const int nice = priority == QThread::LowestPriority ? 15
+        : priority == QThread::LowPriority               ? 10
+                                                         : 0;
+    if (nice > 0) setpriority(PRIO_PROCESS, id_t(gettid()), nice);
+#else
+    (void)priority;
+#endif
+}
+
 } // namespace
+
+int TThread::CurrentNiceness()
+{
+#ifdef __linux__
+    return getpriority(PRIO_PROCESS, id_t(gettid()));
+#else
+    return 0;
+#endif
+}
 
 class TThread::TBody : public QThread {
 public:
@@ -128,6 +159,8 @@ void TThread::Synchronize(const std::function<void()>& fn)
 
 void TThread::Run()
 {
+    // The threads the body starts (the search's helpers) inherit it.
+    LowerNiceness(FPriority);
     try {
         Execute();
     } catch (const std::exception& e) {

@@ -27,7 +27,11 @@ public:
     TThread& operator=(const TThread&) = delete;
 
     QThread::Priority Priority() const { return FPriority; }
+    // Before Resume: a low priority also makes the body's thread, and the
+    // threads it starts, give way to the GUI thread on the processor.
     void SetPriority(QThread::Priority priority);
+    // The calling thread's nice value (0 where the system has none).
+    static int CurrentNiceness();
     // Starts the body; later calls do nothing. False when the system
     // refused the thread: the body will never run.
     bool Resume();

@@ -242,10 +242,14 @@ measure_flights_match()
         "$(frame_value longest_flight_paint_after_ms "$frames") ms after the first frame)" \
         "(target: every flight frame < 16 ms); processor time of those paints: longest" \
         "$(frame_value longest_flight_paint_cpu_ms "$frames") ms, mean" \
-        "$(frame_value mean_flight_paint_cpu_ms "$frames") ms"
+        "$(frame_value mean_flight_paint_cpu_ms "$frames") ms (wall time: mean" \
+        "$(frame_value mean_flight_paint_ms "$frames") ms)"
     echo "  longest GUI-thread frame during the match: $(frame_value longest_frame_ms "$frames") ms" \
         "(target < 50 ms); frames over 50 ms: $(frame_value frames_over_50ms "$frames") of" \
         "$(frame_value frames "$frames")"
+    echo "  what held the GUI thread longest while cards flew (longest ms, total ms, count," \
+        "receiver<its parent:event):"
+    awk '$1 == "flight_event" { printf "    %7s %9s %7s  %s\n", $2, $3, $4, $5 }' "$frames"
     KEYS_ONLY=0 WINDOW_W="" QUIET_MS="" DEAL_QUIET_MS="" MATCH_S="" EXTRA_SETTINGS=""
 }
 

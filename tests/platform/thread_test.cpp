@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -68,6 +69,37 @@ TEST(Thread, StaysSuspendedUntilResumedAndRunsAtItsPriority)
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(thread.Finished());
     EXPECT_EQ(seen, QThread::LowPriority);
+}
+
+// Qt's priority alone does not change how Linux shares the processor: a
+// body of low priority runs nicer than the GUI thread, and the threads it
+// starts (the search's helpers) with it.
+TEST(Thread, ALowPriorityBodyGivesWayOnTheProcessor)
+{
+    const int gui = TThread::CurrentNiceness();
+    const struct {
+        QThread::Priority priority;
+        bool nicer;
+    } cases[] = { { QThread::NormalPriority, false }, { QThread::LowPriority, true },
+        { QThread::LowestPriority, true } };
+    int lowNice = 0;
+    for (const auto& c : cases) {
+        std::atomic<int> body { -100 }, helper { -100 };
+        TTestThread thread([&](TTestThread&) {
+            body = TThread::CurrentNiceness();
+            std::thread([&] { helper = TThread::CurrentNiceness(); }).join();
+        });
+        thread.SetPriority(c.priority);
+        ASSERT_TRUE(thread.Resume());
+        thread.WaitFor();
+#ifdef __linux__
+        EXPECT_EQ(body > gui, c.nicer) << c.priority;
+#endif
+        EXPECT_EQ(helper, body) << c.priority;
+        if (c.priority == QThread::LowPriority) lowNice = body;
+        if (c.priority == QThread::LowestPriority) EXPECT_GE(body, lowNice);
+    }
+    EXPECT_EQ(TThread::CurrentNiceness(), gui) << "the GUI thread keeps its own";
 }
 
 // A start the system refuses is told to the caller, who would otherwise wait

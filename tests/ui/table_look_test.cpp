@@ -16,6 +16,7 @@
 #include "ui/window/table_view.h"
 #include "ui/window/taken_cards_view.h"
 #include "ui/window/taken_pile.h"
+#include "ui/window/score_panel.h"
 #include "cards/pictures/zucard_paint.h"
 
 #include <QCheckBox>
@@ -463,6 +464,46 @@ TEST_F(TableLookTest, EachSidesTakenCardsLieInAPileThatOpensThem)
 // A whole match in the modern look, the window shown and resized to other
 // shapes mid-match: the match ends as it does in the classic look, and the
 // hands, the rows and the piles stay apart on the table at every shape.
+// The cloth is painted anew only where a card's shadow moved: what the
+// screen shows after each turn is what a paint of the whole table draws.
+TEST_F(TableLookTest, ModernShadowsFollowTheCardsWithoutWholeTablePaints)
+{
+    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+    TForm1& w = Make();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    CloseHandEndDialogs();
+    auto* view = w.findChild<TTableView*>();
+    ASSERT_NE(view, nullptr);
+    for (int turn = 0; turn < 12 && !Controller().GameOver(); ++turn) {
+        PlayOneTurn();
+        QApplication::processEvents();
+        const QRect area(view->mapTo(&w, QPoint(0, 0)), view->size());
+        const QImage shown
+            = w.screen()
+                  ->grabWindow(w.winId(), area.x(), area.y(), area.width(), area.height())
+                  .toImage()
+                  .convertToFormat(QImage::Format_RGB32);
+        const QImage whole = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), whole.size());
+        // The score grid paints itself; the cloth's light may round a shade
+        // differently when painted in pieces.
+        QRegion grids;
+        QWidget* table = w.Talon1->parentWidget();
+        for (const TScorePanel* panel : table->findChildren<TScorePanel*>())
+            if (panel->isVisible()) grids += view->FromTable(panel->geometry());
+        int differ = 0;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = whole.pixel(x, y);
+                const int most = std::max({ std::abs(qRed(a) - qRed(b)),
+                    std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b)) });
+                differ += most > 2 && !grids.contains(QPoint(x, y));
+            }
+        EXPECT_EQ(differ, 0) << "turn " << turn;
+    }
+}
+
 TEST_F(TableLookTest, AWholeModernMatchPlaysThroughResizes)
 {
     ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));

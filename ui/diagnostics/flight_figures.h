@@ -33,6 +33,7 @@ struct TFlightFigures {
     int longestPaintHeight = 0;
     qint64 longestPaintEpochMs = 0; // when it was drawn
     qint64 paintCpuNs = 0;
+    qint64 paintNs = 0; // wall time
     qint64 paints = 0;
 };
 TFlightFigures& FlightFigures();

@@ -1,5 +1,6 @@
 #include "ui/diagnostics/frame_probe.h"
 
+#include "ui/diagnostics/event_times.h"
 #include "ui/diagnostics/flight_figures.h"
 #include "ui/diagnostics/startup_steps.h"
 
@@ -23,6 +24,7 @@ TFrameProbe::TFrameProbe(const QString& path, QWidget* window)
     : FPath(path)
     , FWindow(window)
 {
+    EventTimes::Start();
     // Watches paints only until the window's first one.
     qApp->installEventFilter(this);
     FTimer.setTimerType(Qt::PreciseTimer);
@@ -59,7 +61,8 @@ TFrameProbe::~TFrameProbe()
                        "flight_gaps_over_25ms %10\nflight_gaps_over_17ms_busy %11\n"
                        "flight_gap_p50_ms %12\nflight_gap_p99_ms %13\n"
                        "longest_flight_paint_area %14x%15\n"
-                       "longest_flight_paint_after_ms %16\n")
+                       "longest_flight_paint_after_ms %16\n"
+                       "mean_flight_paint_ms %17\n")
             .arg(flights.frames)
             .arg(flyingS, 0, 'f', 1)
             .arg(flyingS > 0 ? flights.frames / flyingS : 0.0, 0, 'f', 1)
@@ -76,7 +79,16 @@ TFrameProbe::~TFrameProbe()
             .arg(flights.longestPaintWidth)
             .arg(flights.longestPaintHeight)
             .arg(flights.longestPaintEpochMs - FFirstFrameDoneMs)
+            .arg(flights.paints > 0 ? flights.paintNs / 1e6 / flights.paints : 0.0, 0, 'f', 2)
             .toUtf8());
+    // What held the GUI thread longest while cards flew.
+    for (const EventTimes::TCost& cost : EventTimes::Slowest(8))
+        file.write(QStringLiteral("flight_event %1 %2 %3 %4\n")
+                       .arg(cost.longestNs / 1e6, 0, 'f', 1)
+                       .arg(cost.totalNs / 1e6, 0, 'f', 1)
+                       .arg(cost.count)
+                       .arg(cost.what)
+                       .toUtf8());
     for (const auto& [step, epochMs] : StartupSteps::Noted())
         file.write(QStringLiteral("step_%1_epoch_ms %2\n").arg(step).arg(epochMs).toUtf8());
 }

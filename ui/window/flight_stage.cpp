@@ -79,7 +79,9 @@ void TFlightStage::Count(bool flying)
 {
     TFlightFigures& figures = FlightFigures();
     const qint64 cpu = ThreadCpuNs();
-    if (figures.flying) {
+    // The figures are the program's; a stage made while another's flights
+    // were counted has no frame of its own to count from yet.
+    if (figures.flying && FSinceFrame.isValid()) {
         const qint64 gap = FSinceFrame.nsecsElapsed();
         figures.flyingNs += gap;
         figures.longestGapNs = std::max(figures.longestGapNs, gap);
@@ -87,7 +89,7 @@ void TFlightStage::Count(bool flying)
         figures.gapsOver25ms += gap > 25'000'000;
         const qint64 idle = gap - (cpu - FCpuAtFrame);
         figures.gapsOver17msBusy += gap > 16'700'000 && idle < figures.frameIntervalNs;
-        ++figures.gapsByTenthMs[std::size_t(std::min<qint64>(gap / 100'000, 1000))];
+        ++figures.gapsByTenthMs[std::size_t(std::clamp<qint64>(gap / 100'000, 0, 1000))];
     }
     figures.flying = flying;
     if (flying) ++figures.frames;

@@ -89,6 +89,21 @@ const QImage& TTableFelt::Shadow(QSize card, qreal scale, qreal pixelRatio)
     return FShadows.back().picture;
 }
 
+QRegion TTableFelt::ShadowChanges(const std::vector<QRect>& before, const std::vector<QRect>& after)
+{
+    QRegion changed;
+    const auto addMissing
+        = [&changed](const std::vector<QRect>& from, const std::vector<QRect>& in) {
+              for (const QRect& card : from)
+                  if (std::find(in.begin(), in.end(), card) == in.end())
+                      changed += card.adjusted(
+                          -kShadowMargin, -kShadowMargin, kShadowMargin, kShadowMargin);
+          };
+    addMissing(before, after);
+    addMissing(after, before);
+    return changed;
+}
+
 // Each shadow is the same picture for cards of a size, drawn once at the
 // scale the table is shown at and copied to whole device pixels: a paint of
 // the whole table no longer fills three rounded paths for every card.

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include <vector>
@@ -16,6 +17,9 @@ public:
     void Paint(QPainter& painter, QSize table, const QRect& area);
     // The shadows of the cards (table coordinates) that reach into `area`.
     void PaintShadows(QPainter& painter, const std::vector<QRect>& cards, const QRect& area);
+    // Where the shadows of cards lying at `before` and at `after` differ
+    // (table coordinates): the cards of only one of them, with their shadows.
+    static QRegion ShadowChanges(const std::vector<QRect>& before, const std::vector<QRect>& after);
 
 private:
     // One shadow, drawn at the painter's scale for a card of one size.

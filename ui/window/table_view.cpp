@@ -22,6 +22,8 @@ void TTableSurface::SetLook(TTableLook look)
     FLook = look;
     const bool felt = look == TTableLook::Modern;
     setAutoFillBackground(!felt);
+    // The felt covers the whole table: nothing is painted under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent, felt);
     // The cards' controls tell, as they paint, when their shadows moved.
     for (TZuCustomCardControl* control : findChildren<TZuCustomCardControl*>())
         if (felt)
@@ -58,16 +60,26 @@ void TTableSurface::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     FFelt.Paint(painter, size(), event->rect());
-    FShadows = CardRects();
+    RepaintMovedShadows(event->region());
     FFelt.PaintShadows(painter, FShadows, event->rect());
+}
+
+void TTableSurface::RepaintMovedShadows(const QRegion& painting)
+{
+    std::vector<QRect> now = CardRects();
+    if (now == FShadows) return;
+    // Only the moved cards' boxes: a whole-table paint at a maximised window
+    // took up to 20 ms, more than a frame of the flights.
+    const QRegion changed = TTableFelt::ShadowChanges(FShadows, now) - painting;
+    FShadows = std::move(now);
+    if (!changed.isEmpty()) update(changed);
 }
 
 bool TTableSurface::eventFilter(QObject* watched, QEvent* event)
 {
-    // A card played, dealt or moved leaves its old shadow behind: the cloth
-    // is painted anew when the cards lie elsewhere than its last paint had them.
-    if (event->type() == QEvent::Paint && FLook == TTableLook::Modern && CardRects() != FShadows)
-        update();
+    // A card played, dealt or moved leaves its old shadow behind; a card
+    // control tells, as it paints, that the cards may lie elsewhere now.
+    if (event->type() == QEvent::Paint && FLook == TTableLook::Modern) RepaintMovedShadows({});
     return QWidget::eventFilter(watched, event);
 }
 
@@ -95,6 +107,12 @@ TTableView::TTableView(TTableSurface* table, QWidget* parent)
     // The keys are the window's, as when the table was a plain widget.
     setFocusPolicy(Qt::NoFocus);
     setBackgroundBrush(table->palette().color(QPalette::Window));
+    // The view's background brush paints every pixel it shows (under the
+    // table too: at a fractional scale a card control's edge may leave a
+    // pixel column to it), so the viewport and the window under it need not
+    // fill first; each fill of a flight frame's areas cost a round of the
+    // raster engine's threads.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     // Pictures are drawn at the view's scale: copied pixel for pixel, never smoothed.
     setRenderHints(QPainter::TextAntialiasing);
     setTransformationAnchor(QGraphicsView::NoAnchor);
@@ -173,6 +191,7 @@ void TTableView::paintEvent(QPaintEvent* event)
     const qint64 cpuNs = ThreadCpuNs() - cpu;
     figures.longestPaintCpuNs = std::max(figures.longestPaintCpuNs, cpuNs);
     figures.paintCpuNs += cpuNs;
+    figures.paintNs += ns;
     ++figures.paints;
 }
 

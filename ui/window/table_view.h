@@ -35,9 +35,15 @@ protected:
 private:
     // Where the cards on the table lie now, whole, for their shadows.
     std::vector<QRect> CardRects() const;
+    // Cards lying elsewhere than the shadows on the cloth were drawn for have
+    // the cloth painted anew where either shadow falls, but for `painting`,
+    // which the paint under way covers already.
+    void RepaintMovedShadows(const QRegion& painting);
 
     TTableLook FLook = TTableLook::Classic;
     TTableFelt FFelt;
+    // The cards whose shadows the cloth shows, or will once the paints
+    // already asked for are done.
     std::vector<QRect> FShadows;
 };
 
