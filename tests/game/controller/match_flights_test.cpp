@@ -7,6 +7,8 @@
 
 #include "cards/sprite/zugraphics_sprite.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 class TCountingStage : public TZuSpriteStage {
@@ -110,7 +112,11 @@ protected:
     void RestInTheAir()
     {
         sprite->SetFlightTime(600000);
-        for (int steps = 0; steps < 200000; ++steps) {
+        // Bounded by time, not by steps: the worker runs at a lower priority
+        // than this loop, and on a loaded machine it gets the processor late.
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 60000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             // With cards in the air the worker waits for them: the state holds.
             if (controller->FlightsUp() > 0) {
