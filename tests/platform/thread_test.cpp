@@ -1,4 +1,5 @@
 #include "platform/manual_reset_event.h"
+#include "tests/support/run_until.h"
 #include "platform/thread.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/refused_threads.h"
@@ -47,7 +48,7 @@ bool ServeUntil(const std::atomic<bool>& done)
 {
     QDeadlineTimer limit(20000);
     while (!done && !limit.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ServeEventsOnce();
     return done;
 }
 
@@ -167,11 +168,11 @@ TEST(Thread, TerminatedWorkerBusyWithHandOffsIsJoinedFromTheGuiThread)
     thread.Resume();
     QDeadlineTimer limit(20000);
     while (handOffs == 0 && !limit.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ServeEventsOnce();
     ASSERT_EQ(handOffs, 1); // now pausing
     pace.SetEvent();
     while (handOffs < 3 && !limit.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ServeEventsOnce();
     ASSERT_GE(handOffs, 3);
     thread.Terminate();
     thread.WaitFor();

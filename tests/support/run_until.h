@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QObject>
+#include <QThread>
 #include <QTimer>
 
 #include <functional>
@@ -24,4 +25,14 @@ inline bool RunUntil(const std::function<bool()>& done, int guardMs = 60000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return true;
+}
+
+// One turn of the event loop for a test that polls what a worker does, then
+// the processor given up for a moment: the game's workers run nicer than
+// the GUI thread, and a loop that only spins would keep them waiting on a
+// loaded machine.
+inline void ServeEventsOnce()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::usleep(100);
 }

@@ -1,4 +1,5 @@
 #include "ui/window/after_first_paint.h"
+#include "tests/support/run_until.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,7 +33,7 @@ void RunEventsFor(int ms)
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
 }
 
 } // namespace

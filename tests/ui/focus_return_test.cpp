@@ -1,6 +1,7 @@
 // Closing a dialog or a message box gives the keyboard back to the main
 // window: its keys work at once, with no click on it first.
 #include "tests/ui/main_window_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/message_boxes.h"
@@ -80,7 +81,7 @@ TEST_F(FocusReturnTest, TheWindowHasTheKeysAgainAfterEveryDialogAndMessageBox)
     QElapsedTimer timer;
     timer.start();
     while (Controller().FirstActivation() && timer.elapsed() < 10000)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
     SeedWhereHumanStarts();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));

@@ -2,6 +2,7 @@
 // revealed card raised whole, the pause, the human's turn, the sum of the
 // marked cards, and the table's cards closing up toward the middle.
 #include "tests/ui/main_window_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "tools/screenshots/window_positions.h"
 #include "ui/window/game_option_setting.h"
@@ -48,7 +49,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (!done() && Controller().Busy() && timer.elapsed() < 20000)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
     }
 };
 

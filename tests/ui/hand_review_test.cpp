@@ -3,6 +3,7 @@
 // and the marks of "Tok igre" with the better move named in the text and in
 // the mark's tooltip; after a real hand in the window, both show.
 #include "tests/ui/main_window_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "game/review/review_marks.h"
 #include "ui/window/move_history_panel.h"
@@ -146,7 +147,7 @@ TEST_F(HandReviewTest, AfterARealHandTheDialogAndTokIgreShowTheReview)
     QElapsedTimer timer;
     timer.start();
     while (w.ReviewedHand() != 0 && timer.elapsed() < 30000)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
     ASSERT_EQ(w.Reviews().size(), 1U);
     EXPECT_EQ(int(w.Reviews()[0].moves.size()), humanMoves);
     const QString text = w.HistoryPanel()->Text()->toPlainText();
@@ -170,7 +171,7 @@ TEST_F(HandReviewTest, AResumedMatchKeepsItsReview)
     QElapsedTimer timer;
     timer.start();
     while (form->ReviewedHand() != 0 && timer.elapsed() < 30000)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
     ASSERT_EQ(form->ReviewedHand(), 0);
     const std::vector<THandReview> judged = form->Reviews();
     ASSERT_EQ(judged.size(), 1U);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/zucard.h"
+#include "tests/support/run_until.h"
 #include "game/computer/computer_choice.h"
 #include "game/controller/match_controller.h"
 #include "game/rules/match_rules.h"
@@ -151,7 +152,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (Controller().Busy() && timer.elapsed() < 30000)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
         ASSERT_FALSE(Controller().Busy()) << "the computer sequence did not end";
     }
 
@@ -161,7 +162,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (Controller().HintSearching() && timer.elapsed() < 30000)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
         ASSERT_FALSE(Controller().HintSearching()) << "the hint's search did not end";
     }
 

@@ -2,6 +2,7 @@
 // match where it stands while it is open: the cards in the air are down and
 // no computer moves. "Ne" goes on from there.
 #include "tests/ui/main_window_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "game/controller/sequence_observer.h"
 #include "tools/screenshots/window_positions.h"
@@ -58,7 +59,7 @@ TEST_F(QuestionHoldTest, TheQuestionHoldsTheMatchAndNoGoesOnFromThere)
             QElapsedTimer timer;
             timer.start();
             while (!watch.held && Moves() == humanMoved && timer.elapsed() < 20000)
-                QApplication::processEvents(QEventLoop::AllEvents, 5);
+                ServeEventsOnce();
             for (int i = 0; i < 20; ++i)
                 QApplication::processEvents();
             movedMeanwhile = Moves() - humanMoved;

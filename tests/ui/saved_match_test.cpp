@@ -1,6 +1,7 @@
 // A match under way is never lost by one key or by closing the window: "Nova"
 // asks first, closing asks and saves, and the next start offers to go on.
 #include "tests/ui/main_window_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "game/controller/match_saver.h"
 #include "game/controller/saved_match_store.h"
@@ -136,7 +137,7 @@ TEST_F(SavedMatchTest, ClosingDuringAComputerStuckInItsMoveClosesAndSaves)
     form->PlayerS->OnCardClick(
         form->PlayerS, form->PlayerS->CardAt(0), 0, playIt, pos, faceDown, Qt::LeftButton);
     while (!search.stuck.WaitFor(0))
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
     sink.shown.confirmReply = true;
     EXPECT_TRUE(form->close()); // never returned while the computer was stuck
     EXPECT_TRUE(Controller().SequenceAbandoned());

@@ -3,6 +3,7 @@
 // recorder in place of the audio device; the option as the dialog and the
 // settings keep it; the sounds the program holds are the generator's.
 #include "tests/ui/main_window_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "game/rules/match_rules.h"
 #include "tools/screenshots/window_positions.h"
@@ -310,7 +311,7 @@ TEST_F(SoundWindowTest, WithFlightsTheMoveIsHeardWhenItsCardLands)
     timer.start();
     while (Controller().Busy() && timer.elapsed() < 30000) {
         Controller().LandFlights();
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
     }
     ASSERT_FALSE(Controller().Busy());
     EXPECT_EQ(heard.size(), 5u) << Names(heard);

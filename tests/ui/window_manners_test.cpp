@@ -2,6 +2,7 @@
 // letters and texts, the row buttons' tooltips, F1 with help open, the answer
 // Enter gives to a destructive question, and messages in the game's language.
 #include "tests/ui/main_window_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/help_viewer.h"
@@ -42,7 +43,7 @@ void ExpectCentredOver(const QWidget& window, const QWidget& over, const char* w
 QWidget* WaitForModal()
 {
     for (int i = 0; i < 1000 && !QApplication::activeModalWidget(); ++i)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
     return QApplication::activeModalWidget();
 }
 

@@ -2,6 +2,7 @@
 // event loop and is "Majstor"'s own, a newer search supersedes an older one,
 // and a dropped search stops at once and never arrives.
 #include "game/controller/hint_search.h"
+#include "tests/support/run_until.h"
 #include "game/rules/match_rules.h"
 #include "tests/support/seeded_deals.h"
 
@@ -32,7 +33,7 @@ template <typename TDone> void ServeUntil(TDone done)
     QElapsedTimer timer;
     timer.start();
     while (!done() && timer.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
 }
 
 bool Same(const TComputerChoice& a, const TComputerChoice& b)

@@ -2,6 +2,7 @@
 // saved match, the last move of each seat, the seat on turn, a refused
 // capture's notice and hurrying a computer's reveal.
 #include "tests/game/controller/match_fixture.h"
+#include "tests/support/run_until.h"
 
 #include <QElapsedTimer>
 
@@ -147,7 +148,7 @@ TEST_F(MatchTest, HurryingARevealChangesNothingButTheWait)
     HumanMove();
     while (controller->Busy() && timer.elapsed() < 8000) {
         controller->FormKeyPress(' ');
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
     }
     EXPECT_FALSE(controller->Busy()) << "the reveals were not cut short";
     EXPECT_LT(timer.elapsed(), 8000);

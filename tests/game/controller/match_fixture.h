@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/zucard.h"
+#include "tests/support/run_until.h"
 #include "game/computer/computer_choice.h"
 #include "game/controller/match_controller.h"
 #include "platform/random.h"
@@ -109,7 +110,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (controller->Busy() && timer.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
         ASSERT_FALSE(controller->Busy()) << "the computer sequence did not end";
     }
 
@@ -119,7 +120,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (controller->HintSearching() && timer.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
         ASSERT_FALSE(controller->HintSearching()) << "the hint's search did not end";
     }
 

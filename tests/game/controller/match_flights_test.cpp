@@ -4,6 +4,7 @@
 // every card where the state has it, also the table's last cards on their way
 // to the hand's last taker.
 #include "tests/game/controller/match_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "cards/sprite/zugraphics_sprite.h"
 
@@ -79,7 +80,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while ((controller->Busy() || controller->FlightsUp() > 0) && timer.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
         ASSERT_FALSE(controller->Busy() || controller->FlightsUp() > 0) << "cards still fly";
     }
 
@@ -117,7 +118,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < 60000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
             // With cards in the air the worker waits for them: the state holds.
             if (controller->FlightsUp() > 0) {
                 if (controller->State().HandsPlayed > handEnds) return;

@@ -1,6 +1,7 @@
 // The hint through the controller: its marks are "Majstor"'s choice made as
 // clicks make them, it plays nothing, and the human can follow it to the end.
 #include "tests/game/controller/match_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "game/computer/search_player.h"
 #include "game/computer/seat_knowledge.h"
@@ -43,7 +44,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (controller->HintStopping() && timer.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
         ASSERT_FALSE(controller->HintStopping()) << "a dropped search did not stop";
         QCoreApplication::processEvents();
     }

@@ -2,6 +2,7 @@
 // move is searched again from the start with the same randomness, so a fixed
 // seed plays the same match however often and wherever it is paused.
 #include "tests/game/controller/match_fixture.h"
+#include "tests/support/run_until.h"
 #include "tests/game/controller/sequence_counter.h"
 
 #include "platform/thread.h"
@@ -102,7 +103,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while ((controller->Busy() || controller->Paused()) && timer.elapsed() < 60000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
         ASSERT_FALSE(controller->Busy()) << "the computer sequence did not end";
     }
 

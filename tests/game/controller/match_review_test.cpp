@@ -3,6 +3,7 @@
 // GUI thread once it ends and reaches the view through the event loop, and
 // "Nova" drops a review under way, which stops and sends nothing more.
 #include "tests/game/controller/match_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "game/review/review_marks.h"
 
@@ -79,7 +80,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (!done() && timer.elapsed() < 60000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
     }
 
     TReviewRecordingView reviewView;

@@ -3,6 +3,7 @@
 // it, and the card groups show exactly the server's table turned to the
 // player's seat, through the same display code as a local match.
 #include "match_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "game/computer/seat_choice.h"
 #include "game/controller/remote_feed.h"
@@ -66,7 +67,7 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (!done() && timer.elapsed() < 60000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ServeEventsOnce();
         return done();
     }
 

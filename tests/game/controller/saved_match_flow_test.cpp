@@ -2,6 +2,7 @@
 // back, a resumed match that lied still writes statistics their reader takes,
 // and closing never waits for a computer stuck in its move.
 #include "tests/game/controller/match_fixture.h"
+#include "tests/support/run_until.h"
 
 #include "game/rules/match_file.h"
 #include "game/rules/match_statistics.h"
@@ -98,7 +99,7 @@ TEST_F(StuckStopTest, ClosingReturnsWhileAComputerIsStuckInItsMove)
     else
         HumanMove();
     while (!search.stuck.WaitFor(0))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ServeEventsOnce();
     controller->Shutdown(); // never returned before: ctest's time limit failed the test
     EXPECT_TRUE(controller->SequenceAbandoned());
     EXPECT_FALSE(controller->Busy());
