@@ -50,6 +50,16 @@ protected:
             }));
     }
     static QString FileName(const QTemporaryDir& dir) { return dir.filePath("Zaviko.ini"); }
+    // A match in the modern look on the screen, played on past each hand's end.
+    TForm1& ModernMatchShown()
+    {
+        EXPECT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
+        TForm1& w = Make();
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        CloseHandEndDialogs();
+        return w;
+    }
 };
 
 TEST_F(TableLookTest, TheLookIsKeptInTheSettingsAndAnUnknownOneIsClassic)
@@ -461,18 +471,11 @@ TEST_F(TableLookTest, EachSidesTakenCardsLieInAPileThatOpensThem)
         EXPECT_TRUE(!classic.TakenPile(s) || classic.TakenPile(s)->isHidden()) << s;
 }
 
-// A whole match in the modern look, the window shown and resized to other
-// shapes mid-match: the match ends as it does in the classic look, and the
-// hands, the rows and the piles stay apart on the table at every shape.
 // The cloth is painted anew only where a card's shadow moved: what the
 // screen shows after each turn is what a paint of the whole table draws.
-TEST_F(TableLookTest, ModernShadowsFollowTheCardsWithoutWholeTablePaints)
+TEST_F(TableLookTest, ModernScreenShowsWhatAFreshPaintDrawsAfterEveryTurn)
 {
-    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
-    TForm1& w = Make();
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    CloseHandEndDialogs();
+    TForm1& w = ModernMatchShown();
     auto* view = w.findChild<TTableView*>();
     ASSERT_NE(view, nullptr);
     for (int turn = 0; turn < 12 && !Controller().GameOver(); ++turn) {
@@ -504,13 +507,12 @@ TEST_F(TableLookTest, ModernShadowsFollowTheCardsWithoutWholeTablePaints)
     }
 }
 
+// A whole match in the modern look, the window shown and resized to other
+// shapes mid-match: the match ends as it does in the classic look, and the
+// hands, the rows and the piles stay apart on the table at every shape.
 TEST_F(TableLookTest, AWholeModernMatchPlaysThroughResizes)
 {
-    ASSERT_TRUE(StoreTableLook(FileName(dir), TTableLook::Modern));
-    TForm1& w = Make();
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    CloseHandEndDialogs();
+    TForm1& w = ModernMatchShown();
     const QSize shapes[] = { { 1900, 600 }, { 800, 1000 }, { 1100, 700 } };
     int resized = 0;
     for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
