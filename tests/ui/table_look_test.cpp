@@ -476,6 +476,7 @@ TEST_F(TableLookTest, EachSidesTakenCardsLieInAPileThatOpensThem)
 TEST_F(TableLookTest, ModernScreenShowsWhatAFreshPaintDrawsAfterEveryTurn)
 {
     TForm1& w = ModernMatchShown();
+    ASSERT_FALSE(HasFailure()) << "the modern window did not come up";
     auto* view = w.findChild<TTableView*>();
     ASSERT_NE(view, nullptr);
     for (int turn = 0; turn < 12 && !Controller().GameOver(); ++turn) {
@@ -513,6 +514,7 @@ TEST_F(TableLookTest, ModernScreenShowsWhatAFreshPaintDrawsAfterEveryTurn)
 TEST_F(TableLookTest, AWholeModernMatchPlaysThroughResizes)
 {
     TForm1& w = ModernMatchShown();
+    ASSERT_FALSE(HasFailure()) << "the modern window did not come up";
     const QSize shapes[] = { { 1900, 600 }, { 800, 1000 }, { 1100, 700 } };
     int resized = 0;
     for (int turns = 0; !Controller().GameOver() && turns < 2000; ++turns) {
