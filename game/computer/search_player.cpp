@@ -198,7 +198,7 @@ TPlayouts PlayOutMoves(const TMatchState& state, int seat, const TSeatKnowledge&
     const TSearchSettings& settings)
 {
     const int n = int(choices.size());
-    const int moves = CutShort(view.GameMode, view.DeckCount) ? kTwoDeckPlayoutMoves : -1;
+    const int moves = CutShort(view.GameMode, view.DeckCount) ? settings.twoDeckPlayoutMoves : -1;
     const std::uint64_t seed = PositionSeed(knowledge, view);
     TPlayouts out;
     out.values.resize(std::size_t(samples) * n);
@@ -327,7 +327,7 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     }
     const double m = result.samples, mean = sum / m;
     const double error = std::sqrt(std::max(0.0, squares / m - mean * mean) / (m - 1));
-    if (mean <= kTrustedLead * error) result.choice = heuristic;
+    if (mean <= settings.trustedLead * error) result.choice = heuristic;
     return result;
 }
 

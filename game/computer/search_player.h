@@ -69,6 +69,12 @@ struct TSearchSettings {
     // the playouts of a sample see more than one line of play (measured
     // stronger than none at the same budget: docs/STRENGTH.md).
     double playoutWander = kPlayoutWander;
+    // Two players with two decks: the moves a playout makes before it stops
+    // at the next deal (more than a hand holds plays the hand out).
+    int twoDeckPlayoutMoves = kTwoDeckPlayoutMoves;
+    // The standard errors the best candidate must lead the one-move
+    // judgement's choice by.
+    double trustedLead = kTrustedLead;
     // Asked between playouts, on the search's threads: true ends the search
     // at once. It must be safe to call from several threads at a time.
     std::function<bool()> stopped;

@@ -44,6 +44,7 @@ public:
 
     // The score grids Table0..Table2 (one per game mode).
     virtual void SetScoreCell(int grid, int column, int row, const QString& text) = 0;
+    // Fits the columns to their texts: called after the names change.
     virtual void SetScoreColumnWidths(int grid, const std::array<int, 5>& widths) = 0;
     // Repaints the grid at once with no cell shown selected.
     virtual void RefreshScoreGrid(int grid) = 0;

@@ -17,7 +17,11 @@ Plays whole matches between computer seats and prints each seat's wins.
                   the seat its own budget; peek is the search that sees
                   every hidden card, a bound for measuring, no fair level;
                   a searcher's :c=N searches at most N candidates and its
-                  :w=P makes P% of the playout moves with a random card
+                  :w=P makes P% of the playout moves with a random card;
+                  with two players and two decks its :m=N playouts stop
+                  at the first deal after N moves (default 8), and :t=P
+                  takes its best move over the one-move judgement's when
+                  it leads by more than P% of a standard error (100)
   --both-orders   the seats turned one place round the table each match
                   (two players: swapped every other match), so every seat
                   order plays equally often; figures by the listed seats
@@ -89,6 +93,10 @@ TListedSeat ListedSeat(const std::string& item)
             seat.tuning.mostSearched = int(Number("--seats", part.substr(2), 1, 64));
         else if (part.rfind("w=", 0) == 0)
             seat.tuning.wander = double(Number("--seats", part.substr(2), 0, 100)) / 100;
+        else if (part.rfind("t=", 0) == 0)
+            seat.tuning.trustedLead = double(Number("--seats", part.substr(2), 0, 1000)) / 100;
+        else if (part.rfind("m=", 0) == 0)
+            seat.tuning.twoDeckMoves = int(Number("--seats", part.substr(2), 1, 1000));
         else
             seat.tuning.budget = int(Number("--seats", part, 0, 1000000));
     }
@@ -109,7 +117,8 @@ std::vector<int> Strengths(const std::string& text)
     std::vector<int> listed;
     for (const TListedSeat& seat : ListedSeats(text)) {
         if (seat.tuning.budget != kPositionBudget || seat.tuning.mostSearched >= 0
-            || seat.tuning.wander >= 0)
+            || seat.tuning.wander >= 0 || seat.tuning.twoDeckMoves >= 0
+            || seat.tuning.trustedLead >= 0)
             throw std::invalid_argument("--levels take no settings of their own");
         listed.push_back(seat.strength);
     }
@@ -161,6 +170,9 @@ std::string SeatName(const TSelfPlayOptions& options, int seat)
     if (tuning.budget != kPositionBudget) name += ":" + std::to_string(tuning.budget);
     if (tuning.mostSearched >= 0) name += ":c=" + std::to_string(tuning.mostSearched);
     if (tuning.wander >= 0) name += ":w=" + std::to_string(int(tuning.wander * 100 + 0.5));
+    if (tuning.twoDeckMoves >= 0) name += ":m=" + std::to_string(tuning.twoDeckMoves);
+    if (tuning.trustedLead >= 0)
+        name += ":t=" + std::to_string(int(tuning.trustedLead * 100 + 0.5));
     return name;
 }
 
@@ -171,6 +183,8 @@ TSearchSettings SeatSearch(const TSelfPlayOptions& options, int seat)
     search.budget = tuning.budget == kPositionBudget ? options.masterBudget : tuning.budget;
     if (tuning.mostSearched >= 0) search.mostSearched = tuning.mostSearched;
     if (tuning.wander >= 0) search.playoutWander = tuning.wander;
+    if (tuning.twoDeckMoves >= 0) search.twoDeckPlayoutMoves = tuning.twoDeckMoves;
+    if (tuning.trustedLead >= 0) search.trustedLead = tuning.trustedLead;
     search.threads = 1;
     search.peekAtHiddenCards = options.strengths[seat] == kPeekingSearcher;
     return search;

@@ -18,6 +18,8 @@ struct TSeatTuning {
     int budget = kPositionBudget;
     int mostSearched = -1;
     double wander = -1;
+    int twoDeckMoves = -1;
+    double trustedLead = -1;
 };
 
 // The command line of zaviko-selfplay.

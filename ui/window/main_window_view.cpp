@@ -42,11 +42,11 @@ void TForm1::SetStatusText(int panel, const QString& text)
 
 void TForm1::SetScoreCell(int grid, int column, int row, const QString& text)
 {
+    // The names' column is fitted once the names are in
+    // (SetScoreColumnWidths follows every change of them): fitting it after
+    // each name measured the same texts again and again at start-up.
     ScorePanel(grid)->Grid()->SetCellIfChanged(column, row, text);
     NameScoreCells(grid, column, row);
-    // A new name may want more of the names' column.
-    if (column == 0 && row > 0 && FScoreWidths.at(grid))
-        SetScoreColumnWidths(grid, *FScoreWidths[grid]);
 }
 
 void TForm1::SetScoreColumnWidths(int grid, const std::array<int, 5>& widths)
