@@ -4,6 +4,7 @@
 #include "cards/card/zucard_types.h"
 #include "ui/diagnostics/flight_figures.h"
 
+#include <QGraphicsScene>
 #include <QPainter>
 
 #include <algorithm>
@@ -58,7 +59,7 @@ void TFlightStage::ShowFrames(const std::vector<TZuFlightFrame>& frames)
 {
     // Only the places left and the places taken are drawn again.
     for (const TShown& shown : FShown)
-        update(shown.place);
+        RepaintPlace(shown.place);
     FShown.clear();
     Count(!frames.empty());
     for (const TZuFlightFrame& frame : frames) {
@@ -72,7 +73,18 @@ void TFlightStage::ShowFrames(const std::vector<TZuFlightFrame>& frames)
         FShown.push_back({ *picture, place });
     }
     for (const TShown& shown : FShown)
-        update(shown.place);
+        RepaintPlace(shown.place);
+}
+
+void TFlightStage::RepaintPlace(const QRectF& place)
+{
+    // Through the scene, each place on its own: an item's own updates are
+    // joined into one rectangle until the scene draws, so cards flying
+    // apart (a deal, a capture) had the whole table between them repainted.
+    if (QGraphicsScene* stage = scene())
+        stage->update(mapRectToScene(place));
+    else
+        update(place);
 }
 
 void TFlightStage::Count(bool flying)

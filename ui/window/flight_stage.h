@@ -37,6 +37,7 @@ private:
     };
     // The figures of scripts/perf.sh: frames while cards are in the air.
     void Count(bool flying);
+    void RepaintPlace(const QRectF& place);
 
     std::vector<TShown> FShown;
     QElapsedTimer FSinceFrame;

@@ -14,6 +14,9 @@ constexpr int kGap = 8;
 
 void Colour(QLabel* label, const QColor& colour)
 {
+    // Asked for every seat at every turn: a label already in its colour is
+    // not repainted.
+    if (label->palette().color(QPalette::WindowText) == colour) return;
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);

@@ -1,5 +1,7 @@
 #include "ui/window/table_view.h"
 
+#include "ui/window/table_proxy.h"
+
 #include "cards/zucard.h"
 #include "ui/diagnostics/flight_figures.h"
 
@@ -59,7 +61,9 @@ void TTableSurface::paintEvent(QPaintEvent* event)
         return;
     }
     QPainter painter(this);
-    FFelt.Paint(painter, size(), event->rect());
+    // Each rectangle on its own: the paint may join places far apart.
+    for (const QRect& area : event->region())
+        FFelt.Paint(painter, size(), area);
     RepaintMovedShadows(event->region());
     FFelt.PaintShadows(painter, FShadows, event->rect());
 }
@@ -97,7 +101,9 @@ TTableView::TTableView(TTableSurface* table, QWidget* parent)
 {
     setObjectName(QStringLiteral("TableView"));
     auto* scene = new QGraphicsScene(this);
-    FProxy = scene->addWidget(table);
+    FProxy = new TTableProxy;
+    FProxy->setWidget(table);
+    scene->addItem(FProxy);
     scene->setSceneRect(QRectF(QPointF(0, 0), table->size()));
     setScene(scene);
     setFrameShape(QFrame::NoFrame);

@@ -51,9 +51,13 @@ TTakenPile::TTakenPile(QWidget* parent)
 
 void TTakenPile::Show(int count, const QString& owner, bool canOpen)
 {
+    // Asked after every move for all four piles: an unchanged pile is not
+    // repainted, so a move repaints only the places it changed.
+    const QString text = tr("Pokupljene karte: %1 (%2)").arg(owner).arg(count);
+    if (count == FCount && canOpen == FCanOpen && text == toolTip() && isHidden() == (count == 0))
+        return;
     FCount = count;
     FCanOpen = canOpen;
-    const QString text = tr("Pokupljene karte: %1 (%2)").arg(owner).arg(count);
     setToolTip(text);
     setAccessibleName(text);
     setFocusPolicy(canOpen ? Qt::TabFocus : Qt::NoFocus);

@@ -1,0 +1,96 @@
+// What the scaled table view repaints while cards fly: the places of the
+// flying cards, not the table between them, and the screen then shows what a
+// fresh paint of the view draws.
+#include "tests/support/run_until.h"
+#include "ui/window/flight_stage.h"
+#include "ui/window/table_view.h"
+
+#include <QGraphicsScene>
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// A table that notes what its paints covered.
+class TNotedSurface : public TTableSurface {
+public:
+    QRegion painted;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        painted += event->region();
+        TTableSurface::paintEvent(event);
+    }
+};
+
+qint64 Area(const QRegion& region)
+{
+    qint64 area = 0;
+    for (const QRect& r : region)
+        area += qint64(r.width()) * r.height();
+    return area;
+}
+
+} // namespace
+
+TEST(TableViewPaint, CardsFlyingApartRepaintOnlyTheirPlaces)
+{
+    for (const TTableLook look : { TTableLook::Classic, TTableLook::Modern }) {
+        auto* table = new TNotedSurface;
+        table->setFixedSize(400, 300);
+        table->SetLook(look);
+        TTableView view(table, nullptr);
+        view.resize(800, 600); // the table at twice its size
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.SettleNow();
+        auto* stage = new TFlightStage;
+        stage->SetArea(QRectF(0, 0, 400, 300));
+        stage->SetPictureScale(view.Scale());
+        view.scene()->addItem(stage);
+        QImage card(71, 96, QImage::Format_ARGB32_Premultiplied);
+        card.fill(Qt::darkRed);
+        RunUntil([] { return false; }, 50);
+
+        // Two cards at opposite corners, in one frame and then the next.
+        for (const QPointF shift : { QPointF(0, 0), QPointF(6, 4) }) {
+            table->painted = {};
+            stage->ShowFrames(
+                { { &card, QPointF(5, 5) + shift }, { &card, QPointF(320, 200) - shift } });
+            ASSERT_TRUE(RunUntil([&] { return !table->painted.isEmpty(); }, 5000));
+            RunUntil([] { return false; }, 30);
+            // Each card's place is about 80 x 100 of the table's 400 x 300.
+            EXPECT_LT(Area(table->painted), 400 * 300 / 4)
+                << int(look) << ": " << table->painted.boundingRect().width() << " x "
+                << table->painted.boundingRect().height();
+        }
+        const QImage shown = view.screen()
+                                 ->grabWindow(view.winId(), 0, 0, view.width(), view.height())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), fresh.size());
+        // The cloth's light may round a shade differently painted in pieces.
+        QRegion differ;
+        for (int y = 0; y < fresh.height(); ++y)
+            for (int x = 0; x < fresh.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = fresh.pixel(x, y);
+                if (std::max({ std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                        std::abs(qBlue(a) - qBlue(b)) })
+                    > 2)
+                    differ += QRect(x, y, 1, 1);
+            }
+        EXPECT_TRUE(differ.isEmpty())
+            << int(look) << ": " << Area(differ) << " pixels in " << differ.boundingRect().x()
+            << "," << differ.boundingRect().y() << " " << differ.boundingRect().width() << " x "
+            << differ.boundingRect().height();
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QGraphicsProxyWidget>
+
+// The table's place in the scaled view. A repaint of several places apart
+// (a card leaving one hand, a shadow by another) reaches an item as one
+// exposed rectangle round them all; the table is drawn for the places
+// themselves, so such a frame does not repaint the table between them.
+class TTableProxy : public QGraphicsProxyWidget {
+public:
+    using QGraphicsProxyWidget::QGraphicsProxyWidget;
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+        QWidget* widget = nullptr) override;
+};
+
+// What a paint reaches, in the painter's logical coordinates, each device
+// rectangle widened to whole logical pixels; empty when the painter has no
+// clip of the paint event or is turned.
+QRegion ExposedLogicalRegion(const QPainter& painter);
