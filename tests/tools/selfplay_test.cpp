@@ -51,8 +51,8 @@ TEST(SelfPlay, ReadsItsOptionsAndRefusesBadOnes)
 // tool: its settings peek, every other seat's do not.
 TEST(SelfPlay, SeatsTakeTheirOwnBudgetAndThePeekingSearcher)
 {
-    const TSelfPlayOptions o
-        = Options({ "--seats", "peek,majstor:800:m=20:t=50", "--master-budget", "60", "--both-orders" });
+    const TSelfPlayOptions o = Options(
+        { "--seats", "peek,majstor:800:m=20:t=50", "--master-budget", "60", "--both-orders" });
     EXPECT_EQ(
         o.strengths, (std::array<int, 4> { kPeekingSearcher, csPametno, csMajstor, csPametno }));
     EXPECT_TRUE(o.bothOrders);
@@ -68,8 +68,9 @@ TEST(SelfPlay, SeatsTakeTheirOwnBudgetAndThePeekingSearcher)
     for (const std::vector<std::string>& bad :
         std::vector<std::vector<std::string>> { { "--seats", "pametno:40,majstor" },
             { "--seats", "majstor:lots,pametno" }, { "--seats", "majstor:-3,pametno" },
-            { "--seats", "majstor:c=0,pametno" }, { "--seats", "majstor:w=101,pametno" }, { "--seats", "majstor:m=0,pametno" },
-            { "--seats", "glupo:c=4,pametno" }, { "--round-robin", "--levels", "majstor:9,peek" } })
+            { "--seats", "majstor:c=0,pametno" }, { "--seats", "majstor:w=101,pametno" },
+            { "--seats", "majstor:m=0,pametno" }, { "--seats", "glupo:c=4,pametno" },
+            { "--round-robin", "--levels", "majstor:9,peek" } })
         EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
 }
 
