@@ -47,10 +47,13 @@ TEST(TableViewPaint, CardsFlyingApartRepaintOnlyTheirPlaces)
         auto* table = new TNotedSurface;
         table->setFixedSize(400, 300);
         table->SetLook(look);
-        TTableView view(table, nullptr);
-        view.resize(800, 600); // the table at twice its size
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        // Below a bar, as in the window, so the view paints at an offset.
+        QWidget window;
+        window.resize(810, 640);
+        TTableView view(table, &window);
+        view.setGeometry(10, 40, 800, 600); // the table at twice its size
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         view.SettleNow();
         auto* stage = new TFlightStage;
         stage->SetArea(QRectF(0, 0, 400, 300));
@@ -72,8 +75,8 @@ TEST(TableViewPaint, CardsFlyingApartRepaintOnlyTheirPlaces)
                 << int(look) << ": " << table->painted.boundingRect().width() << " x "
                 << table->painted.boundingRect().height();
         }
-        const QImage shown = view.screen()
-                                 ->grabWindow(view.winId(), 0, 0, view.width(), view.height())
+        const QImage shown = window.screen()
+                                 ->grabWindow(window.winId(), 10, 40, view.width(), view.height())
                                  .toImage()
                                  .convertToFormat(QImage::Format_RGB32);
         const QImage fresh = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
