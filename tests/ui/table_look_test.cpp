@@ -4,6 +4,8 @@
 // with no holes and the deck's count on the pile.
 #include "tests/ui/main_window_fixture.h"
 
+#include "tests/support/pixel_difference.h"
+
 #include "game/computer/computer_choice.h"
 #include "game/rules/match_rules.h"
 #include "settings/ini_file.h"
@@ -496,15 +498,7 @@ TEST_F(TableLookTest, ModernScreenShowsWhatAFreshPaintDrawsAfterEveryTurn)
         QWidget* table = w.Talon1->parentWidget();
         for (const TScorePanel* panel : table->findChildren<TScorePanel*>())
             if (panel->isVisible()) grids += view->FromTable(panel->geometry());
-        int differ = 0;
-        for (int y = 0; y < whole.height(); ++y)
-            for (int x = 0; x < whole.width(); ++x) {
-                const QRgb a = shown.pixel(x, y), b = whole.pixel(x, y);
-                const int most = std::max({ std::abs(qRed(a) - qRed(b)),
-                    std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b)) });
-                differ += most > 2 && !grids.contains(QPoint(x, y));
-            }
-        EXPECT_EQ(differ, 0) << "turn " << turn;
+        EXPECT_EQ(PixelsDiffering(shown, whole, 2, grids), 0) << "turn " << turn;
     }
 }
 

@@ -1,6 +1,7 @@
 // What the scaled table view repaints while cards fly: the places of the
 // flying cards, not the table between them, and the screen then shows what a
 // fresh paint of the view draws.
+#include "tests/support/pixel_difference.h"
 #include "tests/support/run_until.h"
 #include "ui/window/flight_stage.h"
 #include "ui/window/table_view.h"
@@ -12,9 +13,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -81,19 +79,6 @@ TEST(TableViewPaint, CardsFlyingApartRepaintOnlyTheirPlaces)
                                  .convertToFormat(QImage::Format_RGB32);
         const QImage fresh = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(shown.size(), fresh.size());
-        // The cloth's light may round a shade differently painted in pieces.
-        QRegion differ;
-        for (int y = 0; y < fresh.height(); ++y)
-            for (int x = 0; x < fresh.width(); ++x) {
-                const QRgb a = shown.pixel(x, y), b = fresh.pixel(x, y);
-                if (std::max({ std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                        std::abs(qBlue(a) - qBlue(b)) })
-                    > 2)
-                    differ += QRect(x, y, 1, 1);
-            }
-        EXPECT_TRUE(differ.isEmpty())
-            << int(look) << ": " << Area(differ) << " pixels in " << differ.boundingRect().x()
-            << "," << differ.boundingRect().y() << " " << differ.boundingRect().width() << " x "
-            << differ.boundingRect().height();
+        EXPECT_EQ(PixelsDiffering(shown, fresh, 2), 0) << int(look);
     }
 }
