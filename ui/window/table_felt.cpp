@@ -107,7 +107,8 @@ QRegion TTableFelt::ShadowChanges(const std::vector<QRect>& before, const std::v
 // Each shadow is the same picture for cards of a size, drawn once at the
 // scale the table is shown at and copied to whole device pixels: a paint of
 // the whole table no longer fills three rounded paths for every card.
-void TTableFelt::PaintShadows(QPainter& painter, const std::vector<QRect>& cards, const QRect& area)
+void TTableFelt::PaintShadows(
+    QPainter& painter, const std::vector<QRect>& cards, const QRegion& area)
 {
     const QTransform device = painter.worldTransform();
     if (device.type() > QTransform::TxScale) return; // the table is never turned
@@ -119,7 +120,7 @@ void TTableFelt::PaintShadows(QPainter& painter, const std::vector<QRect>& cards
     for (const QRect& card : cards) {
         const QRect box
             = card.adjusted(-kShadowMargin, -kShadowMargin, kShadowMargin, kShadowMargin);
-        if (!box.intersects(area)) continue;
+        if (!area.intersects(box)) continue;
         const QPointF at = device.map(QPointF(box.topLeft()));
         painter.drawImage(
             QPoint(qRound(at.x()), qRound(at.y())), Shadow(card.size(), scale, pixelRatio));

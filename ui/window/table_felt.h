@@ -16,7 +16,7 @@ class TTableFelt {
 public:
     void Paint(QPainter& painter, QSize table, const QRect& area);
     // The shadows of the cards (table coordinates) that reach into `area`.
-    void PaintShadows(QPainter& painter, const std::vector<QRect>& cards, const QRect& area);
+    void PaintShadows(QPainter& painter, const std::vector<QRect>& cards, const QRegion& area);
     // Where the shadows of cards lying at `before` and at `after` differ
     // (table coordinates): the cards of only one of them, with their shadows.
     static QRegion ShadowChanges(const std::vector<QRect>& before, const std::vector<QRect>& after);

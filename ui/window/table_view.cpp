@@ -65,7 +65,7 @@ void TTableSurface::paintEvent(QPaintEvent* event)
     for (const QRect& area : event->region())
         FFelt.Paint(painter, size(), area);
     RepaintMovedShadows(event->region());
-    FFelt.PaintShadows(painter, FShadows, event->rect());
+    FFelt.PaintShadows(painter, FShadows, event->region());
 }
 
 void TTableSurface::RepaintMovedShadows(const QRegion& painting)
