@@ -4,6 +4,11 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
+namespace {
+
+// What a paint reaches, in the painter's logical coordinates, each device
+// rectangle widened to whole logical pixels; empty when the painter has no
+// clip of the paint event or is turned.
 QRegion ExposedLogicalRegion(const QPainter& painter)
 {
     const QPaintEngine* engine = painter.paintEngine();
@@ -17,6 +22,8 @@ QRegion ExposedLogicalRegion(const QPainter& painter)
         logical += toLogical.mapRect(QRectF(rect)).toAlignedRect();
     return logical;
 }
+
+} // namespace
 
 void TTableProxy::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {

@@ -13,8 +13,3 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
         QWidget* widget = nullptr) override;
 };
-
-// What a paint reaches, in the painter's logical coordinates, each device
-// rectangle widened to whole logical pixels; empty when the painter has no
-// clip of the paint event or is turned.
-QRegion ExposedLogicalRegion(const QPainter& painter);
