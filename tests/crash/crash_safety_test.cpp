@@ -25,6 +25,7 @@
 #include <thread>
 
 #include <signal.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -227,12 +228,20 @@ TEST_F(CrashSafety, StatisticsAndSavedMatchAreAlwaysOneWholeVersion)
 }
 
 // Every number in the live log and its archives, with how often it appears.
+// A kill between the rotation's two steps leaves the live file under its
+// archive name too (one file, two names, until the next start drops the
+// live name): it is read once.
 std::map<long, int> LoggedLines(const QString& folder)
 {
     std::map<long, int> lines;
+    std::set<std::pair<dev_t, ino_t>> read;
     static const QRegularExpression line(QStringLiteral("^line (\\d+) x+\\r$"));
     for (const QString& name : FilesIn(folder)) {
         if (!name.startsWith("Zaviko.log")) continue;
+        struct stat file { };
+        if (::lstat(QFile::encodeName(QDir(folder).filePath(name)).constData(), &file) == 0
+            && !read.insert({ file.st_dev, file.st_ino }).second)
+            continue;
         for (const QByteArray& text : ReadAll(QDir(folder).filePath(name)).split('\n')) {
             if (text.isEmpty()) continue;
             const auto match = line.match(QString::fromLatin1(text));
