@@ -1,6 +1,7 @@
 #include "game/computer/hidden_sampler.h"
 
 #include <algorithm>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -18,7 +19,7 @@ TMatchState PublicState(const TMatchState& state, int seat)
 }
 
 TMatchState SampleHiddenCards(
-    const TMatchState& publicState, const TSeatKnowledge& knowledge, std::mt19937_64& generator)
+    const TMatchState& publicState, const TSeatKnowledge& knowledge, TPlayoutRandom& generator)
 {
     const std::array<int, kCardIds> unseen = UnseenCards(knowledge);
     std::vector<int> pool;

@@ -3,9 +3,9 @@
 #include "game/computer/computer_namespace.h"
 
 #include "game/rules/match_state.h"
+#include "game/computer/playout_random.h"
 #include "game/computer/seat_knowledge.h"
 
-#include <random>
 
 namespace zaviko::computer {
 
@@ -25,6 +25,6 @@ TMatchState PublicState(const TMatchState& state, int seat);
 // length. Throws std::logic_error when the places and the unseen cards do
 // not add up (knowledge of another position).
 TMatchState SampleHiddenCards(
-    const TMatchState& publicState, const TSeatKnowledge& knowledge, std::mt19937_64& generator);
+    const TMatchState& publicState, const TSeatKnowledge& knowledge, TPlayoutRandom& generator);
 
 } // namespace zaviko::computer

@@ -3,6 +3,7 @@
 #include "game/computer/hidden_sampler.h"
 #include "game/computer/move_candidates.h"
 #include "game/computer/master_choice.h"
+#include "game/computer/playout_random.h"
 #include "game/computer/reply_estimate.h"
 #include "game/rules/match_rules.h"
 #include "game/computer/seat_knowledge.h"
@@ -22,13 +23,10 @@ namespace {
 
 constexpr int kCardsPerDeck = 52;
 
-// SplitMix64's finaliser: spreads close inputs far apart.
+// Spreads close inputs far apart: the first draw of a generator seeded with z.
 std::uint64_t Mix(std::uint64_t z)
 {
-    z += 0x9E3779B97F4A7C15ULL;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
+    return TPlayoutRandom(z)();
 }
 
 // A seed from the public parts of the position only.
@@ -55,11 +53,22 @@ std::uint64_t PositionSeed(const TSeatKnowledge& k, const TMatchState& view)
     return h;
 }
 
-TComputerChoice PolicyChoice(const TMatchState& state, int seat, int strength)
+// What one thread's playouts reuse, so that a playout's moves allocate as
+// little as they can: the playout's state (its vectors keep their room from
+// one playout to the next), the table's cards and slots, the move.
+struct TPlayoutScratch {
+    TMatchState state;
+    std::vector<int> tableIds;
+    std::vector<TTableSlot> tableSlots;
+    TMove move;
+};
+
+TComputerChoice PolicyChoice(const TMatchState& state, int seat, int strength, TPlayoutScratch& scratch)
 {
     if (strength == csMajstor || strength == csHeuristicMajstor)
         return ChooseMasterMove(SeatKnowledgeOf(state, seat));
-    return ChooseComputerMove(state.hands[seat], TableIds(state), strength, 5);
+    FillTableIds(state, scratch.tableIds);
+    return ChooseComputerMove(state.hands[seat], scratch.tableIds, strength, 5);
 }
 
 // A playout's policy: the strength's choice, or now and then the richest move
@@ -67,12 +76,13 @@ TComputerChoice PolicyChoice(const TMatchState& state, int seat, int strength)
 struct TPlayoutPolicy {
     int strength = csPametno;
     double wander = 0;
-    std::mt19937_64* generator = nullptr;
+    TPlayoutRandom* generator = nullptr;
+    TPlayoutScratch* scratch = nullptr;
 
     TComputerChoice Choose(const TMatchState& state, int seat) const
     {
         if (wander <= 0 || std::uniform_real_distribution<double>(0, 1)(*generator) >= wander)
-            return PolicyChoice(state, seat, strength);
+            return PolicyChoice(state, seat, strength, *scratch);
         THand alone {};
         int filled = 0;
         for (int slot = 0; slot < kHandSlots; ++slot)
@@ -81,17 +91,21 @@ struct TPlayoutPolicy {
         for (int slot = 0; slot < kHandSlots; ++slot)
             if (state.hands[seat][slot] != kNoCard && pick-- == 0)
                 alone[slot] = state.hands[seat][slot];
-        return ChooseComputerMove(alone, TableIds(state), csPametno, 5);
+        FillTableIds(state, scratch->tableIds);
+        return ChooseComputerMove(alone, scratch->tableIds, csPametno, 5);
     }
 };
 
-void Apply(TMatchState& state, int seat, const TComputerChoice& choice)
+void Apply(TMatchState& state, int seat, const TComputerChoice& choice, TPlayoutScratch& scratch)
 {
-    TMove move { seat, choice.handSlot, {} };
+    TMove& move = scratch.move;
+    move.seat = seat;
+    move.handSlot = choice.handSlot;
+    move.take.clear();
     if (choice.capture) {
-        const std::vector<TTableSlot> slots = TableSlots(state);
+        FillTableSlots(state, scratch.tableSlots);
         for (int position : choice.tablePositions)
-            move.take.push_back(slots.at(position));
+            move.take.push_back(scratch.tableSlots.at(std::size_t(position)));
     }
     ApplyMove(state, move);
 }
@@ -113,14 +127,16 @@ double RaceOutlook(const TMatchState& state, int seat)
         kCardsPerDeck * (state.DeckCount + 1) - taken);
 }
 
-// Plays the move and the rest of the hand, or, when `moves` >= 0, stops at
-// the first deal after that many moves; the seat's side's gain less the best
-// other side's.
-double Playout(TMatchState state, int seat, const TComputerChoice& first,
+// Plays the move and the rest of the hand on the scratch's copy of the
+// sample, or, when `moves` >= 0, stops at the first deal after that many
+// moves; the seat's side's gain less the best other side's.
+double Playout(const TMatchState& sample, int seat, const TComputerChoice& first,
     const TPlayoutPolicy& policy, int moves)
 {
+    TMatchState& state = policy.scratch->state;
+    state = sample;
     const std::array<int, kSeatCount> before = state.Score;
-    Apply(state, seat, first);
+    Apply(state, seat, first, *policy.scratch);
     bool cut = false;
     for (int made = 1;; ++made) {
         NextPlayer(state);
@@ -136,7 +152,7 @@ double Playout(TMatchState state, int seat, const TComputerChoice& first,
             }
         }
         const TComputerChoice choice = policy.Choose(state, next);
-        if (choice.handSlot >= 0) Apply(state, next, choice);
+        if (choice.handSlot >= 0) Apply(state, next, choice, *policy.scratch);
     }
     const int own = ScoringSeat(state.GameMode, seat);
     double best = -std::numeric_limits<double>::infinity();
@@ -211,17 +227,18 @@ TPlayouts PlayOutMoves(const TMatchState& state, int seat, const TSeatKnowledge&
     };
     const int threads = std::clamp(SearchThreads(settings), 1, std::max(samples, 1));
     const auto work = [&](int first) {
+        TPlayoutScratch scratch;
         for (int i = first; i < samples && !stopped(); i += threads) {
-            std::mt19937_64 generator(Mix(seed ^ std::uint64_t(i)));
+            TPlayoutRandom generator(Mix(seed ^ std::uint64_t(i)));
             const TMatchState sample = settings.peekAtHiddenCards
                 ? state
                 : SampleHiddenCards(view, knowledge, generator);
             int c = 0;
             for (; c < n && !stopped(); ++c) {
                 // Every candidate's playout wanders by the same draws.
-                std::mt19937_64 wandering(Mix(seed ^ ~std::uint64_t(i)));
+                TPlayoutRandom wandering(Mix(seed ^ ~std::uint64_t(i)));
                 const TPlayoutPolicy policy { settings.playoutStrength, settings.playoutWander,
-                    &wandering };
+                    &wandering, &scratch };
                 out.values[std::size_t(i) * n + c]
                     = Playout(sample, seat, choices[c], policy, moves);
                 ++playouts;

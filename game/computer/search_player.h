@@ -32,15 +32,15 @@ namespace zaviko::computer {
 // notice, which more playouts turn into strength (docs/STRENGTH.md).
 // zaviko_bench prints the times; ZAVIKO_SEARCH_BUDGET pins a smaller count
 // for test runs. One deck, any mode:
-inline constexpr int kDefaultSearchBudget = 2400;
+inline constexpr int kDefaultSearchBudget = 3600;
 // Two players with two decks: a playout ends at the first deal after this
 // many moves and the most-cards race is then estimated from the lead (a
 // whole hand of 104 cards is so long a road that its outcome hides the
 // move's); such playouts are short, so there are more of them.
 inline constexpr int kTwoDeckPlayoutMoves = 8;
-inline constexpr int kTwoDeckSearchBudget = 4000;
+inline constexpr int kTwoDeckSearchBudget = 6000;
 // Four players with two decks play whole hands of 104 cards.
-inline constexpr int kFourPlayersTwoDeckSearchBudget = 1000;
+inline constexpr int kFourPlayersTwoDeckSearchBudget = 1500;
 // A budget that stands for the default of the position's mode and decks.
 inline constexpr int kPositionBudget = -1;
 // The most candidates searched; the others are dropped by their own gain.

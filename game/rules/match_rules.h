@@ -42,6 +42,10 @@ bool TableEmpty(const TMatchState& state);
 // then the lower row's) and the slot each of them lies in.
 std::vector<int> TableIds(const TMatchState& state);
 std::vector<TTableSlot> TableSlots(const TMatchState& state);
+// The same into a vector the caller keeps, for loops that must not allocate
+// on every move (the search's playouts).
+void FillTableIds(const TMatchState& state, std::vector<int>& ids);
+void FillTableSlots(const TMatchState& state, std::vector<TTableSlot>& slots);
 // The order in which a card put on the table looks for an empty slot: the
 // middle of each row outwards, upper row before lower row at each step.
 inline constexpr std::array<TTableSlot, 12> kPlacementOrder { { { 0, 2 }, { 0, 3 }, { 1, 2 },

@@ -44,21 +44,33 @@ bool TableEmpty(const TMatchState& state)
     });
 }
 
-std::vector<int> TableIds(const TMatchState& state)
+void FillTableIds(const TMatchState& state, std::vector<int>& ids)
 {
-    std::vector<int> ids;
+    ids.clear();
     for (const auto& row : state.table)
         for (int id : row)
             if (id != kNoCard) ids.push_back(id);
+}
+
+void FillTableSlots(const TMatchState& state, std::vector<TTableSlot>& slots)
+{
+    slots.clear();
+    for (int row = 0; row < kTableRows; ++row)
+        for (int slot = 0; slot < int(state.table[row].size()); ++slot)
+            if (state.table[row][slot] != kNoCard) slots.push_back({ row, slot });
+}
+
+std::vector<int> TableIds(const TMatchState& state)
+{
+    std::vector<int> ids;
+    FillTableIds(state, ids);
     return ids;
 }
 
 std::vector<TTableSlot> TableSlots(const TMatchState& state)
 {
     std::vector<TTableSlot> slots;
-    for (int row = 0; row < kTableRows; ++row)
-        for (int slot = 0; slot < int(state.table[row].size()); ++slot)
-            if (state.table[row][slot] != kNoCard) slots.push_back({ row, slot });
+    FillTableSlots(state, slots);
     return slots;
 }
 

@@ -67,7 +67,7 @@ std::vector<int> Sorted(std::vector<int> ids)
 
 TEST(HiddenSampler, KeepsEveryKnownCardAndEveryCount)
 {
-    std::mt19937_64 generator(5);
+    TPlayoutRandom generator(5);
     int positions = 0, differing = 0;
     for (const TModeCase& m : kModes)
         for (const TMatchState& state : Positions(70 + m.mode * 2 + m.decks, m.mode, m.decks, 3)) {
@@ -110,7 +110,7 @@ TEST(HiddenSampler, RefusesKnowledgeOfAnotherPosition)
     TSeatKnowledge k = SeatKnowledgeOf(state, state.CurrentPlayer);
     --k.cardsLeft; // no longer the position's
     ++k.seen[2];
-    std::mt19937_64 generator(1);
+    TPlayoutRandom generator(1);
     EXPECT_THROW(
         SampleHiddenCards(PublicState(state, state.CurrentPlayer), k, generator), std::logic_error);
 }
