@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 namespace zaviko::computer {
 
@@ -164,11 +165,27 @@ TComputerChoice ChooseComputerMove(
         choice.handSlot = FirstCard(hand);
         return choice;
     }
-    std::vector<TCandidateCard> cards(tableIds.size());
-    for (std::size_t i = 0; i < tableIds.size(); ++i)
-        cards[i] = { CardValue(tableIds[i]), CardPoints(tableIds[i]) };
+    // A joker, or a table card above every target of the hand, is in no set
+    // the hand takes, so the walk leaves it out: the other sets keep their
+    // order (positions keep theirs), and the chosen set's positions are
+    // mapped back to the table's. Late in a hand, with few cards in it, this
+    // often halves the sets walked. The buffers are the thread's own: this
+    // runs in every move of every playout of the search.
+    thread_local std::vector<TCandidateCard> cards;
+    thread_local std::vector<int> positions;
+    cards.clear();
+    positions.clear();
+    const int highest = hand.targets == 0 ? 0 : std::bit_width(hand.targets) - 1;
+    for (std::size_t i = 0; i < tableIds.size(); ++i) {
+        const TCandidateCard card { CardValue(tableIds[i]), CardPoints(tableIds[i]) };
+        if (card.joker || card.sum > highest) continue;
+        cards.push_back(card);
+        positions.push_back(int(i));
+    }
     if (hand.filled != 0)
         choice = compPlays == csProsecno ? FirstCapture(hand, cards) : RichestCapture(hand, cards);
+    for (int& position : choice.tablePositions)
+        position = positions[std::size_t(position)];
     if (!choice.capture)
         choice.handSlot = compPlays == csGlupo ? FirstCard(hand) : LowestCard(hand);
     return choice;
