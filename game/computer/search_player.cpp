@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <cstdint>
@@ -63,7 +64,8 @@ struct TPlayoutScratch {
     TMove move;
 };
 
-TComputerChoice PolicyChoice(const TMatchState& state, int seat, int strength, TPlayoutScratch& scratch)
+TComputerChoice PolicyChoice(
+    const TMatchState& state, int seat, int strength, TPlayoutScratch& scratch)
 {
     if (strength == csMajstor || strength == csHeuristicMajstor)
         return ChooseMasterMove(SeatKnowledgeOf(state, seat));
@@ -210,8 +212,8 @@ struct TPlayouts {
 // which other moves are played out beside it. Nothing here reads the state's
 // hidden cards unless the settings peek.
 TPlayouts PlayOutMoves(const TMatchState& state, int seat, const TSeatKnowledge& knowledge,
-    const TMatchState& view, const std::vector<TComputerChoice>& choices, int samples,
-    const TSearchSettings& settings)
+    const TMatchState& view, const std::vector<TComputerChoice>& choices, int firstSample,
+    int samples, const TSearchSettings& settings)
 {
     const int n = int(choices.size());
     const int moves = CutShort(view.GameMode, view.DeckCount) ? settings.twoDeckPlayoutMoves : -1;
@@ -229,14 +231,17 @@ TPlayouts PlayOutMoves(const TMatchState& state, int seat, const TSeatKnowledge&
     const auto work = [&](int first) {
         TPlayoutScratch scratch;
         for (int i = first; i < samples && !stopped(); i += threads) {
-            TPlayoutRandom generator(Mix(seed ^ std::uint64_t(i)));
+            // Sample k is the same deal and the same wandering draws in
+            // whichever call plays it.
+            const std::uint64_t k = std::uint64_t(firstSample) + std::uint64_t(i);
+            TPlayoutRandom generator(Mix(seed ^ k));
             const TMatchState sample = settings.peekAtHiddenCards
                 ? state
                 : SampleHiddenCards(view, knowledge, generator);
             int c = 0;
             for (; c < n && !stopped(); ++c) {
                 // Every candidate's playout wanders by the same draws.
-                TPlayoutRandom wandering(Mix(seed ^ ~std::uint64_t(i)));
+                TPlayoutRandom wandering(Mix(seed ^ ~k));
                 const TPlayoutPolicy policy { settings.playoutStrength, settings.playoutWander,
                     &wandering, &scratch };
                 out.values[std::size_t(i) * n + c]
@@ -285,6 +290,108 @@ std::vector<TMoveValue> MoveValues(
     return values;
 }
 
+// Whether the best move leads the kept one by more than the trusted share of
+// the standard error of their paired differences, over the first `shared`
+// samples, which both were played out on.
+bool LeadTrusted(const std::vector<double>& best, const std::vector<double>& kept, int shared,
+    double trustedLead)
+{
+    if (shared < 2) return false;
+    double sum = 0, squares = 0;
+    for (int i = 0; i < shared; ++i) {
+        const double d = best[std::size_t(i)] - kept[std::size_t(i)];
+        sum += d;
+        squares += d * d;
+    }
+    const double m = shared, mean = sum / m;
+    const double error = std::sqrt(std::max(0.0, squares / m - mean * mean) / (m - 1));
+    return mean > trustedLead * error;
+}
+
+// The rounds that halve n candidates (n >= 2) down to one.
+int HalvingRounds(int n)
+{
+    return std::bit_width(unsigned(n - 1));
+}
+
+// Sequential halving: the budget is split into rounds, as many as halving
+// the candidates down to one takes; each round plays the candidates still in
+// on new samples, an equal share each, and keeps the better half by their
+// means over every sample so far (candidate order on a tie). Moves that are
+// plainly worse drop out after a few samples, and the last two are compared
+// on about three times the samples an even split gives them. A candidate's
+// samples are always the first ones, so any two compare on the samples both
+// played. A stop keeps the candidates of the last whole round.
+TSearchResult HalvingSearch(const TMatchState& state, int seat, const TSeatKnowledge& knowledge,
+    const TMatchState& view, const std::vector<TMoveCandidate>& candidates,
+    const TComputerChoice& heuristic, int budget, const TSearchSettings& settings)
+{
+    TSearchResult result;
+    result.choice = heuristic;
+    const int n = int(candidates.size());
+    result.candidates = n;
+    std::vector<std::vector<double>> values(static_cast<std::size_t>(n));
+    std::vector<double> totals(static_cast<std::size_t>(n), 0.0);
+    std::vector<int> alive(static_cast<std::size_t>(n));
+    for (int c = 0; c < n; ++c)
+        alive[std::size_t(c)] = c;
+    const int rounds = HalvingRounds(n);
+    const int roundBudget = budget / rounds;
+    int next = 0;
+    for (int round = 0; round < rounds && alive.size() > 1; ++round) {
+        const int samples = std::max(1, roundBudget / int(alive.size()));
+        std::vector<TComputerChoice> playing;
+        for (int c : alive)
+            playing.push_back(candidates[std::size_t(c)].choice);
+        const TPlayouts p
+            = PlayOutMoves(state, seat, knowledge, view, playing, next, samples, settings);
+        result.playouts += p.playouts;
+        if (p.stopped) {
+            result.stopped = true;
+            break;
+        }
+        const std::size_t m = playing.size();
+        for (int i = 0; i < samples; ++i)
+            for (std::size_t a = 0; a < m; ++a) {
+                const double v = p.values[std::size_t(i) * m + a];
+                values[std::size_t(alive[a])].push_back(v);
+                totals[std::size_t(alive[a])] += v;
+            }
+        if (round == 0) result.samples = samples;
+        next += samples;
+        // Every candidate still in has played the same samples: totals compare.
+        std::stable_sort(alive.begin(), alive.end(),
+            [&](int a, int b) { return totals[std::size_t(a)] > totals[std::size_t(b)]; });
+        alive.resize((alive.size() + 1) / 2);
+        std::sort(alive.begin(), alive.end());
+    }
+    for (int c = 0; c < n; ++c) {
+        const std::vector<double>& v = values[std::size_t(c)];
+        if (v.empty()) continue;
+        const double count = double(v.size()), mean = totals[std::size_t(c)] / count;
+        double squares = 0;
+        for (double x : v)
+            squares += x * x;
+        const double spread = std::max(0.0, squares / count - mean * mean);
+        result.values.push_back({ candidates[std::size_t(c)].choice, mean,
+            v.size() > 1 ? std::sqrt(spread / (count - 1)) : 0.0 });
+    }
+    if (values[std::size_t(alive.front())].empty()) return result;
+    int best = alive.front();
+    for (int c : alive)
+        if (totals[std::size_t(c)] > totals[std::size_t(best)]) best = c;
+    result.choice = candidates[std::size_t(best)].choice;
+    int kept = 0;
+    while (kept < n && !SameMove(candidates[std::size_t(kept)].choice, heuristic))
+        ++kept;
+    if (kept == n || kept == best) return result;
+    const std::vector<double>& keptValues = values[std::size_t(kept)];
+    if (!LeadTrusted(
+            values[std::size_t(best)], keptValues, int(keptValues.size()), settings.trustedLead))
+        result.choice = heuristic;
+    return result;
+}
+
 } // namespace
 
 TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettings& settings)
@@ -315,7 +422,10 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     std::vector<TComputerChoice> choices;
     for (const TMoveCandidate& c : candidates)
         choices.push_back(c.choice);
-    const TPlayouts p = PlayOutMoves(state, seat, knowledge, view, choices, samples, settings);
+    // Halving needs a sample of every candidate in its first round.
+    if (settings.halving && !sameEveryTime && budget / HalvingRounds(n) >= n)
+        return HalvingSearch(state, seat, knowledge, view, candidates, heuristic, budget, settings);
+    const TPlayouts p = PlayOutMoves(state, seat, knowledge, view, choices, 0, samples, settings);
     result.playouts = p.playouts;
     result.stopped = p.stopped;
     result.values = MoveValues(p, choices, result.samples);
@@ -361,7 +471,7 @@ TValuedMoves ValueMoves(const TMatchState& state, int seat,
         : settings.budget;
     const bool sameEveryTime = settings.peekAtHiddenCards && settings.playoutWander <= 0;
     const int samples = sameEveryTime ? 1 : std::max(budget / n, 2);
-    const TPlayouts p = PlayOutMoves(state, seat, knowledge, view, choices, samples, settings);
+    const TPlayouts p = PlayOutMoves(state, seat, knowledge, view, choices, 0, samples, settings);
     result.playouts = p.playouts;
     result.stopped = p.stopped;
     result.values = MoveValues(p, choices, result.samples);

@@ -75,6 +75,9 @@ struct TSearchSettings {
     // The standard errors the best candidate must lead the one-move
     // judgement's choice by.
     double trustedLead = kTrustedLead;
+    // The budget spent by sequential halving (the better half of the
+    // candidates kept after each round of samples) rather than evenly.
+    bool halving = false;
     // Asked between playouts, on the search's threads: true ends the search
     // at once. It must be safe to call from several threads at a time.
     std::function<bool()> stopped;

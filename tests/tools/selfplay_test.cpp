@@ -52,14 +52,16 @@ TEST(SelfPlay, ReadsItsOptionsAndRefusesBadOnes)
 TEST(SelfPlay, SeatsTakeTheirOwnBudgetAndThePeekingSearcher)
 {
     const TSelfPlayOptions o = Options(
-        { "--seats", "peek,majstor:800:m=20:t=50", "--master-budget", "60", "--both-orders" });
+        { "--seats", "peek,majstor:800:m=20:t=50:h=1", "--master-budget", "60", "--both-orders" });
     EXPECT_EQ(
         o.strengths, (std::array<int, 4> { kPeekingSearcher, csPametno, csMajstor, csPametno }));
     EXPECT_TRUE(o.bothOrders);
     EXPECT_EQ(SeatName(o, SeatS), "Peek");
-    EXPECT_EQ(SeatName(o, SeatN), "Majstor:800:m=20:t=50");
+    EXPECT_EQ(SeatName(o, SeatN), "Majstor:800:m=20:t=50:h=1");
     EXPECT_EQ(SeatSearch(o, SeatN).twoDeckPlayoutMoves, 20);
     EXPECT_EQ(SeatSearch(o, SeatN).trustedLead, 0.5);
+    EXPECT_TRUE(SeatSearch(o, SeatN).halving);
+    EXPECT_FALSE(SeatSearch(o, SeatS).halving);
     EXPECT_TRUE(SeatSearch(o, SeatS).peekAtHiddenCards);
     EXPECT_EQ(SeatSearch(o, SeatS).budget, 60);
     EXPECT_FALSE(SeatSearch(o, SeatN).peekAtHiddenCards);
@@ -70,6 +72,7 @@ TEST(SelfPlay, SeatsTakeTheirOwnBudgetAndThePeekingSearcher)
             { "--seats", "majstor:lots,pametno" }, { "--seats", "majstor:-3,pametno" },
             { "--seats", "majstor:c=0,pametno" }, { "--seats", "majstor:w=101,pametno" },
             { "--seats", "majstor:m=0,pametno" }, { "--seats", "glupo:c=4,pametno" },
+            { "--seats", "majstor:h=2,pametno" },
             { "--round-robin", "--levels", "majstor:9,peek" } })
         EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
 }

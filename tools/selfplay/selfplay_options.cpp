@@ -21,7 +21,9 @@ Plays whole matches between computer seats and prints each seat's wins.
                   with two players and two decks its :m=N playouts stop
                   at the first deal after N moves (default 8), and :t=P
                   takes its best move over the one-move judgement's when
-                  it leads by more than P% of a standard error (100)
+                  it leads by more than P% of a standard error (100);
+                  :h=1 spends the budget by sequential halving of the
+                  candidates, :h=0 evenly
   --both-orders   the seats turned one place round the table each match
                   (two players: swapped every other match), so every seat
                   order plays equally often; figures by the listed seats
@@ -95,6 +97,8 @@ TListedSeat ListedSeat(const std::string& item)
             seat.tuning.wander = double(Number("--seats", part.substr(2), 0, 100)) / 100;
         else if (part.rfind("t=", 0) == 0)
             seat.tuning.trustedLead = double(Number("--seats", part.substr(2), 0, 1000)) / 100;
+        else if (part.rfind("h=", 0) == 0)
+            seat.tuning.halving = int(Number("--seats", part.substr(2), 0, 1));
         else if (part.rfind("m=", 0) == 0)
             seat.tuning.twoDeckMoves = int(Number("--seats", part.substr(2), 1, 1000));
         else
@@ -118,7 +122,7 @@ std::vector<int> Strengths(const std::string& text)
     for (const TListedSeat& seat : ListedSeats(text)) {
         if (seat.tuning.budget != kPositionBudget || seat.tuning.mostSearched >= 0
             || seat.tuning.wander >= 0 || seat.tuning.twoDeckMoves >= 0
-            || seat.tuning.trustedLead >= 0)
+            || seat.tuning.trustedLead >= 0 || seat.tuning.halving >= 0)
             throw std::invalid_argument("--levels take no settings of their own");
         listed.push_back(seat.strength);
     }
@@ -173,6 +177,7 @@ std::string SeatName(const TSelfPlayOptions& options, int seat)
     if (tuning.twoDeckMoves >= 0) name += ":m=" + std::to_string(tuning.twoDeckMoves);
     if (tuning.trustedLead >= 0)
         name += ":t=" + std::to_string(int(tuning.trustedLead * 100 + 0.5));
+    if (tuning.halving >= 0) name += ":h=" + std::to_string(tuning.halving);
     return name;
 }
 
@@ -185,6 +190,7 @@ TSearchSettings SeatSearch(const TSelfPlayOptions& options, int seat)
     if (tuning.wander >= 0) search.playoutWander = tuning.wander;
     if (tuning.twoDeckMoves >= 0) search.twoDeckPlayoutMoves = tuning.twoDeckMoves;
     if (tuning.trustedLead >= 0) search.trustedLead = tuning.trustedLead;
+    if (tuning.halving >= 0) search.halving = tuning.halving == 1;
     search.threads = 1;
     search.peekAtHiddenCards = options.strengths[seat] == kPeekingSearcher;
     return search;

@@ -20,6 +20,7 @@ struct TSeatTuning {
     double wander = -1;
     int twoDeckMoves = -1;
     double trustedLead = -1;
+    int halving = -1; // 1 sequential halving, 0 an even split
 };
 
 // The command line of zaviko-selfplay.

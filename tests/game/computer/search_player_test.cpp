@@ -153,10 +153,12 @@ TEST(SearchPlayer, TheSameChoiceOnOneAndFourThreadsAndTheMachinesCores)
         SearchThreads(TSearchSettings {}), int(std::max(1U, std::thread::hardware_concurrency())));
     for (const TModeCase& m : kModes)
         for (const TMatchState& state : Positions(110 + m.mode, m.mode, m.decks, 25)) {
-            for (double wander : { 0.0, 0.3 }) {
+            for (const auto& [wander, halving] : std::vector<std::pair<double, bool>> {
+                     { 0.0, false }, { 0.3, false }, { 0.3, true } }) {
                 TSearchSettings one, four, machine;
                 one.budget = four.budget = machine.budget = 60;
                 one.playoutWander = four.playoutWander = machine.playoutWander = wander;
+                one.halving = four.halving = machine.halving = halving;
                 one.threads = 1;
                 four.threads = 4;
                 const TSearchResult a = SearchMove(state, state.CurrentPlayer, one);
@@ -213,11 +215,20 @@ TEST(SearchPlayer, TheBudgetBoundsTheWork)
         const int seat = state.CurrentPlayer;
         const TComputerChoice heuristic = ChooseMasterMove(SeatKnowledgeOf(state, seat));
         for (int budget : { 0, 1, 7, 50, 150 }) {
-            TSearchSettings settings;
-            settings.budget = budget;
+            TSearchSettings settings, halving;
+            settings.budget = halving.budget = budget;
+            halving.halving = true;
             const TSearchResult r = SearchMove(state, seat, settings);
             EXPECT_LE(r.playouts, budget);
             EXPECT_EQ(r.playouts, r.samples * r.candidates);
+            // Halving spends the budget too, but fewer samples on the
+            // candidates it drops early.
+            const TSearchResult h = SearchMove(state, seat, halving);
+            EXPECT_LE(h.playouts, budget);
+            if (h.candidates > 2 && h.samples > 0 && budget >= 4 * h.candidates) {
+                EXPECT_GT(h.playouts, budget / 2);
+                EXPECT_LT(h.samples, r.samples) << "budget " << budget;
+            }
             EXPECT_LE(r.candidates, kMostSearchedMoves);
             if (r.candidates > 1 && budget >= 2 * r.candidates) {
                 EXPECT_GT(r.playouts, budget / 2) << "the budget should be spent";
@@ -303,20 +314,23 @@ TEST(SearchPlayer, StopsWithinOnePlayoutWhenAsked)
     int checked = 0;
     for (const TMatchState& state : positions) {
         for (int allowed : { 0, 3, 17 }) {
-            std::atomic<int> asked = 0; // asked on the search's threads
-            TSearchSettings settings;
-            settings.budget = 1000;
-            settings.stopped = [&] { return ++asked > allowed; };
-            const TSearchResult r = SearchMove(state, state.CurrentPlayer, settings);
-            if (r.candidates < 2) continue;
-            EXPECT_TRUE(r.stopped);
-            EXPECT_LE(r.playouts, allowed);
-            EXPECT_LE(asked, allowed + 2) << "nothing more after the stop";
-            EXPECT_GE(r.choice.handSlot, 0) << "a stopped search still names a move";
-            ++checked;
+            for (bool halving : { false, true }) {
+                std::atomic<int> asked = 0; // asked on the search's threads
+                TSearchSettings settings;
+                settings.budget = 1000;
+                settings.halving = halving;
+                settings.stopped = [&] { return ++asked > allowed; };
+                const TSearchResult r = SearchMove(state, state.CurrentPlayer, settings);
+                if (r.candidates < 2) continue;
+                EXPECT_TRUE(r.stopped);
+                EXPECT_LE(r.playouts, allowed);
+                EXPECT_LE(asked, allowed + 2) << "nothing more after the stop";
+                EXPECT_GE(r.choice.handSlot, 0) << "a stopped search still names a move";
+                ++checked;
+            }
         }
     }
-    EXPECT_GT(checked, 10);
+    EXPECT_GT(checked, 20);
 }
 
 TEST(MoveCandidates, EveryMoveOnceInCandidateOrder)
