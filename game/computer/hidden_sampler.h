@@ -6,7 +6,6 @@
 #include "game/computer/playout_random.h"
 #include "game/computer/seat_knowledge.h"
 
-
 namespace zaviko::computer {
 
 // The search player's view of a position: the state with every card the seat

@@ -17,7 +17,10 @@ class TPlayoutRandom {
 public:
     using result_type = std::uint64_t;
 
-    explicit TPlayoutRandom(std::uint64_t seed) : state_(seed) { }
+    explicit TPlayoutRandom(std::uint64_t seed)
+        : state_(seed)
+    {
+    }
 
     static constexpr result_type min() { return 0; }
     static constexpr result_type max() { return std::numeric_limits<result_type>::max(); }

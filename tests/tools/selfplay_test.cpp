@@ -67,13 +67,12 @@ TEST(SelfPlay, SeatsTakeTheirOwnBudgetAndThePeekingSearcher)
     EXPECT_FALSE(SeatSearch(o, SeatN).peekAtHiddenCards);
     EXPECT_EQ(SeatSearch(o, SeatN).budget, 800);
     EXPECT_EQ(SeatSearch(o, SeatN).threads, 1) << "the run spreads matches over the cores";
-    for (const std::vector<std::string>& bad :
-        std::vector<std::vector<std::string>> { { "--seats", "pametno:40,majstor" },
-            { "--seats", "majstor:lots,pametno" }, { "--seats", "majstor:-3,pametno" },
-            { "--seats", "majstor:c=0,pametno" }, { "--seats", "majstor:w=101,pametno" },
-            { "--seats", "majstor:m=0,pametno" }, { "--seats", "glupo:c=4,pametno" },
-            { "--seats", "majstor:h=2,pametno" },
-            { "--round-robin", "--levels", "majstor:9,peek" } })
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>> {
+             { "--seats", "pametno:40,majstor" }, { "--seats", "majstor:lots,pametno" },
+             { "--seats", "majstor:-3,pametno" }, { "--seats", "majstor:c=0,pametno" },
+             { "--seats", "majstor:w=101,pametno" }, { "--seats", "majstor:m=0,pametno" },
+             { "--seats", "glupo:c=4,pametno" }, { "--seats", "majstor:h=2,pametno" },
+             { "--round-robin", "--levels", "majstor:9,peek" } })
         EXPECT_THROW(Options(bad), std::invalid_argument) << testing::PrintToString(bad);
 }
 
