@@ -262,50 +262,92 @@ TPlayouts PlayOutMoves(const TMatchState& state, int seat, const TSeatKnowledge&
     return out;
 }
 
-// Each move's mean over the complete samples, summed in sample order so the
-// thread count does not change a bit, and that mean's standard error.
-std::vector<TMoveValue> MoveValues(
-    const TPlayouts& p, const std::vector<TComputerChoice>& choices, int& samples)
-{
-    const int n = int(choices.size());
-    std::vector<double> sums(n, 0.0), squares(n, 0.0);
-    samples = 0;
-    for (std::size_t i = 0; i < p.complete.size(); ++i) {
-        if (!p.complete[i]) continue;
-        ++samples;
-        for (int c = 0; c < n; ++c) {
-            const double v = p.values[i * n + c];
-            sums[c] += v;
-            squares[c] += v * v;
-        }
+// Each candidate's playout values in sample order, and their sums.
+struct TRecords {
+    explicit TRecords(int n)
+        : values(static_cast<std::size_t>(n))
+        , totals(static_cast<std::size_t>(n), 0.0)
+    {
     }
-    std::vector<TMoveValue> values;
-    if (samples == 0) return values;
-    const double m = samples;
-    for (int c = 0; c < n; ++c) {
-        const double mean = sums[c] / m;
-        const double spread = std::max(0.0, squares[c] / m - mean * mean);
-        values.push_back({ choices[c], mean, samples > 1 ? std::sqrt(spread / (m - 1)) : 0.0 });
-    }
-    return values;
-}
 
-// Whether the best move leads the kept one by more than the trusted share of
-// the standard error of their paired differences, over the first `shared`
-// samples, which both were played out on.
-bool LeadTrusted(const std::vector<double>& best, const std::vector<double>& kept, int shared,
+    // Adds the whole samples of the playouts of the candidates `who` (in the
+    // playouts' order), in sample order so the thread count does not change
+    // a bit; the samples added.
+    int Add(const TPlayouts& p, const std::vector<int>& who)
+    {
+        const std::size_t m = who.size();
+        int added = 0;
+        for (std::size_t i = 0; i < p.complete.size(); ++i) {
+            if (!p.complete[i]) continue;
+            ++added;
+            for (std::size_t a = 0; a < m; ++a) {
+                const double v = p.values[i * m + a];
+                values[std::size_t(who[a])].push_back(v);
+                totals[std::size_t(who[a])] += v;
+            }
+        }
+        return added;
+    }
+
+    // The mean and its standard error of every candidate played out.
+    std::vector<TMoveValue> Values(const std::vector<TComputerChoice>& choices) const
+    {
+        std::vector<TMoveValue> out;
+        for (std::size_t c = 0; c < values.size(); ++c) {
+            const std::vector<double>& v = values[c];
+            if (v.empty()) continue;
+            const double m = double(v.size()), mean = totals[c] / m;
+            double squares = 0;
+            for (double x : v)
+                squares += x * x;
+            const double spread = std::max(0.0, squares / m - mean * mean);
+            out.push_back({ choices[c], mean, v.size() > 1 ? std::sqrt(spread / (m - 1)) : 0.0 });
+        }
+        return out;
+    }
+
+    std::vector<std::vector<double>> values;
+    std::vector<double> totals;
+};
+
+// The best of the candidates `among` by their sums (all played the same
+// samples), the first on a tie; few samples are noisy, so the one-move
+// judgement keeps its move unless the best leads it by more than the trusted
+// share of the standard error of their paired differences over the samples
+// both played (always the first ones).
+TComputerChoice BestTrusted(const TRecords& r, const std::vector<int>& among,
+    const std::vector<TComputerChoice>& choices, const TComputerChoice& heuristic,
     double trustedLead)
 {
-    if (shared < 2) return false;
+    int best = among.front();
+    for (int c : among)
+        if (r.totals[std::size_t(c)] > r.totals[std::size_t(best)]) best = c;
+    const int n = int(choices.size());
+    int kept = 0;
+    while (kept < n && !SameMove(choices[std::size_t(kept)], heuristic))
+        ++kept;
+    if (kept == n || kept == best) return choices[std::size_t(best)];
+    const std::vector<double>& a = r.values[std::size_t(best)];
+    const std::vector<double>& b = r.values[std::size_t(kept)];
+    const std::size_t shared = std::min(a.size(), b.size());
+    if (shared < 2) return choices[std::size_t(best)];
     double sum = 0, squares = 0;
-    for (int i = 0; i < shared; ++i) {
-        const double d = best[std::size_t(i)] - kept[std::size_t(i)];
+    for (std::size_t i = 0; i < shared; ++i) {
+        const double d = a[i] - b[i];
         sum += d;
         squares += d * d;
     }
-    const double m = shared, mean = sum / m;
+    const double m = double(shared), mean = sum / m;
     const double error = std::sqrt(std::max(0.0, squares / m - mean * mean) / (m - 1));
-    return mean > trustedLead * error;
+    return mean > trustedLead * error ? choices[std::size_t(best)] : heuristic;
+}
+
+std::vector<int> AllOf(int n)
+{
+    std::vector<int> all(static_cast<std::size_t>(n));
+    for (int c = 0; c < n; ++c)
+        all[std::size_t(c)] = c;
+    return all;
 }
 
 // The rounds that halve n candidates (n >= 2) down to one.
@@ -322,27 +364,21 @@ int HalvingRounds(int n)
 // on about three times the samples an even split gives them. A candidate's
 // samples are always the first ones, so any two compare on the samples both
 // played. A stop keeps the candidates of the last whole round.
-TSearchResult HalvingSearch(const TMatchState& state, int seat, const TSeatKnowledge& knowledge,
-    const TMatchState& view, const std::vector<TMoveCandidate>& candidates,
-    const TComputerChoice& heuristic, int budget, const TSearchSettings& settings)
+void SearchByHalving(TSearchResult& result, const TMatchState& state, int seat,
+    const TSeatKnowledge& knowledge, const TMatchState& view,
+    const std::vector<TComputerChoice>& choices, const TComputerChoice& heuristic, int budget,
+    const TSearchSettings& settings)
 {
-    TSearchResult result;
-    result.choice = heuristic;
-    const int n = int(candidates.size());
-    result.candidates = n;
-    std::vector<std::vector<double>> values(static_cast<std::size_t>(n));
-    std::vector<double> totals(static_cast<std::size_t>(n), 0.0);
-    std::vector<int> alive(static_cast<std::size_t>(n));
-    for (int c = 0; c < n; ++c)
-        alive[std::size_t(c)] = c;
+    const int n = int(choices.size());
+    TRecords records(n);
+    std::vector<int> alive = AllOf(n);
     const int rounds = HalvingRounds(n);
-    const int roundBudget = budget / rounds;
     int next = 0;
     for (int round = 0; round < rounds && alive.size() > 1; ++round) {
-        const int samples = std::max(1, roundBudget / int(alive.size()));
+        const int samples = std::max(1, budget / rounds / int(alive.size()));
         std::vector<TComputerChoice> playing;
         for (int c : alive)
-            playing.push_back(candidates[std::size_t(c)].choice);
+            playing.push_back(choices[std::size_t(c)]);
         const TPlayouts p
             = PlayOutMoves(state, seat, knowledge, view, playing, next, samples, settings);
         result.playouts += p.playouts;
@@ -350,46 +386,18 @@ TSearchResult HalvingSearch(const TMatchState& state, int seat, const TSeatKnowl
             result.stopped = true;
             break;
         }
-        const std::size_t m = playing.size();
-        for (int i = 0; i < samples; ++i)
-            for (std::size_t a = 0; a < m; ++a) {
-                const double v = p.values[std::size_t(i) * m + a];
-                values[std::size_t(alive[a])].push_back(v);
-                totals[std::size_t(alive[a])] += v;
-            }
+        records.Add(p, alive);
         if (round == 0) result.samples = samples;
         next += samples;
-        // Every candidate still in has played the same samples: totals compare.
-        std::stable_sort(alive.begin(), alive.end(),
-            [&](int a, int b) { return totals[std::size_t(a)] > totals[std::size_t(b)]; });
+        std::stable_sort(alive.begin(), alive.end(), [&](int a, int b) {
+            return records.totals[std::size_t(a)] > records.totals[std::size_t(b)];
+        });
         alive.resize((alive.size() + 1) / 2);
         std::sort(alive.begin(), alive.end());
     }
-    for (int c = 0; c < n; ++c) {
-        const std::vector<double>& v = values[std::size_t(c)];
-        if (v.empty()) continue;
-        const double count = double(v.size()), mean = totals[std::size_t(c)] / count;
-        double squares = 0;
-        for (double x : v)
-            squares += x * x;
-        const double spread = std::max(0.0, squares / count - mean * mean);
-        result.values.push_back({ candidates[std::size_t(c)].choice, mean,
-            v.size() > 1 ? std::sqrt(spread / (count - 1)) : 0.0 });
-    }
-    if (values[std::size_t(alive.front())].empty()) return result;
-    int best = alive.front();
-    for (int c : alive)
-        if (totals[std::size_t(c)] > totals[std::size_t(best)]) best = c;
-    result.choice = candidates[std::size_t(best)].choice;
-    int kept = 0;
-    while (kept < n && !SameMove(candidates[std::size_t(kept)].choice, heuristic))
-        ++kept;
-    if (kept == n || kept == best) return result;
-    const std::vector<double>& keptValues = values[std::size_t(kept)];
-    if (!LeadTrusted(
-            values[std::size_t(best)], keptValues, int(keptValues.size()), settings.trustedLead))
-        result.choice = heuristic;
-    return result;
+    result.values = records.Values(choices);
+    if (result.samples > 0)
+        result.choice = BestTrusted(records, alive, choices, heuristic, settings.trustedLead);
 }
 
 } // namespace
@@ -423,38 +431,18 @@ TSearchResult SearchMove(const TMatchState& state, int seat, const TSearchSettin
     for (const TMoveCandidate& c : candidates)
         choices.push_back(c.choice);
     // Halving needs a sample of every candidate in its first round.
-    if (settings.halving && !sameEveryTime && budget / HalvingRounds(n) >= n)
-        return HalvingSearch(state, seat, knowledge, view, candidates, heuristic, budget, settings);
+    if (settings.halving && !sameEveryTime && budget / HalvingRounds(n) >= n) {
+        SearchByHalving(result, state, seat, knowledge, view, choices, heuristic, budget, settings);
+        return result;
+    }
     const TPlayouts p = PlayOutMoves(state, seat, knowledge, view, choices, 0, samples, settings);
     result.playouts = p.playouts;
     result.stopped = p.stopped;
-    result.values = MoveValues(p, choices, result.samples);
-    if (result.samples == 0) return result;
-    // Summed in sample order, so the thread count does not change a bit.
-    std::vector<double> totals(n, 0.0);
-    for (int i = 0; i < samples; ++i)
-        for (int c = 0; c < n && p.complete[i]; ++c)
-            totals[c] += p.values[std::size_t(i) * n + c];
-    int best = 0;
-    for (int c = 1; c < n; ++c)
-        if (totals[c] > totals[best]) best = c;
-    result.choice = candidates[best].choice;
-    // Few samples are noisy: the one-move judgement keeps its move unless the
-    // best is ahead of it by more than the spread of their paired differences.
-    int kept = 0;
-    while (kept < n && !SameMove(candidates[kept].choice, heuristic))
-        ++kept;
-    if (kept == n || kept == best || result.samples < 2) return result;
-    double sum = 0, squares = 0;
-    for (int i = 0; i < samples; ++i) {
-        if (!p.complete[i]) continue;
-        const double d = p.values[std::size_t(i) * n + best] - p.values[std::size_t(i) * n + kept];
-        sum += d;
-        squares += d * d;
-    }
-    const double m = result.samples, mean = sum / m;
-    const double error = std::sqrt(std::max(0.0, squares / m - mean * mean) / (m - 1));
-    if (mean <= settings.trustedLead * error) result.choice = heuristic;
+    TRecords records(n);
+    result.samples = records.Add(p, AllOf(n));
+    result.values = records.Values(choices);
+    if (result.samples > 0)
+        result.choice = BestTrusted(records, AllOf(n), choices, heuristic, settings.trustedLead);
     return result;
 }
 
@@ -474,7 +462,9 @@ TValuedMoves ValueMoves(const TMatchState& state, int seat,
     const TPlayouts p = PlayOutMoves(state, seat, knowledge, view, choices, 0, samples, settings);
     result.playouts = p.playouts;
     result.stopped = p.stopped;
-    result.values = MoveValues(p, choices, result.samples);
+    TRecords records(n);
+    result.samples = records.Add(p, AllOf(n));
+    result.values = records.Values(choices);
     return result;
 }
 
