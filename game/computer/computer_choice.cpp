@@ -24,8 +24,10 @@ struct THand {
 
     int slots;
     TSlots filled = 0;
-    std::array<int, kMaxHandSlots> value {}, points {}, target {};
-    std::array<TSlots, 32> byTarget {}; // the slots aiming at each target
+    // Set for the first `slots` entries only, not zeroed whole: this choice
+    // is made in every move of every playout of the search.
+    std::array<int, kMaxHandSlots> value, points, target;
+    std::array<TSlots, kHighestTarget + 1> byTarget {}; // the slots aiming at each target
     TTargets targets = 0;
 };
 
@@ -34,6 +36,7 @@ THand::THand(std::span<const int> ids)
 {
     if (slots > kMaxHandSlots) throw std::length_error("A hand has at most 32 slots");
     for (int s = 0; s < slots; ++s) {
+        value[s] = points[s] = target[s] = 0;
         if (ids[s] == 0) continue;
         filled |= TSlots { 1 } << s;
         value[s] = CardValue(ids[s]);
