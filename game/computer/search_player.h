@@ -76,7 +76,9 @@ struct TSearchSettings {
     // judgement's choice by.
     double trustedLead = kTrustedLead;
     // The budget spent by sequential halving (the better half of the
-    // candidates kept after each round of samples) rather than evenly.
+    // candidates kept after each round of samples) rather than evenly; for
+    // measuring: with two decks it measured no stronger than the even split
+    // (docs/STRENGTH.md).
     bool halving = false;
     // Asked between playouts, on the search's threads: true ends the search
     // at once. It must be safe to call from several threads at a time.
