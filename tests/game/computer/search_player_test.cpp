@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -101,6 +102,55 @@ TEST(HiddenSampler, KeepsEveryKnownCardAndEveryCount)
         }
     EXPECT_GT(positions, 300);
     EXPECT_GT(differing, positions / 2) << "two samples should mostly differ";
+}
+
+// The search's generator and the draw together deal every unseen card to
+// every hidden place equally often: a skewed generator or an off-by-one in
+// the draw's range would favour some cards for the opponent's hand, and the
+// search would then judge moves against deals that are not the likely ones.
+TEST(HiddenSampler, DealsEachUnseenCardToTheOpponentEquallyOften)
+{
+    const std::vector<TMatchState> positions = Positions(5, kTwoPlayers, 0, 7);
+    const auto opponentCards = [](const TMatchState& s) {
+        const THand& hand = s.hands[s.CurrentPlayer == SeatS ? SeatN : SeatS];
+        return std::count_if(hand.begin(), hand.end(), [](int id) { return id != kNoCard; });
+    };
+    const auto found = std::find_if(positions.begin(), positions.end(),
+        [&](const TMatchState& s) { return opponentCards(s) >= 5 && !s.deck.empty(); });
+    ASSERT_NE(found, positions.end());
+    const TMatchState& state = *found;
+    const int seat = state.CurrentPlayer, other = seat == SeatS ? SeatN : SeatS;
+    const TSeatKnowledge k = SeatKnowledgeOf(state, seat);
+    const TMatchState view = PublicState(state, seat);
+    const std::array<int, kCardIds> unseen = UnseenCards(k);
+    int pool = 0, held = 0;
+    for (int id = 2; id < kCardIds; ++id)
+        pool += unseen[id];
+    for (int id : state.hands[other])
+        held += id != kNoCard;
+    ASSERT_GT(pool, held);
+    TPlayoutRandom generator(11);
+    std::array<int, kCardIds> dealt {};
+    constexpr int kSamples = 20000;
+    for (int i = 0; i < kSamples; ++i)
+        for (int id : SampleHiddenCards(view, k, generator).hands[other])
+            if (id != kNoCard) ++dealt[id];
+    // Chi-square over the unseen cards against an even share; 99.9% of fair
+    // draws stay under the bound for this many degrees of freedom.
+    const double expected = double(kSamples) * held / pool;
+    double chi = 0;
+    int cards = 0;
+    for (int id = 2; id < kCardIds; ++id) {
+        if (unseen[id] == 0) {
+            EXPECT_EQ(dealt[id], 0) << "card " << id << " is seen";
+            continue;
+        }
+        const double d = dealt[id] - expected * unseen[id];
+        chi += d * d / (expected * unseen[id]);
+        ++cards;
+    }
+    const double freedom = cards - 1;
+    EXPECT_LT(chi, freedom + 3.1 * std::sqrt(2 * freedom) + 10) << cards << " unseen cards";
 }
 
 TEST(HiddenSampler, RefusesKnowledgeOfAnotherPosition)
