@@ -132,9 +132,11 @@ TEST(HiddenSampler, DealsEachUnseenCardToTheOpponentEquallyOften)
     TPlayoutRandom generator(11);
     std::array<int, kCardIds> dealt {};
     constexpr int kSamples = 20000;
-    for (int i = 0; i < kSamples; ++i)
-        for (int id : SampleHiddenCards(view, k, generator).hands[other])
+    for (int i = 0; i < kSamples; ++i) {
+        const TMatchState sample = SampleHiddenCards(view, k, generator);
+        for (int id : sample.hands[other])
             if (id != kNoCard) ++dealt[id];
+    }
     // Chi-square over the unseen cards against an even share; 99.9% of fair
     // draws stay under the bound for this many degrees of freedom.
     const double expected = double(kSamples) * held / pool;
