@@ -171,9 +171,9 @@ TComputerChoice ChooseComputerMove(
     // A joker, or a table card above every target of the hand, is in no set
     // the hand takes, so the walk leaves it out: the other sets keep their
     // order (positions keep theirs), and the chosen set's positions are
-    // mapped back to the table's. Late in a hand, with few cards in it, this
-    // often halves the sets walked. The buffers are the thread's own: this
-    // runs in every move of every playout of the search.
+    // mapped back to the table's. A hand without a king leaves out the
+    // kings, and every set that holds one. The buffers are the thread's own:
+    // this runs in every move of every playout of the search.
     thread_local std::vector<TCandidateCard> cards;
     thread_local std::vector<int> positions;
     cards.clear();
