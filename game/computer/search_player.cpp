@@ -262,6 +262,19 @@ TPlayouts PlayOutMoves(const TMatchState& state, int seat, const TSeatKnowledge&
     return out;
 }
 
+// The mean of `count` values from their sum and their squares' sum, and the
+// mean's standard error (0 for fewer than two values).
+struct TMeanError {
+    double mean = 0, error = 0;
+};
+
+TMeanError MeanAndError(double sum, double squares, double count)
+{
+    const double mean = sum / count;
+    if (count < 2) return { mean, 0.0 };
+    return { mean, std::sqrt(std::max(0.0, squares / count - mean * mean) / (count - 1)) };
+}
+
 // Each candidate's playout values in sample order, and their sums.
 struct TRecords {
     explicit TRecords(int n)
@@ -296,12 +309,11 @@ struct TRecords {
         for (std::size_t c = 0; c < values.size(); ++c) {
             const std::vector<double>& v = values[c];
             if (v.empty()) continue;
-            const double m = double(v.size()), mean = totals[c] / m;
             double squares = 0;
             for (double x : v)
                 squares += x * x;
-            const double spread = std::max(0.0, squares / m - mean * mean);
-            out.push_back({ choices[c], mean, v.size() > 1 ? std::sqrt(spread / (m - 1)) : 0.0 });
+            const TMeanError value = MeanAndError(totals[c], squares, double(v.size()));
+            out.push_back({ choices[c], value.mean, value.error });
         }
         return out;
     }
@@ -337,9 +349,8 @@ TComputerChoice BestTrusted(const TRecords& r, const std::vector<int>& among,
         sum += d;
         squares += d * d;
     }
-    const double m = double(shared), mean = sum / m;
-    const double error = std::sqrt(std::max(0.0, squares / m - mean * mean) / (m - 1));
-    return mean > trustedLead * error ? choices[std::size_t(best)] : heuristic;
+    const TMeanError lead = MeanAndError(sum, squares, double(shared));
+    return lead.mean > trustedLead * lead.error ? choices[std::size_t(best)] : heuristic;
 }
 
 std::vector<int> AllOf(int n)
