@@ -54,8 +54,9 @@ void TForm1::ShowReviews(const std::vector<THandReview>& reviews, int judgedHand
         TReviewStore(FSettings->FileName).Save(reviews);
     if (FHandEndDialog) FHandEndDialog->SetReview(FindHand(reviews, FHandEndReview));
     if (FHistory) FHistory->ShowReviews(reviews);
-    // The "Analiza" window and its menu item follow them too.
-    Analysis()->SetReviews(reviews);
+    // The "Analiza" window and its menu item follow them too; the window is
+    // made when there is a hand to show (a new match at start has none).
+    if (FAnalysis || !reviews.empty()) Analysis()->SetReviews(reviews);
     NameAnalysisItem();
     if (OnReviews) OnReviews(reviews, judgedHand);
 }

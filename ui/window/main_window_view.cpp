@@ -148,7 +148,7 @@ void TForm1::ShowHandEnd(const THandEndDisplay& display)
     dialog.SetHandFigures(display.figures);
     ShowHandEndReview(dialog, display.reviewedHand);
     dialog.SetViewer(Overview());
-    dialog.SetAnalysisAvailable(Analysis()->HasHands());
+    dialog.SetAnalysisAvailable(FAnalysis && FAnalysis->HasHands());
     AnnounceHandEnd(display.gameMode);
     if (FSound) FSound->HandEnd();
     // Nobody is on turn while the hand is summed up.
