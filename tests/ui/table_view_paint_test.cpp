@@ -4,11 +4,13 @@
 #include "tests/support/pixel_difference.h"
 #include "tests/support/run_until.h"
 #include "ui/window/flight_stage.h"
+#include "ui/window/table_felt.h"
 #include "ui/window/table_view.h"
 
 #include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 
@@ -37,7 +39,47 @@ qint64 Area(const QRegion& region)
     return area;
 }
 
+// The felt of a `table` painted into a picture the way the view paints it:
+// the painter at `toDevice`, one Paint for each of `areas`, no clip.
+QImage Felt(TTableFelt& felt, QSize table, const QTransform& toDevice, const std::vector<QRect>& areas)
+{
+    QImage picture(QSize(900, 500), QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.setTransform(toDevice);
+    for (const QRect& area : areas)
+        felt.Paint(painter, table, area);
+    return picture;
+}
+
 } // namespace
+
+TEST(TableFelt, APaintInPiecesMatchesAWholeOneAndKeepsToTheTable)
+{
+    const QSize table(400, 220);
+    // Rectangles of a paint meeting at edges that fall between device pixels.
+    std::vector<QRect> pieces;
+    for (int y = 0; y < table.height(); y += 37)
+        for (int x = 0; x < table.width(); x += 53)
+            pieces.push_back(QRect(x, y, 53, 37) & QRect(QPoint(0, 0), table));
+    for (const qreal scale : { 1.0, 0.75, 1.8539, 2.0 }) {
+        const QTransform toDevice = QTransform::fromTranslate(3, 5).scale(scale, scale);
+        TTableFelt felt;
+        const QImage whole = Felt(felt, table, toDevice, { QRect(QPoint(0, 0), table) });
+        // No seam: each piece's light and grain line up with the whole's.
+        EXPECT_EQ(PixelsDiffering(whole, Felt(felt, table, toDevice, pieces), 0), 0) << scale;
+        // The cloth moves with the table, by whole device pixels here.
+        const QImage moved = Felt(felt, table, QTransform::fromTranslate(17, 11).scale(scale, scale),
+            { QRect(QPoint(0, 0), table) });
+        const QRect device = toDevice.mapRect(QRect(QPoint(0, 0), table)).adjusted(1, 1, -1, -1);
+        EXPECT_EQ(PixelsDiffering(whole.copy(device), moved.copy(device.translated(14, 6)), 0), 0)
+            << scale;
+        // The light falls above the middle and fades towards the corners.
+        const QPoint lit = toDevice.map(QPointF(200, 92)).toPoint();
+        const QPoint corner = toDevice.map(QPointF(4, 216)).toPoint();
+        EXPECT_GT(qGreen(whole.pixel(lit)), qGreen(whole.pixel(corner)) + 40) << scale;
+    }
+}
 
 TEST(TableViewPaint, CardsFlyingApartRepaintOnlyTheirPlaces)
 {

@@ -35,6 +35,9 @@ struct TFlightFigures {
     qint64 paintCpuNs = 0;
     qint64 paintNs = 0; // wall time
     qint64 paints = 0;
+    // Paints longer than the frame a flight allows (16 ms): one slow paint
+    // or many.
+    qint64 paintsOver16ms = 0;
 };
 TFlightFigures& FlightFigures();
 // The gap (ms) that a share `q` (0 to 1) of the flight frames' gaps stay

@@ -62,7 +62,7 @@ TFrameProbe::~TFrameProbe()
                        "flight_gap_p50_ms %12\nflight_gap_p99_ms %13\n"
                        "longest_flight_paint_area %14x%15\n"
                        "longest_flight_paint_after_ms %16\n"
-                       "mean_flight_paint_ms %17\n")
+                       "mean_flight_paint_ms %17\nflight_paints_over_16ms %18\n")
             .arg(flights.frames)
             .arg(flyingS, 0, 'f', 1)
             .arg(flyingS > 0 ? flights.frames / flyingS : 0.0, 0, 'f', 1)
@@ -80,6 +80,7 @@ TFrameProbe::~TFrameProbe()
             .arg(flights.longestPaintHeight)
             .arg(flights.longestPaintEpochMs - FFirstFrameDoneMs)
             .arg(flights.paints > 0 ? flights.paintNs / 1e6 / flights.paints : 0.0, 0, 'f', 2)
+            .arg(flights.paintsOver16ms)
             .toUtf8());
     // What held the GUI thread longest while cards flew.
     for (const EventTimes::TCost& cost : EventTimes::Slowest(8))

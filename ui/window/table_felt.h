@@ -29,7 +29,17 @@ private:
         QImage picture;
     };
     const QImage& Shadow(QSize card, qreal scale, qreal pixelRatio);
+    // The light over a table of `table` logical pixels, coarser than the
+    // device's pixels at `deviceScale` by a fixed factor.
+    static QImage Light(QSize table, qreal deviceScale);
+    // The gradient and the grain worked out at the painter's own transform:
+    // for a painter that is turned or sheared, which the table never is.
+    void PaintExactly(QPainter& painter, QSize table, const QRect& area);
 
     QPixmap FGrain;
+    QImage FLight;
+    QSize FLightTable;
+    qreal FLightScale = 0;
+    QPixmap FDeviceGrain; // the grain's tile at FLightScale
     std::vector<TShadow> FShadows;
 };

@@ -198,6 +198,7 @@ void TTableView::paintEvent(QPaintEvent* event)
     figures.longestPaintCpuNs = std::max(figures.longestPaintCpuNs, cpuNs);
     figures.paintCpuNs += cpuNs;
     figures.paintNs += ns;
+    figures.paintsOver16ms += ns > 16'000'000;
     ++figures.paints;
 }
 
