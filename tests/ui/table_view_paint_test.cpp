@@ -41,7 +41,8 @@ qint64 Area(const QRegion& region)
 
 // The felt of a `table` painted into a picture the way the view paints it:
 // the painter at `toDevice`, one Paint for each of `areas`, no clip.
-QImage Felt(TTableFelt& felt, QSize table, const QTransform& toDevice, const std::vector<QRect>& areas)
+QImage Felt(
+    TTableFelt& felt, QSize table, const QTransform& toDevice, const std::vector<QRect>& areas)
 {
     QImage picture(QSize(900, 500), QImage::Format_RGB32);
     picture.fill(Qt::black);
@@ -69,8 +70,8 @@ TEST(TableFelt, APaintInPiecesMatchesAWholeOneAndKeepsToTheTable)
         // No seam: each piece's light and grain line up with the whole's.
         EXPECT_EQ(PixelsDiffering(whole, Felt(felt, table, toDevice, pieces), 0), 0) << scale;
         // The cloth moves with the table, by whole device pixels here.
-        const QImage moved = Felt(felt, table, QTransform::fromTranslate(17, 11).scale(scale, scale),
-            { QRect(QPoint(0, 0), table) });
+        const QImage moved = Felt(felt, table,
+            QTransform::fromTranslate(17, 11).scale(scale, scale), { QRect(QPoint(0, 0), table) });
         const QRect device = toDevice.mapRect(QRect(QPoint(0, 0), table)).adjusted(1, 1, -1, -1);
         EXPECT_EQ(PixelsDiffering(whole.copy(device), moved.copy(device.translated(14, 6)), 0), 0)
             << scale;

@@ -50,7 +50,10 @@ QRect CoveredPixels(const QRectF& rect)
         QPoint(first(rect.right()) - 1, first(rect.bottom()) - 1));
 }
 
-int PositiveModulo(int value, int divisor) { return ((value % divisor) + divisor) % divisor; }
+int PositiveModulo(int value, int divisor)
+{
+    return ((value % divisor) + divisor) % divisor;
+}
 
 } // namespace
 
@@ -100,8 +103,7 @@ void TTableFelt::Paint(QPainter& painter, QSize table, const QRect& area)
     painter.save();
     painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     const qreal perPixel = 1 / kLightCoarseness;
-    painter.drawImage(QRectF(pixels),
-        FLight,
+    painter.drawImage(QRectF(pixels), FLight,
         QRectF((QPointF(pixels.topLeft()) - corner) * perPixel, QSizeF(pixels.size()) * perPixel));
     const int tile = FDeviceGrain.width();
     painter.drawTiledPixmap(pixels, FDeviceGrain,
