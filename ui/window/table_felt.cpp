@@ -46,6 +46,18 @@ QRect CoveredPixels(const QRectF& rect)
         QPoint(first(rect.right()) - 1, first(rect.bottom()) - 1));
 }
 
+// The light over a table of `table` logical pixels: it falls a little above
+// the middle, where the rows lie.
+QRadialGradient LightGradient(QSize table)
+{
+    const QPointF centre(table.width() / 2.0, table.height() * 0.42);
+    QRadialGradient light(centre, 0.75 * std::max(table.width(), table.height()));
+    light.setColorAt(0.0, kLit);
+    light.setColorAt(0.55, kMid);
+    light.setColorAt(1.0, kEdge);
+    return light;
+}
+
 int PositiveModulo(int value, int divisor)
 {
     return ((value % divisor) + divisor) % divisor;
@@ -59,13 +71,7 @@ QImage TTableFelt::Light(QSize table, qreal deviceScale)
     QImage light((QSizeF(table) * perPixel).toSize() + QSize(1, 1), QImage::Format_RGB32);
     QPainter painter(&light);
     painter.scale(perPixel, perPixel);
-    // The light falls a little above the middle, where the rows lie.
-    const QPointF centre(table.width() / 2.0, table.height() * 0.42);
-    QRadialGradient gradient(centre, 0.75 * std::max(table.width(), table.height()));
-    gradient.setColorAt(0.0, kLit);
-    gradient.setColorAt(0.55, kMid);
-    gradient.setColorAt(1.0, kEdge);
-    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(light.size()) / perPixel), gradient);
+    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(light.size()) / perPixel), LightGradient(table));
     return light;
 }
 
@@ -111,12 +117,7 @@ void TTableFelt::Paint(QPainter& painter, QSize table, const QRect& area)
 
 void TTableFelt::PaintExactly(QPainter& painter, QSize table, const QRect& area)
 {
-    const QPointF centre(table.width() / 2.0, table.height() * 0.42);
-    QRadialGradient light(centre, 0.75 * std::max(table.width(), table.height()));
-    light.setColorAt(0.0, kLit);
-    light.setColorAt(0.55, kMid);
-    light.setColorAt(1.0, kEdge);
-    painter.fillRect(area, light);
+    painter.fillRect(area, LightGradient(table));
     painter.drawTiledPixmap(area, FGrain, QPoint(area.x() % kGrainSize, area.y() % kGrainSize));
 }
 
