@@ -4,11 +4,13 @@
 #include "tests/support/pixel_difference.h"
 #include "tests/support/run_until.h"
 #include "ui/window/flight_stage.h"
+#include "ui/window/seat_marks.h"
 #include "ui/window/table_felt.h"
 #include "ui/window/table_view.h"
 
 #include <QGraphicsScene>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -124,4 +126,43 @@ TEST(TableViewPaint, CardsFlyingApartRepaintOnlyTheirPlaces)
         ASSERT_EQ(shown.size(), fresh.size());
         EXPECT_EQ(PixelsDiffering(shown, fresh, 2), 0) << int(look);
     }
+}
+
+// The seats' marks are placed again at every arrangement of the table; marks
+// that neither moved nor were covered must not be repainted, or the four of
+// them, far apart, had the whole table between them repainted with them.
+TEST(TableViewPaint, MarksPlacedAgainRepaintNothingUnlessCovered)
+{
+    auto* table = new TNotedSurface;
+    table->setFixedSize(400, 300);
+    std::array<QLabel*, 4> names {};
+    const std::array<QPoint, 4> at { QPoint(150, 280), QPoint(5, 140), QPoint(150, 5),
+        QPoint(330, 140) };
+    for (int seat = 0; seat < 4; ++seat) {
+        names[seat] = new QLabel(QStringLiteral("Igrac"), table);
+        names[seat]->move(at[seat]);
+    }
+    auto& marks = *new TSeatMarks(table, names); // the table owns it
+    QWidget window;
+    window.resize(810, 640);
+    TTableView view(table, &window);
+    view.setGeometry(10, 40, 800, 600);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int seat = 0; seat < 4; ++seat)
+        marks.ShowLastMove(seat, 10, {});
+    RunUntil([] { return false; }, 50);
+
+    table->painted = {};
+    marks.Place();
+    RunUntil([] { return false; }, 50);
+    EXPECT_TRUE(table->painted.isEmpty())
+        << table->painted.boundingRect().width() << " x " << table->painted.boundingRect().height();
+
+    // A label shown over the north seat's mark: that mark comes back on top.
+    auto* cover = new QLabel(QStringLiteral("preko"), table);
+    cover->setGeometry(marks.Mark(2)->geometry());
+    cover->show();
+    marks.Place();
+    EXPECT_EQ(table->children().last(), marks.Mark(2));
 }

@@ -10,6 +10,7 @@
 #include "ui/window/badge_label.h"
 #include "ui/window/capture_outline.h"
 #include "ui/window/move_history_panel.h"
+#include "ui/window/raise_over.h"
 #include "ui/window/seat_marks.h"
 #include "ui/window/table_look_setting.h"
 #include "ui/window/table_view.h"
@@ -145,5 +146,5 @@ void TForm1::ShowDeckCount()
     const QRect top(
         RealDeck->x() + RealDeck->width() - ZuCardWidth, RealDeck->y(), ZuCardWidth, ZuCardHeight);
     FDeckCount->move(top.center() - FDeckCount->rect().center());
-    FDeckCount->raise();
+    RaiseOverSiblings(FDeckCount);
 }

@@ -2,6 +2,7 @@
 
 #include "cards/ids/card_ids.h"
 #include "ui/window/badge_label.h"
+#include "ui/window/raise_over.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -106,6 +107,6 @@ void TSeatMarks::Place()
             = seat == 3 ? name->x() - kGap - mark->width() : name->x() + name->width() + kGap;
         mark->move(std::max(0, x), name->y() + (name->height() - mark->height()) / 2);
         mark->show();
-        mark->raise();
+        RaiseOverSiblings(mark);
     }
 }

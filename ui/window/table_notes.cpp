@@ -3,6 +3,7 @@
 #include "game/rules/capture_search.h"
 #include "game/rules/card_points.h"
 #include "ui/window/badge_label.h"
+#include "ui/window/raise_over.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -99,5 +100,5 @@ void TTableNotes::Place(const QRect& rows, const QLabel* humanName)
         FSum->move(rows.center().x() - FSum->width() / 2,
             rows.bottom() + 1 + std::max(0, (strip - FSum->height()) / 2));
     for (QLabel* note : { FPause, FOnTurn, FSum })
-        if (note->isVisible()) note->raise();
+        if (note->isVisible()) RaiseOverSiblings(note);
 }
