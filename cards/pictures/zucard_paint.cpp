@@ -13,7 +13,7 @@
 void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const QRect& clip)
 {
     // Drawn for the target's resolution: a scaled view gets pictures drawn at its size.
-    const QImage* picture = CardPictureForScale(card.Picture(), target.devicePixelRatio());
+    const QImage* picture = CardPictureAt(card.PictureNumber(), target.devicePixelRatio());
     if (!picture || picture->isNull()) return;
     QPainter painter(&target);
     painter.setClipRect(clip);
@@ -86,7 +86,7 @@ void ZuPaintCard(QImage& target, const TZuSingleCard& card, QPoint corner, const
         ZuPaintCard(target, card, corner, clip);
         return;
     }
-    const QImage* picture = CardPictureForScale(card.Picture(), target.devicePixelRatio());
+    const QImage* picture = CardPictureAt(card.PictureNumber(), target.devicePixelRatio());
     if (!picture || picture->isNull()) return;
     QPainter painter(&target);
     painter.setClipRect(clip);

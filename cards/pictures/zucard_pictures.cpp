@@ -65,6 +65,20 @@ void DrawOnFirstUse(TPictureTable& table, int number)
     table.ready[number].store(true, std::memory_order_release);
 }
 
+// The scale the library draws its pictures at; a table drawn whole at the
+// start has it in its pictures. Under the table's lock.
+qreal OwnScale(const TPictureTable& table)
+{
+    return table.source ? table.source->Scale() : table.pictures[2].devicePixelRatio();
+}
+
+// The table's number of `picture`, or -1 when it is not one of its places.
+int NumberOf(const TPictureTable& table, const QImage* picture)
+{
+    const std::ptrdiff_t number = picture - table.pictures.data();
+    return picture && number >= 0 && number <= ZuPictureCount ? int(number) : -1;
+}
+
 // A picture at another scale, rounded when the table's scaled pictures are.
 QImage DrawScaled(const QString& library, int number, qreal scale, int corners)
 {
@@ -159,8 +173,7 @@ void DrawScaledPicturesAhead(std::vector<int> numbers, qreal scale)
     TPictureTable& table = Table();
     if (table.users == 0 || scale < 1.0) return;
     // At the pictures' own scale the table's pictures are shown as they are.
-    const qreal own = table.source ? table.source->Scale() : table.pictures[2].devicePixelRatio();
-    if (qFuzzyCompare(own, scale)) return;
+    if (qFuzzyCompare(OwnScale(table), scale)) return;
     table.EndAhead();
     {
         const std::lock_guard lock(table.drawing);
@@ -209,6 +222,25 @@ const QImage* CardPicture(int number)
     return &table.pictures[number];
 }
 
+qreal CardPictureScale()
+{
+    TPictureTable& table = Table();
+    const std::lock_guard lock(table.drawing);
+    return OwnScale(table);
+}
+
+const QImage* CardPictureSlot(int number)
+{
+    if (number < 1 || number > ZuPictureCount) number = 1;
+    return &Table().pictures[number];
+}
+
+const QImage* DrawnCardPicture(const QImage* picture)
+{
+    const int number = NumberOf(Table(), picture);
+    return number < 0 ? picture : CardPicture(number);
+}
+
 bool CardPictureDrawn(int number)
 {
     if (number < 1 || number > ZuPictureCount) return false;
@@ -217,21 +249,31 @@ bool CardPictureDrawn(int number)
 
 const QImage* CardPictureForScale(const QImage* picture, qreal scale)
 {
+    // A place of the table is read only once drawn: it may be a slot.
+    const int number = NumberOf(Table(), picture);
+    return number < 0 ? picture : CardPictureAt(number, scale);
+}
+
+const QImage* CardPictureAt(int number, qreal scale)
+{
     TPictureTable& table = Table();
-    const std::ptrdiff_t number = picture - table.pictures.data();
-    if (!picture || number < 2 || number > ZuPictureCount || picture->isNull()
-        || qFuzzyCompare(picture->devicePixelRatio(), scale) || scale < 1.0)
-        return picture;
+    if (number < 2 || number > ZuPictureCount || scale < 1.0) return CardPicture(number);
     // The same lock as the first-use drawing: a view's scale may change
     // while another thread asks for a picture.
-    const std::lock_guard lock(table.drawing);
+    std::unique_lock lock(table.drawing);
+    if (table.users == 0 || qFuzzyCompare(OwnScale(table), scale)) {
+        lock.unlock();
+        return CardPicture(number);
+    }
+    // A picture the library failed to give at its own scale stays empty.
+    if (table.ready[number].load(std::memory_order_relaxed) && table.pictures[number].isNull())
+        return &table.pictures[number];
     if (!qFuzzyCompare(table.scaledAt, scale)) {
         table.scaled.fill(QImage());
         table.scaledAt = scale;
     }
     QImage& scaled = table.scaled[number];
-    if (scaled.isNull())
-        scaled = DrawScaled(CardPictureLibrary(), int(number), scale, table.corners);
+    if (scaled.isNull()) scaled = DrawScaled(CardPictureLibrary(), number, scale, table.corners);
     return &scaled;
 }
 

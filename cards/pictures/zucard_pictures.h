@@ -40,6 +40,15 @@ void DrawScaledPicturesAhead(std::vector<int> numbers, qreal scale);
 // The picture with the given number (1..70); keyed-out background, outline drawn.
 // The pointer stays the same while the table has users.
 const QImage* CardPicture(int number);
+// The scale the library draws its pictures at (1 or 2).
+qreal CardPictureScale();
+// Picture `number`'s place in the table, the pointer CardPicture gives, not
+// drawn: for a caller that hands it on to CardPictureForScale (a flight's
+// picture), so a view showing the cards at another scale never draws them at
+// the library's own. A reader of its pixels goes through DrawnCardPicture.
+const QImage* CardPictureSlot(int number);
+// `picture` itself, drawn first when it is a place of the table not drawn yet.
+const QImage* DrawnCardPicture(const QImage* picture);
 // Whether picture `number` has been drawn (always, for a library that cannot
 // tell what it has without drawing it).
 bool CardPictureDrawn(int number);
@@ -55,6 +64,9 @@ inline int BackPictureNumber(TZuCardBackType back)
 // until another scale is asked for or the table is freed. Raises EResNotFound
 // as the loading does.
 const QImage* CardPictureForScale(const QImage* picture, qreal scale);
+// The same for picture `number`: at another scale than the library's own,
+// only the picture at that scale is drawn.
+const QImage* CardPictureAt(int number, qreal scale);
 
 // The pictures at another scale drawn with their corners rounded to
 // `radius` pixels (0, the default: as the library draws them), for a look

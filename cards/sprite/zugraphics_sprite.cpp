@@ -1,5 +1,6 @@
 #include "cards/sprite/zugraphics_sprite.h"
 
+#include "cards/pictures/zucard_pictures.h"
 #include "cards/sprite/zugraphics_control.h"
 #include "cards/sprite/zugraphics_lock.h"
 #include "cards/sprite/zugraphics_sprite_frames.h"
@@ -134,7 +135,7 @@ void TZuSprite::Fly(
     if (FFrames->FlightTime() > 0) {
         // The picture given may not outlive this call: the flight flies a copy.
         if (!FEnabled || FAborted) return;
-        if (picture) SetBitmap(*picture);
+        if (picture) SetBitmap(*DrawnCardPicture(picture));
         Launch(QPoint(startX, startY), QPoint(destX, destY), nullptr, 0, {});
         return;
     }
@@ -142,7 +143,7 @@ void TZuSprite::Fly(
         QCoreApplication::processEvents();
         return;
     }
-    if (picture) SetBitmap(*picture);
+    if (picture) SetBitmap(*DrawnCardPicture(picture));
     SetX(startX);
     SetY(startY);
     FHome = QPoint(startX, startY);

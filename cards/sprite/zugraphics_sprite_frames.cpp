@@ -1,5 +1,6 @@
 #include "cards/sprite/zugraphics_sprite_frames.h"
 
+#include "cards/pictures/zucard_pictures.h"
 #include "cards/sprite/zugraphics_sprite_layer.h"
 
 #include <QEasingCurve>
@@ -71,7 +72,7 @@ void TZuFrameFlights::Show(qint64 now)
     if (!FLayer) return;
     FLayer->ClearLeftovers();
     for (const TZuFlightFrame& frame : frames)
-        FLayer->DrawPicture(frame.at.toPoint(), *frame.picture);
+        FLayer->DrawPicture(frame.at.toPoint(), *DrawnCardPicture(frame.picture));
     FLayer->KeepOnTop();
     FLayer->Flush();
 }

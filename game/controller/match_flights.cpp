@@ -74,7 +74,7 @@ void TMatchController::FlyDeal(bool newDeck)
     int delay = 0;
     for (const TDealt& d : dealt) {
         TZuSingleCard* card = d.group->CardAt(d.slot);
-        const QImage* picture = d.group->ShowBack() ? card->BackImage() : CardPicture(d.id);
+        const QImage* picture = d.group->ShowBack() ? card->BackImage() : CardPictureSlot(d.id);
         FFlights.Launch(*d.group, deck, CornerOf(*card), picture, delay,
             [this, group = d.group, slot = d.slot] {
                 FFlights.Landed(group, slot);
@@ -102,7 +102,7 @@ void TMatchController::FlyLaidCard(int seat, int handSlot, int id)
     ShowHands();
     ShowTable();
     if (target.row < 0) return; // nothing to fly to: it shows already
-    FFlights.Launch(hand, from, CornerOf(*row->CardAt(target.slot)), CardPicture(id), 0,
+    FFlights.Launch(hand, from, CornerOf(*row->CardAt(target.slot)), CardPictureSlot(id), 0,
         [this, row, slot = target.slot] {
             FFlights.Landed(row, slot);
             ShowTable();
@@ -143,7 +143,7 @@ void TMatchController::SweepInto(
     // Into the middle of the taker's hand, where its taken cards go.
     const QPoint to = taker.geometry().center() - QPoint(ZuCardWidth / 2, ZuCardHeight / 2);
     for (const auto& [from, id] : cards)
-        FFlights.Launch(taker, from, to, CardPicture(id), 0, [this, group = &taker, id = id] {
+        FFlights.Launch(taker, from, to, CardPictureSlot(id), 0, [this, group = &taker, id = id] {
             group->TakeCards({ id });
             // The last one down: the list in the state's order.
             if (FFlights.Up() == 1) ShowTaken();

@@ -63,6 +63,28 @@ TEST(PictureScale, AnyScaleDrawsTheWholePictureAtThatSizeKeyedAndOutlined)
         twice.convertToFormat(QImage::Format_ARGB32));
 }
 
+// A view at another scale asks for a card by its number or its place in the
+// table: the picture at the library's own scale is never drawn for it, so a
+// match at a large window holds each card once.
+TEST(PictureScale, ACardAtAnotherScaleNeverDrawsItsOwnScalePicture)
+{
+    TPictureUser user;
+    if (CardPictureDrawn(31)) GTEST_SKIP() << "this library draws every picture at the start";
+    const QImage* byNumber = CardPictureAt(31, 1.85);
+    const QImage* bySlot = CardPictureForScale(CardPictureSlot(32), 1.85);
+    for (const QImage* p : { byNumber, bySlot }) {
+        ASSERT_FALSE(p->isNull());
+        EXPECT_DOUBLE_EQ(p->devicePixelRatio(), 1.85);
+    }
+    EXPECT_EQ(CardPictureAt(31, 1.85), byNumber) << "drawn once, then kept";
+    EXPECT_FALSE(CardPictureDrawn(31));
+    EXPECT_FALSE(CardPictureDrawn(32));
+    // At its own scale, or read for its pixels, the place is the picture.
+    EXPECT_EQ(CardPictureAt(33, 1.0), CardPicture(33));
+    EXPECT_EQ(DrawnCardPicture(CardPictureSlot(34)), CardPicture(34));
+    EXPECT_FALSE(CardPictureSlot(34)->isNull());
+}
+
 TEST(PictureScale, AGroupKeepsItsPictureAtItsViewScaleAndRedrawsItsCards)
 {
     TPictureUser user;

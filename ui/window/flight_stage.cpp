@@ -63,8 +63,10 @@ void TFlightStage::ShowFrames(const std::vector<TZuFlightFrame>& frames)
     FShown.clear();
     Count(!frames.empty());
     for (const TZuFlightFrame& frame : frames) {
-        if (!frame.picture || frame.picture->isNull()) continue;
+        // A card's picture may be its place in the picture table, drawn
+        // here at the view's scale only.
         const QImage* picture = CardPictureForScale(frame.picture, FScale);
+        if (!picture || picture->isNull()) continue;
         // Whole table pixels at the view's scale, so the picture is copied
         // pixel for pixel rather than smoothed.
         const QPointF at(

@@ -33,16 +33,15 @@ void THintCard::SetLook(const QColor& ring, QPoint lift, bool clickable)
 void THintCard::ShowSlot(TZuCardGroup* hand, int slot)
 {
     const TZuSingleCard* card = hand && slot >= 0 ? hand->CardAt(slot) : nullptr;
-    if (!card || card->Empty() || !card->Picture()) {
+    if (!card || card->Empty()) {
         FSlot = -1;
         hide();
         return;
     }
     FSlot = slot;
     FHand = hand;
-    // Drawn for the table's scale, as the hand's own cards are.
-    const QImage* picture = card->Picture();
-    FPicture = *CardPictureForScale(picture, picture->devicePixelRatio() * hand->ViewScale());
+    // Drawn for the table's scale, as the hand's own cards are, and only at it.
+    FPicture = *CardPictureAt(card->PictureNumber(), CardPictureScale() * hand->ViewScale());
     // The group measures its slots on demand; the bounds are then current.
     hand->HitTest(-1, -1);
     const QPoint corner = hand->pos() + card->BoundsRect().topLeft();
